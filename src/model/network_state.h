@@ -1,0 +1,114 @@
+// The one state of the active network and of everything computed from it.
+// Every loader, computation and window works on a NetworkState passed by
+// reference; there are no globals. Arrays are 1-based (element 0 unused).
+#pragma once
+
+#include <string>
+
+#include "numeric/kernel_state.h"
+#include "numeric/matrix.h"
+
+namespace ombrel {
+
+inline constexpr int kMaxProjectPoints = 98;
+inline constexpr int kMaxProjectObservations = 99;
+inline constexpr int kMaxCondEquations = 7;
+inline constexpr int kObsWeightColumns = 106;  // observations plus condition equations
+inline constexpr int kDistanceMarker = -99;
+
+inline constexpr const char* kNoActiveProject = "NO HAY NINGUN PROYECTO ACTIVO";
+inline constexpr const char* kUntitled = "Untitled";
+
+// What was read from one matrix file.
+struct ImportedMatrix {
+  Matrix values;
+  int rows = 0;
+  int cols = 0;
+  bool operator==(const ImportedMatrix&) const = default;
+};
+
+struct NetworkState : KernelState {
+  NetworkState();
+
+  // Project identity and command strings.
+  std::string ProjectName = kUntitled;
+  std::string SelectedFile;
+  std::string NetworkType;
+  std::string EditorMode;
+  std::string EditorExit;
+  std::string ListingFileName;
+  bool FileChosen = false;
+  std::string MessageText;
+
+  // The three texts of the main window's project frame. A command needs an
+  // active project exactly when ProjectLabel differs from kNoActiveProject.
+  std::string ProjectLabel = kNoActiveProject;
+  std::string PointsLabel = std::string(21, ' ');
+  std::string EquationsLabel = std::string(21, ' ');
+
+  // Points, in file order.
+  int NumPoints = 0;
+  int NumFixed = 0;
+  Vector PointX, PointY;
+  IntVector VariableIndex;  // 0 fixed; j >= 1 for the j-th variable point
+  IntVector PointNumber;    // the vertex number the user gave
+
+  // Observations, in file order.
+  int NumObs = 0;
+  IntMatrix ObsPoints;  // (1..3, i): back-sight/-99, station/from, fore-sight/to
+  Vector ObsValue;
+  Matrix ObsWeights;  // (0..2, 0..106): row 1 kind (1 angle, 2 distance), row 2 weight
+  IntVector ObservationNumber;
+
+  // Equation system.
+  int NumEquations = 0;
+  int NumUnknowns = 0;
+  int ScaleUnknown = 0;
+  int NumCondEq = 0;
+  Matrix CondMatrix;
+  Vector CondTerms;
+  Matrix A;
+  Vector K;
+  Matrix P;
+  Matrix E;
+  int NumConstraints = 0;
+  Matrix CoefficientErrors;
+  double Pi = 0.0;
+
+  // Matrix import.
+  bool MatrixInput = false;
+  ImportedMatrix ImportA, ImportK, ImportP, ImportE;
+  std::string ImportFileA, ImportFileK, ImportFileP, ImportFileE;
+  bool ImportWithE = false;
+  bool ImportPDiagonal = false;
+  bool ImportEMismatch = false;
+  bool ApproxCoordsGiven = false;
+  Vector ApproxX, ApproxY;
+  int ApproxCount = 0;
+
+  // Computation flags and options.
+  bool Abandon = false;
+  bool StudyApprox = false;
+  double ApproxPrecision = 0.01;
+  int OutputDecimals = 3;
+  bool CheckInversion = false;
+  bool FullOutput = false;
+  bool OutputTypeChosen = false;
+  std::string EllipsesDone = "No";
+  std::string ZeroDesignEllipses = "No";
+  std::string SectionsDone = "No";
+  std::string RosettesDone = "No";
+  std::string AxisProjDone = "No";
+  int GraphicsScale = 1;
+  double BaardaShift = 0.0;
+  double Sigma0Sq = 0.0;
+
+  // Number of coordinate unknowns plus the scale unknown of a project network.
+  int ProjectUnknowns() const { return 2 * (NumPoints - NumFixed) + ScaleUnknown; }
+  bool HasActiveProject() const { return ProjectLabel != kNoActiveProject; }
+};
+
+// Sets every column of ObsWeights to kind 0.0 and weight 1.0.
+void ResetObsWeights(NetworkState& state);
+
+}  // namespace ombrel

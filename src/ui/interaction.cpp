@@ -1,0 +1,63 @@
+#include "ui/interaction.h"
+
+namespace ombrel {
+
+const char* CommandName(Command command) {
+  switch (command) {
+    case Command::MenuReview:
+      return "mnuRevi";
+    case Command::MenuView:
+      return "mnuVer";
+    case Command::MenuAdjust:
+      return "mnuCompensacion";
+    case Command::MenuDesign:
+      return "mnuDiseno";
+    case Command::AdjustInverse:
+      return "mnuInici(0)";
+    case Command::AdjustConstraints:
+      return "mnuInici(1)";
+    case Command::AdjustPseudo:
+      return "mnuInici(2)";
+  }
+  return "?";
+}
+
+const char* ButtonsName(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return "Aceptar";
+    case Buttons::YesNo:
+      return "Sí/No";
+    case Buttons::YesNoCancel:
+      return "Sí/No/Cancelar";
+  }
+  return "?";
+}
+
+const char* IconName(Icon icon) {
+  switch (icon) {
+    case Icon::None:
+      return "ninguno";
+    case Icon::Information:
+      return "información";
+    case Icon::Exclamation:
+      return "exclamación";
+  }
+  return "?";
+}
+
+const char* AnswerName(Answer answer) {
+  switch (answer) {
+    case Answer::Ok:
+      return "Aceptar";
+    case Answer::Yes:
+      return "Sí";
+    case Answer::No:
+      return "No";
+    case Answer::Cancel:
+      return "Cancelar";
+  }
+  return "?";
+}
+
+}  // namespace ombrel

@@ -1,0 +1,70 @@
+// Everything a computation asks of the person goes through Interaction:
+// message boxes, input boxes, the beep, the busy pointer, the output-type
+// choice, opening a file in the text editor, the three labels of the main
+// window's project frame and the enabling of menu commands. The desktop, the
+// terminal and the tests each provide their own implementation.
+#pragma once
+
+#include <string>
+
+namespace ombrel {
+
+inline constexpr const char* kAppTitle = "Ombrel";
+inline constexpr const char* kCrLf = "\r\n";
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { None, Information, Exclamation };
+enum class Answer { Ok, Yes, No, Cancel };
+enum class OutputType { Full, Summary, Closed };  // Closed: dismissed without a choice
+
+// Commands the computations enable or disable, named after their menu item
+// (with the index of the item array) or toolbar button.
+enum class Command {
+  MenuReview,         // " &Revisar "
+  MenuView,           // " &Ver "
+  MenuAdjust,         // " &Compensación " as a whole
+  MenuDesign,         // " &Problemas de diseño " as a whole
+  AdjustInverse,      // mnuInici(0), toolbar 5
+  AdjustConstraints,  // mnuInici(1), toolbar 7 (button 15 of the collection)
+  AdjustPseudo,       // mnuInici(2), toolbar 6
+};
+
+const char* CommandName(Command command);
+const char* ButtonsName(Buttons buttons);
+const char* IconName(Icon icon);
+const char* AnswerName(Answer answer);
+
+class Interaction {
+ public:
+  virtual ~Interaction() = default;
+
+  // A modal message box. defaultButton is 1-based within the button set.
+  virtual Answer MessageBox(const std::string& text, Buttons buttons, Icon icon,
+                            int defaultButton = 1, const std::string& title = kAppTitle) = 0;
+
+  // A modal input box; returns the text typed, or "" when cancelled.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title = kAppTitle,
+                               const std::string& defaultText = "") = 0;
+
+  virtual void Beep() = 0;
+  virtual void SetBusy(bool busy) = 0;
+
+  // The output-type dialog: complete or summarised listing.
+  virtual OutputType ChooseOutputType() = 0;
+
+  // Opens a text file in the built-in editor.
+  virtual void OpenInEditor(const std::string& path) = 0;
+
+  // The main window's project frame: project name, vertex count, equation count.
+  virtual void ShowLabels(const std::string& project, const std::string& points,
+                          const std::string& equations) = 0;
+
+  virtual void SetEnabled(Command command, bool enabled) = 0;
+
+  // Shorthand for the common OK box.
+  void Inform(const std::string& text, Icon icon = Icon::Information) {
+    MessageBox(text, Buttons::Ok, icon);
+  }
+};
+
+}  // namespace ombrel
