@@ -1,0 +1,135 @@
+#include "model/import_equations.h"
+
+#include <cmath>
+#include <string>
+
+#include "model/equation_checks.h"
+#include "model/matrix_file.h"
+#include "model/project_labels.h"
+
+namespace ombrel {
+namespace {
+
+void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
+  ui.Beep();
+  ui.MessageBox(text, Buttons::Ok, Icon::Information);
+  state.Abandon = true;
+}
+
+bool ReadA(NetworkState& state, Interaction& ui) {
+  ReadMatrixFiles(state, ui, state.ImportFileA, state.ImportA);
+  if (state.Abandon) return false;
+  state.NumEquations = state.ImportA.rows;
+  state.NumUnknowns = state.ImportA.cols;
+  state.A = state.ImportA.values;
+  return CheckZeroRows(state, ui, state.NumEquations, state.NumUnknowns);
+}
+
+bool ReadK(NetworkState& state, Interaction& ui) {
+  ReadMatrixFiles(state, ui, state.ImportFileK, state.ImportK);
+  if (state.Abandon) return false;
+  const int rows = state.ImportK.rows;
+  state.K.Redim(rows);
+  for (int i = 1; i <= rows; ++i) state.K(i) = state.ImportK.values(i, 1);
+  return true;
+}
+
+// P is either one column of diagonal weights or a square matrix.
+bool ReadP(NetworkState& state, Interaction& ui) {
+  ReadMatrixFiles(state, ui, state.ImportFileP, state.ImportP);
+  if (state.Abandon) return false;
+  const ImportedMatrix& file = state.ImportP;
+  state.ImportPDiagonal = file.cols == 1;
+  if (!state.ImportPDiagonal && file.cols != file.rows) {
+    Refuse(state, ui,
+           "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
+           "¡ La matriz P no es cuadrada !");
+    return false;
+  }
+  if (state.ImportPDiagonal && !MatrixFits(file.rows, file.rows)) {
+    // The weight vector itself was small enough, its square matrix is not.
+    ReportMatrixFileTooLarge(state, ui, state.ImportFileP);
+    return false;
+  }
+  if (state.ImportPDiagonal) {
+    state.P.Redim(file.rows, file.rows);
+    for (int i = 1; i <= file.rows; ++i) state.P(i, i) = file.values(i, 1);
+  } else {
+    state.P = file.values;
+  }
+  return CheckWeights(state, ui, file.rows);
+}
+
+// E must constrain the same unknowns as A; otherwise the adjustment with E is
+// disabled until another import.
+bool ReadE(NetworkState& state, Interaction& ui) {
+  ReadMatrixFiles(state, ui, state.ImportFileE, state.ImportE);
+  if (state.Abandon) return false;
+  state.E = state.ImportE.values;
+  if (state.ImportE.cols != state.ImportA.cols) {
+    Refuse(state, ui,
+           "¡ Existe un problema con las dimensiones de las matrices importadas !\r\n\r\n"
+           "¡ Las matrices A y E no tienen el mismo numero de columnas !");
+    ui.SetEnabled(Command::AdjustConstraints, false);
+    state.ImportEMismatch = true;
+    return false;
+  }
+  state.NumConstraints = state.ImportE.rows;
+  state.ImportEMismatch = false;
+  return true;
+}
+
+std::string Shape(const char* name, int rows, int cols) {
+  return std::string("Matriz ") + name + ": " + std::to_string(rows) + " x " + std::to_string(cols);
+}
+
+bool CheckRowCounts(NetworkState& state, Interaction& ui) {
+  const ImportedMatrix& a = state.ImportA;
+  const ImportedMatrix& k = state.ImportK;
+  const ImportedMatrix& p = state.ImportP;
+  if (a.rows == k.rows && a.rows == p.rows) return true;
+  Refuse(state, ui,
+         "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n" +
+             Shape("A", a.rows, a.cols) + "\r\n" + Shape("K", k.rows, k.cols) + "\r\n" +
+             Shape("P", p.rows, p.rows));
+  return false;
+}
+
+// Pairs of columns of A are the variable points; an odd last column is the
+// scale unknown; two fixed points stand for the datum the system implies.
+void SetDerivedNetwork(NetworkState& state) {
+  const int cols = state.ImportA.cols;
+  state.NumFixed = 2;
+  state.NumPoints = cols / 2 + 2;
+  state.ScaleUnknown = cols % 2;
+  state.NumObs = state.ImportA.rows;
+  state.NumCondEq = 0;
+  state.VariableIndex.Redim(state.NumPoints);
+  state.PointNumber.Redim(state.NumPoints);
+  state.ObservationNumber.Redim(state.NumObs);
+  for (int k = 1; k <= state.NumPoints - 2; ++k) state.VariableIndex(k) = state.PointNumber(k) = k;
+  for (int i = 1; i <= state.NumObs; ++i) state.ObservationNumber(i) = i;
+}
+
+void ShowSummary(NetworkState& state, Interaction& ui) {
+  const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.ImportFileA + "\r\n    " +
+                              state.ImportFileK + "\r\n    " + state.ImportFileP + "\r\n    " +
+                              state.ImportFileE;
+  const std::string counters = std::to_string(state.NumObs) + " ecuaciones  " +
+                               std::to_string(state.ProjectUnknowns()) + " incógnitas";
+  SetLabels(state, ui, project, counters, "");
+}
+
+}  // namespace
+
+void FormImportedEquations(NetworkState& state, Interaction& ui) {
+  state.Pi = 4.0 * std::atan(1.0);
+  state.Abandon = false;
+  if (!ReadA(state, ui) || !ReadK(state, ui) || !ReadP(state, ui)) return;
+  if (state.ImportWithE && !ReadE(state, ui)) return;
+  if (!CheckRowCounts(state, ui)) return;
+  SetDerivedNetwork(state);
+  ShowSummary(state, ui);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,47 @@
+// Reader of the ASCII matrix files (A, K, P, E) of a network given as a
+// linearised system instead of a project.
+//
+// Format: rows separated by CR LF, no line break after the last row, so the
+// row count is one more than the number of CR bytes. The column count comes
+// from the first row: a run of blanks (spaces, tabs) is one separator, a ";"
+// is one unless it directly follows such a run. The elements are then read
+// as rows x cols tokens in order, row by row, whatever line they stand on; a
+// token ends at ";", blank, CR, "," or the end of the file, and its value is
+// the longest numeric prefix after any leading blanks and LF (0 when there is
+// none). "." is the decimal point; a "," is refused.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/network_state.h"
+#include "ui/interaction.h"
+
+namespace ombrel {
+
+// Limits of what the reader accepts; anything beyond is "demasiado grande".
+// Dimensions are 16-bit Integers, so neither can exceed kMaxDimension. The
+// element count is bounded as well: the system is held in dense matrices and
+// the adjustment multiplies and inverts them, so 2^22 doubles (32 MiB, a
+// 2048 x 2048 weight matrix) is far beyond any topographic network and still
+// cheap to allocate. The byte limit keeps a hostile file from being loaded
+// whole only to be refused afterwards.
+inline constexpr std::int64_t kMaxMatrixElements = std::int64_t{1} << 22;
+inline constexpr std::int64_t kMaxMatrixFileBytes = std::int64_t{64} << 20;
+
+// True when a matrix of rows x cols fits within the limits above.
+bool MatrixFits(std::int64_t rows, std::int64_t cols);
+
+// Reads one matrix file into record. On failure it shows the message
+// (exclamation icon, OK), clears MatrixInput and sets Abandon; the caller
+// tests Abandon. The main window's project label is cleared once the file is
+// open.
+void ReadMatrixFiles(NetworkState& state, Interaction& ui, const std::string& path,
+                     ImportedMatrix& record);
+
+// The "too large" failure of ReadMatrixFiles, for a file whose matrix only
+// turns out to be too large once its meaning is known (a weight vector that
+// becomes a square matrix).
+void ReportMatrixFileTooLarge(NetworkState& state, Interaction& ui, const std::string& path);
+
+}  // namespace ombrel
