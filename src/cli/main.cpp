@@ -1,6 +1,10 @@
 #include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-  std::cerr << "uso: ombrel-cli cargar (--proyecto FICHERO | --matrices A K P [E])\n";
-  return 1;
+#include "cli/cli_app.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return ombrel::RunCli(args, std::cin, std::cout, std::cerr);
 }

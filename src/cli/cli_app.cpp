@@ -1,0 +1,45 @@
+#include "cli/cli_app.h"
+
+#include <ostream>
+
+#include "cli/load_command.h"
+#include "ui/terminal_interaction.h"
+
+namespace ombrel {
+namespace {
+
+constexpr const char* kUsage =
+    "uso:\n"
+    "  ombrel-cli cargar (--proyecto FICHERO | --matrices A K P [E])\n";
+
+int Load(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+         std::ostream& err) {
+  NetworkSource source;
+  std::vector<std::string> rest;
+  if (!ParseNetworkSource(args, 1, source, rest) || !rest.empty()) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  NetworkState state;
+  TerminalInteraction ui(in, out, err);
+  if (!LoadNetwork(state, ui, source)) return kExitStopped;
+  out << ToTerminalText(state.ProjectLabel) << '\n'
+      << ToTerminalText(state.PointsLabel) << '\n'
+      << ToTerminalText(state.EquationsLabel) << '\n';
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  if (args[0] == "cargar") return Load(args, in, out, err);
+  err << "orden desconocida: " << args[0] << '\n' << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace ombrel

@@ -1,0 +1,144 @@
+#include "model/form_equations.h"
+
+#include <cmath>
+#include <optional>
+
+#include "model/coefficient_errors.h"
+#include "model/equation_checks.h"
+#include "model/geometry.h"
+#include "model/import_equations.h"
+#include "numeric/checked.h"
+
+namespace ombrel {
+namespace {
+
+// Index of the last point that carries a vertex number; 0 when none does.
+int PointIndexOf(const NetworkState& s, int vertex) {
+  int found = 0;
+  for (int k = 1; k <= s.NumPoints; ++k)
+    if (s.PointNumber(k) == vertex) found = k;
+  return found;
+}
+
+bool IsDistance(const NetworkState& s, int i) {
+  return s.ObsPoints(1, i) == kDistanceMarker;
+}
+
+// Resolves the vertex numbers of observation i. A number that no point
+// carries would leave the row built on some other point, so it stops the
+// formation with a message naming the equation and the vertex.
+std::optional<ObservationPoints> ResolvePoints(NetworkState& s, Interaction& ui, int i) {
+  ObservationPoints p;
+  int* roles[3] = {&p.back, &p.station, &p.fore};
+  for (int e = IsDistance(s, i) ? 2 : 1; e <= 3; ++e) {
+    const int vertex = s.ObsPoints(e, i);
+    *roles[e - 1] = PointIndexOf(s, vertex);
+    if (*roles[e - 1] == 0) {
+      ui.Beep();
+      ui.MessageBox(
+          "¡ Existe un problema con los vértices de las observaciones !\r\n\r\nLa ecuación " +
+              std::to_string(s.ObservationNumber(i)) + " cita el vértice " +
+              std::to_string(vertex) + ", que no figura en el proyecto.",
+          Buttons::Ok, Icon::Information, 1, kAppTitle);
+      s.Abandon = true;
+      return std::nullopt;
+    }
+  }
+  return p;
+}
+
+// Adds the partial derivatives of one point to row i (a point that plays two
+// roles in an observation receives the sum of both).
+void AddCoefficients(NetworkState& s, int i, int point, double ax, double ay) {
+  const int j = s.VariableIndex(point);
+  if (j == 0) return;
+  s.A(i, 2 * j - 1) = Add(s.A(i, 2 * j - 1), ax);
+  s.A(i, 2 * j) = Add(s.A(i, 2 * j), ay);
+}
+
+void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
+  const double rho = Div(2000000.0, s.Pi);
+  double alpha = Sub(Azimuth(s, p.station, p.fore), Azimuth(s, p.station, p.back));
+  if (alpha < 0.0) alpha += 400.0;
+  const double d1 = Distance(s, p.back, p.station);
+  const double d2 = Distance(s, p.station, p.fore);
+  const double d1sq = Mul(d1, d1);
+  const double d2sq = Mul(d2, d2);
+  const double dxBack = s.PointX(p.station) - s.PointX(p.back);
+  const double dyBack = s.PointY(p.station) - s.PointY(p.back);
+  const double dxFore = s.PointX(p.fore) - s.PointX(p.station);
+  const double dyFore = s.PointY(p.fore) - s.PointY(p.station);
+  AddCoefficients(s, i, p.back, Mul(Div(dyBack, d1sq), rho), Mul(-Div(dxBack, d1sq), rho));
+  AddCoefficients(s, i, p.station, Mul(-Add(Div(dyFore, d2sq), Div(dyBack, d1sq)), rho),
+                  Mul(Add(Div(dxFore, d2sq), Div(dxBack, d1sq)), rho));
+  AddCoefficients(s, i, p.fore, Mul(Div(dyFore, d2sq), rho), Mul(-Div(dxFore, d2sq), rho));
+  s.K(i) = Mul(Sub(s.ObsValue(i), alpha), 10000.0);
+}
+
+void FormDistance(NetworkState& s, int i, const ObservationPoints& p) {
+  const double az = Azimuth(s, p.station, p.fore);
+  const double d = Distance(s, p.station, p.fore);
+  const double theta = Div(Mul(az, s.Pi), 200.0);
+  const double sinTheta = std::sin(theta);
+  const double cosTheta = std::cos(theta);
+  AddCoefficients(s, i, p.station, -sinTheta, -cosTheta);
+  AddCoefficients(s, i, p.fore, sinTheta, cosTheta);
+  if (s.ScaleUnknown == 1) s.A(i, 2 * (s.NumPoints - s.NumFixed) + 1) = -d;
+  s.K(i) = Sub(s.ObsValue(i), d);
+}
+
+bool RowIsZero(const NetworkState& s, int i, int cols) {
+  for (int c = 1; c <= cols; ++c)
+    if (s.A(i, c) != 0.0) return false;
+  return true;
+}
+
+void FormProjectEquations(NetworkState& s, Interaction& ui) {
+  s.Pi = 4.0 * std::atan(1.0);
+  std::vector<ObservationPoints> resolved;
+  for (int i = 1; i <= s.NumObs; ++i) {
+    const auto p = ResolvePoints(s, ui, i);
+    if (!p) return;
+    if (IsDistance(s, i))
+      FormDistance(s, i, *p);
+    else
+      FormAngle(s, i, *p);
+    resolved.push_back(*p);
+  }
+  const int unknowns = s.ProjectUnknowns();
+  if (s.StudyApprox) {
+    for (int i = 1; i <= s.NumObs; ++i) {
+      if (RowIsZero(s, i, unknowns)) continue;  // refused below with its own message
+      if (IsDistance(s, i))
+        DistanceCoefficientErrors(s, i, resolved[i - 1]);
+      else
+        AngleCoefficientErrors(s, i, resolved[i - 1]);
+    }
+  }
+  s.NumUnknowns = unknowns;
+  if (!CheckZeroRows(s, ui, s.NumObs, s.NumUnknowns)) return;
+  for (int c = 1; c <= s.NumCondEq; ++c)
+    for (int u = 1; u <= s.NumUnknowns; ++u) s.A(s.NumObs + c, u) = s.CondMatrix(c, u);
+  for (int i = 1; i <= s.NumObs + s.NumCondEq; ++i) s.P(i, i) = s.ObsWeights(2, i);
+  CheckWeights(s, ui, s.NumObs);
+}
+
+}  // namespace
+
+void DimensionProjectSystem(NetworkState& s) {
+  const int rows = s.NumObs + s.NumCondEq;
+  const int cols = s.ProjectUnknowns();
+  s.A.Redim(rows, cols);
+  s.K.Redim(rows);
+  s.P.Redim(rows, rows);
+  s.CoefficientErrors.Redim(rows, cols);
+}
+
+void FormEquations(NetworkState& state, Interaction& ui) {
+  if (state.MatrixInput)
+    FormImportedEquations(state, ui);
+  else
+    FormProjectEquations(state, ui);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,31 @@
+#include "model/geometry.h"
+
+#include <cmath>
+
+#include "numeric/checked.h"
+
+namespace ombrel {
+
+double AzimuthOf(double dx, double dy) {
+  if (dy == 0.0) return dx < 0.0 ? 300.0 : dx > 0.0 ? 100.0 : 0.0;
+  const double pi = 4.0 * std::atan(1.0);
+  double t = Checked(std::atan(Div(dx, dy)) * 200.0 / pi);
+  // Quadrant rules in this order; dy < 0 with dx = 0 is due south.
+  if (dy < 0.0 && t == 0.0) t = 200.0;
+  if (dx < 0.0 && t > 0.0) t += 200.0;
+  if (dx < 0.0 && t < 0.0) t += 400.0;
+  if (dx > 0.0 && t < 0.0) t += 200.0;
+  return t;
+}
+
+double Azimuth(const NetworkState& state, int i, int j) {
+  return AzimuthOf(Sub(state.PointX(j), state.PointX(i)), Sub(state.PointY(j), state.PointY(i)));
+}
+
+double Distance(const NetworkState& state, int i, int j) {
+  const double dx = Sub(state.PointX(j), state.PointX(i));
+  const double dy = Sub(state.PointY(j), state.PointY(i));
+  return Sqrt(Add(Mul(dx, dx), Mul(dy, dy)));
+}
+
+}  // namespace ombrel

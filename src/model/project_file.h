@@ -1,0 +1,39 @@
+// The project file: a header line, one line per point and one per
+// observation, comma-separated fields in fixed columns, Windows-1252, CR LF.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/network_state.h"
+#include "ui/interaction.h"
+
+namespace ombrel {
+
+// Loads the project at path into the state and shows it in the main window's
+// labels. The file is read whole into a separate copy first: when anything in
+// it is wrong (missing file, fewer fields than announced, an unreadable
+// number, more than 98 points or 99 observations) the reading message is
+// shown and the state, ProjectName and the labels stay exactly as they were.
+// Returns true when the project was loaded.
+bool LoadProjectFile(NetworkState& state, Interaction& ui, const std::string& path);
+
+// Writes the lines, each followed by CR LF. When the file exists, asks first
+// whether to overwrite it; answering No writes nothing. Returns true when
+// the file was written.
+bool WriteProjectFile(Interaction& ui, const std::string& path,
+                      const std::vector<std::string>& lines);
+
+// The label texts of a loaded project.
+std::string PointsLabelText(int numPoints, int numFixed);
+std::string EquationsLabelText(int numObs);
+
+// Enables every command that needs an active project.
+void EnableProjectCommands(Interaction& ui);
+
+inline constexpr const char* kProjectReadError =
+    "¡ Se ha producido un error en la lectura de los elementos del fichero !\r\n\r\n"
+    "Compruebe que los números que indican la cantidad de ecuaciones e incógnitas \r\n"
+    "se corresponden realmente con éstas y analice otras incongruencias posibles. ";
+
+}  // namespace ombrel

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Ombrel with AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-test/), runs every test, then builds
+# the fuzz targets with clang (in build-fuzz/) and runs each for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/dependencies.sh
+ombrel_install_dependencies
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOMBREL_SANITIZE=ON
+cmake --build build-test
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-test --output-on-failure -j "$(nproc)"
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DOMBREL_FUZZ=ON -DOMBREL_TESTS=OFF -DOMBREL_BENCH=OFF
+cmake --build build-fuzz
+for fuzzer in build-fuzz/fuzz/*_fuzz; do
+  name=$(basename "$fuzzer" _fuzz)
+  work=$(mktemp -d)
+  cp -r "fuzz/corpus/$name/." "$work/"
+  echo "== $name: 20 s de fuzzing"
+  "$fuzzer" -max_total_time=20 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 "$work"
+  rm -rf "$work"
+done
+echo "Todas las pruebas han pasado."
