@@ -1,0 +1,284 @@
+#include "model/import_equations.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using Rows = std::vector<std::vector<double>>;
+
+// Text that reads back as exactly the same double.
+std::string Exact(double v) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.17g", v);
+  return buffer;
+}
+
+// A matrix file as the user writes it: blank-separated, CR LF between rows,
+// no line break after the last one.
+std::string MatrixText(const Rows& rows) {
+  std::string text;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    for (std::size_t j = 0; j < rows[i].size(); ++j) text += (j ? " " : "") + Exact(rows[i][j]);
+  }
+  return text;
+}
+
+Rows Column(const std::vector<double>& values) {
+  Rows rows;
+  for (double v : values) rows.push_back({v});
+  return rows;
+}
+
+class ImportEquationsTest : public ::testing::Test {
+ protected:
+  ImportEquationsTest() { state.MatrixInput = true; }
+
+  void Files(const Rows& a, const Rows& k, const Rows& p) {
+    FilesText(MatrixText(a), MatrixText(k), MatrixText(p));
+  }
+  void FilesText(const std::string& a, const std::string& k, const std::string& p) {
+    state.ImportFileA = dir.Write("A.txt", a);
+    state.ImportFileK = dir.Write("K.txt", k);
+    state.ImportFileP = dir.Write("P.txt", p);
+  }
+  void WithE(const Rows& e) {
+    state.ImportFileE = dir.Write("E.txt", MatrixText(e));
+    state.ImportWithE = true;
+  }
+
+  // A refusal of the formation: a beep right before one information box.
+  void ExpectRefused(const std::string& text) {
+    const auto& calls = ui.Calls();
+    std::size_t box = 0;
+    while (box < calls.size() && calls[box].kind != "MessageBox") ++box;
+    ASSERT_LT(box, calls.size()) << "no message";
+    ASSERT_GT(box, 0u);
+    EXPECT_EQ(calls[box - 1].kind, "Beep");
+    EXPECT_EQ(calls[box].text, text);
+    EXPECT_EQ(calls[box].icon, Icon::Information);
+    EXPECT_EQ(calls[box].buttons, Buttons::Ok);
+    EXPECT_EQ(ui.Count("MessageBox"), 1);
+    EXPECT_TRUE(state.Abandon);
+  }
+
+  void ExpectAccepted() {
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_FALSE(state.Abandon);
+    EXPECT_TRUE(state.MatrixInput);
+  }
+
+  testing::TempDir dir;
+  NetworkState state;
+  ScriptedInteraction ui;
+};
+
+// A system as an adjustment would receive it: random coefficients, terms,
+// weights and constraints written with every digit, so the files must give
+// back exactly the values written.
+TEST_F(ImportEquationsTest, ConsistentSystemIsCopiedExactly) {
+  std::mt19937 gen(20240611);
+  std::uniform_real_distribution<double> coefficient(-250.0, 250.0);
+  std::uniform_real_distribution<double> weight(0.1, 9.0);
+  const int m = 6, u = 5;
+  Rows a(m, std::vector<double>(u)), e(3, std::vector<double>(u));
+  std::vector<double> k(m), w(m);
+  for (auto& row : a)
+    for (double& v : row) v = coefficient(gen);
+  for (auto& row : e)
+    for (double& v : row) v = coefficient(gen);
+  for (int i = 0; i < m; ++i) {
+    k[i] = coefficient(gen) / 1000.0;
+    w[i] = weight(gen);
+  }
+  Files(a, Column(k), Column(w));
+  WithE(e);
+  state.Abandon = true;  // left over from an earlier command
+
+  FormImportedEquations(state, ui);
+
+  ExpectAccepted();
+  ASSERT_EQ(state.NumEquations, m);
+  ASSERT_EQ(state.NumUnknowns, u);
+  ASSERT_EQ(state.A.Rows(), m);
+  ASSERT_EQ(state.A.Cols(), u);
+  ASSERT_EQ(state.K.Size(), m);
+  ASSERT_EQ(state.P.Rows(), m);
+  ASSERT_EQ(state.P.Cols(), m);
+  for (int i = 1; i <= m; ++i) {
+    for (int j = 1; j <= u; ++j) EXPECT_EQ(state.A(i, j), a[i - 1][j - 1]);
+    EXPECT_EQ(state.K(i), k[i - 1]);
+    for (int j = 1; j <= m; ++j) EXPECT_EQ(state.P(i, j), i == j ? w[i - 1] : 0.0);
+  }
+  EXPECT_TRUE(state.ImportPDiagonal);
+  ASSERT_EQ(state.NumConstraints, 3);
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= u; ++j) EXPECT_EQ(state.E(i, j), e[i - 1][j - 1]);
+  EXPECT_FALSE(state.ImportEMismatch);
+}
+
+TEST_F(ImportEquationsTest, SquarePIsCopied) {
+  const Rows p = {{4, 1, 0}, {1, 3, 0.5}, {0, 0.5, 2}};
+  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0.1, 0.2, 0.3}), p);
+  FormImportedEquations(state, ui);
+  ExpectAccepted();
+  EXPECT_FALSE(state.ImportPDiagonal);
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= 3; ++j) EXPECT_EQ(state.P(i, j), p[i - 1][j - 1]);
+}
+
+TEST_F(ImportEquationsTest, SevenColumnsMakeFivePointsTwoFixedAndTheScale) {
+  Files({{1, 2, 3, 4, 5, 6, 7}, {7, 6, 5, 4, 3, 2, 1}, {0, 0, 0, 0, 0, 0, 1}}, Column({0, 0, 0}),
+        Column({1, 1, 1}));
+  state.ImportFileE = "";
+  FormImportedEquations(state, ui);
+  ExpectAccepted();
+  EXPECT_EQ(state.NumPoints, 5);
+  EXPECT_EQ(state.NumFixed, 2);
+  EXPECT_EQ(state.ScaleUnknown, 1);
+  EXPECT_EQ(state.NumUnknowns, 7);
+  EXPECT_EQ(state.ProjectUnknowns(), 7);
+  EXPECT_EQ(state.NumObs, 3);
+  EXPECT_EQ(state.NumCondEq, 0);
+  ASSERT_EQ(state.VariableIndex.Size(), 5);
+  ASSERT_EQ(state.PointNumber.Size(), 5);
+  const std::vector<int> variable = {1, 2, 3, 0, 0};
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_EQ(state.VariableIndex(k), variable[k - 1]);
+    EXPECT_EQ(state.PointNumber(k), variable[k - 1]);
+  }
+  ASSERT_EQ(state.ObservationNumber.Size(), 3);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(state.ObservationNumber(i), i);
+}
+
+TEST_F(ImportEquationsTest, EvenColumnsHaveNoScaleUnknown) {
+  Files({{1, 2, 3, 4}}, Column({0}), Column({1}));
+  FormImportedEquations(state, ui);
+  ExpectAccepted();
+  EXPECT_EQ(state.NumPoints, 4);
+  EXPECT_EQ(state.ScaleUnknown, 0);
+}
+
+TEST_F(ImportEquationsTest, SummaryInTheProjectFrame) {
+  Files({{1, 2, 3}, {4, 5, 6}}, Column({0, 0}), Column({1, 1}));
+  WithE({{1, 0, 1}});
+  FormImportedEquations(state, ui);
+  ExpectAccepted();
+  const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.ImportFileA + "\r\n    " +
+                              state.ImportFileK + "\r\n    " + state.ImportFileP + "\r\n    " +
+                              state.ImportFileE;
+  EXPECT_EQ(state.ProjectLabel, project);
+  EXPECT_EQ(state.PointsLabel, "2 ecuaciones  3 incógnitas");
+  EXPECT_EQ(state.EquationsLabel, "");
+  const auto& last = ui.Calls().back();
+  EXPECT_EQ(last.kind, "Labels");
+  EXPECT_EQ(last.text, project + "\n2 ecuaciones  3 incógnitas\n");
+}
+
+TEST_F(ImportEquationsTest, TrailingLineBreakGivesAZeroRowAndIsRefused) {
+  FilesText("1 2 3\r\n4 5 6\r\n", MatrixText(Column({0, 0, 0})), MatrixText(Column({1, 1, 1})));
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema en la matriz A importada !\r\n\r\n"
+      "Se ha intentado formar una ecuación entre puntos fijos.\r\n"
+      "Hay una fila de ceros: Fila 3");
+  EXPECT_EQ(state.NumEquations, 3);
+  EXPECT_EQ(state.ImportK.rows, 0) << "K must not be read after a refusal";
+  EXPECT_TRUE(state.MatrixInput);
+}
+
+TEST_F(ImportEquationsTest, ThreeByTwoPIsNotSquare) {
+  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0, 0, 0}), {{1, 0}, {0, 1}, {0, 0}});
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
+      "¡ La matriz P no es cuadrada !");
+}
+
+TEST_F(ImportEquationsTest, NonPositiveWeightNamesItsRow) {
+  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0, 0, 0}), Column({2, 1, -0.5}));
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema con los pesos !\r\n\r\n"
+      "Hay un peso negativo o nulo: Fila 3");
+}
+
+TEST_F(ImportEquationsTest, ZeroOnTheDiagonalOfASquarePIsRefused) {
+  Files({{1, 0}, {0, 1}}, Column({0, 0}), {{1, 0.5}, {0.5, 0}});
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema con los pesos !\r\n\r\n"
+      "Hay un peso negativo o nulo: Fila 2");
+}
+
+TEST_F(ImportEquationsTest, EWithOtherColumnsDisablesTheAdjustmentWithE) {
+  Files({{1, 0, 2}, {0, 1, 2}}, Column({0, 0}), Column({1, 1}));
+  WithE({{1, 0}, {0, 1}});
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema con las dimensiones de las matrices importadas !\r\n\r\n"
+      "¡ Las matrices A y E no tienen el mismo numero de columnas !");
+  EXPECT_TRUE(state.ImportEMismatch);
+  ASSERT_EQ(ui.Count("Enable"), 1);
+  const auto& calls = ui.Calls();
+  const auto enable = std::find_if(calls.begin(), calls.end(),
+                                   [](const RecordedCall& c) { return c.kind == "Enable"; });
+  EXPECT_EQ(enable->text, CommandName(Command::AdjustConstraints));
+  EXPECT_EQ(enable->answer, "0");
+}
+
+TEST_F(ImportEquationsTest, DimensionsMessageShowsTheThreeShapes) {
+  Files({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, {{1, 9}, {2, 9}}, Column({1, 1, 1, 1}));
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n"
+      "Matriz A: 3 x 3\r\n"
+      "Matriz K: 2 x 2\r\n"
+      "Matriz P: 4 x 4");
+  EXPECT_EQ(state.NumObs, 0) << "the derived network is set only after the checks";
+}
+
+TEST_F(ImportEquationsTest, UnreadableFileStopsTheImport) {
+  Files({{1, 0}, {0, 1}}, Column({0, 0}), Column({1, 1}));
+  state.ImportFileK = dir.File("falta.txt");
+  FormImportedEquations(state, ui);
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0], "¡ El fichero " + state.ImportFileK + " no existe !");
+  EXPECT_TRUE(state.Abandon);
+  EXPECT_FALSE(state.MatrixInput);
+  EXPECT_EQ(state.ImportP.rows, 0) << "P must not be read after a failed read";
+}
+
+TEST_F(ImportEquationsTest, DecimalCommaInPNamesThePFile) {
+  FilesText("1 0\r\n0 1", "0\r\n0", "1\r\n0,5");
+  FormImportedEquations(state, ui);
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0],
+            "El formato de los elementos de las matrices no es correcto:\r\n\r\nEn " +
+                state.ImportFileP + " hay alguna ',' como separador decimal.");
+  EXPECT_TRUE(state.Abandon);
+}
+
+TEST_F(ImportEquationsTest, WeightVectorWhoseSquareIsTooLargeIsRefused) {
+  // 2049 weights fit the reader, the 2049 x 2049 matrix they make does not.
+  std::string ones = "1";
+  for (int i = 1; i < 2049; ++i) ones += "\r\n1";
+  FilesText(ones, ones, ones);
+  FormImportedEquations(state, ui);
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0], "¡ El fichero " + state.ImportFileP + " es demasiado grande !");
+  EXPECT_TRUE(state.Abandon);
+}
+
+}  // namespace
+}  // namespace ombrel

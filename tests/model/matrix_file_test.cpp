@@ -1,0 +1,185 @@
+#include "model/matrix_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using Rows = std::vector<std::vector<double>>;
+
+class MatrixFileTest : public ::testing::Test {
+ protected:
+  MatrixFileTest() {
+    state.MatrixInput = true;
+    state.MessageText = "anterior";
+    state.ProjectLabel = "proyecto";
+    state.PointsLabel = "puntos";
+    state.EquationsLabel = "ecuaciones";
+  }
+
+  // Writes the bytes as a matrix file and reads it.
+  ImportedMatrix Read(const std::string& bytes, const std::string& name = "m.txt") {
+    path = dir.Write(name, bytes);
+    ImportedMatrix record;
+    ReadMatrixFiles(state, ui, path, record);
+    return record;
+  }
+
+  static void ExpectValues(const ImportedMatrix& m, const Rows& expected) {
+    ASSERT_EQ(m.rows, static_cast<int>(expected.size()));
+    ASSERT_EQ(m.cols, static_cast<int>(expected[0].size()));
+    ASSERT_EQ(m.values.Rows(), m.rows);
+    ASSERT_EQ(m.values.Cols(), m.cols);
+    for (int i = 1; i <= m.rows; ++i)
+      for (int j = 1; j <= m.cols; ++j)
+        EXPECT_EQ(m.values(i, j), expected[i - 1][j - 1]) << "(" << i << ", " << j << ")";
+  }
+
+  // The one message of a failed read: exclamation icon, OK, default title.
+  void ExpectFailure(const std::string& text) {
+    const auto prompts = ui.Prompts();
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0].text, text);
+    EXPECT_EQ(prompts[0].icon, Icon::Exclamation);
+    EXPECT_EQ(prompts[0].buttons, Buttons::Ok);
+    EXPECT_EQ(prompts[0].title, kAppTitle);
+    EXPECT_FALSE(state.MatrixInput);
+    EXPECT_TRUE(state.Abandon);
+  }
+
+  void ExpectSuccess() {
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_TRUE(state.MatrixInput);
+    EXPECT_FALSE(state.Abandon);
+  }
+
+  testing::TempDir dir;
+  NetworkState state;
+  ScriptedInteraction ui;
+  std::string path;
+};
+
+const char* const kReadingError =
+    "Se ha producido un error en la lectura de los ficheros de matrices.\r\n"
+    "Compruebe los formatos.";
+
+TEST_F(MatrixFileTest, RowsCountCarriageReturnsAndColumnsComeFromTheFirstRow) {
+  ExpectValues(Read("1 2 3\r\n4 5 6"), {{1, 2, 3}, {4, 5, 6}});
+  ExpectSuccess();
+  // A final line break makes one more row, left zero.
+  ExpectValues(Read("1 2 3\r\n4 5 6\r\n"), {{1, 2, 3}, {4, 5, 6}, {0, 0, 0}});
+  ExpectSuccess();
+  // A single value without any line break.
+  ExpectValues(Read("-2.5"), {{-2.5}});
+}
+
+TEST_F(MatrixFileTest, ClearsOnlyTheProjectLabelOnceTheFileIsOpen) {
+  Read("1 2");
+  EXPECT_EQ(state.ProjectLabel, "");
+  EXPECT_EQ(state.PointsLabel, "puntos");
+  EXPECT_EQ(state.EquationsLabel, "ecuaciones");
+  ASSERT_EQ(ui.Count("Labels"), 1);
+  EXPECT_EQ(ui.Calls()[0].text, "\npuntos\necuaciones");
+}
+
+TEST_F(MatrixFileTest, BlankRunsAndTabsSeparateOnce) {
+  ExpectValues(Read("1\t\t2   3\r\n4 \t 5\t6"), {{1, 2, 3}, {4, 5, 6}});
+  ExpectSuccess();
+}
+
+TEST_F(MatrixFileTest, SemicolonRules) {
+  ExpectValues(Read("1;2;3\r\n4;5;6"), {{1, 2, 3}, {4, 5, 6}});
+  // Both blank runs count and the ";" after the first is swallowed: three
+  // columns, the middle one the empty token before ";", the third element
+  // read from the first row's last number.
+  ExpectValues(Read("1 ; 2\r\n3 4 5"), {{1, 0, 2}, {3, 4, 5}});
+  // An empty field between two semicolons reads 0.
+  ExpectValues(Read("1;;3\r\n4;5;6"), {{1, 0, 3}, {4, 5, 6}});
+  ExpectSuccess();
+}
+
+TEST_F(MatrixFileTest, ElementsAreReadInOrderWhateverLineTheyStandOn) {
+  // A short second row pulls the next row's numbers forward; the elements
+  // missing at the end of the file stay 0.
+  ExpectValues(Read("1 2 3\r\n4 5\r\n6 7 8"), {{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  // Surplus elements beyond rows x cols are ignored.
+  ExpectValues(Read("1 2\r\n3 4 5 6"), {{1, 2}, {3, 4}});
+  ExpectSuccess();
+}
+
+TEST_F(MatrixFileTest, NumericValueIsTheLongestNumericPrefix) {
+  ExpectValues(Read("-1.5e2 +.25 abc\r\n7x 12e 5.e-1"), {{-150, 0.25, 0}, {7, 12, 0.5}});
+  // Too small to represent reads 0; a lone sign or point is not a number.
+  ExpectValues(Read("1e-400 - .\r\n2E+3 0.125E1 -0"), {{0, 0, 0}, {2000, 1.25, 0}});
+  ExpectSuccess();
+}
+
+TEST_F(MatrixFileTest, DecimalCommaNamesTheFile) {
+  Read("1 2\r\n3,5 4", "pesos.txt");
+  ExpectFailure("El formato de los elementos de las matrices no es correcto:\r\n\r\nEn " + path +
+                " hay alguna ',' como separador decimal.");
+  EXPECT_EQ(state.MessageText, "anterior");
+}
+
+TEST_F(MatrixFileTest, MissingFile) {
+  path = dir.File("no_esta.txt");
+  ImportedMatrix record;
+  ReadMatrixFiles(state, ui, path, record);
+  const std::string text = "¡ El fichero " + path + " no existe !";
+  ExpectFailure(text);
+  EXPECT_EQ(state.MessageText, text);
+  // The file never opened, so the project frame is untouched.
+  EXPECT_EQ(state.ProjectLabel, "proyecto");
+  EXPECT_EQ(record, ImportedMatrix{});
+}
+
+TEST_F(MatrixFileTest, TooManyRowsIsTooLarge) {
+  const ImportedMatrix record = Read("1" + std::string(40000, '\r'));
+  const std::string text = "¡ El fichero " + path + " es demasiado grande !";
+  ExpectFailure(text);
+  EXPECT_EQ(state.MessageText, text);
+  EXPECT_EQ(record.rows, 0);
+}
+
+TEST_F(MatrixFileTest, TooManyElementsIsTooLarge) {
+  // 3000 columns x 2000 rows: each dimension fits an Integer, the product
+  // goes beyond the element limit.
+  std::string row = "1";
+  for (int j = 1; j < 3000; ++j) row += " 1";
+  std::string bytes = row;
+  for (int i = 1; i < 2000; ++i) bytes += "\r\n";
+  ASSERT_GT(3000 * 2000, kMaxMatrixElements);
+  Read(bytes);
+  ExpectFailure("¡ El fichero " + path + " es demasiado grande !");
+}
+
+TEST_F(MatrixFileTest, FileBeyondTheByteLimitIsTooLarge) {
+  path = dir.Write("enorme.txt", "1 2");
+  std::filesystem::resize_file(path, kMaxMatrixFileBytes + 1);  // sparse: cheap to make
+  ImportedMatrix record;
+  ReadMatrixFiles(state, ui, path, record);
+  ExpectFailure("¡ El fichero " + path + " es demasiado grande !");
+}
+
+TEST_F(MatrixFileTest, OverflowingValueIsAReadingError) {
+  Read("1 1e999\r\n3 4");
+  ExpectFailure(kReadingError);
+  EXPECT_EQ(state.MessageText, kReadingError);
+}
+
+TEST_F(MatrixFileTest, FolderIsAReadingError) {
+  ImportedMatrix record;
+  ReadMatrixFiles(state, ui, dir.Path().string(), record);
+  ExpectFailure(kReadingError);
+}
+
+}  // namespace
+}  // namespace ombrel
