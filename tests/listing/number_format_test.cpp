@@ -1,0 +1,253 @@
+#include "listing/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "numeric/run_time_error.h"
+
+namespace ombrel {
+namespace {
+
+std::string Blanks(int n) {
+  return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+TEST(RoundToDecimals, ExactHalvesGoAwayFromZero) {
+  EXPECT_EQ(RoundToDecimals(0.125, 2), 0.13);
+  EXPECT_EQ(RoundToDecimals(-0.125, 2), -0.13);
+  EXPECT_EQ(RoundToDecimals(2.5, 0), 3.0);
+  EXPECT_EQ(RoundToDecimals(-2.5, 0), -3.0);
+  EXPECT_EQ(RoundToDecimals(0.5, 0), 1.0);
+  EXPECT_EQ(RoundToDecimals(-0.5, 0), -1.0);
+  EXPECT_EQ(RoundToDecimals(0.0625, 3), 0.063);
+  EXPECT_EQ(RoundToDecimals(-0.0625, 3), -0.063);
+}
+
+TEST(RoundToDecimals, BelowHalfAndExactValuesStay) {
+  EXPECT_EQ(RoundToDecimals(0.124, 2), 0.12);
+  EXPECT_EQ(RoundToDecimals(-0.124, 2), -0.12);
+  EXPECT_EQ(RoundToDecimals(1234.0, 3), 1234.0);
+  // The largest double below one half: adding 0.5 to it would round up to 1.
+  EXPECT_EQ(RoundToDecimals(0.49999999999999994, 0), 0.0);
+  // An odd whole number beyond 2^52, where y + 0.5 is a tie that rounds up.
+  EXPECT_EQ(RoundToDecimals(4503599627370497.0, 0), 4503599627370497.0);
+  EXPECT_EQ(RoundToDecimals(-4503599627370497.0, 0), -4503599627370497.0);
+}
+
+TEST(RoundToDecimals, OverflowIsAnArithmeticFault) {
+  EXPECT_THROW(RoundToDecimals(1e300, 10), ArithmeticFault);
+  EXPECT_THROW(RoundToDecimals(1.0, 400), ArithmeticFault);
+  EXPECT_THROW(RoundToDecimals(std::numeric_limits<double>::quiet_NaN(), 2), ArithmeticFault);
+}
+
+TEST(GeneralText, SignPositionAndNoDigitBeforeThePoint) {
+  EXPECT_EQ(GeneralText(0.0), " 0");
+  EXPECT_EQ(GeneralText(-0.0), " 0");
+  EXPECT_EQ(GeneralText(1.0), " 1");
+  EXPECT_EQ(GeneralText(0.5), " .5");
+  EXPECT_EQ(GeneralText(-0.25), "-.25");
+  EXPECT_EQ(GeneralText(-12.75), "-12.75");
+  EXPECT_EQ(GeneralText(1000.0), " 1000");
+  EXPECT_EQ(GeneralText(0.00001), " .00001");
+}
+
+TEST(GeneralText, FifteenSignificantDigitsWithCarry) {
+  EXPECT_EQ(GeneralText(0.1), " .1");
+  EXPECT_EQ(GeneralText(1.0 / 3.0), " .333333333333333");
+  EXPECT_EQ(GeneralText(-2.0 / 3.0), "-.666666666666667");
+  EXPECT_EQ(GeneralText(999999999999999.0), " 999999999999999");
+  EXPECT_EQ(GeneralText(0.9999999999999999), " 1");
+  EXPECT_EQ(GeneralText(99999999999999.99), " 100000000000000");
+  EXPECT_EQ(GeneralText(123456789.123456789), " 123456789.123457");
+}
+
+TEST(GeneralText, ExponentFormForTinyAndHugeMagnitudes) {
+  EXPECT_EQ(GeneralText(1.5e-7), " 1.5E-07");
+  EXPECT_EQ(GeneralText(-9.99e-6), "-9.99E-06");
+  EXPECT_EQ(GeneralText(1.5e20), " 1.5E+20");
+  EXPECT_EQ(GeneralText(1e15), " 1E+15");
+  EXPECT_EQ(GeneralText(9.999999999999999e14), " 1E+15");
+  EXPECT_EQ(GeneralText(123456789012345678.0), " 1.23456789012346E+17");
+  EXPECT_EQ(GeneralText(1.5e-300), " 1.5E-300");
+}
+
+TEST(GeneralText, NonFiniteValuesNeverBecomeText) {
+  EXPECT_THROW(GeneralText(std::numeric_limits<double>::quiet_NaN()), ArithmeticFault);
+  EXPECT_THROW(GeneralText(std::numeric_limits<double>::infinity()), ArithmeticFault);
+  EXPECT_THROW(GeneralText(-std::numeric_limits<double>::infinity()), ArithmeticFault);
+}
+
+TEST(NumericValue, NumberAtTheStartOfTheText) {
+  EXPECT_EQ(NumericValue("  12.5"), 12.5);
+  EXPECT_EQ(NumericValue("-.25"), -0.25);
+  EXPECT_EQ(NumericValue(" 1.5E-07"), 1.5e-7);
+  EXPECT_EQ(NumericValue("1.5D+02"), 150.0);
+  EXPECT_EQ(NumericValue("+3"), 3.0);
+  EXPECT_EQ(NumericValue("5."), 5.0);
+  EXPECT_EQ(NumericValue("12a"), 12.0);
+  EXPECT_EQ(NumericValue("1E"), 1.0);
+  EXPECT_EQ(NumericValue("1E+x"), 1.0);
+  EXPECT_EQ(NumericValue("abc"), 0.0);
+  EXPECT_EQ(NumericValue(""), 0.0);
+  EXPECT_EQ(NumericValue("-"), 0.0);
+  EXPECT_EQ(NumericValue("1e-999"), 0.0);
+  EXPECT_THROW(NumericValue("1e999"), ArithmeticFault);
+}
+
+struct FormatCase {
+  double value;
+  int w;
+  int d;
+  std::string expected;
+};
+
+void ExpectFormats(const std::vector<FormatCase>& cases) {
+  for (const FormatCase& c : cases)
+    EXPECT_EQ(FormatNumber(c.value, c.w, c.d), c.expected)
+        << "value " << c.value << " w " << c.w << " d " << c.d;
+}
+
+TEST(FormatNumber, AlignsOnTheDecimalPoint) {
+  ExpectFormats({
+      {0.0, 8, 6, Blanks(7) + "0.000000"},
+      {-1.5, 8, 6, Blanks(6) + "-1.500000"},
+      {0.5, 4, 2, Blanks(3) + "0.50"},
+      {12.0, 5, 0, Blanks(3) + "12."},
+      {1.5e-7, 6, 8, Blanks(5) + "0.00000015"},
+      {-1.5e-7, 6, 8, Blanks(4) + "-0.00000015"},
+      {1234.5678, 10, 4, Blanks(6) + "1234.5678"},
+      {-0.25, 4, 3, Blanks(2) + "-0.250"},
+  });
+}
+
+TEST(FormatNumber, RoundsToTheDecimalsAsked) {
+  ExpectFormats({
+      {1e-7, 6, 6, Blanks(5) + "0.000000"},
+      {0.125, 3, 2, Blanks(2) + "0.13"},
+      {-0.125, 3, 2, Blanks(1) + "-0.13"},
+      {2.5, 5, 0, Blanks(4) + "3."},
+      {-2.5, 5, 0, Blanks(3) + "-3."},
+      {0.4, 5, 0, Blanks(4) + "0."},
+      {9.9996, 4, 3, Blanks(2) + "10.000"},
+      {-9.9996, 4, 3, Blanks(1) + "-10.000"},
+      {0.00001234, 2, 8, " 0.00001234"},
+      {1.234e-6, 2, 9, " 0.000001234"},
+  });
+}
+
+TEST(FormatNumber, ZeroNeverCarriesAMinusSign) {
+  ExpectFormats({
+      {-0.0, 8, 3, Blanks(7) + "0.000"},
+      {-0.0001, 8, 3, Blanks(7) + "0.000"},
+      {-0.04, 4, 1, Blanks(3) + "0.0"},
+      {-0.4, 5, 0, Blanks(4) + "0."},
+  });
+}
+
+TEST(FormatNumber, LongIntegerPartIsPushedRight) {
+  ExpectFormats({
+      {123456.5, 4, 1, Blanks(4) + "123456.5"},
+      {-98765.0, 3, 2, Blanks(3) + "-98765.00"},
+      {12345.0, 6, 1, " 12345.0"},
+      {1.0, 0, 2, Blanks(3) + "1.00"},
+  });
+}
+
+TEST(FormatNumber, DigitsBeyondFifteenSignificantAreZeros) {
+  ExpectFormats({
+      {123456789.123456789, 10, 9, " 123456789.123457000"},
+      {1.5e20, 5, 2, Blanks(18) + "150000000000000000000.00"},
+      {1e15, 17, 0, " 1000000000000000."},
+      {12345678901234567890.0, 21, 1, " 12345678901234600000.0"},
+      {1.0 / 3.0, 2, 17, " 0.33333333333333300"},
+  });
+}
+
+TEST(FormatNumber, DecimalsFromZeroUp) {
+  const double value = -3.14159265358979;
+  const std::string expected[] = {"  -3.",       "  -3.1",       "  -3.14",
+                                  "  -3.142",    "  -3.1416",    "  -3.14159",
+                                  "  -3.141593", "  -3.1415927", "  -3.14159265"};
+  for (int d = 0; d <= 8; ++d) EXPECT_EQ(FormatNumber(value, 4, d), expected[d]) << "d " << d;
+}
+
+TEST(FormatNumber, ReadsTheTextAndReplacesItByTheRoundedValue) {
+  std::string text = "1.5D+02";
+  EXPECT_EQ(FormatNumber(text, 6, 1), Blanks(3) + "150.0");
+  EXPECT_EQ(text, " 150");
+  text = " 1.23456";
+  EXPECT_EQ(FormatNumber(text, 2, 2), " 1.23");
+  EXPECT_EQ(text, " 1.23");
+  text = "-.0004";
+  EXPECT_EQ(FormatNumber(text, 2, 3), " 0.000");
+  EXPECT_EQ(text, " 0");
+}
+
+TEST(FormatNumber, FailsOnlyThroughOverflow) {
+  EXPECT_THROW(FormatNumber(1e300, 8, 10), ArithmeticFault);
+  EXPECT_THROW(FormatNumber(std::numeric_limits<double>::quiet_NaN(), 8, 2), ArithmeticFault);
+}
+
+// An independent rendering of the same rules on the C library's "%.15g":
+// the value cut to 15 significant digits, rounded half away from zero to d
+// decimals, cut to 15 significant digits again and written in fixed point.
+std::string ReferenceFormat(double value, int w, int d) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  const double scale = std::pow(10.0, d);
+  double rounded = std::round(std::strtod(buffer, nullptr) * scale) / scale;
+  if (rounded == 0.0) rounded = 0.0;
+  std::snprintf(buffer, sizeof buffer, "%.15g", std::fabs(rounded));
+
+  // Digits and the position of the decimal point relative to them.
+  std::string text = buffer;
+  int exponent = 0;
+  const std::size_t e = text.find('e');
+  if (e != std::string::npos) {
+    exponent = std::atoi(text.c_str() + e + 1);
+    text.erase(e);
+  }
+  std::size_t point = text.find('.');
+  if (point == std::string::npos) point = text.size();
+  std::string digits = text.substr(0, point) + (point < text.size() ? text.substr(point + 1) : "");
+  long pointAt = static_cast<long>(point) + exponent;
+  while (pointAt > static_cast<long>(digits.size())) digits += '0';
+  while (pointAt < 0) digits.insert(0, "0"), ++pointAt;
+
+  std::string integerPart = digits.substr(0, static_cast<std::size_t>(pointAt));
+  std::string fraction = digits.substr(static_cast<std::size_t>(pointAt));
+  integerPart.erase(0, integerPart.find_first_not_of('0'));
+  if (integerPart.empty()) integerPart = "0";
+  integerPart.insert(0, rounded < 0.0 ? "-" : " ");
+  fraction.resize(static_cast<std::size_t>(d), '0');
+  return std::string(static_cast<std::size_t>(std::abs(w - static_cast<int>(integerPart.size()))),
+                     ' ') +
+         integerPart + "." + fraction;
+}
+
+TEST(FormatNumber, AgreesWithAnIndependentRenderingOnRandomValues) {
+  std::mt19937_64 random(20240607);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> magnitude(-12, 20);
+  std::uniform_int_distribution<int> width(0, 12);
+  std::uniform_int_distribution<int> decimals(0, 10);
+  std::uniform_int_distribution<int> halves(-4000, 4000);
+  for (int n = 0; n < 20000; ++n) {
+    const int w = width(random);
+    const int d = decimals(random);
+    // Every fourth value is a multiple of 1/8, to meet exact halves.
+    const double value =
+        n % 4 == 0 ? halves(random) / 8.0
+                   : (n % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, magnitude(random));
+    ASSERT_EQ(FormatNumber(value, w, d), ReferenceFormat(value, w, d))
+        << "value " << GeneralText(value) << " w " << w << " d " << d;
+  }
+}
+
+}  // namespace
+}  // namespace ombrel
