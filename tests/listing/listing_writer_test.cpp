@@ -1,0 +1,164 @@
+#include "listing/listing_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "listing/file_error.h"
+#include "listing/listing_layout.h"
+#include "model/text_file.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+
+TEST(ListingWriter, FourLineFormsEndInCrLf) {
+  TempDir dir;
+  const std::string path = dir.File("salida.tmp");
+  ListingWriter out(path, ListingWriter::Mode::Create);
+  out.Line("uno");
+  out.Stay("dos");
+  out.Stay(" tres");
+  out.BlankLine();
+  out.BlankLine();
+  out.NextZone("");
+  out.Line("x");
+  out.Close();
+  EXPECT_EQ(ReadBytes(path), "uno\r\ndos tres\r\n\r\n" + std::string(14, ' ') + "x\r\n");
+}
+
+TEST(ListingWriter, NextZoneMovesToTheZoneStartAfterTheCursor) {
+  TempDir dir;
+  const std::string path = dir.File("salida.tmp");
+  ListingWriter out(path, ListingWriter::Mode::Create);
+  out.NextZone("abc");
+  EXPECT_EQ(out.Column(), 14);  // column 15, the second zone
+  out.NextZone("");
+  EXPECT_EQ(out.Column(), 28);  // already at a zone start: on to the next one
+  out.NextZone(std::string(15, 'z'));
+  EXPECT_EQ(out.Column(), 56);  // 28 + 15 = 43, next zone start column 57
+  out.Line("|");
+  out.NextZone("Ó");  // one character, one byte on disk
+  EXPECT_EQ(out.Column(), 14);
+  out.BlankLine();
+  EXPECT_EQ(out.Column(), 0);
+  out.Close();
+  EXPECT_EQ(ReadBytes(path), "abc" + std::string(11, ' ') + std::string(14, ' ') +
+                                 std::string(15, 'z') + std::string(13, ' ') + "|\r\n" + "\xD3" +
+                                 std::string(13, ' ') + "\r\n");
+}
+
+TEST(ListingWriter, CreateEmptiesAndAppendKeeps) {
+  TempDir dir;
+  const std::string path = dir.Write("salida.tmp", "anterior\r\n");
+  {
+    ListingWriter out(path, ListingWriter::Mode::Create);
+    EXPECT_EQ(ReadBytes(path), "");  // emptied when opened, before any write
+    out.Line("cabecera");
+  }
+  EXPECT_EQ(ReadBytes(path), "cabecera\r\n");
+  {
+    ListingWriter out(path, ListingWriter::Mode::Append);
+    out.Line("sección");
+    out.Close();
+  }
+  EXPECT_EQ(ReadBytes(path), "cabecera\r\nsecci\xF3n\r\n");
+
+  const std::string missing = dir.File("nuevo.tmp");
+  ListingWriter(missing, ListingWriter::Mode::Append).Line("a");
+  EXPECT_EQ(ReadBytes(missing), "a\r\n");
+}
+
+TEST(ListingWriter, AFailingSectionKeepsWhatItWrote) {
+  TempDir dir;
+  const std::string path = dir.Write("salida.tmp", "cabecera\r\n");
+  try {
+    ListingWriter out(path, ListingWriter::Mode::Append);
+    out.Line("primera línea");
+    out.Stay("a medias");
+    throw std::runtime_error("fallo del cálculo");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(ReadBytes(path), "cabecera\r\nprimera l\xEDnea\r\na medias");
+}
+
+TEST(ListingWriter, LargeListingsArriveWholeAndInOrder) {
+  TempDir dir;
+  const std::string path = dir.File("salida.tmp");
+  std::string expected;
+  ListingWriter out(path, ListingWriter::Mode::Create);
+  for (int i = 0; i < 40000; ++i) {
+    const std::string line = "linea " + std::to_string(i);
+    out.Line(line);
+    expected += line + "\r\n";
+  }
+  out.Close();
+  EXPECT_EQ(ReadBytes(path), expected);
+}
+
+TEST(ListingWriter, UnwritablePathIsAFileError) {
+  TempDir dir;
+  const std::string path = dir.File("no/existe/salida.tmp");
+  try {
+    ListingWriter out(path, ListingWriter::Mode::Create);
+    FAIL() << "se abrió un fichero imposible";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.kind(), FileError::Kind::CannotWrite);
+    EXPECT_EQ(std::string(e.what()), "No se puede escribir el fichero " + path + ".");
+  }
+  EXPECT_THROW(ListingWriter(path, ListingWriter::Mode::Append), FileError);
+}
+
+TEST(ListingWriter, WritingAfterCloseIsRefused) {
+  TempDir dir;
+  ListingWriter out(dir.File("salida.tmp"), ListingWriter::Mode::Create);
+  out.Close();
+  EXPECT_THROW(out.Line("tarde"), std::logic_error);
+}
+
+TEST(ListingLayout, HeadingsBannersMatricesAndVectors) {
+  TempDir dir;
+  const std::string path = dir.File("salida.tmp");
+  Matrix m(2, 3);
+  m(1, 1) = 1.5;
+  m(1, 2) = -0.25;
+  m(1, 3) = 100.0;
+  m(2, 1) = -0.0004;
+  m(2, 2) = 12.3456;
+  m(2, 3) = 0.0;
+  Vector v(2);
+  v(1) = -3.0;
+  v(2) = 0.125;
+  ListingWriter out(path, ListingWriter::Mode::Create);
+  WriteHeading(out, "    TITULO ");
+  WriteBanner(out, "    BANDERA");
+  WriteBanner(out, "    CABECERA", true);
+  WriteMatrix(out, m, 2, 3, 4, 2);
+  WriteVector(out, v, 2, 3, 2);
+  out.Close();
+
+  const std::string stars = "    " + std::string(66, '*');
+  EXPECT_EQ(ReadBytes(path), "\r\n\r\n    TITULO \r\n\r\n" + stars + "\r\n    BANDERA\r\n" + stars +
+                                 "\r\n" + stars + " \r\n    CABECERA\r\n" + stars + " \r\n" +
+                                 "   1.50  -0.25 100.00\r\n"
+                                 "   0.00  12.35   0.00\r\n"
+                                 " -3.00\r\n"
+                                 "  0.13\r\n");
+}
+
+TEST(ListingLayout, NumberLabelsPadOnTheirOwnSide) {
+  EXPECT_EQ("X(" + RightAlignedNumberLabel(7) + " )", "X(  7 )");
+  EXPECT_EQ("X(" + LeftAlignedNumberLabel(7) + " )", "X( 7  )");
+  EXPECT_EQ(RightAlignedNumberLabel(12), " 12");
+  EXPECT_EQ(LeftAlignedNumberLabel(12), " 12");
+  EXPECT_EQ(RightAlignedNumberLabel(0), "  0");
+  EXPECT_EQ(LeftAlignedNumberLabel(0), " 0 ");
+  EXPECT_EQ(RightAlignedNumberLabel(123), " 123");
+  EXPECT_EQ(LeftAlignedNumberLabel(123), " 123");
+}
+
+}  // namespace
+}  // namespace ombrel
