@@ -1,0 +1,303 @@
+#include "listing/listing_header.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "listing/file_error.h"
+#include "numeric/run_time_error.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::SourceDir;
+using testing::TempDir;
+
+std::string ListingData(const std::string& name) {
+  return SourceDir() + "/tests/listing/" + name;
+}
+
+void SetRow(Matrix& m, int row, std::initializer_list<double> values) {
+  int column = 1;
+  for (double value : values) m(row, column++) = value;
+}
+
+// The three-point example project (point 1 fixed, 2 and 3 variable; an
+// angle and two distances) as loading and forming its equations leave it.
+// The header only prints A, K and P, so they carry values chosen to exercise
+// rounding, signs and widths.
+NetworkState ThreePointProject(const std::string& listing) {
+  NetworkState state;
+  state.ProjectName = ListingData("data/red3.txt");
+  state.ListingFileName = listing;
+  state.NumPoints = 3;
+  state.NumFixed = 1;
+  state.PointX.Redim(3);
+  state.PointY.Redim(3);
+  state.VariableIndex.Redim(3);
+  state.PointNumber.Redim(3);
+  const double x[] = {1000.00, 1500.25, 1210.40};
+  const double y[] = {1000.00, 1020.10, 1480.75};
+  for (int k = 1; k <= 3; ++k) {
+    state.PointX(k) = x[k - 1];
+    state.PointY(k) = y[k - 1];
+    state.PointNumber(k) = k;
+    state.VariableIndex(k) = k - 1;
+  }
+  state.NumObs = 3;
+  state.ObsPoints.Redim(3, 3);
+  state.ObsValue.Redim(3);
+  state.ObservationNumber.Redim(3 + kMaxCondEquations);
+  const int from[] = {2, kDistanceMarker, kDistanceMarker};
+  const int at[] = {1, 1, 1};
+  const int to[] = {3, 2, 3};
+  const double value[] = {64.2311, 500.652, 522.131};
+  for (int i = 1; i <= 3; ++i) {
+    state.ObsPoints(1, i) = from[i - 1];
+    state.ObsPoints(2, i) = at[i - 1];
+    state.ObsPoints(3, i) = to[i - 1];
+    state.ObsValue(i) = value[i - 1];
+    state.ObservationNumber(i) = i;
+    state.ObsWeights(1, i) = from[i - 1] == kDistanceMarker ? 2.0 : 1.0;
+    state.ObsWeights(2, i) = 1.0;
+  }
+  state.A.Redim(3, 4);
+  SetRow(state.A, 1, {12.7168421, -316.3751904, -581.0529307, 254.2974126});
+  SetRow(state.A, 2, {0.99919360, 0.04014931, 0.0, 0.0});
+  SetRow(state.A, 3, {0.0, 0.0, -0.4009397, -0.9161042});
+  state.K.Redim(3);
+  state.K(1) = -153.28714;
+  state.K(2) = -0.0015624;
+  state.K(3) = 0.000437;
+  state.P.Redim(3, 3);
+  for (int i = 1; i <= 3; ++i) state.P(i, i) = 1.0;
+  return state;
+}
+
+// Three equations in three unknowns given as matrix files, with an E file:
+// one variable point and the scale column.
+NetworkState ImportedMatrices(const std::string& listing) {
+  NetworkState state;
+  state.ListingFileName = listing;
+  state.MatrixInput = true;
+  state.ImportFileA = "C:\\datos\\matrizA.txt";
+  state.ImportFileK = "/home/topo/k.txt";
+  state.ImportFileP = "pesos.txt";
+  state.ImportFileE = "matriz_de_restricciones_de_la_red_libre.txt";  // 43 characters
+  state.ImportWithE = true;
+  state.ImportA.rows = 3;
+  state.ImportA.cols = 3;
+  state.NumPoints = 3;
+  state.NumFixed = 2;
+  state.ScaleUnknown = 1;
+  state.VariableIndex.Redim(3);
+  state.PointNumber.Redim(3);
+  state.VariableIndex(1) = state.PointNumber(1) = 1;
+  state.NumObs = 3;
+  state.A.Redim(3, 3);
+  SetRow(state.A, 1, {1.0, 0.0, 0.5});
+  SetRow(state.A, 2, {0.0, 1.0, -1234.5678914});
+  SetRow(state.A, 3, {-1.0, 1.0, 0.0000004});
+  state.K.Redim(3);
+  state.K(1) = 0.001;
+  state.K(2) = -2.5e-9;
+  state.K(3) = 12345.678901234;
+  state.P.Redim(3, 3);
+  state.P(1, 1) = 1.0;
+  state.P(2, 2) = 0.25;
+  state.P(3, 3) = 4.0;
+  return state;
+}
+
+std::string Golden(const std::string& name) {
+  return ReadBytes(ListingData("golden/" + name));
+}
+
+TEST(ListingHeader, ProjectWithFullOutputMatchesTheGoldenListing) {
+  TempDir dir;
+  const std::string listing = dir.Write("salida.tmp", "listado anterior\r\n");
+  NetworkState state = ThreePointProject(listing);
+  state.FullOutput = true;
+  ScriptedInteraction ui;
+  WriteListingHeader(state, ui);
+  EXPECT_EQ(ReadBytes(listing), Golden("header_project_full.txt"));
+}
+
+TEST(ListingHeader, SummaryOutputEndsAfterTheCounts) {
+  TempDir dir;
+  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
+  state.FullOutput = false;
+  ScriptedInteraction ui;
+  WriteListingHeader(state, ui);
+  const std::string full = Golden("header_project_full.txt");
+  const std::string lastCount = "( 0 de condicion ) \r\n";
+  EXPECT_EQ(ReadBytes(state.ListingFileName),
+            full.substr(0, full.find(lastCount) + lastCount.size()));
+}
+
+TEST(ListingHeader, ImportedMatricesAreWrittenEvenInSummaryOutput) {
+  TempDir dir;
+  NetworkState state = ImportedMatrices(dir.File("salida.tmp"));
+  state.FullOutput = false;
+  ScriptedInteraction ui;
+  WriteListingHeader(state, ui);
+  EXPECT_EQ(ReadBytes(state.ListingFileName), Golden("header_matrices.txt"));
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  for (std::size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+    lines.push_back(bytes.substr(at, end - at));
+  return lines;
+}
+
+TEST(ListingHeader, ScaleUnknownAndConditionEquationsInCountsAndColumns) {
+  TempDir dir;
+  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
+  state.FullOutput = true;
+  state.ScaleUnknown = 1;
+  state.NumCondEq = 1;
+  state.PointNumber(2) = 12;  // a two-digit vertex number labels the first pair
+  state.A.Redim(4, 5);
+  state.A(4, 5) = -2.5;
+  state.K.Redim(4);
+  state.K(4) = 0.5;  // a condition row: no observation kind, metres format
+  state.P.Redim(4, 4);
+  state.P(4, 4) = 2.0;
+  ScriptedInteraction ui;
+  WriteListingHeader(state, ui);
+
+  const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
+  auto at = [&](const std::string& text) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (lines[i] == text) return i;
+    ADD_FAILURE() << "falta la línea \"" << text << "\"";
+    return lines.size();
+  };
+  const std::size_t counts = at("    Numero de ecuaciones  totales : 4   ( 1 de condicion ) ");
+  ASSERT_LT(counts + 2, lines.size());
+  EXPECT_EQ(lines[counts + 1], "");
+  EXPECT_EQ(lines[counts + 2], "    Se calcula tambien el posible factor de escala a aplicar ");
+
+  const std::size_t labels =
+      at("    Vble X( 12 )   Vble Y( 12 )   Vble X( 3  )   Vble Y( 3  )   Correcc escala ");
+  ASSERT_LT(labels + 5, lines.size());
+  EXPECT_EQ(lines[labels + 1],
+            "    ------------   ------------   ------------   ------------   -------------- ");
+  const std::string zero = "       0.000000";
+  EXPECT_EQ(lines[labels + 5], zero + zero + zero + zero + "       -2.500000");
+  const std::size_t terms = at("    VECTOR DE TERMINOS INDEPENDIENTES ( K ) ");
+  ASSERT_LT(terms + 5, lines.size());
+  EXPECT_EQ(lines[terms + 5], "     0.50000000");
+  EXPECT_EQ(lines.back(), "         2.00000000");
+}
+
+TEST(ListingHeader, WeightsAreEchoedRightAlignedWithAZeroBelowOne) {
+  TempDir dir;
+  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
+  state.ObsWeights(2, 1) = 0.25;
+  state.ObsWeights(2, 2) = 2.0;
+  state.ObsWeights(2, 3) = 1234.5;
+  ScriptedInteraction ui;
+  WriteListingHeader(state, ui);
+  const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
+  ASSERT_GT(lines.size(), 13u);
+  EXPECT_EQ(lines[11].substr(60), "  -->     0.25");
+  EXPECT_EQ(lines[12].substr(60), "  -->        2");
+  EXPECT_EQ(lines[13].substr(60), "  -->   1234.5");
+}
+
+TEST(ListingHeader, TitleStarsFollowTheLengthOfTheName) {
+  TempDir dir;
+  const std::string red = ReadBytes(ListingData("data/red3.txt"));
+  struct Case {
+    std::string name;
+    std::string title;
+  };
+  const std::string s16(16, '*');
+  const Case cases[] = {
+      {"red_10.txt", "    " + s16 + "   PROYECTO ACTIVO:   red_10.txt   " + s16},
+      {"r.txt",
+       "    " + std::string(18, '*') + "   PROYECTO ACTIVO:   r.txt   " + std::string(18, '*')},
+      {std::string(38, 'n') + ".txt",
+       "       PROYECTO ACTIVO:   " + std::string(38, 'n') + ".txt   "},
+      {std::string(39, 'n') + ".txt",
+       "       PROYECTO ACTIVO:   " + std::string(39, 'n') + ".txt   "},
+  };
+  for (const Case& c : cases) {
+    NetworkState state = ThreePointProject(dir.File("salida.tmp"));
+    state.ProjectName = dir.Write(c.name, red);
+    ScriptedInteraction ui;
+    WriteListingHeader(state, ui);
+    const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_EQ(lines[3], c.title) << c.name;
+  }
+}
+
+TEST(ListingHeader, MissingProjectFileKeepsTheTitleBlock) {
+  TempDir dir;
+  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
+  state.ProjectName = dir.File("perdido.txt");
+  ScriptedInteraction ui;
+  try {
+    WriteListingHeader(state, ui);
+    FAIL() << "sin fichero de proyecto no hay cabecera";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.kind(), FileError::Kind::CannotRead);
+  }
+  const std::string stars = "    " + std::string(66, '*') + " ";
+  const std::string s15(15, '*');  // an 11-character name
+  EXPECT_EQ(ReadBytes(state.ListingFileName), "\r\n\r\n" + stars + "\r\n    " + s15 +
+                                                  "   PROYECTO ACTIVO:   perdido.txt   " + s15 +
+                                                  "\r\n" + stars + "\r\n\r\n\r\n");
+}
+
+TEST(ListingHeader, ShortProjectFileStopsTheEchoWhereItEnds) {
+  TempDir dir;
+  const std::string red = ReadBytes(ListingData("data/red3.txt"));
+  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
+  // The header and the points, without the observation lines.
+  state.ProjectName = dir.Write("corto.txt", red.substr(0, 44 + 2 + 3 * (56 + 2)));
+  ScriptedInteraction ui;
+  try {
+    WriteListingHeader(state, ui);
+    FAIL() << "un fichero corto no basta";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.kind(), FileError::Kind::UnexpectedEnd);
+  }
+  const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines.back(),
+            "    00 ,  3  ,   1210.40 ,   1480.75 ,      vble ,        3   -->     vble");
+}
+
+TEST(ListingHeader, UnwritableListingIsAFileError) {
+  TempDir dir;
+  NetworkState state = ThreePointProject(dir.File("no/hay/carpeta/salida.tmp"));
+  ScriptedInteraction ui;
+  EXPECT_THROW(WriteListingHeader(state, ui), FileError);
+}
+
+TEST(ListingHeader, ANonFiniteValueStopsBeforeReachingTheListing) {
+  TempDir dir;
+  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
+  state.FullOutput = true;
+  state.A(2, 2) = std::numeric_limits<double>::quiet_NaN();
+  ScriptedInteraction ui;
+  EXPECT_THROW(WriteListingHeader(state, ui), ArithmeticFault);
+  const std::string written = ReadBytes(state.ListingFileName);
+  const std::string full = Golden("header_project_full.txt");
+  // Everything up to the first element of the faulty row, and nothing else.
+  const std::string firstRow = "      12.716842    -316.375190    -581.052931     254.297413\r\n";
+  const std::string expected =
+      full.substr(0, full.find(firstRow) + firstRow.size()) + "       0.999194";
+  EXPECT_EQ(written, expected);
+}
+
+}  // namespace
+}  // namespace ombrel
