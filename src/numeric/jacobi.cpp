@@ -1,0 +1,117 @@
+#include "numeric/jacobi.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "numeric/checked.h"
+#include "numeric/finite_check.h"
+#include "numeric/kernel_operands.h"
+
+namespace ombrel {
+
+namespace {
+
+double OffDiagonalSum(const Matrix& w, int n) {
+  double sum = 0.0;
+  for (int p = 1; p <= n; ++p) {
+    const double* wp = w.Row(p);
+    for (int q = 1; q <= n; ++q)
+      if (q != p) sum += std::fabs(wp[q]);
+  }
+  return Checked(sum);
+}
+
+// Rows i and j: (a, b) -> (a c + b s, -a s + b c) along the whole row.
+void RotateRowPair(double* ri, double* rj, int n, double c, double s) {
+  std::uint64_t bad = 0;
+  for (int k = 1; k <= n; ++k) {
+    const double a = ri[k];
+    const double b = rj[k];
+    ri[k] = a * c + b * s;
+    rj[k] = -a * s + b * c;
+    bad |= NotFiniteBit(ri[k]) | NotFiniteBit(rj[k]);
+  }
+  if (bad) {
+    ThrowIfNotFinite(ri, 1, n);
+    ThrowIfNotFinite(rj, 1, n);
+  }
+}
+
+// The angle that zeroes W(i, j): tan 2 theta = 2 W(i, j) / (W(i, i) - W(j, j)).
+// t = (diff + D) / (2 w) cancels to exactly 0 when diff < 0 and w is tiny
+// beside it; 1/t would then divide by zero although the rotation is well
+// defined, so that case uses the equal, cancellation-free 2 w / (D - diff).
+void RotationFor(double wii, double wjj, double wij, double& c, double& s) {
+  const double diff = Checked(wii - wjj);
+  const double d = Sqrt(Checked(diff * diff + 4.0 * wij * wij));
+  const double twice = Checked(2.0 * wij);
+  double t = Div(Checked(diff + d), twice);
+  if (t == 0.0) t = Div(twice, Checked(d - diff));
+  const double theta = std::atan(Div(1.0, t));
+  s = std::sin(theta);
+  c = std::cos(theta);
+}
+
+}  // namespace
+
+void EigenSymmetric(KernelState& k, int n) {
+  RequireCount(n);
+  RequireShape(k.InvInput, n, n);
+  RequireShape(k.InvResult, n, n);
+  if (k.EigenValues.Size() < n) ThrowSubscript("subíndice fuera del intervalo", n, kNoSecond);
+
+  Matrix w(n, n);
+  Matrix r(n, n);
+  for (int p = 1; p <= n; ++p) {
+    const double* in = k.InvInput.Row(p);
+    std::copy(in + 1, in + n + 1, w.Row(p) + 1);
+    r.Row(p)[p] = 1.0;
+  }
+  // Only the sum at the end of a sweep is ever seen, so it is formed once per
+  // sweep rather than after every rotation.
+  double off_sum = 0.0;
+  int sweeps = 0;
+  do {
+    bool rotated = false;
+    for (int i = 1; i < n; ++i) {
+      for (int j = i + 1; j <= n; ++j) {
+        const double wij = w.Row(i)[j];
+        if (wij == 0.0) continue;
+        double c;
+        double s;
+        RotationFor(w.Row(i)[i], w.Row(j)[j], wij, c, s);
+        RotateRowPair(w.Row(i), w.Row(j), n, c, s);
+        RotateRowPair(r.Row(i), r.Row(j), n, c, s);
+        std::uint64_t bad = 0;
+        for (int kk = 1; kk <= n; ++kk) {
+          double* wk = w.Row(kk);
+          const double a = wk[i];
+          const double b = wk[j];
+          wk[i] = a * c + b * s;
+          wk[j] = -a * s + b * c;
+          bad |= NotFiniteBit(wk[i]) | NotFiniteBit(wk[j]);
+        }
+        if (bad) {
+          for (int kk = 1; kk <= n; ++kk) {
+            Checked(w.Row(kk)[i]);
+            Checked(w.Row(kk)[j]);
+          }
+        }
+        rotated = true;
+      }
+    }
+    ++sweeps;
+    if (rotated) off_sum = OffDiagonalSum(w, n);
+  } while (off_sum > kEigenOffSumBound && sweeps < kEigenMaxSweeps);
+
+  k.EigenOffSum = OffDiagonalSum(w, n);
+  k.EigenSweeps = sweeps;
+  for (int p = 1; p <= n; ++p) {
+    const double* rp = r.Row(p);
+    for (int q = 1; q <= n; ++q) k.InvResult.Row(q)[p] = rp[q];
+    k.EigenValues(p) = w.Row(p)[p];
+  }
+}
+
+}  // namespace ombrel

@@ -1,0 +1,454 @@
+#include "numeric/svd.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "numeric/checked.h"
+#include "numeric/finite_check.h"
+#include "numeric/kernel_operands.h"
+
+namespace ombrel {
+
+namespace {
+
+// The range l..u along the rows (columns = true) or the columns of m, and the
+// two indices across it, must lie inside m.
+void RequireRange(const Matrix& m, int l, int u, int i, int j, bool columns) {
+  if (l > u) return;
+  const int range_limit = columns ? m.Rows() : m.Cols();
+  const int index_limit = columns ? m.Cols() : m.Rows();
+  if (l < 1 || u > range_limit) ThrowSubscript("subíndice fuera del intervalo", l, u);
+  if (i < 1 || j < 1 || i > index_limit || j > index_limit)
+    ThrowSubscript("subíndice fuera del intervalo", i, j);
+}
+
+// x = c x + s y and y = c y - s x elementwise over l..u, on contiguous rows.
+void RotateRows(double* x, double* y, int l, int u, double c, double s) {
+  std::uint64_t bad = 0;
+  for (int r = l; r <= u; ++r) {
+    const double a = x[r];
+    const double b = y[r];
+    x[r] = c * a + s * b;
+    y[r] = c * b - s * a;
+    bad |= NotFiniteBit(x[r]) | NotFiniteBit(y[r]);
+  }
+  if (bad) {
+    ThrowIfNotFinite(x, l, u);
+    ThrowIfNotFinite(y, l, u);
+  }
+}
+
+void Transpose(const Matrix& from, int rows, int cols, Matrix& to) {
+  to.Redim(cols, rows);
+  for (int r = 1; r <= rows; ++r) {
+    const double* f = from.Row(r);
+    for (int c = 1; c <= cols; ++c) to.Row(c)[r] = f[c];
+  }
+}
+
+void TransposeInto(const Matrix& from, int rows, int cols, Matrix& to) {
+  for (int r = 1; r <= rows; ++r) {
+    const double* f = from.Row(r);
+    for (int c = 1; c <= cols; ++c) to.Row(c)[r] = f[c];
+  }
+}
+
+// Householder quantities for the element f and the squared norm s of the rest
+// of its column or row: g = -sign(f) sqrt(f^2 + s), h = f g - (f^2 + s).
+struct Reflection {
+  double g;
+  double h;
+};
+Reflection Reflect(double f, double s) {
+  const double total = Checked(f * f + s);
+  const double root = Sqrt(total);
+  const double g = f < 0.0 ? root : -root;
+  return {g, Checked(f * g - total)};
+}
+
+// acc[j] = sum over r = from..to of U(r, i) U(r, j) for j = i+1..n, each sum
+// from zero in increasing r (a zero factor adds nothing, so it is skipped).
+void ColumnProducts(const Matrix& u, int from, int to, int i, int n, std::vector<double>& acc) {
+  std::fill(acc.begin() + i + 1, acc.begin() + n + 1, 0.0);
+  for (int r = from; r <= to; ++r) {
+    const double* ur = u.Row(r);
+    const double uri = ur[i];
+    if (uri == 0.0) continue;
+    for (int j = i + 1; j <= n; ++j) acc[j] += uri * ur[j];
+  }
+}
+
+// U(r, j) += x[j] U(r, i) for r = from..to, j = i+1..n: every column j
+// updated from column i, which itself does not change.
+void ColumnUpdates(Matrix& u, int from, int to, int i, int n, const std::vector<double>& x) {
+  for (int r = from; r <= to; ++r) {
+    double* ur = u.Row(r);
+    const double uri = ur[i];
+    std::uint64_t bad = 0;
+    for (int j = i + 1; j <= n; ++j) {
+      ur[j] = ur[j] + x[j] * uri;
+      bad |= NotFiniteBit(ur[j]);
+    }
+    CheckRowFlags(bad, ur, i + 1, n);
+  }
+}
+
+// Householder reduction to the bidiagonal (d, b), in place in u.
+void Bidiagonalise(KernelState& k, Vector& b, int m, int n, double machtol) {
+  Matrix& u = k.SvdU;
+  double* d = k.SingularValues.Data();
+  std::vector<double> acc(static_cast<std::size_t>(std::max(m, n)) + 1);
+  for (int i = 1; i <= n; ++i) {
+    double* ui = u.Row(i);
+    double s = ColumnProductU(k, i + 1, m, i, i);
+    if (s < machtol) {
+      d[i] = ui[i];
+    } else {
+      const double f = ui[i];
+      const Reflection r = Reflect(f, s);
+      d[i] = r.g;
+      ui[i] = Checked(f - r.g);
+      ColumnProducts(u, i, m, i, n, acc);
+      for (int j = i + 1; j <= n; ++j) acc[j] = Div(acc[j], r.h);
+      ColumnUpdates(u, i, m, i, n, acc);
+    }
+    if (i < n) {
+      s = RowProductU(k, i + 2, n, i, i);
+      if (s < machtol) {
+        b(i) = ui[i + 1];
+      } else {
+        const double f = ui[i + 1];
+        const Reflection r = Reflect(f, s);
+        b(i) = r.g;
+        ui[i + 1] = Checked(f - r.g);
+        for (int j = i + 1; j <= m; ++j)
+          RowUpdateU(k, i + 1, n, j, i, Div(RowProductU(k, i + 1, n, i, j), r.h));
+      }
+    }
+  }
+}
+
+// V from the right transformations stored in the rows of u.
+void AccumulateV(KernelState& k, const Vector& b, int n) {
+  Matrix& u = k.SvdU;
+  Matrix& v = k.SvdV;
+  std::vector<double> acc(static_cast<std::size_t>(n) + 1);
+  v.Row(n)[n] = 1.0;
+  int i1 = n;
+  for (int i = n - 1; i >= 1; --i) {
+    const double* ui = u.Row(i);
+    const double h = Checked(b(i) * ui[i1]);
+    if (h < 0.0) {
+      for (int j = i1; j <= n; ++j) v.Row(j)[i] = Div(ui[j], h);
+      // acc[j] = sum over r = i1..n of U(i, r) V(r, j); column i is only read.
+      std::fill(acc.begin() + i1, acc.end(), 0.0);
+      for (int r = i1; r <= n; ++r) {
+        const double uir = ui[r];
+        if (uir == 0.0) continue;
+        const double* vr = v.Row(r);
+        for (int j = i1; j <= n; ++j) acc[j] += uir * vr[j];
+      }
+      ThrowIfNotFinite(acc.data(), i1, n);
+      for (int r = i1; r <= n; ++r) {
+        double* vr = v.Row(r);
+        const double vri = vr[i];
+        std::uint64_t bad = 0;
+        for (int j = i1; j <= n; ++j) {
+          vr[j] = vr[j] + acc[j] * vri;
+          bad |= NotFiniteBit(vr[j]);
+        }
+        CheckRowFlags(bad, vr, i1, n);
+      }
+    }
+    for (int j = i1; j <= n; ++j) {
+      v.Row(i)[j] = 0.0;
+      v.Row(j)[i] = 0.0;
+    }
+    v.Row(i)[i] = 1.0;
+    i1 = i;
+  }
+}
+
+// U from the left transformations, in place in u.
+void AccumulateU(KernelState& k, int m, int n) {
+  Matrix& u = k.SvdU;
+  const double* d = k.SingularValues.Data();
+  std::vector<double> acc(static_cast<std::size_t>(n) + 1);
+  for (int i = n; i >= 1; --i) {
+    double* ui = u.Row(i);
+    const double g = d[i];
+    const double h = Checked(g * ui[i]);
+    for (int j = i + 1; j <= n; ++j) ui[j] = 0.0;
+    if (h < 0.0) {
+      ColumnProducts(u, i + 1, m, i, n, acc);
+      for (int j = i + 1; j <= n; ++j) acc[j] = Div(acc[j], h);
+      ColumnUpdates(u, i, m, i, n, acc);
+      for (int j = i; j <= m; ++j) u.Row(j)[i] = Div(u.Row(j)[i], g);
+    } else {
+      for (int j = i; j <= m; ++j) u.Row(j)[i] = 0.0;
+    }
+    ui[i] = Checked(ui[i] + 1.0);
+  }
+}
+
+// Implicitly shifted QR on the bidiagonal (d, b). The rotations act on
+// columns of U and V, here rows of their transposes ut and vt.
+void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int n) {
+  double* d = k.SingularValues.Data();
+  double* b = bv.Data();
+  const double tol = Checked(k.Em2 * k.Em1);
+  int count = 0;
+  double bmax = 0.0;
+  const int n0 = n;
+  int rank = n;
+  while (n > 0) {
+    const int n1 = n - 1;
+    int kk = n;
+    while (--kk > 0) {
+      if (std::fabs(b[kk]) >= tol) {
+        if (std::fabs(d[kk]) >= tol) continue;
+        // d(kk) negligible: chase b(kk) off the matrix.
+        double c = 0.0;
+        double s = 1.0;
+        for (int i = kk; i <= n1; ++i) {
+          const double f = Checked(s * b[i]);
+          b[i] = Checked(c * b[i]);
+          if (std::fabs(f) < tol) break;
+          const double g = d[i + 1];
+          const double h = Sqrt(Checked(f * f + g * g));
+          d[i + 1] = h;
+          c = Div(g, h);
+          s = Div(-f, h);
+          RotateRows(ut.Row(kk), ut.Row(i + 1), 1, m, c, s);
+        }
+        break;
+      }
+      bmax = std::max(bmax, std::fabs(b[kk]));
+      break;
+    }
+    if (kk == n1) {
+      if (d[n] < 0.0) {
+        d[n] = -d[n];
+        double* vn = vt.Row(n);
+        for (int j = 1; j <= n0; ++j) vn[j] = -vn[j];
+      }
+      if (d[n] <= k.Em6) --rank;
+      n = n1;
+      continue;
+    }
+    if (++count > k.Em4) break;
+    double z = d[n];
+    double x = d[kk + 1];
+    double y = d[n1];
+    double g = n1 == 1 ? 0.0 : b[n1 - 1];
+    double h = b[n1];
+    double f = Div(Checked((y - z) * (y + z) + (g - h) * (g + h)), Checked(2.0 * h * y));
+    g = Sqrt(Checked(f * f + 1.0));
+    f = Div(Checked((x - z) * (x + z) + h * (Div(y, Checked(f < 0.0 ? f - g : f + g)) - h)), x);
+    double c = 1.0;
+    double s = 1.0;
+    for (int i = kk + 2; i <= n; ++i) {
+      const int i1 = i - 1;
+      g = b[i1];
+      y = d[i];
+      h = Checked(s * g);
+      g = Checked(c * g);
+      z = Sqrt(Checked(f * f + h * h));
+      b[i1 - 1] = z;
+      c = Div(f, z);
+      s = Div(h, z);
+      f = Checked(x * c + g * s);
+      g = Checked(-x * s + g * c);
+      h = Checked(y * s);
+      y = Checked(y * c);
+      RotateRows(vt.Row(i1), vt.Row(i), 1, n0, c, s);
+      z = Sqrt(Checked(f * f + h * h));
+      d[i1] = z;
+      c = Div(f, z);
+      s = Div(h, z);
+      f = Checked(c * g + s * y);
+      x = Checked(-s * g + c * y);
+      RotateRows(ut.Row(i1), ut.Row(i), 1, m, c, s);
+    }
+    b[kk] = 0.0;
+    b[n1] = f;
+    d[n] = x;
+  }
+  k.Em3 = bmax;
+  k.Em5 = count;
+  k.SvdNotFound = n;
+  k.Em7 = rank;
+}
+
+// Columns of U scaled by 1/sigma (or zeroed), then
+// InvResult(i, j) += sum over r = 1..n of V(i, r) U(j, r), from zero in
+// increasing r.
+void AddPseudoinverse(KernelState& k, Matrix& ut, int m, int n) {
+  const double* sigma = k.SingularValues.Data();
+  std::vector<unsigned char> kept(static_cast<std::size_t>(n) + 1);
+  for (int j = 1; j <= n; ++j) {
+    double* uj = ut.Row(j);
+    if (sigma[j] > k.Em6) {
+      const double scale = Div(1.0, sigma[j]);
+      std::uint64_t bad = 0;
+      for (int r = 1; r <= m; ++r) {
+        uj[r] = uj[r] * scale;
+        bad |= NotFiniteBit(uj[r]);
+      }
+      CheckRowFlags(bad, uj, 1, m);
+      kept[j] = 1;
+    } else {
+      std::fill(uj + 1, uj + m + 1, 0.0);
+    }
+  }
+  std::vector<double> acc(static_cast<std::size_t>(m) + 1);
+  for (int i = 1; i <= n; ++i) {
+    std::fill(acc.begin(), acc.end(), 0.0);
+    const double* vi = k.SvdV.Row(i);
+    for (int r = 1; r <= n; ++r) {
+      const double vir = vi[r];
+      if (!kept[r] || vir == 0.0) continue;  // zero terms change no sum
+      const double* ur = ut.Row(r);
+      for (int j = 1; j <= m; ++j) acc[j] += vir * ur[j];
+    }
+    double* out = k.InvResult.Row(i);
+    std::uint64_t bad = 0;
+    for (int j = 1; j <= m; ++j) {
+      out[j] = out[j] + acc[j];
+      bad |= NotFiniteBit(out[j]);
+    }
+    CheckRowFlags(bad, out, 1, m);
+  }
+}
+
+}  // namespace
+
+double ColumnProductU(const KernelState& k, int l, int u, int i, int j) {
+  RequireRange(k.SvdU, l, u, i, j, true);
+  double sum = 0.0;
+  for (int r = l; r <= u; ++r) {
+    const double* ur = k.SvdU.Row(r);
+    sum += ur[i] * ur[j];
+  }
+  return Checked(sum);
+}
+
+void ColumnUpdateU(KernelState& k, int l, int u, int i, int j, double x) {
+  RequireRange(k.SvdU, l, u, i, j, true);
+  for (int r = l; r <= u; ++r) {
+    double* ur = k.SvdU.Row(r);
+    ur[i] = Checked(ur[i] + x * ur[j]);
+  }
+}
+
+double RowProductU(const KernelState& k, int l, int u, int i, int j) {
+  RequireRange(k.SvdU, l, u, i, j, false);
+  if (l > u) return 0.0;
+  const double* ui = k.SvdU.Row(i);
+  const double* uj = k.SvdU.Row(j);
+  double sum = 0.0;
+  for (int r = l; r <= u; ++r) sum += ui[r] * uj[r];
+  return Checked(sum);
+}
+
+void RowUpdateU(KernelState& k, int l, int u, int i, int j, double x) {
+  RequireRange(k.SvdU, l, u, i, j, false);
+  if (l > u) return;
+  double* ui = k.SvdU.Row(i);
+  const double* uj = k.SvdU.Row(j);
+  std::uint64_t bad = 0;
+  for (int r = l; r <= u; ++r) {
+    ui[r] = ui[r] + x * uj[r];
+    bad |= NotFiniteBit(ui[r]);
+  }
+  CheckRowFlags(bad, ui, l, u);
+}
+
+void ColumnUpdateV(KernelState& k, int l, int u, int i, int j, double x) {
+  RequireRange(k.SvdV, l, u, i, j, true);
+  for (int r = l; r <= u; ++r) {
+    double* vr = k.SvdV.Row(r);
+    vr[i] = Checked(vr[i] + x * vr[j]);
+  }
+}
+
+double RowColumnProductUV(const KernelState& k, int l, int u, int i, int j) {
+  if (l > u) return 0.0;
+  RequireRange(k.SvdU, l, u, i, i, false);
+  RequireRange(k.SvdV, l, u, j, j, true);
+  const double* ui = k.SvdU.Row(i);
+  double sum = 0.0;
+  for (int r = l; r <= u; ++r) sum += ui[r] * k.SvdV.Row(r)[j];
+  return Checked(sum);
+}
+
+void RotateColumnsU(KernelState& k, int l, int u, int i, int j, double c, double s) {
+  RequireRange(k.SvdU, l, u, i, j, true);
+  for (int r = l; r <= u; ++r) {
+    double* ur = k.SvdU.Row(r);
+    const double x = ur[i];
+    const double y = ur[j];
+    ur[i] = Checked(c * x + s * y);
+    ur[j] = Checked(c * y - s * x);
+  }
+}
+
+void RotateColumnsV(KernelState& k, int l, int u, int i, int j, double c, double s) {
+  RequireRange(k.SvdV, l, u, i, j, true);
+  for (int r = l; r <= u; ++r) {
+    double* vr = k.SvdV.Row(r);
+    const double x = vr[i];
+    const double y = vr[j];
+    vr[i] = Checked(c * x + s * y);
+    vr[j] = Checked(c * y - s * x);
+  }
+}
+
+void Pseudoinverse(KernelState& k, int m, int& n) {
+  assert(m >= n && "Pseudoinverse needs at least as many rows as columns");
+  RequireCount(m);
+  RequireCount(n);
+  RequireShape(k.InvInput, m, n);
+  RequireShape(k.InvResult, n, m);
+  const int columns = n;
+
+  k.SvdU.Redim(m, n);
+  k.SingularValues.Redim(n);
+  Vector b(n);
+  k.SvdV.Redim(n, n);
+  k.Em4 = 80;
+  k.Em0 = 1e-14;
+  if (k.EmUserSet == 0) {
+    k.Em2 = 1e-12;
+    k.Em6 = 1e-10;
+  }
+  double norm = 0.0;
+  for (int r = 1; r <= m; ++r) {
+    const double* in = k.InvInput.Row(r);
+    std::copy(in + 1, in + n + 1, k.SvdU.Row(r) + 1);
+    double row_sum = 0.0;
+    for (int c = 1; c <= n; ++c) row_sum += std::fabs(in[c]);
+    norm = std::max(norm, Checked(row_sum));
+  }
+  k.Em1 = norm;
+  const double machtol = Checked(k.Em0 * k.Em1);
+
+  Bidiagonalise(k, b, m, n, machtol);
+  if (n > 0) AccumulateV(k, b, n);
+  AccumulateU(k, m, n);
+
+  Matrix ut;
+  Matrix vt;
+  Transpose(k.SvdU, m, n, ut);
+  Transpose(k.SvdV, n, n, vt);
+  Diagonalise(k, b, ut, vt, m, n);
+  TransposeInto(vt, n, n, k.SvdV);
+  if (k.SvdNotFound == 0) AddPseudoinverse(k, ut, m, columns);
+  TransposeInto(ut, n, m, k.SvdU);
+  n = k.SvdNotFound;
+}
+
+}  // namespace ombrel
