@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun Cli(const std::vector<std::string>& args, const std::string& answers = "") {
+  std::istringstream in(answers);
+  std::ostringstream out, err;
+  const int status = RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(CliLoad, ProjectPrintsTheThreeLabels) {
+  const std::string example = testing::SourceDir() + "/examples/tres_puntos.txt";
+  const CliRun run = Cli({"cargar", "--proyecto", example});
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(run.out,
+            example + "\nNúmero de vértices:   3   ( 1 fijo )\nNúmero de ecuaciones:   3\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(CliLoad, StoppingMessageGoesToErrorWithItsTitle) {
+  testing::TempDir dir;
+  const CliRun missing = Cli({"cargar", "--proyecto", dir.File("no.txt")});
+  EXPECT_EQ(missing.status, kExitStopped);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(missing.err.rfind("[Ombrel] ¡ Se ha producido un error en la lectura", 0), 0u)
+      << missing.err;
+  const std::string a = dir.Write("a.txt", "1 2\r\n3 4");
+  const std::string k = dir.Write("k.txt", "1\r\n2");
+  const std::string p = dir.Write("p.txt", "1,5\r\n2");
+  const CliRun comma = Cli({"cargar", "--matrices", a, k, p});
+  EXPECT_EQ(comma.status, kExitStopped);
+  EXPECT_NE(comma.err.find("En " + p + " hay alguna ',' como separador decimal."),
+            std::string::npos)
+      << comma.err;
+}
+
+TEST(CliLoad, MatricesPrintTheImportSummary) {
+  testing::TempDir dir;
+  const std::string a = dir.Write("a.txt", "1 0 2\r\n0 1 0\r\n1 1 1\r\n2 0 1");
+  const std::string k = dir.Write("k.txt", "1\r\n2\r\n3\r\n4");
+  const std::string p = dir.Write("p.txt", "1\r\n1\r\n2\r\n2");
+  const CliRun run = Cli({"cargar", "--matrices", a, k, p});
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_NE(run.out.find("  MATRICES IMPORTADAS:\n    " + a + "\n    " + k + "\n    " + p),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("4 ecuaciones  3 incógnitas"), std::string::npos) << run.out;
+}
+
+TEST(CliLoad, UsageErrorsExitWithOne) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {},
+           {"cargar"},
+           {"cargar", "--proyecto"},
+           {"cargar", "--matrices", "a", "k"},
+           {"cargar", "--proyecto", "x", "--matrices", "a", "k", "p"},
+           {"cargar", "--proyecto", "x", "--otra"},
+           {"volar"}}) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_NE(run.err.find("uso:"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace ombrel

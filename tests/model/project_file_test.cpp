@@ -1,0 +1,323 @@
+#include "model/project_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+
+#include "model/text_file.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+
+std::string Right(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+// The 3-character item of the editor's lists: " 7 " or " 12".
+std::string Item(int n) {
+  std::string s = " " + std::to_string(n);
+  return s.size() == 2 ? s + " " : s;
+}
+
+std::string Fixed(double v, int decimals) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  return buf;
+}
+
+struct TestPoint {
+  double x, y;
+  bool fixed;
+  int number;
+};
+struct TestObs {
+  int number, back, station, fore;  // back = -99 for a distance
+  double value, weight;
+};
+
+// Lines in the fixed-column layout the project editor writes.
+std::vector<std::string> ProjectLines(const std::vector<TestPoint>& points,
+                                      const std::vector<TestObs>& obs) {
+  std::vector<std::string> lines;
+  lines.push_back(" 0 ,Ptos ," + Right(std::to_string(points.size()), 10) + " ,Ecuaciones ," +
+                  Right(std::to_string(obs.size()), 10));
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    const auto& p = points[k];
+    lines.push_back("00 ," + Right(Item(static_cast<int>(k + 1)), 4) + " ," +
+                    Right(Fixed(p.x, 3), 10) + " ," + Right(Fixed(p.y, 3), 10) + " ," +
+                    (p.fixed ? "      fijo" : "      vble") + " ," + Right(Item(p.number), 10));
+  }
+  for (const auto& o : obs) {
+    const std::string item = Item(o.number);
+    const std::string eq = item[1] == ' ' ? std::string("0") + item[2] : item.substr(1, 2);
+    const std::string first = o.back == -99 ? " -99" : Right(Item(o.back), 4);
+    lines.push_back(eq + " ," + first + " ," + Right(Item(o.station), 10) + " ," +
+                    Right(Item(o.fore), 10) + " ," + Right(Fixed(o.value, 4), 10) + " ," +
+                    Right(Fixed(o.weight, 2), 10));
+  }
+  return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& l : lines) text += l + "\r\n";
+  return text;
+}
+
+// A random network of n points (the first two fixed) and m observations.
+void RandomNetwork(int n, int m, unsigned seed, std::vector<TestPoint>& points,
+                   std::vector<TestObs>& obs) {
+  std::mt19937 gen(seed);
+  std::uniform_real_distribution<double> coord(100.0, 9000.0);
+  std::uniform_int_distribution<int> pick(0, n - 1);
+  points.clear();
+  obs.clear();
+  for (int k = 0; k < n; ++k)
+    points.push_back(
+        {std::round(coord(gen) * 1000) / 1000, std::round(coord(gen) * 1000) / 1000, k < 2, k + 1});
+  for (int i = 0; i < m; ++i) {
+    const bool distance = i % 3 == 0;
+    obs.push_back({i + 1, distance ? -99 : pick(gen) + 1, pick(gen) + 1, pick(gen) + 1,
+                   std::round(coord(gen) * 10) / 1e4, 1.0 + i % 5});
+  }
+}
+
+void ExpectStateMatches(const NetworkState& s, const std::vector<TestPoint>& points,
+                        const std::vector<TestObs>& obs) {
+  ASSERT_EQ(s.NumPoints, static_cast<int>(points.size()));
+  ASSERT_EQ(s.NumObs, static_cast<int>(obs.size()));
+  int fixed = 0, variable = 0;
+  for (int k = 1; k <= s.NumPoints; ++k) {
+    const auto& p = points[k - 1];
+    EXPECT_EQ(s.PointX(k), p.x);
+    EXPECT_EQ(s.PointY(k), p.y);
+    EXPECT_EQ(s.PointNumber(k), p.number);
+    EXPECT_EQ(s.VariableIndex(k), p.fixed ? 0 : ++variable);
+    fixed += p.fixed;
+  }
+  EXPECT_EQ(s.NumFixed, fixed);
+  for (int i = 1; i <= s.NumObs; ++i) {
+    const auto& o = obs[i - 1];
+    EXPECT_EQ(s.ObsPoints(1, i), o.back);
+    EXPECT_EQ(s.ObsPoints(2, i), o.station);
+    EXPECT_EQ(s.ObsPoints(3, i), o.fore);
+    EXPECT_EQ(s.ObsValue(i), o.value);
+    EXPECT_EQ(s.ObsWeights(1, i), o.back == -99 ? 2.0 : 1.0);
+    EXPECT_EQ(s.ObsWeights(2, i), o.weight);
+    EXPECT_EQ(s.ObservationNumber(i), o.number);
+  }
+  for (int c = s.NumObs + 1; c <= kObsWeightColumns; ++c) {
+    EXPECT_EQ(s.ObsWeights(1, c), 0.0);
+    EXPECT_EQ(s.ObsWeights(2, c), 1.0);
+  }
+}
+
+TEST(ProjectFile, StartStateHasNoProject) {
+  NetworkState s;
+  EXPECT_EQ(s.ProjectName, "Untitled");
+  EXPECT_FALSE(s.HasActiveProject());
+  EXPECT_EQ(s.NumPoints + s.NumObs, 0);
+  for (int c = 1; c <= kObsWeightColumns; ++c) {
+    EXPECT_EQ(s.ObsWeights(1, c), 0.0);
+    EXPECT_EQ(s.ObsWeights(2, c), 1.0);
+  }
+}
+
+TEST(ProjectFile, WrittenProjectLoadsBackIntoTheSameNetwork) {
+  TempDir dir;
+  for (unsigned seed = 1; seed <= 5; ++seed) {
+    std::vector<TestPoint> points;
+    std::vector<TestObs> obs;
+    RandomNetwork(3 + static_cast<int>(seed) * 7, 4 + static_cast<int>(seed) * 9, seed, points,
+                  obs);
+    ScriptedInteraction ui;
+    const std::string path = dir.File("red" + std::to_string(seed) + ".txt");
+    ASSERT_TRUE(WriteProjectFile(ui, path, ProjectLines(points, obs)));
+    NetworkState s;
+    ASSERT_TRUE(LoadProjectFile(s, ui, path));
+    EXPECT_TRUE(ui.Messages().empty());
+    ExpectStateMatches(s, points, obs);
+    EXPECT_EQ(s.ProjectName, path);
+    EXPECT_EQ(s.ProjectLabel, path);
+  }
+}
+
+TEST(ProjectFile, RecordsSplitOrJoinedReadTheSame) {
+  std::vector<TestPoint> points;
+  std::vector<TestObs> obs;
+  RandomNetwork(6, 8, 42, points, obs);
+  const auto lines = ProjectLines(points, obs);
+  // Every field on its own line (a line end right after each comma) ...
+  std::string split;
+  for (const auto& l : lines) {
+    for (char c : l) {
+      split += c;
+      if (c == ',') split += "\r\n";
+    }
+    split += "\r\n\r\n";  // and empty lines between records
+  }
+  // ... and all records on one line.
+  std::string joined;
+  for (const auto& l : lines) joined += l + " ,";
+  joined += "\r\n";
+  TempDir dir;
+  for (const std::string& text : {split, joined}) {
+    ScriptedInteraction ui;
+    NetworkState s;
+    ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("p.txt", text)));
+    ExpectStateMatches(s, points, obs);
+  }
+}
+
+TEST(ProjectFile, CapacityOf98PointsAnd99Observations) {
+  TempDir dir;
+  for (const auto& [n, m, ok] : {std::tuple{98, 99, true}, {99, 5, false}, {10, 100, false}}) {
+    std::vector<TestPoint> points;
+    std::vector<TestObs> obs;
+    RandomNetwork(n, m, 7, points, obs);
+    ScriptedInteraction ui;
+    NetworkState s;
+    EXPECT_EQ(LoadProjectFile(s, ui, dir.Write("big.txt", Join(ProjectLines(points, obs)))), ok)
+        << n << " puntos, " << m << " observaciones";
+    if (ok) {
+      ExpectStateMatches(s, points, obs);
+    } else {
+      ASSERT_EQ(ui.Messages().size(), 1u);
+      EXPECT_EQ(ui.Messages()[0], kProjectReadError);
+    }
+  }
+}
+
+TEST(ProjectFile, FailedLoadLeavesThePreviousNetworkUntouched) {
+  TempDir dir;
+  std::vector<TestPoint> points;
+  std::vector<TestObs> obs;
+  RandomNetwork(5, 6, 3, points, obs);
+  const std::string good = dir.Write("bueno.txt", Join(ProjectLines(points, obs)));
+  auto lines = ProjectLines(points, obs);
+  const std::string fewerLines = Join({lines.begin(), lines.end() - 1});
+  auto badNumber = lines;
+  badNumber[2].replace(12, 1, "x");  // a letter inside X
+  auto badInteger = lines;
+  badInteger[7].replace(7, 1, "a");  // a letter inside a vertex number field
+  std::string overflow = Join(lines);
+  overflow.replace(overflow.find("-99"), 3, "99999");
+
+  ScriptedInteraction ui;
+  NetworkState s;
+  ASSERT_TRUE(LoadProjectFile(s, ui, good));
+  for (const std::string& text : {fewerLines, Join(badNumber), Join(badInteger), overflow,
+                                  std::string(""), std::string(" 0 ,Ptos , 3")}) {
+    NetworkState before = s;
+    ScriptedInteraction failing;
+    EXPECT_FALSE(LoadProjectFile(s, failing, dir.Write("malo.txt", text))) << text;
+    ASSERT_EQ(failing.Prompts().size(), 1u) << text;
+    EXPECT_EQ(failing.Prompts()[0].icon, Icon::Information);
+    EXPECT_EQ(failing.Count("Labels"), 0);
+    EXPECT_TRUE(s.ProjectName == before.ProjectName && s.ProjectLabel == before.ProjectLabel &&
+                s.PointsLabel == before.PointsLabel && s.PointX == before.PointX &&
+                s.ObsPoints == before.ObsPoints && s.ObsWeights == before.ObsWeights &&
+                s.VariableIndex == before.VariableIndex && s.K == before.K);
+    ExpectStateMatches(s, points, obs);
+  }
+  ScriptedInteraction missing;
+  EXPECT_FALSE(LoadProjectFile(s, missing, dir.File("no-existe.txt")));
+  EXPECT_EQ(missing.Messages(), std::vector<std::string>{kProjectReadError});
+  EXPECT_EQ(s.ProjectName, good);
+}
+
+TEST(ProjectFile, LabelsCountFixedPointsInSpanish) {
+  TempDir dir;
+  const std::string header = " 0 ,Ptos ,         4 ,Ecuaciones ,         0\r\n";
+  const auto point = [](const char* kind, int n) {
+    return "00 ,  " + std::to_string(n) + "  ,    100.00 ,    200.00 ," + kind + " , " +
+           std::to_string(n) + "\r\n";
+  };
+  struct Case {
+    std::vector<std::string> kinds;
+    std::string label;
+    int fixed;
+  };
+  const std::vector<Case> cases = {
+      {{"fijo", "vble", "vble", "vble"}, "Número de vértices:   4   ( 1 fijo )", 1},
+      {{"fijo", "fijo", "vble", "vble"}, "Número de vértices:   4   ( 2 fijos )", 2},
+      {{"vble", "vble", "vble", "vble"}, "Número de vértices:   4   ( 0 fijos )", 0},
+      {{"fijo", "otro", "vble", "FIJO"}, "Número de vértices:   4   ( 1 fijo )", 1},
+  };
+  for (const auto& c : cases) {
+    std::string text = header;
+    for (int k = 0; k < 4; ++k) text += point(c.kinds[k].c_str(), k + 1);
+    ScriptedInteraction ui;
+    NetworkState s;
+    ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("l.txt", text)));
+    EXPECT_EQ(s.PointsLabel, c.label);
+    EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   0");
+    EXPECT_EQ(s.NumFixed, c.fixed);
+    EXPECT_TRUE(s.HasActiveProject());
+    // Unknown kinds are neither fixed nor variable.
+    int variables = 0;
+    for (int k = 1; k <= 4; ++k) variables += s.VariableIndex(k) != 0;
+    EXPECT_EQ(variables + c.fixed,
+              4 - static_cast<int>(std::count(c.kinds.begin(), c.kinds.end(), "otro") +
+                                   std::count(c.kinds.begin(), c.kinds.end(), "FIJO")));
+  }
+  ScriptedInteraction ui;
+  NetworkState s;
+  ASSERT_TRUE(LoadProjectFile(
+      s, ui, dir.Write("vacio.txt", " 0 ,Ptos ,         0 ,Ecuaciones ,         0\r\n")));
+  EXPECT_EQ(s.PointsLabel, "Número de vértices:   0   ( 0 fijos )");
+}
+
+TEST(ProjectFile, IntegerFieldsRoundHalfToEven) {
+  TempDir dir;
+  const std::string text =
+      " 0 ,Ptos ,3 ,Ecuaciones ,1\r\n"
+      "00 ,1 ,0 ,0 ,fijo ,1\r\n00 ,2 ,10 ,0 ,vble ,2\r\n00 ,3 ,0 ,10 ,vble ,3\r\n"
+      "1 ,2.5 ,1.5 ,3.4999 ,50 ,1\r\n";
+  ScriptedInteraction ui;
+  NetworkState s;
+  ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("r.txt", text)));
+  EXPECT_EQ(s.ObsPoints(1, 1), 2);
+  EXPECT_EQ(s.ObsPoints(2, 1), 2);
+  EXPECT_EQ(s.ObsPoints(3, 1), 3);
+}
+
+TEST(ProjectFile, OverwriteIsAskedAndNoKeepsTheOldFile) {
+  TempDir dir;
+  const std::string path = dir.Write("p.txt", "antiguo");
+  ScriptedInteraction ui;
+  ui.Then(Answer::No).Then(Answer::Yes);
+  EXPECT_FALSE(WriteProjectFile(ui, path, {"nuevo"}));
+  EXPECT_EQ(ReadBytes(path), "antiguo");
+  const auto asked = ui.Prompts();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Fichero ya existe. Sobrescribir ?");
+  EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(asked[0].icon, Icon::Information);
+  EXPECT_EQ(asked[0].defaultButton, 2);
+  EXPECT_TRUE(WriteProjectFile(ui, path, {"nuevo", "vértice"}));
+  EXPECT_EQ(ReadBytes(path), "nuevo\r\nv\xE9rtice\r\n");
+}
+
+TEST(ProjectFile, ExampleFileReadsAsDocumented) {
+  ScriptedInteraction ui;
+  NetworkState s;
+  ASSERT_TRUE(LoadProjectFile(s, ui, testing::SourceDir() + "/examples/tres_puntos.txt"));
+  EXPECT_EQ(s.NumPoints, 3);
+  EXPECT_EQ(s.NumFixed, 1);
+  EXPECT_EQ(s.NumObs, 3);
+  EXPECT_EQ(s.PointX(2), 1500.25);
+  EXPECT_EQ(s.ObsValue(1), 64.2311);
+  EXPECT_EQ(s.ObsWeights(1, 1), 1.0);
+  EXPECT_EQ(s.ObsWeights(1, 2), 2.0);
+  EXPECT_EQ(s.ObsPoints(2, 1), 1);
+}
+
+}  // namespace
+}  // namespace ombrel
