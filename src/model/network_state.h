@@ -103,6 +103,19 @@ struct NetworkState : KernelState {
   double BaardaShift = 0.0;
   double Sigma0Sq = 0.0;
 
+  // Results of an adjustment, read by the analyses, the plot and the DXF export.
+  Matrix NormalMatrix;  // N = At P A
+  Matrix Qxx;           // cofactor matrix of the unknowns
+  Vector Corrections;   // x
+  Vector Residuals;     // v = A x - K
+  Matrix Qvv;           // cofactor matrix of the residuals
+  Matrix QAdjusted;     // cofactor matrix of the adjusted observations
+  // Standard error ellipses: (k, k) of item k, (k, l) k < l relative ellipse
+  // of items k and l. Axes in metres, azimuth of the major axis in radians.
+  Matrix EllipseSemiMajor, EllipseSemiMinor, EllipseAzimuth;
+  int DesignVertexCount = 0;  // vertices chosen in the order-zero design
+  IntVector DesignVertices;
+
   // Number of coordinate unknowns plus the scale unknown of a project network.
   int ProjectUnknowns() const { return 2 * (NumPoints - NumFixed) + ScaleUnknown; }
   bool HasActiveProject() const { return ProjectLabel != kNoActiveProject; }
