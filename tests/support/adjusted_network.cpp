@@ -1,0 +1,87 @@
+#include "support/adjusted_network.h"
+
+#include <gtest/gtest.h>
+
+#include <Eigen/Dense>
+
+#include "model/form_equations.h"
+#include "model/project_file.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel::testing {
+
+NetworkState LoadFormed(const std::string& projectPath) {
+  NetworkState state;
+  ScriptedInteraction ui;
+  EXPECT_TRUE(LoadProjectFile(state, ui, projectPath)) << projectPath;
+  DimensionProjectSystem(state);
+  FormEquations(state, ui);
+  EXPECT_FALSE(state.Abandon) << projectPath;
+  return state;
+}
+
+NetworkState LoadFormedText(const std::string& projectText) {
+  TempDir dir;
+  NetworkState state = LoadFormed(dir.Write("proyecto.txt", projectText));
+  state.ProjectName = "proyecto.txt";
+  return state;
+}
+
+namespace {
+
+Eigen::MatrixXd ToEigen(const Matrix& m, int rows, int cols) {
+  Eigen::MatrixXd e(rows, cols);
+  for (int i = 1; i <= rows; ++i)
+    for (int j = 1; j <= cols; ++j) e(i - 1, j - 1) = m(i, j);
+  return e;
+}
+
+void FromEigen(const Eigen::MatrixXd& e, Matrix& m) {
+  m.Redim(static_cast<int>(e.rows()), static_cast<int>(e.cols()));
+  for (int i = 1; i <= e.rows(); ++i)
+    for (int j = 1; j <= e.cols(); ++j) m(i, j) = e(i - 1, j - 1);
+}
+
+}  // namespace
+
+void SolveWithEigen(NetworkState& s) {
+  const int n = s.NumObs + s.NumCondEq;
+  const int u = s.NumUnknowns;
+  const Eigen::MatrixXd a = ToEigen(s.A, n, u);
+  const Eigen::MatrixXd p = ToEigen(s.P, n, n);
+  Eigen::VectorXd k(n);
+  for (int i = 1; i <= n; ++i) k(i - 1) = s.K(i);
+  const Eigen::MatrixXd normal = a.transpose() * p * a;
+  const Eigen::MatrixXd qxx = normal.inverse();
+  const Eigen::VectorXd x = qxx * a.transpose() * p * k;
+  const Eigen::VectorXd v = a * x - k;
+  Eigen::MatrixXd pinv = Eigen::MatrixXd::Zero(n, n);
+  for (int i = 0; i < n; ++i) pinv(i, i) = 1.0 / p(i, i);
+  const Eigen::MatrixXd qvv = pinv - a * qxx * a.transpose();
+  FromEigen(normal, s.NormalMatrix);
+  FromEigen(qxx, s.Qxx);
+  FromEigen(qvv, s.Qvv);
+  FromEigen(pinv - qvv, s.QAdjusted);
+  s.Corrections.Redim(u);
+  s.Residuals.Redim(n);
+  for (int i = 1; i <= u; ++i) s.Corrections(i) = x(i - 1);
+  for (int i = 1; i <= n; ++i) s.Residuals(i) = v(i - 1);
+  s.Sigma0Sq = v.dot(p * v) / (n - u);
+  const int points = s.NumPoints - s.NumFixed;
+  s.EllipseSemiMajor.Redim(points, points);
+  s.EllipseSemiMinor.Redim(points, points);
+  s.EllipseAzimuth.Redim(points, points);
+}
+
+std::string ThreePointProject() {
+  return " 0 ,Ptos ,         3 ,Ecuaciones ,         3\r\n"
+         "00 ,  1  ,   1000.00 ,   1000.00 ,      fijo ,        1 \r\n"
+         "00 ,  2  ,   1500.25 ,   1020.10 ,      vble ,        2 \r\n"
+         "00 ,  3  ,   1210.40 ,   1480.75 ,      vble ,        3 \r\n"
+         "1  ,  2  ,        1  ,        3  ,   64.2311 ,         1\r\n"
+         "2  , -99 ,        1  ,        2  ,   500.652 ,         1\r\n"
+         "3  , -99 ,        1  ,        3  ,   522.131 ,         1\r\n";
+}
+
+}  // namespace ombrel::testing

@@ -1,0 +1,30 @@
+// Test fixtures for the adjustment steps: a project network loaded and its
+// equations formed, and the constrained least-squares solution computed
+// independently with Eigen and stored where the adjustment would leave it.
+#pragma once
+
+#include <string>
+
+#include "model/network_state.h"
+
+namespace ombrel::testing {
+
+// Loads the project file and forms its equations (no scale unknown, no
+// condition equations). Fails the current test on any message.
+NetworkState LoadFormed(const std::string& projectPath);
+
+// Loads the project given as file text (written to a temporary file).
+NetworkState LoadFormedText(const std::string& projectText);
+
+// Fills NormalMatrix, Qxx, Corrections, Residuals, Sigma0Sq, Qvv, QAdjusted
+// from A, K, P by Eigen (constrained network: N = At P A regular), and sizes
+// the ellipse matrices for the variable points, as an adjustment with the
+// inverse would leave them.
+void SolveWithEigen(NetworkState& state);
+
+// The three-point network of the project file's documentation: one fixed
+// point, so as a constrained network its normal matrix is singular (the
+// rotation about the fixed point is free).
+std::string ThreePointProject();
+
+}  // namespace ombrel::testing
