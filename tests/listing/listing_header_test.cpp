@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "listing/file_error.h"
+#include "model/project_file.h"
 #include "numeric/run_time_error.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
@@ -26,44 +27,15 @@ void SetRow(Matrix& m, int row, std::initializer_list<double> values) {
 }
 
 // The three-point example project (point 1 fixed, 2 and 3 variable; an
-// angle and two distances) as loading and forming its equations leave it.
-// The header only prints A, K and P, so they carry values chosen to exercise
-// rounding, signs and widths.
+// angle and two distances) as the loader leaves it. The header only prints
+// A, K and P, so they carry values chosen to exercise rounding, signs and
+// widths.
 NetworkState ThreePointProject(const std::string& listing) {
   NetworkState state;
+  ScriptedInteraction ui;
+  EXPECT_TRUE(LoadProjectFile(state, ui, ListingData("data/red3.txt")));
   state.ProjectName = ListingData("data/red3.txt");
   state.ListingFileName = listing;
-  state.NumPoints = 3;
-  state.NumFixed = 1;
-  state.PointX.Redim(3);
-  state.PointY.Redim(3);
-  state.VariableIndex.Redim(3);
-  state.PointNumber.Redim(3);
-  const double x[] = {1000.00, 1500.25, 1210.40};
-  const double y[] = {1000.00, 1020.10, 1480.75};
-  for (int k = 1; k <= 3; ++k) {
-    state.PointX(k) = x[k - 1];
-    state.PointY(k) = y[k - 1];
-    state.PointNumber(k) = k;
-    state.VariableIndex(k) = k - 1;
-  }
-  state.NumObs = 3;
-  state.ObsPoints.Redim(3, 3);
-  state.ObsValue.Redim(3);
-  state.ObservationNumber.Redim(3 + kMaxCondEquations);
-  const int from[] = {2, kDistanceMarker, kDistanceMarker};
-  const int at[] = {1, 1, 1};
-  const int to[] = {3, 2, 3};
-  const double value[] = {64.2311, 500.652, 522.131};
-  for (int i = 1; i <= 3; ++i) {
-    state.ObsPoints(1, i) = from[i - 1];
-    state.ObsPoints(2, i) = at[i - 1];
-    state.ObsPoints(3, i) = to[i - 1];
-    state.ObsValue(i) = value[i - 1];
-    state.ObservationNumber(i) = i;
-    state.ObsWeights(1, i) = from[i - 1] == kDistanceMarker ? 2.0 : 1.0;
-    state.ObsWeights(2, i) = 1.0;
-  }
   state.A.Redim(3, 4);
   SetRow(state.A, 1, {12.7168421, -316.3751904, -581.0529307, 254.2974126});
   SetRow(state.A, 2, {0.99919360, 0.04014931, 0.0, 0.0});
@@ -274,13 +246,6 @@ TEST(ListingHeader, ShortProjectFileStopsTheEchoWhereItEnds) {
   ASSERT_EQ(lines.size(), 11u);
   EXPECT_EQ(lines.back(),
             "    00 ,  3  ,   1210.40 ,   1480.75 ,      vble ,        3   -->     vble");
-}
-
-TEST(ListingHeader, UnwritableListingIsAFileError) {
-  TempDir dir;
-  NetworkState state = ThreePointProject(dir.File("no/hay/carpeta/salida.tmp"));
-  ScriptedInteraction ui;
-  EXPECT_THROW(WriteListingHeader(state, ui), FileError);
 }
 
 TEST(ListingHeader, ANonFiniteValueStopsBeforeReachingTheListing) {

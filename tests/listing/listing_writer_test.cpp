@@ -112,13 +112,6 @@ TEST(ListingWriter, UnwritablePathIsAFileError) {
   EXPECT_THROW(ListingWriter(path, ListingWriter::Mode::Append), FileError);
 }
 
-TEST(ListingWriter, WritingAfterCloseIsRefused) {
-  TempDir dir;
-  ListingWriter out(dir.File("salida.tmp"), ListingWriter::Mode::Create);
-  out.Close();
-  EXPECT_THROW(out.Line("tarde"), std::logic_error);
-}
-
 TEST(ListingLayout, HeadingsBannersMatricesAndVectors) {
   TempDir dir;
   const std::string path = dir.File("salida.tmp");
