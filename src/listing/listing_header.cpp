@@ -72,8 +72,8 @@ class ProjectLines {
 std::string WeightEcho(double weight) {
   std::string text = GeneralText(weight);
   if (weight < 1.0) text[0] = '0';
-  const auto width = static_cast<std::size_t>(9);
-  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+  constexpr std::size_t kWidth = 9;
+  return std::string(kWidth > text.size() ? kWidth - text.size() : 0, ' ') + text;
 }
 
 void WriteProjectEcho(ListingWriter& out, const NetworkState& state) {

@@ -132,14 +132,14 @@ double NumericValue(const std::string& text) {
   for (char& c : number)
     if (c == 'D' || c == 'd') c = 'E';
   double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
+  const std::from_chars_result read =
+      std::from_chars(number.data(), number.data() + number.size(), value);
+  if (read.ec == std::errc::result_out_of_range) {
     // Too small for a double reads as zero; too large is an overflow.
     const std::size_t e = number.find_first_of("Ee");
     if (e != std::string::npos && number.find('-', e) != std::string::npos) return 0.0;
     ThrowOverflow();
   }
-  (void)end;
   return Checked(value);
 }
 
