@@ -1,0 +1,121 @@
+#include "adjust/approximate_numbers_study.h"
+
+#include <string>
+
+#include "listing/listing_layout.h"
+#include "listing/listing_writer.h"
+#include "listing/number_format.h"
+#include "numeric/checked.h"
+#include "numeric/product.h"
+#include "numeric/run_time_error.h"
+
+namespace ombrel {
+namespace {
+
+constexpr const char* kStudyFailed =
+    "¡ Se ha producido un error al mostrar las cifras del cálculo con números aproximados !";
+
+// Number of the point that owns unknowns 2k-1 and 2k.
+int VariablePointNumber(const NetworkState& state, int k) {
+  for (int j = 1; j <= state.NumPoints; ++j)
+    if (state.VariableIndex(j) == k) return state.PointNumber(j);
+  return 0;
+}
+
+// left (rows x inner) * right (inner x cols) through the kernel's operands.
+Matrix Multiply(NetworkState& state, const Matrix& left, const Matrix& right, int rows, int inner,
+                int cols) {
+  state.ProdLeft = left;
+  state.ProdRight = right;
+  state.ProdRows = rows;
+  state.ProdLeftCols = inner;
+  state.ProdInner = inner;
+  state.ProdCols = cols;
+  MultiplyMatrices(state);
+  return state.Product;
+}
+
+void WriteColumnHeading(ListingWriter& out, const NetworkState& state, int points) {
+  std::string names = "   ";
+  std::string dashes = "   ";
+  for (int k = 1; k <= points; ++k) {
+    const std::string label = RightAlignedNumberLabel(VariablePointNumber(state, k));
+    names += " Vble X(" + label + " )  " + " Vble Y(" + label + " )  ";
+    dashes += " ------------   ------------  ";
+  }
+  if (state.ScaleUnknown == 1) {
+    names += " Correcc escala ";
+    dashes += " -------------- ";
+  }
+  out.Line(names);
+  out.Line(dashes);
+}
+
+// dA row by row; the scale column is one character wider than the others.
+void WriteCoefficientErrors(ListingWriter& out, const NetworkState& state, int n, int points) {
+  const Matrix& dA = state.CoefficientErrors;
+  for (int i = 1; i <= n; ++i) {
+    for (int c = 1; c <= 2 * points; ++c) out.Stay(FormatNumber(dA(i, c), 8, 6));
+    if (state.ScaleUnknown == 1) out.Stay(FormatNumber(dA(i, 2 * points + 1), 9, 6));
+    out.BlankLine();
+  }
+}
+
+// dS = At P dA + dAt P A, the first-order change of At P A.
+Matrix NormalMatrixError(NetworkState& state, int n, int m) {
+  const Matrix& dA = state.CoefficientErrors;
+  const Matrix atP = Multiply(state, TransposeMatrix(state.A, n, m), state.P, m, n, n);
+  const Matrix g1 = Multiply(state, atP, dA, m, n, m);
+  const Matrix datP = Multiply(state, TransposeMatrix(dA, n, m), state.P, m, n, n);
+  const Matrix g2 = Multiply(state, datP, state.A, m, n, m);
+  return AddMatrices(g1, g2, m, m);
+}
+
+void WriteStudy(NetworkState& state) {
+  const int points = state.NumPoints - state.NumFixed;
+  const int m = 2 * points + state.ScaleUnknown;
+  const int n = state.NumObs + state.NumCondEq;
+
+  ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
+  for (int i = 0; i < 4; ++i) out.BlankLine();
+  WriteBanner(out, "    *******    ESTUDIO DEL CALCULO CON NUMEROS APROXIMADOS     *******");
+  out.BlankLine();
+  out.BlankLine();
+  WriteHeading(out, "    MATRIZ DE ERRORES EN A: dA ");
+  WriteColumnHeading(out, state, points);
+  WriteCoefficientErrors(out, state, n, points);
+
+  const Matrix dS = NormalMatrixError(state, n, m);
+  WriteHeading(out, "    MATRIZ DE ERRORES EN S (AtPA): dS ");
+  WriteMatrix(out, dS, m, m, 8, 6);
+  out.BlankLine();
+  out.Close();
+}
+
+}  // namespace
+
+Matrix TransposeMatrix(const Matrix& m, int rows, int cols) {
+  Matrix result(cols, rows);
+  for (int i = 1; i <= rows; ++i)
+    for (int j = 1; j <= cols; ++j) result(j, i) = m(i, j);
+  return result;
+}
+
+Matrix AddMatrices(const Matrix& left, const Matrix& right, int rows, int cols) {
+  Matrix result(rows, cols);
+  for (int i = 1; i <= rows; ++i)
+    for (int j = 1; j <= cols; ++j) result(i, j) = Add(left(i, j), right(i, j));
+  return result;
+}
+
+void ApproximateNumbersStudy(NetworkState& state, Interaction& ui) {
+  try {
+    WriteStudy(state);
+  } catch (const RunTimeError&) {
+    state.MessageText = kStudyFailed;
+    ui.MessageBox(state.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
+    state.Abandon = true;
+  }
+}
+
+}  // namespace ombrel
