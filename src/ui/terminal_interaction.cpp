@@ -1,10 +1,66 @@
 #include "ui/terminal_interaction.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 
 namespace ombrel {
+namespace {
+
+Answer ButtonAt(Buttons buttons, int index) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return Answer::Ok;
+    case Buttons::YesNo:
+      return index == 2 ? Answer::No : Answer::Yes;
+    case Buttons::YesNoCancel:
+      return index == 3 ? Answer::Cancel : index == 2 ? Answer::No : Answer::Yes;
+  }
+  return Answer::Ok;
+}
+
+std::string Lower(const std::string& text) {
+  std::string t;
+  for (char c : text)
+    if (c != ' ') t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return t;
+}
+
+bool ParseAnswer(const std::string& line, Buttons buttons, bool terse, Answer& answer) {
+  const std::string t = Lower(line);
+  if (t == "si" || t == "sí" || t == "sÍ" || (terse && t == "s"))
+    answer = Answer::Yes;
+  else if (t == "no" || (terse && t == "n"))
+    answer = Answer::No;
+  else if (buttons == Buttons::YesNoCancel && (t == "cancelar" || (terse && t == "c")))
+    answer = Answer::Cancel;
+  else
+    return false;
+  return true;
+}
+
+// "Sí / [No] / Cancelar": the buttons with the default marked.
+std::string ButtonList(Buttons buttons, int defaultButton) {
+  const char* names[] = {"Sí", "No", "Cancelar"};
+  const int count = buttons == Buttons::YesNo ? 2 : buttons == Buttons::YesNoCancel ? 3 : 0;
+  if (count == 0) return "[Aceptar]";
+  std::string list;
+  for (int b = 1; b <= count; ++b) {
+    if (b > 1) list += " / ";
+    list += b == defaultButton ? "[" + std::string(names[b - 1]) + "]" : names[b - 1];
+  }
+  return list;
+}
+
+std::string FirstLine(const std::string& text) {
+  const std::string shown = ToTerminalText(text);
+  std::size_t start = shown.find_first_not_of("\n ");
+  if (start == std::string::npos) return "";
+  return shown.substr(start, shown.find('\n', start) - start);
+}
+
+}  // namespace
 
 std::string ToTerminalText(const std::string& text) {
   std::string out;
@@ -17,89 +73,117 @@ std::string ToTerminalText(const std::string& text) {
 }
 
 TerminalInteraction::TerminalInteraction(std::istream& answers, std::ostream& out,
-                                         std::ostream& err)
-    : answers_(answers), out_(out), err_(err) {}
+                                         std::ostream& err, bool interactive)
+    : answers_(answers), out_(out), err_(err), interactive_(interactive) {}
 
-bool TerminalInteraction::ReadLine(std::string& line) {
-  if (!std::getline(answers_, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
-
-void TerminalInteraction::Log(const std::string& text) {
-  if (transcript_) *transcript_ << text << '\n';
-}
-
-static Answer ButtonAt(Buttons buttons, int index) {
-  switch (buttons) {
-    case Buttons::Ok:
-      return Answer::Ok;
-    case Buttons::YesNo:
-      return index == 2 ? Answer::No : Answer::Yes;
-    case Buttons::YesNoCancel:
-      return index == 3 ? Answer::Cancel : index == 2 ? Answer::No : Answer::Yes;
+bool TerminalInteraction::PeekLine(std::string& line) {
+  if (!peeked_) {
+    for (;;) {
+      if (!std::getline(answers_, peekedLine_)) return false;
+      if (!peekedLine_.empty() && peekedLine_.back() == '\r') peekedLine_.pop_back();
+      if (interactive_ || peekedLine_.empty() || peekedLine_[0] != '#') break;
+    }
+    peeked_ = true;
   }
-  return Answer::Ok;
+  line = peekedLine_;
+  return true;
 }
 
-static bool ParseAnswer(const std::string& line, Buttons buttons, Answer& answer) {
-  std::string t;
-  for (char c : line)
-    if (c != ' ') t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (t == "s" || t == "si" || t == "sí" || t == "y")
-    answer = Answer::Yes;
-  else if (t == "n" || t == "no")
-    answer = Answer::No;
-  else if ((t == "c" || t == "cancelar") && buttons == Buttons::YesNoCancel)
-    answer = Answer::Cancel;
-  else
-    return false;
+bool TerminalInteraction::NextLine(std::string& line) {
+  if (!PeekLine(line)) return false;
+  peeked_ = false;
   return true;
+}
+
+std::string TerminalInteraction::Ask(const std::string& shown, const std::string& what) {
+  if (interactive_) err_ << shown << std::flush;
+  std::string line;
+  if (!NextLine(line)) throw AnswersExhausted("sin respuesta para " + what);
+  return line;
+}
+
+void TerminalInteraction::Record(const std::string& kind, const std::string& title,
+                                 const std::string& text, const std::string& detail,
+                                 const std::string& answer) {
+  if (!transcript_) return;
+  *transcript_ << "== " << kind << " [" << title << "]\r\n"
+               << text << "\r\n"
+               << "-- " << detail << "\r\n"
+               << "=> " << answer << "\r\n";
 }
 
 Answer TerminalInteraction::MessageBox(const std::string& text, Buttons buttons, Icon,
                                        int defaultButton, const std::string& title) {
-  const std::string shown = "[" + title + "] " + ToTerminalText(text);
-  err_ << shown << '\n';
-  Log(shown);
-  if (buttons == Buttons::Ok) return Answer::Ok;
-  Answer answer = ButtonAt(buttons, defaultButton);
-  std::string line;
-  while (ReadLine(line)) {
-    if (line.empty() || ParseAnswer(line, buttons, answer)) break;
-    err_ << "(responda s o n" << (buttons == Buttons::YesNoCancel ? " o c" : "") << ")\n";
+  const std::string choices = ButtonList(buttons, defaultButton);
+  if (buttons == Buttons::Ok) {
+    err_ << "[" << title << "] " << ToTerminalText(text) << '\n';
+    std::string line;
+    if (!interactive_ && PeekLine(line) && Lower(line) == "aceptar") NextLine(line);
+    Record("Mensaje", title, text, choices, "Aceptar");
+    return Answer::Ok;
   }
-  Log(std::string("> ") + AnswerName(answer));
+  const std::string what = "la pregunta «" + FirstLine(text) + "»";
+  const std::string shown = "[" + title + "] " + ToTerminalText(text) + "\n(" + choices + ") > ";
+  Answer answer = ButtonAt(buttons, defaultButton);
+  for (;;) {
+    const std::string line = Ask(shown, what);
+    if (interactive_ && line.empty()) break;
+    if (ParseAnswer(line, buttons, interactive_, answer)) break;
+    if (!interactive_) throw AnswersExhausted("respuesta «" + line + "» no válida para " + what);
+    err_ << "Responda " << choices << ".\n";
+  }
+  const char* names[] = {"Aceptar", "Si", "No", "Cancelar"};
+  Record("Pregunta", title, text, choices, names[static_cast<int>(answer)]);
   return answer;
 }
 
 std::string TerminalInteraction::InputBox(const std::string& prompt, const std::string& title,
                                           const std::string& defaultText) {
-  const std::string shown = "[" + title + "] " + ToTerminalText(prompt) + " [" + defaultText + "]";
-  err_ << shown << '\n';
-  Log(shown);
-  std::string line;
-  if (!ReadLine(line)) {
-    Log("> (cancelado)");
-    return "";
+  const std::string what = "el cuadro «" + FirstLine(prompt) + "»";
+  const std::string shown = "[" + title + "] " + ToTerminalText(prompt) + "\n[" + defaultText +
+                            "] (Intro: valor propuesto; !: cancelar) > ";
+  std::string line = Ask(shown, what);
+  if (interactive_) {
+    if (line.empty())
+      line = defaultText;
+    else if (line == "!")
+      line.clear();
+  } else if (line == "=") {
+    line = defaultText;
   }
-  if (line.empty()) line = defaultText;
-  Log("> " + line);
+  Record("Entrada", title, prompt, "propuesto: " + defaultText, line);
   return line;
 }
 
 OutputType TerminalInteraction::ChooseOutputType() {
-  err_ << "[" << kAppTitle << "] Indique el tipo de salida deseada: (c)ompleta o (r)esumida\n";
-  std::string line;
+  const std::string shown =
+      "[Ombrel] Indique el tipo de salida deseada:\n([completa] / resumida) > ";
+  const std::string what = "el tipo de salida";
   OutputType type = OutputType::Full;
-  if (ReadLine(line) && !line.empty() && (line[0] == 'r' || line[0] == 'R'))
-    type = OutputType::Summary;
-  Log(type == OutputType::Full ? "> Salida completa" : "> Salida resumida");
+  for (;;) {
+    const std::string t = Lower(Ask(shown, what));
+    if (t == "completa" || (interactive_ && (t.empty() || t == "c"))) break;
+    if (t == "resumida" || (interactive_ && t == "r")) {
+      type = OutputType::Summary;
+      break;
+    }
+    if (!interactive_) throw AnswersExhausted("respuesta «" + t + "» no válida para " + what);
+  }
+  Record("Tipo de salida", kAppTitle, "Indique el tipo de salida deseada:", "completa / resumida",
+         type == OutputType::Full ? "completa" : "resumida");
   return type;
 }
 
 void TerminalInteraction::OpenInEditor(const std::string& path) {
-  out_ << "Fichero de salida: " << path << '\n';
+  if (interactive_) {
+    const char* pager = std::getenv("PAGER");
+    std::string quoted = "'";
+    for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "'";
+    const std::string command = std::string(pager && *pager ? pager : "less") + " " + quoted;
+    if (std::system(command.c_str()) == 0) return;
+  }
+  out_ << path << '\n';
 }
 
 void TerminalInteraction::ShowLabels(const std::string& project, const std::string& points,

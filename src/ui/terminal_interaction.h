@@ -1,19 +1,36 @@
-// Interaction on a terminal: messages go to the error stream with their
-// title; questions and input boxes read one line each from the answer stream.
-// An empty line takes the default (button or text); the end of the answers
-// cancels an input box and takes the default button of a question.
+// Interaction on a terminal. Message boxes go to the error stream with their
+// title. Questions, input boxes and the output-type choice are answered
+// either by a person at the terminal (Enter takes the default) or from an
+// answers script, one answer per line in prompt order:
+//   message boxes  "Si", "No", "Cancelar" ("Aceptar" for an OK-only box is
+//                  optional: such a box needs no answer)
+//   output type    "completa" or "resumida"
+//   input boxes    the literal text; an empty line is the empty answer
+//                  (cancel) and "=" alone takes the default
+//   "#" at the start of a line marks a comment.
+// A script that runs out, or holds an answer that does not fit the prompt,
+// throws AnswersExhausted naming the prompt.
 #pragma once
 
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
 
 #include "ui/interaction.h"
 
 namespace ombrel {
 
+class AnswersExhausted : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class TerminalInteraction : public Interaction {
  public:
-  TerminalInteraction(std::istream& answers, std::ostream& out, std::ostream& err);
+  // interactive: a person answers at the terminal (prompts are shown on err,
+  // and the listing is paged at the end); otherwise `answers` is a script.
+  TerminalInteraction(std::istream& answers, std::ostream& out, std::ostream& err,
+                      bool interactive = false);
 
   Answer MessageBox(const std::string& text, Buttons buttons, Icon icon, int defaultButton,
                     const std::string& title) override;
@@ -27,7 +44,7 @@ class TerminalInteraction : public Interaction {
                   const std::string& equations) override;
   void SetEnabled(Command, bool) override {}
 
-  // Optional copy of every prompt and answer, for a transcript file.
+  // Copy of every prompt and the answer given, for a transcript file.
   void SetTranscript(std::ostream* transcript) { transcript_ = transcript; }
 
   const std::string& ProjectLabel() const { return project_; }
@@ -35,13 +52,19 @@ class TerminalInteraction : public Interaction {
   const std::string& EquationsLabel() const { return equations_; }
 
  private:
-  bool ReadLine(std::string& line);
-  void Log(const std::string& text);
+  bool NextLine(std::string& line);  // next answer line, comments skipped
+  bool PeekLine(std::string& line);  // the same without consuming it
+  std::string Ask(const std::string& shown, const std::string& what);
+  void Record(const std::string& kind, const std::string& title, const std::string& text,
+              const std::string& detail, const std::string& answer);
 
   std::istream& answers_;
   std::ostream& out_;
   std::ostream& err_;
+  bool interactive_;
   std::ostream* transcript_ = nullptr;
+  bool peeked_ = false;
+  std::string peekedLine_;
   std::string project_, points_, equations_;
 };
 

@@ -1,0 +1,146 @@
+#include "adjust/adjustment_prompts.h"
+
+#include "listing/number_format.h"
+#include "model/project_file.h"
+#include "model/project_labels.h"
+#include "model/text_file.h"
+#include "ui/prompt_text.h"
+
+namespace ombrel {
+namespace {
+
+constexpr const char* kConditionTitle = "Introducción de las ecuaciones de condición";
+
+Answer AskYesNoCancel(Interaction& ui, const std::string& text) {
+  return ui.MessageBox(text, Buttons::YesNoCancel, Icon::Information, 2, kAppTitle);
+}
+
+void Refuse(Interaction& ui, const std::string& text) {
+  ui.Beep();
+  ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
+}
+
+// The count of condition equations, 1..7; 0 to go back to the question.
+int AskConditionCount(Interaction& ui) {
+  for (;;) {
+    const std::string answer =
+        ui.InputBox("¿ Cuantas ecuaciones desea añadir ?    ( 1 - 7 ) ", kAppTitle, "1");
+    if (answer.empty() || answer[0] == '0') return 0;
+    if (IsTypedWholeNumber(answer)) {
+      const double count = NumericValue(answer);
+      if (count >= 1 && count <= kMaxCondEquations) return static_cast<int>(count);
+    }
+    Refuse(ui, "¡ Número de ecuaciones no válido !");
+  }
+}
+
+// One element of a condition equation; an empty or non-numeric answer is 0.
+double AskElement(Interaction& ui, const std::string& header, const std::string& element) {
+  const std::string prompt = "\r\n" + header + "\r\n\r\n" + element;
+  return NumericValue(ui.InputBox(prompt, kConditionTitle, ""));
+}
+
+std::string ElementLabel(int row, int column) {
+  return "  Elemento   a (" + SignedText(row) + "  ," + SignedText(column) + "  ) .......... ";
+}
+
+int PointWithVariableIndex(const NetworkState& s, int j) {
+  for (int k = 1; k <= s.NumPoints; ++k)
+    if (s.VariableIndex(k) == j) return k;
+  return 0;
+}
+
+void AskConditionRow(NetworkState& s, Interaction& ui, int r) {
+  const int i = s.NumObs + r;
+  const int u = s.NumPoints - s.NumFixed;
+  const std::string column = "  Columna correxpondiente a la ";
+  for (int j = 1; j <= u; ++j) {
+    const int k = PointWithVariableIndex(s, j);
+    const std::string p = SignedText(k ? s.PointNumber(k) : 0);
+    s.CondMatrix(r, 2 * j - 1) =
+        AskElement(ui, column + "variable x (" + p + "  ) :", ElementLabel(i, 2 * j - 1));
+    s.CondMatrix(r, 2 * j) =
+        AskElement(ui, column + "variable y (" + p + "  ) :", ElementLabel(i, 2 * j));
+  }
+  if (s.ScaleUnknown == 1)
+    s.CondMatrix(r, 2 * u + 1) =
+        AskElement(ui, column + "correccion de escala :", ElementLabel(i, 2 * u + 1));
+  s.CondTerms(r) = AskElement(ui, "  Vector de los términos independientes ",
+                              "  Elemento   k(" + SignedText(i) + " ) .......... ");
+  s.K(i) = s.CondTerms(r);
+  s.ObservationNumber(i) = i;
+  s.ObsWeights(2, i) =
+      AskElement(ui, "  Vector de los pesos a priori ",
+                 "  Elemento   P(" + SignedText(i) + "  ," + SignedText(i) + " ) .......... ");
+}
+
+}  // namespace
+
+bool AskConditionEquations(NetworkState& s, Interaction& ui) {
+  s.NumCondEq = 0;
+  int count = 0;
+  while (count == 0) {
+    const Answer answer = AskYesNoCancel(ui, "¿ Desea añadir alguna ecuación de condición ?");
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::No) return true;
+    count = AskConditionCount(ui);
+  }
+  s.NumCondEq = count;
+  s.K.Redim(s.NumObs + count);
+  s.CondMatrix.Redim(count, s.ProjectUnknowns());
+  s.CondTerms.Redim(count);
+  // The suffix replaces any left by an earlier run rather than piling up.
+  SetLabels(s, ui, s.ProjectLabel, s.PointsLabel,
+            EquationsLabelText(s.NumObs) + " + " + SignedText(count));
+  for (int r = 1; r <= count; ++r) AskConditionRow(s, ui, r);
+  return true;
+}
+
+bool AskBaardaShift(NetworkState& s, Interaction& ui) {
+  s.BaardaShift = 4.12;
+  const std::string prompt =
+      HeadingPrompt("    TEST DE BAARDA  ", "    Indique el parámetro de traslación asociado : ");
+  for (;;) {
+    const std::string answer = ui.InputBox(prompt, kAppTitle, "4.12");
+    if (answer.empty()) return false;
+    if (IsTypedNumber(answer) && NumericValue(answer) > 0.0) {
+      s.BaardaShift = NumericValue(answer);
+      return true;
+    }
+    Refuse(ui, "¡ Algún carácter no es válido !");
+  }
+}
+
+bool AskThreeMethods(Interaction& ui) {
+  const std::string text =
+      JoinLines({"", "ELIPSES DE ERROR  ", "", "  1.- Metodo de las secciones del hiperelipsoide ",
+                 "  2.- Metodo de las proyecciones del hiperelipsoide ",
+                 "  3.- Metodo proyecciones secciones principales ", "",
+                 "  ¿ Desea realizar un cálculo por los tres métodos ? "});
+  return ui.MessageBox(text, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes;
+}
+
+bool AskListingFile(NetworkState& s, Interaction& ui) {
+  const std::string prompt =
+      HeadingPrompt("    SALIDA RESULTADOS  ", "    Indique el nombre del fichero de salida : ");
+  for (;;) {
+    const std::string name = ui.InputBox(prompt, kAppTitle, "salida.tmp");
+    if (name.empty()) return false;
+    s.ListingFileName = name;
+    if (!FileExists(name) || ui.MessageBox("Fichero ya existe.  ¿ Sobrescribir ? ", Buttons::YesNo,
+                                           Icon::Information, 2, kAppTitle) == Answer::Yes)
+      return true;
+  }
+}
+
+void AskOutputType(NetworkState& s, Interaction& ui) {
+  s.OutputTypeChosen = false;
+  while (!s.OutputTypeChosen) {
+    const OutputType type = ui.ChooseOutputType();
+    if (type == OutputType::Closed) continue;
+    s.FullOutput = type == OutputType::Full;
+    s.OutputTypeChosen = true;
+  }
+}
+
+}  // namespace ombrel

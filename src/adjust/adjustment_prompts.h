@@ -1,0 +1,32 @@
+// The questions the adjustment asks before computing anything. Each returns
+// false when the person cancels, which ends the command at once.
+#pragma once
+
+#include <string>
+
+#include "model/network_state.h"
+#include "ui/interaction.h"
+
+namespace ombrel {
+
+// Asks whether to add condition equations (up to 7) and, if so, their
+// coefficients, independent terms and weights. Sets NumCondEq, CondMatrix,
+// CondTerms, the condition rows of K, ObservationNumber and ObsWeights, and
+// appends " + n" to the equation-count label.
+bool AskConditionEquations(NetworkState& state, Interaction& ui);
+
+// Baarda's translation parameter (default 4.12, must be > 0) into BaardaShift.
+bool AskBaardaShift(NetworkState& state, Interaction& ui);
+
+// Whether to compute the hyperellipsoid figures by the three methods.
+bool AskThreeMethods(Interaction& ui);
+
+// The listing file name (default "salida.tmp") into ListingFileName, asking
+// before overwriting an existing file; No asks for the name again.
+bool AskListingFile(NetworkState& state, Interaction& ui);
+
+// Shows the output-type dialog until a choice is made; sets FullOutput and
+// OutputTypeChosen.
+void AskOutputType(NetworkState& state, Interaction& ui);
+
+}  // namespace ombrel

@@ -1,0 +1,90 @@
+#include "ui/terminal_interaction.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace ombrel {
+namespace {
+
+struct Terminal {
+  explicit Terminal(const std::string& answers, bool interactive = false)
+      : in(answers), ui(in, out, err, interactive) {
+    ui.SetTranscript(&transcript);
+  }
+  std::istringstream in;
+  std::ostringstream out, err, transcript;
+  TerminalInteraction ui;
+};
+
+TEST(TerminalInteraction, ScriptAnswersInOrderSkippingComments) {
+  Terminal t("# escala\nNo\nSi\n=\n3.5\n\nresumida\nCancelar\n");
+  EXPECT_EQ(t.ui.MessageBox("¿ Escala ?", Buttons::YesNoCancel, Icon::Information, 2, "Ombrel"),
+            Answer::No);
+  EXPECT_EQ(t.ui.MessageBox("¿ Otra ?", Buttons::YesNo, Icon::Information, 2, "Ombrel"),
+            Answer::Yes);
+  EXPECT_EQ(t.ui.InputBox("Parámetro", "Ombrel", "4.12"), "4.12");  // "=" takes the default
+  EXPECT_EQ(t.ui.InputBox("Parámetro", "Ombrel", "4.12"), "3.5");
+  EXPECT_EQ(t.ui.InputBox("Fichero", "Ombrel", "salida.tmp"), "");  // empty line cancels
+  EXPECT_EQ(t.ui.ChooseOutputType(), OutputType::Summary);
+  EXPECT_EQ(t.ui.MessageBox("¿ Seguir ?", Buttons::YesNoCancel, Icon::Information, 2, "Ombrel"),
+            Answer::Cancel);
+  EXPECT_EQ(t.err.str(), "");  // questions are not echoed when scripted
+}
+
+TEST(TerminalInteraction, OkBoxesNeedNoAnswerButMayConsumeAceptar) {
+  Terminal t("Aceptar\nSi\n");
+  t.ui.MessageBox("¡ Aviso !\r\n\r\nSegunda línea", Buttons::Ok, Icon::Exclamation, 1, "Ombrel");
+  EXPECT_EQ(t.err.str(), "[Ombrel] ¡ Aviso !\n\nSegunda línea\n");
+  t.ui.MessageBox("Otro aviso", Buttons::Ok, Icon::Information, 1, "Ombrel");
+  EXPECT_EQ(t.ui.MessageBox("¿ Sí ?", Buttons::YesNo, Icon::Information, 2, "Ombrel"), Answer::Yes);
+}
+
+TEST(TerminalInteraction, ExhaustedOrMismatchedScriptNamesThePrompt) {
+  Terminal t("Quizas\n");
+  try {
+    t.ui.MessageBox("\r\n¿ Desea continuar ?", Buttons::YesNo, Icon::Information, 2, "Ombrel");
+    FAIL();
+  } catch (const AnswersExhausted& e) {
+    EXPECT_NE(std::string(e.what()).find("¿ Desea continuar ?"), std::string::npos) << e.what();
+  }
+  try {
+    t.ui.InputBox("    Indique el nombre del fichero de salida : ", "Ombrel", "salida.tmp");
+    FAIL();
+  } catch (const AnswersExhausted& e) {
+    EXPECT_NE(std::string(e.what()).find("Indique el nombre del fichero de salida"),
+              std::string::npos);
+  }
+  Terminal u("Si\n");
+  EXPECT_THROW(u.ui.ChooseOutputType(), AnswersExhausted);
+}
+
+TEST(TerminalInteraction, PersonAtTheTerminalGetsDefaultsOnEnter) {
+  Terminal t("\n\nn\nc\n\n!\n\nx\nr\n", /*interactive=*/true);
+  EXPECT_EQ(t.ui.MessageBox("¿ A ?", Buttons::YesNoCancel, Icon::Information, 2, "Ombrel"),
+            Answer::No);
+  EXPECT_EQ(t.ui.MessageBox("¿ B ?", Buttons::YesNo, Icon::Information, 1, "Ombrel"), Answer::Yes);
+  EXPECT_EQ(t.ui.MessageBox("¿ C ?", Buttons::YesNo, Icon::Information, 1, "Ombrel"), Answer::No);
+  EXPECT_EQ(t.ui.MessageBox("¿ D ?", Buttons::YesNoCancel, Icon::Information, 1, "Ombrel"),
+            Answer::Cancel);
+  EXPECT_EQ(t.ui.InputBox("Nombre", "Ombrel", "salida.tmp"), "salida.tmp");
+  EXPECT_EQ(t.ui.InputBox("Nombre", "Ombrel", "salida.tmp"), "");
+  EXPECT_EQ(t.ui.ChooseOutputType(), OutputType::Full);
+  EXPECT_EQ(t.ui.ChooseOutputType(), OutputType::Summary);  // "x" is asked again, then "r"
+  EXPECT_NE(t.err.str().find("(Sí / [No] / Cancelar) > "), std::string::npos);
+  EXPECT_NE(t.err.str().find("[salida.tmp]"), std::string::npos);
+}
+
+TEST(TerminalInteraction, TranscriptKeepsEveryPromptAndAnswer) {
+  Terminal t("No\n=\n");
+  t.ui.MessageBox("¿ Escala ?", Buttons::YesNoCancel, Icon::Information, 2, "Ombrel");
+  t.ui.InputBox("\r\n    TEST DE BAARDA  ", "Ombrel", "4.12");
+  t.ui.MessageBox("Fin", Buttons::Ok, Icon::Information, 1, "Título");
+  EXPECT_EQ(t.transcript.str(),
+            "== Pregunta [Ombrel]\r\n¿ Escala ?\r\n-- Sí / [No] / Cancelar\r\n=> No\r\n"
+            "== Entrada [Ombrel]\r\n\r\n    TEST DE BAARDA  \r\n-- propuesto: 4.12\r\n=> 4.12\r\n"
+            "== Mensaje [Título]\r\nFin\r\n-- [Aceptar]\r\n=> Aceptar\r\n");
+}
+
+}  // namespace
+}  // namespace ombrel
