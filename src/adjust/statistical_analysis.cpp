@@ -1,0 +1,179 @@
+#include "adjust/statistical_analysis.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "listing/listing_layout.h"
+#include "listing/listing_writer.h"
+#include "listing/number_format.h"
+#include "numeric/checked.h"
+#include "numeric/matrix.h"
+#include "numeric/run_time_error.h"
+
+namespace ombrel {
+
+const char* const kStatisticalAnalysisFailure =
+    "¡ Se ha producido un error en la fase de análisis estadístico !\r\n\r\n"
+    "Quizá se haya intentado resolver una red libre como red ligada \r\n"
+    "o se haya introducido la incógnita de escala en un proceso que no la admite.";
+
+namespace {
+
+// The shortest text that reads back as the same double, with the sign
+// position blank for a non-negative value: 4.12 gives " 4.12".
+std::string ShortestText(double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const std::string digits(buffer, result.ptr);
+  return value >= 0.0 ? " " + digits : digits;
+}
+
+void WriteHead(ListingWriter& out, double baardaShift) {
+  for (int i = 0; i < 3; ++i) out.BlankLine();
+  WriteBanner(out, "    *******   ANALISIS ESTADISTICO DE HIPOTESIS Y RESULTADOS   *******");
+  out.BlankLine();
+  out.BlankLine();
+  out.Line("    --->  Parametro de traslacion asociado :   " + ShortestText(baardaShift));
+  WriteHeading(out, "    FIABILIDAD INTERNA DE LA RED");
+  out.Line(std::string(32, ' ') + "  Numeros  de    Minimo error   Parametro de ");
+  out.Line("  Observ   Residuo   Vble Baarda  redundancia     detectable    homogeneidad ");
+  out.BlankLine();
+}
+
+std::string InternalRow(int observation, double residual, const RowReliability& row) {
+  return "   " + RightAlignedNumberLabel(observation) + FormatNumber(residual, 7, 5) +
+         FormatNumber(row.statistic, 5, 6) + FormatNumber(row.redundancy, 5, 8) +
+         FormatNumber(row.minimalError, 8, 7) + FormatNumber(row.homogeneity, 6, 8);
+}
+
+// G = Qxx At P (m x n): column i is the change of the unknowns per unit
+// error in row i. Formed in full, as the listing's transfer vectors need it.
+Matrix GainMatrix(const NetworkState& state, int n, int m) {
+  Matrix qxxAt(m, n);
+  for (int a = 1; a <= m; ++a)
+    for (int b = 1; b <= n; ++b) {
+      double sum = 0.0;
+      for (int c = 1; c <= m; ++c) sum += state.Qxx(a, c) * state.A(b, c);
+      qxxAt(a, b) = Checked(sum);  // a non-finite partial sum stays non-finite
+    }
+  Matrix g(m, n);
+  for (int a = 1; a <= m; ++a)
+    for (int b = 1; b <= n; ++b) {
+      double sum = 0.0;
+      for (int c = 1; c <= n; ++c) sum += qxxAt(a, c) * state.P(c, b);
+      g(a, b) = Checked(sum);
+    }
+  return g;
+}
+
+void WriteRedundancyTotals(ListingWriter& out, double sum, int n) {
+  out.BlankLine();
+  out.Line("    Suma de las redundancias " + FormatNumber(sum, 5, 6));
+  out.Line("    Redundancia media   .... " + FormatNumber(Div(sum, n), 5, 6));
+}
+
+void WriteExternalReliability(ListingWriter& out, const NetworkState& state,
+                              const std::vector<RowReliability>& rows) {
+  WriteHeading(out, "    FIABILIDAD EXTERNA DE LA RED");
+  out.Line("          Observ   Sqr(1-ri)  Param. homogeneidad");
+  out.BlankLine();
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const int observation = state.ObservationNumber(static_cast<int>(i));
+    out.Line(std::string(12, ' ') + RightAlignedNumberLabel(observation) +
+             FormatNumber(rows[i].unchecked, 5, 6) + FormatNumber(rows[i].external, 9, 8));
+  }
+}
+
+// The printed number of the variable point owning unknowns 2k-1 and 2k.
+IntVector VariablePointNumbers(const NetworkState& state) {
+  IntVector numbers(state.NumPoints - state.NumFixed);
+  for (int j = 1; j <= state.NumPoints; ++j) {
+    const int k = state.VariableIndex(j);
+    if (k != 0) numbers(k) = state.PointNumber(j);
+  }
+  return numbers;
+}
+
+// The effect on every unknown of an undetected error of the minimal
+// detectable size in each row.
+void WriteTransferVectors(ListingWriter& out, const NetworkState& state,
+                          const std::vector<RowReliability>& rows, const Matrix& gain) {
+  WriteHeading(out, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA");
+  const IntVector points = VariablePointNumbers(state);
+  const int m = state.ProjectUnknowns();
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    const int i = static_cast<int>(r);
+    out.Line("    Observable numero" + RightAlignedNumberLabel(state.ObservationNumber(i)) + ":");
+    const auto shift = [&](int unknown) { return Mul(gain(unknown, i), rows[r].minimalError); };
+    for (int k = 1; k <= points.Size(); ++k) {
+      const std::string label = RightAlignedNumberLabel(points(k));
+      out.Line("    Influencia sobre x(" + label + " ) .... " +
+               FormatNumber(shift(2 * k - 1), 3, 6));
+      out.Line("    Influencia sobre y(" + label + " ) .... " + FormatNumber(shift(2 * k), 3, 6));
+    }
+    if (state.ScaleUnknown == 1)
+      out.Line("    Influencia sobre vble mu .... " + FormatNumber(shift(m), 3, 6));
+    out.BlankLine();
+  }
+}
+
+void WriteSection(NetworkState& state) {
+  const int n = state.NumObs + state.NumCondEq;
+  const int m = state.ProjectUnknowns();
+  ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
+  WriteHead(out, state.BaardaShift);
+  std::vector<RowReliability> rows(static_cast<std::size_t>(n) + 1);  // 1-based
+  for (int i = 1; i <= n; ++i) {
+    rows[static_cast<std::size_t>(i)] = AnalyseRow(state, i);
+    out.Line(InternalRow(state.ObservationNumber(i), state.Residuals(i),
+                         rows[static_cast<std::size_t>(i)]));
+  }
+  const double sum = RedundancySum(state, n);
+  const Matrix gain = GainMatrix(state, n, m);
+  if (state.FullOutput) {
+    WriteRedundancyTotals(out, sum, n);
+    WriteExternalReliability(out, state, rows);
+    WriteTransferVectors(out, state, rows, gain);
+  }
+  out.Close();
+}
+
+}  // namespace
+
+RowReliability AnalyseRow(NetworkState& state, int i) {
+  const double delta0 = state.BaardaShift;
+  const double s0 = state.Sigma0Sq;
+  RowReliability row;
+  const double signedRedundancy = Mul(state.Qvv(i, i), state.P(i, i));
+  state.Qvv(i, i) = std::fabs(state.Qvv(i, i));
+  row.statistic = Div(state.Residuals(i), Sqrt(Mul(s0, state.Qvv(i, i))));
+  row.redundancy = std::fabs(signedRedundancy);
+  const double rootR = Sqrt(row.redundancy);
+  row.minimalError = Div(Mul(delta0, Sqrt(Mul(s0, state.QAdjusted(i, i)))), rootR);
+  row.homogeneity = Div(delta0, rootR);
+  row.unchecked = Sqrt(Sub(1.0, row.redundancy));
+  row.external = Mul(row.unchecked, row.homogeneity);
+  return row;
+}
+
+double RedundancySum(const NetworkState& state, int n) {
+  double sum = 0.0;
+  for (int i = 1; i <= n; ++i) sum = Add(sum, Mul(state.Qvv(i, i), state.P(i, i)));
+  return sum;
+}
+
+void StatisticalAnalysis(NetworkState& state, Interaction& ui) {
+  try {
+    WriteSection(state);
+  } catch (const RunTimeError&) {
+    // The writer has flushed on unwinding: the listing keeps the rows
+    // written before the failure.
+    state.MessageText = kStatisticalAnalysisFailure;
+    ui.MessageBox(state.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
+    state.Abandon = true;
+  }
+}
+
+}  // namespace ombrel

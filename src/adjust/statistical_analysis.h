@@ -1,0 +1,46 @@
+// Baarda's data snooping with the internal and external reliability of an
+// adjusted network: the "ANALISIS ESTADISTICO DE HIPOTESIS Y RESULTADOS"
+// section of the listing. The section only reports; nothing is flagged or
+// rejected.
+#pragma once
+
+#include <string>
+
+#include "model/network_state.h"
+#include "ui/interaction.h"
+
+namespace ombrel {
+
+// The message shown when the analysis fails.
+extern const char* const kStatisticalAnalysisFailure;
+
+// Internal reliability of one row of the equation system.
+struct RowReliability {
+  double statistic = 0.0;     // Baarda's w, dimensionless, with the a-posteriori sigma0²
+  double redundancy = 0.0;    // r = |Qvv(i,i) P(i,i)|, 0..1 for a sound network
+  double minimalError = 0.0;  // minimal detectable error, in the units of the row
+  double homogeneity = 0.0;   // delta0 / sqrt(r)
+  double unchecked = 0.0;     // sqrt(1 - r)
+  double external = 0.0;      // delta0 sqrt((1 - r) / r)
+};
+
+// Reliability of row i (1 <= i <= n) from Qvv, P, QAdjusted, Residuals,
+// Sigma0Sq and BaardaShift. Replaces Qvv(i,i) by its absolute value, which
+// later steps keep. A zero redundancy number or r > 1 throws ArithmeticFault.
+RowReliability AnalyseRow(NetworkState& state, int i);
+
+// Sum of Qvv(i,i) P(i,i) over the n rows: after every row has been analysed
+// (absolute diagonal) it is the sum of the redundancy numbers, which for a
+// constrained network equals the degrees of freedom.
+double RedundancySum(const NetworkState& state, int n);
+
+// Appends the section to ListingFileName. Reads A, P, Qxx, Qvv, QAdjusted,
+// Residuals, Sigma0Sq, BaardaShift (> 0), FullOutput and the point and
+// observation numbers; n = NumObs + NumCondEq rows, m = ProjectUnknowns()
+// unknowns. A summary listing stops after the internal reliability table. On
+// any run-time error (arithmetic, subscript, file) the section stops where it
+// is, the message kStatisticalAnalysisFailure is stored in MessageText and
+// shown, and Abandon is set.
+void StatisticalAnalysis(NetworkState& state, Interaction& ui);
+
+}  // namespace ombrel
