@@ -1,0 +1,28 @@
+// The adjustment of a constrained network ("red ligada"): the fixed points
+// define the reference system, so the normal matrix At P A is regular and is
+// inverted directly.
+#pragma once
+
+#include "model/network_state.h"
+#include "ui/interaction.h"
+
+namespace ombrel {
+
+// Solves A x = K + v with weights P by least squares, for the equations
+// formed from a project or from imported matrices (m = NumObs + NumCondEq
+// rows, u = ProjectUnknowns() columns; P's diagonal must be positive), and
+// appends its section to the listing ListingFileName, which the header has
+// created. Leaves NormalMatrix, InvInput (= N), InvResult and Qxx (= N^-1),
+// Corrections, Residuals (v = A x - K), Sigma0Sq, Qvv, QAdjusted for the
+// analyses, and NumConstraints = 0. Units follow the equations: metres for
+// coordinates and distances, 1e-4 gon for angles. FullOutput adds the
+// matrices; CheckInversion (with FullOutput) adds N Qxx - I.
+//
+// Any run-time error (an arithmetic fault, no degrees of freedom, a listing
+// that cannot be written) is reported in a message box, sets MessageText and
+// Abandon, and returns; the listing keeps what was written before the fault.
+// SingularMatrix from the Gauss-Jordan inversion is not handled here: it
+// passes to the caller.
+void AdjustByInverse(NetworkState& state, Interaction& ui);
+
+}  // namespace ombrel

@@ -1,0 +1,24 @@
+// The optional check of the inversion in the listing of the adjustment with
+// the inverse: N Qxx - I, which a good inversion leaves at rounding level,
+// printed in a short scientific pattern so that its size shows at a glance.
+#pragma once
+
+#include <string>
+
+#include "listing/listing_writer.h"
+#include "numeric/kernel_state.h"
+
+namespace ombrel {
+
+// The text of value in the pattern "0.0E-00": one digit, ".", one digit,
+// "E", a "-" only for a negative exponent, and at least two exponent digits.
+// 0 gives "0.0E00"; -1.5E-17 gives "-1.5E-17", 250000 gives "2.5E05".
+// value must be finite.
+std::string ScientificText(double value);
+
+// Writes the check section for the matrix of order n (1..32767) held in
+// InvInput and its inverse in InvResult. The product is formed with the
+// kernel's shared operands (ProdLeft, ProdRight, Product are overwritten).
+void WriteInversionCheck(ListingWriter& out, KernelState& kernel, int n);
+
+}  // namespace ombrel
