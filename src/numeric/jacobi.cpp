@@ -38,17 +38,23 @@ void RotateRowPair(double* ri, double* rj, int n, double c, double s) {
   }
 }
 
-// The angle that zeroes W(i, j): tan 2 theta = 2 W(i, j) / (W(i, i) - W(j, j)).
-// t = (diff + D) / (2 w) cancels to exactly 0 when diff < 0 and w is tiny
-// beside it; 1/t would then divide by zero although the rotation is well
-// defined, so that case uses the equal, cancellation-free 2 w / (D - diff).
+// The angle that zeroes W(i, j): tan 2 theta = 2 W(i, j) / (W(i, i) - W(j, j)),
+// as theta = arctan(1 / t) with t = (diff + D) / (2 w). Where that arithmetic
+// would fail although the rotation is well defined (t cancels to exactly 0
+// when diff < 0 and w is tiny beside it; t or 1/t overflows when w is tiny
+// beside large diagonal elements), the same angle comes from the
+// division-free 0.5 atan2(2 w, diff) instead; everywhere else the results
+// are those of the formula above, bit for bit.
 void RotationFor(double wii, double wjj, double wij, double& c, double& s) {
   const double diff = Checked(wii - wjj);
   const double d = Sqrt(Checked(diff * diff + 4.0 * wij * wij));
   const double twice = Checked(2.0 * wij);
-  double t = Div(Checked(diff + d), twice);
-  if (t == 0.0) t = Div(twice, Checked(d - diff));
-  const double theta = std::atan(Div(1.0, t));
+  const double t = Checked(diff + d) / twice;  // twice is not zero
+  double theta;
+  if (t != 0.0 && std::isfinite(t) && std::isfinite(1.0 / t))
+    theta = std::atan(1.0 / t);
+  else
+    theta = 0.5 * std::atan2(twice, diff);
   s = std::sin(theta);
   c = std::cos(theta);
 }

@@ -19,8 +19,10 @@ void MultiplyMatrices(KernelState& k) {
   RequireCount(rows);
   RequireCount(inner);
   RequireCount(cols);
-  RequireShape(k.ProdLeft, rows, inner);
-  RequireShape(k.ProdRight, inner, cols);
+  if (inner > 0) {  // with no inner terms the factors are not read
+    RequireShape(k.ProdLeft, rows, inner);
+    RequireShape(k.ProdRight, inner, cols);
+  }
   k.Product.Redim(rows, cols);
   std::vector<double> acc(static_cast<std::size_t>(cols) + 1);
   for (int i = 1; i <= rows; ++i) {

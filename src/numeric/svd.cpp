@@ -257,7 +257,7 @@ void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int 
       h = Checked(s * g);
       g = Checked(c * g);
       z = Sqrt(Checked(f * f + h * h));
-      b[i1 - 1] = z;
+      b[i1 - 1] = z;  // the element this rotation completes lies above b(i1)
       c = Div(f, z);
       s = Div(h, z);
       f = Checked(x * c + g * s);
@@ -273,7 +273,7 @@ void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int 
       x = Checked(-s * g + c * y);
       RotateRows(ut.Row(i1), ut.Row(i), 1, m, c, s);
     }
-    b[kk] = 0.0;
+    b[kk] = 0.0;  // the first write above went to the split position: clear it
     b[n1] = f;
     d[n] = x;
   }

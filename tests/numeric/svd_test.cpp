@@ -1,0 +1,264 @@
+#include "numeric/svd.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "kernel_test_support.h"
+#include "numeric/checked.h"
+
+namespace ombrel {
+namespace {
+
+using testing_kernel::FromEigen;
+using testing_kernel::ToEigen;
+
+struct Decomposition {
+  KernelState k;
+  int not_found = -1;  // what the call left in its n argument
+};
+
+// The calling protocol: fill InvInput, size InvResult n x m, set EmUserSet.
+Decomposition Decompose(const Eigen::MatrixXd& a, int user_set = 0, double em2 = 0.0,
+                        double em6 = 0.0) {
+  Decomposition d;
+  const int m = static_cast<int>(a.rows());
+  int n = static_cast<int>(a.cols());
+  d.k.InvInput = FromEigen(a);
+  d.k.InvResult.Redim(n, m);
+  d.k.EmUserSet = user_set;
+  if (user_set) {
+    d.k.Em2 = em2;
+    d.k.Em6 = em6;
+  }
+  Pseudoinverse(d.k, m, n);
+  d.not_found = n;
+  return d;
+}
+
+std::vector<double> Sorted(const Vector& v) {
+  std::vector<double> s(v.Data() + 1, v.Data() + v.Size() + 1);
+  std::sort(s.rbegin(), s.rend());
+  return s;
+}
+
+Eigen::MatrixXd RankDeficient(std::mt19937_64& rng, int m, int n, int rank) {
+  return testing_kernel::RandomMatrix(rng, m, rank) * testing_kernel::RandomMatrix(rng, rank, n);
+}
+
+struct Shape {
+  int m, n, rank;
+};
+
+class SvdAgainstEigen : public ::testing::TestWithParam<Shape> {};
+
+// Singular values, the four Moore-Penrose conditions, the pseudoinverse of a
+// complete orthogonal decomposition, the rank and the orthogonality of V.
+TEST_P(SvdAgainstEigen, MatchesTheIndependentDecompositions) {
+  const Shape shape = GetParam();
+  std::mt19937_64 rng(100 * shape.m + shape.n + shape.rank);
+  const Eigen::MatrixXd a = shape.rank < shape.n
+                                ? RankDeficient(rng, shape.m, shape.n, shape.rank)
+                                : testing_kernel::RandomMatrix(rng, shape.m, shape.n);
+  const Decomposition d = Decompose(a);
+  ASSERT_EQ(d.not_found, 0);
+  EXPECT_EQ(d.k.SvdNotFound, 0);
+  EXPECT_LE(d.k.Em5, 80);
+  EXPECT_DOUBLE_EQ(d.k.Em1, a.cwiseAbs().rowwise().sum().maxCoeff());
+  EXPECT_EQ(d.k.Em0, 1e-14);
+  EXPECT_EQ(d.k.Em4, 80);
+
+  Eigen::JacobiSVD<Eigen::MatrixXd> svd(a);
+  const std::vector<double> ours = Sorted(d.k.SingularValues);
+  const double scale = svd.singularValues()(0);
+  for (int i = 0; i < shape.n; ++i) {
+    EXPECT_NEAR(ours[i], svd.singularValues()(i), 1e-12 * scale * shape.m) << i;
+    EXPECT_GE(ours[i], 0.0);
+  }
+  int above = 0;
+  for (double s : ours) above += s > d.k.Em6;
+  EXPECT_EQ(d.k.Em7, above);
+  EXPECT_EQ(d.k.Em7, shape.rank);
+
+  const Eigen::MatrixXd p = ToEigen(d.k.InvResult, shape.n, shape.m);
+  const double tol = 1e-10 * shape.m;
+  EXPECT_LE((a * p * a - a).cwiseAbs().maxCoeff(), tol * a.cwiseAbs().maxCoeff());
+  EXPECT_LE((p * a * p - p).cwiseAbs().maxCoeff(), tol * p.cwiseAbs().maxCoeff());
+  const Eigen::MatrixXd ap = a * p;
+  const Eigen::MatrixXd pa = p * a;
+  EXPECT_LE((ap - ap.transpose()).cwiseAbs().maxCoeff(), tol);
+  EXPECT_LE((pa - pa.transpose()).cwiseAbs().maxCoeff(), tol);
+
+  Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd> cod(a);
+  cod.setThreshold(1e-9);
+  EXPECT_LE((p - cod.pseudoInverse()).cwiseAbs().maxCoeff(), tol * p.cwiseAbs().maxCoeff());
+
+  const Eigen::MatrixXd v = ToEigen(d.k.SvdV, shape.n, shape.n);
+  EXPECT_LE((v.transpose() * v - Eigen::MatrixXd::Identity(shape.n, shape.n)).cwiseAbs().maxCoeff(),
+            1e-12 * shape.n);
+  EXPECT_EQ(d.k.InvInput, FromEigen(a));
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, SvdAgainstEigen,
+                         ::testing::Values(Shape{1, 1, 1}, Shape{2, 2, 2}, Shape{3, 3, 3},
+                                           Shape{5, 3, 3}, Shape{10, 10, 10}, Shape{14, 10, 6},
+                                           Shape{30, 30, 30}, Shape{45, 30, 30},
+                                           Shape{40, 35, 17}));
+
+// The 80 QR iterations are shared by all singular values, so a large matrix
+// runs out of them: the count of values not found is reported (also through
+// the n argument), the values found so far are right and InvResult is left
+// as the caller sized it.
+TEST(Pseudoinverse, IterationLimitLeavesValuesNotFound) {
+  std::mt19937_64 rng(29);
+  const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 160, 150);
+  const Decomposition d = Decompose(a);
+  EXPECT_GT(d.k.SvdNotFound, 0);
+  EXPECT_EQ(d.not_found, d.k.SvdNotFound);
+  EXPECT_EQ(d.k.Em5, 81);
+  EXPECT_EQ(d.k.InvResult, Matrix(150, 160));
+  const Eigen::VectorXd expected = Eigen::JacobiSVD<Eigen::MatrixXd>(a).singularValues();
+  for (int i = d.k.SvdNotFound + 1; i <= 150; ++i) {
+    const double s = d.k.SingularValues(i);
+    EXPECT_LE((expected.array() - s).abs().minCoeff(), 1e-10) << i;
+  }
+}
+
+// With full rank the decomposition itself is visible: U = SvdU with each
+// column multiplied back by its singular value gives U diag(s) V^t = A and
+// orthonormal columns.
+TEST(Pseudoinverse, ScaledLeftVectorsReconstructTheInput) {
+  std::mt19937_64 rng(17);
+  const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 12, 8);
+  const Decomposition d = Decompose(a);
+  Eigen::MatrixXd u = ToEigen(d.k.SvdU, 12, 8);
+  Eigen::VectorXd s(8);
+  for (int j = 0; j < 8; ++j) {
+    s(j) = d.k.SingularValues(j + 1);
+    u.col(j) *= s(j);
+  }
+  const Eigen::MatrixXd v = ToEigen(d.k.SvdV, 8, 8);
+  EXPECT_LE((u * s.asDiagonal() * v.transpose() - a).cwiseAbs().maxCoeff(), 1e-12);
+  EXPECT_LE((u.transpose() * u - Eigen::MatrixXd::Identity(8, 8)).cwiseAbs().maxCoeff(), 1e-12);
+}
+
+TEST(Pseudoinverse, IdentityNeedsNoIteration) {
+  const Decomposition d = Decompose(Eigen::MatrixXd::Identity(3, 3));
+  for (int i = 1; i <= 3; ++i) EXPECT_DOUBLE_EQ(d.k.SingularValues(i), 1.0);
+  EXPECT_EQ(d.k.Em7, 3);
+  EXPECT_EQ(d.k.Em5, 0);
+  EXPECT_LE((ToEigen(d.k.InvResult, 3, 3) - Eigen::MatrixXd::Identity(3, 3)).cwiseAbs().maxCoeff(),
+            1e-15);
+}
+
+TEST(Pseudoinverse, MatrixOfOnesHasRankOne) {
+  const Eigen::MatrixXd ones = Eigen::MatrixXd::Ones(2, 2);
+  const Decomposition d = Decompose(ones);
+  const std::vector<double> s = Sorted(d.k.SingularValues);
+  EXPECT_NEAR(s[0], 2.0, 1e-15);
+  EXPECT_NEAR(s[1], 0.0, 1e-15);
+  EXPECT_EQ(d.k.Em7, 1);
+  EXPECT_LE((ToEigen(d.k.InvResult, 2, 2) - ones / 4.0).cwiseAbs().maxCoeff(), 1e-15);
+}
+
+// A caller's Em6 decides the rank; Em2 and Em6 stay as set while Em0 and Em4
+// are reset; without EmUserSet the defaults come back.
+TEST(Pseudoinverse, UserThresholdsChangeTheRank) {
+  Eigen::MatrixXd a = Eigen::MatrixXd::Zero(4, 3);
+  a(0, 0) = 5.0;
+  a(1, 1) = 0.5;
+  a(2, 2) = 1e-3;
+  Decomposition d = Decompose(a, 1, 1e-13, 0.1);
+  EXPECT_EQ(d.k.Em7, 2);
+  EXPECT_EQ(d.k.Em2, 1e-13);
+  EXPECT_EQ(d.k.Em6, 0.1);
+  EXPECT_EQ(d.k.Em0, 1e-14);
+  EXPECT_EQ(d.k.Em4, 80);
+  const Eigen::MatrixXd p = ToEigen(d.k.InvResult, 3, 4);
+  EXPECT_NEAR(p(0, 0), 0.2, 1e-15);
+  EXPECT_NEAR(p(1, 1), 2.0, 1e-14);
+  EXPECT_EQ(p(2, 2), 0.0);
+
+  d = Decompose(a, 1, 1e-12, 10.0);  // above every singular value
+  EXPECT_EQ(d.k.Em7, 0);
+  EXPECT_EQ(ToEigen(d.k.InvResult, 3, 4).cwiseAbs().maxCoeff(), 0.0);
+
+  d = Decompose(a);
+  EXPECT_EQ(d.k.Em7, 3);
+  EXPECT_EQ(d.k.Em2, 1e-12);
+  EXPECT_EQ(d.k.Em6, 1e-10);
+}
+
+TEST(Pseudoinverse, AllZeroMatrixIsAnArithmeticFault) {
+  try {
+    Decompose(Eigen::MatrixXd::Zero(3, 2));
+    FAIL() << "no exception";
+  } catch (const ArithmeticFault& e) {
+    EXPECT_EQ(e.kind(), ArithmeticFault::Kind::InvalidOperation);
+  }
+  const Decomposition single = Decompose(Eigen::MatrixXd::Zero(2, 1));  // no division for n = 1
+  EXPECT_EQ(single.k.Em7, 0);
+}
+
+TEST(Pseudoinverse, ResultIsAddedOntoInvResult) {
+  std::mt19937_64 rng(23);
+  const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 4, 3);
+  const Decomposition clean = Decompose(a);
+  KernelState k;
+  k.InvInput = FromEigen(a);
+  k.InvResult.Redim(3, 4);
+  k.InvResult(2, 3) = 1.0;
+  int n = 3;
+  Pseudoinverse(k, 4, n);
+  EXPECT_EQ(k.InvResult(2, 3), 1.0 + clean.k.InvResult(2, 3));
+  EXPECT_EQ(k.InvResult(1, 1), clean.k.InvResult(1, 1));
+}
+
+// The helpers on empty ranges and against plain sums.
+TEST(SvdHelpers, RangesAndEmptyRanges) {
+  KernelState k;
+  k.SvdU.Redim(3, 3);
+  k.SvdV.Redim(3, 3);
+  double value = 1.0;
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 1; c <= 3; ++c) {
+      k.SvdU(r, c) = value;
+      k.SvdV(r, c) = 10.0 - value;
+      value += 1.0;
+    }
+  EXPECT_EQ(ColumnProductU(k, 2, 3, 1, 2), 4.0 * 5.0 + 7.0 * 8.0);
+  EXPECT_EQ(RowProductU(k, 1, 2, 1, 3), 1.0 * 7.0 + 2.0 * 8.0);
+  EXPECT_EQ(RowColumnProductUV(k, 2, 3, 1, 3), 2.0 * 4.0 + 3.0 * 1.0);
+  EXPECT_EQ(ColumnProductU(k, 3, 2, 1, 2), 0.0);
+  EXPECT_EQ(RowColumnProductUV(k, 4, 3, 1, 1), 0.0);
+  const Matrix u = k.SvdU;
+  ColumnUpdateU(k, 4, 3, 1, 2, 5.0);
+  RowUpdateU(k, 3, 2, 1, 2, 5.0);
+  RotateColumnsU(k, 2, 1, 1, 2, 0.6, 0.8);
+  EXPECT_EQ(k.SvdU, u);
+  ColumnUpdateU(k, 1, 2, 3, 1, 2.0);
+  EXPECT_EQ(k.SvdU(1, 3), 3.0 + 2.0 * 1.0);
+  EXPECT_EQ(k.SvdU(3, 3), 9.0);
+  RowUpdateU(k, 2, 3, 2, 1, -1.0);
+  EXPECT_EQ(k.SvdU(2, 2), 5.0 - 2.0);
+  EXPECT_EQ(k.SvdU(2, 1), 4.0);
+  ColumnUpdateV(k, 1, 1, 2, 3, 1.0);
+  EXPECT_EQ(k.SvdV(1, 2), 8.0 + 7.0);
+  RotateColumnsV(k, 1, 3, 1, 3, 0.0, 1.0);  // a quarter turn swaps with a sign
+  EXPECT_EQ(k.SvdV(2, 1), 4.0);
+  EXPECT_EQ(k.SvdV(2, 3), -6.0);
+}
+
+#ifndef NDEBUG
+TEST(PseudoinverseDeathTest, FewerRowsThanColumnsIsAProgrammingError) {
+  KernelState k;
+  k.InvInput.Redim(2, 3);
+  k.InvResult.Redim(3, 2);
+  int n = 3;
+  EXPECT_DEATH(Pseudoinverse(k, 2, n), "rows");
+}
+#endif
+
+}  // namespace
+}  // namespace ombrel
