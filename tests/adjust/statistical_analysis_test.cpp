@@ -1,0 +1,378 @@
+// Baarda's data snooping and the reliability section, checked against an
+// independent Eigen computation on the validation networks and on random
+// systems, and through its listing text and failure path.
+#include "adjust/statistical_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <Eigen/Dense>
+#include <cmath>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "listing/listing_layout.h"
+#include "listing/listing_writer.h"
+#include "listing/number_format.h"
+#include "model/text_file.h"
+#include "support/adjusted_network.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+const char* const kConstrainedNetworks[] = {"benning82",   "ghilani14_5",     "ghilani15_4",
+                                            "ghilani16_1", "strangborre_fix", "syn_quad_2fix"};
+
+// Reliability of every row computed from A, P, K alone.
+struct Oracle {
+  int n = 0, m = 0;
+  double dof = 0.0;
+  Eigen::VectorXd r, w, nabla, h, e;
+  Eigen::MatrixXd gain;  // Qxx At P
+};
+
+Oracle Reliability(const NetworkState& s, double delta0) {
+  Oracle o;
+  o.n = s.NumObs + s.NumCondEq;
+  o.m = s.ProjectUnknowns();
+  Eigen::MatrixXd a(o.n, o.m), p = Eigen::MatrixXd::Zero(o.n, o.n);
+  Eigen::VectorXd k(o.n);
+  for (int i = 1; i <= o.n; ++i) {
+    for (int j = 1; j <= o.m; ++j) a(i - 1, j - 1) = s.A(i, j);
+    p(i - 1, i - 1) = s.P(i, i);
+    k(i - 1) = s.K(i);
+  }
+  const Eigen::MatrixXd qxx =
+      (a.transpose() * p * a).ldlt().solve(Eigen::MatrixXd::Identity(o.m, o.m));
+  const Eigen::VectorXd v = a * (qxx * a.transpose() * p * k) - k;
+  o.dof = o.n - o.m;
+  const double s0 = std::sqrt(v.dot(p * v) / o.dof);
+  const Eigen::MatrixXd hat = a * qxx * a.transpose();  // cofactors of the adjusted observations
+  o.gain = qxx * a.transpose() * p;
+  o.r.resize(o.n), o.w.resize(o.n), o.nabla.resize(o.n), o.h.resize(o.n), o.e.resize(o.n);
+  for (int i = 0; i < o.n; ++i) {
+    const double qvv = 1.0 / p(i, i) - hat(i, i);
+    o.r(i) = qvv * p(i, i);
+    o.w(i) = v(i) / (s0 * std::sqrt(qvv));
+    o.nabla(i) = delta0 * s0 * std::sqrt(hat(i, i)) / std::sqrt(o.r(i));
+    o.h(i) = delta0 / std::sqrt(o.r(i));
+    o.e(i) = delta0 * std::sqrt((1.0 - o.r(i)) / o.r(i));
+  }
+  return o;
+}
+
+// A random full-rank system of a network with `variable` points among
+// `variable + 2`, `obs` observations and optionally the scale unknown,
+// solved with Eigen. Point and observation numbers have one to three digits.
+NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {
+  std::mt19937_64 rng(seed);
+  std::normal_distribution<double> normal;
+  std::uniform_real_distribution<double> weight(0.5, 4.0);
+  NetworkState s;
+  s.NumFixed = 2;
+  s.NumPoints = variable + 2;
+  s.ScaleUnknown = scale;
+  s.VariableIndex.Redim(s.NumPoints);
+  s.PointNumber.Redim(s.NumPoints);
+  for (int j = 1, k = 0; j <= s.NumPoints; ++j) {
+    s.PointNumber(j) = j * 37 % 150 + 1;
+    if (j != 2 && j != s.NumPoints) s.VariableIndex(j) = ++k;  // fixed: second and last
+  }
+  s.NumObs = obs;
+  s.NumUnknowns = s.ProjectUnknowns();
+  s.NumEquations = obs;
+  s.ObservationNumber.Redim(obs);
+  s.A.Redim(obs, s.NumUnknowns);
+  s.P.Redim(obs, obs);
+  s.K.Redim(obs);
+  for (int i = 1; i <= obs; ++i) {
+    s.ObservationNumber(i) = i * 11 % 120 + 1;
+    for (int j = 1; j <= s.NumUnknowns; ++j) s.A(i, j) = normal(rng);
+    s.P(i, i) = weight(rng);
+    s.K(i) = normal(rng);
+  }
+  testing::SolveWithEigen(s);
+  s.BaardaShift = 4.12;
+  return s;
+}
+
+NetworkState ValidationNetwork(const std::string& name) {
+  NetworkState s = testing::LoadFormed(testing::ValidationDir() + "/" + name + "/project.txt");
+  testing::SolveWithEigen(s);
+  s.BaardaShift = 4.12;
+  return s;
+}
+
+// Creates an empty listing in dir for the state.
+void NewListing(const TempDir& dir, NetworkState& s) {
+  s.ListingFileName = dir.File("salida.tmp");
+  ListingWriter(s.ListingFileName, ListingWriter::Mode::Create).Close();
+}
+
+std::vector<std::string> ListingLines(const std::string& path) {
+  const std::string text = ReadTextFile(path).value_or("");
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  EXPECT_EQ(start, text.size()) << "the listing ends without CR LF";
+  return lines;
+}
+
+std::vector<double> Numbers(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<double> values;
+  for (double x; in >> x;) values.push_back(x);
+  return values;
+}
+
+std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& line) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i] == line) return i;
+  ADD_FAILURE() << "no line \"" << line << "\"";
+  return lines.size();
+}
+
+const std::string kTableHead =
+    "  Observ   Residuo   Vble Baarda  redundancia     detectable    homogeneidad ";
+
+// Half a unit of the last printed decimal, plus the rounding of the oracle.
+void ExpectPrinted(double printed, double exact, int decimals, const std::string& what) {
+  EXPECT_NEAR(printed, exact, 0.5 * std::pow(10.0, -decimals) + 1e-9 * std::fabs(exact)) << what;
+}
+
+TEST(StatisticalAnalysis, RowsMatchTheIndependentComputationAndRedundanciesSumToTheDof) {
+  std::vector<NetworkState> systems;
+  for (const char* name : kConstrainedNetworks) systems.push_back(ValidationNetwork(name));
+  for (unsigned seed = 1; seed <= 20; ++seed)
+    systems.push_back(RandomSystem(seed, 1 + seed % 6, 16 + seed % 9, seed % 2));
+  for (NetworkState& s : systems) {
+    const Oracle o = Reliability(s, s.BaardaShift);
+    double total = 0.0;
+    for (int i = 1; i <= o.n; ++i) {
+      const RowReliability row = AnalyseRow(s, i);
+      const auto near = [](double x, double y) {
+        return std::fabs(x - y) <= 1e-7 * (1 + std::fabs(y));
+      };
+      EXPECT_TRUE(near(row.redundancy, o.r(i - 1))) << i << ": " << row.redundancy;
+      EXPECT_TRUE(near(row.statistic, o.w(i - 1))) << i << ": " << row.statistic;
+      EXPECT_TRUE(near(row.minimalError, o.nabla(i - 1))) << i << ": " << row.minimalError;
+      EXPECT_TRUE(near(row.homogeneity, o.h(i - 1))) << i;
+      EXPECT_TRUE(near(row.external, o.e(i - 1))) << i;
+      EXPECT_NEAR(row.unchecked * row.unchecked, 1.0 - o.r(i - 1), 1e-9) << i;
+      total += row.redundancy;
+    }
+    EXPECT_NEAR(total, o.dof, 1e-8 * o.n);
+    EXPECT_NEAR(RedundancySum(s, o.n), o.dof, 1e-8 * o.n);
+  }
+}
+
+TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle) {
+  for (const char* name : kConstrainedNetworks) {
+    SCOPED_TRACE(name);
+    TempDir dir;
+    NetworkState s = ValidationNetwork(name);
+    NewListing(dir, s);
+    s.FullOutput = true;
+    ScriptedInteraction ui;
+    StatisticalAnalysis(s, ui);
+    ASSERT_FALSE(s.Abandon);
+    EXPECT_TRUE(ui.Messages().empty());
+    const Oracle o = Reliability(s, s.BaardaShift);
+    const std::vector<std::string> lines = ListingLines(s.ListingFileName);
+
+    const std::size_t first = IndexOf(lines, kTableHead) + 2;
+    ASSERT_LE(first + o.n, lines.size());
+    for (int i = 1; i <= o.n; ++i) {
+      const std::vector<double> f = Numbers(lines[first + i - 1]);
+      ASSERT_EQ(f.size(), 6u) << lines[first + i - 1];
+      EXPECT_EQ(f[0], s.ObservationNumber(i));
+      ExpectPrinted(f[1], s.Residuals(i), 5, "v");
+      ExpectPrinted(f[2], o.w(i - 1), 6, "w");
+      ExpectPrinted(f[3], o.r(i - 1), 8, "r");
+      ExpectPrinted(f[4], o.nabla(i - 1), 7, "nabla");
+      ExpectPrinted(f[5], o.h(i - 1), 8, "h");
+    }
+    EXPECT_EQ(lines[first + o.n], "");
+    const std::vector<double> sum = Numbers(lines[first + o.n + 1].substr(29));
+    const std::vector<double> mean = Numbers(lines[first + o.n + 2].substr(29));
+    ExpectPrinted(sum.at(0), o.dof, 6, "suma");
+    ExpectPrinted(mean.at(0), o.dof / o.n, 6, "media");
+
+    const std::size_t external =
+        IndexOf(lines, "          Observ   Sqr(1-ri)  Param. homogeneidad") + 2;
+    for (int i = 1; i <= o.n; ++i) {
+      const std::vector<double> f = Numbers(lines.at(external + i - 1));
+      ASSERT_EQ(f.size(), 3u);
+      ExpectPrinted(f[1], std::sqrt(1.0 - o.r(i - 1)), 6, "sqrt(1-r)");
+      ExpectPrinted(f[2], o.e(i - 1), 8, "e");
+    }
+
+    // Every transfer line: the effect of the minimal detectable error of row
+    // i on unknown j is nabla(i) G(j, i).
+    std::size_t line =
+        IndexOf(lines, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA") + 2;
+    for (int i = 1; i <= o.n; ++i) {
+      EXPECT_EQ(lines.at(line++),
+                "    Observable numero" + RightAlignedNumberLabel(s.ObservationNumber(i)) + ":");
+      for (int j = 1; j <= o.m; ++j) {
+        const std::string& text = lines.at(line++);
+        ASSERT_NE(text.find(" .... "), std::string::npos) << text;
+        const double printed = Numbers(text.substr(text.find(" .... ") + 6)).at(0);
+        ExpectPrinted(printed, o.nabla(i - 1) * o.gain(j - 1, i - 1), 6, text);
+      }
+      EXPECT_EQ(lines.at(line++), "");
+    }
+    EXPECT_EQ(line, lines.size());
+    for (const std::string& text : lines) {
+      EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+      EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+    }
+  }
+}
+
+void ExpectStartsWith(const std::string& text, const std::string& prefix) {
+  EXPECT_EQ(text.substr(0, prefix.size()), prefix);
+}
+
+// The section of a random system, full or summary.
+std::vector<std::string> SectionOf(NetworkState& s, bool full, ScriptedInteraction& ui) {
+  TempDir dir;
+  NewListing(dir, s);
+  s.FullOutput = full;
+  StatisticalAnalysis(s, ui);
+  return ListingLines(s.ListingFileName);
+}
+
+TEST(StatisticalAnalysis, SectionLayoutWithLabelsOfOneTwoAndThreeDigitsAndTheScaleUnknown) {
+  NetworkState s = RandomSystem(77, 2, 12, 1);
+  s.BaardaShift = 3.5;
+  s.ObservationNumber(1) = 7;
+  s.ObservationNumber(2) = 42;
+  s.ObservationNumber(3) = 123;
+  ScriptedInteraction ui;
+  const std::vector<std::string> lines = SectionOf(s, true, ui);
+  const std::string stars = "    " + std::string(66, '*');
+  const std::vector<std::string> head = {
+      "",
+      "",
+      "",
+      stars,
+      "    *******   ANALISIS ESTADISTICO DE HIPOTESIS Y RESULTADOS   *******",
+      stars,
+      "",
+      "",
+      "    --->  Parametro de traslacion asociado :    3.5",
+      "",
+      "",
+      "    FIABILIDAD INTERNA DE LA RED",
+      "",
+      std::string(32, ' ') + "  Numeros  de    Minimo error   Parametro de ",
+      kTableHead,
+      ""};
+  ASSERT_GT(lines.size(), head.size());
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
+  const std::size_t rows = head.size();
+  EXPECT_EQ(lines[rows].substr(0, 6), "     7");
+  EXPECT_EQ(lines[rows + 1].substr(0, 6), "    42");
+  EXPECT_EQ(lines[rows + 2].substr(0, 7), "    123");
+  EXPECT_EQ(lines[rows].substr(6, 13), FormatNumber(s.Residuals(1), 7, 5));
+
+  // Point numbers of the variable points, in the order of their unknowns.
+  std::vector<std::string> labels(3);
+  for (int j = 1; j <= s.NumPoints; ++j)
+    if (s.VariableIndex(j) != 0)
+      labels[s.VariableIndex(j)] = RightAlignedNumberLabel(s.PointNumber(j));
+  std::size_t line =
+      IndexOf(lines, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA") + 2;
+  for (int i = 1; i <= 12; ++i) {
+    EXPECT_EQ(lines.at(line++),
+              "    Observable numero" + RightAlignedNumberLabel(s.ObservationNumber(i)) + ":");
+    for (int k = 1; k <= 2; ++k) {
+      ExpectStartsWith(lines.at(line++), "    Influencia sobre x(" + labels[k] + " ) .... ");
+      ExpectStartsWith(lines.at(line++), "    Influencia sobre y(" + labels[k] + " ) .... ");
+    }
+    ExpectStartsWith(lines.at(line++), "    Influencia sobre vble mu .... ");
+    EXPECT_EQ(lines.at(line++), "");
+  }
+  EXPECT_EQ(line, lines.size());
+}
+
+TEST(StatisticalAnalysis, SummaryListingEndsAfterTheInternalTableAndMatchesTheFullOne) {
+  NetworkState full = RandomSystem(5, 3, 15, 0);
+  NetworkState summary = full;
+  ScriptedInteraction ui;
+  const std::vector<std::string> fullLines = SectionOf(full, true, ui);
+  const std::vector<std::string> summaryLines = SectionOf(summary, false, ui);
+  const std::size_t tableEnd = IndexOf(fullLines, kTableHead) + 2 + 15;
+  ASSERT_EQ(summaryLines.size(), tableEnd);
+  EXPECT_EQ(summaryLines,
+            std::vector<std::string>(fullLines.begin(), fullLines.begin() + tableEnd));
+  EXPECT_GT(fullLines.size(), tableEnd + 15 * 8);
+  // The side effect on Qvv happens in both.
+  for (int i = 1; i <= 15; ++i) EXPECT_EQ(summary.Qvv(i, i), full.Qvv(i, i));
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST(StatisticalAnalysis, NegativeDiagonalOfQvvIsUsedByItsAbsoluteValueAndKeptSo) {
+  NetworkState reference = RandomSystem(9, 2, 10, 0);
+  NetworkState flipped = reference;
+  flipped.Qvv(4, 4) = -flipped.Qvv(4, 4);
+  ScriptedInteraction ui;
+  EXPECT_EQ(SectionOf(flipped, true, ui), SectionOf(reference, true, ui));
+  EXPECT_EQ(flipped.Qvv(4, 4), reference.Qvv(4, 4));
+  EXPECT_GT(flipped.Qvv(4, 4), 0.0);
+  EXPECT_FALSE(flipped.Abandon);
+}
+
+void ExpectFailureReported(const NetworkState& s, const ScriptedInteraction& ui) {
+  EXPECT_TRUE(s.Abandon);
+  EXPECT_EQ(s.MessageText,
+            "¡ Se ha producido un error en la fase de análisis estadístico !\r\n\r\n"
+            "Quizá se haya intentado resolver una red libre como red ligada \r\n"
+            "o se haya introducido la incógnita de escala en un proceso que no la admite.");
+  const std::vector<RecordedCall> prompts = ui.Prompts();
+  ASSERT_EQ(prompts.size(), 1u);
+  EXPECT_EQ(prompts[0].kind, "MessageBox");
+  EXPECT_EQ(prompts[0].text, s.MessageText);
+  EXPECT_EQ(prompts[0].title, "Ombrel");
+  EXPECT_EQ(prompts[0].buttons, Buttons::Ok);
+  EXPECT_EQ(prompts[0].icon, Icon::Exclamation);
+}
+
+TEST(StatisticalAnalysis, ZeroOrExcessiveRedundancyStopsTheSectionAtTheFailingRow) {
+  NetworkState reference = RandomSystem(3, 2, 9, 0);
+  ScriptedInteraction quiet;
+  const std::vector<std::string> good = SectionOf(reference, true, quiet);
+  const std::size_t firstRow = IndexOf(good, kTableHead) + 2;
+
+  NetworkState zero = RandomSystem(3, 2, 9, 0);
+  zero.Qvv(3, 3) = 0.0;  // an observation nothing else checks
+  NetworkState excessive = RandomSystem(3, 2, 9, 0);
+  excessive.P(5, 5) *= 1e6;  // r > 1: the square root of 1 - r is undefined
+  for (auto [state, failingRow] : {std::pair{&zero, 3}, std::pair{&excessive, 5}}) {
+    ScriptedInteraction ui;
+    const std::vector<std::string> lines = SectionOf(*state, true, ui);
+    ExpectFailureReported(*state, ui);
+    const std::size_t kept = firstRow + failingRow - 1;
+    ASSERT_EQ(lines.size(), kept);
+    EXPECT_EQ(lines, std::vector<std::string>(good.begin(), good.begin() + kept));
+  }
+}
+
+TEST(StatisticalAnalysis, UnwritableListingIsReportedTheSameWay) {
+  TempDir dir;
+  NetworkState s = RandomSystem(4, 2, 8, 0);
+  s.ListingFileName = dir.File("no_existe/salida.tmp");
+  ScriptedInteraction ui;
+  StatisticalAnalysis(s, ui);
+  ExpectFailureReported(s, ui);
+}
+
+}  // namespace
+}  // namespace ombrel
