@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Ombrel (Release, in build/) and runs it on
-# the bundled example network.
+# Installs what is missing, builds Ombrel (Release, in build/) and runs its
+# main job: a constrained adjustment of the bundled example network with a
+# bundled answers file (full output), then shows the listing's summary.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/dependencies.sh
@@ -9,4 +10,12 @@ ombrel_install_dependencies
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DOMBREL_TESTS=OFF
 cmake --build build
 
-build/ombrel-cli cargar --proyecto examples/ghilani16_1.txt
+listing=build/salida.tmp
+rm -f "$listing"
+echo "== Compensación de examples/ghilani16_1.txt (red ligada, salida completa)"
+(cd build && ./ombrel-cli compensar --proyecto ../examples/ghilani16_1.txt --metodo inversa \
+  --respuestas ../examples/ghilani16_1.respuestas)
+echo "== Listado: $listing"
+# The listing is Windows-1252 with CR LF; show its summary section.
+iconv -f WINDOWS-1252 -t UTF-8 "$listing" | tr -d '\r' \
+  | awk '/RESUMEN DE RESULTADOS/ { show = 1; print prev } show { print } { prev = $0 }'

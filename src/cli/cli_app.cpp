@@ -2,15 +2,12 @@
 
 #include <ostream>
 
+#include "cli/adjust_command.h"
 #include "cli/load_command.h"
 #include "ui/terminal_interaction.h"
 
 namespace ombrel {
 namespace {
-
-constexpr const char* kUsage =
-    "uso:\n"
-    "  ombrel-cli cargar (--proyecto FICHERO | --matrices A K P [E])\n";
 
 int Load(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
          std::ostream& err) {
@@ -32,12 +29,18 @@ int Load(const std::vector<std::string>& args, std::istream& in, std::ostream& o
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, bool terminal) {
   if (args.empty()) {
     err << kUsage;
     return kExitUsage;
   }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "ayuda") {
+    out << kUsage;
+    return kExitOk;
+  }
   if (args[0] == "cargar") return Load(args, in, out, err);
+  if (args[0] == "compensar")
+    return RunAdjustCommand({args.begin() + 1, args.end()}, in, out, err, terminal);
   err << "orden desconocida: " << args[0] << '\n' << kUsage;
   return kExitUsage;
 }

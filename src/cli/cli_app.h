@@ -12,9 +12,26 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitStopped = 2;
 
-// args excludes the program name. Questions are answered from `in`; results
-// go to `out`, messages (with their title) and usage to `err`.
+inline constexpr const char* kUsage =
+    "uso:\n"
+    "  ombrel-cli cargar (--proyecto FICHERO | --matrices A K P [E])\n"
+    "  ombrel-cli compensar (--proyecto FICHERO | --matrices A K P [E])\n"
+    "             --metodo inversa|e|pseudo [--respuestas FICHERO] [--transcripcion FICHERO]\n"
+    "             [--decimales N] [--analizar] [--precision METROS]\n"
+    "             [--inversion gauss|lu|cholesky] [--comprobar]\n"
+    "  ombrel-cli --help\n"
+    "\n"
+    "Fichero de respuestas: una por línea, en el orden de las preguntas: Si, No o\n"
+    "Cancelar; completa o resumida; el texto de cada cuadro de entrada (línea vacía:\n"
+    "cancelar; \"=\": el valor propuesto). Las líneas que empiezan por # se ignoran.\n"
+    "Sin --respuestas, las respuestas se leen de la entrada estándar.\n"
+    "Salida: 0 terminado, 1 orden mal escrita, 2 cancelado o abandonado,\n"
+    "3 faltan respuestas.\n";
+
+// args excludes the program name. Questions are answered from `in` (by a
+// person when terminal is true); results go to `out`, messages (with their
+// title) and usage to `err`.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err);
+           std::ostream& err, bool terminal = false);
 
 }  // namespace ombrel

@@ -1,0 +1,151 @@
+#include "adjust/adjustment_driver.h"
+
+#include <string>
+
+#include "adjust/adjust_by_inverse.h"
+#include "adjust/adjustment_prompts.h"
+#include "adjust/approximate_numbers_study.h"
+#include "adjust/error_ellipses.h"
+#include "adjust/results_summary.h"
+#include "adjust/run_time_message.h"
+#include "adjust/statistical_analysis.h"
+#include "listing/listing_header.h"
+#include "model/form_equations.h"
+#include "ui/prompt_text.h"
+
+namespace ombrel {
+namespace {
+
+enum class Method { None, Inverse, Constraints, Pseudoinverse };
+
+void Inform(Interaction& ui, const std::string& text) {
+  ui.Beep();
+  ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
+}
+
+// Step checks by method; Cancel on the scale question ends the command.
+bool CheckMethod(NetworkState& s, Interaction& ui, int index, Method& method) {
+  method = Method::None;
+  if (index == kAdjustInverse) {
+    s.ScaleUnknown = 0;
+    if (s.MatrixInput) {
+      method = Method::Inverse;
+      return true;
+    }
+    if (s.NumFixed < 2) {
+      Inform(ui, "¡ La red tiene menos de dos puntos fijos !");
+      return true;
+    }
+    method = Method::Inverse;
+    const Answer scale = ui.MessageBox("¿ Desea agregar al cálculo el factor de escala ?",
+                                       Buttons::YesNoCancel, Icon::Information, 2, kAppTitle);
+    if (scale == Answer::Cancel) return false;
+    if (scale == Answer::Yes) s.ScaleUnknown = 1;
+    return true;
+  }
+  if (index == kAdjustConstraints) {
+    if (!s.MatrixInput && s.NumFixed > 1) {
+      Inform(ui, "¡ La red tiene dos o más puntos fijos !");
+      return true;
+    }
+  }
+  // The free-network methods are not available in this version.
+  Inform(ui, "¡ Este método de compensación no está disponible !");
+  return true;
+}
+
+// Step dimensioning: every result sized anew, all zero.
+void DimensionResults(NetworkState& s) {
+  const int m = s.ProjectUnknowns();
+  const int u = s.NumPoints - s.NumFixed;
+  const int n = s.NumObs + s.NumCondEq;
+  s.P.Redim(n, n);
+  s.A.Redim(n, m);
+  s.CoefficientErrors.Redim(n, m);
+  s.EllipseSemiMajor.Redim(u, u);
+  s.EllipseSemiMinor.Redim(u, u);
+  s.EllipseAzimuth.Redim(u, u);
+  s.Qxx.Redim(m, m);
+  s.Qvv.Redim(n, n);
+  s.QAdjusted.Redim(n, n);
+  s.Residuals.Redim(n);
+  if (s.K.Size() < n) s.K.Redim(n);
+}
+
+// The computation steps; returns false as soon as one abandons.
+bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods) {
+  FormEquations(s, ui);
+  if (s.Abandon) return false;  // no listing for a system that could not be formed
+  WriteListingHeader(s, ui);
+  if (s.Abandon) return false;
+  if (method == Method::Inverse) AdjustByInverse(s, ui);
+  if (s.Abandon) return false;
+  StatisticalAnalysis(s, ui);
+  if (s.Abandon) return false;
+  s.ZeroDesignEllipses = "No";
+  WriteErrorEllipses(s);
+  if (s.Abandon) return false;
+  (void)threeMethods;  // the hyperellipsoid figures are not computed in this version
+  s.EllipsesDone = "Si";
+  if (s.StudyApprox && !s.MatrixInput && s.FullOutput) {
+    ApproximateNumbersStudy(s, ui);
+    if (s.Abandon) return false;
+  }
+  WriteResultsSummary(s, ui);
+  return !s.Abandon;
+}
+
+bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
+  if (!s.MatrixInput && !AskConditionEquations(s, ui)) return false;
+  DimensionResults(s);
+  if (!AskBaardaShift(s, ui)) return false;
+  threeMethods = AskThreeMethods(ui);
+  if (!AskListingFile(s, ui)) return false;
+  AskOutputType(s, ui);
+  return true;
+}
+
+void OfferListing(NetworkState& s, Interaction& ui) {
+  ui.SetBusy(false);
+  ui.Beep();
+  const std::string text = JoinLines({"", "  ¡ FIN  DE  LA  COMPENSACION !            ", "",
+                                      "  Resultados en el fichero de salida          ", "", "",
+                                      "¿ Desea ver ahora el fichero de salida ?"});
+  if (ui.MessageBox(text, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes)
+    ui.OpenInEditor(s.ListingFileName);
+}
+
+void CleanUp(NetworkState& s, Interaction& ui) {
+  s.Abandon = false;
+  ui.SetBusy(false);
+}
+
+}  // namespace
+
+CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
+  if (!s.HasActiveProject()) {
+    Inform(ui, "¡ No tiene ningún proyecto activo !");
+    return CommandOutcome::Refused;
+  }
+  s.NetworkType = "Imposible";
+  Method method = Method::None;
+  if (!CheckMethod(s, ui, index, method)) return CommandOutcome::Cancelled;
+  if (method == Method::None) {
+    CleanUp(s, ui);
+    return CommandOutcome::Refused;
+  }
+  bool threeMethods = false;
+  if (!AskBeforeComputing(s, ui, threeMethods)) return CommandOutcome::Cancelled;
+  ui.SetBusy(true);
+  bool completed = false;
+  try {
+    completed = Compute(s, ui, method, threeMethods);
+  } catch (const RunTimeError& error) {
+    ReportRunTimeError(s, ui, error);
+  }
+  if (completed) OfferListing(s, ui);
+  CleanUp(s, ui);
+  return completed ? CommandOutcome::Completed : CommandOutcome::Abandoned;
+}
+
+}  // namespace ombrel

@@ -1,0 +1,282 @@
+#include "adjust/adjustment_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/project_file.h"
+#include "model/text_file.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+
+std::string Network(const std::string& name) {
+  return testing::ValidationDir() + "/" + name + "/project.txt";
+}
+
+NetworkState Loaded(const std::string& path) {
+  NetworkState s;
+  ScriptedInteraction ui;
+  EXPECT_TRUE(LoadProjectFile(s, ui, path));
+  return s;
+}
+
+// The answers of a plain run: no scale, no condition equations, Baarda 4.12,
+// no hyperellipsoid, the listing, the output type, and No to viewing it.
+ScriptedInteraction& PlainRun(ScriptedInteraction& ui, const std::string& listing,
+                              OutputType type = OutputType::Full) {
+  return ui.Then(Answer::No)
+      .Then(Answer::No)
+      .Then("4.12")
+      .Then(Answer::No)
+      .Then(listing)
+      .Then(type)
+      .Then(Answer::No);
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(AdjustmentDriver, RefusesWithoutProjectOrFixedPoints) {
+  NetworkState none;
+  ScriptedInteraction ui;
+  EXPECT_EQ(mnuInici_Click(none, ui, kAdjustInverse), CommandOutcome::Refused);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"¡ No tiene ningún proyecto activo !"});
+  EXPECT_EQ(ui.Calls().front().kind, "Beep");
+
+  NetworkState free = Loaded(Network("syn_free5"));
+  ScriptedInteraction ui2;
+  EXPECT_EQ(mnuInici_Click(free, ui2, kAdjustInverse), CommandOutcome::Refused);
+  EXPECT_EQ(ui2.Messages(), std::vector<std::string>{"¡ La red tiene menos de dos puntos fijos !"});
+  EXPECT_FALSE(ui2.Busy());
+
+  NetworkState fixed = Loaded(Network("ghilani16_1"));
+  ScriptedInteraction ui3;
+  EXPECT_EQ(mnuInici_Click(fixed, ui3, kAdjustConstraints), CommandOutcome::Refused);
+  EXPECT_EQ(ui3.Messages()[0], "¡ La red tiene dos o más puntos fijos !");
+}
+
+TEST(AdjustmentDriver, PlainRunAsksInOrderAndWritesTheWholeListing) {
+  TempDir dir;
+  const std::string listing = dir.File("salida.tmp");
+  NetworkState s = Loaded(Network("ghilani16_1"));
+  ScriptedInteraction ui;
+  PlainRun(ui, listing);
+  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  const auto prompts = ui.Prompts();
+  ASSERT_EQ(prompts.size(), 6u);
+  EXPECT_EQ(prompts[0].text, "¿ Desea agregar al cálculo el factor de escala ?");
+  EXPECT_EQ(prompts[0].buttons, Buttons::YesNoCancel);
+  EXPECT_EQ(prompts[0].defaultButton, 2);
+  EXPECT_EQ(prompts[1].text, "¿ Desea añadir alguna ecuación de condición ?");
+  EXPECT_EQ(
+      prompts[2].text,
+      "\r\n    TEST DE BAARDA  \r\n\r\n\r\n    Indique el parámetro de traslación asociado : ");
+  EXPECT_EQ(prompts[2].defaultText, "4.12");
+  EXPECT_EQ(prompts[3].text,
+            "\r\nELIPSES DE ERROR  \r\n\r\n  1.- Metodo de las secciones del hiperelipsoide \r\n"
+            "  2.- Metodo de las proyecciones del hiperelipsoide \r\n"
+            "  3.- Metodo proyecciones secciones principales \r\n\r\n"
+            "  ¿ Desea realizar un cálculo por los tres métodos ? ");
+  EXPECT_EQ(
+      prompts[4].text,
+      "\r\n    SALIDA RESULTADOS  \r\n\r\n\r\n    Indique el nombre del fichero de salida : ");
+  EXPECT_EQ(prompts[4].defaultText, "salida.tmp");
+  EXPECT_EQ(prompts[5].text,
+            "\r\n  ¡ FIN  DE  LA  COMPENSACION !            \r\n\r\n"
+            "  Resultados en el fichero de salida          \r\n\r\n\r\n"
+            "¿ Desea ver ahora el fichero de salida ?");
+  for (const auto& p : prompts) EXPECT_EQ(p.title, "Ombrel");
+  EXPECT_EQ(ui.Count("OutputType"), 1);
+  EXPECT_EQ(ui.Count("Editor"), 0);
+  EXPECT_FALSE(ui.Busy());
+  EXPECT_EQ(s.EllipsesDone, "Si");
+  const std::string text = Cp1252ToUtf8(ReadBytes(listing));
+  for (const char* section :
+       {"RESOLUCION DE LA RED COMO RED LIGADA", "ELIPSES DE ERROR", "RESUMEN DE RESULTADOS"})
+    EXPECT_TRUE(Contains(text, section)) << section;
+  EXPECT_FALSE(Contains(text, "nan") || Contains(text, "inf"));
+}
+
+TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
+  TempDir dir;
+  NetworkState s = Loaded(Network("syn_quad_2fix"));  // 2 variable points: 4 unknowns
+  ScriptedInteraction ui;
+  ui.Then(Answer::Yes)  // scale factor: 5 unknowns
+      .Then(Answer::Yes)
+      .Then("9")   // refused
+      .Then("2,")  // refused
+      .Then("2");
+  const double row1[] = {1, 0, 0, 0, 0, 0.5, 7};  // a, k, p
+  const double row2[] = {0, 1, 0, -1, 0, 0.0, 3};
+  for (double v : row1) ui.Then(std::to_string(v));
+  for (double v : row2) ui.Then(std::to_string(v));
+  ui.Then("4.12")
+      .Then(Answer::No)
+      .Then(dir.File("c.tmp"))
+      .Then(OutputType::Summary)
+      .Then(Answer::Yes);
+  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  EXPECT_EQ(s.NumCondEq, 2);
+  EXPECT_EQ(s.ScaleUnknown, 1);
+  for (int c = 1; c <= 5; ++c) {
+    EXPECT_EQ(s.A(14, c), row1[c - 1]);
+    EXPECT_EQ(s.A(15, c), row2[c - 1]);
+  }
+  EXPECT_EQ(s.K(14), 0.5);
+  EXPECT_EQ(s.P(14, 14), 7.0);
+  EXPECT_EQ(s.P(15, 15), 3.0);
+  EXPECT_EQ(s.ObservationNumber(15), 15);
+  EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   13 +  2");
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número de ecuaciones no válido !"), 2);
+  const auto prompts = ui.Prompts();
+  // The first element of the first equation: row 14, column 1, point 3.
+  const auto first = std::find_if(prompts.begin(), prompts.end(), [](const RecordedCall& c) {
+    return c.title == "Introducción de las ecuaciones de condición";
+  });
+  ASSERT_NE(first, prompts.end());
+  EXPECT_EQ(first->text,
+            "\r\n  Columna correxpondiente a la variable x ( 3  ) :\r\n\r\n"
+            "  Elemento   a ( 14  , 1  ) .......... ");
+  EXPECT_EQ((first + 4)->text,
+            "\r\n  Columna correxpondiente a la correccion de escala :\r\n\r\n"
+            "  Elemento   a ( 14  , 5  ) .......... ");
+  EXPECT_EQ((first + 5)->text,
+            "\r\n  Vector de los términos independientes \r\n\r\n  Elemento   k( 14 ) .......... ");
+  EXPECT_EQ((first + 6)->text,
+            "\r\n  Vector de los pesos a priori \r\n\r\n  Elemento   P( 14  , 14 ) .......... ");
+  EXPECT_EQ(ui.Count("Editor"), 1);
+  EXPECT_EQ(ui.Calls().back().kind, "Busy");
+}
+
+TEST(AdjustmentDriver, BaardaParameterIsValidated) {
+  TempDir dir;
+  NetworkState s = Loaded(Network("ghilani16_1"));
+  ScriptedInteraction ui;
+  ui.Then(Answer::No).Then(Answer::No);
+  for (const char* bad : {"4,12", "1.2.3", "0", "-1", "abc"}) ui.Then(bad);
+  ui.Then(" 3.5")
+      .Then(Answer::No)
+      .Then(dir.File("b.tmp"))
+      .Then(OutputType::Summary)
+      .Then(Answer::No);
+  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  EXPECT_EQ(s.BaardaShift, 3.5);
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 5);
+}
+
+TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWritten) {
+  TempDir dir;
+  const std::string listing = dir.File("nada.tmp");
+  // Cancel at each prompt in turn: scale, condition equations, Baarda, listing name.
+  const std::vector<std::vector<ScriptedInteraction::Scripted>> scripts = {
+      {Answer::Cancel},
+      {Answer::No, Answer::Cancel},
+      {Answer::No, Answer::Yes, std::string(""), Answer::Cancel},
+      {Answer::No, Answer::No, std::string("")},
+      {Answer::No, Answer::No, std::string("4.12"), Answer::Yes, std::string("")},
+  };
+  for (const auto& script : scripts) {
+    NetworkState s = Loaded(Network("ghilani16_1"));
+    ScriptedInteraction ui;
+    for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
+    EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Cancelled);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(ui.Count("Busy"), 0);
+    EXPECT_FALSE(std::filesystem::exists(listing));
+  }
+}
+
+TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
+  TempDir dir;
+  const std::string old = dir.Write("viejo.tmp", "contenido");
+  const std::string fresh = dir.File("nuevo.tmp");
+  NetworkState s = Loaded(Network("ghilani16_1"));
+  ScriptedInteraction ui;
+  ui.Then(Answer::No)
+      .Then(Answer::No)
+      .Then("4.12")
+      .Then(Answer::No)
+      .Then(old)
+      .Then(Answer::No)
+      .Then(fresh)
+      .Then(OutputType::Closed)
+      .Then(OutputType::Summary)
+      .Then(Answer::No);
+  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  EXPECT_EQ(ReadBytes(old), "contenido");
+  EXPECT_TRUE(std::filesystem::exists(fresh));
+  const auto prompts = ui.Prompts();
+  const auto overwrite = std::find_if(prompts.begin(), prompts.end(), [](const RecordedCall& c) {
+    return c.text == "Fichero ya existe.  ¿ Sobrescribir ? ";
+  });
+  ASSERT_NE(overwrite, prompts.end());
+  EXPECT_EQ(overwrite->defaultButton, 2);
+  EXPECT_EQ((overwrite + 1)->defaultText, "salida.tmp");
+  EXPECT_EQ(ui.Count("OutputType"), 2);  // closing the dialog shows it again
+}
+
+TEST(AdjustmentDriver, FailuresAbandonAndTheNetworkStillAdjusts) {
+  TempDir dir;
+  NetworkState s = Loaded(Network("ghilani16_1"));
+  // The listing cannot be created inside a missing folder.
+  const std::string unwritable = dir.File("no-existe") + "/salida.tmp";
+  ScriptedInteraction ui;
+  PlainRun(ui, unwritable);
+  ui.Then(Answer::No);  // unused: the closing question is never asked
+  EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Abandoned);
+  EXPECT_EQ(ui.Messages().back(),
+            "¡ Se ha producido un error en el cálculo !\r\n\r\n"
+            "No se puede escribir el fichero " +
+                unwritable + ".");
+  EXPECT_EQ(ui.Prompts().back().icon, Icon::Exclamation);
+  EXPECT_FALSE(s.Abandon);
+  EXPECT_FALSE(ui.Busy());
+  EXPECT_EQ(ui.Pending(), 2u);  // neither the view question nor the extra answer were used
+
+  ScriptedInteraction again;
+  PlainRun(again, dir.File("bien.tmp"));
+  EXPECT_EQ(mnuInici_Click(s, again, kAdjustInverse), CommandOutcome::Completed);
+}
+
+TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
+  TempDir dir;
+  // Point 3 is measured only by distances due north: the X column of A is
+  // exactly zero, so the normal matrix has an exactly zero first pivot.
+  const std::string one =
+      " 0 ,Ptos ,3 ,Ecuaciones ,3\r\n"
+      "00 ,1 ,0 ,0 ,fijo ,1\r\n00 ,2 ,0 ,-100 ,fijo ,2\r\n00 ,3 ,0 ,50 ,vble ,3\r\n"
+      "1 ,-99 ,1 ,3 ,50.01 ,1\r\n2 ,-99 ,2 ,3 ,149.98 ,1\r\n3 ,-99 ,1 ,3 ,50.02 ,1\r\n";
+  NetworkState s = Loaded(dir.Write("singular.txt", one));
+  for (int method : {kInversionGauss, kInversionLU, kInversionCholesky}) {
+    s.InversionMethod = method;
+    ScriptedInteraction ui;
+    const std::string listing = dir.File("s" + std::to_string(method) + ".tmp");
+    PlainRun(ui, listing);
+    EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Abandoned) << method;
+    const std::string message = ui.Messages().back();
+    if (method == kInversionGauss)
+      EXPECT_EQ(message, "Matriz singular");
+    else
+      EXPECT_TRUE(message.rfind("¡ Se ha producido un error en la inversión", 0) == 0) << message;
+    const std::string text = Cp1252ToUtf8(ReadBytes(listing));
+    EXPECT_TRUE(Contains(text, "RESOLUCION DE LA RED COMO RED LIGADA"));
+    EXPECT_FALSE(Contains(text, "ANALISIS ESTADISTICO"));
+    EXPECT_FALSE(Contains(text, "nan") || Contains(text, "inf"));
+  }
+  NetworkState good = Loaded(Network("ghilani16_1"));
+  ScriptedInteraction ui;
+  PlainRun(ui, dir.File("g.tmp"));
+  EXPECT_EQ(mnuInici_Click(good, ui, kAdjustInverse), CommandOutcome::Completed);
+}
+
+}  // namespace
+}  // namespace ombrel

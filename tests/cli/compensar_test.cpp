@@ -1,0 +1,165 @@
+// End-to-end runs of "ombrel-cli compensar" with answers files.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+#include "cli/adjust_command.h"
+#include "cli/cli_app.h"
+#include "model/text_file.h"
+#include "support/json_value.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::JsonValue;
+using testing::TempDir;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome Compensar(std::vector<std::string> args) {
+  args.insert(args.begin(), "compensar");
+  std::istringstream in;
+  std::ostringstream out, err;
+  const int status = RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string PlainAnswers(const std::string& listing, const std::string& type = "completa") {
+  return "# escala\nNo\n# condiciones\nNo\n=\nNo\n" + listing + "\n" + type + "\nNo\n";
+}
+
+std::vector<std::string> Lines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::istringstream in(Cp1252ToUtf8(testing::ReadBytes(path)));
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Adjusted coordinate and standard deviation of one axis of a point, from
+// the results summary: "... X(  5 )  1173.0886488517 ...  0.0418687885".
+bool SummaryValues(const std::vector<std::string>& lines, char axis, int point, double& value,
+                   double& deviation) {
+  const std::string label = std::string(1, axis) + "(" +
+                            std::string(3 - std::to_string(point).size(), ' ') +
+                            std::to_string(point) + " )";
+  bool inSummary = false;
+  for (const auto& line : lines) {
+    if (line.find("RESUMEN DE RESULTADOS") != std::string::npos) inSummary = true;
+    const auto at = line.find(label);
+    if (!inSummary || at == std::string::npos) continue;
+    std::istringstream rest(line.substr(at + label.size()));
+    return static_cast<bool>(rest >> value >> deviation);
+  }
+  return false;
+}
+
+double Sigma0Sq(const std::vector<std::string>& lines) {
+  const std::string key = "Estimador varianza observable peso unidad =";
+  for (const auto& line : lines)
+    if (line.find(key) != std::string::npos) return std::stod(line.substr(line.find('=') + 1));
+  return NAN;
+}
+
+TEST(Compensar, ConstrainedValidationNetworksMatchTheirOneStepSolution) {
+  int networks = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(testing::ValidationDir())) {
+    if (!entry.is_directory()) continue;
+    const JsonValue expected = JsonValue::Load((entry.path() / "expected.json").string());
+    if (expected["how_to_adjust"].String().rfind("constrained", 0) != 0) continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    TempDir dir;
+    const std::string listing = dir.File("salida.tmp");
+    const std::string answers = dir.Write("respuestas.txt", PlainAnswers(listing));
+    const Outcome run =
+        Compensar({"--proyecto", (entry.path() / "project.txt").string(), "--metodo", "inversa",
+                   "--respuestas", answers, "--decimales", "10"});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const auto lines = Lines(listing);
+    const JsonValue& oneStep = expected["one_step"];
+    const JsonValue& tolerance = expected["tolerances"];
+    EXPECT_NEAR(Sigma0Sq(lines), oneStep["sigma0_sq"].Number(),
+                tolerance["sigma0_sq_relative"].Number() * oneStep["sigma0_sq"].Number() + 5e-9);
+    for (const auto& [number, point] : oneStep["points"].Members()) {
+      if (point["fixed"].Bool()) continue;
+      for (const char axis : {'X', 'Y'}) {
+        double value = 0, deviation = 0;
+        ASSERT_TRUE(SummaryValues(lines, axis, std::stoi(number), value, deviation))
+            << axis << number;
+        const std::string key(1, axis);
+        EXPECT_NEAR(value, point[key].Number(), tolerance["coordinates_m"].Number() + 5e-11);
+        const double sd = point["s" + key].Number();
+        EXPECT_NEAR(deviation, sd, tolerance["std_dev_relative"].Number() * sd + 5e-11);
+      }
+    }
+    ++networks;
+  }
+  EXPECT_GE(networks, 5);
+}
+
+TEST(Compensar, ExitStatusTellsHowTheRunEnded) {
+  TempDir dir;
+  const std::string project = testing::ValidationDir() + "/ghilani16_1/project.txt";
+  const std::string listing = dir.File("salida.tmp");
+  // Cancelled at the scale question.
+  EXPECT_EQ(Compensar({"--proyecto", project, "--metodo", "inversa", "--respuestas",
+                       dir.Write("c.txt", "Cancelar\n")})
+                .status,
+            kExitStopped);
+  EXPECT_FALSE(std::filesystem::exists(listing));
+  // Answers run out at the Baarda parameter: the prompt is named.
+  const Outcome shortRun = Compensar({"--proyecto", project, "--metodo", "inversa", "--respuestas",
+                                      dir.Write("s.txt", "No\nNo\n")});
+  EXPECT_EQ(shortRun.status, kExitAnswersExhausted);
+  EXPECT_NE(shortRun.err.find("TEST DE BAARDA"), std::string::npos) << shortRun.err;
+  // A free network refused by the constrained method.
+  const Outcome refused =
+      Compensar({"--proyecto", testing::ValidationDir() + "/syn_free5/project.txt", "--metodo",
+                 "inversa", "--respuestas", dir.Write("r.txt", "")});
+  EXPECT_EQ(refused.status, kExitStopped);
+  EXPECT_NE(refused.err.find("¡ La red tiene menos de dos puntos fijos !"), std::string::npos);
+  // Usage errors.
+  EXPECT_EQ(Compensar({"--proyecto", project}).status, kExitUsage);
+  EXPECT_EQ(Compensar({"--proyecto", project, "--metodo", "otro"}).status, kExitUsage);
+  EXPECT_EQ(Compensar({"--proyecto", project, "--metodo", "inversa", "--decimales", "2.5"}).status,
+            kExitUsage);
+  EXPECT_EQ(Compensar({"--proyecto", project, "--metodo", "inversa", "--precision", "0,01"}).status,
+            kExitUsage);
+  // Completed, with the listing's path printed when asked to view it.
+  const std::string yes = PlainAnswers(listing);
+  const Outcome done = Compensar({"--proyecto", project, "--metodo", "inversa", "--respuestas",
+                                  dir.Write("y.txt", yes.substr(0, yes.size() - 3) + "Si\n")});
+  EXPECT_EQ(done.status, kExitOk) << done.err;
+  EXPECT_EQ(done.out, listing + "\n");
+}
+
+TEST(Compensar, TranscriptOfARunWithConditionEquationsAndScale) {
+  TempDir dir;
+  const std::string project = testing::SourceDir() + "/examples/ghilani16_1.txt";
+  const std::string answers = dir.Write("respuestas.txt",
+                                        "Si\nSi\n2\n"
+                                        "1\n0\n0\n0\n0.001\n"
+                                        "0\n1\n0\n0\n0.002\n"
+                                        "=\nNo\nsalida.tmp\nresumida\nNo\n");
+  const std::string transcript = dir.File("transcripcion.txt");
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path());
+  const Outcome run = Compensar({"--proyecto", project, "--metodo", "inversa", "--respuestas",
+                                 answers, "--transcripcion", transcript});
+  std::filesystem::current_path(cwd);
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(
+      testing::ReadBytes(transcript),
+      testing::ReadBytes(testing::SourceDir() + "/tests/cli/golden/transcripcion_condiciones.txt"));
+}
+
+}  // namespace
+}  // namespace ombrel
