@@ -1,0 +1,362 @@
+// Absolute and relative error ellipses: the ellipse of a covariance block
+// against Eigen's eigendecomposition, the validation networks' expected
+// ellipses, the stored matrices and the listing tables.
+#include "adjust/error_ellipses.h"
+
+#include <gtest/gtest.h>
+
+#include <Eigen/Dense>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "listing/file_error.h"
+#include "listing/listing_layout.h"
+#include "listing/listing_writer.h"
+#include "listing/number_format.h"
+#include "model/text_file.h"
+#include "numeric/run_time_error.h"
+#include "support/adjusted_network.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+constexpr double kPi = std::numbers::pi;
+
+// Checks an ellipse against the eigendecomposition of its block: semi-axes
+// squared are the eigenvalues, the azimuths differ by 100 gon and the major
+// axis points along the eigenvector of the larger eigenvalue.
+void ExpectMatchesEigen(const Ellipse& e, const Eigen::Matrix2d& block) {
+  const Eigen::SelfAdjointEigenSolver<Eigen::Matrix2d> eigen(block);
+  const double large = eigen.eigenvalues()(1), small = eigen.eigenvalues()(0);
+  const double scale = std::fabs(large) + 1e-300;
+  EXPECT_NEAR(e.semiMajor * e.semiMajor, large, 1e-12 * scale);
+  EXPECT_NEAR(e.semiMinor * e.semiMinor, std::max(small, 0.0), 1e-10 * scale);
+  EXPECT_NEAR(std::fabs(e.azimuthMajor - e.azimuthMinor), 100.0, 1e-9);
+  for (double az : {e.azimuthMajor, e.azimuthMinor}) {
+    EXPECT_GT(az, 0.0);
+    EXPECT_LE(az, 200.0);
+  }
+  if (large - small > 1e-6 * scale) {
+    const double az = e.azimuthMajor * kPi / 200.0;
+    const Eigen::Vector2d axis = eigen.eigenvectors().col(1);  // (x, y)
+    EXPECT_NEAR(std::sin(az) * axis(1) - std::cos(az) * axis(0), 0.0, 1e-7)
+        << "azimuth " << e.azimuthMajor;
+  }
+}
+
+TEST(EllipseFromCovariance, RandomBlocksMatchTheirEigendecomposition) {
+  std::mt19937_64 rng(21);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  for (int trial = 0; trial < 2000; ++trial) {
+    const double magnitude = std::pow(10.0, -8.0 + 8.0 * (unit(rng) + 1.0) / 2.0);
+    Eigen::Matrix2d root;
+    root << unit(rng), unit(rng), unit(rng), unit(rng);
+    const Eigen::Matrix2d block = magnitude * root * root.transpose();
+    for (double threshold : {kVertexMinorThreshold * magnitude, kRelativeMinorThreshold}) {
+      const Ellipse e = EllipseFromCovariance(block(0, 0), block(1, 1), block(0, 1), threshold);
+      ExpectMatchesEigen(e, block);
+    }
+  }
+}
+
+TEST(EllipseFromCovariance, UncorrelatedBlocksLieAlongTheCoordinateAxes) {
+  for (double threshold : {kVertexMinorThreshold, kRelativeMinorThreshold}) {
+    const Ellipse wide = EllipseFromCovariance(4e-6, 1e-6, 0.0, threshold);
+    EXPECT_DOUBLE_EQ(wide.semiMajor, 2e-3);
+    EXPECT_DOUBLE_EQ(wide.semiMinor, 1e-3);
+    EXPECT_EQ(wide.azimuthMajor, 100.0);
+    EXPECT_EQ(wide.azimuthMinor, 200.0);
+
+    const Ellipse tall = EllipseFromCovariance(1e-6, 4e-6, -0.0, threshold);
+    EXPECT_DOUBLE_EQ(tall.semiMajor, 2e-3);
+    EXPECT_DOUBLE_EQ(tall.semiMinor, 1e-3);
+    EXPECT_EQ(tall.azimuthMajor, 200.0);
+    EXPECT_EQ(tall.azimuthMinor, 100.0);
+
+    const Ellipse circle = EllipseFromCovariance(9e-6, 9e-6, 0.0, threshold);
+    EXPECT_DOUBLE_EQ(circle.semiMajor, 3e-3);
+    EXPECT_DOUBLE_EQ(circle.semiMinor, 3e-3);
+    EXPECT_EQ(circle.azimuthMajor, 100.0);
+    EXPECT_EQ(circle.azimuthMinor, 200.0);
+
+    const Ellipse point = EllipseFromCovariance(0.0, 0.0, 0.0, threshold);
+    EXPECT_EQ(point.semiMajor, 0.0);
+    EXPECT_EQ(point.semiMinor, 0.0);
+  }
+}
+
+TEST(EllipseFromCovariance, MinorAxisThresholdDiffersForVertexAndRelativeEllipses) {
+  // a + b - D is exactly 2^-34 (about 5.8e-11): below the vertex threshold,
+  // above the relative one.
+  const double b = std::ldexp(1.0, -35);
+  EXPECT_EQ(EllipseFromCovariance(1.0, b, 0.0, kVertexMinorThreshold).semiMinor, 0.0);
+  EXPECT_EQ(EllipseFromCovariance(1.0, b, 0.0, kRelativeMinorThreshold).semiMinor, std::sqrt(b));
+  // A rounding-negative a + b - D is no failure for a relative ellipse.
+  const double a = 1.3, c = std::sqrt(1.3 * 0.17);
+  ASSERT_LT(a + 0.17 - std::sqrt((a - 0.17) * (a - 0.17) + 4 * c * c), 0.0);
+  const Ellipse singular = EllipseFromCovariance(a, 0.17, c, kRelativeMinorThreshold);
+  EXPECT_EQ(singular.semiMinor, 0.0);
+  EXPECT_NEAR(singular.semiMajor, std::sqrt(a + 0.17), 1e-15);
+}
+
+TEST(EllipseFromCovariance, NearlyCircularBlockHasAzimuthsNearFiftyAndOneHundredFifty) {
+  const Ellipse e = EllipseFromCovariance(1e-6, 1e-6 + 1e-15, 1e-12, kVertexMinorThreshold);
+  EXPECT_NEAR(e.semiMajor, e.semiMinor, 1e-8);
+  EXPECT_NEAR(e.azimuthMajor, 50.0, 0.1);
+  EXPECT_NEAR(e.azimuthMinor, 150.0, 0.1);
+  const Ellipse negative = EllipseFromCovariance(1e-6, 1e-6, -1e-12, kVertexMinorThreshold);
+  EXPECT_NEAR(negative.azimuthMajor, 150.0, 1e-6);
+  EXPECT_NEAR(negative.azimuthMinor, 50.0, 1e-6);
+}
+
+TEST(EllipseFromCovariance, BlockThatIsNotPositiveSemidefiniteThrows) {
+  EXPECT_THROW(EllipseFromCovariance(-1.0, -2.0, 0.5, kVertexMinorThreshold), ArithmeticFault);
+}
+
+const char* const kConstrainedNetworks[] = {"benning82",   "ghilani14_5",     "ghilani15_4",
+                                            "ghilani16_1", "strangborre_fix", "syn_quad_2fix"};
+
+// The number after "key": following position from in a JSON text.
+double JsonNumber(const std::string& json, std::size_t from, const std::string& key) {
+  const std::size_t at = json.find("\"" + key + "\":", from);
+  EXPECT_NE(at, std::string::npos) << key;
+  return at == std::string::npos ? 0.0 : std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+}
+
+void NewListing(const TempDir& dir, NetworkState& s) {
+  s.ListingFileName = dir.File("salida.tmp");
+  ListingWriter(s.ListingFileName, ListingWriter::Mode::Create).Close();
+}
+
+std::vector<std::string> ListingLines(const std::string& path) {
+  const std::string text = ReadTextFile(path).value_or("");
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  EXPECT_EQ(start, text.size()) << "the listing ends without CR LF";
+  return lines;
+}
+
+// Covariance (m²) of the coordinates of item l minus those of item k (k = 0:
+// item l alone), taken from sigma0² Qxx through the Jacobian of the
+// difference.
+Eigen::Matrix2d DifferenceCovariance(const NetworkState& s, int k, int l) {
+  const int m = s.Qxx.Rows();
+  Eigen::MatrixXd q(m, m), jacobian = Eigen::MatrixXd::Zero(2, m);
+  for (int i = 1; i <= m; ++i)
+    for (int j = 1; j <= m; ++j) q(i - 1, j - 1) = s.Qxx(i, j);
+  jacobian(0, 2 * l - 2) = jacobian(1, 2 * l - 1) = 1.0;
+  if (k > 0) jacobian(0, 2 * k - 2) = jacobian(1, 2 * k - 1) = -1.0;
+  return s.Sigma0Sq * jacobian * q * jacobian.transpose();
+}
+
+// Every stored ellipse, vertex and relative, against its block.
+void ExpectStoredEllipsesMatchEigen(const NetworkState& s, int items) {
+  for (int k = 1; k <= items; ++k)
+    for (int l = k; l <= items; ++l) {
+      SCOPED_TRACE("k " + std::to_string(k) + ", l " + std::to_string(l));
+      const Ellipse stored{s.EllipseSemiMajor(k, l), s.EllipseSemiMinor(k, l),
+                           s.EllipseAzimuth(k, l) * 200.0 / kPi,
+                           s.EllipseAzimuth(k, l) * 200.0 / kPi > 100.0
+                               ? s.EllipseAzimuth(k, l) * 200.0 / kPi - 100.0
+                               : s.EllipseAzimuth(k, l) * 200.0 / kPi + 100.0};
+      ExpectMatchesEigen(stored, DifferenceCovariance(s, k == l ? 0 : k, l));
+    }
+}
+
+TEST(WriteErrorEllipses, ValidationNetworksGiveTheExpectedEllipses) {
+  for (const char* name : kConstrainedNetworks) {
+    SCOPED_TRACE(name);
+    const std::string folder = testing::ValidationDir() + "/" + name;
+    NetworkState s = testing::LoadFormed(folder + "/project.txt");
+    testing::SolveWithEigen(s);
+    TempDir dir;
+    NewListing(dir, s);
+    WriteErrorEllipses(s);
+
+    const std::string json = ReadTextFile(folder + "/expected.json").value_or("");
+    const std::size_t oneStep = json.find("\"one_step\"");
+    const std::size_t tolerances = json.find("\"tolerances\"");
+    ASSERT_NE(oneStep, std::string::npos);
+    const double axisTolerance = JsonNumber(json, tolerances, "std_dev_relative");
+    const double azimuthTolerance = JsonNumber(json, tolerances, "ellipse_azimuth_gon");
+    const std::vector<std::string> lines = ListingLines(s.ListingFileName);
+    const std::size_t firstRow =
+        std::find(lines.begin(), lines.end(), "    ELIPSES DE VERTICE ") - lines.begin() + 4;
+    for (int j = 1; j <= s.NumPoints; ++j) {
+      const int k = s.VariableIndex(j);
+      if (k == 0) continue;
+      const std::size_t point = json.find("\"" + std::to_string(s.PointNumber(j)) + "\": {",
+                                          json.find("\"points\"", oneStep));
+      ASSERT_NE(point, std::string::npos);
+      const double major = JsonNumber(json, point, "semi_major");
+      const double minor = JsonNumber(json, point, "semi_minor");
+      const double azimuth = JsonNumber(json, point, "azimuth_major_gon");
+      EXPECT_NEAR(s.EllipseSemiMajor(k, k), major, axisTolerance * major);
+      EXPECT_NEAR(s.EllipseSemiMinor(k, k), minor, axisTolerance * minor);
+      EXPECT_NEAR(s.EllipseAzimuth(k, k) * 200.0 / kPi, azimuth, azimuthTolerance);
+      // The listing row of the vertex prints the same values to 4 decimals.
+      const std::string row = lines.at(firstRow + k - 1);
+      EXPECT_EQ(row.substr(0, 14), "      " + RightAlignedNumberLabel(s.PointNumber(j)) + "     ");
+      EXPECT_NEAR(std::strtod(row.c_str() + 14, nullptr), major, 5.1e-5);
+      EXPECT_NEAR(std::strtod(row.c_str() + 27, nullptr), azimuth, 5.1e-5 + azimuthTolerance);
+    }
+    ExpectStoredEllipsesMatchEigen(s, s.NumPoints - s.NumFixed);
+  }
+}
+
+// A network of `items` variable points among items + 2 with a random
+// positive definite Qxx.
+NetworkState RandomCovariance(unsigned seed, int items) {
+  std::mt19937_64 rng(seed);
+  std::normal_distribution<double> normal;
+  NetworkState s;
+  s.NumFixed = 2;
+  s.NumPoints = items + 2;
+  s.VariableIndex.Redim(s.NumPoints);
+  s.PointNumber.Redim(s.NumPoints);
+  for (int j = 1, k = 0; j <= s.NumPoints; ++j) {
+    s.PointNumber(j) = j * 53 % 140 + 1;
+    if (j != 1 && j != s.NumPoints) s.VariableIndex(j) = ++k;  // fixed: first and last
+  }
+  const int m = 2 * items;
+  Eigen::MatrixXd root(m, m + 2);
+  for (int i = 0; i < m; ++i)
+    for (int j = 0; j < m + 2; ++j) root(i, j) = normal(rng);
+  const Eigen::MatrixXd q = 1e-4 * root * root.transpose();
+  s.Qxx.Redim(m, m);
+  for (int i = 1; i <= m; ++i)
+    for (int j = 1; j <= m; ++j) s.Qxx(i, j) = q(i - 1, j - 1);
+  s.Sigma0Sq = 0.5 + std::fabs(normal(rng));
+  s.EllipseSemiMajor.Redim(items, items);
+  s.EllipseSemiMinor.Redim(items, items);
+  s.EllipseAzimuth.Redim(items, items);
+  return s;
+}
+
+TEST(WriteErrorEllipses, RandomNetworksStoreEveryEllipseOfItsBlockAndNothingBelowTheDiagonal) {
+  for (unsigned seed = 1; seed <= 15; ++seed) {
+    const int items = 1 + static_cast<int>(seed % 7);
+    NetworkState s = RandomCovariance(seed, items);
+    for (int k = 2; k <= items; ++k)
+      for (int l = 1; l < k; ++l) s.EllipseSemiMajor(k, l) = s.EllipseAzimuth(k, l) = -7.0;
+    TempDir dir;
+    NewListing(dir, s);
+    WriteErrorEllipses(s);
+    ExpectStoredEllipsesMatchEigen(s, items);
+    for (int k = 2; k <= items; ++k)
+      for (int l = 1; l < k; ++l) {
+        EXPECT_EQ(s.EllipseSemiMajor(k, l), -7.0);
+        EXPECT_EQ(s.EllipseAzimuth(k, l), -7.0);
+      }
+  }
+}
+
+TEST(WriteErrorEllipses, TablesPrintEveryItemAndPairWithTheFirstLabelOncePerItem) {
+  NetworkState s = RandomCovariance(4, 3);
+  s.ZeroDesignEllipses = "Si";  // the order-zero design's vertices name the items
+  s.DesignVertexCount = 3;
+  s.DesignVertices.Redim(3);
+  s.DesignVertices(1) = 5;
+  s.DesignVertices(2) = 12;
+  s.DesignVertices(3) = 130;
+  TempDir dir;
+  NewListing(dir, s);
+  WriteErrorEllipses(s);
+  const std::vector<std::string> lines = ListingLines(s.ListingFileName);
+  const std::string stars = "    " + std::string(66, '*');
+  // The numbers of a row, from the block of item l (k == l) or of the
+  // difference l - k.
+  const auto row = [&](int k, int l) {
+    const Eigen::Matrix2d block = DifferenceCovariance(s, k == l ? 0 : k, l);
+    const Ellipse e =
+        EllipseFromCovariance(block(0, 0), block(1, 1), block(0, 1),
+                              k == l ? kVertexMinorThreshold : kRelativeMinorThreshold);
+    return FormatNumber(e.semiMajor, 3, 4) + " mts  " + FormatNumber(e.azimuthMajor, 5, 4) +
+           " gra     " + FormatNumber(e.semiMinor, 3, 4) + " mts  " +
+           FormatNumber(e.azimuthMinor, 5, 4) + " gra ";
+  };
+  const std::vector<std::string> expected = {
+      "",
+      "",
+      "",
+      "",
+      stars,
+      "    *********************    ELIPSES DE ERROR    *********************",
+      stars,
+      "",
+      "",
+      "    ELIPSES DE VERTICE ",
+      "",
+      "    Vertice   Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ",
+      "",
+      "        5     " + row(1, 1),
+      "       12     " + row(2, 2),
+      "       130     " + row(3, 3),
+      "",
+      "",
+      "    ELIPSES RELATIVAS ",
+      "",
+      "    Vertices  Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ",
+      "",
+      "     5  12    " + row(1, 2),
+      "        130    " + row(1, 3),
+      "    12  130    " + row(2, 3),
+      ""};
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(WriteErrorEllipses, OneVariablePointGivesAnEmptyRelativeTable) {
+  NetworkState s = RandomCovariance(8, 1);
+  TempDir dir;
+  NewListing(dir, s);
+  WriteErrorEllipses(s);
+  const std::vector<std::string> lines = ListingLines(s.ListingFileName);
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[lines.size() - 5], "    ELIPSES RELATIVAS ");
+  EXPECT_EQ(lines[lines.size() - 3],
+            "    Vertices  Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ");
+  EXPECT_EQ(lines[lines.size() - 2], "");
+  EXPECT_EQ(lines[lines.size() - 1], "");
+}
+
+TEST(WriteErrorEllipses, UncorrelatedCoordinatesGiveAxesAlongXAndY) {
+  NetworkState s = RandomCovariance(2, 3);
+  const double variances[] = {4e-6, 1e-6, 1e-6, 9e-6, 2e-6, 2e-6};
+  s.Qxx.Redim(6, 6);
+  for (int i = 1; i <= 6; ++i) s.Qxx(i, i) = variances[i - 1];
+  s.Sigma0Sq = 1.0;
+  TempDir dir;
+  NewListing(dir, s);
+  WriteErrorEllipses(s);
+  // Items: (a, b) = (4, 1), (1, 9), (2, 2); pairs (5, 10), (6, 3), (3, 11) in 1e-6 m².
+  const double majorAzimuthGon[3][4] = {{0, 100, 200, 100}, {0, 0, 200, 200}, {0, 0, 0, 100}};
+  for (int k = 1; k <= 3; ++k)
+    for (int l = k; l <= 3; ++l)
+      EXPECT_NEAR(s.EllipseAzimuth(k, l), majorAzimuthGon[k - 1][l] * kPi / 200.0, 1e-15)
+          << k << ", " << l;
+  EXPECT_DOUBLE_EQ(s.EllipseSemiMajor(1, 2), std::sqrt(10e-6));
+  EXPECT_DOUBLE_EQ(s.EllipseSemiMinor(1, 2), std::sqrt(5e-6));
+}
+
+TEST(WriteErrorEllipses, RunTimeErrorsPassToTheCaller) {
+  TempDir dir;
+  NetworkState s = RandomCovariance(3, 2);
+  s.ListingFileName = dir.File("no_existe/salida.tmp");
+  EXPECT_THROW(WriteErrorEllipses(s), FileError);
+  NewListing(dir, s);
+  s.Qxx(1, 1) = s.Qxx(2, 2) = -1.0;
+  EXPECT_THROW(WriteErrorEllipses(s), ArithmeticFault);
+}
+
+}  // namespace
+}  // namespace ombrel
