@@ -8,6 +8,7 @@
 #include "numeric/checked.h"
 #include "numeric/finite_check.h"
 #include "numeric/kernel_operands.h"
+#include "numeric/scratch.h"
 #include "numeric/triangular_inverse.h"
 
 namespace ombrel {
@@ -48,8 +49,8 @@ void InvertMatrix(KernelState& k, int n) {
 //    `negative_zero`, so the zeros appear with the sign the arithmetic gives.
 void InvertByGaussJordan(KernelState& k, int n) {
   RequireInversionOperands(k, n);
-  Matrix w(n, n);
-  Matrix b(n, n);
+  Matrix& w = ScratchMatrix(kScratchFirst, n, n);
+  Matrix& b = ScratchMatrix(kScratchSecond, n, n);
   for (int r = 1; r <= n; ++r) {
     const double* in = k.InvInput.Row(r);
     std::copy(in + 1, in + n + 1, w.Row(r) + 1);
@@ -143,8 +144,8 @@ void InvertByGaussJordan(KernelState& k, int n) {
 void InvertByLU(KernelState& k, int n) {
   RequireInversionOperands(k, n);
   const Matrix& a = k.InvInput;
-  Matrix u(n, n);
-  Matrix lt(n, n);
+  Matrix& u = ScratchMatrix(kScratchFirst, n, n);
+  Matrix& lt = ScratchMatrix(kScratchSecond, n, n);
   std::vector<double> acc(static_cast<std::size_t>(n) + 1);
   for (int i = 1; i <= n; ++i) {
     std::fill(acc.begin() + i, acc.end(), 0.0);
@@ -171,7 +172,7 @@ void InvertByLU(KernelState& k, int n) {
   }
 
   // Row k of U divided by U(k, k): the unit upper factor and the diagonal of U^-1.
-  Matrix x(n, n);
+  Matrix& x = ScratchMatrix(kScratchThird, n, n);
   for (int kk = 1; kk <= n; ++kk) {
     double* uk = u.Row(kk);
     const double d = uk[kk];
@@ -185,7 +186,7 @@ void InvertByLU(KernelState& k, int n) {
   }
   InvertUnitUpper(u, x, n);
 
-  Matrix y(n, n);
+  Matrix& y = ScratchMatrix(kScratchFourth, n, n);
   for (int r = 1; r <= n; ++r) y.Row(r)[r] = 1.0;
   InvertUnitLower(lt, y, n);
 
@@ -200,32 +201,68 @@ void InvertByLU(KernelState& k, int n) {
 void InvertByCholesky(KernelState& k, int n) {
   RequireInversionOperands(k, n);
   const Matrix& a = k.InvInput;
-  Matrix lt(n, n);  // lt(k, i) = L(i, k), upper triangular
-  std::vector<double> acc(static_cast<std::size_t>(n) + 1);
-  for (int j = 1; j <= n; ++j) {
-    std::fill(acc.begin() + j, acc.end(), 0.0);
-    for (int kk = 1; kk < j; ++kk) {
+  Matrix& lt = ScratchMatrix(kScratchFirst, n, n);  // lt(k, i) = L(i, k), upper triangular
+  // Columns are formed four at a time: the terms of the rows above the group
+  // are accumulated for the four columns in one pass (each element of L
+  // loaded once serves four sums), then each column takes the terms of the
+  // group's own earlier columns and is finished, all in increasing k.
+  Matrix acc(4, n);  // acc(q, i): the sum of column j0 + q - 1, row i
+  for (int j0 = 1; j0 <= n; j0 += 4) {
+    const int j1 = std::min(j0 + 3, n);
+    const int width = j1 - j0 + 1;
+    for (int q = 1; q <= 4; ++q) std::fill(acc.Row(q) + 1, acc.Row(q) + n + 1, 0.0);
+    double* a0 = acc.Row(1);
+    double* a1 = acc.Row(2);
+    double* a2 = acc.Row(3);
+    double* a3 = acc.Row(4);
+    for (int kk = 1; kk < j0; ++kk) {
       const double* ltk = lt.Row(kk);
-      const double ljk = ltk[j];
-      if (ljk == 0.0) continue;
-      for (int i = j; i <= n; ++i) acc[i] += ljk * ltk[i];
+      if (width == 4) {
+        const double l0 = ltk[j0], l1 = ltk[j0 + 1], l2 = ltk[j0 + 2], l3 = ltk[j0 + 3];
+        if (l0 == 0.0 && l1 == 0.0 && l2 == 0.0 && l3 == 0.0) continue;
+        // Rows i below a column's diagonal are not used (nor checked).
+        for (int i = j0; i <= n; ++i) {
+          const double p = ltk[i];
+          a0[i] += l0 * p;
+          a1[i] += l1 * p;
+          a2[i] += l2 * p;
+          a3[i] += l3 * p;
+        }
+      } else {
+        for (int q = 0; q < width; ++q) {
+          const double ljk = ltk[j0 + q];
+          if (ljk == 0.0) continue;
+          double* aq = acc.Row(q + 1);
+          for (int i = j0 + q; i <= n; ++i) aq[i] += ljk * ltk[i];
+        }
+      }
     }
-    double* ltj = lt.Row(j);
-    const double ljj = Sqrt(Checked(a.Row(j)[j] - acc[j]));
-    ltj[j] = ljj;
-    for (int i = j + 1; i <= n; ++i) ltj[i] = Div(a.Row(i)[j] - acc[i], ljj);
+    for (int q = 0; q < width; ++q) {
+      const int j = j0 + q;
+      double* aq = acc.Row(q + 1);
+      for (int kk = j0; kk < j; ++kk) {
+        const double* ltk = lt.Row(kk);
+        const double ljk = ltk[j];
+        if (ljk == 0.0) continue;
+        for (int i = j; i <= n; ++i) aq[i] += ljk * ltk[i];
+      }
+      double* ltj = lt.Row(j);
+      const double ljj = Sqrt(Checked(a.Row(j)[j] - aq[j]));
+      ltj[j] = ljj;
+      for (int i = j + 1; i <= n; ++i) ltj[i] = Div(a.Row(i)[j] - aq[i], ljj);
+    }
   }
 
   // L with each row divided by its diagonal: multipliers of the lower inverse.
-  Matrix lower(n, n);  // lower(k, r) = L(r, k) / L(r, r), r > k
-  Matrix y(n, n);
+  Matrix& lower = ScratchMatrix(kScratchSecond, n, n);  // lower(k, r) = L(r, k) / L(r, r), r > k
+  Matrix& y = ScratchMatrix(kScratchThird, n, n);
   for (int r = 1; r <= n; ++r) {
     const double d = lt.Row(r)[r];
     y.Row(r)[r] = Div(1.0, d);
     for (int kk = 1; kk < r; ++kk) lower.Row(kk)[r] = Div(lt.Row(kk)[r], d);
   }
   // L^t with each row divided by its diagonal: multipliers of the upper inverse.
-  Matrix x(n, n);
+  Matrix& x = ScratchMatrix(kScratchFourth, n, n);
   for (int r = 1; r <= n; ++r) {
     double* ltr = lt.Row(r);
     const double d = ltr[r];

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "numeric/checked.h"
 #include "numeric/finite_check.h"
 #include "numeric/kernel_operands.h"
+#include "numeric/scratch.h"
 
 namespace ombrel {
 
@@ -67,45 +69,55 @@ void EigenSymmetric(KernelState& k, int n) {
   RequireShape(k.InvResult, n, n);
   if (k.EigenValues.Size() < n) ThrowSubscript("subíndice fuera del intervalo", n, kNoSecond);
 
-  Matrix w(n, n);
-  Matrix r(n, n);
+  Matrix& w = ScratchMatrix(kScratchFirst, n, n);
+  Matrix& r = ScratchMatrix(kScratchSecond, n, n);
   for (int p = 1; p <= n; ++p) {
     const double* in = k.InvInput.Row(p);
     std::copy(in + 1, in + n + 1, w.Row(p) + 1);
     r.Row(p)[p] = 1.0;
   }
   // Only the sum at the end of a sweep is ever seen, so it is formed once per
-  // sweep rather than after every rotation.
+  // sweep rather than after every rotation. While the pairs (i, j) of one i
+  // are rotated, column i of W lives in the contiguous `column_i`, so that
+  // only column j is walked across the rows.
+  std::vector<double> column_i(static_cast<std::size_t>(n) + 1);
   double off_sum = 0.0;
   int sweeps = 0;
   do {
     bool rotated = false;
     for (int i = 1; i < n; ++i) {
+      for (int p = 1; p <= n; ++p) column_i[p] = w.Row(p)[i];
+      double* wi = w.Row(i);
       for (int j = i + 1; j <= n; ++j) {
-        const double wij = w.Row(i)[j];
+        const double wij = wi[j];
         if (wij == 0.0) continue;
+        double* wj = w.Row(j);
         double c;
         double s;
-        RotationFor(w.Row(i)[i], w.Row(j)[j], wij, c, s);
-        RotateRowPair(w.Row(i), w.Row(j), n, c, s);
+        RotationFor(column_i[i], wj[j], wij, c, s);
+        wi[i] = column_i[i];
+        wj[i] = column_i[j];
+        RotateRowPair(wi, wj, n, c, s);
+        column_i[i] = wi[i];
+        column_i[j] = wj[i];
         RotateRowPair(r.Row(i), r.Row(j), n, c, s);
         std::uint64_t bad = 0;
-        for (int kk = 1; kk <= n; ++kk) {
-          double* wk = w.Row(kk);
-          const double a = wk[i];
-          const double b = wk[j];
-          wk[i] = a * c + b * s;
-          wk[j] = -a * s + b * c;
-          bad |= NotFiniteBit(wk[i]) | NotFiniteBit(wk[j]);
+        double* wkj = w.Row(1) + j;
+        const std::size_t stride = w.Stride();
+        for (int kk = 1; kk <= n; ++kk, wkj += stride) {
+          const double a = column_i[kk];
+          const double b = *wkj;
+          column_i[kk] = a * c + b * s;
+          *wkj = -a * s + b * c;
+          bad |= NotFiniteBit(column_i[kk]) | NotFiniteBit(*wkj);
         }
         if (bad) {
-          for (int kk = 1; kk <= n; ++kk) {
-            Checked(w.Row(kk)[i]);
-            Checked(w.Row(kk)[j]);
-          }
+          ThrowIfNotFinite(column_i.data(), 1, n);
+          for (int kk = 1; kk <= n; ++kk) Checked(w.Row(kk)[j]);
         }
         rotated = true;
       }
+      for (int p = 1; p <= n; ++p) w.Row(p)[i] = column_i[p];
     }
     ++sweeps;
     if (rotated) off_sum = OffDiagonalSum(w, n);

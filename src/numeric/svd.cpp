@@ -9,6 +9,7 @@
 #include "numeric/checked.h"
 #include "numeric/finite_check.h"
 #include "numeric/kernel_operands.h"
+#include "numeric/scratch.h"
 
 namespace ombrel {
 
@@ -38,14 +39,6 @@ void RotateRows(double* x, double* y, int l, int u, double c, double s) {
   if (bad) {
     ThrowIfNotFinite(x, l, u);
     ThrowIfNotFinite(y, l, u);
-  }
-}
-
-void Transpose(const Matrix& from, int rows, int cols, Matrix& to) {
-  to.Redim(cols, rows);
-  for (int r = 1; r <= rows; ++r) {
-    const double* f = from.Row(r);
-    for (int c = 1; c <= cols; ++c) to.Row(c)[r] = f[c];
   }
 }
 
@@ -440,10 +433,10 @@ void Pseudoinverse(KernelState& k, int m, int& n) {
   if (n > 0) AccumulateV(k, b, n);
   AccumulateU(k, m, n);
 
-  Matrix ut;
-  Matrix vt;
-  Transpose(k.SvdU, m, n, ut);
-  Transpose(k.SvdV, n, n, vt);
+  Matrix& ut = ScratchMatrix(kScratchFirst, n, m);
+  Matrix& vt = ScratchMatrix(kScratchSecond, n, n);
+  TransposeInto(k.SvdU, m, n, ut);
+  TransposeInto(k.SvdV, n, n, vt);
   Diagonalise(k, b, ut, vt, m, n);
   TransposeInto(vt, n, n, k.SvdV);
   if (k.SvdNotFound == 0) AddPseudoinverse(k, ut, m, columns);
