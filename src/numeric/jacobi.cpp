@@ -25,6 +25,8 @@ double OffDiagonalSum(const Matrix& w, int n) {
 }
 
 // Rows i and j: (a, b) -> (a c + b s, -a s + b c) along the whole row.
+// Unchecked when the sweep is known to stay far from overflow.
+template <bool kChecked>
 void RotateRowPair(double* ri, double* rj, int n, double c, double s) {
   std::uint64_t bad = 0;
   for (int k = 1; k <= n; ++k) {
@@ -32,12 +34,57 @@ void RotateRowPair(double* ri, double* rj, int n, double c, double s) {
     const double b = rj[k];
     ri[k] = a * c + b * s;
     rj[k] = -a * s + b * c;
-    bad |= NotFiniteBit(ri[k]) | NotFiniteBit(rj[k]);
+    if constexpr (kChecked) bad |= NotFiniteBit(ri[k]) | NotFiniteBit(rj[k]);
   }
   if (bad) {
     ThrowIfNotFinite(ri, 1, n);
     ThrowIfNotFinite(rj, 1, n);
   }
+}
+
+// Column i (held in column_i) and column j of W, walked across the rows.
+template <bool kChecked>
+void RotateColumnPair(double* column_i, Matrix& w, int j, int n, double c, double s) {
+  std::uint64_t bad = 0;
+  double* wkj = w.Row(1) + j;
+  const std::size_t stride = w.Stride();
+  for (int kk = 1; kk <= n; ++kk, wkj += stride) {
+    const double a = column_i[kk];
+    const double b = *wkj;
+    column_i[kk] = a * c + b * s;
+    *wkj = -a * s + b * c;
+    if constexpr (kChecked) bad |= NotFiniteBit(column_i[kk]) | NotFiniteBit(*wkj);
+  }
+  if (bad) {
+    ThrowIfNotFinite(column_i, 1, n);
+    for (int kk = 1; kk <= n; ++kk) Checked(w.Row(kk)[j]);
+  }
+}
+
+// Rotations are orthogonal: within one sweep no element of W can exceed the
+// Frobenius norm at its start (at most n times the largest element) by more
+// than rounding, nor any element of R exceed 1 by more than rounding. Below
+// this bound a sweep cannot overflow, so its rotations need no checks.
+bool SweepCannotOverflow(const Matrix& w, int n) {
+  double largest = 0.0;
+  for (int p = 1; p <= n; ++p) {
+    const double* wp = w.Row(p);
+    for (int q = 1; q <= n; ++q) largest = std::max(largest, std::fabs(wp[q]));
+  }
+  return largest * n < 1e300;
+}
+
+template <bool kChecked>
+void Rotate(Matrix& w, Matrix& r, double* column_i, int i, int j, int n, double c, double s) {
+  double* wi = w.Row(i);
+  double* wj = w.Row(j);
+  wi[i] = column_i[i];
+  wj[i] = column_i[j];
+  RotateRowPair<kChecked>(wi, wj, n, c, s);
+  column_i[i] = wi[i];
+  column_i[j] = wj[i];
+  RotateRowPair<kChecked>(r.Row(i), r.Row(j), n, c, s);
+  RotateColumnPair<kChecked>(column_i, w, j, n, c, s);
 }
 
 // The angle that zeroes W(i, j): tan 2 theta = 2 W(i, j) / (W(i, i) - W(j, j)),
@@ -85,36 +132,20 @@ void EigenSymmetric(KernelState& k, int n) {
   int sweeps = 0;
   do {
     bool rotated = false;
+    const bool unchecked = SweepCannotOverflow(w, n);
     for (int i = 1; i < n; ++i) {
       for (int p = 1; p <= n; ++p) column_i[p] = w.Row(p)[i];
-      double* wi = w.Row(i);
+      const double* wi = w.Row(i);
       for (int j = i + 1; j <= n; ++j) {
         const double wij = wi[j];
         if (wij == 0.0) continue;
-        double* wj = w.Row(j);
         double c;
         double s;
-        RotationFor(column_i[i], wj[j], wij, c, s);
-        wi[i] = column_i[i];
-        wj[i] = column_i[j];
-        RotateRowPair(wi, wj, n, c, s);
-        column_i[i] = wi[i];
-        column_i[j] = wj[i];
-        RotateRowPair(r.Row(i), r.Row(j), n, c, s);
-        std::uint64_t bad = 0;
-        double* wkj = w.Row(1) + j;
-        const std::size_t stride = w.Stride();
-        for (int kk = 1; kk <= n; ++kk, wkj += stride) {
-          const double a = column_i[kk];
-          const double b = *wkj;
-          column_i[kk] = a * c + b * s;
-          *wkj = -a * s + b * c;
-          bad |= NotFiniteBit(column_i[kk]) | NotFiniteBit(*wkj);
-        }
-        if (bad) {
-          ThrowIfNotFinite(column_i.data(), 1, n);
-          for (int kk = 1; kk <= n; ++kk) Checked(w.Row(kk)[j]);
-        }
+        RotationFor(column_i[i], w.Row(j)[j], wij, c, s);
+        if (unchecked)
+          Rotate<false>(w, r, column_i.data(), i, j, n, c, s);
+        else
+          Rotate<true>(w, r, column_i.data(), i, j, n, c, s);
         rotated = true;
       }
       for (int p = 1; p <= n; ++p) w.Row(p)[i] = column_i[p];
