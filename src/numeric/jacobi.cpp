@@ -80,10 +80,25 @@ void Rotate(Matrix& w, Matrix& r, double* column_i, int i, int j, int n, double 
   double* wj = w.Row(j);
   wi[i] = column_i[i];
   wj[i] = column_i[j];
-  RotateRowPair<kChecked>(wi, wj, n, c, s);
+  if constexpr (kChecked) {
+    RotateRowPair<true>(wi, wj, n, c, s);
+    RotateRowPair<true>(r.Row(i), r.Row(j), n, c, s);
+  } else {
+    double* ri = r.Row(i);
+    double* rj = r.Row(j);
+    for (int k = 1; k <= n; ++k) {
+      const double a = wi[k];
+      const double b = wj[k];
+      const double e = ri[k];
+      const double f = rj[k];
+      wi[k] = a * c + b * s;
+      wj[k] = -a * s + b * c;
+      ri[k] = e * c + f * s;
+      rj[k] = -e * s + f * c;
+    }
+  }
   column_i[i] = wi[i];
   column_i[j] = wj[i];
-  RotateRowPair<kChecked>(r.Row(i), r.Row(j), n, c, s);
   RotateColumnPair<kChecked>(column_i, w, j, n, c, s);
 }
 
