@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "adjust/adjust_by_constraints.h"
 #include "adjust/adjust_by_inverse.h"
+#include "adjust/adjust_by_pseudoinverse.h"
 #include "adjust/adjustment_prompts.h"
 #include "adjust/approximate_numbers_study.h"
+#include "adjust/constraint_matrix.h"
 #include "adjust/error_ellipses.h"
 #include "adjust/results_summary.h"
 #include "adjust/run_time_message.h"
@@ -23,7 +26,9 @@ void Inform(Interaction& ui, const std::string& text) {
   ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
 }
 
-// Step checks by method; Cancel on the scale question ends the command.
+// Step checks by method; Cancel on the scale question or on the network
+// type ends the command. The free-network methods leave ScaleUnknown as an
+// earlier run set it.
 bool CheckMethod(NetworkState& s, Interaction& ui, int index, Method& method) {
   method = Method::None;
   if (index == kAdjustInverse) {
@@ -44,13 +49,19 @@ bool CheckMethod(NetworkState& s, Interaction& ui, int index, Method& method) {
     return true;
   }
   if (index == kAdjustConstraints) {
-    if (!s.MatrixInput && s.NumFixed > 1) {
+    if (s.MatrixInput) {
+      method = Method::Constraints;
+      s.NetworkType = "Import";  // E came with the imported matrices
+      return true;
+    }
+    if (s.NumFixed > 1) {
       Inform(ui, "¡ La red tiene dos o más puntos fijos !");
       return true;
     }
+    method = Method::Constraints;
+    return AskNetworkType(s, ui);
   }
-  // The free-network methods are not available in this version.
-  Inform(ui, "¡ Este método de compensación no está disponible !");
+  method = Method::Pseudoinverse;
   return true;
 }
 
@@ -79,6 +90,8 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods)
   WriteListingHeader(s, ui);
   if (s.Abandon) return false;
   if (method == Method::Inverse) AdjustByInverse(s, ui);
+  if (method == Method::Constraints) AdjustByConstraints(s, ui);
+  if (method == Method::Pseudoinverse) AdjustByPseudoinverse(s, ui);
   if (s.Abandon) return false;
   StatisticalAnalysis(s, ui);
   if (s.Abandon) return false;

@@ -69,13 +69,14 @@ void WriteScaleFactor(ListingWriter& out, double scale) {
 
 }  // namespace
 
-void WriteCorrections(ListingWriter& out, const NetworkState& state, const Vector& x) {
+void WriteCorrections(ListingWriter& out, const NetworkState& state, const Vector& x,
+                      bool withScaleLine) {
   const int variablePoints = state.NumPoints - state.NumFixed;
   if (!state.MatrixInput || state.ApproxCoordsGiven)
     WriteWithCoordinates(out, state, x, variablePoints);
   else
     WriteCorrectionsOnly(out, state, x, variablePoints);
-  if (state.ScaleUnknown == 1) WriteScaleFactor(out, x(state.ProjectUnknowns()));
+  if (withScaleLine && state.ScaleUnknown == 1) WriteScaleFactor(out, x(state.ProjectUnknowns()));
 }
 
 }  // namespace ombrel

@@ -13,7 +13,9 @@ namespace ombrel {
 // unknowns of variable point k (2k - 1 for X, 2k for Y), a pure number for
 // the scale unknown (written in parts per million too). Coordinates and
 // corrections take OutputDecimals decimals (0..308). Reads MatrixInput,
-// ApproxCoordsGiven, VariableIndex, PointNumber, PointX, PointY.
-void WriteCorrections(ListingWriter& out, const NetworkState& state, const Vector& x);
+// ApproxCoordsGiven, VariableIndex, PointNumber, PointX, PointY. The
+// free-network methods have no scale unknown and pass withScaleLine = false.
+void WriteCorrections(ListingWriter& out, const NetworkState& state, const Vector& x,
+                      bool withScaleLine = true);
 
 }  // namespace ombrel

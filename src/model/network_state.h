@@ -113,6 +113,22 @@ struct NetworkState : KernelState {
   // Standard error ellipses: (k, k) of item k, (k, l) k < l relative ellipse
   // of items k and l. Axes in metres, azimuth of the major axis in radians.
   Matrix EllipseSemiMajor, EllipseSemiMinor, EllipseAzimuth;
+  Matrix QxxE;  // cofactor matrix of the constraint-matrix solution, for the order-one design
+
+  // Hyperellipsoid error figures of the m' coordinate unknowns (FigureUnknowns).
+  int FigureUnknowns = 0;
+  Matrix InvSqrtEigen;     // m x m, diagonal 1/sqrt(lambda_j), 0 for lambda_j < 1e-4
+  Matrix SemiAxisVectors;  // m' x m', column p: p-th semi-axis of the standard hyperellipsoid
+  // Method 1: element (i, j), i < j; axes in metres, azimuth in radians.
+  Matrix SectionSemiMajor, SectionSemiMinor, SectionAzimuth;
+  // Method 2: row FigurePairIndex(i, j, m') (i < j), column q, the figure of the
+  // pair through the third unknown q; standard axes in metres, azimuth in radians.
+  Matrix RosetteSemiMajor, RosetteSemiMinor, RosetteAzimuth;
+  // Method 3: the ellipses of a pair are recomputed on demand from
+  // SemiAxisVectors over its first AxisProjSemiAxes columns.
+  int AxisProjSemiAxes = 0;
+  int AxisProjCount = 0;
+
   int DesignVertexCount = 0;  // vertices chosen in the order-zero design
   IntVector DesignVertices;
 
@@ -120,6 +136,12 @@ struct NetworkState : KernelState {
   int ProjectUnknowns() const { return 2 * (NumPoints - NumFixed) + ScaleUnknown; }
   bool HasActiveProject() const { return ProjectLabel != kNoActiveProject; }
 };
+
+// Row of the pair of unknowns i < j (1..count) in the method-2 figure arrays:
+// the pairs (1,2), (1,3), ..., (2,3), ... numbered from 1.
+inline int FigurePairIndex(int i, int j, int count) {
+  return (i - 1) * count - (i - 1) * i / 2 + (j - i);
+}
 
 // Sets every column of ObsWeights to kind 0.0 and weight 1.0.
 void ResetObsWeights(NetworkState& state);

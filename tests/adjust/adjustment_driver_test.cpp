@@ -278,5 +278,76 @@ TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
   EXPECT_EQ(mnuInici_Click(good, ui, kAdjustInverse), CommandOutcome::Completed);
 }
 
+// "nan" or "inf" as printed numbers; "sub-infinito" is a word of the listing.
+bool HasNonFinite(const std::string& text) {
+  for (std::size_t at = text.find("inf"); at != std::string::npos; at = text.find("inf", at + 1))
+    if (text.compare(at, 7, "infinit") != 0) return true;
+  return Contains(text, "nan");
+}
+
+TEST(AdjustmentDriver, FreeNetworkMethodsRunEndToEnd) {
+  TempDir dir;
+  NetworkState s = Loaded(Network("strangborre_free"));
+  ScriptedInteraction ui;
+  ui.Then("1")  // refused: the network has distances
+      .Then("2")
+      .Then(Answer::No)
+      .Then("4.12")
+      .Then(Answer::No)
+      .Then(dir.File("e.tmp"))
+      .Then(OutputType::Full)
+      .Then(Answer::No);
+  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustConstraints), CommandOutcome::Completed);
+  EXPECT_EQ(s.NetworkType, "Dos");
+  EXPECT_EQ(s.NumConstraints, 3);
+  EXPECT_EQ(ui.Messages()[0], "¡ Número no válido !");
+  const std::string e = Cp1252ToUtf8(ReadBytes(dir.File("e.tmp")));
+  EXPECT_TRUE(Contains(e, "RESOLUCION CON MATRIZ CONSTRENIMIENTOS"));
+  EXPECT_TRUE(Contains(e, "RESUMEN DE RESULTADOS"));
+
+  ScriptedInteraction pseudo;
+  pseudo.Then(Answer::No).Then("4.12").Then(Answer::No).Then(dir.File("p.tmp"));
+  pseudo.Then(OutputType::Full).Then(Answer::No).Then(Answer::No).Then(Answer::No);
+  ASSERT_EQ(mnuInici_Click(s, pseudo, kAdjustPseudoinverse), CommandOutcome::Completed);
+  const std::string p = Cp1252ToUtf8(ReadBytes(dir.File("p.tmp")));
+  EXPECT_TRUE(Contains(p, "RESOLUCION CON MATRIZ PSEUDOINVERSA"));
+  EXPECT_TRUE(Contains(p, "RESUMEN DE RESULTADOS"));
+  EXPECT_FALSE(HasNonFinite(e) || HasNonFinite(p));
+  EXPECT_EQ(ui.Pending() + pseudo.Pending(), 0u);
+}
+
+TEST(AdjustmentDriver, NetworkTypeCancelEndsAtOnce) {
+  NetworkState s = Loaded(Network("syn_free5"));
+  ScriptedInteraction ui;
+  ui.Then("");
+  EXPECT_EQ(mnuInici_Click(s, ui, kAdjustConstraints), CommandOutcome::Cancelled);
+  EXPECT_EQ(ui.Prompts().size(), 1u);
+  EXPECT_EQ(ui.Count("Busy"), 0);
+}
+
+// A scale unknown chosen for an earlier constrained run stays in A; the
+// free-network methods do not take it, and the first step that needs its
+// column stops the run with its own message.
+TEST(AdjustmentDriver, ScaleUnknownLeftInAStopsTheFreeNetworkMethods) {
+  TempDir dir;
+  for (int index : {kAdjustConstraints, kAdjustPseudoinverse}) {
+    NetworkState s = Loaded(Network("syn_free5"));
+    s.ScaleUnknown = 1;
+    ScriptedInteraction ui;
+    if (index == kAdjustConstraints) ui.Then("2");
+    const std::string listing = dir.File("escala" + std::to_string(index) + ".tmp");
+    ui.Then(Answer::No).Then("4.12").Then(Answer::No).Then(listing).Then(OutputType::Full);
+    if (index == kAdjustPseudoinverse) ui.Then(Answer::No).Then(Answer::No);
+    EXPECT_EQ(mnuInici_Click(s, ui, index), CommandOutcome::Abandoned) << index;
+    EXPECT_EQ(s.ScaleUnknown, 1);
+    EXPECT_TRUE(Contains(ui.Messages().back(), "incógnita de escala")) << ui.Messages().back();
+    const std::string text = Cp1252ToUtf8(ReadBytes(listing));
+    EXPECT_TRUE(Contains(text, "CORRECCIONES A LAS VARIABLES"));
+    EXPECT_FALSE(Contains(text, "ppm"));
+    EXPECT_FALSE(HasNonFinite(text));
+    EXPECT_EQ(ui.Pending(), 0u);
+  }
+}
+
 }  // namespace
 }  // namespace ombrel

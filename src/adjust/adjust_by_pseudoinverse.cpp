@@ -1,0 +1,131 @@
+#include "adjust/adjust_by_pseudoinverse.h"
+
+#include <algorithm>
+
+#include "adjust/adjustment_sections.h"
+#include "adjust/corrections_section.h"
+#include "adjust/row_products.h"
+#include "adjust/singular_value_review.h"
+#include "listing/listing_layout.h"
+#include "listing/listing_writer.h"
+#include "numeric/checked.h"
+#include "numeric/svd.h"
+
+namespace ombrel {
+
+namespace {
+
+void WriteOpening(ListingWriter& out) {
+  for (int i = 0; i < 4; ++i) out.BlankLine();
+  WriteBanner(out, "    **************  RESOLUCION CON MATRIZ PSEUDOINVERSA  *************");
+  out.BlankLine();
+  out.BlankLine();
+}
+
+// sqrt(P) element by element (m x m).
+Matrix SquareRootOfWeights(const NetworkState& s, int m) {
+  Matrix root(m, m);
+  for (int i = 1; i <= m; ++i)
+    for (int j = 1; j <= m; ++j)
+      if (s.P(i, j) != 0.0) root(i, j) = Sqrt(s.P(i, j));
+  return root;
+}
+
+void CopyInto(const Matrix& from, int rows, int cols, Matrix& to) {
+  to.Redim(rows, cols);
+  for (int i = 1; i <= rows; ++i)
+    for (int j = 1; j <= cols; ++j) to(i, j) = from(i, j);
+}
+
+// PS = (sqrt(P) A)+ (u x m), decomposing the transpose when there are fewer
+// equations than unknowns, since the decomposition needs rows >= columns.
+Matrix PseudoinverseOfWeightedDesign(NetworkState& s, Interaction& ui, const Matrix& pa,
+                                     SystemSizes n) {
+  const bool transposed = n.m < n.u;
+  const int k = std::min(n.m, n.u);
+  const std::string heading = transposed ? "  VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) "
+                                         : "  VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ";
+  ReviewedDecomposition(s, ui, heading, k, [&] {
+    int cols = transposed ? n.m : n.u;
+    if (transposed) {
+      Transpose(pa, n.m, n.u, s.InvInput);
+      s.InvResult.Redim(n.m, n.u);
+      Pseudoinverse(s, n.u, cols);
+    } else {
+      CopyInto(pa, n.m, n.u, s.InvInput);
+      s.InvResult.Redim(n.u, n.m);
+      Pseudoinverse(s, n.m, cols);
+    }
+  });
+  s.NumConstraints = k - s.Em7;
+  Matrix ps;
+  if (transposed)
+    Transpose(s.InvResult, n.m, n.u, ps);
+  else
+    CopyInto(s.InvResult, n.u, n.m, ps);
+  return ps;
+}
+
+// Qxx = N+ through a reviewed decomposition of N; returns the rank found.
+int PseudoinverseOfNormalMatrix(NetworkState& s, Interaction& ui, int u) {
+  ReviewedDecomposition(s, ui, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", u, [&] {
+    CopyInto(s.NormalMatrix, u, u, s.InvInput);
+    s.InvResult.Redim(u, u);
+    int cols = u;
+    Pseudoinverse(s, u, cols);
+  });
+  CopyInto(s.InvResult, u, u, s.Qxx);
+  return s.Em7;
+}
+
+}  // namespace
+
+void AdjustByPseudoinverse(NetworkState& s, Interaction& ui) {
+  const SystemSizes n{s.NumObs + s.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
+  const int k = std::min(n.m, n.u);
+  const bool full = s.FullOutput;
+  ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
+  WriteOpening(out);
+
+  const Matrix root = SquareRootOfWeights(s, n.m);
+  Matrix pa;
+  Multiply(root, s.A, n.m, n.m, n.u, pa);
+  Vector pk;
+  MultiplyVector(root, s.K, n.m, n.m, pk);
+  if (full) {
+    out.Line("    CORRECCIONES  --->  x  =  pseudo( Sqr(P) A )  Sqr(P) K  ");
+    WriteHeading(out, "    MATRIZ  ( Sqr(P) A ) ");
+    WriteMatrix(out, pa, n.m, n.u, 6, 8);
+    WriteHeading(out, n.m < n.u ? "    VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) "
+                                : "    VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ");
+  }
+  const Matrix ps = PseudoinverseOfWeightedDesign(s, ui, pa, n);
+  if (full) {
+    WriteDecompositionReport(out, s, k, s.NumConstraints);
+    WriteHeading(out, "    MATRIZ PSEUDOINVERSA DE LA MATRIZ ( Sqr(P) A ) ");
+    WriteMatrix(out, ps, n.u, n.m, 6, 8);
+  }
+
+  FormNormalMatrix(s, n);
+  if (full) {
+    WriteHeading(out, "    MATRIZ ( At P A ) ");
+    WriteMatrix(out, s.NormalMatrix, n.u, n.u, 8, 6);
+    WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At P A ) ");
+  }
+  const int rank = PseudoinverseOfNormalMatrix(s, ui, n.u);
+  if (full) {
+    WriteDecompositionReport(out, s, n.u, n.u - rank);
+    WriteHeading(out, "    MATRIZ COFACTOR  Qxx = Pseudo( At P A ) ");
+    WriteMatrix(out, s.Qxx, n.u, n.u, 4, 10);
+  }
+
+  MultiplyVector(ps, pk, n.u, n.m, s.Corrections);
+  WriteCorrections(out, s, s.Corrections, false);
+  const SectionTexts texts = FreeNetworkSectionTexts();
+  ComputeAndWriteResiduals(out, s, n, texts);
+  ComputeAndWriteVariance(out, s, n.m, n.m - rank, texts);
+  WriteClosingSections(out, s, n);
+  out.Close();
+}
+
+}  // namespace ombrel

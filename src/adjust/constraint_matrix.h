@@ -1,0 +1,43 @@
+// The matrix of constraints E of a free network: the d rows E x = 0 that fix
+// the reference parameters (translations, rotation, scale) that the fixed
+// points leave undefined, chosen by network type, and the cofactor matrix
+// of the constrained solution.
+#pragma once
+
+#include <string>
+
+#include "model/network_state.h"
+#include "ui/interaction.h"
+
+namespace ombrel {
+
+inline constexpr const char* kConstraintMatrixTitle = "Ombrel  Matriz de constreñimientos";
+inline constexpr const char* kDesignConstraintMatrixTitle = "Ombrel   Matriz de constreñimientos";
+
+// The network-type input box: sets NetworkType to "Uno" .. "Ocho" for the
+// answers "1" .. "8". Refuses (beep, "¡ Número no válido !", asked again)
+// anything else, and the types without scale ("1", "3", "5", "7") when one
+// of the rows 1..NumObs+NumCondEq is a distance. Returns false when the
+// person cancels (empty answer); NetworkType is then left as it was.
+bool AskNetworkType(NetworkState& state, Interaction& ui);
+
+// Forms E (NumConstraints x 2u, u variable points) from the approximate
+// coordinates (metres) for NetworkType "Uno" .. "Siete", or asks it element
+// by element for "Ocho" (the first input box titled type8Title); any other
+// type leaves E as the state holds it. With exactly one fixed point the
+// rotation and scale rows are taken about it, so that they span the datum
+// defect wherever the fixed point lies.
+void FormConstraintMatrix(NetworkState& state, Interaction& ui, const std::string& type8Title);
+
+// Qxx (u x u, re-dimensioned) = (N + E^t E)^-1 - E^t (E E^t)^-1 (E E^t)^-1 E,
+// with N = NormalMatrix and the NumConstraints rows of E, inverting through
+// InvInput/InvResult by the chosen method. A singular matrix throws
+// (SingularMatrix under Gauss-Jordan, ArithmeticFault otherwise).
+void ConstraintCofactors(NetworkState& state, int u, Matrix& qxx);
+
+// For the order-one design: forms E as above for the NetworkType already
+// chosen (type 8 titled kDesignConstraintMatrixTitle), then N = A^t P A and
+// the cofactor matrix into QxxE, writing nothing.
+void EnterConstraintMatrix(NetworkState& state, Interaction& ui);
+
+}  // namespace ombrel

@@ -1,0 +1,326 @@
+// The two free-network adjustments against each other and against an
+// independent minimum-norm solution computed with Eigen.
+#include <gtest/gtest.h>
+
+#include <Eigen/Dense>
+#include <cstdio>
+#include <string>
+
+#include "adjust/adjust_by_constraints.h"
+#include "adjust/adjust_by_pseudoinverse.h"
+#include "adjust/constraint_matrix.h"
+#include "model/form_equations.h"
+#include "model/project_file.h"
+#include "model/text_file.h"
+#include "support/adjusted_network.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+std::string ProjectText(const std::string& name) {
+  return Cp1252ToUtf8(testing::ReadBytes(testing::ValidationDir() + "/" + name + "/project.txt"));
+}
+
+// syn_free5 without its distances: a network of angles only (defect 4).
+std::string AnglesOnly(std::string text, int& angles) {
+  std::string kept;
+  angles = 0;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\r\n", start) + 2;
+    const std::string line = text.substr(start, end - start);
+    start = end;
+    if (line.find("-99") != std::string::npos) continue;
+    if (line.rfind("00 ,", 0) != 0 && line.find("Ptos") == std::string::npos) ++angles;
+    kept += line;
+  }
+  const std::size_t count = kept.find("Ecuaciones ,");
+  kept.replace(count + 12, 10, std::string(8, ' ') + std::to_string(angles));
+  return kept;
+}
+
+// The same network with its first point fixed (at 500, 500: not the origin).
+std::string FirstPointFixed(std::string text) {
+  text.replace(text.find("vble"), 4, "fijo");
+  return text;
+}
+
+Eigen::MatrixXd ToEigen(const Matrix& m, int rows, int cols) {
+  Eigen::MatrixXd e(rows, cols);
+  for (int i = 1; i <= rows; ++i)
+    for (int j = 1; j <= cols; ++j) e(i - 1, j - 1) = m(i, j);
+  return e;
+}
+
+Eigen::VectorXd ToEigen(const Vector& v, int n) {
+  Eigen::VectorXd e(n);
+  for (int i = 1; i <= n; ++i) e(i - 1) = v(i);
+  return e;
+}
+
+int Rows(const NetworkState& s) {
+  return s.NumObs + s.NumCondEq;
+}
+int Unknowns(const NetworkState& s) {
+  return 2 * (s.NumPoints - s.NumFixed);
+}
+
+Eigen::MatrixXd WeightedDesign(const NetworkState& s) {
+  return ToEigen(s.P, Rows(s), Rows(s)).cwiseSqrt() * ToEigen(s.A, Rows(s), Unknowns(s));
+}
+
+// An em6 between the smallest kept and the largest dropped singular value of
+// m, as a person reading the review would choose it.
+std::string Em6Between(const Eigen::MatrixXd& m, int defect) {
+  const Eigen::VectorXd sv = Eigen::JacobiSVD<Eigen::MatrixXd>(m).singularValues();
+  const long kept = sv.size() - defect;
+  char text[40];
+  std::snprintf(text, sizeof text, "%.6g", std::sqrt(sv(kept - 1) * sv(kept)));
+  return text;
+}
+
+// Answers to the two reviews: one new decomposition each with an em6 that
+// eliminates the datum defect, then No.
+void ReviewAnswers(ScriptedInteraction& ui, const NetworkState& s, int defect) {
+  const Eigen::MatrixXd pa = WeightedDesign(s);
+  const int designDefect = std::min(Rows(s), Unknowns(s)) - (Unknowns(s) - defect);
+  ui.Then(Answer::Yes).Then("0.000000000001").Then(Em6Between(pa, designDefect)).Then(Answer::No);
+  ui.Then(Answer::Yes)
+      .Then("0.000000000001")
+      .Then(Em6Between(pa.transpose() * pa, defect))
+      .Then(Answer::No);
+}
+
+struct Solution {
+  Eigen::VectorXd x;
+  Eigen::MatrixXd qxx;
+  double sigma0Sq;
+};
+
+Solution Solve(NetworkState s, const std::string& listing, bool pseudo, int defect,
+               const std::string& type = "") {
+  s.ListingFileName = listing;
+  s.FullOutput = true;
+  s.NetworkType = type;
+  ScriptedInteraction ui;
+  if (pseudo) {
+    ReviewAnswers(ui, s, defect);
+    AdjustByPseudoinverse(s, ui);
+  } else {
+    AdjustByConstraints(s, ui);
+  }
+  EXPECT_EQ(ui.Pending(), 0u);
+  const int u = Unknowns(s);
+  return {ToEigen(s.Corrections, u), ToEigen(s.Qxx, u, u), s.Sigma0Sq};
+}
+
+// The minimum-norm least-squares solution and N+ from the eigenvectors of
+// N that belong to its u - defect largest eigenvalues.
+Solution MinimumNorm(const NetworkState& s, int defect) {
+  const int m = Rows(s), u = Unknowns(s);
+  const Eigen::MatrixXd a = ToEigen(s.A, m, u);
+  const Eigen::MatrixXd p = ToEigen(s.P, m, m);
+  const Eigen::VectorXd k = ToEigen(s.K, m);
+  const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eig(a.transpose() * p * a);
+  Eigen::MatrixXd pinv = Eigen::MatrixXd::Zero(u, u);
+  for (int j = defect; j < u; ++j)  // eigenvalues ascending: the first `defect` are the null space
+    pinv +=
+        eig.eigenvectors().col(j) * eig.eigenvectors().col(j).transpose() / eig.eigenvalues()(j);
+  const Eigen::VectorXd x = pinv * a.transpose() * p * k;
+  const Eigen::VectorXd v = a * x - k;
+  return {x, pinv, v.dot(p * v) / (m - (u - defect))};
+}
+
+// The cofactor formula of the constraint matrix subtracts matrices of the
+// size of the coordinates squared, so its Qxx keeps fewer digits
+// (qxxTolerance) than the corrections and the variance (tolerance).
+void ExpectSame(const Solution& got, const Solution& want, double tolerance, double qxxTolerance) {
+  const double scale = want.qxx.cwiseAbs().maxCoeff();
+  EXPECT_LT((got.x - want.x).cwiseAbs().maxCoeff(), tolerance * want.x.cwiseAbs().maxCoeff());
+  EXPECT_LT((got.qxx - want.qxx).cwiseAbs().maxCoeff(), qxxTolerance * scale);
+  EXPECT_NEAR(got.sigma0Sq, want.sigma0Sq, tolerance * want.sigma0Sq);
+}
+
+// A^t P v over the coordinate unknowns: zero at a least-squares solution.
+double NormalResidual(const NetworkState& s, const Eigen::VectorXd& x) {
+  const int m = Rows(s), u = Unknowns(s);
+  const Eigen::MatrixXd a = ToEigen(s.A, m, u);
+  const Eigen::MatrixXd p = ToEigen(s.P, m, m);
+  const Eigen::VectorXd v = a * x - ToEigen(s.K, m);
+  return (a.transpose() * p * v).cwiseAbs().maxCoeff() /
+         (a.transpose() * p * ToEigen(s.K, m)).cwiseAbs().maxCoeff();
+}
+
+TEST(FreeNetwork, ConstraintsAndPseudoinverseGiveTheMinimumNormSolution) {
+  TempDir dir;
+  int angles = 0;
+  struct Case {
+    const char* what;
+    std::string project;
+    std::string type;
+    int defect;
+  } cases[] = {
+      {"angles and distances, type 2", ProjectText("syn_free5"), "Dos", 3},
+      {"angles only, type 1", AnglesOnly(ProjectText("syn_free5"), angles), "Uno", 4},
+      {"hoepke, distances only, type 2", ProjectText("hoepke_free"), "Dos", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const NetworkState s = testing::LoadFormedText(c.project);
+    const Solution want = MinimumNorm(s, c.defect);
+    const Solution byE = Solve(s, dir.File("e.tmp"), false, c.defect, c.type);
+    const Solution byPseudo = Solve(s, dir.File("p.tmp"), true, c.defect);
+    ExpectSame(byE, want, 1e-6, 3e-3);
+    ExpectSame(byPseudo, want, 1e-6, 1e-6);
+    EXPECT_LT(NormalResidual(s, byE.x), 1e-9);
+  }
+  EXPECT_EQ(angles, 8);
+}
+
+TEST(FreeNetwork, ConstraintSolutionSatisfiesItsConstraints) {
+  TempDir dir;
+  NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
+  s.ListingFileName = dir.File("e.tmp");
+  s.NetworkType = "Dos";
+  ScriptedInteraction ui;
+  AdjustByConstraints(s, ui);
+  ASSERT_EQ(s.NumConstraints, 3);
+  const Eigen::VectorXd ex = ToEigen(s.E, 3, Unknowns(s)) * ToEigen(s.Corrections, Unknowns(s));
+  EXPECT_LT(ex.cwiseAbs().maxCoeff(), 1e-9);
+  // r = m - u + d with m = 15 equations and u = 10 unknowns.
+  const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
+  EXPECT_NE(text.find("    Numero de grados de libertad   r =  8\r\n"), std::string::npos);
+}
+
+// With one fixed point the free rotation (and scale) act about that point:
+// rows taken about the origin would not span the defect, and the result
+// would not be a least-squares solution.
+TEST(FreeNetwork, TypesWithAFixedPointRotateAboutIt) {
+  TempDir dir;
+  int angles = 0;
+  struct Case {
+    const char* what;
+    std::string project;
+    std::string type;
+    int defect;
+  } cases[] = {
+      {"angles and distances, type 6", FirstPointFixed(ProjectText("syn_free5")), "Seis", 1},
+      {"angles only, type 5", FirstPointFixed(AnglesOnly(ProjectText("syn_free5"), angles)),
+       "Cinco", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const NetworkState s = testing::LoadFormedText(c.project);
+    ASSERT_EQ(s.NumFixed, 1);
+    const Solution byE = Solve(s, dir.File("e.tmp"), false, c.defect, c.type);
+    EXPECT_LT(NormalResidual(s, byE.x), 1e-9);
+    ExpectSame(byE, MinimumNorm(s, c.defect), 1e-6, 3e-3);
+    ExpectSame(Solve(s, dir.File("p.tmp"), true, c.defect), MinimumNorm(s, c.defect), 1e-6, 1e-6);
+  }
+}
+
+TEST(FreeNetwork, VarianceOfUnitWeightIsTheSameForTheThreeMethods) {
+  TempDir dir;
+  const std::string project = FirstPointFixed(ProjectText("syn_free5"));
+  const NetworkState s = testing::LoadFormedText(project);
+  const double byE = Solve(s, dir.File("e.tmp"), false, 1, "Seis").sigma0Sq;
+  const double byPseudo = Solve(s, dir.File("p.tmp"), true, 1).sigma0Sq;
+  // The inverse with one condition equation that holds the rotation: the
+  // Y correction of point 2 is zero (a minimal constraint, no new redundancy
+  // in the residuals but one more row).
+  NetworkState c = testing::LoadFormedText(project);
+  c.NumCondEq = 1;
+  c.CondMatrix.Redim(1, Unknowns(c));
+  c.CondMatrix(1, 2) = 1.0;
+  c.CondTerms.Redim(1);
+  c.ObsWeights(2, c.NumObs + 1) = 1.0;
+  DimensionProjectSystem(c);
+  ScriptedInteraction ui;
+  FormEquations(c, ui);
+  testing::SolveWithEigen(c);
+  EXPECT_NEAR(byE, c.Sigma0Sq, 1e-8 * c.Sigma0Sq);
+  EXPECT_NEAR(byPseudo, c.Sigma0Sq, 1e-8 * c.Sigma0Sq);
+}
+
+TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
+  NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
+  s.NumPoints = 3;  // the first three points only: six unknowns
+  s.NetworkType = "Cuatro";
+  ScriptedInteraction ui;
+  FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
+  ASSERT_EQ(s.NumConstraints, 2);
+  for (int j = 1; j <= 6; ++j) {
+    EXPECT_EQ(s.E(1, j), j % 2 == 1 ? 1.0 : 0.0);
+    EXPECT_EQ(s.E(2, j), j % 2 == 0 ? 1.0 : 0.0);
+  }
+}
+
+TEST(FreeNetwork, TypeEightIsTypedElementByElement) {
+  NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
+  s.NetworkType = "Ocho";
+  ScriptedInteraction ui;
+  ui.Then("");  // the count: the default single row
+  for (int j = 1; j <= 10; ++j) ui.Then(j == 3 ? std::string("") : std::to_string(j) + ".5");
+  FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
+  ASSERT_EQ(s.NumConstraints, 1);
+  for (int j = 1; j <= 10; ++j) EXPECT_EQ(s.E(1, j), j == 3 ? 0.0 : j + 0.5);
+  const auto prompts = ui.Prompts();
+  EXPECT_EQ(prompts[0].title, "Ombrel  Matriz de constreñimientos");
+  EXPECT_EQ(prompts[0].defaultText, "1");
+  EXPECT_EQ(prompts[10].text, "    Elemento   E ( 1   , 10  )\r\n    ..........................");
+  EXPECT_EQ(prompts[10].title, "Introducción de la matriz de constreñimientos");
+  EXPECT_EQ(prompts[10].defaultText, "0");
+}
+
+TEST(FreeNetwork, NetworkTypeBoxRefusesWhatTheNetworkCannotTake) {
+  NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));  // has distances
+  s.NetworkType = "Imposible";
+  ScriptedInteraction ui;
+  for (const char* answer : {"12", "9", "0", "x", "1", "3", "5", "7", "4"}) ui.Then(answer);
+  ASSERT_TRUE(AskNetworkType(s, ui));
+  EXPECT_EQ(s.NetworkType, "Cuatro");
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 8);
+  EXPECT_EQ(ui.Count("Beep"), 8);
+  const RecordedCall box = ui.Prompts().front();
+  EXPECT_EQ(box.defaultText, "2");
+  EXPECT_EQ(box.title, "Ombrel");
+  EXPECT_EQ(box.text.rfind("\r\nMATRIZ DE CONSTREÑIMIENTOS ( E ) \r\n\r\nIndique cual es su tipo "
+                           "de red :     ( 1 - 8 ) \r\n\r\n 1.  d=4  Sin punto fijo",
+                           0),
+            0u);
+  EXPECT_NE(box.text.find(" 8.  Introducción de la  matriz ( E ) manualmente.  \r\n"),
+            std::string::npos);
+
+  int angles = 0;
+  NetworkState anglesOnly = testing::LoadFormedText(AnglesOnly(ProjectText("syn_free5"), angles));
+  ScriptedInteraction ui2;
+  ui2.Then("7");
+  ASSERT_TRUE(AskNetworkType(anglesOnly, ui2));
+  EXPECT_EQ(anglesOnly.NetworkType, "Siete");
+  ScriptedInteraction ui3;
+  ui3.Then("");
+  EXPECT_FALSE(AskNetworkType(anglesOnly, ui3));
+  EXPECT_EQ(anglesOnly.NetworkType, "Siete");
+}
+
+TEST(FreeNetwork, EnterConstraintMatrixLeavesTheCofactorsWithoutListing) {
+  TempDir dir;
+  NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
+  const Solution byE = Solve(s, dir.File("e.tmp"), false, 3, "Dos");
+  s.NetworkType = "Dos";
+  s.ListingFileName = dir.File("nunca.tmp");
+  ScriptedInteraction ui;
+  EnterConstraintMatrix(s, ui);
+  EXPECT_LT((ToEigen(s.QxxE, 10, 10) - byE.qxx).cwiseAbs().maxCoeff(),
+            1e-12 * byE.qxx.cwiseAbs().maxCoeff());
+  EXPECT_FALSE(FileExists(s.ListingFileName));
+  EXPECT_TRUE(ui.Calls().empty());
+}
+
+}  // namespace
+}  // namespace ombrel
