@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -130,6 +129,35 @@ int LineIndex(const std::vector<std::string>& lines, const std::string& text) {
 
 bool Has(const std::string& listing, const std::string& text) {
   return listing.find(text) != std::string::npos;
+}
+
+bool AllDigits(const std::string& text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Blanks, an optional "-", at least one digit, ".", exactly `decimals` digits.
+bool IsFixedPoint(const std::string& text, int decimals) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  const std::size_t digits = text[first] == '-' ? first + 1 : first;
+  const std::size_t point = text.find('.');
+  return point != std::string::npos && point > digits &&
+         AllDigits(text.substr(digits, point - digits)) &&
+         text.size() - point - 1 == static_cast<std::size_t>(decimals) &&
+         AllDigits(text.substr(point + 1));
+}
+
+// " d.dEdd" or "-d.dE-dd" (two or three exponent digits), then blanks.
+bool IsScientificField(const std::string& field) {
+  const std::string text = field.substr(0, field.find_last_not_of(' ') + 1);
+  if (text.size() < 7 || (text[0] != ' ' && text[0] != '-')) return false;
+  const std::size_t e = text.find('E');
+  const std::size_t exponent = e + (e + 1 < text.size() && text[e + 1] == '-' ? 2 : 1);
+  return e == 4 && std::isdigit(static_cast<unsigned char>(text[1])) && text[2] == '.' &&
+         std::isdigit(static_cast<unsigned char>(text[3])) &&
+         (text.size() - exponent == 2 || text.size() - exponent == 3) &&
+         AllDigits(text.substr(exponent));
 }
 
 void ExpectNoNonFiniteText(const std::string& listing) {
@@ -358,7 +386,6 @@ TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTerms) {
   const int heading = LineIndex(lines, std::string(14, ' ') + kCheckHeading);
   ASSERT_GE(heading, 0);
   const int u = s.NumUnknowns;
-  const std::regex field(R"((?: |-)\d\.\dE-?\d{2,3} *)");
   for (int i = 1; i <= u; ++i) {
     const std::string& row = lines[static_cast<std::size_t>(heading + 1 + i)];
     SCOPED_TRACE(row);
@@ -366,7 +393,7 @@ TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTerms) {
     EXPECT_EQ(row.substr(0, 14), std::string(14, ' '));
     for (int j = 1; j <= u; ++j) {
       const std::string text = row.substr(static_cast<std::size_t>(14 * j), 14);
-      EXPECT_TRUE(std::regex_match(text, field)) << text;
+      EXPECT_TRUE(IsScientificField(text)) << text;
       EXPECT_LT(std::abs(std::strtod(text.c_str(), nullptr)), 1e-9) << text;
     }
   }
@@ -412,7 +439,6 @@ TEST(AdjustByInverseListing, CorrectionLinesAlignForAnyNumberOfDecimals) {
     ASSERT_EQ(lines.size(), 2u);
     const std::size_t correction = 9 + static_cast<std::size_t>(decimals);
     const std::size_t padding = static_cast<std::size_t>(std::max(0, 6 - decimals));
-    const std::regex number(" *-?\\d+\\.\\d{" + std::to_string(decimals) + "}");
     const double half = 0.5 * std::pow(10.0, -decimals);
     for (int axis = 0; axis < 2; ++axis) {
       const std::string& line = lines[static_cast<std::size_t>(axis)];
@@ -421,12 +447,12 @@ TEST(AdjustByInverseListing, CorrectionLinesAlignForAnyNumberOfDecimals) {
       ASSERT_EQ(line.size(), 1 + correction + padding + label.size() + 7 + decimals);
       EXPECT_EQ(line[0], ' ');
       const std::string x = line.substr(1, correction);
-      EXPECT_TRUE(std::regex_match(x, number)) << x;
+      EXPECT_TRUE(IsFixedPoint(x, decimals)) << x;
       EXPECT_NEAR(std::strtod(x.c_str(), nullptr), s.Corrections(1 + axis), half);
       EXPECT_EQ(line.substr(1 + correction, padding + label.size()),
                 std::string(padding, ' ') + label);
       const std::string coordinate = line.substr(1 + correction + padding + label.size());
-      EXPECT_TRUE(std::regex_match(coordinate, number)) << coordinate;
+      EXPECT_TRUE(IsFixedPoint(coordinate, decimals)) << coordinate;
       EXPECT_NEAR(std::strtod(coordinate.c_str(), nullptr),
                   expected.Coordinate(5, axis == 0 ? "X" : "Y"),
                   half + expected.Tolerance("coordinates_m"));
@@ -486,13 +512,16 @@ TEST(AdjustByInverseListing, ScaleFactorLineFollowsTheCorrections) {
   const int table = LineIndex(lines, "      ------------     --------------------- ");
   ASSERT_GE(table, 0);
   const std::string& line = lines[static_cast<std::size_t>(table + u)];
-  std::smatch parts;
-  ASSERT_TRUE(std::regex_match(
-      line, parts, std::regex(R"( ( *-?\d+\.\d{6})  -->  factor =  ( *-?\d+\.\d{2}) ppm)")))
-      << line;
-  EXPECT_EQ(parts[1].length(), 15);
-  EXPECT_NEAR(std::stod(parts[1]), s.Corrections(u), 0.5e-6);
-  EXPECT_NEAR(std::stod(parts[2]), s.Corrections(u) * 1e6, 0.005);
+  const std::string arrow = "  -->  factor =  ";
+  const std::size_t at = line.find(arrow);
+  ASSERT_EQ(at, 16u) << line;  // a blank and a 15-character value
+  ASSERT_EQ(line.substr(line.size() - 4), " ppm") << line;
+  const std::string scale = line.substr(1, 15);
+  const std::string ppm = line.substr(at + arrow.size(), line.size() - 4 - at - arrow.size());
+  EXPECT_TRUE(IsFixedPoint(scale, 6)) << scale;
+  EXPECT_TRUE(IsFixedPoint(ppm, 2)) << ppm;
+  EXPECT_NEAR(std::stod(scale), s.Corrections(u), 0.5e-6);
+  EXPECT_NEAR(std::stod(ppm), s.Corrections(u) * 1e6, 0.005);
   EXPECT_EQ(lines[static_cast<std::size_t>(table + u + 3)], kAlwaysHeadings[2]);
 }
 
