@@ -194,6 +194,10 @@ void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int 
   double* b = bv.Data();
   const double tol = Checked(k.Em2 * k.Em1);
   int count = 0;
+  // The iteration limit holds for each singular value, counted from the
+  // last one that converged: a limit shared by all would leave any matrix of
+  // more than a few dozen columns undecomposed.
+  int sinceConverged = 0;
   double bmax = 0.0;
   const int n0 = n;
   int rank = n;
@@ -230,9 +234,11 @@ void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int 
       }
       if (d[n] <= k.Em6) --rank;
       n = n1;
+      sinceConverged = 0;
       continue;
     }
-    if (++count > k.Em4) break;
+    if (++sinceConverged > k.Em4) break;
+    ++count;
     double z = d[n];
     double x = d[kk + 1];
     double y = d[n1];

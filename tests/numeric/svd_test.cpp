@@ -64,7 +64,7 @@ TEST_P(SvdAgainstEigen, MatchesTheIndependentDecompositions) {
   const Decomposition d = Decompose(a);
   ASSERT_EQ(d.not_found, 0);
   EXPECT_EQ(d.k.SvdNotFound, 0);
-  EXPECT_LE(d.k.Em5, 80);
+  EXPECT_LE(d.k.Em5, 80 * shape.n);
   EXPECT_DOUBLE_EQ(d.k.Em1, a.cwiseAbs().rowwise().sum().maxCoeff());
   EXPECT_EQ(d.k.Em0, 1e-14);
   EXPECT_EQ(d.k.Em4, 80);
@@ -106,23 +106,20 @@ INSTANTIATE_TEST_SUITE_P(Shapes, SvdAgainstEigen,
                                            Shape{30, 30, 30}, Shape{45, 30, 30},
                                            Shape{40, 35, 17}));
 
-// The 80 QR iterations are shared by all singular values, so a large matrix
-// runs out of them: the count of values not found is reported (also through
-// the n argument), the values found so far are right and InvResult is left
-// as the caller sized it.
-TEST(Pseudoinverse, IterationLimitLeavesValuesNotFound) {
+// The limit of 80 QR iterations holds for each singular value, so a matrix
+// of the size of a large network is decomposed completely even though the
+// iterations altogether far exceed 80.
+TEST(Pseudoinverse, IterationLimitHoldsPerSingularValue) {
   std::mt19937_64 rng(29);
-  const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 160, 150);
+  const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 200, 196);
   const Decomposition d = Decompose(a);
-  EXPECT_GT(d.k.SvdNotFound, 0);
-  EXPECT_EQ(d.not_found, d.k.SvdNotFound);
-  EXPECT_EQ(d.k.Em5, 81);
-  EXPECT_EQ(d.k.InvResult, Matrix(150, 160));
+  EXPECT_EQ(d.k.SvdNotFound, 0);
+  EXPECT_EQ(d.not_found, 0);
+  EXPECT_GT(d.k.Em5, 80);
+  const std::vector<double> ours = Sorted(d.k.SingularValues);
   const Eigen::VectorXd expected = Eigen::JacobiSVD<Eigen::MatrixXd>(a).singularValues();
-  for (int i = d.k.SvdNotFound + 1; i <= 150; ++i) {
-    const double s = d.k.SingularValues(i);
-    EXPECT_LE((expected.array() - s).abs().minCoeff(), 1e-10) << i;
-  }
+  for (int i = 0; i < 196; ++i) EXPECT_NEAR(ours[i], expected(i), 1e-10 * expected(0)) << i;
+  EXPECT_NE(d.k.InvResult, Matrix(196, 200));
 }
 
 // With full rank the decomposition itself is visible: U = SvdU with each
