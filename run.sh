@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Ombrel (Release, in build/) and runs its
-# main job: a constrained adjustment of the bundled example network with a
-# bundled answers file (full output), then shows the listing's summary.
+# Installs what is missing, builds Ombrel (Release, in build/) and, when a
+# display is present, opens the desktop application. Without a display it
+# runs the terminal's main job: a constrained adjustment of the bundled
+# example network with a bundled answers file (full output), then shows the
+# listing's summary.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/dependencies.sh
@@ -9,6 +11,10 @@ ombrel_install_dependencies
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DOMBREL_TESTS=OFF
 cmake --build build
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec build/ombrel
+fi
 
 listing=build/salida.tmp
 rm -f "$listing"

@@ -1,0 +1,16 @@
+// The desktop application: the main window on the working folder.
+#include <QApplication>
+#include <QDir>
+
+#include "gui/frm_mincu.h"
+#include "gui/working_folder.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Ombrel"));
+  ombrel::SetWorkingFolder(
+      ombrel::ChooseWorkingFolder(QApplication::applicationDirPath(), QDir::homePath()));
+  ombrel::frmMincu window;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,21 @@
+// Conversions between the editor's text and the bytes of a file on disk.
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace ombrel {
+
+// The file's Windows-1252 bytes as editor text, CR LF folded to line feeds.
+QString DocumentFromBytes(const std::string& bytes);
+
+// The editor text as Windows-1252 bytes with CR LF line ends and a final
+// line end.
+std::string BytesFromDocument(const QString& text);
+
+// Every occurrence of one character overwritten by another.
+QString ReplaceCharacter(const QString& text, QChar from, QChar to);
+
+}  // namespace ombrel
