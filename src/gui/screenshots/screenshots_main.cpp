@@ -50,7 +50,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   const QString project = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-  const QDir output(QString::fromLocal8Bit(argv[2]));
+  // Made absolute before the working folder changes.
+  const QDir output(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
   ombrel::SetWorkingFolder(QFileInfo(project).absolutePath());
 
   ombrel::frmMincu window;
