@@ -9,6 +9,7 @@
 #include "adjust/approximate_numbers_study.h"
 #include "adjust/constraint_matrix.h"
 #include "adjust/error_ellipses.h"
+#include "adjust/hyperellipsoid_figures.h"
 #include "adjust/results_summary.h"
 #include "adjust/run_time_message.h"
 #include "adjust/statistical_analysis.h"
@@ -98,7 +99,10 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods)
   s.ZeroDesignEllipses = "No";
   WriteErrorEllipses(s);
   if (s.Abandon) return false;
-  (void)threeMethods;  // the hyperellipsoid figures are not computed in this version
+  if (threeMethods) {
+    HyperellipsoidFigures(s, ui);
+    if (s.Abandon) return false;
+  }
   s.EllipsesDone = "Si";
   if (s.StudyApprox && !s.MatrixInput && s.FullOutput) {
     ApproximateNumbersStudy(s, ui);

@@ -1,0 +1,199 @@
+#include "adjust/hyperellipsoid_figures.h"
+
+#include <cmath>
+
+#include "adjust/adjustment_sections.h"
+#include "adjust/hyperellipsoid_methods.h"
+#include "adjust/row_products.h"
+#include "adjust/singular_value_review.h"
+#include "adjust/twin_listing.h"
+#include "listing/listing_layout.h"
+#include "listing/number_format.h"
+#include "numeric/checked.h"
+#include "numeric/jacobi.h"
+#include "ui/prompt_text.h"
+
+namespace ombrel {
+
+const char* const kFigureFailure =
+    "¡ Se ha producido un error en la formación de figuras de error !\r\n\r\n"
+    "Quizá se haya introducido la incógnita de escala en este\r\n"
+    "proceso, que no la admite.";
+
+namespace {
+
+constexpr double kTinyNegative = 1e-10;
+constexpr double kKeptEigenvalue = 1e-4;
+
+// A rounding-level negative eigenvalue is shown (and rooted) as positive.
+double Shown(double lambda) {
+  return lambda < 0.0 && -lambda < kTinyNegative ? -lambda : lambda;
+}
+
+void Refuse(Interaction& ui, const char* text) {
+  ui.Beep();
+  ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
+}
+
+void WriteAbandon(TwinListing& out) {
+  out.BothBlank();
+  out.Both("    --> CALCULO DE LAS ELIPSES DE ERROR ABANDONADO PREMATURAMENTE ");
+  out.BothBlank();
+}
+
+// Asks with the busy pointer cleared, as the person must see the prompt.
+std::string Ask(Interaction& ui, const std::string& prompt, const std::string& defaultText) {
+  ui.SetBusy(false);
+  const std::string answer = ui.InputBox(prompt, kAppTitle, defaultText);
+  ui.SetBusy(true);
+  return answer;
+}
+
+// The number of eigenvalues to keep, 1..m; "" when cancelled.
+std::string AskKept(Interaction& ui, const NetworkState& s, int m) {
+  std::string prompt = "\r\nIndique el numero VALORES PROPIOS a conservar : \r\n\r\n";
+  for (int i = 1; i <= m; ++i) prompt += FormatNumber(s.EigenValues(i), 8, 18) + "\r\n";
+  for (;;) {
+    const std::string answer = Ask(ui, prompt, "1");
+    if (answer.empty()) return answer;
+    if (answer[0] >= '1' && IsTypedWholeNumber(answer) && NumericValue(answer) <= m) return answer;
+    Refuse(ui, "¡ Número no válido !");
+  }
+}
+
+std::string AskFactor(Interaction& ui) {
+  for (;;) {
+    const std::string answer =
+        Ask(ui, "\r\n\r\nFactor homotecia para el hiperelipsoide homotético : ", "1");
+    if (answer.empty() || (IsTypedNumber(answer) && NumericValue(answer) >= 0.0)) return answer;
+    Refuse(ui, "¡ Algún carácter no es válido !");
+  }
+}
+
+void WriteDecomposition(TwinListing& out, const NetworkState& s, const Matrix& v, int m) {
+  out.FullBlank();
+  out.Full("    MATRIZ DE AUTOVECTORES  V ");
+  out.FullBlank();
+  for (int i = 1; i <= m; ++i) {
+    std::string row;
+    for (int j = 1; j <= m; ++j) row += FormatNumber(v(i, j), 6, 8);
+    out.Full(row);
+  }
+  out.FullBlank();
+  out.Full("    DIAGONAL DE LA MATRIZ DE AUTOVALORES ");
+  out.FullBlank();
+  for (int i = 1; i <= m; ++i) out.Full(FormatNumber(Shown(s.EigenValues(i)), 12, 18) + " ");
+  out.FullBlank();
+  out.Full("    Numero de iteraciones : " + std::to_string(s.EigenSweeps));
+  out.Full("    SUMA terminos 'nulos' : " + PlainNumberText(s.EigenOffSum));
+}
+
+void WriteRoots(TwinListing& out, NetworkState& s, int m) {
+  out.BothBlank();
+  out.Both("    VECTOR DE RAICES CUADRADAS DE AUTOVALORES ");
+  out.BothBlank();
+  s.InvSqrtEigen.Redim(m, m);
+  for (int j = 1; j <= m; ++j) {
+    const double lambda = s.EigenValues(j);
+    out.Both(FormatNumber(Sqrt(Shown(lambda)), 12, 18) + " ");
+    if (lambda >= kKeptEigenvalue) s.InvSqrtEigen(j, j) = Div(1.0, Sqrt(lambda));
+  }
+}
+
+void WriteAxes(TwinListing& out, const NetworkState& s, int k, double c) {
+  out.BothBlank();
+  out.Both("    EJES DEL HIPERELIPSOIDE STANDARD Y HOMOTETICO ");
+  out.BothBlank();
+  out.Both("    --->  Factor de homotecia para el HH :  " + GeneralText(c));
+  out.BothBlank();
+  out.Both("    Hiperelipsoide Standard      Hiperelipsoide Homotetico ");
+  out.Both("    -----------------------      ------------------------- ");
+  for (int p = 1; p <= k; ++p) {
+    const double axis = Div(1.0, Sqrt(s.EigenValues(p)));
+    out.Both("    " + FormatNumber(axis, 4, 8) + "  metros" + "         " +
+             FormatNumber(Mul(c, axis), 4, 8) + "  metros");
+  }
+}
+
+// SemiAxisVectors = V InvSqrtEigen over the first m' rows and columns.
+void FormSemiAxisVectors(NetworkState& s, const Matrix& v, int coordinates) {
+  s.SemiAxisVectors.Redim(coordinates, coordinates);
+  for (int i = 1; i <= coordinates; ++i)
+    for (int p = 1; p <= coordinates; ++p)
+      s.SemiAxisVectors(i, p) = Mul(v(i, p), s.InvSqrtEigen(p, p));
+}
+
+void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
+  const int m = s.ProjectUnknowns();
+  const int coordinates = 2 * (s.NumPoints - s.NumFixed);
+  s.FigureUnknowns = coordinates;
+  out.BothBlank(4);
+  out.Both(StarLine() + " ");
+  out.Both("    ************  DESCOMPOSICION DE LA MATRIZ ( At P A )  ************ ");
+  out.Both(StarLine() + " ");
+  out.BothBlank();
+
+  FormNormalMatrix(s, {s.NumObs + s.NumCondEq, m});
+  const Matrix n = s.NormalMatrix;
+  out.FullBlank();
+  out.Full("    MATRIZ  ( At P A ) ");
+  out.FullBlank();
+  for (int i = 1; i <= m; ++i) {
+    std::string row;
+    for (int j = 1; j <= m; ++j) row += FormatNumber(n(i, j), 8, 6);
+    out.Full(row);
+  }
+  out.FullBlank();
+  out.Full("    BUSQUEDA DE LOS VALORES PROPIOS DE LA MATRIZ  ( At P A ) ");
+  out.FullBlank();
+  out.Full("      ( At P A )  =   Vt  D  V ");
+  out.Full("      D  =   matriz diagonal de VALORES PROPIOS ");
+  out.Full("      V  =   matriz ortogonal cuyas columnas son los autovectores ");
+
+  s.InvInput = n;
+  s.InvResult.Redim(m, m);
+  s.EigenValues.Redim(m);
+  EigenSymmetric(s, m);
+  const Matrix v = s.InvResult;
+  WriteDecomposition(out, s, v, m);
+
+  const std::string kept = AskKept(ui, s, m);
+  if (kept.empty()) return WriteAbandon(out);
+  const int k = ToInteger(NumericValue(kept));
+  s.NumConstraints = m - k;
+  out.Both("    Numero VALORES PROPIOS conservados :  " + kept);
+  out.Both("    El  defecto de rango de la red  es : " + FigureLabel(s.NumConstraints));
+  WriteRoots(out, s, m);
+
+  const std::string factor = AskFactor(ui);
+  if (factor.empty()) return WriteAbandon(out);
+  const double c = NumericValue(factor);
+  WriteAxes(out, s, k, c);
+
+  WriteSections(out, s, n);
+  s.SectionsDone = "Si";
+  WriteRosettes(out, s, n, c);
+  s.RosettesDone = "Si";
+  FormSemiAxisVectors(s, v, coordinates);
+  s.AxisProjSemiAxes = coordinates - s.NumConstraints;
+  WriteAxisProjections(out, s);
+  s.AxisProjDone = "Si";
+  out.BothBlank();
+}
+
+}  // namespace
+
+void HyperellipsoidFigures(NetworkState& s, Interaction& ui) {
+  try {
+    TwinListing out(s.ListingFileName, SecondReportPath(s.ListingFileName), s.FullOutput);
+    Figures(s, ui, out);
+    out.Close();
+  } catch (const RunTimeError&) {
+    ui.SetBusy(true);
+    s.MessageText = kFigureFailure;
+    ui.MessageBox(s.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
+    s.Abandon = true;
+  }
+}
+
+}  // namespace ombrel

@@ -1,0 +1,243 @@
+#include "adjust/hyperellipsoid_methods.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "adjust/plane_figures.h"
+#include "listing/listing_layout.h"
+#include "listing/number_format.h"
+#include "numeric/checked.h"
+#include "numeric/jacobi.h"
+
+namespace ombrel {
+
+namespace {
+
+constexpr double kRadianPerGon = std::numbers::pi / 200.0;
+const std::string kAxisColumns =
+    "    Nro Eje   Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ";
+
+std::string Axes(const PlaneFigure& f) {
+  return "     " + FormatNumber(f.semiMajor, 3, 4) + " mts " + " " +
+         FormatNumber(f.azimuthMajor, 5, 4) + " gra " + "    " + FormatNumber(f.semiMinor, 3, 4) +
+         " mts " + " " + FormatNumber(f.azimuthMinor, 5, 4) + " gra ";
+}
+
+std::string PairLine(const std::string& head, int i, int j, const std::string& tail) {
+  return head + FigureLabel(i) + "  -" + FigureLabel(j) + tail;
+}
+
+void Head(TwinListing& out, const std::string& title) {
+  out.BothBlank(4);
+  out.Both(StarLine() + " ");
+  out.Both(title);
+  out.Both(StarLine() + " ");
+}
+
+// Azimuth (gon) of an axis from its eigenvector components along i and j.
+double EigenvectorAzimuth(double ei, double ej) {
+  double angle = ej == 0.0 ? 100.0 : std::atan(Div(ei, ej)) * 200.0 / std::numbers::pi;
+  if (angle < 0.0) angle += 200.0;
+  return angle;
+}
+
+PlaneFigure Section(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j) {
+  out.SecondBlank(2);
+  out.Second(StarLine() + " ");
+  out.Second(PairLine("    **********************  VARIABLES", i, j, "  ********************** "));
+  out.Second(StarLine() + " ");
+  out.SecondBlank(2);
+  out.Second("    DATOS DE Sij ");
+  out.SecondBlank();
+  out.Second("    Sii = " + FormatNumber(n(i, i), 6, 8));
+  out.Second("    Sjj = " + FormatNumber(n(j, j), 6, 8));
+  out.Second("    Sij = " + FormatNumber(n(i, j), 6, 8));
+  s.InvInput.Redim(2, 2);
+  s.InvInput(1, 1) = n(i, i);
+  s.InvInput(1, 2) = s.InvInput(2, 1) = n(i, j);
+  s.InvInput(2, 2) = n(j, j);
+  s.InvResult.Redim(2, 2);
+  s.EigenValues.Redim(2);
+  EigenSymmetric(s, 2);
+  const double l1 = s.EigenValues(1), l2 = s.EigenValues(2);
+  const Matrix& e = s.InvResult;
+  out.Second("    MATRIZ DIAGONALIZADA AUTOVALORES       MATRIZ  DE  AUTOVECTORES ");
+  out.Second(FormatNumber(l1, 7, 8) + " " + FormatNumber(0.0, 7, 8) + " " + "       " +
+             FormatNumber(e(1, 1), 3, 8) + " " + FormatNumber(e(1, 2), 3, 8) + " ");
+  out.Second(FormatNumber(0.0, 7, 8) + " " + FormatNumber(l2, 7, 8) + " " + "       " +
+             FormatNumber(e(2, 1), 3, 8) + " " + FormatNumber(e(2, 2), 3, 8) + " ");
+  out.Second("    Numero de iteraciones : " + std::to_string(s.EigenSweeps));
+  out.Second("    SUMA terminos 'nulos' : " + GeneralText(s.EigenOffSum).substr(1));
+  out.Second("    RAIZ CUADRADA AUTOVALOR i  =" + FormatNumber(Sqrt(l1), 6, 8));
+  out.Second("    RAIZ CUADRADA AUTOVALOR j  =" + FormatNumber(Sqrt(l2), 6, 8));
+  const bool secondMajor = Sqrt(l2) < Sqrt(l1);
+  const int major = secondMajor ? 2 : 1, minor = secondMajor ? 1 : 2;
+  PlaneFigure f;
+  f.semiMajor = Div(1.0, Sqrt(secondMajor ? l2 : l1));
+  f.semiMinor = Div(1.0, Sqrt(secondMajor ? l1 : l2));
+  f.azimuthMajor = EigenvectorAzimuth(e(1, major), e(2, major));
+  f.azimuthMinor = EigenvectorAzimuth(e(1, minor), e(2, minor));
+  out.Second("    Semieje mayor =" + FormatNumber(f.semiMajor, 3, 4) + " mts " +
+             "   Azimut del eje mayor =" + FormatNumber(f.azimuthMajor, 5, 4) + " gra ");
+  out.Second("    Semieje menor =" + FormatNumber(f.semiMinor, 3, 4) + " mts " +
+             "   Azimut del eje menor =" + FormatNumber(f.azimuthMinor, 5, 4) + " gra ");
+  out.SecondBlank();
+  return f;
+}
+
+void WriteSectionTable(TwinListing& out, const std::vector<std::string>& rows) {
+  const char* heading = "    ELIPSES DE ERROR   CUADRO DE RESULTADOS EN HIPERELIPSOIDE STANDARD ";
+  const char* columns =
+      "   Variables  Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ";
+  out.ListingBlank();
+  out.Listing(heading);
+  out.ListingBlank();
+  out.Listing(columns);
+  out.ListingBlank();
+  out.SecondBlank(2);
+  out.Second(StarLine() + " ");
+  out.Second("    ****************  CUADRO Y RESUMEN DE RESULTADOS  **************** ");
+  out.Second(StarLine() + " ");
+  out.SecondBlank(2);
+  out.SecondBlank();
+  out.Second(heading);
+  out.SecondBlank();
+  out.Second(columns);
+  out.SecondBlank();
+  for (const std::string& row : rows) out.Both(row);
+}
+
+// Coefficients of the projection onto (i, j) of the section by (i, j, q).
+struct Projection {
+  double cii, cjj, twoCij;
+};
+
+Projection Project(const Matrix& n, int i, int j, int q, double c) {
+  const double sqq = n(q, q);
+  const double scale = Mul(sqq, Mul(c, c));
+  return {Div(Sub(Mul(n(i, i), sqq), Mul(n(i, q), n(i, q))), scale),
+          Div(Sub(Mul(n(j, j), sqq), Mul(n(j, q), n(j, q))), scale),
+          Div(Mul(2.0, Sub(Mul(n(i, j), sqq), Mul(n(i, q), n(j, q)))), scale)};
+}
+
+// The figures of one pair through every third unknown, stored and written.
+void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, double c,
+             const std::string& listingTitle, const std::string& secondTitle) {
+  const int count = s.FigureUnknowns;
+  const int row = FigurePairIndex(i, j, count);
+  out.ListingBlank(2);
+  out.Listing(listingTitle);
+  out.ListingBlank();
+  out.Listing(kAxisColumns);
+  out.ListingBlank();
+  out.SecondBlank(3);
+  out.Second(StarLine() + " ");
+  out.Second(secondTitle);
+  out.Second(StarLine() + " ");
+  out.SecondBlank(2);
+  out.Second("    ELIPSE    cii Xi Xi  +  cjj Xj Xj  +  2cij Xi Xj  =  1 ");
+  out.SecondBlank();
+  out.Second(
+      "     i  j  m      Sii         Sjj         Sij         Sim         Sjm         Smm        "
+      "cii        cjj       2cij ");
+  out.SecondBlank();
+  std::vector<std::string> rows;
+  for (int q = 1; q <= count; ++q) {
+    if (q == i || q == j) continue;
+    const Projection p = Project(n, i, j, q, c);
+    out.Second(
+        "   " + FigureLabel(i) + FigureLabel(j) + FigureLabel(q) + FormatNumber(n(i, i), 6, 5) +
+        FormatNumber(n(j, j), 6, 5) + FormatNumber(n(i, j), 6, 5) + FormatNumber(n(i, q), 6, 5) +
+        FormatNumber(n(j, q), 6, 5) + FormatNumber(n(q, q), 6, 5) + FormatNumber(p.cii, 4, 6) +
+        FormatNumber(p.cjj, 4, 6) + FormatNumber(p.twoCij, 4, 6));
+    const PlaneFigure f = ProjectedFigure(p.cii, p.cjj, p.twoCij);
+    s.RosetteSemiMajor(row, q) = Div(f.semiMajor, c);
+    s.RosetteSemiMinor(row, q) = Div(f.semiMinor, c);
+    s.RosetteAzimuth(row, q) = f.azimuthMajor * kRadianPerGon;
+    rows.push_back("      " + FigureLabel(q) + Axes(f));
+  }
+  out.SecondBlank();
+  out.Second(kAxisColumns);
+  out.SecondBlank();
+  for (const std::string& line : rows) out.Both(line);
+}
+
+}  // namespace
+
+std::string FigureLabel(int number) {
+  const std::string text = GeneralText(number);
+  return text.size() == 2 ? " " + text : text;
+}
+
+void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n) {
+  const int count = s.FigureUnknowns;
+  Head(out, "    ********  1.- METODO DE LAS SECCIONES DEL HIPERELIPSOIDE  ******** ");
+  out.BothBlank();
+  s.SectionSemiMajor.Redim(count, count);
+  s.SectionSemiMinor.Redim(count, count);
+  s.SectionAzimuth.Redim(count, count);
+  std::vector<std::string> rows;
+  for (int i = 1; i < count; ++i)
+    for (int j = i + 1; j <= count; ++j) {
+      const PlaneFigure f = Section(out, s, n, i, j);
+      s.SectionSemiMajor(i, j) = f.semiMajor;
+      s.SectionSemiMinor(i, j) = f.semiMinor;
+      s.SectionAzimuth(i, j) = f.azimuthMajor * kRadianPerGon;
+      const std::string head =
+          j == i + 1 ? "  " + FigureLabel(i) + " " + FigureLabel(j) : "      " + FigureLabel(j);
+      rows.push_back(head + Axes(f));
+    }
+  WriteSectionTable(out, rows);
+}
+
+void WriteRosettes(TwinListing& out, NetworkState& s, const Matrix& n, double c) {
+  const int count = s.FigureUnknowns;
+  Head(out, "    ******  2.- METODO DE LAS PROYECCIONES DEL HIPERELIPSOIDE  ******* ");
+  out.BothBlank(2);
+  out.Both("    ROSETAS DE ERROR CON FACTOR HOMOTECIA =" + GeneralText(c));
+  const int pairs = count * (count - 1) / 2;
+  s.RosetteSemiMajor.Redim(pairs, count);
+  s.RosetteSemiMinor.Redim(pairs, count);
+  s.RosetteAzimuth.Redim(pairs, count);
+  for (int p = 1; p <= s.NumPoints; ++p) {
+    const int k = s.VariableIndex(p);
+    if (k == 0) continue;
+    const std::string label = FigureLabel(s.PointNumber(p));
+    Rosette(out, s, n, 2 * k - 1, 2 * k, c,
+            "    ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label,
+            "    *******  ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label + "  ****** ");
+  }
+  for (int i = 1; i < count; ++i)
+    for (int j = i + 1; j <= count; ++j) {
+      if (i % 2 == 1 && j == i + 1) continue;  // a vertex, written above
+      Rosette(out, s, n, i, j, c,
+              PairLine("    ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES", i, j, ""),
+              PairLine("    *****  ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES", i, j, "  **** "));
+    }
+}
+
+void WriteAxisProjections(TwinListing& out, NetworkState& s) {
+  const int count = s.FigureUnknowns;
+  const std::string stars = "    " + std::string(60, '*') + " ";
+  out.BothBlank(4);
+  out.Both(stars);
+  out.Both("    *****  3.- METODO DE LAS PROYECCIONES DE LOS SEMIEJES  ***** ");
+  out.Both(stars);
+  out.BothBlank();
+  const int kept = s.AxisProjSemiAxes;
+  s.AxisProjCount = kept * (kept - 1) / 2;
+  for (int i = 1; i < count; ++i)
+    for (int j = i + 1; j <= count; ++j) {
+      out.BothBlank(2);
+      out.Both("    ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES" + GeneralText(i) + "  -" +
+               GeneralText(j));
+      out.BothBlank();
+      out.Both(kAxisColumns);
+      out.BothBlank();
+      for (int t = 1; t <= s.AxisProjCount; ++t)
+        out.Both("      " + FigureLabel(t) + Axes(AxisProjectionFigure(s, i, j, t)));
+    }
+}
+
+}  // namespace ombrel

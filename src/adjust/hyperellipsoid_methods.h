@@ -1,0 +1,23 @@
+// The three methods of the hyperellipsoid figures, written after the
+// decomposition of N. Each writes its section and fills its arrays.
+#pragma once
+
+#include "adjust/twin_listing.h"
+#include "model/network_state.h"
+
+namespace ombrel {
+
+// Method 1 over the m' = FigureUnknowns coordinate unknowns; uses the
+// kernel's EigenSymmetric on each 2 x 2 block of N.
+void WriteSections(TwinListing& out, NetworkState& state, const Matrix& n);
+
+// Method 2 with homothetic factor c (c = 0 throws).
+void WriteRosettes(TwinListing& out, NetworkState& state, const Matrix& n, double c);
+
+// Method 3 over the first AxisProjSemiAxes semi-axes of SemiAxisVectors.
+void WriteAxisProjections(TwinListing& out, NetworkState& state);
+
+// The label of a number: leading blank, one more when two characters long.
+std::string FigureLabel(int number);
+
+}  // namespace ombrel

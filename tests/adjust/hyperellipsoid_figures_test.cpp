@@ -1,0 +1,221 @@
+// The hyperellipsoid figures against Eigen: sections from the 2 x 2 blocks
+// of N, rosettes from the Schur complements of its 3 x 3 blocks, and the
+// conjugate-semi-diameter ellipses checked on their own defining property.
+#include "adjust/hyperellipsoid_figures.h"
+
+#include <gtest/gtest.h>
+
+#include <Eigen/Dense>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+
+#include "adjust/plane_figures.h"
+#include "model/text_file.h"
+#include "support/adjusted_network.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+constexpr double kGon = std::numbers::pi / 200.0;
+
+struct Run {
+  NetworkState state;
+  ScriptedInteraction ui;
+};
+
+// syn_quad_2fix: two variable points, m' = 4, N regular.
+NetworkState Network(const TempDir& dir, bool full = true) {
+  NetworkState s = testing::LoadFormed(testing::ValidationDir() + "/syn_quad_2fix/project.txt");
+  s.ListingFileName = dir.File("salida.tmp");
+  s.FullOutput = full;
+  return s;
+}
+
+Eigen::MatrixXd Normal(const NetworkState& s) {
+  const int m = s.NumObs, u = s.ProjectUnknowns();
+  Eigen::MatrixXd a(m, u), p = Eigen::MatrixXd::Zero(m, m);
+  for (int i = 1; i <= m; ++i) {
+    p(i - 1, i - 1) = s.P(i, i);
+    for (int j = 1; j <= u; ++j) a(i - 1, j - 1) = s.A(i, j);
+  }
+  return a.transpose() * p * a;
+}
+
+// Semi-axes and major-axis direction (unit vector along i, j) of x^t M x = 1.
+struct Axes {
+  double major, minor;
+  Eigen::Vector2d direction;
+};
+
+Axes AxesOf(const Eigen::Matrix2d& m) {
+  const Eigen::SelfAdjointEigenSolver<Eigen::Matrix2d> eig(m);  // ascending
+  return {1.0 / std::sqrt(eig.eigenvalues()(0)), 1.0 / std::sqrt(eig.eigenvalues()(1)),
+          eig.eigenvectors().col(0)};
+}
+
+// The direction of an azimuth in gon (from the j axis towards the i axis).
+Eigen::Vector2d Direction(double gon) {
+  return {std::sin(gon * kGon), std::cos(gon * kGon)};
+}
+
+void ExpectSameAxes(double major, double minor, double azimuthGon, const Axes& want) {
+  EXPECT_NEAR(major, want.major, 1e-9 * want.major);
+  EXPECT_NEAR(minor, want.minor, 1e-9 * want.major);
+  // Directions agree up to sign.
+  EXPECT_NEAR(std::abs(Direction(azimuthGon).dot(want.direction)), 1.0, 1e-7);
+}
+
+TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
+  TempDir dir;
+  NetworkState s = Network(dir);
+  ScriptedInteraction ui;
+  ui.Then("4").Then("2.5");
+  HyperellipsoidFigures(s, ui);
+  ASSERT_FALSE(s.Abandon) << s.MessageText;
+  EXPECT_EQ(s.NumConstraints, 0);
+  const Eigen::MatrixXd n = Normal(s);
+  const int count = 4;
+  const double c = 2.5;
+  for (int i = 1; i < count; ++i)
+    for (int j = i + 1; j <= count; ++j) {
+      SCOPED_TRACE(::testing::Message() << i << "," << j);
+      Eigen::Matrix2d block;
+      block << n(i - 1, i - 1), n(i - 1, j - 1), n(j - 1, i - 1), n(j - 1, j - 1);
+      ExpectSameAxes(s.SectionSemiMajor(i, j), s.SectionSemiMinor(i, j),
+                     s.SectionAzimuth(i, j) / kGon, AxesOf(block));
+      for (int q = 1; q <= count; ++q) {
+        if (q == i || q == j) continue;
+        // The projection of the section by (i, j, q): the Schur complement.
+        Eigen::Vector2d coupling(n(i - 1, q - 1), n(j - 1, q - 1));
+        const Eigen::Matrix2d schur = block - coupling * coupling.transpose() / n(q - 1, q - 1);
+        const int row = FigurePairIndex(i, j, count);
+        // Stored as the standard figure: the homothetic axes divided by c.
+        const Axes homothetic = AxesOf(schur / (c * c));
+        ExpectSameAxes(s.RosetteSemiMajor(row, q) * c, s.RosetteSemiMinor(row, q) * c,
+                       s.RosetteAzimuth(row, q) / kGon, homothetic);
+      }
+      ASSERT_EQ(s.AxisProjCount, 6);
+      for (int t = 1; t <= s.AxisProjCount; ++t) {
+        const PlaneFigure f = AxisProjectionFigure(s, i, j, t);
+        const Eigen::Vector2d d1 = Direction(f.azimuthMajor), d2 = Direction(f.azimuthMinor);
+        const Eigen::Matrix2d m = d1 * d1.transpose() / (f.semiMajor * f.semiMajor) +
+                                  d2 * d2.transpose() / (f.semiMinor * f.semiMinor);
+        int p = 1, q = 2;
+        for (int k = 1; k < t; ++k)
+          if (++q > 4) q = ++p + 1;
+        const Eigen::Vector2d u(s.SemiAxisVectors(i, p), s.SemiAxisVectors(j, p));
+        const Eigen::Vector2d w(s.SemiAxisVectors(i, q), s.SemiAxisVectors(j, q));
+        EXPECT_NEAR(u.dot(m * u), 1.0, 1e-8);
+        EXPECT_NEAR(w.dot(m * w), 1.0, 1e-8);
+        EXPECT_NEAR(u.dot(m * w), 0.0, 1e-8);
+      }
+    }
+  EXPECT_EQ(s.SectionsDone, "Si");
+  EXPECT_EQ(s.RosettesDone, "Si");
+  EXPECT_EQ(s.AxisProjDone, "Si");
+}
+
+TEST(HyperellipsoidFigures, PromptsRefuseWhatTheyCannotUse) {
+  TempDir dir;
+  NetworkState s = Network(dir);
+  ScriptedInteraction ui;
+  for (const char* bad : {"0", " 1", "1.5", "5", "-1", "a", "2,"}) ui.Then(bad);
+  ui.Then("4");
+  for (const char* bad : {"1,5", "-2", "1.2.3", "x"}) ui.Then(bad);
+  ui.Then("1");
+  HyperellipsoidFigures(s, ui);
+  ASSERT_FALSE(s.Abandon);
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 7);
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 4);
+  const auto prompts = ui.Prompts();
+  EXPECT_EQ(
+      prompts.front().text.rfind("\r\nIndique el numero VALORES PROPIOS a conservar : \r\n\r\n", 0),
+      0u);
+  EXPECT_EQ(prompts.front().defaultText, "1");
+  EXPECT_EQ(prompts.back().text, "\r\n\r\nFactor homotecia para el hiperelipsoide homotético : ");
+  // A factor of 1: the standard and homothetic columns are the same.
+  const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
+  const auto at = text.find("    -----------------------      ------------------------- \r\n");
+  ASSERT_NE(at, std::string::npos);
+  const std::string line = text.substr(at + 61, text.find("\r\n", at + 61) - at - 61);
+  std::istringstream fields(line);
+  double standard = 0, homothetic = 0;
+  std::string unit;
+  ASSERT_TRUE(fields >> standard >> unit >> homothetic) << line;
+  EXPECT_GT(standard, 0.0);
+  EXPECT_EQ(standard, homothetic);
+}
+
+TEST(HyperellipsoidFigures, CancellingWritesTheAbandonLinesAndGoesOn) {
+  TempDir dir;
+  for (int cancelAt : {0, 1}) {
+    NetworkState s = Network(dir);
+    ScriptedInteraction ui;
+    if (cancelAt == 1) ui.Then("4");
+    ui.Then("");
+    HyperellipsoidFigures(s, ui);
+    EXPECT_FALSE(s.Abandon);
+    EXPECT_EQ(s.SectionsDone, "No");
+    const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
+    EXPECT_NE(text.find("\r\n\r\n    --> CALCULO DE LAS ELIPSES DE ERROR ABANDONADO PREMATURAMENTE "
+                        "\r\n\r\n"),
+              std::string::npos);
+  }
+}
+
+TEST(HyperellipsoidFigures, FailuresShowTheFigureMessage) {
+  TempDir dir;
+  // A zero factor cannot scale the rosettes.
+  NetworkState s = Network(dir);
+  ScriptedInteraction ui;
+  ui.Then("4").Then("0");
+  HyperellipsoidFigures(s, ui);
+  EXPECT_TRUE(s.Abandon);
+  EXPECT_EQ(s.MessageText, kFigureFailure);
+  EXPECT_EQ(ui.Messages().back(), kFigureFailure);
+  EXPECT_EQ(ui.Prompts().back().icon, Icon::Exclamation);
+  EXPECT_EQ(s.SectionsDone, "Si");
+  EXPECT_EQ(s.RosettesDone, "No");
+
+  // A free network keeping all its eigenvalues: the datum defect's zero
+  // eigenvalues cannot give semi-axes.
+  NetworkState free = testing::LoadFormed(testing::ValidationDir() + "/syn_free5/project.txt");
+  free.ListingFileName = dir.File("libre.tmp");
+  ScriptedInteraction ui2;
+  ui2.Then("10").Then("1");
+  HyperellipsoidFigures(free, ui2);
+  EXPECT_TRUE(free.Abandon);
+  EXPECT_EQ(free.MessageText, kFigureFailure);
+}
+
+TEST(HyperellipsoidFigures, SecondFileHoldsTheMatricesAndIsRewritten) {
+  TempDir dir;
+  const std::string second = dir.Write("elipses.tmp", "de otra vez\r\n");
+  for (bool full : {false, true}) {
+    NetworkState s = Network(dir, full);
+    ScriptedInteraction ui;
+    ui.Then("4").Then("1");
+    HyperellipsoidFigures(s, ui);
+    ASSERT_FALSE(s.Abandon);
+    const std::string details = Cp1252ToUtf8(testing::ReadBytes(second));
+    const std::string listing = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
+    EXPECT_EQ(details.find("de otra vez"), std::string::npos);
+    EXPECT_EQ(details.find("DESCOMPOSICION DE LA MATRIZ"),
+              details.rfind("DESCOMPOSICION DE LA MATRIZ"));
+    for (const char* matrix : {"    MATRIZ  ( At P A ) ", "    MATRIZ DE AUTOVECTORES  V "}) {
+      EXPECT_NE(details.find(matrix), std::string::npos);
+      EXPECT_EQ(listing.find(matrix) != std::string::npos, full);
+    }
+    EXPECT_NE(details.find("    DATOS DE Sij "), std::string::npos);
+    EXPECT_EQ(listing.find("    DATOS DE Sij "), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace ombrel
