@@ -11,6 +11,7 @@
 #include "listing/listing_writer.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
+#include "support/json_value.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -267,14 +268,6 @@ TEST(ResultsSummary, UnwritableListingIsReportedTheSameWay) {
 
 // --- The validation networks -------------------------------------------
 
-// The number that follows "key": at or after from in a JSON text.
-double JsonNumber(const std::string& json, const std::string& key, std::size_t from) {
-  const std::size_t at = json.find("\"" + key + "\":", from);
-  EXPECT_NE(at, std::string::npos) << key;
-  if (at == std::string::npos) return 0.0;
-  return std::strtod(json.c_str() + at + key.size() + 3, nullptr);
-}
-
 struct Reported {
   double adjusted = 0.0;
   double deviation = 0.0;
@@ -302,17 +295,14 @@ class SummaryOfValidationNetwork : public ::testing::TestWithParam<const char*> 
 
 TEST_P(SummaryOfValidationNetwork, AgreesWithTheOneStepSolution) {
   const std::string folder = ValidationDir() + "/" + GetParam();
-  const std::string json = Cp1252ToUtf8(ReadBytes(folder + "/expected.json"));
-  const std::size_t oneStep = json.find("\"one_step\"");
-  const std::size_t points = json.find("\"points\"", oneStep);
-  const std::size_t tolerances = json.find("\"tolerances\"");
-  ASSERT_NE(oneStep, std::string::npos);
-  ASSERT_NE(tolerances, std::string::npos);
+  const auto json = testing::JsonValue::Load(folder + "/expected.json");
+  const auto& oneStep = json["one_step"];
+  const auto& tolerances = json["tolerances"];
   // Nine decimals put the rounding of the listing well inside the tolerances.
   const double half = 0.5e-9;
-  const double coordTol = JsonNumber(json, "coordinates_m", tolerances) + half;
-  const double devRel = JsonNumber(json, "std_dev_relative", tolerances);
-  const double sigmaRel = JsonNumber(json, "sigma0_sq_relative", tolerances);
+  const double coordTol = tolerances["coordinates_m"].Number() + half;
+  const double devRel = tolerances["std_dev_relative"].Number();
+  const double sigmaRel = tolerances["sigma0_sq_relative"].Number();
 
   NetworkState s = testing::LoadFormed(folder + "/project.txt");
   testing::SolveWithEigen(s);
@@ -328,14 +318,13 @@ TEST_P(SummaryOfValidationNetwork, AgreesWithTheOneStepSolution) {
   for (int j = 1; j <= s.NumPoints; ++j) {
     if (s.VariableIndex(j) == 0) continue;
     const int number = s.PointNumber(j);
-    const std::size_t entry = json.find("\"" + std::to_string(number) + "\": {", points);
-    ASSERT_NE(entry, std::string::npos) << number;
+    const auto& entry = oneStep["points"][std::to_string(number)];
     for (char axis : {'X', 'Y'}) {
       const std::string key(1, axis);
       const Reported r = ReportedFor(lines, axis, number);
       ASSERT_TRUE(r.found) << axis << number;
-      EXPECT_NEAR(r.adjusted, JsonNumber(json, key, entry), coordTol) << axis << number;
-      const double sigma = JsonNumber(json, "s" + key, entry);
+      EXPECT_NEAR(r.adjusted, entry[key].Number(), coordTol) << axis << number;
+      const double sigma = entry["s" + key].Number();
       EXPECT_NEAR(r.deviation, sigma, sigma * devRel + half) << axis << number;
     }
     ++checked;
@@ -346,7 +335,7 @@ TEST_P(SummaryOfValidationNetwork, AgreesWithTheOneStepSolution) {
   const std::size_t colon = estimator.find(':');
   ASSERT_NE(colon, std::string::npos);
   const double sigma0Sq = std::strtod(estimator.c_str() + colon + 1, nullptr);
-  const double expected = JsonNumber(json, "sigma0_sq", oneStep);
+  const double expected = oneStep["sigma0_sq"].Number();
   EXPECT_NEAR(sigma0Sq, expected, expected * sigmaRel + 0.5e-5);
 }
 
