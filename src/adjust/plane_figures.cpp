@@ -50,38 +50,25 @@ PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij) {
 }
 
 PlaneFigure ConjugateFigure(double ui, double uj, double wi, double wj) {
-  const double sp = Div(uj, ui);
-  const double sq = Div(wj, wi);
-  // Rows: u on the ellipse, w on the ellipse, u and w conjugate.
-  const double m[3][3] = {{Mul(ui, ui), Mul(2.0, Mul(ui, uj)), Mul(uj, uj)},
-                          {Mul(wi, wi), Mul(2.0, Mul(wi, wj)), Mul(wj, wj)},
-                          {1.0, Add(sp, sq), Mul(sp, sq)}};
-  const double rhs[3] = {1.0, 1.0, 0.0};
-  auto det = [](const double k[3][3]) {
-    return Checked(k[0][0] * (k[1][1] * k[2][2] - k[1][2] * k[2][1]) -
-                   k[0][1] * (k[1][0] * k[2][2] - k[1][2] * k[2][0]) +
-                   k[0][2] * (k[1][0] * k[2][1] - k[1][1] * k[2][0]));
-  };
-  const double d = det(m);
-  double solution[3];
-  for (int c = 0; c < 3; ++c) {
-    double k[3][3];
-    for (int r = 0; r < 3; ++r)
-      for (int cc = 0; cc < 3; ++cc) k[r][cc] = cc == c ? rhs[r] : m[r][cc];
-    solution[c] = Div(det(k), d);
-  }
-  const double a = solution[0], b = solution[1], e = solution[2];
+  // The system "u and w on the ellipse, u and w conjugate" has the closed
+  // solution M = (U^-1)^t U^-1 with U = [u w]; written so, it keeps its
+  // digits when u and w are nearly parallel, where the 3 x 3 elimination
+  // loses them and can leave a flat ellipse with a negative axis.
+  const double det = Sub(Mul(ui, wj), Mul(uj, wi));  // zero: a singular system
+  const double det2 = Mul(det, det);
+  const double a = Div(Add(Mul(uj, uj), Mul(wj, wj)), det2);
+  const double b = -Div(Add(Mul(ui, uj), Mul(wi, wj)), det2);
+  const double e = Div(Add(Mul(ui, ui), Mul(wi, wi)), det2);
   const double root = Sqrt(Add(Mul(a - e, a - e), Mul(4.0, Mul(b, b))));
-  double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
-  AxisAlong(a, 2.0 * b, e, Div(Add(e - a, root), Mul(2.0, b)), x1, y1);
-  AxisAlong(a, 2.0 * b, e, Div(Sub(e - a, root), Mul(2.0, b)), x2, y2);
-  const bool firstMajor = Length(x1, y1) >= Length(x2, y2);
+  // Eigenvalues of M: the larger directly, the smaller from det M = 1/det^2.
+  const double larger = Mul(0.5, Add(Add(a, e), root));
+  const double smaller = Div(1.0, Mul(det2, larger));
   PlaneFigure f;
-  f.semiMajor = firstMajor ? Length(x1, y1) : Length(x2, y2);
-  f.semiMinor = firstMajor ? Length(x2, y2) : Length(x1, y1);
-  const double x = firstMajor ? x1 : x2;
-  const double y = firstMajor ? y1 : y2;
-  double az = std::atan(Div(x, y)) * kGonPerRadian;
+  f.semiMajor = Sqrt(Div(1.0, smaller));
+  f.semiMinor = Sqrt(Div(1.0, larger));
+  // The major axis runs along the principal slope ((e - a) - root) / 2b.
+  const double slope = Div(Sub(e - a, root), Mul(2.0, b));
+  double az = std::atan(Div(1.0, slope)) * kGonPerRadian;
   if (az < 0.0) az += 200.0;
   if (az > 200.0) az -= 200.0;
   f.azimuthMajor = az;

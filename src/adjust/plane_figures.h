@@ -25,9 +25,8 @@ PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij);
 
 // The ellipse a x^2 + 2b xy + e y^2 = 1 for which u = (ui, uj) and
 // w = (wi, wj) are conjugate semi-diameters. Major azimuth in [0, 200], the
-// minor's 100 more. Degenerate data (a semi-axis along a coordinate
-// direction, a singular system, axes along the coordinates) throw
-// ArithmeticFault.
+// minor's 100 more. Degenerate data (parallel semi-axes, axes along the
+// coordinate directions) throw ArithmeticFault.
 PlaneFigure ConjugateFigure(double ui, double uj, double wi, double wj);
 
 // The t-th (1-based) method-3 ellipse of the coordinate unknowns i < j,

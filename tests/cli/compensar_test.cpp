@@ -63,7 +63,7 @@ bool SummaryValues(const std::vector<std::string>& lines, char axis, int point, 
 }
 
 double Sigma0Sq(const std::vector<std::string>& lines) {
-  const std::string key = "Estimador varianza observable peso unidad =";
+  const std::string key = "observable peso unidad =";
   for (const auto& line : lines)
     if (line.find(key) != std::string::npos) return std::stod(line.substr(line.find('=') + 1));
   return NAN;
@@ -103,6 +103,49 @@ TEST(Compensar, ConstrainedValidationNetworksMatchTheirOneStepSolution) {
     ++networks;
   }
   EXPECT_GE(networks, 5);
+}
+
+// The free validation networks by both free-network methods: the datum of
+// their expected values is the minimum-norm one, which type 2 gives and the
+// pseudoinverse gives once its em6 eliminates the defect of 3.
+TEST(Compensar, FreeValidationNetworksMatchTheirMinimumNormSolution) {
+  int networks = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(testing::ValidationDir())) {
+    if (!entry.is_directory()) continue;
+    const JsonValue expected = JsonValue::Load((entry.path() / "expected.json").string());
+    if (expected["how_to_adjust"].String().rfind("free", 0) != 0) continue;
+    for (const std::string method : {"e", "pseudo"}) {
+      SCOPED_TRACE(entry.path().filename().string() + " " + method);
+      TempDir dir;
+      const std::string listing = dir.File("salida.tmp");
+      // The em6 of each review sits between the datum's near-zero singular
+      // values and the rest.
+      const std::string answers =
+          method == "e"
+              ? "2\nNo\n=\nNo\n" + listing + "\ncompleta\nNo\n"
+              : "No\n=\nNo\n" + listing + "\ncompleta\nSi\n=\n1e-4\nNo\nSi\n=\n1e-3\nNo\nNo\n";
+      const Outcome run =
+          Compensar({"--proyecto", (entry.path() / "project.txt").string(), "--metodo", method,
+                     "--respuestas", dir.Write("respuestas.txt", answers), "--decimales", "10"});
+      ASSERT_EQ(run.status, kExitOk) << run.err;
+      const auto lines = Lines(listing);
+      const JsonValue& oneStep = expected["one_step"];
+      const JsonValue& tolerance = expected["tolerances"];
+      EXPECT_NEAR(Sigma0Sq(lines), oneStep["sigma0_sq"].Number(),
+                  tolerance["sigma0_sq_relative"].Number() * oneStep["sigma0_sq"].Number() + 5e-9);
+      for (const auto& [number, point] : oneStep["points"].Members())
+        for (const char axis : {'X', 'Y'}) {
+          double value = 0, deviation = 0;
+          ASSERT_TRUE(SummaryValues(lines, axis, std::stoi(number), value, deviation));
+          const std::string key(1, axis);
+          EXPECT_NEAR(value, point[key].Number(), tolerance["coordinates_m"].Number() + 5e-11);
+          const double sd = point["s" + key].Number();
+          EXPECT_NEAR(deviation, sd, tolerance["std_dev_relative"].Number() * sd + 5e-11);
+        }
+    }
+    ++networks;
+  }
+  EXPECT_GE(networks, 3);
 }
 
 TEST(Compensar, ExitStatusTellsHowTheRunEnded) {
