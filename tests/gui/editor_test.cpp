@@ -7,8 +7,10 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 
+#include "gui/editor_printing.h"
 #include "gui/frm_editor.h"
 #include "gui/frm_reemplazar.h"
 #include "gui/text_document.h"
@@ -169,6 +171,27 @@ TEST(TextDocument, FileBytesRoundTripWithCrLfAndAFinalLineEnd) {
   EXPECT_EQ(text.toStdString(), "año\nb\n");
   EXPECT_EQ(BytesFromDocument(QStringLiteral("año\nb")), "a\xF1o\r\nb\r\n");
   EXPECT_EQ(BytesFromDocument(QStringLiteral("€")), "\x80\r\n");
+}
+
+// A listing longer than a page goes out on several pages.
+TEST(EditorPrinting, ALongTextFillsSeveralPages) {
+  TempDir dir;
+  QStringList lines;
+  for (int i = 0; i < 300; ++i) lines << QStringLiteral("línea %1").arg(i);
+  auto pages = [&](int count) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.File("listado.pdf")));
+    EXPECT_TRUE(PrintLines(lines.mid(0, count).join(QLatin1Char('\n')), printer));
+    const std::string pdf = testing::ReadBytes(dir.File("listado.pdf"));
+    int found = 0;
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+         at = pdf.find("/Type /Page\n", at + 1))
+      ++found;
+    return found;
+  };
+  EXPECT_EQ(pages(10), 1);
+  EXPECT_GT(pages(300), 1);
 }
 
 }  // namespace
