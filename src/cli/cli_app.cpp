@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/adjust_command.h"
+#include "cli/design_command.h"
 #include "cli/load_command.h"
 #include "ui/terminal_interaction.h"
 
@@ -41,6 +42,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (args[0] == "cargar") return Load(args, in, out, err);
   if (args[0] == "compensar")
     return RunAdjustCommand({args.begin() + 1, args.end()}, in, out, err, terminal);
+  if (args[0] == "diseno")
+    return RunDesignCommand({args.begin() + 1, args.end()}, in, out, err, terminal);
   err << "orden desconocida: " << args[0] << '\n' << kUsage;
   return kExitUsage;
 }

@@ -19,6 +19,8 @@ inline constexpr const char* kUsage =
     "             --metodo inversa|e|pseudo [--respuestas FICHERO] [--transcripcion FICHERO]\n"
     "             [--decimales N] [--analizar] [--precision METROS]\n"
     "             [--inversion gauss|lu|cholesky] [--comprobar]\n"
+    "  ombrel-cli diseno --proyecto FICHERO --orden 0|1|2 [--respuestas FICHERO]\n"
+    "             [--transcripcion FICHERO] [--decimales N]\n"
     "  ombrel-cli --help\n"
     "\n"
     "Fichero de respuestas: una por línea, en el orden de las preguntas: Si, No o\n"

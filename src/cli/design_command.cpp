@@ -1,0 +1,97 @@
+#include "cli/design_command.h"
+
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "cli/adjust_command.h"
+#include "cli/cli_app.h"
+#include "cli/load_command.h"
+#include "cli/options.h"
+#include "design/design_driver.h"
+#include "model/project_file.h"
+#include "model/text_file.h"
+#include "ui/terminal_interaction.h"
+
+namespace ombrel {
+namespace {
+
+bool ParseOrder(std::vector<std::string>& args, int& index) {
+  for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+    if (args[i] != "--orden") continue;
+    const std::string order = args[i + 1];
+    args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+    if (order.size() != 1 || order[0] < '0' || order[0] > '2') return false;
+    index = order[0] - '0';
+    return true;
+  }
+  return false;
+}
+
+bool Activate(NetworkState& state, Interaction& ui, const NetworkSource& source) {
+  if (!source.project.empty()) return LoadProjectFile(state, ui, source.project);
+  return LoadNetwork(state, ui, source);
+}
+
+int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& source, int index,
+        std::ostream& err) {
+  if (!Activate(state, ui, source)) return kExitStopped;
+  switch (mnuDesign_Click(state, ui, index)) {
+    case CommandOutcome::Completed:
+      return kExitOk;
+    case CommandOutcome::Cancelled:
+      err << "Orden cancelada.\n";
+      return kExitStopped;
+    case CommandOutcome::Refused:
+    case CommandOutcome::Abandoned:
+      return kExitStopped;
+  }
+  return kExitStopped;
+}
+
+}  // namespace
+
+int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                     std::ostream& err, bool terminal) {
+  ComputeOptions options;
+  std::string error;
+  int index = kDesignOrderZero;
+  NetworkSource source;
+  std::vector<std::string> rest;
+  if (!ParseComputeOptions(args, options, error) || !ParseOrder(args, index) ||
+      !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
+    err << (error.empty() ? "" : error + "\n") << kUsage;
+    return kExitUsage;
+  }
+  NetworkState state;
+  if (!ApplyComputeOptions(options, state, error)) {
+    err << error << '\n';
+    return kExitUsage;
+  }
+  std::ifstream answersFile;
+  if (!options.answersFile.empty()) {
+    answersFile.open(options.answersFile, std::ios::binary);
+    if (!answersFile) {
+      err << "No se puede leer el fichero de respuestas " << options.answersFile << ".\n";
+      return kExitUsage;
+    }
+  }
+  const bool interactive = options.answersFile.empty() && terminal;
+  TerminalInteraction ui(options.answersFile.empty() ? in : answersFile, out, err, interactive);
+  std::ostringstream transcript;
+  if (!options.transcriptFile.empty()) ui.SetTranscript(&transcript);
+  int status;
+  try {
+    status = Run(state, ui, source, index, err);
+  } catch (const AnswersExhausted& e) {
+    err << "Faltan respuestas: " << e.what() << ".\n";
+    status = kExitAnswersExhausted;
+  }
+  if (!options.transcriptFile.empty() && !WriteTextFile(options.transcriptFile, transcript.str())) {
+    err << "No se puede escribir el fichero " << options.transcriptFile << ".\n";
+    if (status == kExitOk) status = kExitStopped;
+  }
+  return status;
+}
+
+}  // namespace ombrel

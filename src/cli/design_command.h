@@ -1,0 +1,17 @@
+// "diseno": loads a network and runs the design command of order 0, 1 or 2
+// on it, with its prompts answered at the terminal or from an answers file.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace ombrel {
+
+// args excludes the program name and the command word. Returns the exit
+// status: 0 ran to its end, 1 usage, 2 refused, cancelled or abandoned,
+// 3 the answers ran out.
+int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                     std::ostream& err, bool terminal);
+
+}  // namespace ombrel

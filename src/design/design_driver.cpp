@@ -1,0 +1,113 @@
+#include "design/design_driver.h"
+
+#include <string>
+
+#include "adjust/adjustment_prompts.h"
+#include "adjust/error_ellipses.h"
+#include "adjust/run_time_message.h"
+#include "design/design_outcome.h"
+#include "design/order_one.h"
+#include "design/order_two.h"
+#include "design/order_zero.h"
+#include "listing/listing_header.h"
+#include "model/form_equations.h"
+#include "ui/prompt_text.h"
+
+namespace ombrel {
+namespace {
+
+void Inform(Interaction& ui, const std::string& text) {
+  ui.Beep();
+  ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
+}
+
+const std::string& MatrixInputRefusal() {
+  static const std::string text =
+      JoinLines({"La entrada por matrices no permite conocer las coordenadas aproximadas  ",
+                 "de los puntos ni el tipo de las ecuaciones que se han formado entre ellos.   ",
+                 "", "        ¡ No es posible realizar el Problema de Diseño de Orden 1 !"});
+  return text;
+}
+
+// The equation system sized anew with the condition equations and scale
+// unknown of the last adjustment. K keeps its condition terms, which the
+// formation of a project's equations expects to find there.
+void DimensionSystem(NetworkState& s) {
+  const int n = s.NumObs + s.NumCondEq;
+  const int m = s.ProjectUnknowns();
+  s.P.Redim(n, n);
+  s.A.Redim(n, m);
+  s.CoefficientErrors.Redim(n, m);
+  s.K.Redim(n);
+  for (int r = 1; r <= s.NumCondEq && r <= s.CondTerms.Size(); ++r)
+    s.K(s.NumObs + r) = s.CondTerms(r);
+}
+
+enum class Ending { Offer, Abandoned, AbandonedOffer };
+
+Ending RunOrderZero(NetworkState& s, Interaction& ui) {
+  DesignOrderZero(s, ui);
+  if (s.NetworkType == kDesignAbandoned) return Ending::Abandoned;
+  s.ZeroDesignEllipses = "Si";
+  WriteErrorEllipses(s);
+  s.EllipsesDone = "Si";
+  return Ending::Offer;
+}
+
+Ending Compute(NetworkState& s, Interaction& ui, int index) {
+  FormEquations(s, ui);
+  if (s.Abandon) return Ending::Abandoned;  // no listing for a system that could not be formed
+  WriteListingHeader(s, ui);
+  if (s.Abandon) return Ending::Abandoned;
+  if (index == kDesignOrderZero) return RunOrderZero(s, ui);
+  if (index == kDesignOrderOne) {
+    DesignOrderOne(s, ui);
+  } else {
+    const int u = s.NumPoints - s.NumFixed;
+    s.Qxx.Redim(2 * u, 2 * u);
+    s.Residuals.Redim(s.NumObs + s.NumCondEq);
+    DesignOrderTwo(s, ui);
+  }
+  s.EllipsesDone = "No";
+  return s.NetworkType == kDesignAbandoned ? Ending::AbandonedOffer : Ending::Offer;
+}
+
+void OfferListing(NetworkState& s, Interaction& ui) {
+  ui.SetBusy(false);
+  ui.Beep();
+  const std::string text = JoinLines({"", "  ¡ FIN  DE  LA  COMPENSACION !            ", "",
+                                      "  Resultados en el fichero de salida          ", "", "",
+                                      "¿ Desea ver ahora el fichero de salida ?"});
+  if (ui.MessageBox(text, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes)
+    ui.OpenInEditor(s.ListingFileName);
+}
+
+}  // namespace
+
+CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
+  if (!s.HasActiveProject()) {
+    Inform(ui, "¡ No tiene ningún proyecto activo !");
+    return CommandOutcome::Refused;
+  }
+  if (index == kDesignOrderOne && s.MatrixInput) {
+    Inform(ui, MatrixInputRefusal());
+    return CommandOutcome::Refused;
+  }
+  s.NetworkType = "Imposible";
+  DimensionSystem(s);
+  if (!AskListingFile(s, ui)) return CommandOutcome::Cancelled;
+  ui.SetBusy(true);
+  Ending ending = Ending::Abandoned;
+  try {
+    ending = Compute(s, ui, index);
+  } catch (const RunTimeError& error) {
+    ReportRunTimeError(s, ui, error);
+    s.EllipsesDone = "No";  // the ellipse matrices may be half written
+  }
+  if (ending != Ending::Abandoned) OfferListing(s, ui);
+  s.Abandon = false;
+  ui.SetBusy(false);
+  return ending == Ending::Offer ? CommandOutcome::Completed : CommandOutcome::Abandoned;
+}
+
+}  // namespace ombrel
