@@ -11,41 +11,19 @@
 #include "model/form_equations.h"
 #include "model/project_file.h"
 #include "model/text_file.h"
+#include "support/listing_reader.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
 
+using testing::CreateEmptyListing;
+using testing::ListingLines;
+using testing::Numbers;
 using testing::ReadBytes;
+using testing::Sp;
 using testing::TempDir;
-
-std::string Sp(int n) {
-  return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-std::string CreateListing(const TempDir& dir) {
-  const std::string path = dir.File("salida.tmp");
-  ListingWriter(path, ListingWriter::Mode::Create).Close();
-  return path;
-}
-
-std::vector<std::string> ListingLines(const std::string& path) {
-  const std::string text = Cp1252ToUtf8(ReadBytes(path));
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
-
-std::vector<double> Numbers(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<double> values;
-  for (double v; in >> v;) values.push_back(v);
-  return values;
-}
 
 // Listing line where the rows of dA start, and where the rows of dS start
 // for n equations: four blanks, banner, four blanks, heading, blank, two
@@ -116,7 +94,7 @@ TEST(ApproximateNumbersStudy, WholeSectionOfAHandWorkedSystem) {
   // is dAt P A, and dS = [0.004 0.010; 0.010 0.016].
   TempDir dir;
   NetworkState s = System({7}, 2, 0);
-  s.ListingFileName = CreateListing(dir);
+  s.ListingFileName = CreateEmptyListing(dir);
   s.A(1, 1) = 1;
   s.A(1, 2) = 2;
   s.A(2, 1) = 3;
@@ -162,7 +140,7 @@ TEST(ApproximateNumbersStudy, WholeSectionOfAHandWorkedSystem) {
 TEST(ApproximateNumbersStudy, ScaleColumnWidensHeadingRowsAndDS) {
   TempDir dir;
   NetworkState s = System({12, 7}, 4, 1);  // two points and the scale: m = 5
-  s.ListingFileName = CreateListing(dir);
+  s.ListingFileName = CreateEmptyListing(dir);
   s.NumObs = 3;
   s.NumCondEq = 1;  // the fourth row is a condition equation
   const double a[4][5] = {{0.96, -0.28, 0, 0, -25},
@@ -222,7 +200,7 @@ TEST(ApproximateNumbersStudy, DigitsOfAFormedNetwork) {
   DimensionProjectSystem(s);
   FormEquations(s, ui);
   ASSERT_FALSE(s.Abandon);
-  s.ListingFileName = CreateListing(dir);
+  s.ListingFileName = CreateEmptyListing(dir);
   ApproximateNumbersStudy(s, ui);
   ASSERT_FALSE(s.Abandon);
 
@@ -255,7 +233,7 @@ void ExpectAbandonedWithMessage(const NetworkState& s, const ScriptedInteraction
 TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   TempDir dir;
   NetworkState s = System({7}, 2, 0);
-  s.ListingFileName = CreateListing(dir);
+  s.ListingFileName = CreateEmptyListing(dir);
   s.A(1, 1) = 1e160;
   s.A(2, 2) = 1;
   s.P(1, 1) = 1;
@@ -277,7 +255,7 @@ TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   s.Abandon = false;
   s.A(1, 1) = 1;
   s.CoefficientErrors(1, 1) = 0.001;
-  CreateListing(dir);
+  CreateEmptyListing(dir);
   ScriptedInteraction again;
   ApproximateNumbersStudy(s, again);
   EXPECT_FALSE(s.Abandon);

@@ -21,11 +21,13 @@
 #include "model/text_file.h"
 #include "numeric/run_time_error.h"
 #include "support/adjusted_network.h"
+#include "support/listing_reader.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
 namespace {
 
+using testing::ListingLines;
 using testing::TempDir;
 
 constexpr double kPi = std::numbers::pi;
@@ -132,18 +134,7 @@ double JsonNumber(const std::string& json, std::size_t from, const std::string& 
 }
 
 void NewListing(const TempDir& dir, NetworkState& s) {
-  s.ListingFileName = dir.File("salida.tmp");
-  ListingWriter(s.ListingFileName, ListingWriter::Mode::Create).Close();
-}
-
-std::vector<std::string> ListingLines(const std::string& path) {
-  const std::string text = ReadTextFile(path).value_or("");
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  EXPECT_EQ(start, text.size()) << "the listing ends without CR LF";
-  return lines;
+  s.ListingFileName = testing::CreateEmptyListing(dir);
 }
 
 // Covariance (m²) of the coordinates of item l minus those of item k (k = 0:

@@ -12,35 +12,19 @@
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/json_value.h"
+#include "support/listing_reader.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
 
+using testing::CreateEmptyListing;
+using testing::ListingLines;
 using testing::ReadBytes;
+using testing::Sp;
 using testing::TempDir;
 using testing::ValidationDir;
-
-std::string Sp(int n) {
-  return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-std::string CreateListing(const TempDir& dir) {
-  const std::string path = dir.File("salida.tmp");
-  ListingWriter(path, ListingWriter::Mode::Create).Close();
-  return path;
-}
-
-std::vector<std::string> ListingLines(const std::string& path) {
-  const std::string text = Cp1252ToUtf8(ReadBytes(path));
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  if (start < text.size()) lines.push_back(text.substr(start));  // an unterminated last line
-  return lines;
-}
 
 std::vector<std::string> Blank(int n) {
   return std::vector<std::string>(static_cast<std::size_t>(n), "");
@@ -103,7 +87,7 @@ NetworkState TwoVariablePoints(const std::string& listing) {
 
 TEST(ResultsSummary, FullLayoutWithThreeDecimals) {
   TempDir dir;
-  NetworkState s = TwoVariablePoints(CreateListing(dir));
+  NetworkState s = TwoVariablePoints(CreateEmptyListing(dir));
   ScriptedInteraction ui;
   WriteResultsSummary(s, ui);
   EXPECT_FALSE(s.Abandon);
@@ -123,7 +107,7 @@ TEST(ResultsSummary, FullLayoutWithThreeDecimals) {
 
 TEST(ResultsSummary, SixOrMoreDecimalsLeaveNoPadding) {
   TempDir dir;
-  NetworkState s = TwoVariablePoints(CreateListing(dir));
+  NetworkState s = TwoVariablePoints(CreateEmptyListing(dir));
   s.OutputDecimals = 6;
   ScriptedInteraction ui;
   WriteResultsSummary(s, ui);
@@ -133,7 +117,7 @@ TEST(ResultsSummary, SixOrMoreDecimalsLeaveNoPadding) {
             Sp(8) + "0.012300" + Sp(7) + "X(  7 )" + Sp(3) + "1000.512300" + Sp(11) + "0.020000");
 
   s.OutputDecimals = 8;
-  CreateListing(dir);
+  CreateEmptyListing(dir);
   WriteResultsSummary(s, ui);
   lines = ListingLines(s.ListingFileName);
   ASSERT_GT(lines.size(), 15u);
@@ -143,7 +127,7 @@ TEST(ResultsSummary, SixOrMoreDecimalsLeaveNoPadding) {
 
 TEST(ResultsSummary, ScaleCorrectionAlwaysInSixDecimalsAndPpm) {
   TempDir dir;
-  NetworkState s = TwoVariablePoints(CreateListing(dir));
+  NetworkState s = TwoVariablePoints(CreateEmptyListing(dir));
   s.ScaleUnknown = 1;
   Vector x(5);
   Matrix q(5, 5);
@@ -189,7 +173,7 @@ NetworkState ImportedOnePoint(const std::string& listing) {
 
 TEST(ResultsSummary, MatrixInputWithoutCoordinatesGetsShortLayout) {
   TempDir dir;
-  NetworkState s = ImportedOnePoint(CreateListing(dir));
+  NetworkState s = ImportedOnePoint(CreateEmptyListing(dir));
   ScriptedInteraction ui;
   WriteResultsSummary(s, ui);
   const auto expected =
@@ -203,7 +187,7 @@ TEST(ResultsSummary, MatrixInputWithoutCoordinatesGetsShortLayout) {
 
 TEST(ResultsSummary, MatrixInputWithCoordinatesGetsFullLayout) {
   TempDir dir;
-  NetworkState s = ImportedOnePoint(CreateListing(dir));
+  NetworkState s = ImportedOnePoint(CreateEmptyListing(dir));
   s.ApproxCoordsGiven = true;
   s.PointX(1) = 500.0;
   s.PointY(1) = 600.0;
@@ -233,7 +217,7 @@ void ExpectAbandonedWithMessage(const NetworkState& s, const ScriptedInteraction
 
 TEST(ResultsSummary, NegativeVarianceStopsTheSectionWithItsMessage) {
   TempDir dir;
-  NetworkState s = TwoVariablePoints(CreateListing(dir));
+  NetworkState s = TwoVariablePoints(CreateEmptyListing(dir));
   s.Qxx(4, 4) = -0.25;  // the last standard deviation has no square root
   ScriptedInteraction ui;
   WriteResultsSummary(s, ui);
@@ -250,7 +234,7 @@ TEST(ResultsSummary, NegativeVarianceStopsTheSectionWithItsMessage) {
   // The same state, repaired, gives the complete section.
   s.Abandon = false;
   s.Qxx(4, 4) = 0.25;
-  CreateListing(dir);
+  CreateEmptyListing(dir);
   ScriptedInteraction again;
   WriteResultsSummary(s, again);
   EXPECT_FALSE(s.Abandon);
@@ -307,7 +291,7 @@ TEST_P(SummaryOfValidationNetwork, AgreesWithTheOneStepSolution) {
   NetworkState s = testing::LoadFormed(folder + "/project.txt");
   testing::SolveWithEigen(s);
   TempDir dir;
-  s.ListingFileName = CreateListing(dir);
+  s.ListingFileName = CreateEmptyListing(dir);
   s.OutputDecimals = 9;
   ScriptedInteraction ui;
   WriteResultsSummary(s, ui);

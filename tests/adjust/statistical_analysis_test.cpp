@@ -17,12 +17,15 @@
 #include "listing/number_format.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
+#include "support/listing_reader.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
 
+using testing::ListingLines;
+using testing::Numbers;
 using testing::TempDir;
 
 const char* const kConstrainedNetworks[] = {"benning82",   "ghilani14_5",     "ghilani15_4",
@@ -110,25 +113,7 @@ NetworkState ValidationNetwork(const std::string& name) {
 
 // Creates an empty listing in dir for the state.
 void NewListing(const TempDir& dir, NetworkState& s) {
-  s.ListingFileName = dir.File("salida.tmp");
-  ListingWriter(s.ListingFileName, ListingWriter::Mode::Create).Close();
-}
-
-std::vector<std::string> ListingLines(const std::string& path) {
-  const std::string text = ReadTextFile(path).value_or("");
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  EXPECT_EQ(start, text.size()) << "the listing ends without CR LF";
-  return lines;
-}
-
-std::vector<double> Numbers(const std::string& text) {
-  std::istringstream in(text);
-  std::vector<double> values;
-  for (double x; in >> x;) values.push_back(x);
-  return values;
+  s.ListingFileName = testing::CreateEmptyListing(dir);
 }
 
 std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& line) {

@@ -23,8 +23,9 @@ NetworkState LoadFormedText(const std::string& projectText);
 void SolveWithEigen(NetworkState& state);
 
 // The three-point network of the project file's documentation: one fixed
-// point, so as a constrained network its normal matrix is singular (the
-// rotation about the fixed point is free).
+// point and four unknowns for three observations, so as a constrained
+// network its normal matrix is singular in exact arithmetic (rounding may
+// still leave every pivot nonzero).
 std::string ThreePointProject();
 
 }  // namespace ombrel::testing
