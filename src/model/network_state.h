@@ -100,6 +100,7 @@ struct NetworkState : KernelState {
   std::string RosettesDone = "No";
   std::string AxisProjDone = "No";
   int GraphicsScale = 1;
+  double EllipseFactor = 1.0;  // magnification factor of the plotted figures, (0, 1000]
   double BaardaShift = 0.0;
   double Sigma0Sq = 0.0;
 

@@ -1,0 +1,132 @@
+#include "plot/dxf_writer.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "model/text_file.h"
+#include "numeric/checked.h"
+#include "plot/ellipse_outline.h"
+#include "plot/network_shapes.h"
+#include "plot/plot_fit.h"
+
+namespace ombrel {
+namespace {
+
+constexpr const char* kNetworkLayer = "1";
+constexpr const char* kFigureLayer = "2";
+constexpr const char* kWhite = "7";
+// The size unit is this fraction of the larger extent of the network.
+constexpr double kUnitsPerExtent = 43.0;
+
+const char* FigureColour(FigureKind kind) {
+  switch (kind) {
+    case FigureKind::Absolute:
+      return "7";
+    case FigureKind::Relative:
+      return "3";
+    case FigureKind::Rosette:
+      return "1";
+    case FigureKind::Section:
+      return "4";
+    case FigureKind::AxisProjection:
+      return "5";
+  }
+  return "7";
+}
+
+// Accumulates the file: a group code right-aligned in three characters on
+// one line, its value on the next.
+class DxfOut {
+ public:
+  void Group(int code, const std::string& value) {
+    std::string c = std::to_string(code);
+    text_ += std::string(3 - std::min<std::size_t>(3, c.size()), ' ') + c + "\r\n" + value + "\r\n";
+  }
+  void Group(int code, double value) { Group(code, DxfNumber(value)); }
+  // Every entity follows the "  0" that closed the item before it, and ends
+  // with its own "  0".
+  void Entity(const char* type, const char* layer, const char* colour) {
+    text_ += std::string(type) + "\r\n";
+    Group(8, layer);
+    Group(62, colour);
+  }
+  void Text(double x, double y, double height, const std::string& value) {
+    Entity("TEXT", kNetworkLayer, kWhite);
+    Group(7, "ROMANS");
+    Group(10, x);
+    Group(20, y);
+    Group(40, height);
+    Group(1, value);
+    Close();
+  }
+  void Line(const Segment& s, const char* layer, const char* colour) {
+    Entity("LINE", layer, colour);
+    Group(10, s.x1);
+    Group(20, s.y1);
+    Group(11, s.x2);
+    Group(21, s.y2);
+    Close();
+  }
+  void Point(const GroundPoint& p, const char* colour) {
+    Entity("POINT", kFigureLayer, colour);
+    Group(10, p.x);
+    Group(20, p.y);
+    Close();
+  }
+  void Raw(const std::string& line) { text_ += line + "\r\n"; }
+  void Close() { Raw("  0"); }
+  const std::string& Str() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+double SizeUnit(const NetworkState& state) {
+  const GroundWindow w = NetworkExtent(state);
+  double extent = std::max(Sub(w.xMax, w.xMin), Sub(w.yMax, w.yMin));
+  if (extent == 0.0) extent = 1.0;  // a single point: sized as a one-metre network
+  return extent / kUnitsPerExtent;
+}
+
+}  // namespace
+
+std::string DxfNumber(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, Checked(value));
+  return std::string(buffer, result.ptr);
+}
+
+std::string DxfText(const NetworkState& state, const FigureSelection& selection) {
+  DxfOut out;
+  out.Raw("  0");
+  out.Raw("SECTION");
+  out.Raw("  2");
+  out.Raw("ENTITIES");
+  out.Raw("  0");
+  const double h = SizeUnit(state);
+  for (int k = 1; k <= state.NumPoints; ++k)
+    out.Text(Sub(state.PointX(k), 5.0 * h), Sub(state.PointY(k), 5.0 * h), h,
+             "Estacion " + PointNumberText(state.PointNumber(k)));
+  for (const Segment& s : BuildNetworkShapes(state, h).segments) out.Line(s, kNetworkLayer, kWhite);
+  if (selection.Any()) {
+    const GroundWindow w = NetworkExtent(state);
+    out.Text(Add(w.xMax, 3.0 * h), Add(w.yMax, 3.0 * h), h, "Fac Hom Elipses = 5000 ");
+  }
+  for (const PlacedEllipse& e : PlaceFigures(state, selection)) {
+    const EllipseOutline o = OutlineEllipse(e.cx, e.cy, e.semiMajor, e.semiMinor, e.azimuth,
+                                            kDxfFigureEnlargement, kDxfEllipseStep);
+    out.Line(o.axis, kFigureLayer, FigureColour(e.kind));
+    for (const GroundPoint& d : o.dots) out.Point(d, FigureColour(e.kind));
+  }
+  out.Raw("ENDSEC");
+  out.Raw("  0");
+  out.Raw("EOF");
+  return out.Str();
+}
+
+bool WriteDxfFile(const std::string& path, const NetworkState& state,
+                  const FigureSelection& selection) {
+  return WriteTextFile(path, DxfText(state, selection));
+}
+
+}  // namespace ombrel

@@ -1,0 +1,67 @@
+#include "plot/plot_scene.h"
+
+#include "numeric/checked.h"
+#include "plot/ellipse_outline.h"
+#include "plot/network_shapes.h"
+
+namespace ombrel {
+namespace {
+
+PlotLine ToPicture(const PlotFit& fit, const Segment& s) {
+  return {fit.PictureX(s.x1), fit.PictureY(s.y1), fit.PictureX(s.x2), fit.PictureY(s.y2)};
+}
+
+void AddLabel(PlotScene& scene, const PlotFit& fit, double x, double y, std::string text,
+              PlotColour colour) {
+  scene.texts.push_back({Add(fit.PictureX(x), 0.23 * fit.unit),
+                         Sub(fit.PictureY(y), 2.32 * fit.unit), std::move(text), colour});
+}
+
+// A horizontal bar of the given picture length at height y, ticked at both
+// ends and labelled to its right.
+void AddScaleBar(PlotScene& scene, const PlotFit& fit, double length, double y, const char* label) {
+  const double u = fit.unit;
+  const double x0 = 2.0 * u;
+  const double x1 = Add(x0, length);
+  scene.lines.push_back({x0, y, x1, y});
+  scene.lines.push_back({x0, y - 0.5 * u, x0, y + 0.5 * u});
+  scene.lines.push_back({x1, y - 0.5 * u, x1, y + 0.5 * u});
+  scene.texts.push_back({x1 + u, y + 1.1 * u, label});
+}
+
+}  // namespace
+
+void AddNetwork(PlotScene& scene, const NetworkState& state, const PlotFit& fit) {
+  for (int k = 1; k <= state.NumPoints; ++k) {
+    AddLabel(scene, fit, state.PointX(k), state.PointY(k),
+             "Estación" + PointNumberText(state.PointNumber(k)), PlotColour::Black);
+    if (state.MatrixInput)
+      scene.dots.push_back({fit.PictureX(state.PointX(k)), fit.PictureY(state.PointY(k))});
+  }
+  if (state.MatrixInput) return;
+  // The symbols are sized in picture units; in ground units that is u * s.
+  const NetworkShapes shapes = BuildNetworkShapes(state, Mul(fit.unit, fit.scale));
+  for (const Segment& s : shapes.segments) scene.lines.push_back(ToPicture(fit, s));
+  for (const GroundPoint& p : shapes.apexes)
+    scene.dots.push_back({fit.PictureX(p.x), fit.PictureY(p.y)});
+}
+
+void AddFigures(PlotScene& scene, const NetworkState& state, const PlotFit& fit, double s0,
+                double magnification, const FigureSelection& selection) {
+  if (!selection.Any()) return;
+  const double enlargement = Div(magnification, s0);
+  for (const PlacedEllipse& e : PlaceFigures(state, selection)) {
+    const EllipseOutline o = OutlineEllipse(fit.PictureX(e.cx), fit.PictureY(e.cy), e.semiMajor,
+                                            e.semiMinor, e.azimuth, enlargement, kPlotEllipseStep);
+    scene.lines.push_back({o.axis.x1, o.axis.y1, o.axis.x2, o.axis.y2});
+    for (const GroundPoint& d : o.dots) scene.dots.push_back({d.x, d.y});
+  }
+  for (const GroundPoint& p : AuxiliaryPoints(state, selection)) {
+    scene.dots.push_back({fit.PictureX(p.x), fit.PictureY(p.y), PlotColour::Cyan});
+    AddLabel(scene, fit, p.x, p.y, "p.impropio", PlotColour::Cyan);
+  }
+  AddScaleBar(scene, fit, Mul(0.01, enlargement), fit.height - 11.0 * fit.unit, "1 cm");
+  AddScaleBar(scene, fit, Mul(0.05, enlargement), fit.height - 14.0 * fit.unit, "5 cm");
+}
+
+}  // namespace ombrel

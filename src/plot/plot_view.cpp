@@ -1,0 +1,42 @@
+#include "plot/plot_view.h"
+
+#include <algorithm>
+
+namespace ombrel {
+
+void PlotView::ShowAll(const NetworkState& state, double width, double height) {
+  width_ = width;
+  height_ = height;
+  view_ = {};
+  s0_ = 0.0;
+  Redraw(state);
+}
+
+void PlotView::Redraw(const NetworkState& state) {
+  fit_ = FitWindow(view_.IsZero() ? NetworkExtent(state) : view_, width_, height_);
+  if (s0_ == 0.0) s0_ = fit_.scale;
+  shown_ = {};
+  drawn_ = true;
+}
+
+void PlotView::ZoomTo(const NetworkState& state, double px1, double py1, double px2, double py2) {
+  if (!drawn_ || px1 == px2 || py1 == py2) return;
+  const double x1 = fit_.GroundX(px1), x2 = fit_.GroundX(px2);
+  const double y1 = fit_.GroundY(py1), y2 = fit_.GroundY(py2);
+  view_ = {std::min(x1, x2), std::max(x1, x2), std::min(y1, y2), std::max(y1, y2)};
+  Redraw(state);
+}
+
+double PlotView::CurrentMagnification(const NetworkState& state) const {
+  return Magnification(state, fit_.unit, s0_, state.EllipseFactor);
+}
+
+PlotScene PlotView::Scene(const NetworkState& state) const {
+  PlotScene scene;
+  if (!drawn_) return scene;
+  AddNetwork(scene, state, fit_);
+  AddFigures(scene, state, fit_, s0_, CurrentMagnification(state), shown_);
+  return scene;
+}
+
+}  // namespace ombrel

@@ -1,0 +1,55 @@
+// A small hand-made network for the plot and DXF tests: point 1 fixed at
+// (1234.5, -12.25), points 2 and 3 variable; angles at 1 (from 2 to 3) and
+// at 2 (from 1 to 3), distances 1-2 and 2-3; the absolute ellipses of 2 and
+// 3 and their relative ellipse set by hand.
+#pragma once
+
+#include "model/network_state.h"
+
+namespace ombrel::testing {
+
+inline void AddPoint(NetworkState& s, int number, double x, double y, int variable) {
+  const int k = ++s.NumPoints;
+  s.PointX(k) = x;
+  s.PointY(k) = y;
+  s.PointNumber(k) = number;
+  s.VariableIndex(k) = variable;
+  if (variable == 0) ++s.NumFixed;
+}
+
+inline void AddObservation(NetworkState& s, int first, int second, int third) {
+  const int o = ++s.NumObs;
+  s.ObsPoints(1, o) = first;
+  s.ObsPoints(2, o) = second;
+  s.ObsPoints(3, o) = third;
+}
+
+inline NetworkState PlotNetwork() {
+  NetworkState s;
+  s.PointX.Redim(3);
+  s.PointY.Redim(3);
+  s.PointNumber.Redim(3);
+  s.VariableIndex.Redim(3);
+  AddPoint(s, 1, 1234.5, -12.25, 0);
+  AddPoint(s, 2, 1300.0, 40.0, 1);
+  AddPoint(s, 3, 1250.0, 100.0, 2);
+  s.ObsPoints.Redim(3, 4);
+  AddObservation(s, 2, 1, 3);
+  AddObservation(s, 1, 2, 3);
+  AddObservation(s, kDistanceMarker, 1, 2);
+  AddObservation(s, kDistanceMarker, 2, 3);
+  for (Matrix* m : {&s.EllipseSemiMajor, &s.EllipseSemiMinor, &s.EllipseAzimuth}) m->Redim(2, 2);
+  s.EllipseSemiMajor(1, 1) = 0.02;
+  s.EllipseSemiMinor(1, 1) = 0.01;
+  s.EllipseAzimuth(1, 1) = 0.5;
+  s.EllipseSemiMajor(2, 2) = 0.04;
+  s.EllipseSemiMinor(2, 2) = 0.04;
+  s.EllipseAzimuth(2, 2) = 1.0;
+  s.EllipseSemiMajor(1, 2) = 0.05;
+  s.EllipseSemiMinor(1, 2) = 0.02;
+  s.EllipseAzimuth(1, 2) = 2.0;
+  s.EllipsesDone = "Si";
+  return s;
+}
+
+}  // namespace ombrel::testing
