@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "model/project_file.h"
 #include "model/text_file.h"
+#include "plot/dxf_writer.h"
 #include "ui/terminal_interaction.h"
 
 namespace ombrel {
@@ -31,6 +32,30 @@ bool ParseMethod(std::vector<std::string>& args, int& index) {
     return true;
   }
   return false;
+}
+
+// Takes "--dxf FICHERO" out of args; false when the name is missing.
+bool ParseDxf(std::vector<std::string>& args, std::string& dxfFile, std::string& error) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--dxf") continue;
+    if (i + 1 >= args.size()) {
+      error = "Falta el nombre del fichero tras --dxf.";
+      return false;
+    }
+    dxfFile = args[i + 1];
+    args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+  }
+  return true;
+}
+
+// The drawing that the graphics window exports with the absolute ellipses
+// shown (without figures when the run computed none).
+int ExportDxf(const NetworkState& state, const std::string& path, std::ostream& err) {
+  FigureSelection shown;
+  shown.absolute = state.EllipsesDone == "Si";
+  if (WriteDxfFile(path, state, shown)) return kExitOk;
+  err << "No se puede escribir el fichero " << path << ".\n";
+  return kExitStopped;
 }
 
 // A network is made active as the desktop does it: a project is loaded; an
@@ -65,9 +90,15 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
   int index = kAdjustInverse;
   NetworkSource source;
   std::vector<std::string> rest;
-  if (!ParseComputeOptions(args, options, error) || !ParseMethod(args, index) ||
-      !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
+  std::string dxfFile;
+  if (!ParseComputeOptions(args, options, error) || !ParseDxf(args, dxfFile, error) ||
+      !ParseMethod(args, index) || !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
     err << (error.empty() ? "" : error + "\n") << kUsage;
+    return kExitUsage;
+  }
+  // Matrices carry neither points nor observations to draw.
+  if (!dxfFile.empty() && source.project.empty()) {
+    err << "La opción --dxf necesita una red dada con --proyecto.\n";
     return kExitUsage;
   }
   NetworkState state;
@@ -94,6 +125,7 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
     err << "Faltan respuestas: " << e.what() << ".\n";
     status = kExitAnswersExhausted;
   }
+  if (status == kExitOk && !dxfFile.empty()) status = ExportDxf(state, dxfFile, err);
   if (!options.transcriptFile.empty() && !WriteTextFile(options.transcriptFile, transcript.str())) {
     err << "No se puede escribir el fichero " << options.transcriptFile << ".\n";
     if (status == kExitOk) status = kExitStopped;

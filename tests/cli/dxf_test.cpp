@@ -1,0 +1,101 @@
+// "ombrel-cli compensar --dxf": the network and its absolute ellipses, as
+// the graphics window exports them, checked against the listing's table.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "model/text_file.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+int Compensar(std::vector<std::string> args, std::string& err) {
+  args.insert(args.begin(), "compensar");
+  std::istringstream in;
+  std::ostringstream out, errOut;
+  const int status = RunCli(args, in, out, errOut);
+  err = errOut.str();
+  return status;
+}
+
+std::vector<std::string> CrLfLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::istringstream in(Cp1252ToUtf8(bytes));
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Semi-major axes of the "ELIPSES DE VERTICE" table, in item order.
+std::vector<double> VertexSemiMajorAxes(const std::vector<std::string>& listing) {
+  std::vector<double> axes;
+  bool inTable = false;
+  for (const auto& line : listing) {
+    if (line.find("ELIPSES DE VERTICE") != std::string::npos) inTable = true;
+    if (line.find("ELIPSES RELATIVAS") != std::string::npos) break;
+    if (!inTable || line.find(" mts ") == std::string::npos) continue;
+    std::istringstream row(line);
+    int label;
+    double a;
+    row >> label >> a;
+    axes.push_back(a);
+  }
+  return axes;
+}
+
+TEST(CompensarDxf, WritesTheNetworkAndTheAbsoluteEllipsesOfTheListing) {
+  TempDir dir;
+  const std::string listing = dir.File("salida.tmp");
+  const std::string dxf = dir.File("red.dxf");
+  const std::string answers =
+      dir.Write("respuestas.txt", "No\nNo\n=\nNo\n" + listing + "\ncompleta\nNo\n");
+  std::string err;
+  ASSERT_EQ(Compensar({"--proyecto", testing::ValidationDir() + "/benning82/project.txt",
+                       "--metodo", "inversa", "--respuestas", answers, "--dxf", dxf},
+                      err),
+            kExitOk)
+      << err;
+  const auto axes = VertexSemiMajorAxes(CrLfLines(testing::ReadBytes(listing)));
+  ASSERT_FALSE(axes.empty());
+  const auto lines = CrLfLines(testing::ReadBytes(dxf));
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines.back(), "EOF");
+  // Walk the entities: the figure lines on layer 2 are the major axes, in
+  // item order, 2 * 5000 * A long.
+  std::vector<double> drawn;
+  int points = 0, facHom = 0;
+  for (std::size_t i = 5; i + 3 < lines.size(); ++i) {
+    if (lines[i] == "POINT") ++points;
+    if (lines[i] == "Fac Hom Elipses = 5000 ") ++facHom;
+    if (lines[i] != "LINE" || lines[i + 2] != "2") continue;
+    EXPECT_EQ(lines[i + 4], "7");
+    const double x1 = std::stod(lines[i + 6]), y1 = std::stod(lines[i + 8]);
+    const double x2 = std::stod(lines[i + 10]), y2 = std::stod(lines[i + 12]);
+    drawn.push_back(std::hypot(x2 - x1, y2 - y1) / 2 / 5000);
+  }
+  EXPECT_EQ(facHom, 1);
+  ASSERT_EQ(drawn.size(), axes.size());
+  for (std::size_t k = 0; k < axes.size(); ++k) EXPECT_NEAR(drawn[k], axes[k], 5e-5) << k;
+  EXPECT_EQ(points, 126 * static_cast<int>(axes.size()));
+}
+
+TEST(CompensarDxf, NeedsAProjectAndAFileName) {
+  std::string err;
+  EXPECT_EQ(Compensar({"--matrices", "A.txt", "K.txt", "P.txt", "--metodo", "inversa", "--dxf",
+                       "red.dxf"},
+                      err),
+            kExitUsage);
+  EXPECT_NE(err.find("--proyecto"), std::string::npos);
+  EXPECT_EQ(Compensar({"--proyecto", "p.txt", "--metodo", "inversa", "--dxf"}, err), kExitUsage);
+  EXPECT_NE(err.find("--dxf"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ombrel
