@@ -162,8 +162,9 @@ Matrix Inverse(NetworkState& s, const Matrix& m, int n) {
 
 }  // namespace
 
-bool AskNetworkType(NetworkState& s, Interaction& ui) {
-  const std::string prompt = NetworkTypePrompt();
+bool AskNetworkType(NetworkState& s, Interaction& ui, const std::string& leadingLine) {
+  const std::string prompt =
+      leadingLine.empty() ? NetworkTypePrompt() : leadingLine + "\r\n" + NetworkTypePrompt();
   const bool distances = HasDistance(s);
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, "2");

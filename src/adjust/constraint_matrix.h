@@ -18,8 +18,9 @@ inline constexpr const char* kDesignConstraintMatrixTitle = "Ombrel   Matriz de 
 // answers "1" .. "8". Refuses (beep, "¡ Número no válido !", asked again)
 // anything else, and the types without scale ("1", "3", "5", "7") when one
 // of the rows 1..NumObs+NumCondEq is a distance. Returns false when the
-// person cancels (empty answer); NetworkType is then left as it was.
-bool AskNetworkType(NetworkState& state, Interaction& ui);
+// person cancels (empty answer); NetworkType is then left as it was. A
+// non-empty leadingLine is shown as the first line of the box.
+bool AskNetworkType(NetworkState& state, Interaction& ui, const std::string& leadingLine = "");
 
 // Forms E (NumConstraints x 2u, u variable points) from the approximate
 // coordinates (metres) for NetworkType "Uno" .. "Siete", or asks it element

@@ -403,6 +403,24 @@ bool Solve(NetworkState& s, Interaction& ui, ListingWriter& out, const System& s
   return true;
 }
 
+// The two passes guess the active set from the signs of one set of
+// multipliers, and an inconsistent or overdetermined set (both bounds of a
+// shift, or the trace row with every bound) is only solved in the
+// least-squares sense, so the shifts can leave [-h, h]. They are held
+// there; the bounded part takes up the difference so that the listed sum
+// still holds. Returns whether some shift had to be held.
+bool HoldWithinBound(const Vector& free, Vector& bounded, int n, double h) {
+  bool held = false;
+  for (int i = 1; i <= n; ++i) {
+    const double total = Add(free(i), bounded(i));
+    if (total > h || total < -h) {
+      bounded(i) = Sub(total > h ? h : -h, free(i));
+      held = true;
+    }
+  }
+  return held;
+}
+
 }  // namespace
 
 void DesignOrderOne(NetworkState& s, Interaction& ui) {
@@ -426,7 +444,8 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   out.Line("    El incremento adoptado ha sido de" + FormatNumber(delta, 2, 6) + " metros  ");
 
   s.NetworkType = "Imposible";
-  if (!AskNetworkType(s, ui)) return AbandonDesign(out, s, "PD1", 1);
+  if (!AskNetworkType(s, ui, "CÁLCULO COLUMNAS MATRIZ  ( A )  .... "))
+    return AbandonDesign(out, s, "PD1", 1);
   ui.SetBusy(true);
   const Matrix q = FreeCofactors(s, ui, true);
   WriteHeading(
@@ -453,7 +472,12 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   WriteSystem(out, sys, base, target);
   Vector free, bounded;
   if (!Solve(s, ui, out, sys, free, bounded)) return AbandonDesign(out, s, "PD1", 1);
+  const bool held = HoldWithinBound(free, bounded, order, bound);
   WriteCorrections(out, s, vertices, free, bounded);
+  if (held) {
+    out.BlankLine();
+    out.Line("    CORRECCIONES LIMITADAS AL INCREMENTO ADOPTADO ( INECUACION ) ");
+  }
   out.Close();
 }
 
