@@ -1,0 +1,72 @@
+// End-to-end runs of "ombrel-cli diseno" with answers files.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "model/text_file.h"
+#include "support/listing_reader.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome Diseno(std::vector<std::string> args) {
+  args.insert(args.begin(), "diseno");
+  std::istringstream in;
+  std::ostringstream out, err;
+  const int status = RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string Project(const std::string& name) {
+  return testing::ValidationDir() + "/" + name + "/project.txt";
+}
+
+TEST(DisenoCommand, OrderTwoRunsFromAnAnswersFileToTheWeightsTable) {
+  TempDir dir;
+  const std::string listing = dir.File("salida.tmp");
+  // Listing, two preliminary reviews, the a-priori variance proposed, the
+  // rule of the means, the reviews of QxxE and of the Khatri-Rao matrix,
+  // and No to opening the listing.
+  const std::string answers =
+      dir.Write("respuestas.txt", listing + "\nNo\nNo\n# varianza\n=\n# criterio\n2\nNo\nNo\nNo\n");
+  const Outcome run =
+      Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "2", "--respuestas", answers});
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  const std::vector<std::string> lines = testing::ListingLines(listing);
+  int banner = 0, table = -1, rows = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    banner += lines[i].find("PROBLEMA DE DISENO DE ORDEN DOS") != std::string::npos;
+    if (lines[i].find("FORMA LINEAL") != std::string::npos) table = static_cast<int>(i);
+  }
+  EXPECT_EQ(banner, 1);
+  ASSERT_GE(table, 0);
+  for (std::size_t i = static_cast<std::size_t>(table) + 1; i < lines.size(); ++i)
+    rows += testing::Numbers(lines[i]).size() == 3;
+  EXPECT_EQ(rows, 13);  // one line per observation
+}
+
+TEST(DisenoCommand, RefusesAnOrderOutsideZeroToTwoAndMissingAnswers) {
+  TempDir dir;
+  const Outcome bad = Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "3"});
+  EXPECT_EQ(bad.status, kExitUsage);
+  EXPECT_NE(bad.err.find("diseno"), std::string::npos);
+
+  const std::string answers = dir.Write("respuestas.txt", dir.File("salida.tmp") + "\n1\n");
+  const Outcome shortAnswers =
+      Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "0", "--respuestas", answers});
+  EXPECT_NE(shortAnswers.status, kExitOk);
+  EXPECT_NE(shortAnswers.status, kExitUsage);
+  EXPECT_NE(shortAnswers.err.find("Faltan respuestas"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ombrel
