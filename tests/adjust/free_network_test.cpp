@@ -322,5 +322,58 @@ TEST(FreeNetwork, EnterConstraintMatrixLeavesTheCofactorsWithoutListing) {
   EXPECT_TRUE(ui.Calls().empty());
 }
 
+int Count(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
+  TempDir dir;
+  NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
+  s.ListingFileName = dir.File("p.tmp");
+  s.FullOutput = true;
+  const std::string em6 = Em6Between(WeightedDesign(s), 3);
+  ScriptedInteraction ui;
+  ui.Then(Answer::Yes).Then("");                         // em2 cancelled
+  ui.Then(Answer::Yes).Then("0.000000000001").Then("");  // em6 cancelled
+  ui.Then(Answer::Yes).Then("0.000000000001").Then(em6).Then(Answer::No);
+  ui.Then(Answer::No);  // the decomposition of N as it comes
+  AdjustByPseudoinverse(s, ui);
+  const std::vector<std::string> questions = ui.Messages();
+  ASSERT_EQ(questions.size(), 5u);
+  const std::string tail =
+      "\r\n  em2   =   1E-12\r\n  em6   =   1E-10\r\n\r\n"
+      "  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  \r\n";
+  EXPECT_EQ(
+      questions[1],
+      "\r\n    PRECISION RELATIVA VALORES SINGULARES :  \r\n\r\n\r\n    ¿  Variable...  em2  ? " +
+          tail);
+  EXPECT_EQ(
+      questions[2],
+      "\r\n    MINIMO VALOR SINGULAR NO DESPRECIABLE :  \r\n\r\n\r\n    ¿  Variable...  em6  ? " +
+          tail);
+  // Only the first and the fourth question follow a decomposition.
+  for (int q : {0, 3, 4})
+    EXPECT_EQ(
+        questions[static_cast<std::size_t>(q)].rfind(" \r\n  VALORES SINGULARES DE LA MATRIZ", 0),
+        0u)
+        << q;
+  EXPECT_EQ(Count(questions[3], "  -->  ELIMINADO \r\n"), 3);
+  EXPECT_EQ(s.NumConstraints, 3);
+  // In the listing every value beyond the rank is marked, and the printed
+  // defect is their count.
+  const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
+  const std::size_t first = text.find("    Defecto  de  rango : ");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_EQ(text.substr(first + 25, 3), "3\r\n");
+  EXPECT_EQ(Count(text.substr(0, first), "  -->  ELIMINADO"), 3);
+  const std::size_t second = text.find("    Defecto  de  rango : ", first + 1);
+  ASSERT_NE(second, std::string::npos);
+  const int defectN = std::stoi(text.substr(second + 25, 3));
+  EXPECT_EQ(Count(text.substr(first, second - first), "  -->  ELIMINADO"), defectN);
+}
+
 }  // namespace
 }  // namespace ombrel
