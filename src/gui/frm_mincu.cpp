@@ -10,6 +10,7 @@
 #include <QWidgetAction>
 
 #include "adjust/adjustment_driver.h"
+#include "design/design_driver.h"
 #include "gui/frm_about.h"
 #include "gui/frm_abrir_proyecto.h"
 #include "gui/frm_editor.h"
@@ -266,9 +267,9 @@ void frmMincu::mnuInici_Click(int index) {
   ombrel::mnuInici_Click(state_, ui_, index);
 }
 
+// The design driver makes its own active-project check.
 void frmMincu::mnuDesign_Click(int index) {
-  if (!NeedsProject()) return;
-  RunDesign(state_, ui_, index);
+  ombrel::mnuDesign_Click(state_, ui_, index);
 }
 
 void frmMincu::mnuAvanzado_Click(int) {

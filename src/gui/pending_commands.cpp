@@ -25,8 +25,5 @@ void ShowApproxDialog(NetworkState&, Interaction& ui, QWidget*) {
 void ShowNetworkPlot(NetworkState&, Interaction& ui, QWidget*) {
   NotAvailable(ui);
 }
-void RunDesign(NetworkState&, Interaction& ui, int) {
-  NotAvailable(ui);
-}
 
 }  // namespace ombrel

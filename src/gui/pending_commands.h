@@ -1,6 +1,6 @@
 // Commands whose windows are not part of this version of the desktop
 // application yet: the project editor, the matrix import, the review of
-// fixed points and weights, the network plot and the design problems. Each
+// fixed points and weights and the network plot. Each
 // tells the person so and changes nothing.
 #pragma once
 
@@ -18,6 +18,5 @@ void ShowImportDialog(NetworkState& state, Interaction& ui, QWidget* parent);
 void ShowReviewDialog(NetworkState& state, Interaction& ui, QWidget* parent);
 void ShowApproxDialog(NetworkState& state, Interaction& ui, QWidget* parent);
 void ShowNetworkPlot(NetworkState& state, Interaction& ui, QWidget* parent);
-void RunDesign(NetworkState& state, Interaction& ui, int index);
 
 }  // namespace ombrel
