@@ -78,7 +78,14 @@ std::string Cp1252ToUtf8(const std::string& bytes) {
 std::string Utf8ToCp1252(const std::string& text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) out += EncodeCp1252(DecodeUtf8(text, i));
+  for (std::size_t i = 0; i < text.size();) {
+    // ASCII runs, nearly all of a listing, are copied as they stand.
+    std::size_t run = i;
+    while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+    out.append(text, i, run - i);
+    i = run;
+    if (i < text.size()) out += EncodeCp1252(DecodeUtf8(text, i));
+  }
   return out;
 }
 
