@@ -1,0 +1,87 @@
+#include "model/approximate_coordinates.h"
+
+#include <cmath>
+#include <sstream>
+
+#include "model/field_reader.h"
+
+namespace ombrel {
+namespace {
+
+std::vector<std::string> Words(std::string line) {
+  for (char& c : line)
+    if (c == ',' || c == '\t' || c == '\r') c = ' ';
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+std::string LineError(int line, const std::string& what) {
+  return "línea " + std::to_string(line) + ": " + what;
+}
+
+}  // namespace
+
+void BeginApproxCoordinates(NetworkState& state) {
+  state.ApproxCount = state.ImportA.cols / 2;
+  if (!state.ApproxCoordsGiven) {
+    state.PointX.Redim(state.NumPoints);
+    state.PointY.Redim(state.NumPoints);
+    state.ApproxX.Redim(state.ApproxCount);
+    state.ApproxY.Redim(state.ApproxCount);
+  }
+  for (int k = 1; k <= state.ApproxCount; ++k) {
+    state.ApproxX(k) = state.PointX(k);
+    state.ApproxY(k) = state.PointY(k);
+  }
+}
+
+void AcceptApproxCoordinates(NetworkState& state) {
+  state.ApproxCoordsGiven = true;
+  for (int k = 1; k <= state.ApproxCount; ++k) {
+    state.PointX(k) = state.ApproxX(k);
+    state.PointY(k) = state.ApproxY(k);
+  }
+}
+
+std::optional<std::vector<ApproxPoint>> ReadApproxCoordinates(const std::string& text,
+                                                              int approxCount, std::string& error) {
+  std::vector<ApproxPoint> points;
+  std::istringstream in(text);
+  int lineNumber = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++lineNumber;
+    const auto words = Words(line);
+    if (words.empty()) continue;
+    if (words.size() != 3) {
+      error = LineError(lineNumber, "se esperan número, X e Y");
+      return std::nullopt;
+    }
+    const auto number = ParseNumberField(words[0]);
+    const auto x = ParseNumberField(words[1]);
+    const auto y = ParseNumberField(words[2]);
+    if (!number || !x || !y || *number != std::floor(*number)) {
+      error = LineError(lineNumber, "no es un dato numérico");
+      return std::nullopt;
+    }
+    if (*number < 1 || *number > approxCount) {
+      error = LineError(lineNumber, "el punto " + words[0] + " no es un punto variable (1 a " +
+                                        std::to_string(approxCount) + ")");
+      return std::nullopt;
+    }
+    points.push_back({static_cast<int>(*number), *x, *y});
+  }
+  return points;
+}
+
+void ApplyApproxCoordinates(NetworkState& state, const std::vector<ApproxPoint>& points) {
+  BeginApproxCoordinates(state);
+  for (const ApproxPoint& p : points) {
+    state.ApproxX(p.number) = p.x;
+    state.ApproxY(p.number) = p.y;
+  }
+  AcceptApproxCoordinates(state);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,253 @@
+#include "model/project_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/project_file.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+
+// Every value that a load of a project leaves in the state.
+void ExpectSameNetwork(const NetworkState& a, const NetworkState& b, const std::string& name) {
+  EXPECT_EQ(a.ProjectName, b.ProjectName) << name;
+  EXPECT_EQ(a.NumPoints, b.NumPoints) << name;
+  EXPECT_EQ(a.NumFixed, b.NumFixed) << name;
+  EXPECT_EQ(a.NumObs, b.NumObs) << name;
+  EXPECT_TRUE(a.PointX == b.PointX) << name;
+  EXPECT_TRUE(a.PointY == b.PointY) << name;
+  EXPECT_TRUE(a.VariableIndex == b.VariableIndex) << name;
+  EXPECT_TRUE(a.PointNumber == b.PointNumber) << name;
+  EXPECT_TRUE(a.ObsPoints == b.ObsPoints) << name;
+  EXPECT_TRUE(a.ObsValue == b.ObsValue) << name;
+  EXPECT_TRUE(a.ObsWeights == b.ObsWeights) << name;
+  EXPECT_TRUE(a.ObservationNumber == b.ObservationNumber) << name;
+  EXPECT_TRUE(a.K == b.K) << name;
+  EXPECT_EQ(a.ProjectLabel, b.ProjectLabel) << name;
+  EXPECT_EQ(a.PointsLabel, b.PointsLabel) << name;
+  EXPECT_EQ(a.EquationsLabel, b.EquationsLabel) << name;
+}
+
+TEST(ProjectListsTest, EveryValidationProjectSavesByteIdenticalAndRebuildsTheLoadedNetwork) {
+  TempDir dir;
+  int projects = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(testing::ValidationDir())) {
+    const auto source = entry.path() / "project.txt";
+    if (!std::filesystem::exists(source)) continue;
+    const std::string name = entry.path().filename().string();
+    ++projects;
+    const auto lists = ProjectLists::FromFile(source.string());
+    ASSERT_TRUE(lists.has_value()) << name;
+
+    const std::string copy = dir.File(name + ".txt");
+    ScriptedInteraction ui;
+    NetworkState saved;
+    ASSERT_TRUE(SaveProjectLists(*lists, saved, ui, copy)) << name;
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(source.string())) << name;
+
+    NetworkState loaded;
+    ScriptedInteraction loaderUi;
+    ASSERT_TRUE(LoadProjectFile(loaded, loaderUi, copy)) << name;
+    ExpectSameNetwork(saved, loaded, name);
+    EXPECT_GT(saved.NumObs, 0) << name;
+  }
+  EXPECT_GE(projects, 9);
+}
+
+TEST(ProjectListsTest, CollationPutsSpaceBeforeDigitsBeforeLetters) {
+  EXPECT_TRUE(CollatesBefore(" ", "0"));
+  EXPECT_TRUE(CollatesBefore("9", "a"));
+  EXPECT_TRUE(CollatesBefore("1  ,", "10 ,"));
+  EXPECT_TRUE(CollatesBefore("19 ,", "2  ,"));
+  EXPECT_TRUE(CollatesBefore(kNewHeader, "00 ,  1  ,"));
+  EXPECT_TRUE(CollatesBefore(kPointPrompt, "00 ,  1  ,"));
+  EXPECT_TRUE(CollatesBefore("00 , 98 ,", "1  ,  2  ,"));
+  EXPECT_FALSE(CollatesBefore("2  ,", "10 ,"));
+  EXPECT_FALSE(CollatesBefore("abc", "abc"));
+}
+
+TEST(ProjectListsTest, LinesKeepTheColumnsOfTheFile) {
+  EXPECT_EQ(ComboItem(7), " 7 ");
+  EXPECT_EQ(ComboItem(12), " 12");
+  EXPECT_EQ(EquationField(" 7 "), "7 ");
+  EXPECT_EQ(EquationField(" 12"), "12");
+  EXPECT_EQ(EquationField("  7"), "07");
+  EXPECT_EQ(PointLine(" 1 ", "1000.00", "1000.00", true, " 1 "),
+            "00 ,  1  ,   1000.00 ,   1000.00 ,      fijo ,        1 ");
+  EXPECT_EQ(AngleLine(" 1 ", " 2 ", " 1 ", " 3 ", "64.2311", "1"),
+            "1  ,  2  ,        1  ,        3  ,   64.2311 ,         1");
+  EXPECT_EQ(DistanceLine(" 12", " 1 ", " 3 ", "522.131", "1"),
+            "12 , -99 ,        1  ,        3  ,   522.131 ,         1");
+
+  const PointFields fields = ReadPointLine(PointLine(" 3 ", "-5.5", "7", false, " 42"));
+  EXPECT_EQ(fields.order, " 3 ");
+  EXPECT_EQ(fields.x, "-5.5");
+  EXPECT_EQ(fields.y, "7");
+  EXPECT_FALSE(fields.fixed);
+  EXPECT_EQ(fields.vertex, " 42");
+}
+
+TEST(ProjectListsTest, TypedNumbersAreRefusedWithACommaOrTwoPoints) {
+  for (const char* good : {"1500.25", "-3", "0.5", ".5", "12"})
+    EXPECT_TRUE(IsValidNumberText(good)) << good;
+  for (const char* bad : {"1500,25", "1.500.25", "", "12a", "1e3", "-", "."})
+    EXPECT_FALSE(IsValidNumberText(bad)) << bad;
+}
+
+TEST(ProjectListsTest, VerticesSortByTheirOrderAndAreNumberedSoWhenLoaded) {
+  ProjectLists lists;
+  lists.AddObservation(DistanceLine(" 1 ", " 7 ", " 5 ", "10", "1"));
+  // Vertex 7 third, 5 first and 9 second in the vector of unknowns.
+  EXPECT_EQ(lists.AddPoint(PointLine(" 3 ", "30", "31", false, " 7 ")), 1);
+  EXPECT_EQ(lists.AddPoint(PointLine(" 1 ", "10", "11", false, " 5 ")), 1);
+  EXPECT_EQ(lists.AddPoint(PointLine(" 2 ", "20", "21", false, " 9 ")), 2);
+  ASSERT_EQ(lists.NumPoints(), 3);
+  EXPECT_EQ(lists.PointList()[0], kPointPrompt);
+  for (int k = 1; k <= 3; ++k) {
+    EXPECT_EQ(lists.FileList()[static_cast<std::size_t>(k)],
+              lists.PointList()[static_cast<std::size_t>(k)]);
+    EXPECT_EQ(ReadPointLine(lists.PointList()[static_cast<std::size_t>(k)]).order, ComboItem(k));
+  }
+  // Added after the distance, still before it in the file.
+  EXPECT_EQ(lists.FileList()[4], lists.ObservationList()[1]);
+  EXPECT_EQ(lists.FileList()[0], " 0 ,Ptos ,       3   ,Ecuaciones ,       1  ");
+
+  TempDir dir;
+  ScriptedInteraction ui;
+  NetworkState state;
+  ASSERT_TRUE(SaveProjectLists(lists, state, ui, dir.File("orden.txt")));
+  NetworkState loaded;
+  ASSERT_TRUE(LoadProjectFile(loaded, ui, dir.File("orden.txt")));
+  for (NetworkState* s : {&state, &loaded}) {
+    EXPECT_EQ(s->PointNumber(1), 5);
+    EXPECT_EQ(s->PointNumber(2), 9);
+    EXPECT_EQ(s->PointNumber(3), 7);
+    EXPECT_EQ(s->VariableIndex(3), 3);
+    EXPECT_EQ(s->PointX(2), 20.0);
+  }
+  ExpectSameNetwork(state, loaded, "orden");
+}
+
+TEST(ProjectListsTest, EquationsSortAsTextInTheListAndTheFile) {
+  ProjectLists lists;
+  lists.AddPoint(PointLine(" 1 ", "0", "0", true, " 1 "));
+  for (int equation : {1, 2, 10})
+    lists.AddObservation(DistanceLine(ComboItem(equation), " 1 ", " 2 ", "5", "1"));
+  ASSERT_EQ(lists.NumObs(), 3);
+  const std::vector<std::string> expected = {"1 ", "10", "2 "};
+  for (int j = 1; j <= 3; ++j) {
+    EXPECT_EQ(lists.ObservationList()[static_cast<std::size_t>(j)].substr(0, 2),
+              expected[static_cast<std::size_t>(j - 1)]);
+    EXPECT_EQ(lists.FileList()[static_cast<std::size_t>(1 + j)],
+              lists.ObservationList()[static_cast<std::size_t>(j)]);
+  }
+  NetworkState state;
+  lists.Rebuild(state, "x");
+  EXPECT_EQ(state.ObservationNumber(2), 10);
+  EXPECT_EQ(state.ObservationNumber(3), 2);
+  EXPECT_EQ(state.ObsWeights(1, 1), 2.0);
+}
+
+TEST(ProjectListsTest, DeletingAVertexRemovesEveryObservationThatUsesIt) {
+  ProjectLists lists;
+  for (int v : {2, 4, 12}) lists.AddPoint(PointLine(ComboItem(v), "1", "1", false, ComboItem(v)));
+  lists.AddObservation(AngleLine(" 1 ", " 4 ", " 2 ", " 12", "10", "1"));  // back-sight
+  lists.AddObservation(AngleLine(" 2 ", " 2 ", " 4 ", " 12", "10", "1"));  // station
+  lists.AddObservation(AngleLine(" 3 ", " 12", " 2 ", " 4 ", "10", "1"));  // fore-sight
+  lists.AddObservation(DistanceLine(" 4 ", " 4 ", " 2 ", "10", "1"));      // from
+  lists.AddObservation(DistanceLine(" 5 ", " 12", " 4 ", "10", "1"));      // to
+  lists.AddObservation(DistanceLine(" 14", " 2 ", " 12", "10", "1"));      // kept
+  lists.AddObservation(AngleLine(" 6 ", " 12", " 2 ", " 2 ", "14", "1"));  // kept: 14 is no 4
+  ASSERT_EQ(lists.NumObs(), 7);
+
+  // As text the order 12 sorts before 2 and 4, so vertex 4 is the last line.
+  ASSERT_EQ(ReadPointLine(lists.PointList()[3]).vertex, " 4 ");
+  const auto removed = lists.RemovePoint(3);
+  EXPECT_EQ(removed, (std::vector<std::string>{" 1 ", " 2 ", " 3 ", " 4 ", " 5 "}));
+  EXPECT_EQ(lists.NumPoints(), 2);
+  ASSERT_EQ(lists.NumObs(), 2);
+  EXPECT_EQ(lists.ObservationList()[1].substr(0, 2), "14");
+  EXPECT_EQ(lists.ObservationList()[2].substr(0, 2), "6 ");
+  ASSERT_EQ(lists.FileList().size(), 5u);
+  EXPECT_EQ(lists.FileList()[3], lists.ObservationList()[1]);
+  EXPECT_EQ(Columns(lists.FileList()[0], 18, 20), "2  ");
+  EXPECT_EQ(Columns(lists.FileList()[0], 42, 44), "2  ");
+}
+
+TEST(ProjectListsTest, ModifyingAndRemovingKeepTheListsInStep) {
+  ProjectLists lists;
+  lists.AddPoint(PointLine(" 1 ", "1", "1", true, " 1 "));
+  lists.AddPoint(PointLine(" 2 ", "2", "2", false, " 2 "));
+  lists.AddObservation(DistanceLine(" 1 ", " 1 ", " 2 ", "5", "1"));
+  // Moving vertex 1 behind vertex 2 in the vector of unknowns.
+  EXPECT_EQ(lists.ReplacePoint(1, PointLine(" 3 ", "1", "1", false, " 1 ")), 2);
+  EXPECT_EQ(ReadPointLine(lists.PointList()[1]).vertex, " 2 ");
+  EXPECT_EQ(lists.FileList()[2], lists.PointList()[2]);
+  EXPECT_EQ(lists.FileList()[3], lists.ObservationList()[1]);
+  lists.RemoveObservation(1);
+  EXPECT_EQ(lists.NumObs(), 0);
+  EXPECT_EQ(lists.FileList().size(), 3u);
+  EXPECT_EQ(Columns(lists.FileList()[0], 42, 44), "0  ");
+}
+
+TEST(ProjectListsTest, WeightToAllChangesOnlyItsKindOfObservation) {
+  ProjectLists lists;
+  lists.AddPoint(PointLine(" 1 ", "1", "1", true, " 1 "));
+  lists.AddObservation(AngleLine(" 1 ", " 2 ", " 1 ", " 3 ", "64.2311", "1"));
+  lists.AddObservation(DistanceLine(" 2 ", " 1 ", " 2 ", "500.652", "1"));
+  lists.SetWeightOfAll(true, "0.25");
+  EXPECT_EQ(Columns(lists.ObservationList()[1], 47, 56), "         1");
+  EXPECT_EQ(Columns(lists.ObservationList()[2], 47, 56), "      0.25");
+  EXPECT_EQ(lists.FileList()[3], lists.ObservationList()[2]);
+  lists.SetWeightOfAll(false, "4");
+  EXPECT_EQ(Columns(lists.FileList()[2], 47, 56), "         4");
+  EXPECT_EQ(Columns(lists.FileList()[3], 47, 56), "      0.25");
+}
+
+TEST(ProjectListsTest, ANewProjectSavedAtOnceIsOneLineAndLoadsEmpty) {
+  TempDir dir;
+  ScriptedInteraction ui;
+  NetworkState state;
+  ASSERT_TRUE(SaveProjectLists(ProjectLists(), state, ui, dir.File("vacio.txt")));
+  EXPECT_EQ(ReadBytes(dir.File("vacio.txt")), std::string(kNewHeader) + "\r\n");
+  EXPECT_EQ(state.NumPoints, 0);
+  EXPECT_EQ(state.NumObs, 0);
+  EXPECT_EQ(state.PointsLabel, "Número de vértices:   0   ( 0 fijos )");
+  EXPECT_TRUE(state.HasActiveProject());
+}
+
+TEST(ProjectListsTest, SavingOverAFileAndAnsweringNoChangesNothing) {
+  TempDir dir;
+  const std::string path = dir.Write("red.txt", "viejo\r\n");
+  ScriptedInteraction ui;
+  ui.Then(Answer::No);
+  NetworkState state;
+  ProjectLists lists;
+  lists.AddPoint(PointLine(" 1 ", "1", "1", true, " 1 "));
+  EXPECT_FALSE(SaveProjectLists(lists, state, ui, path));
+  EXPECT_EQ(ReadBytes(path), "viejo\r\n");
+  EXPECT_EQ(state.NumPoints, 0);
+  EXPECT_FALSE(state.HasActiveProject());
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Fichero ya existe. Sobrescribir ?"});
+}
+
+TEST(ProjectListsTest, AFileShorterThanItsHeaderCannotBeOpened) {
+  TempDir dir;
+  EXPECT_FALSE(ProjectLists::FromFile(dir.File("no-existe.txt")).has_value());
+  const std::string path =
+      dir.Write("corto.txt",
+                " 0 ,Ptos ,         2 ,Ecuaciones ,         0\r\n"
+                "00 ,  1  ,   1000.00 ,   1000.00 ,      fijo ,        1 \r\n");
+  EXPECT_FALSE(ProjectLists::FromFile(path).has_value());
+  const std::string many = dir.Write("muchos.txt", " 0 ,Ptos , 99 ,Ecuaciones , 0\r\n");
+  EXPECT_FALSE(ProjectLists::FromFile(many).has_value());
+}
+
+}  // namespace
+}  // namespace ombrel
