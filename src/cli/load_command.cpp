@@ -1,7 +1,9 @@
 #include "cli/load_command.h"
 
+#include "model/approximate_coordinates.h"
 #include "model/form_equations.h"
 #include "model/project_file.h"
+#include "model/text_file.h"
 #include "numeric/run_time_error.h"
 
 namespace ombrel {
@@ -15,10 +17,14 @@ bool ParseNetworkSource(const std::vector<std::string>& args, std::size_t from,
       while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0 && source.matrices.size() < 4)
         source.matrices.push_back(args[++i]);
       if (source.matrices.size() < 3) return false;
+    } else if (args[i] == "--coordenadas") {
+      if (i + 1 == args.size() || !source.coordinates.empty()) return false;
+      source.coordinates = args[++i];
     } else {
       rest.push_back(args[i]);
     }
   }
+  if (!source.coordinates.empty() && source.matrices.empty()) return false;
   return source.project.empty() != source.matrices.empty();
 }
 
@@ -29,6 +35,24 @@ static void StartImport(NetworkState& state, const std::vector<std::string>& fil
   state.ImportFileP = files[2];
   state.ImportWithE = files.size() == 4;
   state.ImportFileE = state.ImportWithE ? files[3] : "";
+}
+
+static void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
+  ui.MessageBox(text, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
+  state.Abandon = true;
+}
+
+// The coordinates file stands for what a person types in the
+// approximate-coordinates dialog after the import.
+static void GiveCoordinates(NetworkState& state, Interaction& ui, const std::string& path) {
+  const auto text = ReadTextFile(path);
+  if (!text) return Refuse(state, ui, "¡ No se puede leer el fichero " + path + " !");
+  std::string error;
+  const auto points = ReadApproxCoordinates(*text, state.ImportA.cols / 2, error);
+  if (!points)
+    return Refuse(state, ui,
+                  "¡ Coordenadas aproximadas no válidas en " + path + ", " + error + " !");
+  ApplyApproxCoordinates(state, *points);
 }
 
 bool LoadNetwork(NetworkState& state, Interaction& ui, const NetworkSource& source) {
@@ -42,6 +66,8 @@ bool LoadNetwork(NetworkState& state, Interaction& ui, const NetworkSource& sour
       StartImport(state, source.matrices);
     }
     FormEquations(state, ui);
+    if (!state.Abandon && !source.coordinates.empty())
+      GiveCoordinates(state, ui, source.coordinates);
   } catch (const RunTimeError&) {
     ui.MessageBox("¡ Se ha producido un error en el cálculo !", Buttons::Ok, Icon::Exclamation, 1,
                   kAppTitle);

@@ -1,0 +1,113 @@
+// "--coordenadas FICHERO" beside "--matrices": the approximate coordinates
+// of the variable points, as the approximate-coordinates dialog gives them.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "cli/load_command.h"
+#include "model/text_file.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+// Two variable points, each coordinate observed twice so that every
+// observation is checked by another.
+struct Matrices {
+  TempDir dir;
+  std::string a = dir.Write("a.txt",
+                            "1 0 0 0\r\n0 1 0 0\r\n0 0 1 0\r\n0 0 0 1\r\n"
+                            "1 0 0 0\r\n0 1 0 0\r\n0 0 1 0\r\n0 0 0 1");
+  std::string k = dir.Write("k.txt", "0.01\r\n0.02\r\n-0.01\r\n0.03\r\n0.02\r\n0.01\r\n0\r\n0.02");
+  std::string p = dir.Write("p.txt", "1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1");
+};
+
+TEST(CoordinatesOption, ParsesOnlyBesideMatrices) {
+  NetworkSource source;
+  std::vector<std::string> rest;
+  EXPECT_TRUE(ParseNetworkSource({"--matrices", "a", "k", "p", "--coordenadas", "c", "--x"}, 0,
+                                 source, rest));
+  EXPECT_EQ(source.coordinates, "c");
+  EXPECT_EQ(rest, std::vector<std::string>{"--x"});
+
+  NetworkSource project;
+  rest.clear();
+  EXPECT_FALSE(ParseNetworkSource({"--proyecto", "r.txt", "--coordenadas", "c"}, 0, project, rest));
+  NetworkSource missing;
+  rest.clear();
+  EXPECT_FALSE(
+      ParseNetworkSource({"--matrices", "a", "k", "p", "--coordenadas"}, 0, missing, rest));
+}
+
+TEST(CoordinatesOption, SetsThePointsOfTheImportedNetwork) {
+  Matrices m;
+  const std::string coords = m.dir.Write("c.txt", "2 300.5 400.25\r\n1 100 200\r\n");
+  NetworkState state;
+  ScriptedInteraction ui;
+  ASSERT_TRUE(LoadNetwork(state, ui, {"", {m.a, m.k, m.p}, coords}));
+  EXPECT_TRUE(state.ApproxCoordsGiven);
+  EXPECT_EQ(state.ApproxCount, 2);
+  EXPECT_EQ(state.PointX(1), 100.0);
+  EXPECT_EQ(state.PointY(2), 400.25);
+  EXPECT_EQ(state.PointX(3), 0.0);  // the fixed points the import adds
+
+  NetworkState without;
+  ASSERT_TRUE(LoadNetwork(without, ui, {"", {m.a, m.k, m.p}, ""}));
+  EXPECT_FALSE(without.ApproxCoordsGiven);
+}
+
+TEST(CoordinatesOption, AFaultyFileStopsTheLoadWithItsLine) {
+  Matrices m;
+  const std::string coords = m.dir.Write("c.txt", "1 100 200\r\n3 1 1\r\n");
+  NetworkState state;
+  ScriptedInteraction ui;
+  EXPECT_FALSE(LoadNetwork(state, ui, {"", {m.a, m.k, m.p}, coords}));
+  ASSERT_FALSE(ui.Messages().empty());
+  EXPECT_NE(ui.Messages().back().find("línea 2"), std::string::npos) << ui.Messages().back();
+  EXPECT_FALSE(state.ApproxCoordsGiven);
+  EXPECT_FALSE(LoadNetwork(state, ui, {"", {m.a, m.k, m.p}, m.dir.File("no.txt")}));
+}
+
+// With coordinates the summary gives adjusted coordinates by point number;
+// without them only corrections.
+TEST(CoordinatesOption, SummaryUsesTheFullLayoutWithPointNumbers) {
+  Matrices m;
+  const std::string coords = m.dir.Write("c.txt", "1 100 200\r\n2 300 400\r\n");
+  auto run = [&](const std::vector<std::string>& extra, const std::string& name) {
+    const std::string listing = m.dir.File(name);
+    std::vector<std::string> args = {
+        "compensar",
+        "--matrices",
+        m.a,
+        m.k,
+        m.p,
+        "--metodo",
+        "inversa",
+        "--respuestas",
+        m.dir.Write(name + ".resp", "=\nNo\n" + listing + "\ncompleta\nNo\n")};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli(args, in, out, err), 0) << err.str();
+    return Cp1252ToUtf8(testing::ReadBytes(listing));
+  };
+  const std::string with = run({"--coordenadas", coords}, "con.tmp");
+  const auto summary = with.find("RESUMEN DE RESULTADOS");
+  ASSERT_NE(summary, std::string::npos);
+  EXPECT_NE(with.find("Variables compensadas", summary), std::string::npos);
+  EXPECT_NE(with.find("X(  1 )", summary), std::string::npos);
+  EXPECT_NE(with.find("Y(  2 )", summary), std::string::npos);
+
+  const std::string without = run({}, "sin.tmp");
+  const auto plain = without.find("RESUMEN DE RESULTADOS");
+  ASSERT_NE(plain, std::string::npos);
+  EXPECT_EQ(without.find("Variables compensadas", plain), std::string::npos);
+  EXPECT_EQ(without.find("X(  1 )", plain), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ombrel
