@@ -68,11 +68,8 @@ void ShiftPoint(std::string& ip, std::string& fp, int e) {
   }
 }
 
-}  // namespace
-
-double RoundToDecimals(double x, int d) {
-  if (d < 0) throw std::invalid_argument("RoundToDecimals: decimales negativos");
-  const double scale = PowerOfTen(d);
+// x * 10^d rounded to a whole number, halves away from zero.
+double RoundScaled(double x, double scale) {
   const double y = Mul(x, scale);
   // The fraction y - t is exact, so comparing it with one half rounds exact
   // halves away from zero without the error that adding 0.5 to y could bring.
@@ -81,7 +78,53 @@ double RoundToDecimals(double x, int d) {
   double rounded = t;
   if (y > 0.0 && fraction >= 0.5) rounded = t + 1.0;
   if (y <= 0.0 && fraction <= -0.5) rounded = t - 1.0;
-  return Div(rounded, scale);
+  return rounded;
+}
+
+// The value that the general-format text of x stands for: x rounded to
+// fifteen significant digits.
+double FifteenDigits(double x) {
+  char buffer[40];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, Checked(x),
+                                     std::chars_format::scientific, kSignificantDigits - 1);
+  double value = 0.0;
+  std::from_chars(buffer, written.ptr, value);
+  return Checked(value);
+}
+
+// FormatNumber of a value whose rounded digits fit fifteen: the digits of
+// the rounded integer r = x * 10^d are exactly those the general text of
+// r / 10^d carries, so the text is built from r without the round trip
+// through text. Returns false when r has more digits.
+bool FormatFromRoundedInteger(double x, int w, int d, std::string& out) {
+  if (d > 22) return false;  // 10^d is no longer exact
+  const double rounded = RoundScaled(FifteenDigits(x), PowerOfTen(d));
+  if (!(std::fabs(rounded) < 1e15)) return false;
+  const auto r = static_cast<long long>(rounded);
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, r < 0 ? -r : r).ptr;
+  const auto count = static_cast<int>(end - digits);
+  const int integerDigits = count > d ? count - d : 0;
+  std::string ip(1, r < 0 ? '-' : ' ');
+  if (integerDigits == 0)
+    ip += '0';
+  else
+    ip.append(digits, static_cast<std::size_t>(integerDigits));
+  const int pad = std::abs(w - static_cast<int>(ip.size()));
+  out.assign(static_cast<std::size_t>(pad), ' ');
+  out += ip;
+  out += '.';
+  if (count < d) out.append(static_cast<std::size_t>(d - count), '0');
+  out.append(digits + integerDigits, static_cast<std::size_t>(count - integerDigits));
+  return true;
+}
+
+}  // namespace
+
+double RoundToDecimals(double x, int d) {
+  if (d < 0) throw std::invalid_argument("RoundToDecimals: decimales negativos");
+  const double scale = PowerOfTen(d);
+  return Div(RoundScaled(x, scale), scale);
 }
 
 std::string GeneralText(double value) {
@@ -183,6 +226,9 @@ std::string FormatNumber(std::string& s, int w, int d) {
 }
 
 std::string FormatNumber(double value, int w, int d) {
+  if (d < 0) throw std::invalid_argument("FormatNumber: decimales negativos");
+  std::string out;
+  if (FormatFromRoundedInteger(value, w, d, out)) return out;
   std::string text = GeneralText(value);
   return FormatNumber(text, w, d);
 }

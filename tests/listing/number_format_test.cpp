@@ -240,3 +240,36 @@ TEST(FormatNumber, AgreesWithAnIndependentRenderingOnRandomValues) {
 
 }  // namespace
 }  // namespace ombrel
+
+namespace ombrel {
+namespace {
+
+// FormatNumber of a value takes a short cut through the rounded integer; it
+// must give exactly what the text route gives, for every magnitude, width
+// and number of decimals.
+TEST(FormatNumberShortCut, AgreesWithTheTextRoute) {
+  std::mt19937_64 gen(2026);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-20, 20);
+  std::uniform_int_distribution<int> width(0, 12);
+  std::uniform_int_distribution<int> decimals(0, 27);
+  for (int n = 0; n < 200000; ++n) {
+    double value = mantissa(gen) * std::pow(10.0, exponent(gen));
+    if (n % 10 == 0) value = std::round(value * 1000) / 1000;  // exact halves and ties
+    if (n % 17 == 0) value = static_cast<double>(static_cast<long long>(value) % 100000) + 0.5;
+    const int w = width(gen);
+    const int d = n % 3 == 0 ? decimals(gen) : decimals(gen) % 11;
+    std::string text = GeneralText(value);
+    ASSERT_EQ(FormatNumber(value, w, d), FormatNumber(text, w, d))
+        << value << " w=" << w << " d=" << d;
+  }
+  for (const double edge : {0.0, -0.0, 0.5, -0.5, 0.0005, -0.0005, 999999999999999.0, 1e15, -1e-300,
+                            123456789012345.6, 2.5e-7})
+    for (int d : {0, 3, 6, 15, 22, 23}) {
+      std::string text = GeneralText(edge);
+      EXPECT_EQ(FormatNumber(edge, 6, d), FormatNumber(text, 6, d)) << edge << " d=" << d;
+    }
+}
+
+}  // namespace
+}  // namespace ombrel
