@@ -6,6 +6,7 @@
 
 #include "adjust/adjustment_driver.h"
 #include "cli/cli_app.h"
+#include "cli/command_outcome_status.h"
 #include "cli/load_command.h"
 #include "cli/options.h"
 #include "model/project_file.h"
@@ -58,27 +59,10 @@ int ExportDxf(const NetworkState& state, const std::string& path, std::ostream& 
   return kExitStopped;
 }
 
-// A network is made active as the desktop does it: a project is loaded; an
-// import is checked by forming its equations once.
-bool Activate(NetworkState& state, Interaction& ui, const NetworkSource& source) {
-  if (!source.project.empty()) return LoadProjectFile(state, ui, source.project);
-  return LoadNetwork(state, ui, source);
-}
-
 int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& source, int index,
         std::ostream& err) {
-  if (!Activate(state, ui, source)) return kExitStopped;
-  switch (mnuInici_Click(state, ui, index)) {
-    case CommandOutcome::Completed:
-      return kExitOk;
-    case CommandOutcome::Cancelled:
-      err << "Orden cancelada.\n";
-      return kExitStopped;
-    case CommandOutcome::Refused:
-    case CommandOutcome::Abandoned:
-      return kExitStopped;
-  }
-  return kExitStopped;
+  if (!ActivateNetwork(state, ui, source)) return kExitStopped;
+  return ExitStatusFor(mnuInici_Click(state, ui, index), err);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
+#include "cli/command_outcome_status.h"
 #include "cli/load_command.h"
 #include "cli/options.h"
 #include "design/design_driver.h"
@@ -28,25 +29,10 @@ bool ParseOrder(std::vector<std::string>& args, int& index) {
   return false;
 }
 
-bool Activate(NetworkState& state, Interaction& ui, const NetworkSource& source) {
-  if (!source.project.empty()) return LoadProjectFile(state, ui, source.project);
-  return LoadNetwork(state, ui, source);
-}
-
 int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& source, int index,
         std::ostream& err) {
-  if (!Activate(state, ui, source)) return kExitStopped;
-  switch (mnuDesign_Click(state, ui, index)) {
-    case CommandOutcome::Completed:
-      return kExitOk;
-    case CommandOutcome::Cancelled:
-      err << "Orden cancelada.\n";
-      return kExitStopped;
-    case CommandOutcome::Refused:
-    case CommandOutcome::Abandoned:
-      return kExitStopped;
-  }
-  return kExitStopped;
+  if (!ActivateNetwork(state, ui, source)) return kExitStopped;
+  return ExitStatusFor(mnuDesign_Click(state, ui, index), err);
 }
 
 }  // namespace
