@@ -90,31 +90,10 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
     err << error << '\n';
     return kExitUsage;
   }
-  std::ifstream answersFile;
-  if (!options.answersFile.empty()) {
-    answersFile.open(options.answersFile, std::ios::binary);
-    if (!answersFile) {
-      err << "No se puede leer el fichero de respuestas " << options.answersFile << ".\n";
-      return kExitUsage;
-    }
-  }
-  const bool interactive = options.answersFile.empty() && terminal;
-  TerminalInteraction ui(options.answersFile.empty() ? in : answersFile, out, err, interactive);
-  std::ostringstream transcript;
-  if (!options.transcriptFile.empty()) ui.SetTranscript(&transcript);
-  int status;
-  try {
-    status = Run(state, ui, source, index, err);
-  } catch (const AnswersExhausted& e) {
-    err << "Faltan respuestas: " << e.what() << ".\n";
-    status = kExitAnswersExhausted;
-  }
-  if (status == kExitOk && !dxfFile.empty()) status = ExportDxf(state, dxfFile, err);
-  if (!options.transcriptFile.empty() && !WriteTextFile(options.transcriptFile, transcript.str())) {
-    err << "No se puede escribir el fichero " << options.transcriptFile << ".\n";
-    if (status == kExitOk) status = kExitStopped;
-  }
-  return status;
+  return RunWithAnswers(options, in, out, err, terminal, [&](TerminalInteraction& ui) {
+    const int status = Run(state, ui, source, index, err);
+    return status == kExitOk && !dxfFile.empty() ? ExportDxf(state, dxfFile, err) : status;
+  });
 }
 
 }  // namespace ombrel

@@ -3,12 +3,15 @@
 // status.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 
 #include "adjust/command_outcome.h"
 #include "cli/load_command.h"
+#include "cli/options.h"
 #include "model/network_state.h"
 #include "ui/interaction.h"
+#include "ui/terminal_interaction.h"
 
 namespace ombrel {
 
@@ -18,5 +21,13 @@ bool ActivateNetwork(NetworkState& state, Interaction& ui, const NetworkSource& 
 // 0 completed; 2 cancelled (said on err), refused or abandoned (their
 // message was already shown).
 int ExitStatusFor(CommandOutcome outcome, std::ostream& err);
+
+// Runs body with a terminal interaction that answers from the answers file
+// (or from `in`, by a person when terminal is true), keeps the transcript
+// the options ask for, and turns answers that run out into exit status 3.
+// Returns body's exit status, or 1 when the answers file cannot be read.
+int RunWithAnswers(const ComputeOptions& options, std::istream& in, std::ostream& out,
+                   std::ostream& err, bool terminal,
+                   const std::function<int(TerminalInteraction&)>& body);
 
 }  // namespace ombrel
