@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
-#include "gui/pending_commands.h"
+#include "gui/command_windows.h"
 #include "gui/qt_prompts.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"

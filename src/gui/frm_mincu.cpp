@@ -15,7 +15,7 @@
 #include "gui/frm_abrir_proyecto.h"
 #include "gui/frm_editor.h"
 #include "gui/frm_opciones.h"
-#include "gui/pending_commands.h"
+#include "gui/command_windows.h"
 #include "gui/qt_prompts.h"
 #include "gui/toolbar_icons.h"
 

@@ -1,7 +1,7 @@
-// Commands whose windows are not part of this version of the desktop
-// application yet: the project editor, the matrix import, the review of
-// fixed points and weights and the network plot. Each
-// tells the person so and changes nothing.
+// The modal windows that the main window's commands open on the active
+// network: the project editor, the matrix import and approximate
+// coordinates, the review of fixed points and weights and the network plot.
+// Each lives in its own show_*.cpp file.
 #pragma once
 
 #include "model/network_state.h"
@@ -12,6 +12,9 @@ class QWidget;
 namespace ombrel {
 
 inline constexpr const char* kNotAvailable = "¡ Esta opción no está disponible en esta versión !";
+
+// Says, with a beep, that a command has no window in this version.
+void ShowNotAvailable(Interaction& ui);
 
 void ShowProjectEditor(NetworkState& state, Interaction& ui, QWidget* parent);
 void ShowImportDialog(NetworkState& state, Interaction& ui, QWidget* parent);
