@@ -1,9 +1,20 @@
 #include "gui/command_windows.h"
+#include "gui/frm_proyecto.h"
+#include "model/project_file.h"
 
 namespace ombrel {
 
-void ShowProjectEditor(NetworkState&, Interaction& ui, QWidget*) {
-  ShowNotAvailable(ui);
+void ShowProjectEditor(NetworkState& state, Interaction& ui, QWidget* parent) {
+  std::optional<ProjectLists> lists = ProjectLists();
+  if (state.SelectedFile != kUntitled) lists = ProjectLists::FromFile(state.SelectedFile);
+  if (!lists) {
+    ui.MessageBox(kProjectReadError, Buttons::Ok, Icon::Information, 1, kAppTitle);
+    return;
+  }
+  frmProyecto dialog(state, ui, std::move(*lists), parent);
+  // A saved project is the active network from now on, also after a network
+  // imported as matrices: the equations must be formed from it again.
+  if (dialog.exec() == QDialog::Accepted) state.MatrixInput = false;
 }
 
 }  // namespace ombrel

@@ -1,0 +1,308 @@
+#include "gui/frm_proyecto.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "gui/frm_proyecto_choices.h"
+#include "gui/qt_prompts.h"
+
+namespace ombrel {
+namespace {
+
+// A value or weight fills a 10-column field of the file; a longer text would
+// push the later columns out of place.
+constexpr int kValueColumns = 10;
+
+QListWidget* NewList(QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  list->setFont(font);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  return list;
+}
+
+QLineEdit* NewValueBox(QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setMaxLength(kValueColumns);
+  return box;
+}
+
+QPushButton* NewButton(const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  // Enter in a text box must not press whichever button happens to be first.
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLabel* NewLabel(const char* caption, QWidget* parent) {
+  return new QLabel(QString::fromUtf8(caption), parent);
+}
+
+void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (const std::string& line : lines) list->addItem(ToQt(line));
+  list->setCurrentRow(-1);
+}
+
+}  // namespace
+
+frmProyecto::frmProyecto(NetworkState& state, Interaction& ui, ProjectLists lists, QWidget* parent)
+    : QDialog(parent), state_(state), ui_(ui), lists_(std::move(lists)) {
+  SSTab1 = new QTabWidget(this);
+  SSTab1->addTab(BuildVerticesTab(), QStringLiteral("Vértices"));
+  SSTab1->addTab(BuildObservablesTab(), QStringLiteral("Observables"));
+  SSTab1->addTab(BuildSaveTab(), QStringLiteral("Salvar y salir"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(SSTab1);
+  resize(820, 480);
+  Form_Load();
+  Connect();
+}
+
+QWidget* frmProyecto::BuildVerticesTab() {
+  auto* tab = new QWidget;
+  List1 = NewList(tab);
+  lblDisp = new QLabel(tab);
+  cmdQui = NewButton("Eliminar vértice y observables asociados", tab);
+
+  auto* frame = new QGroupBox(QStringLiteral("     Vértice    "), tab);
+  txtX = NewValueBox(frame);
+  txtY = NewValueBox(frame);
+  Combo1 = new QComboBox(frame);
+  Combo9 = new QComboBox(frame);
+  Check1 = new QCheckBox(QStringLiteral("Punto Fijo"), frame);
+  cmdTransfer = NewButton("Añadir", frame);
+  Command3 = NewButton("Modificar", frame);
+  auto* fields = new QGridLayout(frame);
+  fields->addWidget(NewLabel("X ( metros )", frame), 0, 0);
+  fields->addWidget(txtX, 0, 1);
+  fields->addWidget(NewLabel("Y ( metros )", frame), 1, 0);
+  fields->addWidget(txtY, 1, 1);
+  fields->addWidget(NewLabel("Vértice", frame), 2, 0);
+  fields->addWidget(Combo1, 2, 1);
+  fields->addWidget(NewLabel("Ordenación del vector x", frame), 3, 0);
+  fields->addWidget(Combo9, 3, 1);
+  fields->addWidget(Check1, 4, 0, 1, 2);
+  fields->addWidget(cmdTransfer, 5, 0);
+  fields->addWidget(Command3, 5, 1);
+
+  auto* count = new QHBoxLayout;
+  count->addWidget(NewLabel("Número de vértices", tab));
+  count->addWidget(lblDisp);
+  count->addStretch();
+  auto* side = new QVBoxLayout;
+  side->addWidget(frame);
+  side->addLayout(count);
+  side->addWidget(cmdQui);
+  side->addStretch();
+  auto* layout = new QHBoxLayout(tab);
+  layout->addWidget(List1, 1);
+  layout->addLayout(side);
+  return tab;
+}
+
+QWidget* frmProyecto::BuildObservablesTab() {
+  auto* tab = new QWidget;
+  List2 = NewList(tab);
+  lblEcu = new QLabel(tab);
+  cmdQuitar = NewButton("Eliminar observable", tab);
+  SSTab2 = new QTabWidget(tab);
+  SSTab2->addTab(BuildAngleTab(), QStringLiteral("Nuevo ángulo"));
+  SSTab2->addTab(BuildDistanceTab(), QStringLiteral("Nueva distancia"));
+
+  auto* count = new QHBoxLayout;
+  count->addWidget(NewLabel("Número de ecuaciones", tab));
+  count->addWidget(lblEcu);
+  count->addStretch();
+  auto* side = new QVBoxLayout;
+  side->addWidget(SSTab2);
+  side->addLayout(count);
+  side->addWidget(cmdQuitar);
+  side->addStretch();
+  auto* layout = new QHBoxLayout(tab);
+  layout->addWidget(List2, 1);
+  layout->addLayout(side);
+  return tab;
+}
+
+QWidget* frmProyecto::BuildAngleTab() {
+  auto* tab = new QWidget;
+  Combo3 = new QComboBox(tab);
+  Combo4 = new QComboBox(tab);
+  Combo5 = new QComboBox(tab);
+  Combo6 = new QComboBox(tab);
+  txtAn = NewValueBox(tab);
+  Text1 = NewValueBox(tab);
+  cmdAn = NewButton("Añadir", tab);
+  Command1 = NewButton("A todos ....", tab);
+  auto* layout = new QGridLayout(tab);
+  layout->addWidget(NewLabel("Ecuacion", tab), 0, 0);
+  layout->addWidget(Combo3, 0, 1);
+  layout->addWidget(NewLabel("Pto inicial", tab), 1, 0);
+  layout->addWidget(Combo4, 1, 1);
+  layout->addWidget(NewLabel("Estación", tab), 2, 0);
+  layout->addWidget(Combo5, 2, 1);
+  layout->addWidget(NewLabel("Pto final", tab), 3, 0);
+  layout->addWidget(Combo6, 3, 1);
+  layout->addWidget(NewLabel("Angulo ( cent )", tab), 4, 0);
+  layout->addWidget(txtAn, 4, 1);
+  layout->addWidget(NewLabel("Peso", tab), 5, 0);
+  layout->addWidget(Text1, 5, 1);
+  layout->addWidget(Command1, 5, 2);
+  layout->addWidget(cmdAn, 6, 1);
+  return tab;
+}
+
+QWidget* frmProyecto::BuildDistanceTab() {
+  auto* tab = new QWidget;
+  Combo2 = new QComboBox(tab);
+  Combo7 = new QComboBox(tab);
+  Combo8 = new QComboBox(tab);
+  txtDi = NewValueBox(tab);
+  Text2 = NewValueBox(tab);
+  cmdDi = NewButton("Añadir", tab);
+  Command2 = NewButton("A todas ....", tab);
+  auto* layout = new QGridLayout(tab);
+  layout->addWidget(NewLabel("Ecuacion", tab), 0, 0);
+  layout->addWidget(Combo2, 0, 1);
+  layout->addWidget(NewLabel("Pto inicial", tab), 1, 0);
+  layout->addWidget(Combo7, 1, 1);
+  layout->addWidget(NewLabel("Pto final", tab), 2, 0);
+  layout->addWidget(Combo8, 2, 1);
+  layout->addWidget(NewLabel("Distancia ( mts )", tab), 3, 0);
+  layout->addWidget(txtDi, 3, 1);
+  layout->addWidget(NewLabel("Peso", tab), 4, 0);
+  layout->addWidget(Text2, 4, 1);
+  layout->addWidget(Command2, 4, 2);
+  layout->addWidget(cmdDi, 5, 1);
+  layout->setRowStretch(6, 1);
+  return tab;
+}
+
+QWidget* frmProyecto::BuildSaveTab() {
+  auto* tab = new QWidget;
+  List3 = NewList(tab);
+  auto* frame = new QGroupBox(QStringLiteral("Salvar proyecto / Salir del menú "), tab);
+  txtName = new QLineEdit(frame);
+  cmdSalvar = NewButton("Salvar y salir", frame);
+  auto* fields = new QVBoxLayout(frame);
+  fields->addWidget(NewLabel("Nombre y extensión:", frame));
+  fields->addWidget(txtName);
+  fields->addWidget(cmdSalvar);
+  cmdCancelar = NewButton("CANCELAR", tab);
+  auto* side = new QVBoxLayout;
+  side->addWidget(frame);
+  side->addWidget(cmdCancelar);
+  side->addStretch();
+  auto* layout = new QHBoxLayout(tab);
+  layout->addWidget(List3, 1);
+  layout->addLayout(side);
+  return tab;
+}
+
+void frmProyecto::Connect() {
+  ConnectVertexFields();
+  ConnectObservationFields();
+  for (QLineEdit* box : {txtX, txtY, txtAn, txtDi, Text1, Text2}) box->installEventFilter(this);
+  connect(txtName, &QLineEdit::textChanged, this,
+          [this] { cmdSalvar->setEnabled(!txtName->text().isEmpty()); });
+  connect(cmdSalvar, &QPushButton::clicked, this, &frmProyecto::cmdSalvar_Click);
+  connect(cmdCancelar, &QPushButton::clicked, this, &frmProyecto::reject);
+}
+
+void frmProyecto::Form_Load() {
+  setWindowTitle(ToQt(" Ombrel  " + state_.SelectedFile));
+  FillChoices();
+  if (state_.SelectedFile != kUntitled) txtName->setText(ToQt(state_.SelectedFile));
+  // The numbers an opened project already uses are no longer free for new
+  // vertices and observations.
+  for (int k = 1; k <= lists_.NumPoints(); ++k) {
+    const std::string vertex =
+        ReadPointLine(lists_.PointList()[static_cast<std::size_t>(k)]).vertex;
+    RemoveNumberChoice(Combo1, vertex);
+    for (QComboBox* box : {Combo4, Combo5, Combo6, Combo7, Combo8}) AddNumberChoice(box, vertex);
+  }
+  for (int j = 1; j <= lists_.NumObs(); ++j) {
+    const std::string equation =
+        EquationItemOf(lists_.ObservationList()[static_cast<std::size_t>(j)]);
+    RemoveNumberChoice(Combo2, equation);
+    RemoveNumberChoice(Combo3, equation);
+  }
+  ShowLists(true);
+  ShowCounts();
+  for (QPushButton* button : {cmdQui, cmdTransfer, Command3, cmdQuitar, cmdAn, cmdDi})
+    button->setEnabled(false);
+  cmdSalvar->setEnabled(!txtName->text().isEmpty());
+}
+
+void frmProyecto::FillChoices() {
+  FillNumberChoices(Combo1, kMaxProjectPoints);
+  FillNumberChoices(Combo9, kMaxProjectPoints);
+  FillNumberChoices(Combo2, kMaxProjectObservations);
+  FillNumberChoices(Combo3, kMaxProjectObservations);
+}
+
+void frmProyecto::ShowLists(bool points) {
+  if (points) {
+    ShowLines(List1, lists_.PointList());
+    cmdQui->setEnabled(false);
+  }
+  ShowLines(List2, lists_.ObservationList());
+  ShowLines(List3, lists_.FileList());
+  cmdQuitar->setEnabled(false);
+}
+
+void frmProyecto::ShowCounts() {
+  lblDisp->setText(QString::number(lists_.NumPoints()));
+  lblEcu->setText(QString::number(lists_.NumObs()));
+}
+
+bool frmProyecto::Accepts(std::initializer_list<const QLineEdit*> fields) {
+  for (const QLineEdit* field : fields) {
+    if (IsValidNumberText(FromQt(field->text()))) continue;
+    ui_.Beep();
+    ui_.MessageBox(kBadCharacters, Buttons::Ok, Icon::Information, 1, kAppTitle);
+    return false;
+  }
+  return true;
+}
+
+// Typed numbers take digits and the point; anything else is let through with
+// a warning, since the buttons check the whole text before using it.
+bool frmProyecto::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const QString text = key->text();
+  const bool moves = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                     key->key() == Qt::Key_Escape || key->key() == Qt::Key_Backspace;
+  if (text.isEmpty() || moves) return false;
+  const QChar c = text.at(0);
+  if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')) return false;
+  ui_.Beep();
+  ui_.MessageBox(kBadKey, Buttons::Ok, Icon::Information, 1, kAppTitle);
+  return false;
+}
+
+void frmProyecto::reject() {
+  if (state_.EditorExit == "NoAbandono" &&
+      ui_.MessageBox(kLeaveEditor, Buttons::YesNo, Icon::Information, 2, kAppTitle) != Answer::Yes)
+    return;
+  QDialog::reject();
+}
+
+}  // namespace ombrel
