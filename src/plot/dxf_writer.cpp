@@ -104,7 +104,7 @@ std::string DxfText(const NetworkState& state, const FigureSelection& selection)
   out.Raw("ENTITIES");
   out.Raw("  0");
   const double h = SizeUnit(state);
-  for (int k = 1; k <= state.NumPoints; ++k)
+  for (int k = 1; k <= PlottedPointCount(state); ++k)
     out.Text(Sub(state.PointX(k), 5.0 * h), Sub(state.PointY(k), 5.0 * h), h,
              "Estacion " + PointNumberText(state.PointNumber(k)));
   for (const Segment& s : BuildNetworkShapes(state, h).segments) out.Line(s, kNetworkLayer, kWhite);

@@ -81,6 +81,8 @@ std::string PointNumberText(int number) {
 
 NetworkShapes BuildNetworkShapes(const NetworkState& state, double unit) {
   NetworkShapes shapes;
+  // Matrices carry neither the fixed points nor the observations.
+  if (state.MatrixInput) return shapes;
   for (int k = 1; k <= state.NumPoints; ++k)
     if (state.VariableIndex(k) == 0) AddTriangle(shapes, state.PointX(k), state.PointY(k), unit);
   AddAngleConnections(shapes, state);

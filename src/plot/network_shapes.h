@@ -28,7 +28,8 @@ struct NetworkShapes {
 
 // unit (metres, > 0) is the half-side of the triangles and sets the
 // half-length 0.7631 unit of the cross strokes. Observations naming a
-// vertex number that no point carries are left out.
+// vertex number that no point carries are left out. A network entered as
+// matrices has no shapes.
 NetworkShapes BuildNetworkShapes(const NetworkState& state, double unit);
 
 // Index (1..NumPoints) of the last point carrying the vertex number; 0 if none.

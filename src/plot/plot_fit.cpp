@@ -19,9 +19,14 @@ double PlotFit::GroundY(double py) const {
   return Mul(Sub(py, oy), scale);
 }
 
+int PlottedPointCount(const NetworkState& state) {
+  if (!state.MatrixInput) return state.NumPoints;
+  return state.ApproxCoordsGiven ? std::min(state.ApproxCount, state.NumPoints) : 0;
+}
+
 GroundWindow NetworkExtent(const NetworkState& state) {
   GroundWindow w;
-  for (int k = 1; k <= state.NumPoints; ++k) {
+  for (int k = 1; k <= PlottedPointCount(state); ++k) {
     const double x = state.PointX(k);
     const double y = state.PointY(k);
     if (k == 1) {

@@ -27,7 +27,13 @@ struct PlotFit {
   double GroundY(double py) const;
 };
 
-// Bounding box of points 1..NumPoints (all zero when there are none).
+// The points that have coordinates to draw: all of them, or for a network
+// entered as matrices the variable points with approximate coordinates
+// (points 1..ApproxCount; the two fixed points that stand for its datum
+// have none).
+int PlottedPointCount(const NetworkState& state);
+
+// Bounding box of the plotted points (all zero when there are none).
 GroundWindow NetworkExtent(const NetworkState& state);
 
 // Fits the window to a picture of width x height units (both > 0). A window

@@ -32,7 +32,7 @@ void AddScaleBar(PlotScene& scene, const PlotFit& fit, double length, double y, 
 }  // namespace
 
 void AddNetwork(PlotScene& scene, const NetworkState& state, const PlotFit& fit) {
-  for (int k = 1; k <= state.NumPoints; ++k) {
+  for (int k = 1; k <= PlottedPointCount(state); ++k) {
     AddLabel(scene, fit, state.PointX(k), state.PointY(k),
              "Estación" + PointNumberText(state.PointNumber(k)), PlotColour::Black);
     if (state.MatrixInput)

@@ -1,0 +1,135 @@
+// The questions of the graphics window: the "I,J" answer, the pairs that a
+// figure may be drawn for, the magnification factor, the DXF file name;
+// the zoom rectangle; the points a network entered as matrices plots.
+#include "plot/figure_prompts.h"
+
+#include <gtest/gtest.h>
+
+#include "plot/dxf_writer.h"
+#include "plot/pair_answer.h"
+#include "plot/plot_fit.h"
+#include "plot/rubber_band.h"
+#include "plot_network.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using Pair = std::pair<int, int>;
+
+TEST(PairAnswer, TwoWholeNumbersSeparatedByACommaStartingAtOneOrAbove) {
+  EXPECT_EQ(ParsePairAnswer("1,2"), Pair(1, 2));
+  EXPECT_EQ(ParsePairAnswer("12,3"), Pair(12, 3));
+  EXPECT_EQ(ParsePairAnswer("3, 4 "), Pair(3, 4));
+  EXPECT_EQ(ParsePairAnswer("9,0"), Pair(9, 0));  // the second number is checked by the caller
+  for (const char* refused : {"", "0", " 0", "0,1", " 3,4", "-1,2", "1.5,2", "1,2.", "1;2", "1,",
+                              ",2", "a,b", "1,2,3", "12", "1 2,3", "99999,1"})
+    EXPECT_FALSE(ParsePairAnswer(refused)) << refused;
+}
+
+// Every refusal beeps and says the same thing before asking again.
+void ExpectRefusals(const ScriptedInteraction& ui, int count) {
+  EXPECT_EQ(ui.Count("Beep"), count);
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), kInvalidCharacters), count);
+}
+
+TEST(FigurePrompts, RelativePairNamesTwoDifferentVariableVertices) {
+  const NetworkState s = testing::PlotNetwork();  // items: vertices 2 and 3
+  ScriptedInteraction ui;
+  ui.Then("1,2").Then("2,2").Then("2,4").Then("3,2");
+  EXPECT_EQ(AskRelativePair(s, ui), Pair(3, 2));
+  ExpectRefusals(ui, 3);
+  const RecordedCall first = ui.Prompts().front();
+  EXPECT_EQ(first.text, "\r\nELIPSE RELATIVA ENTRE LOS VERTICES  I,J \r\n\r\n");
+  EXPECT_EQ(first.defaultText, "1,2");
+
+  ScriptedInteraction cancel;
+  cancel.Then("");
+  EXPECT_FALSE(AskRelativePair(s, cancel));
+}
+
+TEST(FigurePrompts, UnknownPairsLieWithinTheCoordinateUnknownsSmallerFirst) {
+  NetworkState s = testing::PlotNetwork();
+  s.FigureUnknowns = 4;
+  ScriptedInteraction ui;
+  ui.Then("5,1").Then("3,3").Then("0,2").Then("4,2");
+  EXPECT_EQ(AskUnknownPair(s, ui, FigureKind::Section), Pair(2, 4));
+  ExpectRefusals(ui, 3);
+  EXPECT_EQ(ui.Prompts().front().text,
+            "\r\n1.-  METODO DE LAS SECCIONES \r\n      DEL   HIPERELIPSOIDE  .... \r\n\r\n"
+            "      Elipse de error entre las variables  I,J \r\n\r\n");
+}
+
+TEST(FigurePrompts, FactorIsANumberAboveZeroUpToAThousand) {
+  NetworkState s;
+  ScriptedInteraction ui;
+  ui.Then("0").Then("1001").Then("2,5").Then("-3").Then("x").Then("2.5");
+  EXPECT_TRUE(AskEllipseFactor(s, ui));
+  EXPECT_DOUBLE_EQ(s.EllipseFactor, 2.5);
+  ExpectRefusals(ui, 5);
+  const RecordedCall first = ui.Prompts().front();
+  EXPECT_EQ(first.title, "Escala de las elipses");
+  EXPECT_EQ(first.defaultText, "1");
+
+  ScriptedInteraction cancel;
+  cancel.Then("");
+  EXPECT_FALSE(AskEllipseFactor(s, cancel));
+  EXPECT_DOUBLE_EQ(s.EllipseFactor, 2.5);
+  EXPECT_EQ(cancel.Prompts().front().defaultText, "2.5");
+}
+
+TEST(FigurePrompts, AnExistingDxfFileIsOverwrittenOnlyOnYes) {
+  testing::TempDir dir;
+  const std::string old = dir.Write("red.dxf", "x");
+  ScriptedInteraction ui;
+  ui.Then(old).Then(Answer::No).Then(dir.File("otra.dxf"));
+  EXPECT_EQ(AskDxfFileName(ui), dir.File("otra.dxf"));
+  const auto prompts = ui.Prompts();
+  ASSERT_EQ(prompts.size(), 3u);
+  EXPECT_EQ(prompts[0].defaultText, "red.dxf");
+  EXPECT_EQ(prompts[1].text, "Fichero ya existe.  ¿ Sobrescribir ? ");
+  EXPECT_EQ(prompts[1].defaultButton, 2);
+
+  ScriptedInteraction yes;
+  yes.Then(old).Then(Answer::Yes);
+  EXPECT_EQ(AskDxfFileName(yes), old);
+}
+
+TEST(RubberBand, CornersAreRoundedAndOnlyACompleteRectangleWithAreaHoldsPoints) {
+  RubberBand band;
+  band.Press(100.4, 300.6);
+  band.Drag(50.0, 50.0);
+  EXPECT_FALSE(band.Contains(75.0, 75.0));  // not released yet
+  band.Release(200.5, 250.2);
+  EXPECT_EQ(band.x1, 100);
+  EXPECT_EQ(band.y1, 301);
+  EXPECT_EQ(band.x2, 201);  // halves away from zero
+  EXPECT_EQ(band.y2, 250);
+  EXPECT_TRUE(band.Contains(150.0, 260.0));
+  EXPECT_FALSE(band.Contains(99.0, 260.0));
+  band.Press(10.0, 10.0);
+  band.Release(10.0, 90.0);
+  EXPECT_FALSE(band.Contains(10.0, 50.0));
+}
+
+// An imported network: two variable points with approximate coordinates,
+// and the two fixed points that stand for its datum, without coordinates.
+TEST(MatrixNetworkPlot, OnlyThePointsWithApproximateCoordinatesAreDrawn) {
+  NetworkState s = testing::PlotNetwork();
+  s.MatrixInput = true;
+  s.ApproxCoordsGiven = true;
+  s.ApproxCount = 2;
+  for (int k = 1; k <= 3; ++k) s.VariableIndex(k) = k <= 2 ? k : 0;
+  s.PointX(3) = s.PointY(3) = 0.0;
+  EXPECT_EQ(NetworkExtent(s), (GroundWindow{1234.5, 1300.0, -12.25, 40.0}));
+  EXPECT_TRUE(BuildNetworkShapes(s, 1.0).segments.empty());
+  const std::string dxf = DxfText(s, {});
+  EXPECT_EQ(dxf.find("LINE\r\n"), std::string::npos);
+  EXPECT_NE(dxf.find("Estacion  2"), std::string::npos);
+  EXPECT_EQ(dxf.find("Estacion  3"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ombrel
