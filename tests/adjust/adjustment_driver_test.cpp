@@ -6,6 +6,7 @@
 
 #include "model/project_file.h"
 #include "model/text_file.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -15,32 +16,14 @@ namespace {
 using testing::ReadBytes;
 using testing::TempDir;
 
-std::string Network(const std::string& name) {
-  return testing::ValidationDir() + "/" + name + "/project.txt";
-}
+using testing::Contains;
+using testing::PlainRun;
 
 NetworkState Loaded(const std::string& path) {
   NetworkState s;
   ScriptedInteraction ui;
   EXPECT_TRUE(LoadProjectFile(s, ui, path));
   return s;
-}
-
-// The answers of a plain run: no scale, no condition equations, Baarda 4.12,
-// no hyperellipsoid, the listing, the output type, and No to viewing it.
-ScriptedInteraction& PlainRun(ScriptedInteraction& ui, const std::string& listing,
-                              OutputType type = OutputType::Full) {
-  return ui.Then(Answer::No)
-      .Then(Answer::No)
-      .Then("4.12")
-      .Then(Answer::No)
-      .Then(listing)
-      .Then(type)
-      .Then(Answer::No);
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 TEST(AdjustmentDriver, RefusesWithoutProjectOrFixedPoints) {
@@ -50,22 +33,22 @@ TEST(AdjustmentDriver, RefusesWithoutProjectOrFixedPoints) {
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"¡ No tiene ningún proyecto activo !"});
   EXPECT_EQ(ui.Calls().front().kind, "Beep");
 
-  NetworkState free = Loaded(Network("syn_free5"));
+  NetworkState free = Loaded(testing::ValidationProject("syn_free5"));
   ScriptedInteraction ui2;
   EXPECT_EQ(mnuInici_Click(free, ui2, kAdjustInverse), CommandOutcome::Refused);
   EXPECT_EQ(ui2.Messages(), std::vector<std::string>{"¡ La red tiene menos de dos puntos fijos !"});
   EXPECT_FALSE(ui2.Busy());
 
-  NetworkState fixed = Loaded(Network("ghilani16_1"));
+  NetworkState fixed = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui3;
   EXPECT_EQ(mnuInici_Click(fixed, ui3, kAdjustConstraints), CommandOutcome::Refused);
   EXPECT_EQ(ui3.Messages()[0], "¡ La red tiene dos o más puntos fijos !");
 }
 
-TEST(AdjustmentDriver, PlainRunAsksInOrderAndWritesTheWholeListing) {
+TEST(AdjustmentDriver, PlainRunAsksInOrderAndWritesTheListing) {
   TempDir dir;
   const std::string listing = dir.File("salida.tmp");
-  NetworkState s = Loaded(Network("ghilani16_1"));
+  NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui;
   PlainRun(ui, listing);
   ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
@@ -97,16 +80,14 @@ TEST(AdjustmentDriver, PlainRunAsksInOrderAndWritesTheWholeListing) {
   EXPECT_EQ(ui.Count("Editor"), 0);
   EXPECT_FALSE(ui.Busy());
   EXPECT_EQ(s.EllipsesDone, "Si");
-  const std::string text = Cp1252ToUtf8(ReadBytes(listing));
-  for (const char* section :
-       {"RESOLUCION DE LA RED COMO RED LIGADA", "ELIPSES DE ERROR", "RESUMEN DE RESULTADOS"})
-    EXPECT_TRUE(Contains(text, section)) << section;
-  EXPECT_FALSE(Contains(text, "nan") || Contains(text, "inf"));
+  // What the listing holds is fixed by the whole-listing files.
+  EXPECT_TRUE(std::filesystem::exists(listing));
 }
 
 TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
   TempDir dir;
-  NetworkState s = Loaded(Network("syn_quad_2fix"));  // 2 variable points: 4 unknowns
+  NetworkState s =
+      Loaded(testing::ValidationProject("syn_quad_2fix"));  // 2 variable points: 4 unknowns
   ScriptedInteraction ui;
   ui.Then(Answer::Yes)  // scale factor: 5 unknowns
       .Then(Answer::Yes)
@@ -158,7 +139,7 @@ TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
 
 TEST(AdjustmentDriver, BaardaParameterIsValidated) {
   TempDir dir;
-  NetworkState s = Loaded(Network("ghilani16_1"));
+  NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No);
   for (const char* bad : {"4,12", "1.2.3", "0", "-1", "abc"}) ui.Then(bad);
@@ -185,7 +166,7 @@ TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWritten) {
       {Answer::No, Answer::No, std::string("4.12"), Answer::Yes, std::string("")},
   };
   for (const auto& script : scripts) {
-    NetworkState s = Loaded(Network("ghilani16_1"));
+    NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
     ScriptedInteraction ui;
     for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
     EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Cancelled);
@@ -199,7 +180,7 @@ TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
   TempDir dir;
   const std::string old = dir.Write("viejo.tmp", "contenido");
   const std::string fresh = dir.File("nuevo.tmp");
-  NetworkState s = Loaded(Network("ghilani16_1"));
+  NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui;
   ui.Then(Answer::No)
       .Then(Answer::No)
@@ -226,7 +207,7 @@ TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
 
 TEST(AdjustmentDriver, FailuresAbandonAndTheNetworkStillAdjusts) {
   TempDir dir;
-  NetworkState s = Loaded(Network("ghilani16_1"));
+  NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
   // The listing cannot be created inside a missing folder.
   const std::string unwritable = dir.File("no-existe") + "/salida.tmp";
   ScriptedInteraction ui;
@@ -272,7 +253,7 @@ TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
     EXPECT_FALSE(Contains(text, "ANALISIS ESTADISTICO"));
     EXPECT_FALSE(Contains(text, "nan") || Contains(text, "inf"));
   }
-  NetworkState good = Loaded(Network("ghilani16_1"));
+  NetworkState good = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui;
   PlainRun(ui, dir.File("g.tmp"));
   EXPECT_EQ(mnuInici_Click(good, ui, kAdjustInverse), CommandOutcome::Completed);
@@ -287,7 +268,7 @@ bool HasNonFinite(const std::string& text) {
 
 TEST(AdjustmentDriver, FreeNetworkMethodsRunEndToEnd) {
   TempDir dir;
-  NetworkState s = Loaded(Network("strangborre_free"));
+  NetworkState s = Loaded(testing::ValidationProject("strangborre_free"));
   ScriptedInteraction ui;
   ui.Then("1")  // refused: the network has distances
       .Then("2")
@@ -317,7 +298,7 @@ TEST(AdjustmentDriver, FreeNetworkMethodsRunEndToEnd) {
 }
 
 TEST(AdjustmentDriver, NetworkTypeCancelEndsAtOnce) {
-  NetworkState s = Loaded(Network("syn_free5"));
+  NetworkState s = Loaded(testing::ValidationProject("syn_free5"));
   ScriptedInteraction ui;
   ui.Then("");
   EXPECT_EQ(mnuInici_Click(s, ui, kAdjustConstraints), CommandOutcome::Cancelled);
@@ -331,7 +312,7 @@ TEST(AdjustmentDriver, NetworkTypeCancelEndsAtOnce) {
 TEST(AdjustmentDriver, ScaleUnknownLeftInAStopsTheFreeNetworkMethods) {
   TempDir dir;
   for (int index : {kAdjustConstraints, kAdjustPseudoinverse}) {
-    NetworkState s = Loaded(Network("syn_free5"));
+    NetworkState s = Loaded(testing::ValidationProject("syn_free5"));
     s.ScaleUnknown = 1;
     ScriptedInteraction ui;
     if (index == kAdjustConstraints) ui.Then("2");

@@ -11,7 +11,9 @@
 #include "model/form_equations.h"
 #include "model/project_file.h"
 #include "model/text_file.h"
+#include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -59,14 +61,9 @@ NetworkState System(const std::vector<int>& numbers, int n, int scale) {
 
 // dS = At P dA + dAt P A with Eigen.
 Eigen::MatrixXd ExpectedDS(const NetworkState& s, int n, int m) {
-  Eigen::MatrixXd a(n, m), da(n, m), p(n, n);
-  for (int i = 1; i <= n; ++i) {
-    for (int c = 1; c <= m; ++c) {
-      a(i - 1, c - 1) = s.A(i, c);
-      da(i - 1, c - 1) = s.CoefficientErrors(i, c);
-    }
-    for (int c = 1; c <= n; ++c) p(i - 1, c - 1) = s.P(i, c);
-  }
+  const Eigen::MatrixXd a = testing::ToEigen(s.A, n, m);
+  const Eigen::MatrixXd da = testing::ToEigen(s.CoefficientErrors, n, m);
+  const Eigen::MatrixXd p = testing::ToEigen(s.P, n, n);
   return a.transpose() * p * da + da.transpose() * p * a;
 }
 
@@ -216,19 +213,8 @@ TEST(ApproximateNumbersStudy, DigitsOfAFormedNetwork) {
   ExpectPrintedDS(lines, s, 3, 2);
 }
 
-void ExpectAbandonedWithMessage(const NetworkState& s, const ScriptedInteraction& ui) {
-  const std::string message =
-      "¡ Se ha producido un error al mostrar las cifras del cálculo con números aproximados !";
-  EXPECT_TRUE(s.Abandon);
-  EXPECT_EQ(s.MessageText, message);
-  ASSERT_EQ(ui.Prompts().size(), 1u);
-  const RecordedCall box = ui.Prompts()[0];
-  EXPECT_EQ(box.kind, "MessageBox");
-  EXPECT_EQ(box.text, message);
-  EXPECT_EQ(box.title, "Ombrel");
-  EXPECT_EQ(box.buttons, Buttons::Ok);
-  EXPECT_EQ(box.icon, Icon::Exclamation);
-}
+const char* const kFailure =
+    "¡ Se ha producido un error al mostrar las cifras del cálculo con números aproximados !";
 
 TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   TempDir dir;
@@ -242,14 +228,12 @@ TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   s.CoefficientErrors(2, 2) = 0.002;
   ScriptedInteraction ui;
   ApproximateNumbersStudy(s, ui);
-  ExpectAbandonedWithMessage(s, ui);
+  testing::ExpectStepFailed(s, ui, kFailure);
 
   const auto lines = ListingLines(s.ListingFileName);
   ASSERT_EQ(lines.size(), kFirstRowOfDA + 2);  // dA is on disk, dS never begins
   EXPECT_EQ(lines.back(), Sp(7) + "0.000000" + Sp(7) + "0.002000");
-  const std::string text = Cp1252ToUtf8(ReadBytes(s.ListingFileName));
-  for (const char* bad : {"nan", "NaN", "inf", "Inf"})
-    EXPECT_EQ(text.find(bad), std::string::npos) << bad;
+  testing::ExpectNoNonFiniteText(ReadBytes(s.ListingFileName));
 
   // Repaired, the same state gives the whole section.
   s.Abandon = false;
@@ -268,7 +252,7 @@ TEST(ApproximateNumbersStudy, UnwritableListingIsReported) {
   s.ListingFileName = dir.File("no-existe/salida.tmp");
   ScriptedInteraction ui;
   ApproximateNumbersStudy(s, ui);
-  ExpectAbandonedWithMessage(s, ui);
+  testing::ExpectStepFailed(s, ui, kFailure);
 }
 
 }  // namespace

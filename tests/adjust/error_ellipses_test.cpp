@@ -21,12 +21,16 @@
 #include "model/text_file.h"
 #include "numeric/run_time_error.h"
 #include "support/adjusted_network.h"
+#include "support/eigen_bridge.h"
+#include "support/json_value.h"
 #include "support/listing_reader.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
 namespace {
 
+using testing::CreateEmptyListing;
 using testing::ListingLines;
 using testing::TempDir;
 
@@ -70,29 +74,22 @@ TEST(EllipseFromCovariance, RandomBlocksMatchTheirEigendecomposition) {
 }
 
 TEST(EllipseFromCovariance, UncorrelatedBlocksLieAlongTheCoordinateAxes) {
-  for (double threshold : {kVertexMinorThreshold, kRelativeMinorThreshold}) {
-    const Ellipse wide = EllipseFromCovariance(4e-6, 1e-6, 0.0, threshold);
-    EXPECT_DOUBLE_EQ(wide.semiMajor, 2e-3);
-    EXPECT_DOUBLE_EQ(wide.semiMinor, 1e-3);
-    EXPECT_EQ(wide.azimuthMajor, 100.0);
-    EXPECT_EQ(wide.azimuthMinor, 200.0);
-
-    const Ellipse tall = EllipseFromCovariance(1e-6, 4e-6, -0.0, threshold);
-    EXPECT_DOUBLE_EQ(tall.semiMajor, 2e-3);
-    EXPECT_DOUBLE_EQ(tall.semiMinor, 1e-3);
-    EXPECT_EQ(tall.azimuthMajor, 200.0);
-    EXPECT_EQ(tall.azimuthMinor, 100.0);
-
-    const Ellipse circle = EllipseFromCovariance(9e-6, 9e-6, 0.0, threshold);
-    EXPECT_DOUBLE_EQ(circle.semiMajor, 3e-3);
-    EXPECT_DOUBLE_EQ(circle.semiMinor, 3e-3);
-    EXPECT_EQ(circle.azimuthMajor, 100.0);
-    EXPECT_EQ(circle.azimuthMinor, 200.0);
-
-    const Ellipse point = EllipseFromCovariance(0.0, 0.0, 0.0, threshold);
-    EXPECT_EQ(point.semiMajor, 0.0);
-    EXPECT_EQ(point.semiMinor, 0.0);
-  }
+  const struct {
+    double a, b, c, major, minor, azimuthMajor, azimuthMinor;
+  } cases[] = {{4e-6, 1e-6, 0.0, 2e-3, 1e-3, 100.0, 200.0},   // wide
+               {1e-6, 4e-6, -0.0, 2e-3, 1e-3, 200.0, 100.0},  // tall
+               {9e-6, 9e-6, 0.0, 3e-3, 3e-3, 100.0, 200.0},   // circle
+               {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0}};          // point: no direction
+  for (double threshold : {kVertexMinorThreshold, kRelativeMinorThreshold})
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::to_string(c.a) + ", " + std::to_string(c.b));
+      const Ellipse e = EllipseFromCovariance(c.a, c.b, c.c, threshold);
+      EXPECT_DOUBLE_EQ(e.semiMajor, c.major);
+      EXPECT_DOUBLE_EQ(e.semiMinor, c.minor);
+      if (c.azimuthMajor == 0.0) continue;
+      EXPECT_EQ(e.azimuthMajor, c.azimuthMajor);
+      EXPECT_EQ(e.azimuthMinor, c.azimuthMinor);
+    }
 }
 
 TEST(EllipseFromCovariance, MinorAxisThresholdDiffersForVertexAndRelativeEllipses) {
@@ -123,28 +120,13 @@ TEST(EllipseFromCovariance, BlockThatIsNotPositiveSemidefiniteThrows) {
   EXPECT_THROW(EllipseFromCovariance(-1.0, -2.0, 0.5, kVertexMinorThreshold), ArithmeticFault);
 }
 
-const char* const kConstrainedNetworks[] = {"benning82",   "ghilani14_5",     "ghilani15_4",
-                                            "ghilani16_1", "strangborre_fix", "syn_quad_2fix"};
-
-// The number after "key": following position from in a JSON text.
-double JsonNumber(const std::string& json, std::size_t from, const std::string& key) {
-  const std::size_t at = json.find("\"" + key + "\":", from);
-  EXPECT_NE(at, std::string::npos) << key;
-  return at == std::string::npos ? 0.0 : std::strtod(json.c_str() + at + key.size() + 3, nullptr);
-}
-
-void NewListing(const TempDir& dir, NetworkState& s) {
-  s.ListingFileName = testing::CreateEmptyListing(dir);
-}
-
 // Covariance (m²) of the coordinates of item l minus those of item k (k = 0:
 // item l alone), taken from sigma0² Qxx through the Jacobian of the
 // difference.
 Eigen::Matrix2d DifferenceCovariance(const NetworkState& s, int k, int l) {
   const int m = s.Qxx.Rows();
-  Eigen::MatrixXd q(m, m), jacobian = Eigen::MatrixXd::Zero(2, m);
-  for (int i = 1; i <= m; ++i)
-    for (int j = 1; j <= m; ++j) q(i - 1, j - 1) = s.Qxx(i, j);
+  const Eigen::MatrixXd q = testing::ToEigen(s.Qxx, m, m);
+  Eigen::MatrixXd jacobian = Eigen::MatrixXd::Zero(2, m);
   jacobian(0, 2 * l - 2) = jacobian(1, 2 * l - 1) = 1.0;
   if (k > 0) jacobian(0, 2 * k - 2) = jacobian(1, 2 * k - 1) = -1.0;
   return s.Sigma0Sq * jacobian * q * jacobian.transpose();
@@ -165,33 +147,27 @@ void ExpectStoredEllipsesMatchEigen(const NetworkState& s, int items) {
 }
 
 TEST(WriteErrorEllipses, ValidationNetworksGiveTheExpectedEllipses) {
-  for (const char* name : kConstrainedNetworks) {
+  for (const std::string& name : testing::ConstrainedNetworks()) {
     SCOPED_TRACE(name);
-    const std::string folder = testing::ValidationDir() + "/" + name;
-    NetworkState s = testing::LoadFormed(folder + "/project.txt");
+    NetworkState s = testing::LoadFormed(testing::ValidationProject(name));
     testing::SolveWithEigen(s);
     TempDir dir;
-    NewListing(dir, s);
+    s.ListingFileName = CreateEmptyListing(dir);
     WriteErrorEllipses(s);
 
-    const std::string json = ReadTextFile(folder + "/expected.json").value_or("");
-    const std::size_t oneStep = json.find("\"one_step\"");
-    const std::size_t tolerances = json.find("\"tolerances\"");
-    ASSERT_NE(oneStep, std::string::npos);
-    const double axisTolerance = JsonNumber(json, tolerances, "std_dev_relative");
-    const double azimuthTolerance = JsonNumber(json, tolerances, "ellipse_azimuth_gon");
+    const auto json =
+        testing::JsonValue::Load(testing::ValidationDir() + "/" + name + "/expected.json");
+    const double axisTolerance = json["tolerances"]["std_dev_relative"].Number();
+    const double azimuthTolerance = json["tolerances"]["ellipse_azimuth_gon"].Number();
     const std::vector<std::string> lines = ListingLines(s.ListingFileName);
-    const std::size_t firstRow =
-        std::find(lines.begin(), lines.end(), "    ELIPSES DE VERTICE ") - lines.begin() + 4;
+    const std::size_t firstRow = testing::LineIndex(lines, "    ELIPSES DE VERTICE ") + 4;
     for (int j = 1; j <= s.NumPoints; ++j) {
       const int k = s.VariableIndex(j);
       if (k == 0) continue;
-      const std::size_t point = json.find("\"" + std::to_string(s.PointNumber(j)) + "\": {",
-                                          json.find("\"points\"", oneStep));
-      ASSERT_NE(point, std::string::npos);
-      const double major = JsonNumber(json, point, "semi_major");
-      const double minor = JsonNumber(json, point, "semi_minor");
-      const double azimuth = JsonNumber(json, point, "azimuth_major_gon");
+      const auto& ellipse = json["one_step"]["points"][std::to_string(s.PointNumber(j))]["ellipse"];
+      const double major = ellipse["semi_major"].Number();
+      const double minor = ellipse["semi_minor"].Number();
+      const double azimuth = ellipse["azimuth_major_gon"].Number();
       EXPECT_NEAR(s.EllipseSemiMajor(k, k), major, axisTolerance * major);
       EXPECT_NEAR(s.EllipseSemiMinor(k, k), minor, axisTolerance * minor);
       EXPECT_NEAR(s.EllipseAzimuth(k, k) * 200.0 / kPi, azimuth, azimuthTolerance);
@@ -241,7 +217,7 @@ TEST(WriteErrorEllipses, RandomNetworksStoreEveryEllipseOfItsBlockAndNothingBelo
     for (int k = 2; k <= items; ++k)
       for (int l = 1; l < k; ++l) s.EllipseSemiMajor(k, l) = s.EllipseAzimuth(k, l) = -7.0;
     TempDir dir;
-    NewListing(dir, s);
+    s.ListingFileName = CreateEmptyListing(dir);
     WriteErrorEllipses(s);
     ExpectStoredEllipsesMatchEigen(s, items);
     for (int k = 2; k <= items; ++k)
@@ -261,7 +237,7 @@ TEST(WriteErrorEllipses, TablesPrintEveryItemAndPairWithTheFirstLabelOncePerItem
   s.DesignVertices(2) = 12;
   s.DesignVertices(3) = 130;
   TempDir dir;
-  NewListing(dir, s);
+  s.ListingFileName = CreateEmptyListing(dir);
   WriteErrorEllipses(s);
   const std::vector<std::string> lines = ListingLines(s.ListingFileName);
   const std::string stars = "    " + std::string(66, '*');
@@ -309,7 +285,7 @@ TEST(WriteErrorEllipses, TablesPrintEveryItemAndPairWithTheFirstLabelOncePerItem
 TEST(WriteErrorEllipses, OneVariablePointGivesAnEmptyRelativeTable) {
   NetworkState s = RandomCovariance(8, 1);
   TempDir dir;
-  NewListing(dir, s);
+  s.ListingFileName = CreateEmptyListing(dir);
   WriteErrorEllipses(s);
   const std::vector<std::string> lines = ListingLines(s.ListingFileName);
   ASSERT_GE(lines.size(), 5u);
@@ -327,7 +303,7 @@ TEST(WriteErrorEllipses, UncorrelatedCoordinatesGiveAxesAlongXAndY) {
   for (int i = 1; i <= 6; ++i) s.Qxx(i, i) = variances[i - 1];
   s.Sigma0Sq = 1.0;
   TempDir dir;
-  NewListing(dir, s);
+  s.ListingFileName = CreateEmptyListing(dir);
   WriteErrorEllipses(s);
   // Items: (a, b) = (4, 1), (1, 9), (2, 2); pairs (5, 10), (6, 3), (3, 11) in 1e-6 m².
   const double majorAzimuthGon[3][4] = {{0, 100, 200, 100}, {0, 0, 200, 200}, {0, 0, 0, 100}};
@@ -344,7 +320,7 @@ TEST(WriteErrorEllipses, RunTimeErrorsPassToTheCaller) {
   NetworkState s = RandomCovariance(3, 2);
   s.ListingFileName = dir.File("no_existe/salida.tmp");
   EXPECT_THROW(WriteErrorEllipses(s), FileError);
-  NewListing(dir, s);
+  s.ListingFileName = CreateEmptyListing(dir);
   s.Qxx(1, 1) = s.Qxx(2, 2) = -1.0;
   EXPECT_THROW(WriteErrorEllipses(s), ArithmeticFault);
 }

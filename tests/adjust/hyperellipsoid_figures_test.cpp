@@ -13,6 +13,8 @@
 #include "adjust/plane_figures.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
+#include "support/eigen_bridge.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -30,7 +32,7 @@ struct Run {
 
 // syn_quad_2fix: two variable points, m' = 4, N regular.
 NetworkState Network(const TempDir& dir, bool full = true) {
-  NetworkState s = testing::LoadFormed(testing::ValidationDir() + "/syn_quad_2fix/project.txt");
+  NetworkState s = testing::LoadFormed(testing::ValidationProject("syn_quad_2fix"));
   s.ListingFileName = dir.File("salida.tmp");
   s.FullOutput = full;
   return s;
@@ -38,12 +40,8 @@ NetworkState Network(const TempDir& dir, bool full = true) {
 
 Eigen::MatrixXd Normal(const NetworkState& s) {
   const int m = s.NumObs, u = s.ProjectUnknowns();
-  Eigen::MatrixXd a(m, u), p = Eigen::MatrixXd::Zero(m, m);
-  for (int i = 1; i <= m; ++i) {
-    p(i - 1, i - 1) = s.P(i, i);
-    for (int j = 1; j <= u; ++j) a(i - 1, j - 1) = s.A(i, j);
-  }
-  return a.transpose() * p * a;
+  const Eigen::MatrixXd a = testing::ToEigen(s.A, m, u);
+  return a.transpose() * testing::ToEigen(s.P, m, m) * a;
 }
 
 // Semi-axes and major-axis direction (unit vector along i, j) of x^t M x = 1.
@@ -185,7 +183,7 @@ TEST(HyperellipsoidFigures, FailuresShowTheFigureMessage) {
 
   // A free network keeping all its eigenvalues: the datum defect's zero
   // eigenvalues cannot give semi-axes.
-  NetworkState free = testing::LoadFormed(testing::ValidationDir() + "/syn_free5/project.txt");
+  NetworkState free = testing::LoadFormed(testing::ValidationProject("syn_free5"));
   free.ListingFileName = dir.File("libre.tmp");
   ScriptedInteraction ui2;
   ui2.Then("10").Then("1");

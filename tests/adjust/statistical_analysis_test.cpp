@@ -17,19 +17,20 @@
 #include "listing/number_format.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
+#include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
 
+using testing::CreateEmptyListing;
+using testing::LineIndex;
 using testing::ListingLines;
 using testing::Numbers;
 using testing::TempDir;
-
-const char* const kConstrainedNetworks[] = {"benning82",   "ghilani14_5",     "ghilani15_4",
-                                            "ghilani16_1", "strangborre_fix", "syn_quad_2fix"};
 
 // Reliability of every row computed from A, P, K alone.
 struct Oracle {
@@ -43,13 +44,9 @@ Oracle Reliability(const NetworkState& s, double delta0) {
   Oracle o;
   o.n = s.NumObs + s.NumCondEq;
   o.m = s.ProjectUnknowns();
-  Eigen::MatrixXd a(o.n, o.m), p = Eigen::MatrixXd::Zero(o.n, o.n);
-  Eigen::VectorXd k(o.n);
-  for (int i = 1; i <= o.n; ++i) {
-    for (int j = 1; j <= o.m; ++j) a(i - 1, j - 1) = s.A(i, j);
-    p(i - 1, i - 1) = s.P(i, i);
-    k(i - 1) = s.K(i);
-  }
+  const Eigen::MatrixXd a = testing::ToEigen(s.A, o.n, o.m);
+  const Eigen::MatrixXd p = testing::ToEigen(s.P, o.n, o.n);
+  const Eigen::VectorXd k = testing::ToEigen(s.K, o.n);
   const Eigen::MatrixXd qxx =
       (a.transpose() * p * a).ldlt().solve(Eigen::MatrixXd::Identity(o.m, o.m));
   const Eigen::VectorXd v = a * (qxx * a.transpose() * p * k) - k;
@@ -105,22 +102,10 @@ NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {
 }
 
 NetworkState ValidationNetwork(const std::string& name) {
-  NetworkState s = testing::LoadFormed(testing::ValidationDir() + "/" + name + "/project.txt");
+  NetworkState s = testing::LoadFormed(testing::ValidationProject(name));
   testing::SolveWithEigen(s);
   s.BaardaShift = 4.12;
   return s;
-}
-
-// Creates an empty listing in dir for the state.
-void NewListing(const TempDir& dir, NetworkState& s) {
-  s.ListingFileName = testing::CreateEmptyListing(dir);
-}
-
-std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& line) {
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    if (lines[i] == line) return i;
-  ADD_FAILURE() << "no line \"" << line << "\"";
-  return lines.size();
 }
 
 const std::string kTableHead =
@@ -133,7 +118,8 @@ void ExpectPrinted(double printed, double exact, int decimals, const std::string
 
 TEST(StatisticalAnalysis, RowsMatchTheIndependentComputationAndRedundanciesSumToTheDof) {
   std::vector<NetworkState> systems;
-  for (const char* name : kConstrainedNetworks) systems.push_back(ValidationNetwork(name));
+  for (const std::string& name : testing::ConstrainedNetworks())
+    systems.push_back(ValidationNetwork(name));
   for (unsigned seed = 1; seed <= 20; ++seed)
     systems.push_back(RandomSystem(seed, 1 + seed % 6, 16 + seed % 9, seed % 2));
   for (NetworkState& s : systems) {
@@ -158,11 +144,11 @@ TEST(StatisticalAnalysis, RowsMatchTheIndependentComputationAndRedundanciesSumTo
 }
 
 TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle) {
-  for (const char* name : kConstrainedNetworks) {
+  for (const std::string& name : testing::ConstrainedNetworks()) {
     SCOPED_TRACE(name);
     TempDir dir;
     NetworkState s = ValidationNetwork(name);
-    NewListing(dir, s);
+    s.ListingFileName = CreateEmptyListing(dir);
     s.FullOutput = true;
     ScriptedInteraction ui;
     StatisticalAnalysis(s, ui);
@@ -171,7 +157,7 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
     const Oracle o = Reliability(s, s.BaardaShift);
     const std::vector<std::string> lines = ListingLines(s.ListingFileName);
 
-    const std::size_t first = IndexOf(lines, kTableHead) + 2;
+    const std::size_t first = LineIndex(lines, kTableHead) + 2;
     ASSERT_LE(first + o.n, lines.size());
     for (int i = 1; i <= o.n; ++i) {
       const std::vector<double> f = Numbers(lines[first + i - 1]);
@@ -190,7 +176,7 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
     ExpectPrinted(mean.at(0), o.dof / o.n, 6, "media");
 
     const std::size_t external =
-        IndexOf(lines, "          Observ   Sqr(1-ri)  Param. homogeneidad") + 2;
+        LineIndex(lines, "          Observ   Sqr(1-ri)  Param. homogeneidad") + 2;
     for (int i = 1; i <= o.n; ++i) {
       const std::vector<double> f = Numbers(lines.at(external + i - 1));
       ASSERT_EQ(f.size(), 3u);
@@ -201,7 +187,7 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
     // Every transfer line: the effect of the minimal detectable error of row
     // i on unknown j is nabla(i) G(j, i).
     std::size_t line =
-        IndexOf(lines, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA") + 2;
+        LineIndex(lines, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA") + 2;
     for (int i = 1; i <= o.n; ++i) {
       EXPECT_EQ(lines.at(line++),
                 "    Observable numero" + RightAlignedNumberLabel(s.ObservationNumber(i)) + ":");
@@ -228,7 +214,7 @@ void ExpectStartsWith(const std::string& text, const std::string& prefix) {
 // The section of a random system, full or summary.
 std::vector<std::string> SectionOf(NetworkState& s, bool full, ScriptedInteraction& ui) {
   TempDir dir;
-  NewListing(dir, s);
+  s.ListingFileName = CreateEmptyListing(dir);
   s.FullOutput = full;
   StatisticalAnalysis(s, ui);
   return ListingLines(s.ListingFileName);
@@ -274,7 +260,7 @@ TEST(StatisticalAnalysis, SectionLayoutWithLabelsOfOneTwoAndThreeDigitsAndTheSca
     if (s.VariableIndex(j) != 0)
       labels[s.VariableIndex(j)] = RightAlignedNumberLabel(s.PointNumber(j));
   std::size_t line =
-      IndexOf(lines, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA") + 2;
+      LineIndex(lines, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA") + 2;
   for (int i = 1; i <= 12; ++i) {
     EXPECT_EQ(lines.at(line++),
               "    Observable numero" + RightAlignedNumberLabel(s.ObservationNumber(i)) + ":");
@@ -294,7 +280,7 @@ TEST(StatisticalAnalysis, SummaryListingEndsAfterTheInternalTableAndMatchesTheFu
   ScriptedInteraction ui;
   const std::vector<std::string> fullLines = SectionOf(full, true, ui);
   const std::vector<std::string> summaryLines = SectionOf(summary, false, ui);
-  const std::size_t tableEnd = IndexOf(fullLines, kTableHead) + 2 + 15;
+  const std::size_t tableEnd = LineIndex(fullLines, kTableHead) + 2 + 15;
   ASSERT_EQ(summaryLines.size(), tableEnd);
   EXPECT_EQ(summaryLines,
             std::vector<std::string>(fullLines.begin(), fullLines.begin() + tableEnd));
@@ -316,25 +302,18 @@ TEST(StatisticalAnalysis, NegativeDiagonalOfQvvIsUsedByItsAbsoluteValueAndKeptSo
 }
 
 void ExpectFailureReported(const NetworkState& s, const ScriptedInteraction& ui) {
-  EXPECT_TRUE(s.Abandon);
-  EXPECT_EQ(s.MessageText,
-            "¡ Se ha producido un error en la fase de análisis estadístico !\r\n\r\n"
-            "Quizá se haya intentado resolver una red libre como red ligada \r\n"
-            "o se haya introducido la incógnita de escala en un proceso que no la admite.");
-  const std::vector<RecordedCall> prompts = ui.Prompts();
-  ASSERT_EQ(prompts.size(), 1u);
-  EXPECT_EQ(prompts[0].kind, "MessageBox");
-  EXPECT_EQ(prompts[0].text, s.MessageText);
-  EXPECT_EQ(prompts[0].title, "Ombrel");
-  EXPECT_EQ(prompts[0].buttons, Buttons::Ok);
-  EXPECT_EQ(prompts[0].icon, Icon::Exclamation);
+  testing::ExpectStepFailed(
+      s, ui,
+      "¡ Se ha producido un error en la fase de análisis estadístico !\r\n\r\n"
+      "Quizá se haya intentado resolver una red libre como red ligada \r\n"
+      "o se haya introducido la incógnita de escala en un proceso que no la admite.");
 }
 
 TEST(StatisticalAnalysis, ZeroOrExcessiveRedundancyStopsTheSectionAtTheFailingRow) {
   NetworkState reference = RandomSystem(3, 2, 9, 0);
   ScriptedInteraction quiet;
   const std::vector<std::string> good = SectionOf(reference, true, quiet);
-  const std::size_t firstRow = IndexOf(good, kTableHead) + 2;
+  const std::size_t firstRow = LineIndex(good, kTableHead) + 2;
 
   NetworkState zero = RandomSystem(3, 2, 9, 0);
   zero.Qvv(3, 3) = 0.0;  // an observation nothing else checks

@@ -11,6 +11,7 @@
 #include "model/project_file.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -33,13 +34,7 @@ std::string RunListing(OutputType type) {
   ScriptedInteraction ui;
   EXPECT_TRUE(LoadProjectFile(s, ui, project));
   const std::string listing = dir.File("salida.tmp");
-  ui.Then(Answer::No)
-      .Then(Answer::No)
-      .Then("4.12")
-      .Then(Answer::No)
-      .Then(listing)
-      .Then(type)
-      .Then(Answer::No);
+  testing::PlainRun(ui, listing, type);
   EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
   return ReadBytes(listing);
 }

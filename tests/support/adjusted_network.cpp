@@ -6,6 +6,7 @@
 
 #include "model/form_equations.h"
 #include "model/project_file.h"
+#include "support/eigen_bridge.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -30,13 +31,6 @@ NetworkState LoadFormedText(const std::string& projectText) {
 
 namespace {
 
-Eigen::MatrixXd ToEigen(const Matrix& m, int rows, int cols) {
-  Eigen::MatrixXd e(rows, cols);
-  for (int i = 1; i <= rows; ++i)
-    for (int j = 1; j <= cols; ++j) e(i - 1, j - 1) = m(i, j);
-  return e;
-}
-
 void FromEigen(const Eigen::MatrixXd& e, Matrix& m) {
   m.Redim(static_cast<int>(e.rows()), static_cast<int>(e.cols()));
   for (int i = 1; i <= e.rows(); ++i)
@@ -50,8 +44,7 @@ void SolveWithEigen(NetworkState& s) {
   const int u = s.NumUnknowns;
   const Eigen::MatrixXd a = ToEigen(s.A, n, u);
   const Eigen::MatrixXd p = ToEigen(s.P, n, n);
-  Eigen::VectorXd k(n);
-  for (int i = 1; i <= n; ++i) k(i - 1) = s.K(i);
+  const Eigen::VectorXd k = ToEigen(s.K, n);
   const Eigen::MatrixXd normal = a.transpose() * p * a;
   const Eigen::MatrixXd qxx = normal.inverse();
   const Eigen::VectorXd x = qxx * a.transpose() * p * k;
