@@ -282,17 +282,17 @@ bool frmProyecto::Accepts(std::initializer_list<const QLineEdit*> fields) {
   return true;
 }
 
-// Typed numbers take digits and the point; anything else is let through with
-// a warning, since the buttons check the whole text before using it.
+// Typed numbers take digits and the point; any other character is let
+// through with a warning, since the buttons check the whole text before
+// using it. Keys that edit or move (backspace, delete, arrows, shortcuts)
+// type no character and pass quietly.
 bool frmProyecto::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-  const auto* key = static_cast<QKeyEvent*>(event);
-  const QString text = key->text();
-  const bool moves = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-                     key->key() == Qt::Key_Escape || key->key() == Qt::Key_Backspace;
-  if (text.isEmpty() || moves) return false;
+  const QString text = static_cast<QKeyEvent*>(event)->text();
+  if (text.isEmpty()) return false;
   const QChar c = text.at(0);
-  if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')) return false;
+  const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+  if (digit || c == QLatin1Char('.') || !c.isPrint()) return false;
   ui_.Beep();
   ui_.MessageBox(kBadKey, Buttons::Ok, Icon::Information, 1, kAppTitle);
   return false;

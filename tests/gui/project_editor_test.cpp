@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "gui/command_windows.h"
@@ -266,14 +267,35 @@ TEST_F(ProjectEditorTest, BadNumbersAreRefusedAndFieldsKeepTheirColumns) {
   EXPECT_EQ(d.txtY->text().toStdString(), "12a") << "el carácter entra igualmente";
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{kBadKey});
   EXPECT_EQ(ui.Beeps(), 1);
-
   ui.ClearRecord();
+  QTest::keyClick(d.txtY, Qt::Key_Backspace);
+  QTest::keyClick(d.txtY, Qt::Key_Delete);
+  QTest::keyClick(d.txtY, Qt::Key_Left);
+  EXPECT_EQ(d.txtY->text().toStdString(), "12");
+  EXPECT_TRUE(ui.Messages().empty()) << "las teclas de edición no escriben";
+
   d.Text2->clear();
   QTest::keyClicks(d.Text2, QStringLiteral("123456.78901"));
   EXPECT_EQ(d.Text2->text().toStdString(), "123456.789");
   EXPECT_TRUE(ui.Messages().empty());
   for (const QLineEdit* box : {d.txtX, d.txtY, d.txtAn, d.Text1, d.txtDi})
     EXPECT_EQ(box->maxLength(), 10);
+}
+
+TEST_F(ProjectEditorTest, AnUnreadableProjectGivesTheReadingMessageAndNoEditor) {
+  state.SelectedFile =
+      dir.Write("malo.txt", " 0 ,Ptos ,         5 ,Ecuaciones ,         5\r\nbasura\r\n");
+  bool opened = false;
+  QObject guard;
+  QTimer::singleShot(20, &guard, [&opened] {
+    if (auto* d = qobject_cast<frmProyecto*>(QApplication::activeModalWidget())) {
+      opened = true;
+      d->done(QDialog::Rejected);
+    }
+  });
+  ShowProjectEditor(state, ui, nullptr);
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{kProjectReadError});
 }
 
 TEST_F(ProjectEditorTest, AnsweringNoToOverwritingOrLeavingKeepsTheEditorOpen) {
