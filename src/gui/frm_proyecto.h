@@ -36,8 +36,6 @@ class frmProyecto : public QDialog {
   // lists.
   frmProyecto(NetworkState& state, Interaction& ui, ProjectLists lists, QWidget* parent = nullptr);
 
-  const ProjectLists& Lists() const { return lists_; }
-
   QTabWidget* SSTab1 = nullptr;  // "Vértices", "Observables", "Salvar y salir"
   QTabWidget* SSTab2 = nullptr;  // "Nuevo ángulo", "Nueva distancia"
 

@@ -102,6 +102,7 @@ TEST_F(ProjectEditorTest, EveryValidationProjectSavedUnderANewNameIsTheSameFileA
     const std::string copy = dir.File(name + ".txt");
     state.SelectedFile = source.string();
     state.EditorExit = "NoAbandono";
+    ui.ClearRecord();
     WhenModal<frmProyecto>([&](frmProyecto* d) {
       EXPECT_EQ(d->windowTitle().toStdString(), " Ombrel  " + source.string());
       EXPECT_EQ(d->txtName->text().toStdString(), source.string());
@@ -118,7 +119,7 @@ TEST_F(ProjectEditorTest, EveryValidationProjectSavedUnderANewNameIsTheSameFileA
     ShowProjectEditor(state, ui, nullptr);
     EXPECT_EQ(ReadBytes(copy), ReadBytes(source.string())) << name;
     EXPECT_EQ(state.EditorExit, "Abandonar") << name;
-    EXPECT_EQ(ui.Messages().back(), kProjectSaved) << name;
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{kProjectSaved}) << name;
 
     NetworkState loaded;
     ASSERT_TRUE(LoadProjectFile(loaded, ui, copy)) << name;
