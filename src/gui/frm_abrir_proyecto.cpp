@@ -50,7 +50,8 @@ void frmAbrirProyecto::BuildControls() {
   btnAceptar->setDefault(true);
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(BuddyLabel("&Nombre del proyecto:", Text1, this), 0, 0);
+  lblNombre = BuddyLabel("&Nombre del proyecto:", Text1, this);
+  grid->addWidget(lblNombre, 0, 0);
   grid->addWidget(Text1, 1, 0);
   grid->addWidget(File1, 2, 0, 3, 1);
   grid->addWidget(BuddyLabel("&Directorios:", dirBox1, this), 0, 1);
@@ -77,6 +78,11 @@ void frmAbrirProyecto::BuildControls() {
   });
   connect(btnAceptar, &QPushButton::clicked, this, &frmAbrirProyecto::btnAceptar_Click);
   connect(btnCancelar, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmAbrirProyecto::ShowForImport(const QString& nameLabel) {
+  setWindowTitle(QStringLiteral("Abrir fichero de importación"));
+  lblNombre->setText(nameLabel);
 }
 
 // On this platform the drives are the mounted volumes and the home folder.

@@ -11,6 +11,7 @@
 #include "ui/interaction.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -30,10 +31,14 @@ class frmAbrirProyecto : public QDialog {
   QString Folder() const { return folder_; }
   // True after "Activar" loaded the project.
   bool Loaded() const { return loaded_; }
+  // The import dialog's use: its own caption, and the name label saying
+  // which matrix the file is for.
+  void ShowForImport(const QString& nameLabel);
 
   QComboBox* drvBox1 = nullptr;
   QListWidget* dirBox1 = nullptr;
   QListWidget* File1 = nullptr;
+  QLabel* lblNombre = nullptr;  // "&Nombre del proyecto:"
   QLineEdit* Text1 = nullptr;
   QPushButton* btnAceptar = nullptr;
   QPushButton* btnCancelar = nullptr;
