@@ -7,12 +7,16 @@
 #include "listing/file_error.h"
 #include "model/project_file.h"
 #include "numeric/run_time_error.h"
+#include "support/listing_reader.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
 
+using testing::LineIndex;
+using testing::ListingLines;
 using testing::ReadBytes;
 using testing::SourceDir;
 using testing::TempDir;
@@ -88,43 +92,30 @@ std::string Golden(const std::string& name) {
   return ReadBytes(ListingData("golden/" + name));
 }
 
-TEST(ListingHeader, ProjectWithFullOutputMatchesTheGoldenListing) {
-  TempDir dir;
-  const std::string listing = dir.Write("salida.tmp", "listado anterior\r\n");
-  NetworkState state = ThreePointProject(listing);
-  state.FullOutput = true;
-  ScriptedInteraction ui;
-  WriteListingHeader(state, ui);
-  EXPECT_EQ(ReadBytes(listing), Golden("header_project_full.txt"));
-}
-
-TEST(ListingHeader, SummaryOutputEndsAfterTheCounts) {
-  TempDir dir;
-  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
-  state.FullOutput = false;
-  ScriptedInteraction ui;
-  WriteListingHeader(state, ui);
+// The header replaces what the listing held. Summary output ends the
+// project's header after the counts; imported matrices are written even in
+// summary output.
+TEST(ListingHeader, MatchesTheGoldenListings) {
   const std::string full = Golden("header_project_full.txt");
   const std::string lastCount = "( 0 de condicion ) \r\n";
-  EXPECT_EQ(ReadBytes(state.ListingFileName),
-            full.substr(0, full.find(lastCount) + lastCount.size()));
-}
-
-TEST(ListingHeader, ImportedMatricesAreWrittenEvenInSummaryOutput) {
-  TempDir dir;
-  NetworkState state = ImportedMatrices(dir.File("salida.tmp"));
-  state.FullOutput = false;
-  ScriptedInteraction ui;
-  WriteListingHeader(state, ui);
-  EXPECT_EQ(ReadBytes(state.ListingFileName), Golden("header_matrices.txt"));
-}
-
-std::vector<std::string> Lines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t at = 0;
-  for (std::size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
-    lines.push_back(bytes.substr(at, end - at));
-  return lines;
+  const struct {
+    NetworkState (*make)(const std::string&);
+    bool fullOutput;
+    std::string expected;
+  } cases[] = {
+      {ThreePointProject, true, full},
+      {ThreePointProject, false, full.substr(0, full.find(lastCount) + lastCount.size())},
+      {ImportedMatrices, false, Golden("header_matrices.txt")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fullOutput ? "full" : "summary");
+    TempDir dir;
+    NetworkState state = c.make(dir.Write("salida.tmp", "listado anterior\r\n"));
+    state.FullOutput = c.fullOutput;
+    ScriptedInteraction ui;
+    WriteListingHeader(state, ui);
+    EXPECT_EQ(ReadBytes(state.ListingFileName), c.expected);
+  }
 }
 
 TEST(ListingHeader, ScaleUnknownAndConditionEquationsInCountsAndColumns) {
@@ -143,13 +134,8 @@ TEST(ListingHeader, ScaleUnknownAndConditionEquationsInCountsAndColumns) {
   ScriptedInteraction ui;
   WriteListingHeader(state, ui);
 
-  const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
-  auto at = [&](const std::string& text) {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      if (lines[i] == text) return i;
-    ADD_FAILURE() << "falta la línea \"" << text << "\"";
-    return lines.size();
-  };
+  const std::vector<std::string> lines = ListingLines(state.ListingFileName);
+  const auto at = [&](const std::string& text) { return LineIndex(lines, text); };
   const std::size_t counts = at("    Numero de ecuaciones  totales : 4   ( 1 de condicion ) ");
   ASSERT_LT(counts + 2, lines.size());
   EXPECT_EQ(lines[counts + 1], "");
@@ -176,7 +162,7 @@ TEST(ListingHeader, WeightsAreEchoedRightAlignedWithAZeroBelowOne) {
   state.ObsWeights(2, 3) = 1234.5;
   ScriptedInteraction ui;
   WriteListingHeader(state, ui);
-  const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
+  const std::vector<std::string> lines = ListingLines(state.ListingFileName);
   ASSERT_GT(lines.size(), 13u);
   EXPECT_EQ(lines[11].substr(60), "  -->     0.25");
   EXPECT_EQ(lines[12].substr(60), "  -->        2");
@@ -205,7 +191,7 @@ TEST(ListingHeader, TitleStarsFollowTheLengthOfTheName) {
     state.ProjectName = dir.Write(c.name, red);
     ScriptedInteraction ui;
     WriteListingHeader(state, ui);
-    const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
+    const std::vector<std::string> lines = ListingLines(state.ListingFileName);
     ASSERT_GT(lines.size(), 3u);
     EXPECT_EQ(lines[3], c.title) << c.name;
   }
@@ -242,7 +228,7 @@ TEST(ListingHeader, ShortProjectFileStopsTheEchoWhereItEnds) {
   } catch (const FileError& e) {
     EXPECT_EQ(e.kind(), FileError::Kind::UnexpectedEnd);
   }
-  const std::vector<std::string> lines = Lines(ReadBytes(state.ListingFileName));
+  const std::vector<std::string> lines = ListingLines(state.ListingFileName);
   ASSERT_EQ(lines.size(), 11u);
   EXPECT_EQ(lines.back(),
             "    00 ,  3  ,   1210.40 ,   1480.75 ,      vble ,        3   -->     vble");

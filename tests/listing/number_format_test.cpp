@@ -17,26 +17,30 @@ std::string Blanks(int n) {
   return std::string(static_cast<std::size_t>(n), ' ');
 }
 
-TEST(RoundToDecimals, ExactHalvesGoAwayFromZero) {
-  EXPECT_EQ(RoundToDecimals(0.125, 2), 0.13);
-  EXPECT_EQ(RoundToDecimals(-0.125, 2), -0.13);
-  EXPECT_EQ(RoundToDecimals(2.5, 0), 3.0);
-  EXPECT_EQ(RoundToDecimals(-2.5, 0), -3.0);
-  EXPECT_EQ(RoundToDecimals(0.5, 0), 1.0);
-  EXPECT_EQ(RoundToDecimals(-0.5, 0), -1.0);
-  EXPECT_EQ(RoundToDecimals(0.0625, 3), 0.063);
-  EXPECT_EQ(RoundToDecimals(-0.0625, 3), -0.063);
-}
-
-TEST(RoundToDecimals, BelowHalfAndExactValuesStay) {
-  EXPECT_EQ(RoundToDecimals(0.124, 2), 0.12);
-  EXPECT_EQ(RoundToDecimals(-0.124, 2), -0.12);
-  EXPECT_EQ(RoundToDecimals(1234.0, 3), 1234.0);
-  // The largest double below one half: adding 0.5 to it would round up to 1.
-  EXPECT_EQ(RoundToDecimals(0.49999999999999994, 0), 0.0);
-  // An odd whole number beyond 2^52, where y + 0.5 is a tie that rounds up.
-  EXPECT_EQ(RoundToDecimals(4503599627370497.0, 0), 4503599627370497.0);
-  EXPECT_EQ(RoundToDecimals(-4503599627370497.0, 0), -4503599627370497.0);
+// Exact halves go away from zero; below a half and exact values stay.
+TEST(RoundToDecimals, HalvesAwayFromZeroTheRestToNearest) {
+  const struct {
+    double value;
+    int decimals;
+    double rounded;
+  } cases[] = {{0.125, 2, 0.13},
+               {-0.125, 2, -0.13},
+               {2.5, 0, 3.0},
+               {-2.5, 0, -3.0},
+               {0.5, 0, 1.0},
+               {-0.5, 0, -1.0},
+               {0.0625, 3, 0.063},
+               {-0.0625, 3, -0.063},
+               {0.124, 2, 0.12},
+               {-0.124, 2, -0.12},
+               {1234.0, 3, 1234.0},
+               // The largest double below one half: adding 0.5 to it would round up to 1.
+               {0.49999999999999994, 0, 0.0},
+               // An odd whole number beyond 2^52, where y + 0.5 is a tie that rounds up.
+               {4503599627370497.0, 0, 4503599627370497.0},
+               {-4503599627370497.0, 0, -4503599627370497.0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(RoundToDecimals(c.value, c.decimals), c.rounded) << c.value << ", " << c.decimals;
 }
 
 TEST(RoundToDecimals, OverflowIsAnArithmeticFault) {
@@ -45,35 +49,32 @@ TEST(RoundToDecimals, OverflowIsAnArithmeticFault) {
   EXPECT_THROW(RoundToDecimals(std::numeric_limits<double>::quiet_NaN(), 2), ArithmeticFault);
 }
 
-TEST(GeneralText, SignPositionAndNoDigitBeforeThePoint) {
-  EXPECT_EQ(GeneralText(0.0), " 0");
-  EXPECT_EQ(GeneralText(-0.0), " 0");
-  EXPECT_EQ(GeneralText(1.0), " 1");
-  EXPECT_EQ(GeneralText(0.5), " .5");
-  EXPECT_EQ(GeneralText(-0.25), "-.25");
-  EXPECT_EQ(GeneralText(-12.75), "-12.75");
-  EXPECT_EQ(GeneralText(1000.0), " 1000");
-  EXPECT_EQ(GeneralText(0.00001), " .00001");
-}
-
-TEST(GeneralText, FifteenSignificantDigitsWithCarry) {
-  EXPECT_EQ(GeneralText(0.1), " .1");
-  EXPECT_EQ(GeneralText(1.0 / 3.0), " .333333333333333");
-  EXPECT_EQ(GeneralText(-2.0 / 3.0), "-.666666666666667");
-  EXPECT_EQ(GeneralText(999999999999999.0), " 999999999999999");
-  EXPECT_EQ(GeneralText(0.9999999999999999), " 1");
-  EXPECT_EQ(GeneralText(99999999999999.99), " 100000000000000");
-  EXPECT_EQ(GeneralText(123456789.123456789), " 123456789.123457");
-}
-
-TEST(GeneralText, ExponentFormForTinyAndHugeMagnitudes) {
-  EXPECT_EQ(GeneralText(1.5e-7), " 1.5E-07");
-  EXPECT_EQ(GeneralText(-9.99e-6), "-9.99E-06");
-  EXPECT_EQ(GeneralText(1.5e20), " 1.5E+20");
-  EXPECT_EQ(GeneralText(1e15), " 1E+15");
-  EXPECT_EQ(GeneralText(9.999999999999999e14), " 1E+15");
-  EXPECT_EQ(GeneralText(123456789012345678.0), " 1.23456789012346E+17");
-  EXPECT_EQ(GeneralText(1.5e-300), " 1.5E-300");
+// The sign's position, no digit before the point, fifteen significant
+// digits with carry, and the exponent form for tiny and huge magnitudes.
+TEST(GeneralText, AsTheBasicStrFunctionWritesIt) {
+  const std::pair<double, const char*> cases[] = {{0.0, " 0"},
+                                                  {-0.0, " 0"},
+                                                  {1.0, " 1"},
+                                                  {0.5, " .5"},
+                                                  {-0.25, "-.25"},
+                                                  {-12.75, "-12.75"},
+                                                  {1000.0, " 1000"},
+                                                  {0.00001, " .00001"},
+                                                  {0.1, " .1"},
+                                                  {1.0 / 3.0, " .333333333333333"},
+                                                  {-2.0 / 3.0, "-.666666666666667"},
+                                                  {999999999999999.0, " 999999999999999"},
+                                                  {0.9999999999999999, " 1"},
+                                                  {99999999999999.99, " 100000000000000"},
+                                                  {123456789.123456789, " 123456789.123457"},
+                                                  {1.5e-7, " 1.5E-07"},
+                                                  {-9.99e-6, "-9.99E-06"},
+                                                  {1.5e20, " 1.5E+20"},
+                                                  {1e15, " 1E+15"},
+                                                  {9.999999999999999e14, " 1E+15"},
+                                                  {123456789012345678.0, " 1.23456789012346E+17"},
+                                                  {1.5e-300, " 1.5E-300"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(GeneralText(value), text) << value;
   EXPECT_THROW(GeneralText(std::numeric_limits<double>::quiet_NaN()), ArithmeticFault);
   EXPECT_THROW(GeneralText(-std::numeric_limits<double>::infinity()), ArithmeticFault);
 }
@@ -88,21 +89,15 @@ TEST(NumericValue, NumberAtTheStartOfTheText) {
   EXPECT_THROW(NumericValue("1e999"), ArithmeticFault);
 }
 
-struct FormatCase {
-  double value;
-  int w;
-  int d;
-  std::string expected;
-};
-
-void ExpectFormats(const std::vector<FormatCase>& cases) {
-  for (const FormatCase& c : cases)
-    EXPECT_EQ(FormatNumber(c.value, c.w, c.d), c.expected)
-        << "value " << c.value << " w " << c.w << " d " << c.d;
-}
-
-TEST(FormatNumber, AlignsOnTheDecimalPoint) {
-  ExpectFormats({
+// Aligned on the decimal point, rounded to the decimals asked, zero without
+// a minus sign, a long integer part pushed right, digits beyond fifteen
+// significant written as zeros.
+TEST(FormatNumber, AlignsRoundsAndPads) {
+  const struct {
+    double value;
+    int w, d;
+    std::string expected;
+  } cases[] = {
       {0.0, 8, 6, Blanks(7) + "0.000000"},
       {-1.5, 8, 6, Blanks(6) + "-1.500000"},
       {0.5, 4, 2, Blanks(3) + "0.50"},
@@ -111,11 +106,7 @@ TEST(FormatNumber, AlignsOnTheDecimalPoint) {
       {-1.5e-7, 6, 8, Blanks(4) + "-0.00000015"},
       {1234.5678, 10, 4, Blanks(6) + "1234.5678"},
       {-0.25, 4, 3, Blanks(2) + "-0.250"},
-  });
-}
 
-TEST(FormatNumber, RoundsToTheDecimalsAsked) {
-  ExpectFormats({
       {1e-7, 6, 6, Blanks(5) + "0.000000"},
       {0.125, 3, 2, Blanks(2) + "0.13"},
       {-0.125, 3, 2, Blanks(1) + "-0.13"},
@@ -126,35 +117,26 @@ TEST(FormatNumber, RoundsToTheDecimalsAsked) {
       {-9.9996, 4, 3, Blanks(1) + "-10.000"},
       {0.00001234, 2, 8, " 0.00001234"},
       {1.234e-6, 2, 9, " 0.000001234"},
-  });
-}
 
-TEST(FormatNumber, ZeroNeverCarriesAMinusSign) {
-  ExpectFormats({
       {-0.0, 8, 3, Blanks(7) + "0.000"},
       {-0.0001, 8, 3, Blanks(7) + "0.000"},
       {-0.04, 4, 1, Blanks(3) + "0.0"},
       {-0.4, 5, 0, Blanks(4) + "0."},
-  });
-}
 
-TEST(FormatNumber, LongIntegerPartIsPushedRight) {
-  ExpectFormats({
       {123456.5, 4, 1, Blanks(4) + "123456.5"},
       {-98765.0, 3, 2, Blanks(3) + "-98765.00"},
       {12345.0, 6, 1, " 12345.0"},
       {1.0, 0, 2, Blanks(3) + "1.00"},
-  });
-}
 
-TEST(FormatNumber, DigitsBeyondFifteenSignificantAreZeros) {
-  ExpectFormats({
       {123456789.123456789, 10, 9, " 123456789.123457000"},
       {1.5e20, 5, 2, Blanks(18) + "150000000000000000000.00"},
       {1e15, 17, 0, " 1000000000000000."},
       {12345678901234567890.0, 21, 1, " 12345678901234600000.0"},
       {1.0 / 3.0, 2, 17, " 0.33333333333333300"},
-  });
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatNumber(c.value, c.w, c.d), c.expected)
+        << "value " << c.value << " w " << c.w << " d " << c.d;
 }
 
 TEST(FormatNumber, DecimalsFromZeroUp) {
@@ -237,12 +219,6 @@ TEST(FormatNumber, AgreesWithAnIndependentRenderingOnRandomValues) {
         << "value " << GeneralText(value) << " w " << w << " d " << d;
   }
 }
-
-}  // namespace
-}  // namespace ombrel
-
-namespace ombrel {
-namespace {
 
 // FormatNumber of a value takes a short cut through the rounded integer; it
 // must give exactly what the text route gives, for every magnitude, width
