@@ -71,14 +71,38 @@ const char* const kReadingError =
     "Se ha producido un error en la lectura de los ficheros de matrices.\r\n"
     "Compruebe los formatos.";
 
-TEST_F(MatrixFileTest, RowsCountCarriageReturnsAndColumnsComeFromTheFirstRow) {
-  ExpectValues(Read("1 2 3\r\n4 5 6"), {{1, 2, 3}, {4, 5, 6}});
+// Rows count carriage returns, columns come from the first row, and the
+// elements are read in order whatever line they stand on.
+TEST_F(MatrixFileTest, ElementsAreReadByTheFileRules) {
+  const std::pair<std::string, Rows> cases[] = {
+      {"1 2 3\r\n4 5 6", {{1, 2, 3}, {4, 5, 6}}},
+      // A final line break makes one more row, left zero.
+      {"1 2 3\r\n4 5 6\r\n", {{1, 2, 3}, {4, 5, 6}, {0, 0, 0}}},
+      {"-2.5", {{-2.5}}},
+      // Blank runs and tabs separate once.
+      {"1\t\t2   3\r\n4 \t 5\t6", {{1, 2, 3}, {4, 5, 6}}},
+      {"1;2;3\r\n4;5;6", {{1, 2, 3}, {4, 5, 6}}},
+      // Both blank runs count and the ";" after the first is swallowed: three
+      // columns, the middle one the empty token before ";", the third element
+      // read from the first row's last number.
+      {"1 ; 2\r\n3 4 5", {{1, 0, 2}, {3, 4, 5}}},
+      // An empty field between two semicolons reads 0.
+      {"1;;3\r\n4;5;6", {{1, 0, 3}, {4, 5, 6}}},
+      // A short second row pulls the next row's numbers forward; the elements
+      // missing at the end of the file stay 0.
+      {"1 2 3\r\n4 5\r\n6 7 8", {{1, 2, 3}, {4, 5, 6}, {7, 8, 0}}},
+      // Surplus elements beyond rows x cols are ignored.
+      {"1 2\r\n3 4 5 6", {{1, 2}, {3, 4}}},
+      // The value of an element is its longest numeric prefix.
+      {"-1.5e2 +.25 abc\r\n7x 12e 5.e-1", {{-150, 0.25, 0}, {7, 12, 0.5}}},
+      // Too small to represent reads 0; a lone sign or point is not a number.
+      {"1e-400 - .\r\n2E+3 0.125E1 -0", {{0, 0, 0}, {2000, 1.25, 0}}},
+  };
+  for (const auto& [bytes, rows] : cases) {
+    SCOPED_TRACE(bytes);
+    ExpectValues(Read(bytes), rows);
+  }
   ExpectSuccess();
-  // A final line break makes one more row, left zero.
-  ExpectValues(Read("1 2 3\r\n4 5 6\r\n"), {{1, 2, 3}, {4, 5, 6}, {0, 0, 0}});
-  ExpectSuccess();
-  // A single value without any line break.
-  ExpectValues(Read("-2.5"), {{-2.5}});
 }
 
 TEST_F(MatrixFileTest, ClearsOnlyTheProjectLabelOnceTheFileIsOpen) {
@@ -88,38 +112,6 @@ TEST_F(MatrixFileTest, ClearsOnlyTheProjectLabelOnceTheFileIsOpen) {
   EXPECT_EQ(state.EquationsLabel, "ecuaciones");
   ASSERT_EQ(ui.Count("Labels"), 1);
   EXPECT_EQ(ui.Calls()[0].text, "\npuntos\necuaciones");
-}
-
-TEST_F(MatrixFileTest, BlankRunsAndTabsSeparateOnce) {
-  ExpectValues(Read("1\t\t2   3\r\n4 \t 5\t6"), {{1, 2, 3}, {4, 5, 6}});
-  ExpectSuccess();
-}
-
-TEST_F(MatrixFileTest, SemicolonRules) {
-  ExpectValues(Read("1;2;3\r\n4;5;6"), {{1, 2, 3}, {4, 5, 6}});
-  // Both blank runs count and the ";" after the first is swallowed: three
-  // columns, the middle one the empty token before ";", the third element
-  // read from the first row's last number.
-  ExpectValues(Read("1 ; 2\r\n3 4 5"), {{1, 0, 2}, {3, 4, 5}});
-  // An empty field between two semicolons reads 0.
-  ExpectValues(Read("1;;3\r\n4;5;6"), {{1, 0, 3}, {4, 5, 6}});
-  ExpectSuccess();
-}
-
-TEST_F(MatrixFileTest, ElementsAreReadInOrderWhateverLineTheyStandOn) {
-  // A short second row pulls the next row's numbers forward; the elements
-  // missing at the end of the file stay 0.
-  ExpectValues(Read("1 2 3\r\n4 5\r\n6 7 8"), {{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
-  // Surplus elements beyond rows x cols are ignored.
-  ExpectValues(Read("1 2\r\n3 4 5 6"), {{1, 2}, {3, 4}});
-  ExpectSuccess();
-}
-
-TEST_F(MatrixFileTest, NumericValueIsTheLongestNumericPrefix) {
-  ExpectValues(Read("-1.5e2 +.25 abc\r\n7x 12e 5.e-1"), {{-150, 0.25, 0}, {7, 12, 0.5}});
-  // Too small to represent reads 0; a lone sign or point is not a number.
-  ExpectValues(Read("1e-400 - .\r\n2E+3 0.125E1 -0"), {{0, 0, 0}, {2000, 1.25, 0}});
-  ExpectSuccess();
 }
 
 TEST_F(MatrixFileTest, DecimalCommaNamesTheFile) {
