@@ -130,13 +130,6 @@ TEST_F(ImportDialogTest, AceptarWaitsForAKAndPAndExaminarNamesTheMatrix) {
   EXPECT_EQ(State().NumPoints, 5);
   EXPECT_EQ(window.lblVertices->text().toStdString(), "12 ecuaciones  6 incógnitas");
   EXPECT_TRUE(window.Ui().Messages().empty());
-
-  // The dialog offers the files of the last import again.
-  Import([&](frmImportar* dialog) {
-    EXPECT_EQ(dialog->txtArchivo[frmImportar::kFileA]->text().toStdString(), a);
-    EXPECT_TRUE(dialog->cmdAceptar->isEnabled());
-    dialog->cmdCancelar->click();
-  });
 }
 
 TEST_F(ImportDialogTest, CommandsFollowTheImport) {
