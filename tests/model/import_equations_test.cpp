@@ -197,36 +197,28 @@ TEST_F(ImportEquationsTest, TrailingLineBreakGivesAZeroRowAndIsRefused) {
   EXPECT_TRUE(state.MatrixInput);
 }
 
-// A P that is not square, and a weight of zero or less in a vector or on
-// the diagonal of a square P.
-TEST_F(ImportEquationsTest, UnusableWeightsAreRefused) {
-  const struct {
-    Rows a, k, p;
-    std::string message;
-  } cases[] = {
-      {{{1, 0}, {0, 1}, {1, 1}},
-       Column({0, 0, 0}),
-       {{1, 0}, {0, 1}, {0, 0}},
-       "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
-       "¡ La matriz P no es cuadrada !"},
-      {{{1, 0}, {0, 1}, {1, 1}},
-       Column({0, 0, 0}),
-       Column({2, 1, -0.5}),
-       "¡ Existe un problema con los pesos !\r\n\r\nHay un peso negativo o nulo: Fila 3"},
-      {{{1, 0}, {0, 1}},
-       Column({0, 0}),
-       {{1, 0.5}, {0.5, 0}},
-       "¡ Existe un problema con los pesos !\r\n\r\nHay un peso negativo o nulo: Fila 2"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
-    state = NetworkState();
-    state.MatrixInput = true;
-    ui = ScriptedInteraction();
-    Files(c.a, c.k, c.p);
-    FormImportedEquations(state, ui);
-    ExpectRefused(c.message);
-  }
+TEST_F(ImportEquationsTest, ThreeByTwoPIsNotSquare) {
+  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0, 0, 0}), {{1, 0}, {0, 1}, {0, 0}});
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
+      "¡ La matriz P no es cuadrada !");
+}
+
+TEST_F(ImportEquationsTest, NonPositiveWeightNamesItsRow) {
+  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0, 0, 0}), Column({2, 1, -0.5}));
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema con los pesos !\r\n\r\n"
+      "Hay un peso negativo o nulo: Fila 3");
+}
+
+TEST_F(ImportEquationsTest, ZeroOnTheDiagonalOfASquarePIsRefused) {
+  Files({{1, 0}, {0, 1}}, Column({0, 0}), {{1, 0.5}, {0.5, 0}});
+  FormImportedEquations(state, ui);
+  ExpectRefused(
+      "¡ Existe un problema con los pesos !\r\n\r\n"
+      "Hay un peso negativo o nulo: Fila 2");
 }
 
 TEST_F(ImportEquationsTest, EWithOtherColumnsDisablesTheAdjustmentWithE) {
