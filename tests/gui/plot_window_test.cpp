@@ -1,0 +1,204 @@
+// The graphics window offscreen: button enabling, zoom and the DXF button,
+// the coordinate readout, the rendered ellipses and the DXF export of the
+// figures shown.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+
+#include "adjust/adjustment_driver.h"
+#include "gui/frm_grafico.h"
+#include "gui/plot_picture.h"
+#include "gui/qt_interaction.h"
+#include "listing/number_format.h"
+#include "model/project_file.h"
+#include "plot/dxf_writer.h"
+#include "plot/ellipse_outline.h"
+#include "plot/figure_prompts.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+using testing::TempDir;
+
+class PlotWindow : public ::testing::Test {
+ protected:
+  PlotWindow() { ui.SetUnattended(true); }
+
+  void Load(const std::string& network, ScriptedInteraction& script) {
+    ASSERT_TRUE(
+        LoadProjectFile(state, script, testing::ValidationDir() + "/" + network + "/project.txt"));
+  }
+  // A constrained network adjusted with the inverse: absolute and relative ellipses.
+  void AdjustConstrained(const std::string& network) {
+    ScriptedInteraction script;
+    Load(network, script);
+    script.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No);
+    script.Then(dir.File("salida.tmp")).Then(OutputType::Full).Then(Answer::No);
+    ASSERT_EQ(mnuInici_Click(state, script, kAdjustInverse), CommandOutcome::Completed);
+  }
+  // A constrained network adjusted with the hyperellipsoid figures too,
+  // keeping every eigenvalue.
+  void AdjustWithFigures(const std::string& network) {
+    ScriptedInteraction script;
+    Load(network, script);
+    script.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::Yes);
+    script.Then(dir.File("salida.tmp")).Then(OutputType::Full);
+    script.Then(std::to_string(state.ProjectUnknowns())).Then("1").Then(Answer::No);
+    ASSERT_EQ(mnuInici_Click(state, script, kAdjustInverse), CommandOutcome::Completed);
+    ASSERT_EQ(state.AxisProjDone, "Si");
+  }
+
+  TempDir dir;
+  NetworkState state;
+  QtInteraction ui;
+};
+
+TEST_F(PlotWindow, FigureButtonsFollowTheAvailabilityFlagsAfterTheFullView) {
+  AdjustConstrained("benning82");
+  for (int flags = 0; flags < 16; ++flags) {
+    auto flag = [&](int bit) { return std::string(flags & bit ? "Si" : "No"); };
+    state.EllipsesDone = flag(1);
+    state.RosettesDone = flag(2);
+    state.SectionsDone = flag(4);
+    state.AxisProjDone = flag(8);
+    frmGrafico window(state, ui);
+    EXPECT_FALSE(window.Command2->isEnabled() || window.Command8->isEnabled());
+    window.Command1->click();
+    SCOPED_TRACE(flags);
+    EXPECT_EQ(window.Command2->isEnabled(), (flags & 1) != 0);
+    EXPECT_EQ(window.Command3->isEnabled(), (flags & 1) != 0);
+    EXPECT_EQ(window.Command5->isEnabled(), (flags & 2) != 0);
+    EXPECT_EQ(window.Command6->isEnabled(), (flags & 4) != 0);
+    EXPECT_EQ(window.Command7->isEnabled(), (flags & 8) != 0);
+    EXPECT_TRUE(window.Command8->isEnabled());
+  }
+}
+
+TEST_F(PlotWindow, ZoomDisablesTheDxfButtonUntilTheFullViewAndTheReadoutFollowsTheScale) {
+  AdjustConstrained("benning82");
+  frmGrafico window(state, ui);
+  window.show();
+  window.Command1->click();
+  PlotPicture* picture = window.Picture1;
+  auto readout = [&](QPoint at) {
+    QTest::mouseMove(picture, at);
+    const PlotFit& fit = window.View().Fit();
+    const double px = picture->PictureX(at.x()), py = picture->PictureY(at.y());
+    EXPECT_EQ(picture->ReadoutX().toStdString(), " x =" + FormatNumber(fit.GroundX(px), 9, 2));
+    EXPECT_EQ(picture->ReadoutY().toStdString(), " y =" + FormatNumber(fit.GroundY(py), 9, 2));
+  };
+  readout({300, 200});
+  const double s0 = window.View().ReferenceScale();
+
+  QTest::mousePress(picture, Qt::LeftButton, {}, {200, 150});
+  QTest::mouseRelease(picture, Qt::LeftButton, {}, {500, 400});
+  QTest::mousePress(picture, Qt::RightButton, {}, {600, 450});  // outside: nothing
+  EXPECT_TRUE(window.Command8->isEnabled());
+  QTest::mousePress(picture, Qt::RightButton, {}, {350, 300});
+  EXPECT_FALSE(window.Command8->isEnabled());
+  // The rectangle, 300 by 250 pixels, is fitted like the network: its
+  // governing side fills half of the picture.
+  const double zoomed =
+      2.0 * std::max(300.0 * s0 / picture->width(), 250.0 * s0 / picture->height());
+  EXPECT_NEAR(window.View().Fit().scale, zoomed, 1e-9 * s0);
+  readout({300, 200});
+
+  window.Command1->click();
+  EXPECT_TRUE(window.Command8->isEnabled());
+  EXPECT_EQ(window.View().Fit().scale, s0);
+}
+
+bool Dark(const QImage& image, int x, int y) {
+  return image.valid(x, y) && qGray(image.pixel(x, y)) < 128;
+}
+
+bool DarkAround(const QImage& image, int x, int y) {
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (Dark(image, x + dx, y + dy)) return true;
+  return false;
+}
+
+TEST_F(PlotWindow, RenderedAbsoluteEllipsesLieWhereTheGeometryPutsThem) {
+  AdjustConstrained("benning82");
+  frmGrafico window(state, ui);
+  window.show();
+  window.Command1->click();
+  window.Command2->click();
+  const QImage image = window.Picture1->grab().toImage();
+  const int w = image.width(), h = image.height();
+  ASSERT_EQ(w, window.Picture1->width());
+
+  const PlotView& view = window.View();
+  const PlotFit& fit = view.Fit();
+  const double enlargement = view.CurrentMagnification(state) / view.ReferenceScale();
+  const auto figures = PlaceFigures(state, view.Shown());
+  ASSERT_EQ(static_cast<int>(figures.size()), EllipseItemCount(state));
+  int checked = 0;
+  for (const PlacedEllipse& e : figures) {
+    const EllipseOutline o = OutlineEllipse(fit.PictureX(e.cx), fit.PictureY(e.cy), e.semiMajor,
+                                            e.semiMinor, e.azimuth, enlargement, kPlotEllipseStep);
+    for (std::size_t k = 0; k < o.dots.size(); k += 20, ++checked) {
+      const int x = static_cast<int>(std::floor(o.dots[k].x));
+      const int y = static_cast<int>(std::floor(h - o.dots[k].y));
+      EXPECT_TRUE(DarkAround(image, x, y)) << x << "," << y;
+    }
+  }
+  EXPECT_GT(checked, 100);  // two ellipses of 1257 dots
+
+  // Nothing strays: the right tenth and the bottom strip below the network
+  // and its symbols stay white, and the ink is a small part of the picture.
+  int ink = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (!Dark(image, x, y)) continue;
+      ++ink;
+      EXPECT_FALSE(x > 0.9 * w || y > h - 40) << x << "," << y;
+      if (x > 0.9 * w || y > h - 40) return;
+    }
+  EXPECT_LT(ink, w * h / 20);
+}
+
+TEST_F(PlotWindow, FiguresAskedForAreExportedAsDrawnAndInvalidPairsAreAskedAgain) {
+  AdjustWithFigures("benning82");  // variable vertices 3 and 4, unknowns 1 to 4
+  frmGrafico window(state, ui);
+  window.Command1->click();
+  window.Command2->click();
+  for (const char* answer : {"3.4", "0", "3,3", "1,4", "4,3"}) ui.SetNextText(answer);
+  window.Command3->click();
+  EXPECT_EQ(ui.Beeps(), 4);
+  EXPECT_EQ(std::count(ui.Messages().begin(), ui.Messages().end(), kInvalidCharacters), 4);
+  ui.SetNextText("1,3");
+  window.Command5->click();
+  ui.SetNextText("1,2");
+  window.Command6->click();
+  ui.SetNextText("4,3");
+  window.Command7->click();
+  const FigureSelection& shown = window.View().Shown();
+  EXPECT_EQ(shown.relative, (std::vector<std::pair<int, int>>{{4, 3}}));
+  EXPECT_EQ(shown.sections, (std::vector<std::pair<int, int>>{{1, 2}}));
+  EXPECT_EQ(shown.rosettes, (std::vector<std::pair<int, int>>{{1, 3}}));
+  EXPECT_EQ(shown.projections, (std::vector<std::pair<int, int>>{{3, 4}}));
+  EXPECT_EQ(ui.Pending(), 0u);
+
+  const std::string first = dir.File("red.dxf"), second = dir.File("otra.dxf");
+  ui.SetNextText(first);
+  window.Command8->click();
+  const std::string expected = DxfText(state, shown);
+  EXPECT_NE(expected.find(" 62\r\n1\r\n"), std::string::npos);  // a rosette on the file
+  EXPECT_TRUE(testing::ReadBytes(first) == expected);
+  ui.SetNextText(first);
+  ui.SetNextAnswer(Answer::No);
+  ui.SetNextText(second);
+  window.Command8->click();
+  EXPECT_TRUE(testing::ReadBytes(second) == expected);
+  EXPECT_EQ(ui.Pending(), 0u);
+}
+
+}  // namespace
+}  // namespace ombrel
