@@ -3,21 +3,16 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using testing::CliRun;
 
 CliRun Cli(const std::vector<std::string>& args, const std::string& answers = "") {
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  const int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
+  return testing::RunCliInProcess(args, answers);
 }
 
 TEST(CliLoad, ProjectPrintsTheThreeLabels) {

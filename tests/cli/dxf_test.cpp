@@ -6,7 +6,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "model/text_file.h"
+#include "support/cli_run.h"
+#include "support/listing_reader.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -16,21 +17,9 @@ using testing::TempDir;
 
 int Compensar(std::vector<std::string> args, std::string& err) {
   args.insert(args.begin(), "compensar");
-  std::istringstream in;
-  std::ostringstream out, errOut;
-  const int status = RunCli(args, in, out, errOut);
-  err = errOut.str();
-  return status;
-}
-
-std::vector<std::string> CrLfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::istringstream in(Cp1252ToUtf8(bytes));
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+  const testing::CliRun run = testing::RunCliInProcess(args);
+  err = run.err;
+  return run.status;
 }
 
 // Semi-major axes of the "ELIPSES DE VERTICE" table, in item order.
@@ -62,9 +51,9 @@ TEST(CompensarDxf, WritesTheNetworkAndTheAbsoluteEllipsesOfTheListing) {
                       err),
             kExitOk)
       << err;
-  const auto axes = VertexSemiMajorAxes(CrLfLines(testing::ReadBytes(listing)));
+  const auto axes = VertexSemiMajorAxes(testing::ListingLines(listing));
   ASSERT_FALSE(axes.empty());
-  const auto lines = CrLfLines(testing::ReadBytes(dxf));
+  const auto lines = testing::ListingLines(dxf);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines.back(), "EOF");
   // Walk the entities: the figure lines on layer 2 are the major axes, in
