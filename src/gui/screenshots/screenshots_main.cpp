@@ -1,19 +1,25 @@
 // Draws the desktop windows as they look with the bundled example network
 // active and saves them as PNG images for the documentation:
-//   ombrel-screenshots PROJECT OUTPUT_FOLDER
-// The project's folder becomes the working folder, so the listing written
-// for the editor image stays there.
+//   ombrel-screenshots PROJECT OUTPUT_FOLDER [FREE_PROJECT FIGURES_PROJECT]
+// The project's folder becomes the working folder, so the listings written
+// for the editor and the graphics window stay there. FREE_PROJECT, a free
+// network, is drawn with its absolute ellipses; FIGURES_PROJECT, adjusted
+// with the hyperellipsoid figures, with a relative ellipse and rosettes.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <cstdio>
 
 #include "adjust/adjustment_driver.h"
 #include "gui/frm_editor.h"
+#include "gui/frm_grafico.h"
 #include "gui/frm_mincu.h"
 #include "gui/frm_opciones.h"
+#include "gui/plot_picture.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"
 
@@ -41,15 +47,88 @@ void Adjust(ombrel::frmMincu& window) {
   ombrel::mnuInici_Click(window.State(), ui, ombrel::kAdjustInverse);
 }
 
+// The pointer over a picture point, so that the readout shows.
+void PointAt(ombrel::PlotPicture& picture, double px, double py) {
+  const QPointF at = picture.WidgetPoint(px, py);
+  QMouseEvent move(QEvent::MouseMove, at, picture.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(&picture, &move);
+}
+
+// A free network adjusted with the constraint matrix of network type 2,
+// drawn with its absolute ellipses.
+bool SaveFreeNetworkPlot(const QString& project, const QDir& output) {
+  ombrel::NetworkState state;
+  ombrel::QtInteraction ui;
+  ui.SetUnattended(true);
+  if (!ombrel::LoadProjectFile(state, ui, project.toStdString())) return false;
+  QFile::remove(QStringLiteral("libre.tmp"));
+  ui.SetNextText("2");
+  ui.SetNextAnswer(ombrel::Answer::No);
+  ui.SetNextText("4.12");
+  ui.SetNextAnswer(ombrel::Answer::No);
+  ui.SetNextText("libre.tmp");
+  ui.SetNextOutputType(ombrel::OutputType::Full);
+  ui.SetNextAnswer(ombrel::Answer::No);
+  ombrel::mnuInici_Click(state, ui, ombrel::kAdjustConstraints);
+  if (state.EllipsesDone != "Si") return false;
+  ombrel::frmGrafico window(state, ui);
+  window.Command1->click();
+  window.Command2->click();
+  const ombrel::PlotFit& fit = window.View().Fit();
+  PointAt(*window.Picture1, fit.PictureX(state.PointX(1)), fit.PictureY(state.PointY(1)));
+  return Save(window, output, "grafico_elipses.png");
+}
+
+// A network adjusted with the hyperellipsoid figures (every eigenvalue
+// kept), drawn with the relative ellipse of its first two variable points
+// and the rosettes of the two unknowns of each of them.
+bool SaveFiguresPlot(const QString& project, const QDir& output) {
+  ombrel::NetworkState state;
+  ombrel::QtInteraction ui;
+  ui.SetUnattended(true);
+  if (!ombrel::LoadProjectFile(state, ui, project.toStdString())) return false;
+  QFile::remove(QStringLiteral("figuras.tmp"));
+  ui.SetNextAnswer(ombrel::Answer::No);
+  ui.SetNextAnswer(ombrel::Answer::No);
+  ui.SetNextText("4.12");
+  ui.SetNextAnswer(ombrel::Answer::Yes);
+  ui.SetNextText("figuras.tmp");
+  ui.SetNextOutputType(ombrel::OutputType::Full);
+  ui.SetNextText(std::to_string(state.ProjectUnknowns()));
+  ui.SetNextText("1");
+  ui.SetNextAnswer(ombrel::Answer::No);
+  ombrel::mnuInici_Click(state, ui, ombrel::kAdjustInverse);
+  if (state.RosettesDone != "Si" || ombrel::EllipseItemCount(state) < 2) return false;
+  const auto label = [&](int k) {
+    return std::to_string(state.PointNumber(ombrel::EllipseItemPoint(state, k)));
+  };
+  ombrel::frmGrafico window(state, ui);
+  window.Command1->click();
+  window.Command2->click();
+  ui.SetNextText(label(1) + "," + label(2));
+  window.Command3->click();
+  ui.SetNextText("1,2");
+  window.Command5->click();
+  ui.SetNextText("3,4");
+  window.Command5->click();
+  return Save(window, output, "grafico_figuras.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "uso: ombrel-screenshots PROYECTO CARPETA_DE_IMAGENES\n");
+  if (argc != 3 && argc != 5) {
+    std::fprintf(stderr,
+                 "uso: ombrel-screenshots PROYECTO CARPETA_DE_IMAGENES [RED_LIBRE RED_FIGURAS]\n");
     return 1;
   }
   const QString project = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+  const QString freeProject =
+      argc == 5 ? QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath() : QString();
+  const QString figuresProject =
+      argc == 5 ? QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath() : QString();
   // Made absolute before the working folder changes.
   const QDir output(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
   ombrel::SetWorkingFolder(QFileInfo(project).absolutePath());
@@ -69,5 +148,9 @@ int main(int argc, char* argv[]) {
   if (!editor.OpenListing(window.State().ListingFileName)) return 2;
   editor.resize(900, 560);
   saved = Save(editor, output, "editor.png") && saved;
+  if (argc == 5) {
+    saved = SaveFreeNetworkPlot(freeProject, output) && saved;
+    saved = SaveFiguresPlot(figuresProject, output) && saved;
+  }
   return saved ? 0 : 2;
 }
