@@ -5,6 +5,7 @@
 #include <Eigen/Dense>
 #include <bit>
 #include <cstdint>
+#include <initializer_list>
 #include <random>
 
 #include "numeric/matrix.h"
@@ -22,6 +23,18 @@ inline Matrix FromEigen(const Eigen::MatrixXd& e) {
   Matrix a(static_cast<int>(e.rows()), static_cast<int>(e.cols()));
   for (int r = 1; r <= a.Rows(); ++r)
     for (int c = 1; c <= a.Cols(); ++c) a(r, c) = e(r - 1, c - 1);
+  return a;
+}
+
+// A matrix written row by row.
+inline Matrix MatrixOf(std::initializer_list<std::initializer_list<double>> rows) {
+  Matrix a(static_cast<int>(rows.size()), static_cast<int>(rows.begin()->size()));
+  int r = 0;
+  for (const auto& row : rows) {
+    int c = 0;
+    ++r;
+    for (double value : row) a(r, ++c) = value;
+  }
   return a;
 }
 

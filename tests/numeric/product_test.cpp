@@ -53,12 +53,8 @@ TEST(MultiplyMatrices, EmptyInnerDimensionGivesZerosOfTheRequestedSize) {
 }
 
 TEST(MultiplyMatrices, OverflowAndShortOperandsFail) {
-  Matrix big(1, 2);
-  big(1, 1) = 1e300;
-  big(1, 2) = 1e300;
-  Matrix column(2, 1);
-  column(1, 1) = 1e10;
-  column(2, 1) = -1.0;
+  const Matrix big = testing_kernel::MatrixOf({{1e300, 1e300}});
+  const Matrix column = testing_kernel::MatrixOf({{1e10}, {-1.0}});
   EXPECT_THROW(ProductOf(big, column, 1, 2, 1), ArithmeticFault);
   EXPECT_THROW(ProductOf(big, column, 2, 2, 1), SubscriptOutOfRange);
 }
