@@ -35,7 +35,8 @@ PlotScene PlotView::Scene(const NetworkState& state) const {
   PlotScene scene;
   if (!drawn_) return scene;
   AddNetwork(scene, state, fit_);
-  AddFigures(scene, state, fit_, s0_, CurrentMagnification(state), shown_);
+  // Before any computation the ellipse matrices are not even sized.
+  if (shown_.Any()) AddFigures(scene, state, fit_, s0_, CurrentMagnification(state), shown_);
   return scene;
 }
 

@@ -7,16 +7,20 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
+#include <filesystem>
 
 #include "adjust/adjustment_driver.h"
 #include "gui/frm_grafico.h"
+#include "gui/frm_mincu.h"
 #include "gui/plot_picture.h"
 #include "gui/qt_interaction.h"
+#include "gui_test_support.h"
 #include "listing/number_format.h"
 #include "model/project_file.h"
 #include "plot/dxf_writer.h"
 #include "plot/ellipse_outline.h"
 #include "plot/figure_prompts.h"
+#include "plot/plot_network.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -198,6 +202,63 @@ TEST_F(PlotWindow, FiguresAskedForAreExportedAsDrawnAndInvalidPairsAreAskedAgain
   window.Command8->click();
   EXPECT_TRUE(testing::ReadBytes(second) == expected);
   EXPECT_EQ(ui.Pending(), 0u);
+}
+
+TEST_F(PlotWindow, ANewFactorRedrawsTheNetworkWithoutFigures) {
+  AdjustConstrained("benning82");
+  frmGrafico window(state, ui);
+  window.Command1->click();
+  window.Command2->click();
+  ui.SetNextText("0");
+  ui.SetNextText("2.5");
+  window.Command4->click();
+  EXPECT_DOUBLE_EQ(state.EllipseFactor, 2.5);
+  EXPECT_FALSE(window.View().Shown().Any());
+  EXPECT_TRUE(window.Command8->isEnabled());
+  EXPECT_EQ(ui.Beeps(), 1);
+}
+
+// Two variable points with approximate coordinates, and the two fixed
+// points that stand for the datum of the matrices, at the origin.
+TEST_F(PlotWindow, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
+  state = testing::PlotNetwork();
+  state.MatrixInput = true;
+  state.ApproxCoordsGiven = true;
+  state.ApproxCount = 2;
+  for (int k = 1; k <= 3; ++k) state.VariableIndex(k) = k <= 2 ? k : 0;
+  state.PointX(3) = state.PointY(3) = 0.0;
+  frmGrafico window(state, ui);
+  window.Command1->click();
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0],
+            "    Cuando la entrada ha sido mediante matrices    \r\n"
+            "    no se dispone de datos sobre los puntos fijos,    \r\n"
+            "    ni sobre las observaciones realizadas.    \r\n"
+            "    Por ello no se dibujan en el menú gráfico.    ");
+  const PlotScene scene = window.View().Scene(state);
+  EXPECT_TRUE(scene.lines.empty());
+  EXPECT_EQ(scene.texts.size(), 2u);
+  // The extent is that of the two points: the taller one spans the middle half.
+  EXPECT_NEAR(window.View().Fit().PictureY(40.0), 0.75 * kPictureHeight, 1e-9);
+}
+
+TEST(PlotWindowFromMenu, ViewOpensTheGraphicsWindowOnTheActiveProject) {
+  TempDir dir;
+  std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
+  frmMincu main;
+  testing::MakeUnattended(main);
+  testing::ActivateThroughDialog(main, QString::fromStdString(dir.Path().string()), "red.txt");
+  QString caption;
+  bool figures = true;
+  testing::WhenModal<frmGrafico>([&](frmGrafico* window) {
+    caption = window->windowTitle();
+    window->Command1->click();
+    figures = window->Command2->isEnabled();
+    window->reject();
+  });
+  main.mnuVer_Click();
+  EXPECT_EQ(caption.toStdString(), " Menú  Gráfico");
+  EXPECT_FALSE(figures);  // nothing adjusted yet
 }
 
 }  // namespace
