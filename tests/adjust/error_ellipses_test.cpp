@@ -296,25 +296,6 @@ TEST(WriteErrorEllipses, OneVariablePointGivesAnEmptyRelativeTable) {
   EXPECT_EQ(lines[lines.size() - 1], "");
 }
 
-TEST(WriteErrorEllipses, UncorrelatedCoordinatesGiveAxesAlongXAndY) {
-  NetworkState s = RandomCovariance(2, 3);
-  const double variances[] = {4e-6, 1e-6, 1e-6, 9e-6, 2e-6, 2e-6};
-  s.Qxx.Redim(6, 6);
-  for (int i = 1; i <= 6; ++i) s.Qxx(i, i) = variances[i - 1];
-  s.Sigma0Sq = 1.0;
-  TempDir dir;
-  s.ListingFileName = CreateEmptyListing(dir);
-  WriteErrorEllipses(s);
-  // Items: (a, b) = (4, 1), (1, 9), (2, 2); pairs (5, 10), (6, 3), (3, 11) in 1e-6 m².
-  const double majorAzimuthGon[3][4] = {{0, 100, 200, 100}, {0, 0, 200, 200}, {0, 0, 0, 100}};
-  for (int k = 1; k <= 3; ++k)
-    for (int l = k; l <= 3; ++l)
-      EXPECT_NEAR(s.EllipseAzimuth(k, l), majorAzimuthGon[k - 1][l] * kPi / 200.0, 1e-15)
-          << k << ", " << l;
-  EXPECT_DOUBLE_EQ(s.EllipseSemiMajor(1, 2), std::sqrt(10e-6));
-  EXPECT_DOUBLE_EQ(s.EllipseSemiMinor(1, 2), std::sqrt(5e-6));
-}
-
 TEST(WriteErrorEllipses, RunTimeErrorsPassToTheCaller) {
   TempDir dir;
   NetworkState s = RandomCovariance(3, 2);
