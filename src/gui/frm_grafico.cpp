@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "adjust/run_time_message.h"
 #include "gui/plot_picture.h"
 #include "gui/qt_prompts.h"
 #include "listing/number_format.h"
@@ -45,20 +46,27 @@ frmGrafico::frmGrafico(NetworkState& state, Interaction& ui, QWidget* parent)
   Picture1->setFixedSize(kPictureWidth, kPictureHeight);
   layout->addWidget(Picture1);
 
-  connect(Command1, &QPushButton::clicked, this, &frmGrafico::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmGrafico::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &frmGrafico::Command3_Click);
-  connect(Command4, &QPushButton::clicked, this, &frmGrafico::Command4_Click);
-  connect(Command5, &QPushButton::clicked, this,
-          [this] { FigureOfUnknowns_Click(FigureKind::Rosette); });
-  connect(Command6, &QPushButton::clicked, this,
-          [this] { FigureOfUnknowns_Click(FigureKind::Section); });
-  connect(Command7, &QPushButton::clicked, this,
-          [this] { FigureOfUnknowns_Click(FigureKind::AxisProjection); });
-  connect(Command8, &QPushButton::clicked, this, &frmGrafico::Command8_Click);
-  connect(Picture1, &PlotPicture::MouseDown, this, &frmGrafico::Picture1_MouseDown);
-  connect(Picture1, &PlotPicture::MouseMove, this, &frmGrafico::Picture1_MouseMove);
-  connect(Picture1, &PlotPicture::MouseUp, this, &frmGrafico::Picture1_MouseUp);
+  const auto on = [this](QPushButton* button, void (frmGrafico::*click)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, click] { Guard([&] { (this->*click)(); }); });
+  };
+  on(Command1, &frmGrafico::Command1_Click);
+  on(Command2, &frmGrafico::Command2_Click);
+  on(Command3, &frmGrafico::Command3_Click);
+  on(Command4, &frmGrafico::Command4_Click);
+  on(Command5, &frmGrafico::Command5_Click);
+  on(Command6, &frmGrafico::Command6_Click);
+  on(Command7, &frmGrafico::Command7_Click);
+  on(Command8, &frmGrafico::Command8_Click);
+  connect(Picture1, &PlotPicture::MouseDown, this, [this](Qt::MouseButton b, double x, double y) {
+    Guard([&] { Picture1_MouseDown(b, x, y); });
+  });
+  connect(Picture1, &PlotPicture::MouseMove, this, [this](Qt::MouseButtons b, double x, double y) {
+    Guard([&] { Picture1_MouseMove(b, x, y); });
+  });
+  connect(Picture1, &PlotPicture::MouseUp, this, [this](Qt::MouseButton b, double x, double y) {
+    Guard([&] { Picture1_MouseUp(b, x, y); });
+  });
 }
 
 QWidget* frmGrafico::BuildCommands() {
@@ -99,6 +107,18 @@ QPushButton* frmGrafico::AddButton(QVBoxLayout* layout, const char* caption) {
   button->setAutoDefault(false);
   layout->addWidget(button);
   return button;
+}
+
+// A run-time error of the drawing (an overflow after zooming in too far,
+// figures whose arrays a computation left unsized) ends the command with
+// its message; the window stays open with what it showed.
+void frmGrafico::Guard(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const RunTimeError& error) {
+    ReportRunTimeError(state_, ui_, error);
+    state_.Abandon = false;
+  }
 }
 
 void frmGrafico::Command1_Click() {
@@ -144,6 +164,18 @@ void frmGrafico::Command4_Click() {
   if (!AskEllipseFactor(state_, ui_) || !view_.Drawn()) return;
   view_.Redraw(state_);
   AfterRedraw();
+}
+
+void frmGrafico::Command5_Click() {
+  FigureOfUnknowns_Click(FigureKind::Rosette);
+}
+
+void frmGrafico::Command6_Click() {
+  FigureOfUnknowns_Click(FigureKind::Section);
+}
+
+void frmGrafico::Command7_Click() {
+  FigureOfUnknowns_Click(FigureKind::AxisProjection);
 }
 
 void frmGrafico::FigureOfUnknowns_Click(FigureKind kind) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "model/network_state.h"
 #include "plot/plot_view.h"
@@ -48,7 +49,11 @@ class frmGrafico : public QDialog {
   void Command2_Click();
   void Command3_Click();
   void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Command7_Click();
   void FigureOfUnknowns_Click(FigureKind kind);
+  void Guard(const std::function<void()>& command);
   void Command8_Click();
   void Picture1_MouseDown(Qt::MouseButton button, double px, double py);
   void Picture1_MouseMove(Qt::MouseButtons buttons, double px, double py);

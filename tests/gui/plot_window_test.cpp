@@ -218,6 +218,21 @@ TEST_F(PlotWindow, ANewFactorRedrawsTheNetworkWithoutFigures) {
   EXPECT_EQ(ui.Beeps(), 1);
 }
 
+// Ellipses said to be done whose matrices no computation sized.
+TEST_F(PlotWindow, ARunTimeErrorWhileDrawingIsReportedAndTheWindowGoesOn) {
+  ScriptedInteraction script;
+  Load("benning82", script);
+  state.EllipsesDone = "Si";
+  frmGrafico window(state, ui);
+  window.Command1->click();
+  window.Command2->click();
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0].rfind("¡ Se ha producido un error en el cálculo !", 0), 0u);
+  EXPECT_FALSE(state.Abandon);
+  window.Command1->click();
+  EXPECT_TRUE(window.Command8->isEnabled());
+}
+
 // Two variable points with approximate coordinates, and the two fixed
 // points that stand for the datum of the matrices, at the origin.
 TEST_F(PlotWindow, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
