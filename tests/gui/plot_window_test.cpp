@@ -253,6 +253,7 @@ TEST_F(PlotWindow, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
   const PlotScene scene = window.View().Scene(state);
   EXPECT_TRUE(scene.lines.empty());
   EXPECT_EQ(scene.texts.size(), 2u);
+  EXPECT_EQ(DxfText(state, {}).find("LINE\r\n"), std::string::npos);
   // The extent is that of the two points: the taller one spans the middle half.
   EXPECT_NEAR(window.View().Fit().PictureY(40.0), 0.75 * kPictureHeight, 1e-9);
 }

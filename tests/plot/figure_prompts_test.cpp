@@ -1,13 +1,11 @@
 // The questions of the graphics window: the "I,J" answer, the pairs that a
 // figure may be drawn for, the magnification factor, the DXF file name;
-// the zoom rectangle; the points a network entered as matrices plots.
+// the zoom rectangle.
 #include "plot/figure_prompts.h"
 
 #include <gtest/gtest.h>
 
-#include "plot/dxf_writer.h"
 #include "plot/pair_answer.h"
-#include "plot/plot_fit.h"
 #include "plot/rubber_band.h"
 #include "plot_network.h"
 #include "support/temp_dir.h"
@@ -35,31 +33,26 @@ void ExpectRefusals(const ScriptedInteraction& ui, int count) {
   EXPECT_EQ(std::count(messages.begin(), messages.end(), kInvalidCharacters), count);
 }
 
-TEST(FigurePrompts, RelativePairNamesTwoDifferentVariableVertices) {
-  const NetworkState s = testing::PlotNetwork();  // items: vertices 2 and 3
-  ScriptedInteraction ui;
-  ui.Then("1,2").Then("2,2").Then("2,4").Then("3,2");
-  EXPECT_EQ(AskRelativePair(s, ui), Pair(3, 2));
-  ExpectRefusals(ui, 3);
-  const RecordedCall first = ui.Prompts().front();
-  EXPECT_EQ(first.text, "\r\nELIPSE RELATIVA ENTRE LOS VERTICES  I,J \r\n\r\n");
-  EXPECT_EQ(first.defaultText, "1,2");
-
-  ScriptedInteraction cancel;
-  cancel.Then("");
-  EXPECT_FALSE(AskRelativePair(s, cancel));
-}
-
-TEST(FigurePrompts, UnknownPairsLieWithinTheCoordinateUnknownsSmallerFirst) {
+// Relative ellipses name two different ellipse items (here vertices 2 and
+// 3); the other figures two different unknowns 1..m', returned in order.
+TEST(FigurePrompts, PairsMustNameTwoDifferentItemsOrUnknowns) {
   NetworkState s = testing::PlotNetwork();
   s.FigureUnknowns = 4;
   ScriptedInteraction ui;
-  ui.Then("5,1").Then("3,3").Then("0,2").Then("4,2");
+  ui.Then("1,2").Then("2,2").Then("3,2");
+  EXPECT_EQ(AskRelativePair(s, ui), Pair(3, 2));
+  ui.Then("5,1").Then("0,2").Then("4,2");
   EXPECT_EQ(AskUnknownPair(s, ui, FigureKind::Section), Pair(2, 4));
-  ExpectRefusals(ui, 3);
-  EXPECT_EQ(ui.Prompts().front().text,
+  ExpectRefusals(ui, 4);
+  const auto prompts = ui.Prompts();
+  EXPECT_EQ(prompts[0].text, "\r\nELIPSE RELATIVA ENTRE LOS VERTICES  I,J \r\n\r\n");
+  EXPECT_EQ(prompts[0].defaultText, "1,2");
+  EXPECT_EQ(prompts.back().text,
             "\r\n1.-  METODO DE LAS SECCIONES \r\n      DEL   HIPERELIPSOIDE  .... \r\n\r\n"
             "      Elipse de error entre las variables  I,J \r\n\r\n");
+  ScriptedInteraction cancel;
+  cancel.Then("");
+  EXPECT_FALSE(AskRelativePair(s, cancel));
 }
 
 TEST(FigurePrompts, FactorIsANumberAboveZeroUpToAThousand) {
@@ -111,24 +104,7 @@ TEST(RubberBand, CornersAreRoundedAndOnlyACompleteRectangleWithAreaHoldsPoints) 
   EXPECT_FALSE(band.Contains(99.0, 260.0));
   band.Press(10.0, 10.0);
   band.Release(10.0, 90.0);
-  EXPECT_FALSE(band.Contains(10.0, 50.0));
-}
-
-// An imported network: two variable points with approximate coordinates,
-// and the two fixed points that stand for its datum, without coordinates.
-TEST(MatrixNetworkPlot, OnlyThePointsWithApproximateCoordinatesAreDrawn) {
-  NetworkState s = testing::PlotNetwork();
-  s.MatrixInput = true;
-  s.ApproxCoordsGiven = true;
-  s.ApproxCount = 2;
-  for (int k = 1; k <= 3; ++k) s.VariableIndex(k) = k <= 2 ? k : 0;
-  s.PointX(3) = s.PointY(3) = 0.0;
-  EXPECT_EQ(NetworkExtent(s), (GroundWindow{1234.5, 1300.0, -12.25, 40.0}));
-  EXPECT_TRUE(BuildNetworkShapes(s, 1.0).segments.empty());
-  const std::string dxf = DxfText(s, {});
-  EXPECT_EQ(dxf.find("LINE\r\n"), std::string::npos);
-  EXPECT_NE(dxf.find("Estacion  2"), std::string::npos);
-  EXPECT_EQ(dxf.find("Estacion  3"), std::string::npos);
+  EXPECT_FALSE(band.Contains(10.0, 50.0));  // no area
 }
 
 }  // namespace
