@@ -11,11 +11,6 @@ class QWidget;
 
 namespace ombrel {
 
-inline constexpr const char* kNotAvailable = "¡ Esta opción no está disponible en esta versión !";
-
-// Says, with a beep, that a command has no window in this version.
-void ShowNotAvailable(Interaction& ui);
-
 void ShowProjectEditor(NetworkState& state, Interaction& ui, QWidget* parent);
 void ShowImportDialog(NetworkState& state, Interaction& ui, QWidget* parent);
 void ShowReviewDialog(NetworkState& state, Interaction& ui, QWidget* parent);
