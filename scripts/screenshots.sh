@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Draws the desktop windows under a virtual X display (Xvfb) with the bundled
 # example network active and saves them into docs/img/: the main window, the
-# options dialog, the editor showing the adjustment listing, and the
-# graphics window with the absolute ellipses of a free validation network
-# and with a relative ellipse and rosettes of one adjusted with the
-# hyperellipsoid figures.
+# options dialog, the project editor, the review dialog, the editor showing
+# the adjustment listing, and the graphics window with the absolute ellipses
+# of a free validation network and with a relative ellipse and rosettes of
+# one adjusted with the hyperellipsoid figures.
 # OMBREL_SCREENSHOT_BUILD=DIR uses an already configured build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,5 +1,6 @@
 // Draws the desktop windows as they look with the bundled example network
-// active and saves them as PNG images for the documentation:
+// active (main window, options, project editor, review, text editor) and
+// saves them as PNG images for the documentation:
 //   ombrel-screenshots PROJECT OUTPUT_FOLDER [FREE_PROJECT FIGURES_PROJECT]
 // The project's folder becomes the working folder, so the listings written
 // for the editor and the graphics window stay there. FREE_PROJECT, a free
@@ -19,9 +20,12 @@
 #include "gui/frm_grafico.h"
 #include "gui/frm_mincu.h"
 #include "gui/frm_opciones.h"
+#include "gui/frm_proyecto.h"
+#include "gui/frm_revisar.h"
 #include "gui/plot_picture.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"
+#include "model/project_lists.h"
 
 namespace {
 
@@ -115,6 +119,23 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
   return Save(window, output, "grafico_figuras.png");
 }
 
+// The project editor on the example project, with its observations shown,
+// and the review dialog on the same network.
+bool SaveProjectWindows(ombrel::frmMincu& window, const QString& project, const QDir& output) {
+  std::optional<ombrel::ProjectLists> lists = ombrel::ProjectLists::FromFile(project.toStdString());
+  if (!lists) return false;
+  window.State().SelectedFile = project.toStdString();
+  ombrel::frmProyecto editor(window.State(), window.Ui(), std::move(*lists), &window);
+  editor.SSTab1->setCurrentIndex(1);
+  editor.resize(820, 520);
+  bool saved = Save(editor, output, "proyecto.png");
+  ombrel::frmRevisar review(window.State(), window.Ui(), &window);
+  saved = Save(review, output, "revisar.png") && saved;
+  editor.hide();
+  review.hide();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -141,6 +162,7 @@ int main(int argc, char* argv[]) {
 
   ombrel::frmOpciones options(window.State(), window.Ui(), &window);
   saved = Save(options, output, "opciones.png") && saved;
+  saved = SaveProjectWindows(window, project, output) && saved;
 
   QFile::remove(QStringLiteral("salida.tmp"));  // no overwrite question
   Adjust(window);
