@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "adjust/inversion_check.h"
-#include "listing/listing_writer.h"
 #include "model/form_equations.h"
 #include "model/project_file.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
+#include "support/eigen_bridge.h"
 #include "support/json_value.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"
@@ -34,6 +34,7 @@ using testing::JsonValue;
 using testing::LineIndex;
 using testing::ListingLines;
 using testing::TempDir;
+using testing::ToEigen;
 using testing::ValidationProject;
 
 const int kMethods[] = {kInversionGauss, kInversionLU, kInversionCholesky};
@@ -78,42 +79,25 @@ bool IsScientificField(const std::string& field) {
 // ---------------------------------------------------------------------------
 // Comparisons with the independent solution.
 
-// |actual - expected| within tol times the largest magnitude of expected.
-void ExpectMatrixNear(const Matrix& actual, const Matrix& expected, int rows, int cols, double tol,
-                      const char* what) {
-  ASSERT_GE(actual.Rows(), rows) << what;
-  ASSERT_GE(actual.Cols(), cols) << what;
-  double scale = 0.0;
-  for (int i = 1; i <= rows; ++i)
-    for (int j = 1; j <= cols; ++j) scale = std::max(scale, std::abs(expected(i, j)));
-  for (int i = 1; i <= rows; ++i)
-    for (int j = 1; j <= cols; ++j)
-      ASSERT_NEAR(actual(i, j), expected(i, j), tol * scale)
-          << what << " (" << i << ", " << j << ")";
-}
-
-void ExpectVectorNear(const Vector& actual, const Vector& expected, int n, double tol,
-                      const char* what) {
-  ASSERT_GE(actual.Size(), n) << what;
-  double scale = 0.0;
-  for (int i = 1; i <= n; ++i) scale = std::max(scale, std::abs(expected(i)));
-  for (int i = 1; i <= n; ++i)
-    ASSERT_NEAR(actual(i), expected(i), tol * scale) << what << " (" << i << ")";
+// Every element within tol times the largest magnitude of the oracle's.
+void ExpectNear(const Eigen::MatrixXd& actual, const Eigen::MatrixXd& oracle, double tol,
+                const char* what) {
+  EXPECT_LE((actual - oracle).cwiseAbs().maxCoeff(), tol * oracle.cwiseAbs().maxCoeff()) << what;
 }
 
 void ExpectMatchesEigen(const NetworkState& s) {
-  NetworkState oracle = s;
-  testing::SolveWithEigen(oracle);
+  NetworkState o = s;
+  testing::SolveWithEigen(o);
   const int m = s.NumObs + s.NumCondEq;
   const int u = s.NumUnknowns;
   const double tol = 1e-9;
-  ExpectMatrixNear(s.NormalMatrix, oracle.NormalMatrix, u, u, 1e-14, "N");
-  ExpectMatrixNear(s.Qxx, oracle.Qxx, u, u, tol, "Qxx");
-  ExpectVectorNear(s.Corrections, oracle.Corrections, u, tol, "x");
-  ExpectVectorNear(s.Residuals, oracle.Residuals, m, tol, "v");
-  EXPECT_NEAR(s.Sigma0Sq, oracle.Sigma0Sq, tol * oracle.Sigma0Sq);
-  ExpectMatrixNear(s.Qvv, oracle.Qvv, m, m, tol, "Qvv");
-  ExpectMatrixNear(s.QAdjusted, oracle.QAdjusted, m, m, tol, "QAdjusted");
+  ExpectNear(ToEigen(s.NormalMatrix, u, u), ToEigen(o.NormalMatrix, u, u), 1e-14, "N");
+  ExpectNear(ToEigen(s.Qxx, u, u), ToEigen(o.Qxx, u, u), tol, "Qxx");
+  ExpectNear(ToEigen(s.Corrections, u), ToEigen(o.Corrections, u), tol, "x");
+  ExpectNear(ToEigen(s.Residuals, m), ToEigen(o.Residuals, m), tol, "v");
+  EXPECT_NEAR(s.Sigma0Sq, o.Sigma0Sq, tol * o.Sigma0Sq);
+  ExpectNear(ToEigen(s.Qvv, m, m), ToEigen(o.Qvv, m, m), tol, "Qvv");
+  ExpectNear(ToEigen(s.QAdjusted, m, m), ToEigen(o.QAdjusted, m, m), tol, "QAdjusted");
 }
 
 // A network that adjusts cleanly, loaded into a state that has just failed:

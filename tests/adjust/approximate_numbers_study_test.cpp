@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "listing/listing_writer.h"
 #include "model/form_equations.h"
 #include "model/project_file.h"
-#include "model/text_file.h"
 #include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"

@@ -16,9 +16,7 @@
 
 #include "listing/file_error.h"
 #include "listing/listing_layout.h"
-#include "listing/listing_writer.h"
 #include "listing/number_format.h"
-#include "model/text_file.h"
 #include "numeric/run_time_error.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"

@@ -10,7 +10,6 @@
 #include "adjust/adjust_by_pseudoinverse.h"
 #include "adjust/constraint_matrix.h"
 #include "model/form_equations.h"
-#include "model/project_file.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"

@@ -25,11 +25,6 @@ using testing::TempDir;
 
 constexpr double kGon = std::numbers::pi / 200.0;
 
-struct Run {
-  NetworkState state;
-  ScriptedInteraction ui;
-};
-
 // syn_quad_2fix: two variable points, m' = 4, N regular.
 NetworkState Network(const TempDir& dir, bool full = true) {
   NetworkState s = testing::LoadFormed(testing::ValidationProject("syn_quad_2fix"));

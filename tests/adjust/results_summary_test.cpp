@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "listing/listing_writer.h"
 #include "model/text_file.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"

@@ -13,9 +13,7 @@
 #include <vector>
 
 #include "listing/listing_layout.h"
-#include "listing/listing_writer.h"
 #include "listing/number_format.h"
-#include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
