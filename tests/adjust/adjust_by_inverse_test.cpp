@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -66,14 +66,33 @@ void Adjust(NetworkState& s, ListingRun& run) {
   run.lines = ListingLines(s.ListingFileName);
 }
 
+bool AllDigits(const std::string& text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
 // Blanks, an optional "-", at least one digit, ".", exactly `decimals` digits.
 bool IsFixedPoint(const std::string& text, int decimals) {
-  return std::regex_match(text, std::regex(" *-?[0-9]+\\.[0-9]{" + std::to_string(decimals) + "}"));
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  const std::size_t digits = text[first] == '-' ? first + 1 : first;
+  const std::size_t point = text.find('.');
+  return point != std::string::npos && point > digits &&
+         AllDigits(text.substr(digits, point - digits)) &&
+         text.size() - point - 1 == static_cast<std::size_t>(decimals) &&
+         AllDigits(text.substr(point + 1));
 }
 
 // " d.dEdd" or "-d.dE-dd" (two or three exponent digits), then blanks.
 bool IsScientificField(const std::string& field) {
-  return std::regex_match(field, std::regex("[ -][0-9]\\.[0-9]E-?[0-9]{2,3} *"));
+  const std::string text = field.substr(0, field.find_last_not_of(' ') + 1);
+  if (text.size() < 7 || (text[0] != ' ' && text[0] != '-')) return false;
+  const std::size_t e = text.find('E');
+  const std::size_t exponent = e + (e + 1 < text.size() && text[e + 1] == '-' ? 2 : 1);
+  return e == 4 && std::isdigit(static_cast<unsigned char>(text[1])) && text[2] == '.' &&
+         std::isdigit(static_cast<unsigned char>(text[3])) &&
+         (text.size() - exponent == 2 || text.size() - exponent == 3) &&
+         AllDigits(text.substr(exponent));
 }
 
 // ---------------------------------------------------------------------------
