@@ -20,21 +20,33 @@ bool Eliminated(const NetworkState& s, int i) {
   return i > s.Em7;
 }
 
-// The closing lines of the question, from the em values on.
-std::string QuestionTail(const NetworkState& s) {
-  return "  em2   =   " + PlainNumberText(s.Em2) + "\r\n  em6   =   " + PlainNumberText(s.Em6) +
-         kCrLf2 + "  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  \r\n";
+std::string ValueText(const NetworkState& s, int i, ValueFormat format) {
+  return format.lead + FormatNumber(s.SingularValues(i), format.width, format.decimals) +
+         (Eliminated(s, i) ? kEliminatedMark : "");
 }
 
-std::string QuestionText(const NetworkState& s, const std::string& heading, int k) {
+// The closing lines of the question, from the em values on.
+std::string QuestionTail(const NetworkState& s, const ReviewStyle& style) {
+  return "  em2   =   " + PlainNumberText(s.Em2) + "\r\n  em6   =   " + PlainNumberText(s.Em6) +
+         kCrLf2 + "  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  " + (style.questionLineEnd ? "\r\n" : "");
+}
+
+std::string QuestionText(const NetworkState& s, const std::string& heading, int k,
+                         const ReviewStyle& style) {
   std::string text = " \r\n" + heading + kCrLf2 +
                      "  Precisión  relativa  valores  singulares    --->   em2 \r\n"
                      "  Mínimo valor singular no despreciable   --->   em6 " +
                      kCrLf2;
-  for (int i = 1; i <= k; ++i)
-    text += FormatNumber(s.SingularValues(i), 8, 18) + (Eliminated(s, i) ? kEliminatedMark : "") +
-            "\r\n";
-  return text + "\r\n" + QuestionTail(s);
+  for (int i = 1; i <= k; ++i) text += ValueText(s, i, style.values) + "\r\n";
+  return text + "\r\n" + QuestionTail(s, style);
+}
+
+// Asks one precision into em; false when the prompt is cancelled.
+bool AskPrecision(Interaction& ui, const std::string& prompt, const char* defaultText, double& em) {
+  const std::string answer = ui.InputBox(prompt, kAppTitle, defaultText);
+  if (answer.empty()) return false;
+  em = NumericValue(answer);
+  return true;
 }
 
 }  // namespace
@@ -51,36 +63,34 @@ std::string PlainNumberText(double value) {
   return text[0] == ' ' ? text.substr(1) : text;
 }
 
-void ReviewedDecomposition(NetworkState& s, Interaction& ui, const std::string& heading, int k,
-                           const std::function<void()>& decompose) {
+bool ReviewedDecomposition(NetworkState& s, Interaction& ui, const std::string& heading, int k,
+                           const std::function<void()>& decompose, const ReviewStyle& style) {
   s.EmUserSet = 0;
   decompose();
   SortSingularValues(s, k);
-  std::string question = QuestionText(s, heading, k);
+  std::string question = QuestionText(s, heading, k, style);
   while (ui.MessageBox(question, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes) {
-    const std::string em2 = ui.InputBox(kEm2Prompt, kAppTitle, "0.000000000001");
-    if (em2.empty()) {
-      question = kEm2Prompt + "\r\n" + QuestionTail(s);
+    const std::string* cancelled = nullptr;
+    if (!AskPrecision(ui, kEm2Prompt, "0.000000000001", s.Em2))
+      cancelled = &kEm2Prompt;
+    else if (!AskPrecision(ui, kEm6Prompt, "0.0000000001", s.Em6))
+      cancelled = &kEm6Prompt;
+    if (cancelled != nullptr) {
+      if (style.cancelEnds) return false;
+      question = *cancelled + "\r\n" + QuestionTail(s, style);
       continue;
     }
-    s.Em2 = NumericValue(em2);
-    const std::string em6 = ui.InputBox(kEm6Prompt, kAppTitle, "0.0000000001");
-    if (em6.empty()) {
-      question = kEm6Prompt + "\r\n" + QuestionTail(s);
-      continue;
-    }
-    s.Em6 = NumericValue(em6);
     s.EmUserSet = 1;
     decompose();
     SortSingularValues(s, k);
-    question = QuestionText(s, heading, k);
+    question = QuestionText(s, heading, k, style);
   }
+  return true;
 }
 
-void WriteDecompositionReport(ListingWriter& out, const NetworkState& s, int k, int rankDefect) {
-  for (int i = 1; i <= k; ++i)
-    out.Line(" " + FormatNumber(s.SingularValues(i), 12, 18) +
-             (Eliminated(s, i) ? kEliminatedMark : ""));
+void WriteDecompositionReport(ListingWriter& out, const NetworkState& s, int k, int rankDefect,
+                              ValueFormat format) {
+  for (int i = 1; i <= k; ++i) out.Line(ValueText(s, i, format));
   out.BlankLine();
   out.Line("    Precision relativa valores singulares -> em2 = " + PlainNumberText(s.Em2));
   out.Line("    Minimo valor singular no despreciable -> em6 = " + PlainNumberText(s.Em6));

@@ -2,7 +2,8 @@
 // singular values with those beyond the numerical rank marked as eliminated,
 // and the chance to decompose again with other precisions em2 and em6
 // before the result is used. Also the listing lines that report a reviewed
-// decomposition.
+// decomposition. The adjustment and the design problems share it; they
+// differ only in the style of the review.
 #pragma once
 
 #include <functional>
@@ -16,6 +17,33 @@ namespace ombrel {
 
 inline constexpr const char* kEliminatedMark = "  -->  ELIMINADO ";
 
+// Integer width and decimals of the singular values in a dialog or a
+// listing, and the text written before each value.
+struct ValueFormat {
+  int width;
+  int decimals;
+  const char* lead = "";
+};
+
+inline constexpr ValueFormat kReviewDialogValues{8, 18};
+inline constexpr ValueFormat kAdjustmentListingValues{12, 18, " "};
+
+struct ReviewStyle {
+  ValueFormat values = kReviewDialogValues;
+  // True: an empty precision answer ends the review (a design problem then
+  // gives up). False: it goes back to the question, which then shows the
+  // prompt that was cancelled.
+  bool cancelEnds = false;
+  // The adjustment's question ends with a line break, the design's does not.
+  bool questionLineEnd = true;
+};
+
+inline constexpr ReviewStyle kAdjustmentReview{};
+
+inline constexpr ReviewStyle DesignReview(ValueFormat values) {
+  return {values, true, false};
+}
+
 // Sorts SingularValues(1..k) into descending order.
 void SortSingularValues(NetworkState& state, int k);
 
@@ -25,15 +53,19 @@ std::string PlainNumberText(double value);
 
 // Calls decompose() (EmUserSet is set to 0 first, so the default precisions
 // apply), sorts the k singular values and asks, under heading, whether to
-// decompose again. Yes asks em2 and em6 (cancelling either goes back to the
-// question without decomposing) and decomposes again with EmUserSet = 1;
-// No returns, leaving the last decomposition in the kernel state.
-void ReviewedDecomposition(NetworkState& state, Interaction& ui, const std::string& heading, int k,
-                           const std::function<void()>& decompose);
+// decompose again. Yes asks em2 and em6 and decomposes again with
+// EmUserSet = 1; No returns true, leaving the last decomposition in the
+// kernel state. Returns false when a precision prompt is cancelled under a
+// style whose cancel ends the review. decompose() must size its result
+// anew, since the kernel accumulates onto it.
+bool ReviewedDecomposition(NetworkState& state, Interaction& ui, const std::string& heading, int k,
+                           const std::function<void()>& decompose,
+                           const ReviewStyle& style = kAdjustmentReview);
 
 // The listing lines of a reviewed decomposition: the k sorted singular
-// values (marked when eliminated) and the control block, ending with the
-// rank defect given.
-void WriteDecompositionReport(ListingWriter& out, const NetworkState& state, int k, int rankDefect);
+// values in format (marked when eliminated) and the control block, ending
+// with the rank defect given.
+void WriteDecompositionReport(ListingWriter& out, const NetworkState& state, int k, int rankDefect,
+                              ValueFormat format = kAdjustmentListingValues);
 
 }  // namespace ombrel
