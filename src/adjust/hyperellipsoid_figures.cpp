@@ -1,5 +1,6 @@
 #include "adjust/hyperellipsoid_figures.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "adjust/adjustment_sections.h"
@@ -22,12 +23,25 @@ const char* const kFigureFailure =
 
 namespace {
 
-constexpr double kTinyNegative = 1e-10;
 constexpr double kKeptEigenvalue = 1e-4;
 
+// How far from zero an eigenvalue of N may lie and still be a zero of N
+// (the datum defect of a free network) that rounding has moved. The
+// rotations leave on each eigenvalue an error of a small multiple of
+// eps * |N|, and |N| is the largest |eigenvalue|; with weights in 1/m2 and
+// 1/cc2 that is 1e4 to 1e8, so a fixed bound cannot serve. A relative 1e-10
+// lies several orders above that rounding for any network the program
+// holds, and far below the smallest eigenvalue that a real geometry gives
+// beside the largest; it stays 1e-10 for matrices of norm up to 1.
+double ZeroTolerance(const NetworkState& s, int m) {
+  double largest = 1.0;
+  for (int i = 1; i <= m; ++i) largest = std::max(largest, std::fabs(s.EigenValues(i)));
+  return 1e-10 * largest;
+}
+
 // A rounding-level negative eigenvalue is shown (and rooted) as positive.
-double Shown(double lambda) {
-  return lambda < 0.0 && -lambda < kTinyNegative ? -lambda : lambda;
+double Shown(double lambda, double zero) {
+  return lambda < 0.0 && -lambda < zero ? -lambda : lambda;
 }
 
 void Refuse(Interaction& ui, const char* text) {
@@ -70,7 +84,8 @@ std::string AskFactor(Interaction& ui) {
   }
 }
 
-void WriteDecomposition(TwinListing& out, const NetworkState& s, const Matrix& v, int m) {
+void WriteDecomposition(TwinListing& out, const NetworkState& s, const Matrix& v, int m,
+                        double zero) {
   out.FullBlank();
   out.Full("    MATRIZ DE AUTOVECTORES  V ");
   out.FullBlank();
@@ -82,25 +97,25 @@ void WriteDecomposition(TwinListing& out, const NetworkState& s, const Matrix& v
   out.FullBlank();
   out.Full("    DIAGONAL DE LA MATRIZ DE AUTOVALORES ");
   out.FullBlank();
-  for (int i = 1; i <= m; ++i) out.Full(FormatNumber(Shown(s.EigenValues(i)), 12, 18) + " ");
+  for (int i = 1; i <= m; ++i) out.Full(FormatNumber(Shown(s.EigenValues(i), zero), 12, 18) + " ");
   out.FullBlank();
   out.Full("    Numero de iteraciones : " + std::to_string(s.EigenSweeps));
   out.Full("    SUMA terminos 'nulos' : " + PlainNumberText(s.EigenOffSum));
 }
 
-void WriteRoots(TwinListing& out, NetworkState& s, int m) {
+void WriteRoots(TwinListing& out, NetworkState& s, int m, double zero) {
   out.BothBlank();
   out.Both("    VECTOR DE RAICES CUADRADAS DE AUTOVALORES ");
   out.BothBlank();
   s.InvSqrtEigen.Redim(m, m);
   for (int j = 1; j <= m; ++j) {
     const double lambda = s.EigenValues(j);
-    out.Both(FormatNumber(Sqrt(Shown(lambda)), 12, 18) + " ");
+    out.Both(FormatNumber(Sqrt(Shown(lambda, zero)), 12, 18) + " ");
     if (lambda >= kKeptEigenvalue) s.InvSqrtEigen(j, j) = Div(1.0, Sqrt(lambda));
   }
 }
 
-void WriteAxes(TwinListing& out, const NetworkState& s, int k, double c) {
+void WriteAxes(TwinListing& out, const NetworkState& s, int k, double c, double zero) {
   out.BothBlank();
   out.Both("    EJES DEL HIPERELIPSOIDE STANDARD Y HOMOTETICO ");
   out.BothBlank();
@@ -109,7 +124,9 @@ void WriteAxes(TwinListing& out, const NetworkState& s, int k, double c) {
   out.Both("    Hiperelipsoide Standard      Hiperelipsoide Homotetico ");
   out.Both("    -----------------------      ------------------------- ");
   for (int p = 1; p <= k; ++p) {
-    const double axis = Div(1.0, Sqrt(s.EigenValues(p)));
+    // A kept zero of N, whatever sign rounding gave it, has no finite axis.
+    const double lambda = s.EigenValues(p);
+    const double axis = Div(1.0, std::fabs(lambda) < zero ? 0.0 : Sqrt(lambda));
     out.Both("    " + FormatNumber(axis, 4, 8) + "  metros" + "         " +
              FormatNumber(Mul(c, axis), 4, 8) + "  metros");
   }
@@ -155,7 +172,8 @@ void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
   s.EigenValues.Redim(m);
   EigenSymmetric(s, m);
   const Matrix v = s.InvResult;
-  WriteDecomposition(out, s, v, m);
+  const double zero = ZeroTolerance(s, m);
+  WriteDecomposition(out, s, v, m, zero);
 
   const std::string kept = AskKept(ui, s, m);
   if (kept.empty()) return WriteAbandon(out);
@@ -163,12 +181,12 @@ void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
   s.NumConstraints = m - k;
   out.Both("    Numero VALORES PROPIOS conservados :  " + kept);
   out.Both("    El  defecto de rango de la red  es : " + FigureLabel(s.NumConstraints));
-  WriteRoots(out, s, m);
+  WriteRoots(out, s, m, zero);
 
   const std::string factor = AskFactor(ui);
   if (factor.empty()) return WriteAbandon(out);
   const double c = NumericValue(factor);
-  WriteAxes(out, s, k, c);
+  WriteAxes(out, s, k, c, zero);
 
   WriteSections(out, s, n);
   s.SectionsDone = "Si";

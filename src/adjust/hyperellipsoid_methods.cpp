@@ -4,6 +4,7 @@
 #include <numbers>
 #include <vector>
 
+#include "adjust/hyperellipsoid_axis_ellipse.h"
 #include "adjust/plane_figures.h"
 #include "listing/listing_layout.h"
 #include "listing/number_format.h"
@@ -235,8 +236,12 @@ void WriteAxisProjections(TwinListing& out, NetworkState& s) {
       out.BothBlank();
       out.Both(kAxisColumns);
       out.BothBlank();
-      for (int t = 1; t <= s.AxisProjCount; ++t)
-        out.Both("      " + FigureLabel(t) + Axes(AxisProjectionFigure(s, i, j, t)));
+      const Matrix& u = s.SemiAxisVectors;
+      int t = 0;
+      for (int p = 1; p < kept; ++p)
+        for (int q = p + 1; q <= kept; ++q)
+          out.Both("      " + FigureLabel(++t) +
+                   Axes(AxisPairEllipse(u(i, p), u(j, p), u(i, q), u(j, q))));
     }
 }
 

@@ -1,0 +1,70 @@
+#include "adjust/hyperellipsoid_axis_ellipse.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "numeric/checked.h"
+
+namespace ombrel {
+
+namespace {
+
+constexpr double kGonPerRadian = 200.0 / std::numbers::pi;
+
+// Azimuth in [0, 200) of the direction (x, y): from the j axis towards i.
+double DirectionAzimuth(double x, double y) {
+  double az = std::atan2(x, y) * kGonPerRadian;
+  if (az < 0.0) az += 200.0;
+  if (az >= 200.0) az -= 200.0;
+  return az;
+}
+
+// u and w on one line: the ellipse flattens into the segment they span,
+// whose half-length is the norm of the matrix [u w].
+PlaneFigure Segment(double ui, double uj, double wi, double wj) {
+  PlaneFigure f;
+  f.semiMajor = Sqrt(Add(Add(Mul(ui, ui), Mul(uj, uj)), Add(Mul(wi, wi), Mul(wj, wj))));
+  const bool alongU = ui != 0.0 || uj != 0.0;
+  f.azimuthMajor = DirectionAzimuth(alongU ? ui : wi, alongU ? uj : wj);
+  f.azimuthMinor = f.azimuthMajor + 100.0;
+  return f;
+}
+
+}  // namespace
+
+PlaneFigure AxisPairEllipse(double ui, double uj, double wi, double wj) {
+  const double det = Sub(Mul(ui, wj), Mul(uj, wi));
+  if (det == 0.0) return Segment(ui, uj, wi, wj);
+  // The same arithmetic as ConjugateFigure, so that regular figures keep
+  // their digits; only the principal slope is guarded.
+  const double det2 = Mul(det, det);
+  const double a = Div(Add(Mul(uj, uj), Mul(wj, wj)), det2);
+  const double b = -Div(Add(Mul(ui, uj), Mul(wi, wj)), det2);
+  const double e = Div(Add(Mul(ui, ui), Mul(wi, wi)), det2);
+  const double root = Sqrt(Add(Mul(a - e, a - e), Mul(4.0, Mul(b, b))));
+  const double larger = Mul(0.5, Add(Add(a, e), root));
+  const double smaller = Div(1.0, Mul(det2, larger));
+  PlaneFigure f;
+  f.semiMajor = Sqrt(Div(1.0, smaller));
+  f.semiMinor = Sqrt(Div(1.0, larger));
+  // The major axis runs along (2b, (e - a) - root). When b or that slope
+  // vanishes, as it does to rounding when both semi-axes project onto the
+  // coordinate directions, the axis lies along one of them and its azimuth
+  // follows from the direction itself rather than from 1 / slope.
+  const double rise = Sub(e - a, root);
+  const double run = Mul(2.0, b);
+  const double slope = run == 0.0 ? 0.0 : rise / run;
+  double az;
+  if (slope != 0.0 && std::isfinite(slope) && std::isfinite(1.0 / slope)) {
+    az = std::atan(1.0 / slope) * kGonPerRadian;
+    if (az < 0.0) az += 200.0;
+    if (az > 200.0) az -= 200.0;
+  } else {
+    az = DirectionAzimuth(run, rise);
+  }
+  f.azimuthMajor = az;
+  f.azimuthMinor = az + 100.0;
+  return f;
+}
+
+}  // namespace ombrel
