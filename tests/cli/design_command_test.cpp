@@ -1,6 +1,7 @@
 // End-to-end runs of "ombrel-cli diseno" with answers files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -52,6 +53,29 @@ TEST(DisenoCommand, OrderTwoRunsFromAnAnswersFileToTheWeightsTable) {
   for (std::size_t i = static_cast<std::size_t>(table) + 1; i < lines.size(); ++i)
     rows += testing::Numbers(lines[i]).size() == 3;
   EXPECT_EQ(rows, 13);  // one line per observation
+}
+
+TEST(DisenoCommand, TheDefaultCriterionFileIsReadFromTheWorkingFolder) {
+  TempDir dir;
+  const std::string listing = dir.File("salida.tmp");
+  // The upper triangle of a 4 x 4 criterion, unlike any the network gives.
+  dir.Write("QxxE.txt", "0.001 0.0002 0 0.0003\r\n0.002 0.0004 0\r\n0.003 0\r\n0.004\r\n");
+  const std::string answers = dir.Write(
+      "respuestas.txt", listing + "\nNo\nNo\n=\n# criterio del fichero\n3\n=\nNo\nNo\nNo\n");
+  const std::filesystem::path saved = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path());
+  const Outcome run =
+      Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "2", "--respuestas", answers});
+  std::filesystem::current_path(saved);
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  const std::vector<std::string> lines = testing::ListingLines(listing);
+  std::size_t at = 0;
+  while (at < lines.size() && lines[at].find("MATRIZ COFACTOR DESEADA  QxxE") == std::string::npos)
+    ++at;
+  ASSERT_LT(at + 5, lines.size());
+  EXPECT_EQ(testing::Numbers(lines[at + 2]), (std::vector<double>{0.001, 0.0002, 0, 0.0003}));
+  EXPECT_EQ(testing::Numbers(lines[at + 3]), (std::vector<double>{0.0002, 0.002, 0.0004, 0}));
+  EXPECT_EQ(testing::Numbers(lines[at + 5]), (std::vector<double>{0.0003, 0, 0, 0.004}));
 }
 
 TEST(DisenoCommand, RefusesAnOrderOutsideZeroToTwoAndMissingAnswers) {

@@ -1,18 +1,20 @@
-// Shared pieces of the design tests: loading a validation network, its
-// system as Eigen matrices, and reading numbers back from a listing.
+// Shared pieces of the design tests: loading a validation network or a
+// project written by the test, its system as Eigen matrices, criterion
+// files, and reading numbers back from a listing.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <Eigen/Dense>
 #include <cstdio>
-#include <sstream>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "model/form_equations.h"
 #include "model/project_file.h"
-#include "model/text_file.h"
+#include "support/listing_reader.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -29,13 +31,18 @@ inline NetworkState Loaded(const std::string& path) {
   return s;
 }
 
-// Loaded with its equations formed, as the design driver leaves it.
-inline NetworkState Formed(const std::string& name) {
-  NetworkState s = Loaded(Network(name));
+// The equations formed anew for the coordinates the state holds.
+inline void FormAnew(NetworkState& s) {
   DimensionProjectSystem(s);
   ScriptedInteraction ui;
   FormEquations(s, ui);
   EXPECT_FALSE(s.Abandon);
+}
+
+// Loaded with its equations formed, as the design driver leaves it.
+inline NetworkState Formed(const std::string& path) {
+  NetworkState s = Loaded(path.find('/') == std::string::npos ? Network(path) : path);
+  FormAnew(s);
   return s;
 }
 
@@ -59,6 +66,21 @@ inline Eigen::VectorXd ToEigen(const Vector& v, int n) {
   return e;
 }
 
+// The text of a value typed in a prompt or a file, to the last digit.
+inline std::string Text(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
+}
+
+// A criterion file: the upper triangle of m row by row.
+inline void WriteUpperTriangle(const std::string& path, const Eigen::MatrixXd& m) {
+  std::ofstream out(path);
+  for (long i = 0; i < m.rows(); ++i) {
+    for (long j = i; j < m.cols(); ++j) out << Text(m(i, j)) << (j + 1 < m.cols() ? ", " : "\n");
+  }
+}
+
 // An em6 between the smallest kept and the largest dropped singular value
 // of m, as a person reading the review would choose it.
 inline std::string Em6Between(const Eigen::MatrixXd& m, int defect) {
@@ -79,15 +101,50 @@ inline Eigen::MatrixXd SymmetricPseudoinverse(const Eigen::MatrixXd& m, int defe
   return pinv;
 }
 
-inline std::vector<std::string> ListingLines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::istringstream in(Cp1252ToUtf8(testing::ReadBytes(path)));
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+using testing::ListingLines;
+
+// The rows of numbers of the block that follows the first line holding
+// heading at or after line from (its blank lines skipped, up to the next
+// blank line).
+inline std::vector<std::vector<double>> NumbersAfter(const std::vector<std::string>& lines,
+                                                     const std::string& heading,
+                                                     std::size_t from = 0) {
+  std::size_t at = from;
+  while (at < lines.size() && lines[at].find(heading) == std::string::npos) ++at;
+  for (++at; at < lines.size() && lines[at].empty(); ++at) {
   }
-  return lines;
+  std::vector<std::vector<double>> rows;
+  for (; at < lines.size() && !lines[at].empty(); ++at) rows.push_back(testing::Numbers(lines[at]));
+  return rows;
 }
+
+// A project file in dir from point lines and observation lines as the
+// editor writes them.
+inline std::string WriteProject(const testing::TempDir& dir, const std::string& name,
+                                const std::vector<std::string>& points,
+                                const std::vector<std::string>& observations) {
+  char header[64];
+  std::snprintf(header, sizeof header, " 0 ,Ptos ,%10zu ,Ecuaciones ,%10zu\r\n", points.size(),
+                observations.size());
+  std::string text = header;
+  for (const std::string& line : points) text += line + "\r\n";
+  for (const std::string& line : observations) text += line + "\r\n";
+  return dir.Write(name, text);
+}
+
+// The working folder of a run, restored at the end of the scope.
+class InFolder {
+ public:
+  explicit InFolder(const std::filesystem::path& folder) : saved_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  ~InFolder() { std::filesystem::current_path(saved_); }
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  std::filesystem::path saved_;
+};
 
 inline bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;

@@ -1,9 +1,12 @@
-// The order-one design: the linearised system of one vertex, the rule of the
-// means for the criterion, the bounds on the shifts and the coordinates
-// left untouched.
+// The order-one design against cofactor matrices computed with Eigen: the
+// system of one and of several vertices, the criterion by the rule of the
+// means, from a file and typed, a typed constraint matrix, the bounds on the
+// shifts and the coordinates left untouched.
 #include "design/order_one.h"
 
 #include <cstdio>
+#include <functional>
+#include <limits>
 
 #include "design/design_outcome.h"
 #include "design_fixtures.h"
@@ -52,21 +55,103 @@ std::vector<Term> ListedTerms(const std::vector<std::string>& lines) {
   return terms;
 }
 
-// Non-empty lines of the block that follows the heading's blank lines.
-int CountAfter(const std::vector<std::string>& lines, const std::string& heading) {
-  std::size_t at = 0;
-  while (at < lines.size() && !Contains(lines[at], heading)) ++at;
-  for (++at; at < lines.size() && lines[at].empty(); ++at) {
-  }
-  int count = 0;
-  for (; at < lines.size() && !lines[at].empty(); ++at) ++count;
-  return count;
-}
-
 bool Has(const std::vector<std::string>& lines, const std::string& part) {
   for (const std::string& line : lines)
     if (Contains(line, part)) return true;
   return false;
+}
+
+// The normal matrix of the network as its coordinates stand, formed anew.
+Eigen::MatrixXd NormalMatrix(NetworkState s) {
+  FormAnew(s);
+  const int n = Rows(s), u = Unknowns(s);
+  const Eigen::MatrixXd a = ToEigen(s.A, n, u), p = ToEigen(s.P, n, n);
+  return a.transpose() * p * a;
+}
+
+// The free cofactor matrix of a network of variable points only when E
+// holds the translations and rotation of the coordinates as they stand
+// (type 2): the pseudoinverse of the normal matrix.
+Eigen::MatrixXd TypeTwoCofactors(const NetworkState& s) {
+  return SymmetricPseudoinverse(NormalMatrix(s), 3);
+}
+
+// The free cofactor matrix for the constraint rows e, whatever the coordinates.
+auto FixedConstraintCofactors(const Eigen::MatrixXd& e) {
+  return [e](const NetworkState& s) -> Eigen::MatrixXd {
+    const Eigen::MatrixXd h = (e * e.transpose()).inverse();
+    return (NormalMatrix(s) + e.transpose() * e).inverse() - e.transpose() * h * h * e;
+  };
+}
+
+// Translations and rotation of a network of variable points only.
+Eigen::MatrixXd DatumRows(const NetworkState& s) {
+  const int u = Unknowns(s);
+  Eigen::MatrixXd e = Eigen::MatrixXd::Zero(3, u);
+  for (int p = 1; p <= s.NumPoints; ++p) {
+    const int v = s.VariableIndex(p) - 1;
+    e(0, 2 * v) = e(1, 2 * v + 1) = 1.0;
+    e(2, 2 * v) = -s.PointY(p);
+    e(2, 2 * v + 1) = s.PointX(p);
+  }
+  return e;
+}
+
+// The expected system of order one: the minor of the chosen vertices (point
+// numbers, in the order typed) in the cofactor matrices, and the design
+// matrix of the derivatives of its distinct elements.
+struct ExpectedSystem {
+  Eigen::MatrixXd minor, a;
+};
+
+ExpectedSystem Expected(const NetworkState& s, const std::vector<int>& numbers,
+                        const std::function<Eigen::MatrixXd(const NetworkState&)>& cofactors,
+                        double delta) {
+  std::vector<int> points, index;
+  for (int number : numbers) {
+    int p = 1;
+    while (s.PointNumber(p) != number) ++p;
+    points.push_back(p);
+    index.push_back(2 * s.VariableIndex(p) - 2);
+    index.push_back(2 * s.VariableIndex(p) - 1);
+  }
+  const int order = static_cast<int>(index.size());
+  const auto minorOf = [&](const Eigen::MatrixXd& q) {
+    Eigen::MatrixXd m(order, order);
+    for (int i = 0; i < order; ++i)
+      for (int j = 0; j < order; ++j) m(i, j) = q(index[i], index[j]);
+    return m;
+  };
+  ExpectedSystem x;
+  x.minor = minorOf(cofactors(s));
+  x.a.resize(order * (order + 1) / 2, order);
+  for (int c = 0; c < order; ++c) {
+    NetworkState shifted = s;
+    const int p = points[c / 2];
+    (c % 2 == 0 ? shifted.PointX(p) : shifted.PointY(p)) += delta;
+    const Eigen::MatrixXd d = (minorOf(cofactors(shifted)) - x.minor) / delta;
+    for (int i = 0, row = 0; i < order; ++i)
+      for (int j = i; j < order; ++j) x.a(row++, c) = d(i, j);
+  }
+  return x;
+}
+
+// The design matrix of the order-one system as listed.
+Eigen::MatrixXd ListedDesignMatrix(const std::vector<std::string>& lines) {
+  std::size_t system = 0;
+  while (system < lines.size() && !Contains(lines[system], "SISTEMA DE ECUACIONES")) ++system;
+  const auto rows = NumbersAfter(lines, "    MATRIZ DE DISENO ( A ) ", system);
+  Eigen::MatrixXd a(rows.size(), rows.empty() ? 0 : rows[0].size());
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    for (std::size_t j = 0; j < rows[i].size(); ++j) a(i, j) = rows[i][j];
+  return a;
+}
+
+// |listed - expected| / |expected|, infinite when their shapes differ.
+double RelativeDifference(const Eigen::MatrixXd& listed, const Eigen::MatrixXd& expected) {
+  if (listed.rows() != expected.rows() || listed.cols() != expected.cols())
+    return std::numeric_limits<double>::infinity();
+  return (listed - expected).norm() / expected.norm();
 }
 
 struct DesignRun {
@@ -89,40 +174,25 @@ void RunVertexThree(DesignRun& run, const TempDir& dir, const std::string& em6) 
   run.lines = ListingLines(run.state.ListingFileName);
 }
 
-TEST(DesignOrderOne, OneVertexGivesThreeEquationsTwoUnknownsAndFiveInequalities) {
+TEST(DesignOrderOne, OneVertexHasThreeEquationsTheMeanCriterionAndShiftsHeldToTheBound) {
+  // vertex 3 is the third variable point
+  const Eigen::Matrix2d minor = TypeTwoCofactors(Formed("syn_free5")).block(4, 4, 2, 2);
+
   TempDir dir;
   DesignRun run;
   RunVertexThree(run, dir, "1e-30");
   ASSERT_NE(run.state.NetworkType, kDesignAbandoned);
-  EXPECT_EQ(CountAfter(run.lines, "VECTOR ( W )"), 5);
-  const std::vector<Term> terms = ListedTerms(run.lines);
-  ASSERT_EQ(terms.size(), 3u);
-  EXPECT_EQ(ListedCorrections(run.lines).size(), 2u);
-
   // The network-type box opens with the line naming what it is for.
   bool typeAsked = false;
   for (const auto& prompt : run.ui.Prompts())
     typeAsked |=
         prompt.text.rfind("CÁLCULO COLUMNAS MATRIZ  ( A )  .... \r\n\r\nMATRIZ DE", 0) == 0;
   EXPECT_TRUE(typeAsked);
-}
 
-TEST(DesignOrderOne, TheAutomaticCriterionOfOneVertexIsTheMeanOfItsVariances) {
-  // Type 2 takes the rows of the datum defect, so the free cofactor matrix
-  // is the pseudoinverse of the normal matrix: an independent oracle.
-  const NetworkState formed = Formed("syn_free5");
-  const int n = Rows(formed), u = Unknowns(formed);
-  const Eigen::MatrixXd a = ToEigen(formed.A, n, u), p = ToEigen(formed.P, n, n);
-  const Eigen::MatrixXd q = SymmetricPseudoinverse(a.transpose() * p * a, 3);
-  const Eigen::Matrix2d minor = q.block(4, 4, 2, 2);  // vertex 3 is the third variable point
-
-  TempDir dir;
-  DesignRun run;
-  RunVertexThree(run, dir, "1e-30");
+  EXPECT_EQ(NumbersAfter(run.lines, "VECTOR ( W )").size(), 5u);
   const std::vector<Term> terms = ListedTerms(run.lines);
   ASSERT_EQ(terms.size(), 3u);
-  // The free cofactors pass through inv(N + E^t E) with E in metres of
-  // coordinate, which costs some digits against the eigen route.
+  // The listed minor has ten decimals of values near 1e-6.
   const double tolerance = 1e-4 * minor.norm();
   EXPECT_NEAR(terms[0].base, minor(0, 0), tolerance);
   EXPECT_NEAR(terms[1].base, minor(0, 1), tolerance);
@@ -132,17 +202,7 @@ TEST(DesignOrderOne, TheAutomaticCriterionOfOneVertexIsTheMeanOfItsVariances) {
   EXPECT_EQ(terms[1].target, 0.0);
   EXPECT_NEAR(terms[2].target, mean, 1e-12);
   for (const Term& t : terms) EXPECT_NEAR(t.k, t.target - t.base, 2e-12);
-}
 
-TEST(DesignOrderOne, ShiftsStayWithinTheBoundAndTheCoordinatesAreKept) {
-  TempDir dir;
-  DesignRun run;
-  RunVertexThree(run, dir, "1e-30");
-  const NetworkState original = Loaded(Network("syn_free5"));
-  for (int i = 1; i <= original.NumPoints; ++i) {
-    EXPECT_EQ(run.state.PointX(i), original.PointX(i)) << i;
-    EXPECT_EQ(run.state.PointY(i), original.PointY(i)) << i;
-  }
   ASSERT_TRUE(Has(run.lines, "VECTOR OMEGA(b)"));  // the second pass ran
   // Here its active set is inconsistent and its solution leaves the bounds.
   EXPECT_TRUE(Has(run.lines, "CORRECCIONES LIMITADAS AL INCREMENTO ADOPTADO"));
@@ -194,6 +254,106 @@ TEST(DesignOrderOne, CancellingTheNetworkTypeOrAPrecisionAbandons) {
     EXPECT_EQ(lines[lines.size() - 2], "    --> CALCULO DEL PD1 ABANDONADO PREMATURAMENTE ");
     EXPECT_EQ(lines[lines.size() - 1], "");
   }
+}
+
+TEST(DesignOrderOne, SeveralVerticesTakeTheirCriterionFromTheFileInTheWorkingFolder) {
+  // Vertices 4 and 2, typed out of their order among the unknowns: q = 10
+  // equations, 4 unknowns, 9 inequalities; the columns follow the typed order.
+  // The cofactors change little when a point moves, while the route through
+  // N + E^t E with E in metres of coordinate rounds them to about five
+  // digits: a step of 1 m keeps that rounding to a few per cent of the
+  // derivatives.
+  const double delta = 1.0;
+  const NetworkState original = Formed("syn_free5");
+  const ExpectedSystem x = Expected(original, {4, 2}, TypeTwoCofactors, delta);
+  const Eigen::MatrixXd target = 0.9 * x.minor;  // a network ten per cent better
+  TempDir dir;
+  WriteUpperTriangle(dir.File("QxxE.txt"), target);
+  DesignRun run;
+  run.state = original;
+  run.state.ListingFileName = dir.File("salida.tmp");
+  ScriptedInteraction& ui = run.ui;
+  ui.Then("2").Then("4").Then("2").Then("0.01").Then(Text(delta)).Then("2").Then("2");
+  ui.Then("QxxE.txt").Then(Answer::Yes).Then("1e-12").Then("1e-30");
+  for (int review = 0; review < 3; ++review) ui.Then(Answer::No);
+  {
+    InFolder in(dir.Path());
+    DesignOrderOne(run.state, ui);
+  }
+  ASSERT_NE(run.state.NetworkType, kDesignAbandoned);
+  EXPECT_EQ(ui.Prompts()[7].defaultText, "QxxE.txt");
+  run.lines = ListingLines(run.state.ListingFileName);
+
+  const std::vector<Term> terms = ListedTerms(run.lines);
+  ASSERT_EQ(terms.size(), 10u);
+  for (const Term& t : terms) {
+    SCOPED_TRACE(std::to_string(t.i) + "," + std::to_string(t.j));
+    EXPECT_NEAR(t.target, target(t.i - 1, t.j - 1), 1e-12);
+    EXPECT_NEAR(t.base, x.minor(t.i - 1, t.j - 1), 1e-4 * x.minor.norm());
+    EXPECT_NEAR(t.k, t.target - t.base, 2e-12);
+  }
+  EXPECT_EQ(NumbersAfter(run.lines, "VECTOR ( W )").size(), 9u);
+  EXPECT_EQ(NumbersAfter(run.lines, "MATRIZ ( J )").size(), 9u);
+  EXPECT_LT(RelativeDifference(ListedDesignMatrix(run.lines), x.a), 0.1);
+
+  const std::vector<Correction> corrections = ListedCorrections(run.lines);
+  ASSERT_EQ(corrections.size(), 4u);
+  for (const Correction& c : corrections) EXPECT_LE(std::abs(c.total), kBound + 1e-12);
+  for (int i = 1; i <= original.NumPoints; ++i) {
+    EXPECT_EQ(run.state.PointX(i), original.PointX(i)) << i;
+    EXPECT_EQ(run.state.PointY(i), original.PointY(i)) << i;
+  }
+}
+
+TEST(DesignOrderOne, TypedConstraintMatrixServesEveryShiftAndTheCriterionIsTyped) {
+  // E typed as type 2 would form it; it is asked once and kept while the
+  // coordinates are shifted, so the derivatives are those of a fixed E.
+  const double delta = 0.001;
+  const NetworkState original = Formed("syn_free5");
+  const Eigen::MatrixXd e = DatumRows(original);
+  const ExpectedSystem x = Expected(original, {3}, FixedConstraintCofactors(e), delta);
+  const ExpectedSystem typeTwo = Expected(original, {3}, TypeTwoCofactors, delta);
+  ASSERT_GT((x.a - typeTwo.a).norm(), 1e-3 * x.a.norm());  // the two readings differ
+
+  TempDir dir;
+  DesignRun run;
+  run.state = original;
+  run.state.ListingFileName = dir.File("salida.tmp");
+  ScriptedInteraction& ui = run.ui;
+  ui.Then("1").Then("3").Then("0.01").Then(Text(delta)).Then("8").Then("3");
+  for (long i = 0; i < e.rows(); ++i)
+    for (long j = 0; j < e.cols(); ++j) ui.Then(Text(e(i, j)));
+  // The file prompt cancelled goes back to the choice; then the criterion
+  // typed, its element (1,2) corrected afterwards.
+  ui.Then("2").Then("").Then("3").Then("2e-6").Then("1e-7").Then("3e-6");
+  ui.Then(Answer::Yes).Then("1,2").Then("-4e-7").Then(Answer::No);
+  for (int review = 0; review < 3; ++review) ui.Then(Answer::No);
+  DesignOrderOne(run.state, ui);
+  ASSERT_NE(run.state.NetworkType, kDesignAbandoned);
+  run.lines = ListingLines(run.state.ListingFileName);
+
+  int countPrompts = 0, elementPrompts = 0;
+  for (const RecordedCall& call : ui.Prompts()) {
+    if (Contains(call.text, "Número de constreñimientos")) {
+      ++countPrompts;
+      EXPECT_EQ(call.title, "Ombrel   Matriz de constreñimientos");
+    }
+    elementPrompts += Contains(call.text, "Elemento   E (");
+  }
+  EXPECT_EQ(countPrompts, 1);
+  EXPECT_EQ(elementPrompts, 30);
+  EXPECT_LT(RelativeDifference(ListedDesignMatrix(run.lines), x.a), 1e-5);
+
+  const std::vector<Term> terms = ListedTerms(run.lines);
+  ASSERT_EQ(terms.size(), 3u);
+  const double typed[] = {2e-6, -4e-7, 3e-6};
+  for (int t = 0; t < 3; ++t) {
+    EXPECT_NEAR(terms[t].target, typed[t], 1e-12);
+    EXPECT_NEAR(terms[t].base, x.minor(terms[t].i - 1, terms[t].j - 1), 1e-10);
+  }
+  const auto criterion = NumbersAfter(run.lines, "MATRIZ MENOR DE CRITERIO OBJETIVO");
+  ASSERT_EQ(criterion.size(), 2u);
+  EXPECT_EQ(criterion[1][0], criterion[0][1]);  // the correction mirrored
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
-// The order-two design end to end through the driver: the network's own
-// cofactor matrix as criterion gives back the network's weights, and the
-// driver's handling of the orders one and two.
+// The order-two design: the network's own cofactor matrix as criterion
+// gives back the network's weights, Baarda's criterion whatever the order
+// of the point list, the weights of a system with fewer observations than
+// unknowns, and the driver's handling of the orders one and two.
+#include "design/order_two.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <map>
+#include <sstream>
 
 #include "design/design_driver.h"
 #include "design/design_outcome.h"
@@ -31,18 +36,6 @@ std::vector<WeightLine> ListedWeights(const std::vector<std::string>& lines) {
       values.push_back(w);
   }
   return values;
-}
-
-void WriteUpperTriangle(const std::string& path, const Eigen::MatrixXd& m) {
-  std::ofstream out(path);
-  char text[40];
-  for (long i = 0; i < m.rows(); ++i) {
-    for (long j = i; j < m.cols(); ++j) {
-      std::snprintf(text, sizeof text, "%.17g ", m(i, j));
-      out << text;
-    }
-    out << "\n";
-  }
 }
 
 TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
@@ -111,6 +104,115 @@ TEST(DesignOrderTwo, CancellingEitherPrecisionAbandonsButOffersTheListing) {
     EXPECT_EQ(lines[lines.size() - 2], "    --> CALCULO DEL PD2 ABANDONADO PREMATURAMENTE ");
     EXPECT_EQ(lines[lines.size() - 3], "");
   }
+}
+
+// syn_free5 with its points 1 and 2 fixed, the point lines in the order of
+// the point numbers given and only the observations numbered in keep (all
+// when empty). The distance 1 between the fixed points is left out.
+std::string FreeFiveWithTwoFixed(const TempDir& dir, const std::vector<int>& order,
+                                 const std::vector<int>& keep = {}) {
+  std::vector<std::string> lines;
+  std::istringstream in(testing::ReadBytes(Network("syn_free5")));
+  for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.size() - 1));
+  std::vector<std::string> points, observations;
+  for (int number : order) {
+    std::string line = lines[static_cast<std::size_t>(number)];
+    if (number <= 2) line.replace(line.find("vble"), 4, "fijo");
+    points.push_back(line);
+  }
+  for (std::size_t i = 6; i < lines.size(); ++i)
+    if (const int number = std::stoi(lines[i]);
+        number != 1 && (keep.empty() || std::find(keep.begin(), keep.end(), number) != keep.end()))
+      observations.push_back(lines[i]);
+  return WriteProject(dir, "project" + std::to_string(order[0]) + ".txt", points, observations);
+}
+
+TEST(DesignOrderTwo, BaardasCriterionTakesTheDistancesOfTheVariablePointsInAnyListOrder) {
+  // With the fixed points first, or the points shuffled, the i-th variable
+  // point is not the i-th point of the list.
+  const double d = 0.5, k = 0.01;
+  std::vector<std::map<std::pair<int, int>, double>> covariances;
+  for (const std::vector<int>& order : {std::vector<int>{1, 2, 3, 4, 5}, {5, 1, 3, 2, 4}}) {
+    TempDir dir;
+    NetworkState s = Formed(FreeFiveWithTwoFixed(dir, order));
+    s.ListingFileName = dir.File("salida.tmp");
+    ScriptedInteraction ui;
+    ui.Then(Answer::No).Then(Answer::No).Then("1").Then("1").Then(Text(d)).Then("300");
+    ui.Then(Text(k)).Then(Answer::No).Then(Answer::No);
+    DesignOrderTwo(s, ui);
+    ASSERT_EQ(ui.Pending(), 0u);
+
+    std::vector<int> variable(4);  // point index by variable index
+    for (int p = 1; p <= s.NumPoints; ++p) variable[s.VariableIndex(p)] = p;
+    const auto distance = [&](int i, int j) {
+      return std::hypot(s.PointX(variable[i]) - s.PointX(variable[j]),
+                        s.PointY(variable[i]) - s.PointY(variable[j]));
+    };
+    std::string proposed;
+    for (const RecordedCall& call : ui.Prompts())
+      if (Contains(call.text, "Valor medio de las distancias")) proposed = call.defaultText;
+    ASSERT_FALSE(proposed.empty());
+    EXPECT_NEAR(std::stod(proposed), (distance(1, 2) + distance(1, 3) + distance(2, 3)) / 3, 1e-9);
+    std::map<std::pair<int, int>, double> byNumbers;
+    for (int i = 1; i <= 3; ++i) {
+      EXPECT_EQ(s.Qxx(2 * i - 1, 2 * i - 1), d);
+      EXPECT_EQ(s.Qxx(2 * i, 2 * i), d);
+      for (int j = i + 1; j <= 3; ++j) {
+        const double expected = s.Sigma0Sq * d - 2 * k * k * distance(i, j);
+        EXPECT_NEAR(s.Qxx(2 * i - 1, 2 * j - 1), expected, 1e-12);
+        EXPECT_NEAR(s.Qxx(2 * j, 2 * i), expected, 1e-12);
+        EXPECT_EQ(s.Qxx(2 * i - 1, 2 * j), 0.0);
+        byNumbers[std::minmax(s.PointNumber(variable[i]), s.PointNumber(variable[j]))] =
+            s.Qxx(2 * i - 1, 2 * j - 1);
+      }
+    }
+    covariances.push_back(byNumbers);
+  }
+  ASSERT_EQ(covariances[0].size(), 3u);
+  for (const auto& [pair, value] : covariances[0])
+    EXPECT_NEAR(covariances[1][pair], value, 1e-12) << pair.first << "-" << pair.second;
+}
+
+TEST(DesignOrderTwo, FewerObservationsThanUnknownsStillGiveTheLeastSquaresWeights) {
+  // Three variable points (6 unknowns) and 5 observations: the preliminary
+  // decomposition takes the transpose; the weights are the least-squares
+  // solution of (A^t o A^t) p = vec(QxxE^-1), KR having full column rank.
+  TempDir dir;
+  NetworkState s = Formed(FreeFiveWithTwoFixed(dir, {1, 2, 3, 4, 5}, {2, 3, 4, 6, 10}));
+  const int n = Rows(s), u = Unknowns(s);
+  ASSERT_LT(n, u);
+  Eigen::MatrixXd criterion(u, u);
+  for (int i = 0; i < u; ++i)
+    for (int j = 0; j < u; ++j)
+      criterion(i, j) = 1e-4 * (i == j ? 2 + 0.1 * i : 0.3 / (1 + std::abs(i - j)));
+  WriteUpperTriangle(dir.File("QxxE.txt"), criterion);
+  const Eigen::MatrixXd a = ToEigen(s.A, n, u);
+  ASSERT_EQ(Eigen::FullPivLU<Eigen::MatrixXd>(a).rank(), n);
+  Eigen::MatrixXd kr(u * u, n);
+  for (int i = 0; i < n; ++i)
+    for (int r = 0; r < u; ++r)
+      for (int c = 0; c < u; ++c) kr(r * u + c, i) = a(i, r) * a(i, c);
+  ASSERT_EQ(Eigen::FullPivLU<Eigen::MatrixXd>(kr).rank(), n);
+  const Eigen::MatrixXd inverse = criterion.inverse();
+  const Eigen::VectorXd vec = Eigen::Map<const Eigen::VectorXd>(inverse.data(), u * u);
+  const Eigen::VectorXd expected = kr.colPivHouseholderQr().solve(vec);
+
+  s.ListingFileName = dir.File("salida.tmp");
+  ScriptedInteraction ui;
+  ui.Then(Answer::No).Then(Answer::No).Then("1").Then("3").Then(dir.File("QxxE.txt"));
+  ui.Then(Answer::No).Then(Answer::No);
+  DesignOrderTwo(s, ui);
+  ASSERT_EQ(ui.Pending(), 0u);
+  const std::string review = ui.Prompts()[0].text;
+  EXPECT_TRUE(Contains(review, " \r\n  VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) \r\n"));
+  EXPECT_TRUE(review.ends_with("\r\n\r\n  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  "));
+  // The preliminary solution fits every observation of a system of full row rank.
+  const double scale = ToEigen(s.K, n).norm();
+  for (int i = 1; i <= n; ++i) EXPECT_NEAR(s.Residuals(i), 0.0, 1e-9 * scale) << i;
+  const auto weights =
+      NumbersAfter(ListingLines(s.ListingFileName), "VECTOR DIAGONAL DE LOS PESOS");
+  ASSERT_EQ(weights.size(), static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) EXPECT_NEAR(weights[i][0], expected(i), 1e-9 * expected.norm()) << i;
 }
 
 TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
