@@ -11,12 +11,13 @@ namespace {
 
 constexpr double kGonPerRadian = 200.0 / std::numbers::pi;
 
-// Azimuth in [0, 200) of the direction (x, y): from the j axis towards i.
+// Azimuth in [0, 200) of the direction (x, y), from the j axis towards i;
+// exact along the coordinate directions.
 double DirectionAzimuth(double x, double y) {
-  double az = std::atan2(x, y) * kGonPerRadian;
-  if (az < 0.0) az += 200.0;
-  if (az >= 200.0) az -= 200.0;
-  return az;
+  if (y == 0.0) return 100.0;
+  if (x == 0.0) return 0.0;
+  const double az = std::atan(x / y) * kGonPerRadian;
+  return az < 0.0 ? az + 200.0 : az;
 }
 
 // u and w on one line: the ellipse flattens into the segment they span,
@@ -55,7 +56,9 @@ PlaneFigure AxisPairEllipse(double ui, double uj, double wi, double wj) {
   const double run = Mul(2.0, b);
   const double slope = run == 0.0 ? 0.0 : rise / run;
   double az;
-  if (slope != 0.0 && std::isfinite(slope) && std::isfinite(1.0 / slope)) {
+  if (rise == 0.0) {
+    az = 100.0;  // along i (for a circle, any direction serves)
+  } else if (slope != 0.0 && std::isfinite(slope) && std::isfinite(1.0 / slope)) {
     az = std::atan(1.0 / slope) * kGonPerRadian;
     if (az < 0.0) az += 200.0;
     if (az > 200.0) az -= 200.0;
