@@ -51,7 +51,7 @@ TEST(RoundToDecimals, OverflowIsAnArithmeticFault) {
 
 // The sign's position, no digit before the point, fifteen significant
 // digits with carry, and the exponent form for tiny and huge magnitudes.
-TEST(GeneralText, AsTheBasicStrFunctionWritesIt) {
+TEST(GeneralText, SignDigitsAndExponentForm) {
   const std::pair<double, const char*> cases[] = {{0.0, " 0"},
                                                   {-0.0, " 0"},
                                                   {1.0, " 1"},
