@@ -36,14 +36,17 @@ PlaneFigure Segment(double ui, double uj, double wi, double wj) {
 PlaneFigure AxisPairEllipse(double ui, double uj, double wi, double wj) {
   const double det = Sub(Mul(ui, wj), Mul(uj, wi));
   if (det == 0.0) return Segment(ui, uj, wi, wj);
-  // The same arithmetic as ConjugateFigure, so that regular figures keep
-  // their digits; only the principal slope is guarded.
+  // The system "u and w on the ellipse, u and w conjugate" has the closed
+  // solution M = (U^-1)^t U^-1 with U = [u w]; written so, it keeps its
+  // digits when u and w are nearly parallel, where a 3 x 3 elimination
+  // loses them and can leave a flat ellipse with a negative axis.
   const double det2 = Mul(det, det);
   const double a = Div(Add(Mul(uj, uj), Mul(wj, wj)), det2);
   const double b = -Div(Add(Mul(ui, uj), Mul(wi, wj)), det2);
   const double e = Div(Add(Mul(ui, ui), Mul(wi, wi)), det2);
   const double root = Sqrt(Add(Mul(a - e, a - e), Mul(4.0, Mul(b, b))));
   const double larger = Mul(0.5, Add(Add(a, e), root));
+  // Eigenvalues of M: the larger directly, the smaller from det M = 1/det^2.
   const double smaller = Div(1.0, Mul(det2, larger));
   PlaneFigure f;
   f.semiMajor = Sqrt(Div(1.0, smaller));

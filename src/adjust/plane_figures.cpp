@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "adjust/hyperellipsoid_axis_ellipse.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -49,33 +50,6 @@ PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij) {
   return f;
 }
 
-PlaneFigure ConjugateFigure(double ui, double uj, double wi, double wj) {
-  // The system "u and w on the ellipse, u and w conjugate" has the closed
-  // solution M = (U^-1)^t U^-1 with U = [u w]; written so, it keeps its
-  // digits when u and w are nearly parallel, where the 3 x 3 elimination
-  // loses them and can leave a flat ellipse with a negative axis.
-  const double det = Sub(Mul(ui, wj), Mul(uj, wi));  // zero: a singular system
-  const double det2 = Mul(det, det);
-  const double a = Div(Add(Mul(uj, uj), Mul(wj, wj)), det2);
-  const double b = -Div(Add(Mul(ui, uj), Mul(wi, wj)), det2);
-  const double e = Div(Add(Mul(ui, ui), Mul(wi, wi)), det2);
-  const double root = Sqrt(Add(Mul(a - e, a - e), Mul(4.0, Mul(b, b))));
-  // Eigenvalues of M: the larger directly, the smaller from det M = 1/det^2.
-  const double larger = Mul(0.5, Add(Add(a, e), root));
-  const double smaller = Div(1.0, Mul(det2, larger));
-  PlaneFigure f;
-  f.semiMajor = Sqrt(Div(1.0, smaller));
-  f.semiMinor = Sqrt(Div(1.0, larger));
-  // The major axis runs along the principal slope ((e - a) - root) / 2b.
-  const double slope = Div(Sub(e - a, root), Mul(2.0, b));
-  double az = std::atan(Div(1.0, slope)) * kGonPerRadian;
-  if (az < 0.0) az += 200.0;
-  if (az > 200.0) az -= 200.0;
-  f.azimuthMajor = az;
-  f.azimuthMinor = az + 100.0;
-  return f;
-}
-
 PlaneFigure AxisProjectionFigure(const NetworkState& s, int i, int j, int t) {
   const int kept = s.AxisProjSemiAxes;
   int count = 0;
@@ -86,7 +60,7 @@ PlaneFigure AxisProjectionFigure(const NetworkState& s, int i, int j, int t) {
     }
     const int q = p + (t - count);
     const Matrix& u = s.SemiAxisVectors;
-    return ConjugateFigure(u(i, p), u(j, p), u(i, q), u(j, q));
+    return AxisPairEllipse(u(i, p), u(j, p), u(i, q), u(j, q));
   }
   ThrowSubscript("subíndice fuera del intervalo", t, kNoSecond);
 }

@@ -23,12 +23,6 @@ struct PlaneFigure {
 // one along X has azimuth 100, the one along Y 200.
 PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij);
 
-// The ellipse a x^2 + 2b xy + e y^2 = 1 for which u = (ui, uj) and
-// w = (wi, wj) are conjugate semi-diameters. Major azimuth in [0, 200], the
-// minor's 100 more. Degenerate data (parallel semi-axes, axes along the
-// coordinate directions) throw ArithmeticFault.
-PlaneFigure ConjugateFigure(double ui, double uj, double wi, double wj);
-
 // The t-th (1-based) method-3 ellipse of the coordinate unknowns i < j,
 // recomputed from SemiAxisVectors: the pairs of semi-axes p < q among the
 // first AxisProjSemiAxes columns, counted in order (1,2), (1,3), ..., (2,3), ...

@@ -10,6 +10,7 @@
 #include "adjust/adjustment_driver.h"
 #include "adjust/hyperellipsoid_axis_ellipse.h"
 #include "adjust/hyperellipsoid_figures.h"
+#include "adjust/plane_figures.h"
 #include "model/project_file.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
@@ -102,6 +103,7 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
           // the singular values of [u w] as semi-axes, the first left
           // singular vector along the major one; a segment where u, w align.
           const Matrix& axes = s.SemiAxisVectors;
+          int t = 0;  // the graphics window recomputes the t-th ellipse of the pair
           for (int p = 1; p < s.AxisProjSemiAxes; ++p)
             for (int q = p + 1; q <= s.AxisProjSemiAxes; ++q) {
               Eigen::Matrix2d uw;
@@ -111,6 +113,9 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
               const PlaneFigure f = AxisPairEllipse(axes(i, p), axes(j, p), axes(i, q), axes(j, q));
               EXPECT_NEAR(f.semiMajor, sv(0), 1e-9 * sv(0));
               EXPECT_NEAR(f.semiMinor, sv(1), 1e-9 * sv(0));
+              const PlaneFigure drawn = AxisProjectionFigure(s, i, j, ++t);
+              EXPECT_EQ(drawn.semiMajor, f.semiMajor);
+              EXPECT_EQ(drawn.azimuthMajor, f.azimuthMajor);
               if (sv(0) - sv(1) > 1e-6 * sv(0)) {
                 EXPECT_NEAR(std::abs(Direction(f.azimuthMajor).dot(svd.matrixU().col(0))), 1.0,
                             1e-7);
