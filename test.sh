@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/dependencies.sh
-ombrel_install_dependencies
+# python3-ezdxf, an independent DXF reader, opens the exported drawings in
+# the tests.
+OMBREL_PACKAGES="$OMBREL_PACKAGES python3-ezdxf" ombrel_install_dependencies
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOMBREL_SANITIZE=ON
 cmake --build build-test
