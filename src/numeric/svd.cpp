@@ -89,15 +89,21 @@ void ColumnUpdates(Matrix& u, int from, int to, int i, int n, const std::vector<
   }
 }
 
-// Householder reduction to the bidiagonal (d, b), in place in u.
+// Householder reduction to the bidiagonal (d, b), in place in u. A column or
+// row part is negligible when its length is below machtol; s is its squared
+// length, so it is compared with machtol squared. Compared with machtol
+// itself, every part of a matrix whose norm is below about 1e-14 would count
+// as negligible and the reduction would be skipped altogether, which is
+// what the small normal matrices of the configuration design look like.
 void Bidiagonalise(KernelState& k, Vector& b, int m, int n, double machtol) {
+  const double negligible = machtol * machtol;  // 0 when it underflows: only s = 0 is skipped
   Matrix& u = k.SvdU;
   double* d = k.SingularValues.Data();
   std::vector<double> acc(static_cast<std::size_t>(std::max(m, n)) + 1);
   for (int i = 1; i <= n; ++i) {
     double* ui = u.Row(i);
     double s = ColumnProductU(k, i + 1, m, i, i);
-    if (s < machtol) {
+    if (s <= negligible) {
       d[i] = ui[i];
     } else {
       const double f = ui[i];
@@ -110,7 +116,7 @@ void Bidiagonalise(KernelState& k, Vector& b, int m, int n, double machtol) {
     }
     if (i < n) {
       s = RowProductU(k, i + 2, n, i, i);
-      if (s < machtol) {
+      if (s <= negligible) {
         b(i) = ui[i + 1];
       } else {
         const double f = ui[i + 1];

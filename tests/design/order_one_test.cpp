@@ -215,21 +215,40 @@ TEST(DesignOrderOne, OneVertexHasThreeEquationsTheMeanCriterionAndShiftsHeldToTh
 }
 
 TEST(DesignOrderOne, WithoutNegativeMultipliersTheCorrectionsAreTheFreePart) {
-  // The default em6 drops every singular value of A^t A on this network
-  // (about 1e-12): M, Delta and the multipliers are all zero, no row
-  // becomes active and x = M A^t K.
+  // Every singular value of A^t A is kept and every one of Delta dropped, so
+  // the multipliers are all zero, no row becomes active and x = M A^t K,
+  // here the least-squares solution of the listed system. A bound of 1 km
+  // keeps the clamp out of the way; a step of 1 m gives clean derivatives.
   TempDir dir;
-  DesignRun run;
-  RunVertexThree(run, dir, "");
-  ASSERT_NE(run.state.NetworkType, kDesignAbandoned);
-  EXPECT_EQ(run.ui.Pending(), 1u);  // no review of Delta(b)
-  EXPECT_FALSE(Has(run.lines, "VECTOR OMEGA(b)"));
-  EXPECT_EQ(run.state.Em7, 0);
-  const std::vector<Correction> corrections = ListedCorrections(run.lines);
+  NetworkState s = Formed("syn_free5");
+  s.ListingFileName = dir.File("salida.tmp");
+  s.OutputDecimals = 6;
+  ScriptedInteraction ui;
+  ui.Then("1").Then("3").Then("1000").Then("1").Then("2").Then("1");
+  ui.Then(Answer::Yes).Then("0.000000000001").Then("1e-30").Then(Answer::No);
+  ui.Then(Answer::Yes).Then("0.000000000001").Then("1e30").Then(Answer::No);
+  DesignOrderOne(s, ui);
+  ASSERT_NE(s.NetworkType, kDesignAbandoned);
+  EXPECT_EQ(ui.Pending(), 0u);
+  const std::vector<std::string> lines = ListingLines(s.ListingFileName);
+  EXPECT_FALSE(Has(lines, "VECTOR OMEGA(b)"));
+
+  const Eigen::MatrixXd a = ListedDesignMatrix(lines);
+  const std::vector<Term> terms = ListedTerms(lines);
+  ASSERT_EQ(a.rows(), 3);
+  ASSERT_EQ(terms.size(), 3u);
+  Eigen::Vector3d k;
+  for (int i = 0; i < 3; ++i) k(i) = terms[static_cast<std::size_t>(i)].k;
+  const Eigen::Vector2d x = (a.transpose() * a).ldlt().solve(a.transpose() * k);
+
+  const std::vector<Correction> corrections = ListedCorrections(lines);
   ASSERT_EQ(corrections.size(), 2u);
-  for (const Correction& c : corrections) {
+  EXPECT_GT(x.norm(), 1e-2);  // a real correction, not zeros on both sides
+  for (int i = 0; i < 2; ++i) {
+    const Correction& c = corrections[static_cast<std::size_t>(i)];
     EXPECT_EQ(c.bounded, 0.0);
     EXPECT_EQ(c.total, c.free);
+    EXPECT_NEAR(c.free, x(i), 1e-3 * x.norm() + 1e-4);  // four decimals listed
   }
 }
 

@@ -140,6 +140,24 @@ TEST(Pseudoinverse, ScaledLeftVectorsReconstructTheInput) {
   EXPECT_LE((u.transpose() * u - Eigen::MatrixXd::Identity(8, 8)).cwiseAbs().maxCoeff(), 1e-12);
 }
 
+// The decomposition does not depend on the scale of the matrix: a full-rank
+// matrix of norm 1e-17, like the normal matrices of the configuration
+// design, and one of norm 1e+12 give the scaled pseudoinverse of the
+// matrix of norm 1 (with em6 out of the way).
+TEST(Pseudoinverse, ScaleOfTheMatrixDoesNotMatter) {
+  std::mt19937_64 rng(29);
+  const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 5, 3);
+  const Eigen::MatrixXd expected = a.completeOrthogonalDecomposition().pseudoInverse();
+  for (double scale : {1e-17, 1e12}) {
+    SCOPED_TRACE(scale);
+    const Decomposition d = Decompose(scale * a, 1, 1e-12, 1e-300);
+    ASSERT_EQ(d.not_found, 0);
+    EXPECT_EQ(d.k.Em7, 3);
+    const Eigen::MatrixXd pinv = ToEigen(d.k.InvResult, 3, 5) * scale;
+    EXPECT_LE((pinv - expected).cwiseAbs().maxCoeff(), 1e-12 * expected.cwiseAbs().maxCoeff());
+  }
+}
+
 TEST(Pseudoinverse, IdentityNeedsNoIteration) {
   const Decomposition d = Decompose(Eigen::MatrixXd::Identity(3, 3));
   for (int i = 1; i <= 3; ++i) EXPECT_DOUBLE_EQ(d.k.SingularValues(i), 1.0);
