@@ -122,16 +122,6 @@ bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
   return true;
 }
 
-void OfferListing(NetworkState& s, Interaction& ui) {
-  ui.SetBusy(false);
-  ui.Beep();
-  const std::string text = JoinLines({"", "  ¡ FIN  DE  LA  COMPENSACION !            ", "",
-                                      "  Resultados en el fichero de salida          ", "", "",
-                                      "¿ Desea ver ahora el fichero de salida ?"});
-  if (ui.MessageBox(text, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes)
-    ui.OpenInEditor(s.ListingFileName);
-}
-
 void CleanUp(NetworkState& s, Interaction& ui) {
   s.Abandon = false;
   ui.SetBusy(false);

@@ -143,4 +143,14 @@ void AskOutputType(NetworkState& s, Interaction& ui) {
   }
 }
 
+void OfferListing(NetworkState& state, Interaction& ui) {
+  ui.SetBusy(false);
+  ui.Beep();
+  const std::string text = JoinLines({"", "  ¡ FIN  DE  LA  COMPENSACION !            ", "",
+                                      "  Resultados en el fichero de salida          ", "", "",
+                                      "¿ Desea ver ahora el fichero de salida ?"});
+  if (ui.MessageBox(text, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes)
+    ui.OpenInEditor(state.ListingFileName);
+}
+
 }  // namespace ombrel

@@ -29,4 +29,8 @@ bool AskListingFile(NetworkState& state, Interaction& ui);
 // OutputTypeChosen.
 void AskOutputType(NetworkState& state, Interaction& ui);
 
+// The closing question of a computation, once the busy pointer is cleared:
+// the listing is opened in the editor when the person answers Yes.
+void OfferListing(NetworkState& state, Interaction& ui);
+
 }  // namespace ombrel

@@ -72,16 +72,6 @@ Ending Compute(NetworkState& s, Interaction& ui, int index) {
   return s.NetworkType == kDesignAbandoned ? Ending::AbandonedOffer : Ending::Offer;
 }
 
-void OfferListing(NetworkState& s, Interaction& ui) {
-  ui.SetBusy(false);
-  ui.Beep();
-  const std::string text = JoinLines({"", "  ¡ FIN  DE  LA  COMPENSACION !            ", "",
-                                      "  Resultados en el fichero de salida          ", "", "",
-                                      "¿ Desea ver ahora el fichero de salida ?"});
-  if (ui.MessageBox(text, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes)
-    ui.OpenInEditor(s.ListingFileName);
-}
-
 }  // namespace
 
 CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {

@@ -14,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <initializer_list>
+#include <utility>
 
 #include "gui/frm_proyecto_choices.h"
 #include "gui/qt_prompts.h"
@@ -50,6 +52,17 @@ QPushButton* NewButton(const char* caption, QWidget* parent) {
 
 QLabel* NewLabel(const char* caption, QWidget* parent) {
   return new QLabel(QString::fromUtf8(caption), parent);
+}
+
+// One captioned field a row from the top of grid, the caption on the left;
+// returns the row after the last.
+int AddFields(QGridLayout* grid, std::initializer_list<std::pair<const char*, QWidget*>> rows) {
+  int row = 0;
+  for (const auto& [caption, field] : rows) {
+    grid->addWidget(NewLabel(caption, grid->parentWidget()), row, 0);
+    grid->addWidget(field, row++, 1);
+  }
+  return row;
 }
 
 void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
@@ -89,17 +102,13 @@ QWidget* frmProyecto::BuildVerticesTab() {
   cmdTransfer = NewButton("Añadir", frame);
   Command3 = NewButton("Modificar", frame);
   auto* fields = new QGridLayout(frame);
-  fields->addWidget(NewLabel("X ( metros )", frame), 0, 0);
-  fields->addWidget(txtX, 0, 1);
-  fields->addWidget(NewLabel("Y ( metros )", frame), 1, 0);
-  fields->addWidget(txtY, 1, 1);
-  fields->addWidget(NewLabel("Vértice", frame), 2, 0);
-  fields->addWidget(Combo1, 2, 1);
-  fields->addWidget(NewLabel("Ordenación del vector x", frame), 3, 0);
-  fields->addWidget(Combo9, 3, 1);
-  fields->addWidget(Check1, 4, 0, 1, 2);
-  fields->addWidget(cmdTransfer, 5, 0);
-  fields->addWidget(Command3, 5, 1);
+  const int checkRow = AddFields(fields, {{"X ( metros )", txtX},
+                                          {"Y ( metros )", txtY},
+                                          {"Vértice", Combo1},
+                                          {"Ordenación del vector x", Combo9}});
+  fields->addWidget(Check1, checkRow, 0, 1, 2);
+  fields->addWidget(cmdTransfer, checkRow + 1, 0);
+  fields->addWidget(Command3, checkRow + 1, 1);
 
   auto* count = new QHBoxLayout;
   count->addWidget(NewLabel("Número de vértices", tab));
@@ -151,20 +160,14 @@ QWidget* frmProyecto::BuildAngleTab() {
   cmdAn = NewButton("Añadir", tab);
   Command1 = NewButton("A todos ....", tab);
   auto* layout = new QGridLayout(tab);
-  layout->addWidget(NewLabel("Ecuacion", tab), 0, 0);
-  layout->addWidget(Combo3, 0, 1);
-  layout->addWidget(NewLabel("Pto inicial", tab), 1, 0);
-  layout->addWidget(Combo4, 1, 1);
-  layout->addWidget(NewLabel("Estación", tab), 2, 0);
-  layout->addWidget(Combo5, 2, 1);
-  layout->addWidget(NewLabel("Pto final", tab), 3, 0);
-  layout->addWidget(Combo6, 3, 1);
-  layout->addWidget(NewLabel("Angulo ( cent )", tab), 4, 0);
-  layout->addWidget(txtAn, 4, 1);
-  layout->addWidget(NewLabel("Peso", tab), 5, 0);
-  layout->addWidget(Text1, 5, 1);
-  layout->addWidget(Command1, 5, 2);
-  layout->addWidget(cmdAn, 6, 1);
+  const int addRow = AddFields(layout, {{"Ecuacion", Combo3},
+                                        {"Pto inicial", Combo4},
+                                        {"Estación", Combo5},
+                                        {"Pto final", Combo6},
+                                        {"Angulo ( cent )", txtAn},
+                                        {"Peso", Text1}});
+  layout->addWidget(Command1, addRow - 1, 2);  // beside the weight
+  layout->addWidget(cmdAn, addRow, 1);
   return tab;
 }
 
@@ -178,19 +181,14 @@ QWidget* frmProyecto::BuildDistanceTab() {
   cmdDi = NewButton("Añadir", tab);
   Command2 = NewButton("A todas ....", tab);
   auto* layout = new QGridLayout(tab);
-  layout->addWidget(NewLabel("Ecuacion", tab), 0, 0);
-  layout->addWidget(Combo2, 0, 1);
-  layout->addWidget(NewLabel("Pto inicial", tab), 1, 0);
-  layout->addWidget(Combo7, 1, 1);
-  layout->addWidget(NewLabel("Pto final", tab), 2, 0);
-  layout->addWidget(Combo8, 2, 1);
-  layout->addWidget(NewLabel("Distancia ( mts )", tab), 3, 0);
-  layout->addWidget(txtDi, 3, 1);
-  layout->addWidget(NewLabel("Peso", tab), 4, 0);
-  layout->addWidget(Text2, 4, 1);
-  layout->addWidget(Command2, 4, 2);
-  layout->addWidget(cmdDi, 5, 1);
-  layout->setRowStretch(6, 1);
+  const int addRow = AddFields(layout, {{"Ecuacion", Combo2},
+                                        {"Pto inicial", Combo7},
+                                        {"Pto final", Combo8},
+                                        {"Distancia ( mts )", txtDi},
+                                        {"Peso", Text2}});
+  layout->addWidget(Command2, addRow - 1, 2);  // beside the weight
+  layout->addWidget(cmdDi, addRow, 1);
+  layout->setRowStretch(addRow + 1, 1);
   return tab;
 }
 
