@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "gui/dialog_widgets.h"
 #include "gui/frm_proyecto_choices.h"
 #include "gui/qt_prompts.h"
 
@@ -29,10 +30,7 @@ constexpr int kValueColumns = 10;
 
 QListWidget* NewList(QWidget* parent) {
   auto* list = new QListWidget(parent);
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  list->setFont(font);
+  list->setFont(FixedColumnFont());
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   return list;
 }
@@ -41,13 +39,6 @@ QLineEdit* NewValueBox(QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setMaxLength(kValueColumns);
   return box;
-}
-
-QPushButton* NewButton(const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  // Enter in a text box must not press whichever button happens to be first.
-  button->setAutoDefault(false);
-  return button;
 }
 
 QLabel* NewLabel(const char* caption, QWidget* parent) {
@@ -91,7 +82,7 @@ QWidget* frmProyecto::BuildVerticesTab() {
   auto* tab = new QWidget;
   List1 = NewList(tab);
   lblDisp = new QLabel(tab);
-  cmdQui = NewButton("Eliminar vértice y observables asociados", tab);
+  cmdQui = PlainButton("Eliminar vértice y observables asociados", tab);
 
   auto* frame = new QGroupBox(QStringLiteral("     Vértice    "), tab);
   txtX = NewValueBox(frame);
@@ -99,8 +90,8 @@ QWidget* frmProyecto::BuildVerticesTab() {
   Combo1 = new QComboBox(frame);
   Combo9 = new QComboBox(frame);
   Check1 = new QCheckBox(QStringLiteral("Punto Fijo"), frame);
-  cmdTransfer = NewButton("Añadir", frame);
-  Command3 = NewButton("Modificar", frame);
+  cmdTransfer = PlainButton("Añadir", frame);
+  Command3 = PlainButton("Modificar", frame);
   auto* fields = new QGridLayout(frame);
   const int checkRow = AddFields(fields, {{"X ( metros )", txtX},
                                           {"Y ( metros )", txtY},
@@ -129,7 +120,7 @@ QWidget* frmProyecto::BuildObservablesTab() {
   auto* tab = new QWidget;
   List2 = NewList(tab);
   lblEcu = new QLabel(tab);
-  cmdQuitar = NewButton("Eliminar observable", tab);
+  cmdQuitar = PlainButton("Eliminar observable", tab);
   SSTab2 = new QTabWidget(tab);
   SSTab2->addTab(BuildAngleTab(), QStringLiteral("Nuevo ángulo"));
   SSTab2->addTab(BuildDistanceTab(), QStringLiteral("Nueva distancia"));
@@ -157,8 +148,8 @@ QWidget* frmProyecto::BuildAngleTab() {
   Combo6 = new QComboBox(tab);
   txtAn = NewValueBox(tab);
   Text1 = NewValueBox(tab);
-  cmdAn = NewButton("Añadir", tab);
-  Command1 = NewButton("A todos ....", tab);
+  cmdAn = PlainButton("Añadir", tab);
+  Command1 = PlainButton("A todos ....", tab);
   auto* layout = new QGridLayout(tab);
   const int addRow = AddFields(layout, {{"Ecuacion", Combo3},
                                         {"Pto inicial", Combo4},
@@ -178,8 +169,8 @@ QWidget* frmProyecto::BuildDistanceTab() {
   Combo8 = new QComboBox(tab);
   txtDi = NewValueBox(tab);
   Text2 = NewValueBox(tab);
-  cmdDi = NewButton("Añadir", tab);
-  Command2 = NewButton("A todas ....", tab);
+  cmdDi = PlainButton("Añadir", tab);
+  Command2 = PlainButton("A todas ....", tab);
   auto* layout = new QGridLayout(tab);
   const int addRow = AddFields(layout, {{"Ecuacion", Combo2},
                                         {"Pto inicial", Combo7},
@@ -197,12 +188,12 @@ QWidget* frmProyecto::BuildSaveTab() {
   List3 = NewList(tab);
   auto* frame = new QGroupBox(QStringLiteral("Salvar proyecto / Salir del menú "), tab);
   txtName = new QLineEdit(frame);
-  cmdSalvar = NewButton("Salvar y salir", frame);
+  cmdSalvar = PlainButton("Salvar y salir", frame);
   auto* fields = new QVBoxLayout(frame);
   fields->addWidget(NewLabel("Nombre y extensión:", frame));
   fields->addWidget(txtName);
   fields->addWidget(cmdSalvar);
-  cmdCancelar = NewButton("CANCELAR", tab);
+  cmdCancelar = PlainButton("CANCELAR", tab);
   auto* side = new QVBoxLayout;
   side->addWidget(frame);
   side->addWidget(cmdCancelar);

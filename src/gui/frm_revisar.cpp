@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/dialog_widgets.h"
 #include "gui/qt_prompts.h"
 #include "model/project_labels.h"
 #include "model/project_lists.h"
@@ -24,18 +25,9 @@ constexpr int kWeightColumns = 12;
 
 QListWidget* FixedColumnList(QWidget* parent) {
   auto* list = new QListWidget(parent);
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::Monospace);
-  list->setFont(font);
+  list->setFont(FixedColumnFont());
   list->setMinimumWidth(420);
   return list;
-}
-
-// Enter in the weight field must not press a button that applies changes.
-QPushButton* Button(const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setAutoDefault(false);
-  return button;
 }
 
 // A caption label with the counter label beside it.
@@ -72,9 +64,9 @@ QWidget* frmRevisar::BuildPointsTab() {
   options->addWidget(Option1);
   options->addWidget(Option2);
   Label5 = new QLabel(frame);
-  Command3 = Button("Previsualizar", frame);
-  Command1 = Button("Modificar ptos fijos", frame);
-  Command4 = Button("Cancelar", frame);
+  Command3 = PlainButton("Previsualizar", frame);
+  Command1 = PlainButton("Modificar ptos fijos", frame);
+  Command4 = PlainButton("Cancelar", frame);
 
   auto* side = new QVBoxLayout;
   side->addWidget(Label5);
@@ -109,10 +101,10 @@ QWidget* frmRevisar::BuildWeightsTab() {
   Text1 = new QLineEdit(frame);
   Text1->setMaxLength(kWeightColumns);
   Text1->installEventFilter(this);
-  Command6 = Button("Previsualizar", frame);
-  Command7 = Button("A todos ....", frame);
-  Command2 = Button("Modificar pesos", frame);
-  Command5 = Button("Cancelar", frame);
+  Command6 = PlainButton("Previsualizar", frame);
+  Command7 = PlainButton("A todos ....", frame);
+  Command2 = PlainButton("Modificar pesos", frame);
+  Command5 = PlainButton("Cancelar", frame);
 
   auto* side = new QVBoxLayout;
   side->addWidget(Label7);

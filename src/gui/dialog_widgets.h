@@ -1,0 +1,18 @@
+// Widgets the dialogs that edit a network build alike.
+#pragma once
+
+#include <QFont>
+
+class QPushButton;
+class QWidget;
+
+namespace ombrel {
+
+// The fixed-pitch font of lists whose lines keep the columns of a file.
+QFont FixedColumnFont();
+
+// A button that Enter in a text box never presses: in these dialogs the
+// first button is often one that deletes or applies.
+QPushButton* PlainButton(const char* caption, QWidget* parent);
+
+}  // namespace ombrel
