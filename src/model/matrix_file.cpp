@@ -15,14 +15,20 @@ namespace {
 
 constexpr char kCr = '\r';
 
+// The byte that ends a row: CR, or LF in a file without any CR (written with
+// Unix line ends), whose rows would otherwise all run together.
+char RowEnd(std::string_view bytes) {
+  return bytes.find(kCr) == std::string_view::npos ? '\n' : kCr;
+}
+
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-bool EndsToken(char c) {
-  return c == ';' || IsBlank(c) || c == kCr || c == ',';
+bool EndsToken(char c, char rowEnd) {
+  return c == ';' || IsBlank(c) || c == rowEnd || c == ',';
 }
 
 // Decimal exponent of the first significant digit of a mantissa, plus the
@@ -92,15 +98,15 @@ double ElementValue(std::string_view token) {
   return Checked(value);
 }
 
-std::int64_t CountRows(std::string_view bytes) {
-  return 1 + std::count(bytes.begin(), bytes.end(), kCr);
+std::int64_t CountRows(std::string_view bytes, char rowEnd) {
+  return 1 + std::count(bytes.begin(), bytes.end(), rowEnd);
 }
 
 // Columns of the first row: a run of blanks adds one and swallows the byte
 // that ends it (so "1 ; 2" counts both runs but not the ";"); a ";" elsewhere
-// adds one. The count stops at the first CR.
-std::int64_t CountColumns(std::string_view bytes) {
-  const std::string_view row = bytes.substr(0, bytes.find(kCr));
+// adds one. The count stops at the first row end.
+std::int64_t CountColumns(std::string_view bytes, char rowEnd) {
+  const std::string_view row = bytes.substr(0, bytes.find(rowEnd));
   std::int64_t cols = 1;
   std::size_t i = 0;
   while (i < row.size()) {
@@ -147,12 +153,12 @@ enum class ReadOutcome { Done, DecimalComma };
 // Reads rows x cols tokens from the start of the file into record.values.
 // Every token that does not reach the end of the file advances past its
 // delimiter, so the loop ends within one pass over the bytes.
-ReadOutcome ReadElements(std::string_view bytes, ImportedMatrix& record) {
+ReadOutcome ReadElements(std::string_view bytes, char rowEnd, ImportedMatrix& record) {
   std::size_t s = 0;
   for (int i = 1; i <= record.rows; ++i) {
     for (int j = 1; j <= record.cols; ++j) {
       std::size_t t = s;
-      while (t < bytes.size() && !EndsToken(bytes[t])) ++t;
+      while (t < bytes.size() && !EndsToken(bytes[t], rowEnd)) ++t;
       if (t < bytes.size() && bytes[t] == ',') return ReadOutcome::DecimalComma;
       record.values(i, j) = ElementValue(bytes.substr(s, t - s));
       if (t == bytes.size()) return ReadOutcome::Done;
@@ -180,8 +186,9 @@ FileCheck CheckFile(const std::string& path) {
 
 void ReadOpenFile(NetworkState& state, Interaction& ui, const std::string& path,
                   std::string_view bytes, ImportedMatrix& record) {
-  const std::int64_t rows = CountRows(bytes);
-  const std::int64_t cols = CountColumns(bytes);
+  const char rowEnd = RowEnd(bytes);
+  const std::int64_t rows = CountRows(bytes, rowEnd);
+  const std::int64_t cols = CountColumns(bytes, rowEnd);
   if (!MatrixFits(rows, cols)) {
     ReportMatrixFileTooLarge(state, ui, path);
     return;
@@ -189,7 +196,8 @@ void ReadOpenFile(NetworkState& state, Interaction& ui, const std::string& path,
   record.values.Redim(static_cast<int>(rows), static_cast<int>(cols));
   record.rows = static_cast<int>(rows);
   record.cols = static_cast<int>(cols);
-  if (ReadElements(bytes, record) == ReadOutcome::DecimalComma) ReportDecimalComma(state, ui, path);
+  if (ReadElements(bytes, rowEnd, record) == ReadOutcome::DecimalComma)
+    ReportDecimalComma(state, ui, path);
 }
 
 }  // namespace

@@ -2,13 +2,14 @@
 // linearised system instead of a project.
 //
 // Format: rows separated by CR LF, no line break after the last row, so the
-// row count is one more than the number of CR bytes. The column count comes
+// row count is one more than the number of row ends. The row end is CR; in a
+// file without any CR (Unix line ends) it is LF. The column count comes
 // from the first row: a run of blanks (spaces, tabs) is one separator, a ";"
 // is one unless it directly follows such a run. The elements are then read
 // as rows x cols tokens in order, row by row, whatever line they stand on; a
-// token ends at ";", blank, CR, "," or the end of the file, and its value is
-// the longest numeric prefix after any leading blanks and LF (0 when there is
-// none). "." is the decimal point; a "," is refused.
+// token ends at ";", blank, row end, "," or the end of the file, and its
+// value is the longest numeric prefix after any leading blanks and LF (0 when
+// there is none). "." is the decimal point; a "," is refused.
 #pragma once
 
 #include <cstdint>

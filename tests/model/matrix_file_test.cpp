@@ -97,6 +97,9 @@ TEST_F(MatrixFileTest, ElementsAreReadByTheFileRules) {
       {"-1.5e2 +.25 abc\r\n7x 12e 5.e-1", {{-150, 0.25, 0}, {7, 12, 0.5}}},
       // Too small to represent reads 0; a lone sign or point is not a number.
       {"1e-400 - .\r\n2E+3 0.125E1 -0", {{0, 0, 0}, {2000, 1.25, 0}}},
+      // Without any CR, LF ends the rows.
+      {"1 2\n3 4\n5 6", {{1, 2}, {3, 4}, {5, 6}}},
+      {"1;2\n3;4\n", {{1, 2}, {3, 4}, {0, 0}}},
   };
   for (const auto& [bytes, rows] : cases) {
     SCOPED_TRACE(bytes);
