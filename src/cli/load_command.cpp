@@ -2,8 +2,8 @@
 
 #include "model/approximate_coordinates.h"
 #include "model/form_equations.h"
+#include "model/input_file.h"
 #include "model/project_file.h"
-#include "model/text_file.h"
 #include "numeric/run_time_error.h"
 
 namespace ombrel {
@@ -45,8 +45,9 @@ static void Refuse(NetworkState& state, Interaction& ui, const std::string& text
 // The coordinates file stands for what a person types in the
 // approximate-coordinates dialog after the import.
 static void GiveCoordinates(NetworkState& state, Interaction& ui, const std::string& path) {
-  const auto text = ReadTextFile(path);
-  if (!text) return Refuse(state, ui, "¡ No se puede leer el fichero " + path + " !");
+  std::string message;
+  const auto text = ReadInputText(path, message);
+  if (!text) return Refuse(state, ui, message);
   std::string error;
   const auto points = ReadApproxCoordinates(*text, state.ImportA.cols / 2, error);
   if (!points)

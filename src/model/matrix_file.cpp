@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 #include <new>
 #include <string_view>
 
+#include "model/input_file.h"
 #include "model/project_labels.h"
-#include "model/text_file.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -169,21 +168,6 @@ ReadOutcome ReadElements(std::string_view bytes, char rowEnd, ImportedMatrix& re
   return ReadOutcome::Done;
 }
 
-// Only a regular file within the byte limit is loaded; anything else (a
-// folder, a device) would never end or is not a matrix file.
-enum class FileCheck { Readable, Missing, TooLarge, Unreadable };
-
-FileCheck CheckFile(const std::string& path) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (status.type() == std::filesystem::file_type::not_found) return FileCheck::Missing;
-  if (ec || status.type() != std::filesystem::file_type::regular) return FileCheck::Unreadable;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec) return FileCheck::Unreadable;
-  if (size > static_cast<std::uintmax_t>(kMaxMatrixFileBytes)) return FileCheck::TooLarge;
-  return FileCheck::Readable;
-}
-
 void ReadOpenFile(NetworkState& state, Interaction& ui, const std::string& path,
                   std::string_view bytes, ImportedMatrix& record) {
   const char rowEnd = RowEnd(bytes);
@@ -212,21 +196,21 @@ void ReportMatrixFileTooLarge(NetworkState& state, Interaction& ui, const std::s
 
 void ReadMatrixFiles(NetworkState& state, Interaction& ui, const std::string& path,
                      ImportedMatrix& record) {
-  switch (CheckFile(path)) {
-    case FileCheck::Missing:
+  const InputFile input = ReadInputFile(path, kMaxMatrixFileBytes);
+  switch (input.status) {
+    case InputStatus::Missing:
       return ReportMissing(state, ui, path);
-    case FileCheck::TooLarge:
+    case InputStatus::TooLarge:
       return ReportMatrixFileTooLarge(state, ui, path);
-    case FileCheck::Unreadable:
+    case InputStatus::NotAFile:
+    case InputStatus::Unreadable:
       return ReportReadingError(state, ui);
-    case FileCheck::Readable:
+    case InputStatus::Read:
       break;
   }
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes) return ReportReadingError(state, ui);
   SetLabels(state, ui, "", state.PointsLabel, state.EquationsLabel);
   try {
-    ReadOpenFile(state, ui, path, *bytes, record);
+    ReadOpenFile(state, ui, path, input.bytes, record);
   } catch (const RunTimeError&) {
     ReportReadingError(state, ui);
   } catch (const std::bad_alloc&) {

@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "model/field_reader.h"
+#include "model/input_file.h"
 #include "model/project_file.h"
 #include "model/project_labels.h"
-#include "model/text_file.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -163,7 +163,8 @@ ProjectLists::ProjectLists()
     : points_{kPointPrompt}, observations_{kObservationPrompt}, file_{kNewHeader} {}
 
 std::optional<ProjectLists> ProjectLists::FromFile(const std::string& path) {
-  const auto text = ReadTextFile(path);
+  std::string message;
+  const auto text = ReadInputText(path, message);
   if (!text) return std::nullopt;
   TextFields fields(*text);
   std::string header[5];
