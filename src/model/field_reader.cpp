@@ -13,6 +13,7 @@ bool FieldReader::AtLineEnd() const {
 void FieldReader::SkipLineEnd() {
   if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
   ++pos_;
+  ++line_;
 }
 
 std::optional<std::string> FieldReader::Next() {
@@ -25,6 +26,7 @@ std::optional<std::string> FieldReader::Next() {
   }
   if (pos_ >= text_.size()) return std::nullopt;
   const std::size_t start = pos_;
+  fieldLine_ = line_;
   while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
   std::string field = text_.substr(start, pos_ - start);
   while (!field.empty() && field.back() == ' ') field.pop_back();

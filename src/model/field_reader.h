@@ -17,12 +17,18 @@ class FieldReader {
   // The next field, or nullopt at the end of the text.
   std::optional<std::string> Next();
 
+  // The line (from 1; CR LF, CR and LF each end one) on which the field last
+  // returned by Next starts.
+  int Line() const { return fieldLine_; }
+
  private:
   bool AtLineEnd() const;
   void SkipLineEnd();
 
   std::string text_;
   std::size_t pos_ = 0;
+  int line_ = 1;
+  int fieldLine_ = 1;
 };
 
 // The whole field as a number: optional sign, digits with at most one

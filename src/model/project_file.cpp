@@ -1,8 +1,11 @@
 #include "model/project_file.h"
 
+#include <algorithm>
+#include <map>
 #include <optional>
 
 #include "model/field_reader.h"
+#include "model/input_file.h"
 #include "model/project_labels.h"
 #include "model/text_file.h"
 #include "numeric/checked.h"
@@ -10,24 +13,41 @@
 namespace ombrel {
 namespace {
 
+constexpr const char* kReadHeading =
+    "¡ Se ha producido un error en la lectura de los elementos del fichero !";
+
 struct ProjectPoint {
   double x = 0.0, y = 0.0;
-  std::string kind, number;
+  std::string kind;
+  int number = 0;
+  int line = 0;  // where the record starts
 };
 
 struct ProjectObservation {
-  std::string equation, weight;
+  int equation = 0;
   int points[3] = {0, 0, 0};
-  double value = 0.0;
+  double value = 0.0, weight = 0.0;
+  int line = 0;
 };
 
 struct ProjectContents {
   std::vector<ProjectPoint> points;
   std::vector<ProjectObservation> observations;
+  bool fieldsLeft = false;  // the file goes on after the last record
 };
 
 // Thrown inside the parser for anything that makes the file unreadable.
 struct Unreadable {};
+
+// The integer value of the number at the start of a text; a number that does
+// not fit a 16-bit Integer makes the file unreadable.
+int LeadingInteger(const std::string& text) {
+  try {
+    return ToInteger(LeadingNumber(text));
+  } catch (const ArithmeticFault&) {
+    throw Unreadable{};
+  }
+}
 
 class ProjectParser {
  public:
@@ -41,6 +61,7 @@ class ProjectParser {
     ProjectContents contents;
     for (int k = 0; k < numPoints; ++k) contents.points.push_back(Point());
     for (int i = 0; i < numObs; ++i) contents.observations.push_back(Observation());
+    contents.fieldsLeft = fields_.Next().has_value();
     return contents;
   }
 
@@ -50,6 +71,7 @@ class ProjectParser {
     if (!field) throw Unreadable{};
     return *field;
   }
+  // Coordinates, observed values and weights: the whole field is a finite number.
   double Double() {
     auto value = ParseNumberField(Text());
     if (!value) throw Unreadable{};
@@ -71,46 +93,105 @@ class ProjectParser {
   ProjectPoint Point() {
     ProjectPoint p;
     Text();  // "00"
+    p.line = fields_.Line();
     Text();  // position in the vector of unknowns, not used
     p.x = Double();
     p.y = Double();
     p.kind = Text();
-    p.number = Text();
+    p.number = LeadingInteger(Text());
     return p;
   }
   ProjectObservation Observation() {
     ProjectObservation o;
-    o.equation = Text();
+    o.equation = LeadingInteger(Text());
+    o.line = fields_.Line();
     for (int& point : o.points) point = Integer();
     o.value = Double();
-    o.weight = Text();
+    o.weight = Double();
     return o;
   }
 
   FieldReader fields_;
 };
 
-std::optional<ProjectContents> ReadProject(const std::string& path) {
-  const auto text = ReadTextFile(path);
-  if (!text) return std::nullopt;
+std::string LineFault(int line, const std::string& detail) {
+  return std::string(kReadHeading) + "\r\n\r\nLínea " + std::to_string(line) + ": " + detail;
+}
+
+// What makes a readable project meaningless: a point that is neither fixed
+// nor variable, two points with one vertex number (an observation could not
+// tell them apart) or a distance from a vertex to itself. Empty when none.
+std::string ContentFault(const ProjectContents& contents) {
+  std::map<int, int> lineOfNumber;
+  for (const ProjectPoint& p : contents.points) {
+    if (p.kind != "fijo" && p.kind != "vble")
+      return LineFault(p.line, "el tipo de vértice '" + p.kind + "' no es 'fijo' ni 'vble'.");
+    const auto [first, isNew] = lineOfNumber.emplace(p.number, p.line);
+    if (!isNew)
+      return LineFault(p.line, "el vértice " + std::to_string(p.number) +
+                                   " ya figura en la línea " + std::to_string(first->second) + ".");
+  }
+  for (const ProjectObservation& o : contents.observations) {
+    if (o.points[0] == kDistanceMarker && o.points[1] == o.points[2])
+      return LineFault(o.line, "la ecuación " + std::to_string(o.equation) +
+                                   " es una distancia del vértice " + std::to_string(o.points[1]) +
+                                   " a sí mismo.");
+  }
+  return {};
+}
+
+// A decimal comma splits its number into two fields and shifts every later
+// field, so the records then fail to read or leave fields over. The message
+// names the first comma between two digits, with its line.
+std::optional<std::string> DecimalCommaFault(const std::string& text, const std::string& path) {
+  const auto isDigit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  std::size_t comma = 1;
+  while (comma + 1 < text.size() &&
+         !(text[comma] == ',' && isDigit(comma - 1) && isDigit(comma + 1)))
+    ++comma;
+  if (comma + 1 >= text.size()) return std::nullopt;
+  const char* const ends = " ,\t\r\n";
+  const std::size_t begin = text.find_last_of(ends, comma - 1) + 1;  // npos + 1 is 0
+  const std::size_t end = std::min(text.find_first_of(ends, comma + 1), text.size());
+  int line = 1;
+  for (std::size_t i = 0; i < begin; ++i)
+    if (text[i] == '\n' || (text[i] == '\r' && text[i + 1] != '\n')) ++line;
+  return "El formato de los elementos del fichero no es correcto:\r\n\r\nEn la línea " +
+         std::to_string(line) + " de " + path + ", el campo '" + text.substr(begin, end - begin) +
+         "' tiene una ',' como separador decimal.";
+}
+
+// The project at path, or the message that says why it cannot be loaded.
+struct ProjectRead {
+  std::optional<ProjectContents> contents;
+  std::string message;
+};
+
+ProjectRead ReadProject(const std::string& path) {
+  ProjectRead read;
+  const auto text = ReadInputText(path, read.message);
+  if (!text) return read;
   try {
-    return ProjectParser(*text).Parse();
+    read.contents = ProjectParser(*text).Parse();
   } catch (const Unreadable&) {
-    return std::nullopt;
   }
+  if (!read.contents || read.contents->fieldsLeft) {
+    if (auto comma = DecimalCommaFault(*text, path)) {
+      read.contents.reset();
+      read.message = *comma;
+      return read;
+    }
+  }
+  if (!read.contents) {
+    read.message = kProjectReadError;
+  } else {
+    read.message = ContentFault(*read.contents);
+    if (!read.message.empty()) read.contents.reset();
+  }
+  return read;
 }
 
-// The integer value of the number at the start of a text; a text field whose
-// number does not fit a 16-bit Integer makes the file unreadable.
-std::optional<int> LeadingInteger(const std::string& text) {
-  try {
-    return ToInteger(LeadingNumber(text));
-  } catch (const ArithmeticFault&) {
-    return std::nullopt;
-  }
-}
-
-bool Commit(NetworkState& state, const ProjectContents& contents, const std::string& path) {
+void Commit(NetworkState& state, const ProjectContents& contents, const std::string& path) {
   const int numPoints = static_cast<int>(contents.points.size());
   const int numObs = static_cast<int>(contents.observations.size());
   NetworkState next = state;
@@ -132,11 +213,9 @@ bool Commit(NetworkState& state, const ProjectContents& contents, const std::str
     next.PointY(k) = p.y;
     if (p.kind == "fijo")
       ++next.NumFixed;
-    else if (p.kind == "vble")
+    else
       next.VariableIndex(k) = ++variable;
-    const auto number = LeadingInteger(p.number);
-    if (!number) return false;
-    next.PointNumber(k) = *number;
+    next.PointNumber(k) = p.number;
   }
   ResetObsWeights(next);
   for (int i = 1; i <= numObs; ++i) {
@@ -144,14 +223,11 @@ bool Commit(NetworkState& state, const ProjectContents& contents, const std::str
     for (int e = 1; e <= 3; ++e) next.ObsPoints(e, i) = o.points[e - 1];
     next.ObsValue(i) = o.value;
     next.ObsWeights(1, i) = o.points[0] == kDistanceMarker ? 2.0 : 1.0;
-    const auto number = LeadingInteger(o.equation);
-    if (!number) return false;
-    next.ObservationNumber(i) = *number;
-    next.ObsWeights(2, i) = LeadingNumber(o.weight);
+    next.ObservationNumber(i) = o.equation;
+    next.ObsWeights(2, i) = o.weight;
   }
   next.ProjectName = path;
   state = std::move(next);
-  return true;
 }
 
 }  // namespace
@@ -173,11 +249,12 @@ void EnableProjectCommands(Interaction& ui) {
 }
 
 bool LoadProjectFile(NetworkState& state, Interaction& ui, const std::string& path) {
-  const auto contents = ReadProject(path);
-  if (!contents || !Commit(state, *contents, path)) {
-    ui.MessageBox(kProjectReadError, Buttons::Ok, Icon::Information, 1, kAppTitle);
+  const ProjectRead read = ReadProject(path);
+  if (!read.contents) {
+    ui.MessageBox(read.message, Buttons::Ok, Icon::Information, 1, kAppTitle);
     return false;
   }
+  Commit(state, *read.contents, path);
   SetLabels(state, ui, state.ProjectName, PointsLabelText(state.NumPoints, state.NumFixed),
             EquationsLabelText(state.NumObs));
   EnableProjectCommands(ui);

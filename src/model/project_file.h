@@ -11,10 +11,18 @@
 namespace ombrel {
 
 // Loads the project at path into the state and shows it in the main window's
-// labels. The file is read whole into a separate copy first: when anything in
-// it is wrong (missing file, fewer fields than announced, an unreadable
-// number, more than 98 points or 99 observations) the reading message is
-// shown and the state, ProjectName and the labels stay exactly as they were.
+// labels. The file is read whole into a separate copy first; when it cannot
+// be used a message (information icon, OK) says why and the state,
+// ProjectName and the labels stay exactly as they were:
+// - no such file, not a regular file, beyond the size limit or unreadable:
+//   the messages of ReadInputText (model/input_file.h);
+// - fewer fields than announced, a coordinate, value or weight that is not
+//   wholly a finite number, more than 98 points or 99 observations:
+//   kProjectReadError;
+// - a decimal comma: the field and its line are named;
+// - a kind other than "fijo" or "vble", a vertex number given to two points,
+//   a distance from a vertex to itself: kProjectReadError's first line and
+//   the line of the record at fault.
 // Returns true when the project was loaded.
 bool LoadProjectFile(NetworkState& state, Interaction& ui, const std::string& path);
 
