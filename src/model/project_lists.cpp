@@ -99,7 +99,8 @@ std::string Columns(const std::string& line, int first, int last) {
 }
 
 double ColumnValue(const std::string& text) {
-  return LeadingNumber(text);
+  // A whole number, exponent included, reads as the loader reads it.
+  return ParseNumberField(text).value_or(LeadingNumber(text));
 }
 
 int ColumnInteger(const std::string& text) {

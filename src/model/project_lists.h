@@ -29,7 +29,9 @@ std::string ComboItem(int number);
 std::string RightAlign(const std::string& text, int width);
 // Columns first..last (1-based, inclusive) of a line; short lines give less.
 std::string Columns(const std::string& line, int first, int last);
-// The value of a text as the columns are read back: the number at its start.
+// The value of a text as the columns are read back: the whole text when it is
+// a number (by the loader's rule, exponent included), else the number at its
+// start.
 double ColumnValue(const std::string& text);
 int ColumnInteger(const std::string& text);
 

@@ -18,12 +18,17 @@ using testing::TempDir;
 
 TEST(ProjectListsTest, EveryValidationProjectSavesByteIdenticalAndRebuildsTheLoadedNetwork) {
   TempDir dir;
-  int projects = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(testing::ValidationDir())) {
-    const auto source = entry.path() / "project.txt";
-    if (!std::filesystem::exists(source)) continue;
-    const std::string name = entry.path().filename().string();
-    ++projects;
+  std::vector<std::pair<std::filesystem::path, std::string>> sources;
+  for (const auto& entry : std::filesystem::directory_iterator(testing::ValidationDir()))
+    if (std::filesystem::exists(entry.path() / "project.txt"))
+      sources.emplace_back(entry.path() / "project.txt", entry.path().filename().string());
+  EXPECT_GE(sources.size(), 9u);
+  // Numbers with an exponent, in a coordinate and in a weight.
+  std::string exponents = ReadBytes(sources[0].first.string());
+  exponents.replace(exponents.find("\r\n00 ,") + 12, 10, "    1.5e-3");
+  exponents.replace(exponents.rfind(",") + 1, 10, "   1.0E+04");
+  sources.emplace_back(dir.Write("exponentes.src", exponents), "exponentes");
+  for (const auto& [source, name] : sources) {
     const auto lists = ProjectLists::FromFile(source.string());
     ASSERT_TRUE(lists.has_value()) << name;
 
@@ -39,7 +44,11 @@ TEST(ProjectListsTest, EveryValidationProjectSavesByteIdenticalAndRebuildsTheLoa
     ExpectSameNetwork(saved, loaded, name);
     EXPECT_GT(saved.NumObs, 0) << name;
   }
-  EXPECT_GE(projects, 9);
+  NetworkState last;
+  ScriptedInteraction ui;
+  ASSERT_TRUE(LoadProjectFile(last, ui, sources.back().first.string()));
+  EXPECT_EQ(last.PointX(1), 1.5e-3);
+  EXPECT_EQ(last.ObsWeights(2, last.NumObs), 1.0e4);
 }
 
 TEST(ProjectListsTest, CollationPutsSpaceBeforeDigitsBeforeLetters) {
