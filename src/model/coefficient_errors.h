@@ -4,14 +4,10 @@
 // error, built up by the rules for differences, squares, quotients and sums.
 #pragma once
 
+#include "model/geometry.h"
 #include "model/network_state.h"
 
 namespace ombrel {
-
-// Indices of the points of one observation (0 where a role is unused).
-struct ObservationPoints {
-  int back = 0, station = 0, fore = 0;
-};
 
 // Fills CoefficientErrors(i, .) for an angle row i at back-sight b, station s
 // and fore-sight f (point indices), with ApproxPrecision as the absolute error

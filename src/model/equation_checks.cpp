@@ -1,6 +1,7 @@
 #include "model/equation_checks.h"
 
 #include <string>
+#include <utility>
 
 namespace ombrel {
 namespace {
@@ -18,7 +19,33 @@ bool IsZeroRow(const Matrix& a, int row, int cols) {
   return true;
 }
 
+std::string VerticesFault(const NetworkState& state, int i, const std::string& detail) {
+  return "¡ Existe un problema con los vértices de las observaciones !\r\n\r\nLa ecuación " +
+         std::to_string(state.ObservationNumber(i)) + " " + detail;
+}
+
 }  // namespace
+
+bool CheckObservationPoints(NetworkState& state, Interaction& ui, int i,
+                            const ObservationPoints& p) {
+  const int points[] = {0, p.back, p.station, p.fore};  // by entry of ObsPoints
+  const std::pair<int, int> pairs[] = {{1, 2}, {2, 3}, {1, 3}};
+  for (const auto& [e1, e2] : pairs) {
+    if (e1 == 1 && p.back == 0) continue;  // a distance has no back-sight
+    const int a = points[e1], b = points[e2];
+    const std::string vertex = std::to_string(state.ObsPoints(e1, i));
+    if (a == b)
+      return Refuse(state, ui,
+                    VerticesFault(state, i, "cita dos veces el vértice " + vertex + "."));
+    if (state.PointX(a) == state.PointX(b) && state.PointY(a) == state.PointY(b))
+      return Refuse(state, ui,
+                    VerticesFault(state, i,
+                                  "une los vértices " + vertex + " y " +
+                                      std::to_string(state.ObsPoints(e2, i)) +
+                                      ", que tienen las mismas coordenadas aproximadas."));
+  }
+  return true;
+}
 
 bool CheckZeroRows(NetworkState& state, Interaction& ui, int rows, int cols) {
   for (int i = 1; i <= rows; ++i) {

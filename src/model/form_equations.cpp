@@ -95,15 +95,19 @@ bool RowIsZero(const NetworkState& s, int i, int cols) {
 
 void FormProjectEquations(NetworkState& s, Interaction& ui) {
   s.Pi = 4.0 * std::atan(1.0);
+  // Every observation is checked before any row is formed, so a row is never
+  // built on a point that is missing or has no direction to its partner.
   std::vector<ObservationPoints> resolved;
   for (int i = 1; i <= s.NumObs; ++i) {
     const auto p = ResolvePoints(s, ui, i);
-    if (!p) return;
-    if (IsDistance(s, i))
-      FormDistance(s, i, *p);
-    else
-      FormAngle(s, i, *p);
+    if (!p || !CheckObservationPoints(s, ui, i, *p)) return;
     resolved.push_back(*p);
+  }
+  for (int i = 1; i <= s.NumObs; ++i) {
+    if (IsDistance(s, i))
+      FormDistance(s, i, resolved[i - 1]);
+    else
+      FormAngle(s, i, resolved[i - 1]);
   }
   const int unknowns = s.ProjectUnknowns();
   if (s.StudyApprox) {

@@ -5,6 +5,11 @@
 
 namespace ombrel {
 
+// Indices of the points of one observation (0 where a role is unused).
+struct ObservationPoints {
+  int back = 0, station = 0, fore = 0;
+};
+
 // Azimuth in gon, in [0, 400), of the direction from point i to point j
 // (point indices 1..NumPoints), counted from +Y (north) towards +X (east).
 // The same point gives 0.

@@ -199,27 +199,6 @@ TEST(FormEquations, AngleIsNotReducedModulo400) {
   EXPECT_NEAR(st.K(1), 3999980.0, 1e-3);
 }
 
-TEST(FormEquations, BackSightEqualToForeSightHasNoCoefficientThere) {
-  Network net;
-  net.Point(0, 0, true);
-  net.Point(300, 400, false);
-  net.Point(-50, 70, false);
-  net.Angle(11, 10, 11, 0.0);
-  net.Angle(12, 10, 11, 80.0);
-  NetworkState st = net.Build();
-  ScriptedInteraction ui;
-  FormEquations(st, ui);
-  // Row 1 joins a point to itself through a fixed station: nothing to adjust.
-  ASSERT_TRUE(st.Abandon);
-  EXPECT_EQ(st.A(1, 1), 0.0);
-  EXPECT_EQ(st.A(1, 2), 0.0);
-  EXPECT_EQ(st.K(1), 0.0);
-  EXPECT_EQ(ui.Messages()[0],
-            "¡ Existe un problema en la matriz A importada !\r\n\r\n"
-            "Se ha intentado formar una ecuación entre puntos fijos.\r\n"
-            "Hay una fila de ceros: Fila 1");
-}
-
 TEST(FormEquations, MessagesForFixedRowsWeightsAndUnknownVertices) {
   struct Case {
     std::function<void(Network&)> observations;
@@ -253,6 +232,29 @@ TEST(FormEquations, MessagesForFixedRowsWeightsAndUnknownVertices) {
        0,
        "¡ Existe un problema con los vértices de las observaciones !\r\n\r\n"
        "La ecuación 2 cita el vértice 77, que no figura en el proyecto."},
+      // Vertex 13 stands where 12 does: no direction joins them.
+      {[](Network& n) {
+         n.Point(50, 80, false);
+         n.Dist(10, 12, 94.3);
+         n.Dist(13, 12, 0.01);
+       },
+       0,
+       "¡ Existe un problema con los vértices de las observaciones !\r\n\r\n"
+       "La ecuación 2 une los vértices 13 y 12, que tienen las mismas coordenadas aproximadas."},
+      {[](Network& n) {
+         n.Point(0, 0, false);
+         n.Angle(12, 10, 13, 50.0);
+       },
+       0,
+       "¡ Existe un problema con los vértices de las observaciones !\r\n\r\n"
+       "La ecuación 1 une los vértices 10 y 13, que tienen las mismas coordenadas aproximadas."},
+      {[](Network& n) {
+         n.Dist(10, 12, 94.3);
+         n.Angle(12, 10, 12, 0.0);
+       },
+       0,
+       "¡ Existe un problema con los vértices de las observaciones !\r\n\r\n"
+       "La ecuación 2 cita dos veces el vértice 12."},
   };
   for (const auto& c : cases) {
     Network net;
