@@ -29,7 +29,8 @@ TEST(CliLoad, StoppingMessageGoesToErrorWithItsTitle) {
   const CliRun missing = Cli({"cargar", "--proyecto", dir.File("no.txt")});
   EXPECT_EQ(missing.status, kExitStopped);
   EXPECT_EQ(missing.out, "");
-  EXPECT_EQ(missing.err.rfind("[Ombrel] ¡ Se ha producido un error en la lectura", 0), 0u)
+  EXPECT_EQ(missing.err.rfind("[Ombrel] ¡ El fichero " + dir.File("no.txt") + " no existe !", 0),
+            0u)
       << missing.err;
   const std::string a = dir.Write("a.txt", "1 2\r\n3 4");
   const std::string k = dir.Write("k.txt", "1\r\n2");
