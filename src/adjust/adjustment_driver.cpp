@@ -140,6 +140,7 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
     return CommandOutcome::Refused;
   }
   s.NetworkType = "Imposible";
+  s.CriterionFileName.clear();  // a design's, not this run's
   Method method = Method::None;
   if (!CheckMethod(s, ui, index, method)) return CommandOutcome::Cancelled;
   if (method == Method::None) {
