@@ -13,6 +13,7 @@
 #include "adjust/results_summary.h"
 #include "adjust/run_time_message.h"
 #include "adjust/statistical_analysis.h"
+#include "listing/interrupted_run.h"
 #include "listing/listing_header.h"
 #include "model/form_equations.h"
 #include "ui/prompt_text.h"
@@ -84,10 +85,14 @@ void DimensionResults(NetworkState& s) {
   if (s.K.Size() < n) s.K.Redim(n);
 }
 
-// The computation steps; returns false as soon as one abandons.
-bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods) {
+// The computation steps; returns false as soon as one abandons, with
+// listingStarted telling whether the listing was begun by then.
+bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
+             bool& listingStarted) {
+  s.MessageText.clear();
   FormEquations(s, ui);
   if (s.Abandon) return false;  // no listing for a system that could not be formed
+  listingStarted = true;
   WriteListingHeader(s, ui);
   if (s.Abandon) return false;
   if (method == Method::Inverse) AdjustByInverse(s, ui);
@@ -117,7 +122,7 @@ bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
   DimensionResults(s);
   if (!AskBaardaShift(s, ui)) return false;
   threeMethods = AskThreeMethods(ui);
-  if (!AskListingFile(s, ui)) return false;
+  if (!AskListingFile(s, ui, threeMethods)) return false;
   AskOutputType(s, ui);
   return true;
 }
@@ -135,6 +140,7 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
     return CommandOutcome::Refused;
   }
   s.NetworkType = "Imposible";
+  s.CriterionFileName.clear();  // a design's, not this run's
   Method method = Method::None;
   if (!CheckMethod(s, ui, index, method)) return CommandOutcome::Cancelled;
   if (method == Method::None) {
@@ -144,13 +150,16 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
   bool threeMethods = false;
   if (!AskBeforeComputing(s, ui, threeMethods)) return CommandOutcome::Cancelled;
   ui.SetBusy(true);
-  bool completed = false;
+  bool completed = false, listingStarted = false;
   try {
-    completed = Compute(s, ui, method, threeMethods);
+    completed = Compute(s, ui, method, threeMethods, listingStarted);
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
   }
-  if (completed) OfferListing(s, ui);
+  if (completed)
+    OfferListing(s, ui);
+  else if (listingStarted)
+    EndInterruptedListing(s.ListingFileName, s.MessageText);
   CleanUp(s, ui);
   return completed ? CommandOutcome::Completed : CommandOutcome::Abandoned;
 }

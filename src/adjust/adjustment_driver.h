@@ -14,7 +14,8 @@ enum AdjustmentIndex { kAdjustInverse = 0, kAdjustConstraints = 1, kAdjustPseudo
 
 // Runs the adjustment command for menu index 0, 1 or 2. Every prompt goes
 // through ui; a failing step reports, abandons and leaves the listing with
-// what was written; the application and the network stay usable.
+// what was written, ended by InterruptedLine with the message shown; the
+// application and the network stay usable.
 CommandOutcome mnuInici_Click(NetworkState& state, Interaction& ui, int index);
 
 }  // namespace ombrel

@@ -1,9 +1,13 @@
 #include "adjust/adjustment_prompts.h"
 
+#include "adjust/output_names.h"
+#include "adjust/twin_listing.h"
 #include "listing/number_format.h"
+#include "listing/output_file.h"
 #include "model/project_file.h"
 #include "model/project_labels.h"
 #include "model/text_file.h"
+#include "numeric/run_time_error.h"
 #include "ui/prompt_text.h"
 
 namespace ombrel {
@@ -35,9 +39,16 @@ int AskConditionCount(Interaction& ui) {
 }
 
 // One element of a condition equation; an empty or non-numeric answer is 0.
+// A number beyond the range of a double is refused and asked again.
 double AskElement(Interaction& ui, const std::string& header, const std::string& element) {
   const std::string prompt = "\r\n" + header + "\r\n\r\n" + element;
-  return NumericValue(ui.InputBox(prompt, kConditionTitle, ""));
+  for (;;) {
+    try {
+      return NumericValue(ui.InputBox(prompt, kConditionTitle, ""));
+    } catch (const ArithmeticFault&) {
+      Refuse(ui, "¡ Número no válido !");
+    }
+  }
 }
 
 std::string ElementLabel(int row, int column) {
@@ -72,6 +83,17 @@ void AskConditionRow(NetworkState& s, Interaction& ui, int r) {
   s.ObsWeights(2, i) =
       AskElement(ui, "  Vector de los pesos a priori ",
                  "  Elemento   P(" + SignedText(i) + "  ," + SignedText(i) + " ) .......... ");
+}
+
+// The listing and, beside it, the second report of the hyperellipsoid
+// figures must both be writable outputs, and distinct.
+std::optional<std::string> ListingNameRefusal(const NetworkState& s, const std::string& name,
+                                              bool withSecondReport) {
+  if (auto refusal = OutputNameRefusal(s, name)) return refusal;
+  if (!withSecondReport) return std::nullopt;
+  const std::string second = SecondReportPath(name);
+  if (SameFile(second, name)) return ListingFileRefusal(second);
+  return OutputNameRefusal(s, second);
 }
 
 }  // namespace
@@ -120,12 +142,16 @@ bool AskThreeMethods(Interaction& ui) {
   return ui.MessageBox(text, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes;
 }
 
-bool AskListingFile(NetworkState& s, Interaction& ui) {
+bool AskListingFile(NetworkState& s, Interaction& ui, bool withSecondReport) {
   const std::string prompt =
       HeadingPrompt("    SALIDA RESULTADOS  ", "    Indique el nombre del fichero de salida : ");
   for (;;) {
     const std::string name = ui.InputBox(prompt, kAppTitle, "salida.tmp");
     if (name.empty()) return false;
+    if (const auto refusal = ListingNameRefusal(s, name, withSecondReport)) {
+      Refuse(ui, *refusal);
+      continue;
+    }
     s.ListingFileName = name;
     if (!FileExists(name) || ui.MessageBox("Fichero ya existe.  ¿ Sobrescribir ? ", Buttons::YesNo,
                                            Icon::Information, 2, kAppTitle) == Answer::Yes)

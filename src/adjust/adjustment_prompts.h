@@ -22,8 +22,11 @@ bool AskBaardaShift(NetworkState& state, Interaction& ui);
 bool AskThreeMethods(Interaction& ui);
 
 // The listing file name (default "salida.tmp") into ListingFileName, asking
-// before overwriting an existing file; No asks for the name again.
-bool AskListingFile(NetworkState& state, Interaction& ui);
+// before overwriting an existing file; No asks for the name again. A name
+// that is one of the run's input files or that cannot be written is refused
+// with its message and asked again; withSecondReport applies the same to
+// the "elipses.tmp" the hyperellipsoid figures write beside the listing.
+bool AskListingFile(NetworkState& state, Interaction& ui, bool withSecondReport = false);
 
 // Shows the output-type dialog until a choice is made; sets FullOutput and
 // OutputTypeChosen.

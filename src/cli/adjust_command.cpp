@@ -5,12 +5,12 @@
 #include <sstream>
 
 #include "adjust/adjustment_driver.h"
+#include "adjust/output_names.h"
 #include "cli/cli_app.h"
 #include "cli/command_outcome_status.h"
 #include "cli/load_command.h"
 #include "cli/options.h"
-#include "model/project_file.h"
-#include "model/text_file.h"
+#include "listing/output_file.h"
 #include "plot/dxf_writer.h"
 #include "ui/terminal_interaction.h"
 
@@ -54,8 +54,13 @@ bool ParseDxf(std::vector<std::string>& args, std::string& dxfFile, std::string&
 int ExportDxf(const NetworkState& state, const std::string& path, std::ostream& err) {
   FigureSelection shown;
   shown.absolute = state.EllipsesDone == "Si";
-  if (WriteDxfFile(path, state, shown)) return kExitOk;
-  err << "No se puede escribir el fichero " << path << ".\n";
+  std::string cause;
+  if (const auto refusal = LateOutputRefusal(state, path)) {
+    err << *refusal << '\n';
+    return kExitStopped;
+  }
+  if (WriteDxfFile(path, state, shown, &cause)) return kExitOk;
+  err << CannotWriteText(path, cause) << '\n';
   return kExitStopped;
 }
 
@@ -85,12 +90,19 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
     err << "La opción --dxf necesita una red dada con --proyecto.\n";
     return kExitUsage;
   }
+  // The desktop disables the method for matrices given without E.
+  if (index == kAdjustConstraints && !source.matrices.empty() && source.matrices.size() < 4) {
+    err << "La opción --metodo e necesita la matriz E: --matrices A K P E.\n";
+    return kExitUsage;
+  }
   NetworkState state;
   if (!ApplyComputeOptions(options, state, error)) {
     err << error << '\n';
     return kExitUsage;
   }
-  return RunWithAnswers(options, in, out, err, terminal, [&](TerminalInteraction& ui) {
+  if (!CheckOutputOptions(state, options, source, {options.transcriptFile, dxfFile}, err))
+    return kExitUsage;
+  return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
     const int status = Run(state, ui, source, index, err);
     return status == kExitOk && !dxfFile.empty() ? ExportDxf(state, dxfFile, err) : status;
   });

@@ -4,10 +4,12 @@
 #include <ostream>
 #include <sstream>
 
+#include "adjust/output_names.h"
+#include "adjust/run_time_message.h"
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
+#include "listing/output_file.h"
 #include "model/project_file.h"
-#include "model/text_file.h"
 
 namespace ombrel {
 
@@ -30,8 +32,41 @@ int ExitStatusFor(CommandOutcome outcome, std::ostream& err) {
   return kExitStopped;
 }
 
-int RunWithAnswers(const ComputeOptions& options, std::istream& in, std::ostream& out,
-                   std::ostream& err, bool terminal,
+bool CheckOutputOptions(NetworkState& state, const ComputeOptions& options,
+                        const NetworkSource& source, const std::vector<std::string>& outputs,
+                        std::ostream& err) {
+  for (const std::string& file : {options.answersFile, source.coordinates})
+    if (!file.empty()) state.FrontEndInputFiles.push_back(file);
+  std::vector<std::string> inputs = source.matrices;
+  inputs.push_back(source.project);
+  inputs.insert(inputs.end(), state.FrontEndInputFiles.begin(), state.FrontEndInputFiles.end());
+  for (const std::string& name : outputs) {
+    if (name.empty()) continue;
+    std::optional<std::string> refusal = InputFileRefusal(inputs, name);
+    if (!refusal)
+      if (const auto cause = OutputFileProblem(name)) refusal = CannotWriteText(name, *cause);
+    if (refusal) {
+      err << *refusal << '\n';
+      return false;
+    }
+  }
+  return true;
+}
+
+// The transcript, unless it would replace an input or the listing of the run.
+static int WriteTranscript(const NetworkState& state, const std::string& path,
+                           const std::string& text, std::ostream& err, int status) {
+  std::optional<std::string> refusal = LateOutputRefusal(state, path);
+  if (!refusal)
+    if (const auto cause = WriteOutputFile(path, text, false))
+      refusal = CannotWriteText(path, *cause);
+  if (!refusal) return status;
+  err << *refusal << '\n';
+  return status == kExitOk ? kExitStopped : status;
+}
+
+int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std::istream& in,
+                   std::ostream& out, std::ostream& err, bool terminal,
                    const std::function<int(TerminalInteraction&)>& body) {
   std::ifstream answersFile;
   if (!options.answersFile.empty()) {
@@ -51,11 +86,13 @@ int RunWithAnswers(const ComputeOptions& options, std::istream& in, std::ostream
   } catch (const AnswersExhausted& e) {
     err << "Faltan respuestas: " << e.what() << ".\n";
     status = kExitAnswersExhausted;
+  } catch (const RunTimeError& error) {
+    // A fault outside the computations' own handlers ends the command, not the program.
+    ui.MessageBox(CalculationErrorMessage(error), Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
+    status = kExitStopped;
   }
-  if (!options.transcriptFile.empty() && !WriteTextFile(options.transcriptFile, transcript.str())) {
-    err << "No se puede escribir el fichero " << options.transcriptFile << ".\n";
-    if (status == kExitOk) status = kExitStopped;
-  }
+  if (!options.transcriptFile.empty())
+    status = WriteTranscript(state, options.transcriptFile, transcript.str(), err, status);
   return status;
 }
 

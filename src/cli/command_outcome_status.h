@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 #include "adjust/command_outcome.h"
 #include "cli/load_command.h"
@@ -22,12 +24,24 @@ bool ActivateNetwork(NetworkState& state, Interaction& ui, const NetworkSource& 
 // message was already shown).
 int ExitStatusFor(CommandOutcome outcome, std::ostream& err);
 
+// Checks the output files of the command line (transcript, DXF; empty
+// names are skipped) before anything runs: one that is an input file of
+// the command or that cannot be written is refused with its message on
+// err. Also records the answers and coordinates files in the state's
+// FrontEndInputFiles, so that no listing replaces them. False on refusal.
+bool CheckOutputOptions(NetworkState& state, const ComputeOptions& options,
+                        const NetworkSource& source, const std::vector<std::string>& outputs,
+                        std::ostream& err);
+
 // Runs body with a terminal interaction that answers from the answers file
 // (or from `in`, by a person when terminal is true), keeps the transcript
 // the options ask for, and turns answers that run out into exit status 3.
-// Returns body's exit status, or 1 when the answers file cannot be read.
-int RunWithAnswers(const ComputeOptions& options, std::istream& in, std::ostream& out,
-                   std::ostream& err, bool terminal,
+// A run-time error that escapes body is reported with the calculation
+// message and gives status 2. The transcript is not written over the run's
+// input files or its listing (message, status 2). Returns body's exit
+// status, or 1 when the answers file cannot be read.
+int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std::istream& in,
+                   std::ostream& out, std::ostream& err, bool terminal,
                    const std::function<int(TerminalInteraction&)>& body);
 
 }  // namespace ombrel

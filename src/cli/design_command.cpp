@@ -54,7 +54,8 @@ int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostre
     err << error << '\n';
     return kExitUsage;
   }
-  return RunWithAnswers(options, in, out, err, terminal, [&](TerminalInteraction& ui) {
+  if (!CheckOutputOptions(state, options, source, {options.transcriptFile}, err)) return kExitUsage;
+  return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
     return Run(state, ui, source, index, err);
   });
 }

@@ -4,10 +4,12 @@
 #include <optional>
 #include <utility>
 
+#include "adjust/output_names.h"
 #include "adjust/singular_value_review.h"
 #include "design/vertex_prompts.h"
 #include "listing/file_error.h"
 #include "listing/number_format.h"
+#include "listing/output_file.h"
 #include "model/text_file.h"
 #include "numeric/checked.h"
 #include "ui/prompt_text.h"
@@ -126,14 +128,32 @@ Matrix ReadCriterionFile(const std::string& path, int order) {
   return m;
 }
 
+static std::string AskCriterionPath(Interaction& ui) {
+  return ui.InputBox(HeadingPrompt("    MATRIZ DE CRITERIO  QxxE  ",
+                                   "    Indique el fichero con los elementos de la matriz : "),
+                     kAppTitle, "QxxE.txt");
+}
+
 bool AskCriterionFile(Interaction& ui, int order, Matrix& qxxe) {
-  const std::string path =
-      ui.InputBox(HeadingPrompt("    MATRIZ DE CRITERIO  QxxE  ",
-                                "    Indique el fichero con los elementos de la matriz : "),
-                  kAppTitle, "QxxE.txt");
+  const std::string path = AskCriterionPath(ui);
   if (path.empty()) return false;
   qxxe = ReadCriterionFile(path, order);
   return true;
+}
+
+bool AskCriterionFile(NetworkState& s, Interaction& ui, int order, Matrix& qxxe) {
+  for (;;) {
+    const std::string path = AskCriterionPath(ui);
+    if (path.empty()) return false;
+    if (SameFile(path, s.ListingFileName)) {
+      ui.Beep();
+      ui.MessageBox(ListingFileRefusal(path), Buttons::Ok, Icon::Information, 1, kAppTitle);
+      continue;
+    }
+    s.CriterionFileName = path;
+    qxxe = ReadCriterionFile(path, order);
+    return true;
+  }
 }
 
 void EnterCriterionByHand(Interaction& ui, int order, Matrix& qxxe) {

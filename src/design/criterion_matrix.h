@@ -31,6 +31,11 @@ Matrix MeansCriterion(const Matrix& q, int order);
 // holds too few numbers throws FileError.
 bool AskCriterionFile(Interaction& ui, int order, Matrix& qxxe);
 
+// The same within a run that writes the listing ListingFileName: naming the
+// listing is refused with its message and asked again, and the file read is
+// kept in CriterionFileName, so that no later output of the run replaces it.
+bool AskCriterionFile(NetworkState& state, Interaction& ui, int order, Matrix& qxxe);
+
 // The upper triangle of the file's free-format numbers, mirrored.
 Matrix ReadCriterionFile(const std::string& path, int order);
 

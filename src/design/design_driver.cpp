@@ -9,6 +9,7 @@
 #include "design/order_one.h"
 #include "design/order_two.h"
 #include "design/order_zero.h"
+#include "listing/interrupted_run.h"
 #include "listing/listing_header.h"
 #include "model/form_equations.h"
 #include "ui/prompt_text.h"
@@ -54,9 +55,10 @@ Ending RunOrderZero(NetworkState& s, Interaction& ui) {
   return Ending::Offer;
 }
 
-Ending Compute(NetworkState& s, Interaction& ui, int index) {
+Ending Compute(NetworkState& s, Interaction& ui, int index, bool& listingStarted) {
   FormEquations(s, ui);
   if (s.Abandon) return Ending::Abandoned;  // no listing for a system that could not be formed
+  listingStarted = true;
   WriteListingHeader(s, ui);
   if (s.Abandon) return Ending::Abandoned;
   if (index == kDesignOrderZero) return RunOrderZero(s, ui);
@@ -84,15 +86,18 @@ CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
     return CommandOutcome::Refused;
   }
   s.NetworkType = "Imposible";
+  s.CriterionFileName.clear();
   DimensionSystem(s);
   if (!AskListingFile(s, ui)) return CommandOutcome::Cancelled;
   ui.SetBusy(true);
   Ending ending = Ending::Abandoned;
+  bool listingStarted = false;
   try {
-    ending = Compute(s, ui, index);
+    ending = Compute(s, ui, index, listingStarted);
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
     s.EllipsesDone = "No";  // the ellipse matrices may be half written
+    if (listingStarted) EndInterruptedListing(s.ListingFileName, s.MessageText);
   }
   if (ending != Ending::Abandoned) OfferListing(s, ui);
   s.Abandon = false;

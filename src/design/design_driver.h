@@ -14,7 +14,8 @@ enum DesignIndex { kDesignOrderZero = 0, kDesignOrderOne = 1, kDesignOrderTwo = 
 
 // Runs the design command for menu index 0, 1 or 2. Every prompt goes
 // through ui. A run-time error is reported and ends the command with the
-// listing as far as it was written; the application and the network stay
+// listing as far as it was written, ended by InterruptedLine with the
+// message shown; the application and the network stay
 // usable. Returns Abandoned when a design problem gave up, even though the
 // orders one and two still offer the listing.
 CommandOutcome mnuDesign_Click(NetworkState& state, Interaction& ui, int index);

@@ -45,23 +45,28 @@ void WriteOpening(ListingWriter& out) {
   out.BlankLine();
 }
 
-int AskCount(Interaction& ui) {
+// The count, at most the variable points, as each vertex shifted must be a
+// different one; nullopt when cancelled, as every prompt here may be.
+std::optional<int> AskCount(Interaction& ui, int variablePoints) {
   const std::string prompt =
       "\r\nNúmero vértices cuyas coordenadas \r\naproximadas  se  desea  mejorar : \r\n\r\n";
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, "1");
+    if (answer.empty()) return std::nullopt;
     if (IsDesignWholeNumber(answer) && NumericValue(answer) >= 1.0 &&
-        NumericValue(answer) <= kMaxProjectPoints)
+        NumericValue(answer) <= variablePoints)
       return static_cast<int>(NumericValue(answer));
     RefuseNumber(ui);
   }
 }
 
-double AskIncrement(Interaction& ui, const std::string& first, const std::string& second) {
+std::optional<double> AskIncrement(Interaction& ui, const std::string& first,
+                                   const std::string& second) {
   const std::string prompt =
       "\r\n" + first + "\r\n" + second + "\r\n\r\nIndique el incremento (mts) : ";
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, "");
+    if (answer.empty()) return std::nullopt;
     if (answer.find(',') == std::string::npos && IsTypedNumber(answer) &&
         NumericValue(answer) > 0.0)
       return NumericValue(answer);
@@ -69,19 +74,22 @@ double AskIncrement(Interaction& ui, const std::string& first, const std::string
   }
 }
 
-std::vector<Vertex> AskVertices(const NetworkState& s, Interaction& ui, ListingWriter& out) {
-  const int count = AskCount(ui);
+std::optional<std::vector<Vertex>> AskVertices(const NetworkState& s, Interaction& ui,
+                                               ListingWriter& out) {
+  const std::optional<int> count = AskCount(ui, s.NumPoints - s.NumFixed);
+  if (!count) return std::nullopt;
   out.Line("    OPTIMIZACION DE LA RED A TRAVES DE LA MEJORA DEL VECTOR Xa ");
   out.Line("    EL NUMERO DE VERTICES CUYAS COORDENADAS ");
-  out.Line("    APROXIMADAS SE DESEA MEJORAR  ES ... " + std::to_string(count));
+  out.Line("    APROXIMADAS SE DESEA MEJORAR  ES ... " + std::to_string(*count));
   out.BlankLine();
   std::vector<int> chosen;
   std::vector<Vertex> vertices;
-  for (int k = 1; k <= count; ++k) {
-    const int number = *AskDesignVertex(s, ui, k, true, chosen, false);
-    chosen.push_back(number);
-    vertices.push_back({PointWithNumber(s, number), number, {}, {}, {}, {}});
-    out.Line("    Numero de vertice : " + std::to_string(number));
+  for (int k = 1; k <= *count; ++k) {
+    const std::optional<int> number = AskDesignVertex(s, ui, k, true, chosen, true);
+    if (!number) return std::nullopt;
+    chosen.push_back(*number);
+    vertices.push_back({PointWithNumber(s, *number), *number, {}, {}, {}, {}});
+    out.Line("    Numero de vertice : " + std::to_string(*number));
   }
   return vertices;
 }
@@ -427,17 +435,25 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   const int u2 = 2 * (s.NumPoints - s.NumFixed);
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
-  std::vector<Vertex> vertices = AskVertices(s, ui, out);
+  std::optional<std::vector<Vertex>> chosen = AskVertices(s, ui, out);
+  if (!chosen) return AbandonDesign(out, s, "PD1", 1);
+  std::vector<Vertex>& vertices = *chosen;
   const int order = 2 * static_cast<int>(vertices.size());
 
-  const double bound = AskIncrement(ui, "El vector de parámetros x  no puede variar, por ",
-                                    "arriba o por abajo, más allá de cierta  cantidad : ");
+  const std::optional<double> typedBound =
+      AskIncrement(ui, "El vector de parámetros x  no puede variar, por ",
+                   "arriba o por abajo, más allá de cierta  cantidad : ");
+  if (!typedBound) return AbandonDesign(out, s, "PD1", 1);
+  const double bound = *typedBound;
   out.BlankLine();
   out.Line("    El vector de parametros x no puede variar, por arriba o ");
   out.Line("    por abajo, mas alla de una cierta cantidad (INECUACION) ");
   out.Line("    El incremento adoptado ha sido de" + FormatNumber(bound, 3, 4) + "  metros  ");
-  const double delta = AskIncrement(ui, "Para calcular los elementos de la matriz (A) hay ",
-                                    "que realizar la  'derivada' de diversas matrices : ");
+  const std::optional<double> typedDelta =
+      AskIncrement(ui, "Para calcular los elementos de la matriz (A) hay ",
+                   "que realizar la  'derivada' de diversas matrices : ");
+  if (!typedDelta) return AbandonDesign(out, s, "PD1", 1);
+  const double delta = *typedDelta;
   out.BlankLine();
   out.Line("    Para calcular los elementos de la matriz de diseno  (A) ");
   out.Line("    hay que realizar la   'derivada'   de diversas matrices ");

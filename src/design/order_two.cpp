@@ -172,11 +172,17 @@ Matrix AskCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) 
                     Buttons::Ok, Icon::Information, 1, kAppTitle);
       continue;
     }
+    // Baarda's matrix rests on the mean distance between variable points.
+    if (option == 1 && z.m < 4) {
+      ui.MessageBox("¡ Opción no válida con menos de dos puntos variables !", Buttons::Ok,
+                    Icon::Information, 1, kAppTitle);
+      continue;
+    }
     if (option == 1) return BaardaCriterion(s, ui, variance, z);
     if (option == 2) return MeansCriterion(s.Qxx, z.m);
     Matrix e = s.Qxx;
     if (option == 3) {
-      if (AskCriterionFile(ui, z.m, e)) return e;
+      if (AskCriterionFile(s, ui, z.m, e)) return e;
       continue;
     }
     EnterCriterionByHand(ui, z.m, e);

@@ -190,10 +190,7 @@ void frmGrafico::FigureOfUnknowns_Click(FigureKind kind) {
 }
 
 void frmGrafico::Command8_Click() {
-  const std::string path = AskDxfFileName(ui_);
-  if (path.empty()) return;
-  if (!WriteDxfFile(path, state_, view_.Shown()))
-    ui_.MessageBox("No se puede escribir el fichero " + path, Buttons::Ok, Icon::Exclamation);
+  ExportDxf(state_, ui_, view_.Shown());
 }
 
 void frmGrafico::Picture1_MouseDown(Qt::MouseButton button, double px, double py) {

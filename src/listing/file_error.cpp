@@ -1,11 +1,14 @@
 #include "listing/file_error.h"
 
+#include "listing/output_file.h"
+
 namespace ombrel {
 namespace {
 
-std::string Describe(FileError::Kind kind, const std::string& path) {
+std::string Describe(FileError::Kind kind, const std::string& path, const std::string& cause) {
   switch (kind) {
     case FileError::Kind::CannotWrite:
+      if (!cause.empty()) return CannotWriteText(path, cause);
       return "No se puede escribir el fichero " + path + ".";
     case FileError::Kind::CannotRead:
       return "No se puede leer el fichero " + path + ".";
@@ -17,7 +20,7 @@ std::string Describe(FileError::Kind kind, const std::string& path) {
 
 }  // namespace
 
-FileError::FileError(Kind kind, const std::string& path)
-    : RunTimeError(Describe(kind, path)), kind_(kind), path_(path) {}
+FileError::FileError(Kind kind, const std::string& path, const std::string& cause)
+    : RunTimeError(Describe(kind, path, cause)), kind_(kind), path_(path) {}
 
 }  // namespace ombrel

@@ -13,7 +13,9 @@ class FileError : public RunTimeError {
  public:
   enum class Kind { CannotWrite, CannotRead, UnexpectedEnd };
 
-  FileError(Kind kind, const std::string& path);
+  // cause, when known, says why ("es una carpeta"); the text then reads
+  // "No se puede escribir el fichero <path>: <cause>.".
+  FileError(Kind kind, const std::string& path, const std::string& cause = "");
 
   Kind kind() const { return kind_; }
   const std::string& path() const { return path_; }

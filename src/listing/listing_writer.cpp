@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "listing/file_error.h"
-#include "model/text_file.h"
+#include "listing/output_file.h"
 
 namespace ombrel {
 namespace {
@@ -22,8 +22,8 @@ int CharacterCount(const std::string& text) {
 }  // namespace
 
 ListingWriter::ListingWriter(const std::string& path, Mode mode) : path_(path) {
-  const bool opened = mode == Mode::Create ? WriteTextFile(path, "") : AppendTextFile(path, "");
-  if (!opened) throw FileError(FileError::Kind::CannotWrite, path);
+  if (const auto cause = WriteOutputFile(path, "", mode == Mode::Append))
+    throw FileError(FileError::Kind::CannotWrite, path, *cause);
 }
 
 ListingWriter::~ListingWriter() {
@@ -70,7 +70,8 @@ void ListingWriter::Put(const std::string& text) {
 
 void ListingWriter::Flush() {
   if (buffer_.empty()) return;
-  if (!AppendTextFile(path_, buffer_)) throw FileError(FileError::Kind::CannotWrite, path_);
+  if (const auto cause = WriteOutputFile(path_, buffer_, true))
+    throw FileError(FileError::Kind::CannotWrite, path_, *cause);
   buffer_.clear();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "numeric/kernel_state.h"
 #include "numeric/matrix.h"
@@ -39,6 +40,11 @@ struct NetworkState : KernelState {
   std::string ListingFileName;
   bool FileChosen = false;
   std::string MessageText;
+  // Files read for a run besides the project or the matrix files, which no
+  // output may replace: the criterion file of the current design, and those
+  // a front end read (the terminal's answers and coordinates files).
+  std::string CriterionFileName;
+  std::vector<std::string> FrontEndInputFiles;
 
   // The three texts of the main window's project frame. A command needs an
   // active project exactly when ProjectLabel differs from kNoActiveProject.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "model/text_file.h"
+#include "listing/output_file.h"
 #include "numeric/checked.h"
 #include "plot/ellipse_outline.h"
 #include "plot/network_shapes.h"
@@ -125,8 +125,10 @@ std::string DxfText(const NetworkState& state, const FigureSelection& selection)
 }
 
 bool WriteDxfFile(const std::string& path, const NetworkState& state,
-                  const FigureSelection& selection) {
-  return WriteTextFile(path, DxfText(state, selection));
+                  const FigureSelection& selection, std::string* cause) {
+  const auto failure = WriteOutputFile(path, DxfText(state, selection), false);
+  if (failure && cause != nullptr) *cause = *failure;
+  return !failure;
 }
 
 }  // namespace ombrel

@@ -20,8 +20,9 @@ std::string DxfNumber(double value);
 // The whole file, lines joined by CR LF.
 std::string DxfText(const NetworkState& state, const FigureSelection& selection);
 
-// Writes DxfText to path (created or emptied). False when it cannot be written.
+// Writes DxfText to path (created or emptied). False when it cannot be
+// written, with the cause in *cause when given ("es una carpeta").
 bool WriteDxfFile(const std::string& path, const NetworkState& state,
-                  const FigureSelection& selection);
+                  const FigureSelection& selection, std::string* cause = nullptr);
 
 }  // namespace ombrel

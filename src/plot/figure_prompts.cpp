@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "adjust/output_names.h"
 #include "listing/number_format.h"
+#include "listing/output_file.h"
+#include "plot/dxf_writer.h"
 #include "plot/pair_answer.h"
 #include "ui/prompt_text.h"
 
@@ -13,9 +16,9 @@ namespace {
 
 constexpr const char* kDefaultPair = "1,2";
 
-void Refuse(Interaction& ui) {
+void Refuse(Interaction& ui, const std::string& text = kInvalidCharacters) {
   ui.Beep();
-  ui.MessageBox(kInvalidCharacters, Buttons::Ok, Icon::Information, 1, kAppTitle);
+  ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
 }
 
 // Asks until accept takes the pair; nullopt on an empty answer.
@@ -89,17 +92,30 @@ bool AskEllipseFactor(NetworkState& state, Interaction& ui) {
   }
 }
 
-std::string AskDxfFileName(Interaction& ui) {
+std::string AskDxfFileName(const NetworkState& state, Interaction& ui) {
   const std::string prompt = JoinLines(
       {"", "    CREAR FICHERO DXF  ", "", "", "    Indique el nombre del fichero de salida : "});
   for (;;) {
     const std::string name = ui.InputBox(prompt, kAppTitle, kDefaultDxfFile);
     if (name.empty()) return "";
+    if (const auto refusal = OutputNameRefusal(state, name)) {
+      Refuse(ui, *refusal);
+      continue;
+    }
     std::error_code error;
     if (!std::filesystem::exists(name, error)) return name;
     if (ui.MessageBox("Fichero ya existe.  ¿ Sobrescribir ? ", Buttons::YesNo, Icon::Information, 2,
                       kAppTitle) == Answer::Yes)
       return name;
+  }
+}
+
+std::string ExportDxf(const NetworkState& state, Interaction& ui, const FigureSelection& shown) {
+  for (;;) {
+    const std::string name = AskDxfFileName(state, ui);
+    std::string cause;
+    if (name.empty() || WriteDxfFile(name, state, shown, &cause)) return name;
+    ui.MessageBox(CannotWriteText(name, cause), Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
   }
 }
 

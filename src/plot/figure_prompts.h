@@ -30,7 +30,15 @@ std::optional<std::pair<int, int>> AskUnknownPair(const NetworkState& state, Int
 bool AskEllipseFactor(NetworkState& state, Interaction& ui);
 
 // "Crear fichero DXF": the file name, confirmed when the file exists (No
-// asks for the name again); "" when cancelled.
-std::string AskDxfFileName(Interaction& ui);
+// asks for the name again); "" when cancelled. A name that is one of the
+// network's input files or that cannot be written is refused with its
+// message and asked again.
+std::string AskDxfFileName(const NetworkState& state, Interaction& ui);
+
+// The button "Crear fichero DXF": asks the name and writes the drawing of
+// the figures shown; a write that still fails (a full disk) shows "No se
+// puede escribir el fichero <name>: <cause>." and asks again. Returns the
+// file written, "" when cancelled.
+std::string ExportDxf(const NetworkState& state, Interaction& ui, const FigureSelection& shown);
 
 }  // namespace ombrel

@@ -1,6 +1,9 @@
 #include "ui/prompt_text.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <system_error>
 
 namespace ombrel {
 
@@ -29,6 +32,31 @@ bool IsDigit(char c) {
   return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
+// Whether a well-formed number has a magnitude a double can hold. One too
+// small reads as zero, as the program reads every number; one too large
+// would overflow wherever it is used, so it is no number at all.
+bool WithinDoubleRange(const std::string& number) {
+  const std::size_t start = number[0] == '+' ? 1 : 0;
+  double value = 0.0;
+  const auto read = std::from_chars(number.data() + start, number.data() + number.size(), value);
+  if (read.ec != std::errc::result_out_of_range) return true;
+  // Out of range: the first significant digit and the exponent tell which way.
+  const std::size_t e = number.find_first_of("eE");
+  const std::string mantissa = number.substr(0, e);
+  const std::size_t first = mantissa.find_first_of("123456789");
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  long magnitude =
+      first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+  if (e != std::string::npos) {
+    long exponent = 0;
+    const std::size_t digits = number.find_first_of("0123456789", e);
+    const auto end = number.data() + number.size();
+    if (std::from_chars(number.data() + digits, end, exponent).ec != std::errc()) exponent = 99999;
+    magnitude += number.find('-', e) == std::string::npos ? exponent : -exponent;
+  }
+  return magnitude < 0;
+}
+
 }  // namespace
 
 bool IsTypedNumber(const std::string& text) {
@@ -52,7 +80,7 @@ bool IsTypedNumber(const std::string& text) {
     while (i < t.size() && IsDigit(t[i])) ++i;
     if (i == start) return false;
   }
-  return i == t.size();
+  return i == t.size() && WithinDoubleRange(t);
 }
 
 bool IsTypedWholeNumber(const std::string& text) {
@@ -60,7 +88,7 @@ bool IsTypedWholeNumber(const std::string& text) {
   if (t.empty()) return false;
   for (char c : t)
     if (!IsDigit(c)) return false;
-  return true;
+  return WithinDoubleRange(t);
 }
 
 }  // namespace ombrel

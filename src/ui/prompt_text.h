@@ -15,9 +15,12 @@ std::string JoinLines(const std::vector<std::string>& lines);
 
 // True when text holds a number as typed by a person: blanks around it,
 // optional sign, digits with at most one ".", optional exponent; never ",".
+// A number beyond the range of a double ("1e999") is refused like any other
+// invalid answer; one too small to hold reads as 0.
 bool IsTypedNumber(const std::string& text);
 
-// True when text holds a whole number: blanks around it, digits only.
+// True when text holds a whole number: blanks around it, digits only, within
+// the range of a double.
 bool IsTypedWholeNumber(const std::string& text);
 
 }  // namespace ombrel

@@ -91,12 +91,14 @@ TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
   ScriptedInteraction ui;
   ui.Then(Answer::Yes)  // scale factor: 5 unknowns
       .Then(Answer::Yes)
-      .Then("9")   // refused
-      .Then("2,")  // refused
+      .Then("9")                          // refused
+      .Then("2,")                         // refused
+      .Then("2" + std::string(400, '0'))  // refused: beyond a double
       .Then("2");
   const double row1[] = {1, 0, 0, 0, 0, 0.5, 7};  // a, k, p
   const double row2[] = {0, 1, 0, -1, 0, 0.0, 3};
   for (double v : row1) ui.Then(std::to_string(v));
+  ui.Then("1e999");  // refused: beyond a double
   for (double v : row2) ui.Then(std::to_string(v));
   ui.Then("4.12")
       .Then(Answer::No)
@@ -116,7 +118,8 @@ TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
   EXPECT_EQ(s.ObservationNumber(15), 15);
   EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   13 +  2");
   const auto messages = ui.Messages();
-  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número de ecuaciones no válido !"), 2);
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número de ecuaciones no válido !"), 3);
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 1);
   const auto prompts = ui.Prompts();
   // The first element of the first equation: row 14, column 1, point 3.
   const auto first = std::find_if(prompts.begin(), prompts.end(), [](const RecordedCall& c) {
@@ -142,7 +145,7 @@ TEST(AdjustmentDriver, BaardaParameterIsValidated) {
   NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No);
-  for (const char* bad : {"4,12", "1.2.3", "0", "-1", "abc"}) ui.Then(bad);
+  for (const char* bad : {"4,12", "1.2.3", "0", "-1", "abc", "1e999"}) ui.Then(bad);
   ui.Then(" 3.5")
       .Then(Answer::No)
       .Then(dir.File("b.tmp"))
@@ -151,7 +154,7 @@ TEST(AdjustmentDriver, BaardaParameterIsValidated) {
   ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
   EXPECT_EQ(s.BaardaShift, 3.5);
   const auto messages = ui.Messages();
-  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 5);
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 6);
 }
 
 TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWritten) {
@@ -205,23 +208,47 @@ TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
   EXPECT_EQ(ui.Count("OutputType"), 2);  // closing the dialog shows it again
 }
 
+// Refused names are asked again: the project (however spelt), a folder, a
+// missing folder, and a listing whose "elipses.tmp" would be the project.
+TEST(AdjustmentDriver, OutputNamesThatAreInputsOrCannotBeWrittenAreAskedAgain) {
+  TempDir dir;
+  const std::string original = ReadBytes(testing::ValidationProject("ghilani16_1"));
+  const std::string project = dir.Write("elipses.tmp", original);
+  NetworkState s = Loaded(project);
+  const std::string spelt = (dir.Path() / "." / "elipses.tmp").string();
+  const std::string folder = dir.Path().string(), missing = dir.File("no/salida.tmp");
+  ScriptedInteraction ui;
+  ui.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::Yes);
+  for (const std::string& name : {spelt, folder, missing, dir.File("salida.tmp")}) ui.Then(name);
+  ui.Then("");
+  EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Cancelled);
+  const std::string input = " es uno de los datos del cálculo y no se puede sobrescribir !";
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::vector<std::string>(messages.end() - 4, messages.end()),
+            (std::vector<std::string>{
+                "¡ El fichero " + spelt + input,
+                "No se puede escribir el fichero " + folder + ": es una carpeta.",
+                "No se puede escribir el fichero " + missing + ": la carpeta no existe.",
+                "¡ El fichero " + (dir.Path() / "elipses.tmp").string() + input}));
+  EXPECT_EQ(ReadBytes(project), original);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("salida.tmp")));
+}
+
 TEST(AdjustmentDriver, FailuresAbandonAndTheNetworkStillAdjusts) {
   TempDir dir;
   NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
-  // The listing cannot be created inside a missing folder.
-  const std::string unwritable = dir.File("no-existe") + "/salida.tmp";
+  // The listing opens but its lines find the disk full.
   ScriptedInteraction ui;
-  PlainRun(ui, unwritable);
-  ui.Then(Answer::No);  // unused: the closing question is never asked
+  ui.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No).Then("/dev/full");
+  ui.Then(Answer::Yes).Then(OutputType::Full).Then(Answer::No);
   EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Abandoned);
   EXPECT_EQ(ui.Messages().back(),
             "¡ Se ha producido un error en el cálculo !\r\n\r\n"
-            "No se puede escribir el fichero " +
-                unwritable + ".");
+            "No se puede escribir el fichero /dev/full: no queda espacio en el disco.");
   EXPECT_EQ(ui.Prompts().back().icon, Icon::Exclamation);
   EXPECT_FALSE(s.Abandon);
   EXPECT_FALSE(ui.Busy());
-  EXPECT_EQ(ui.Pending(), 2u);  // neither the view question nor the extra answer were used
+  EXPECT_EQ(ui.Pending(), 1u);  // the view question is never asked
 
   ScriptedInteraction again;
   PlainRun(again, dir.File("bien.tmp"));
@@ -251,6 +278,11 @@ TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
     const std::string text = Cp1252ToUtf8(ReadBytes(listing));
     EXPECT_TRUE(Contains(text, "RESOLUCION DE LA RED COMO RED LIGADA"));
     EXPECT_FALSE(Contains(text, "ANALISIS ESTADISTICO"));
+    // The listing ends with one line saying why it stops short.
+    const std::string last = text.substr(text.rfind("\r\n", text.size() - 3) + 2);
+    EXPECT_EQ(last.rfind("    CÁLCULO INTERRUMPIDO: " + message.substr(0, message.find('\r')), 0),
+              0u)
+        << last;
     EXPECT_FALSE(Contains(text, "nan") || Contains(text, "inf"));
   }
   NetworkState good = Loaded(testing::ValidationProject("ghilani16_1"));

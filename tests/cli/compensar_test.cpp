@@ -131,13 +131,28 @@ TEST(Compensar, ExitStatusTellsHowTheRunEnded) {
                  "inversa", "--respuestas", dir.Write("r.txt", "")});
   EXPECT_EQ(refused.status, kExitStopped);
   EXPECT_NE(refused.err.find("¡ La red tiene menos de dos puntos fijos !"), std::string::npos);
-  // Usage errors.
-  EXPECT_EQ(Compensar({"--proyecto", project}).status, kExitUsage);
-  EXPECT_EQ(Compensar({"--proyecto", project, "--metodo", "otro"}).status, kExitUsage);
-  EXPECT_EQ(Compensar({"--proyecto", project, "--metodo", "inversa", "--decimales", "2.5"}).status,
+  // Usage errors, refused before any file is read or written: out-of-range
+  // numbers, outputs named as inputs or unwritable, method e without E.
+  const std::string copy = dir.Write("p.txt", testing::ReadBytes(project));
+  const std::string script = dir.Write("a.txt", "No\n");
+  EXPECT_EQ(Compensar({"--proyecto", copy}).status, kExitUsage);
+  EXPECT_EQ(Compensar({"--proyecto", copy, "--metodo", "otro"}).status, kExitUsage);
+  EXPECT_EQ(Compensar({"--matrices", "A.txt", "K.txt", "P.txt", "--metodo", "e"}).status,
             kExitUsage);
-  EXPECT_EQ(Compensar({"--proyecto", project, "--metodo", "inversa", "--precision", "0,01"}).status,
-            kExitUsage);
+  const std::vector<std::vector<std::string>> options = {
+      {"--decimales", "2.5"},
+      {"--precision", "0,01"},
+      {"--decimales", "1e999"},
+      {"--precision", "1e999"},
+      {"--dxf", dir.File(".") + "/p.txt"},
+      {"--respuestas", script, "--transcripcion", script},
+      {"--transcripcion", dir.Path().string()}};
+  for (std::vector<std::string> args : options) {
+    args.insert(args.begin(), {"--proyecto", copy, "--metodo", "inversa"});
+    EXPECT_EQ(Compensar(args).status, kExitUsage) << args.back();
+  }
+  EXPECT_EQ(testing::ReadBytes(copy), testing::ReadBytes(project));
+  EXPECT_EQ(testing::ReadBytes(script), "No\n");
   // Completed, with the listing's path printed when asked to view it.
   const std::string yes = PlainAnswers(listing);
   const testing::CliRun done =

@@ -76,6 +76,16 @@ TEST(DisenoCommand, TheDefaultCriterionFileIsReadFromTheWorkingFolder) {
   EXPECT_EQ(testing::Numbers(lines[at + 2]), (std::vector<double>{0.001, 0.0002, 0, 0.0003}));
   EXPECT_EQ(testing::Numbers(lines[at + 3]), (std::vector<double>{0.0002, 0.002, 0.0004, 0}));
   EXPECT_EQ(testing::Numbers(lines[at + 5]), (std::vector<double>{0.0003, 0, 0, 0.004}));
+
+  // A transcript named as the criterion file read is not written over it.
+  const std::string criterion = testing::ReadBytes(dir.File("QxxE.txt"));
+  std::filesystem::current_path(dir.Path());
+  const std::string again = dir.Write("otra.txt", listing + "\nSi\nNo\nNo\n=\n3\n=\nNo\nNo\nNo\n");
+  const Outcome kept = Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "2",
+                               "--respuestas", again, "--transcripcion", "QxxE.txt"});
+  std::filesystem::current_path(saved);
+  EXPECT_EQ(kept.status, kExitStopped);
+  EXPECT_EQ(testing::ReadBytes(dir.File("QxxE.txt")), criterion);
 }
 
 TEST(DisenoCommand, RefusesAnOrderOutsideZeroToTwoAndMissingAnswers) {
@@ -83,6 +93,11 @@ TEST(DisenoCommand, RefusesAnOrderOutsideZeroToTwoAndMissingAnswers) {
   const Outcome bad = Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "3"});
   EXPECT_EQ(bad.status, kExitUsage);
   EXPECT_NE(bad.err.find("diseno"), std::string::npos);
+  for (const char* option : {"--decimales", "--precision"})
+    EXPECT_EQ(
+        Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "0", option, "1e999"}).status,
+        kExitUsage)
+        << option;
 
   const std::string answers = dir.Write("respuestas.txt", dir.File("salida.tmp") + "\n1\n");
   const Outcome shortAnswers =

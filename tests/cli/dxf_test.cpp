@@ -86,5 +86,19 @@ TEST(CompensarDxf, NeedsAProjectAndAFileName) {
   EXPECT_NE(err.find("--dxf"), std::string::npos);
 }
 
+TEST(CompensarDxf, AFileThatCannotBeWrittenSaysWhy) {
+  TempDir dir;
+  const std::string answers =
+      dir.Write("respuestas.txt", "No\nNo\n=\nNo\n" + dir.File("salida.tmp") + "\ncompleta\nNo\n");
+  std::string err;
+  EXPECT_EQ(Compensar({"--proyecto", testing::ValidationDir() + "/benning82/project.txt",
+                       "--metodo", "inversa", "--respuestas", answers, "--dxf", "/dev/full"},
+                      err),
+            kExitStopped);
+  EXPECT_NE(err.find("No se puede escribir el fichero /dev/full: no queda espacio en el disco.\n"),
+            std::string::npos)
+      << err;
+}
+
 }  // namespace
 }  // namespace ombrel

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <variant>
 
 #include "design/design_outcome.h"
 #include "design_fixtures.h"
@@ -252,20 +253,28 @@ TEST(DesignOrderOne, WithoutNegativeMultipliersTheCorrectionsAreTheFreePart) {
   }
 }
 
-TEST(DesignOrderOne, CancellingTheNetworkTypeOrAPrecisionAbandons) {
-  for (const bool atPrecision : {false, true}) {
-    SCOPED_TRACE(atPrecision);
+// Every prompt but the criterion's may be cancelled; the count is at most
+// the five variable points, so no vertex prompt is left without an answer.
+TEST(DesignOrderOne, CancellingAnyPromptAbandons) {
+  const std::vector<std::vector<ScriptedInteraction::Scripted>> scripts = {
+      {"6", ""},
+      {"1", ""},
+      {"1", "3", ""},
+      {"1", "3", "0.01", ""},
+      {"1", "3", "0.01", "0.001", ""},
+      {"1", "3", "0.01", "0.001", "2", "1", Answer::Yes, "1e-12", ""}};
+  for (const auto& script : scripts) {
+    SCOPED_TRACE(script.size());
     TempDir dir;
     NetworkState s = Formed("syn_free5");
     s.ListingFileName = dir.File("salida.tmp");
     ScriptedInteraction ui;
-    ui.Then("1").Then("3").Then("0.01").Then("0.001");
-    if (atPrecision)
-      ui.Then("2").Then("1").Then(Answer::Yes).Then("1e-12").Then("");
-    else
-      ui.Then("");
+    for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
     DesignOrderOne(s, ui);
     EXPECT_EQ(ui.Pending(), 0u);
+    const auto messages = ui.Messages();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"),
+              &script == &scripts.front() ? 1 : 0);  // "6" refused
     EXPECT_EQ(s.NetworkType, kDesignAbandoned);
     const std::vector<std::string> lines = ListingLines(s.ListingFileName);
     ASSERT_GE(lines.size(), 3u);

@@ -215,6 +215,49 @@ TEST(DesignOrderTwo, FewerObservationsThanUnknownsStillGiveTheLeastSquaresWeight
   for (int i = 0; i < n; ++i) EXPECT_NEAR(weights[i][0], expected(i), 1e-9 * expected.norm()) << i;
 }
 
+TEST(DesignOrderTwo, BaardasCriterionNeedsTwoVariablePoints) {
+  TempDir dir;
+  NetworkState s = Formed(WriteProject(
+      dir, "uno.txt", {"00 ,1 ,0 ,0 ,fijo ,1", "00 ,2 ,100 ,0 ,fijo ,2", "00 ,3 ,50 ,50 ,vble ,3"},
+      {"1 ,-99 ,1 ,3 ,70.711 ,1", "2 ,-99 ,2 ,3 ,70.710 ,1", "3 ,-99 ,1 ,3 ,70.712 ,1"}));
+  s.ListingFileName = dir.File("salida.tmp");
+  ScriptedInteraction ui;
+  ui.Then(Answer::No).Then(Answer::No).Then("1").Then("1").Then("2");
+  ui.Then(Answer::No).Then(Answer::No);
+  DesignOrderTwo(s, ui);
+  EXPECT_EQ(ui.Pending(), 0u);
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(),
+                       "¡ Opción no válida con menos de dos puntos variables !"),
+            1);
+  EXPECT_EQ(s.NetworkType, "2");
+}
+
+// The listing named as criterion file is refused; a criterion file that
+// cannot be read stops the run, and the listing says so at its end.
+TEST(DesignDriver, ACriterionFileThatIsTheListingOrMissingNeverPassesForAResult) {
+  TempDir dir;
+  NetworkState s = Loaded(Network("syn_quad_2fix"));
+  const std::string listing = dir.File("salida.tmp"), missing = dir.File("falta.txt");
+  ScriptedInteraction ui;
+  ui.Then(listing).Then(Answer::No).Then(Answer::No).Then("1").Then("3").Then(listing);
+  ui.Then(missing);
+  EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderTwo), CommandOutcome::Abandoned);
+  const std::string failure =
+      "¡ Se ha producido un error en el cálculo !\r\n\r\n"
+      "No se puede leer el fichero " +
+      missing + ".";
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(),
+                       "¡ El fichero " + listing + " es el fichero de salida del cálculo !"),
+            1);
+  EXPECT_EQ(messages.back(), failure);
+  EXPECT_EQ(ListingLines(listing).back(),
+            "    CÁLCULO INTERRUMPIDO: ¡ Se ha producido un error en el cálculo ! "
+            "No se puede leer el fichero " +
+                missing + ".");
+}
+
 TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
   TempDir dir;
   NetworkState s = Loaded(Network("syn_quad_2fix"));

@@ -107,7 +107,8 @@ TEST(ListingWriter, UnwritablePathIsAFileError) {
     FAIL() << "se abrió un fichero imposible";
   } catch (const FileError& e) {
     EXPECT_EQ(e.kind(), FileError::Kind::CannotWrite);
-    EXPECT_EQ(std::string(e.what()), "No se puede escribir el fichero " + path + ".");
+    EXPECT_EQ(std::string(e.what()),
+              "No se puede escribir el fichero " + path + ": la carpeta no existe.");
   }
   EXPECT_THROW(ListingWriter(path, ListingWriter::Mode::Append), FileError);
 }

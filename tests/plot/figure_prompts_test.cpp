@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "plot/dxf_writer.h"
 #include "plot/pair_answer.h"
 #include "plot/rubber_band.h"
 #include "plot_network.h"
@@ -76,9 +77,10 @@ TEST(FigurePrompts, FactorIsANumberAboveZeroUpToAThousand) {
 TEST(FigurePrompts, AnExistingDxfFileIsOverwrittenOnlyOnYes) {
   testing::TempDir dir;
   const std::string old = dir.Write("red.dxf", "x");
+  const NetworkState s;
   ScriptedInteraction ui;
   ui.Then(old).Then(Answer::No).Then(dir.File("otra.dxf"));
-  EXPECT_EQ(AskDxfFileName(ui), dir.File("otra.dxf"));
+  EXPECT_EQ(AskDxfFileName(s, ui), dir.File("otra.dxf"));
   const auto prompts = ui.Prompts();
   ASSERT_EQ(prompts.size(), 3u);
   EXPECT_EQ(prompts[0].defaultText, "red.dxf");
@@ -87,7 +89,27 @@ TEST(FigurePrompts, AnExistingDxfFileIsOverwrittenOnlyOnYes) {
 
   ScriptedInteraction yes;
   yes.Then(old).Then(Answer::Yes);
-  EXPECT_EQ(AskDxfFileName(yes), old);
+  EXPECT_EQ(AskDxfFileName(s, yes), old);
+}
+
+// The project, a folder and a full disk are refused, and the name asked again.
+TEST(FigurePrompts, TheDrawingIsWrittenOnlyWhereItReplacesNoInput) {
+  testing::TempDir dir;
+  NetworkState s = testing::PlotNetwork();
+  s.ProjectName = dir.Write("red.txt", "proyecto");
+  ScriptedInteraction ui;
+  ui.Then(s.ProjectName).Then(dir.Path().string()).Then("/dev/full").Then(Answer::Yes);
+  ui.Then(dir.File("red.dxf"));
+  EXPECT_EQ(ExportDxf(s, ui, {}), dir.File("red.dxf"));
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{
+                "¡ El fichero " + s.ProjectName +
+                    " es uno de los datos del cálculo y no se puede sobrescribir !",
+                "No se puede escribir el fichero " + dir.Path().string() + ": es una carpeta.",
+                "Fichero ya existe.  ¿ Sobrescribir ? ",
+                "No se puede escribir el fichero /dev/full: no queda espacio en el disco."}));
+  EXPECT_EQ(testing::ReadBytes(s.ProjectName), "proyecto");
+  EXPECT_EQ(testing::ReadBytes(dir.File("red.dxf")), DxfText(s, {}));
 }
 
 TEST(RubberBand, CornersAreRoundedAndOnlyACompleteRectangleWithAreaHoldsPoints) {
