@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <new>
 
+#include "gui/about_dialog.h"
 #include "gui/editor_printing.h"
-#include "gui/frm_editor_acerca.h"
 #include "gui/frm_reemplazar.h"
 #include "gui/qt_prompts.h"
 #include "gui/text_document.h"
@@ -242,7 +242,7 @@ void frmEditor::Tamano_Click(int index) {
 }
 
 void frmEditor::Acerca_Click() {
-  frmEditorAcerca about(this);
+  AboutDialog about(AboutBox::Editor, this);
   about.exec();
 }
 

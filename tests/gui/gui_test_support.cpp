@@ -11,7 +11,7 @@
 
 namespace ombrel::testing {
 
-std::string ActivateThroughDialog(frmMincu& window, const QString& folder, const QString& file) {
+std::string ActivateThroughDialog(MainWindow& window, const QString& folder, const QString& file) {
   WhenModal<frmAbrirProyecto>([folder, file](frmAbrirProyecto* dialog) {
     EXPECT_TRUE(dialog->SetFolder(folder));
     const auto found = dialog->File1->findItems(file, Qt::MatchExactly);
@@ -19,12 +19,8 @@ std::string ActivateThroughDialog(frmMincu& window, const QString& folder, const
     QTest::mouseClick(dialog->btnAceptar, Qt::LeftButton);
     if (dialog->isVisible()) dialog->reject();
   });
-  window.mnuFile[1]->trigger();
+  Trigger(window, "activateProjectAction");
   return window.State().SelectedFile;
-}
-
-void MakeUnattended(frmMincu& window) {
-  window.Ui().SetUnattended(true);
 }
 
 std::string ExampleProjectPath() {

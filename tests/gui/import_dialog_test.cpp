@@ -17,7 +17,7 @@
 #include "gui/frm_abrir_proyecto.h"
 #include "gui/frm_coordenadas.h"
 #include "gui/frm_importar.h"
-#include "gui/frm_mincu.h"
+#include "gui/main_window.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "support/temp_dir.h"
@@ -53,7 +53,7 @@ class ImportDialogTest : public ::testing::Test {
       act(dialog);
       if (dialog->isVisible()) dialog->reject();
     });
-    window.mnuFile[4]->trigger();
+    testing::Trigger(window, "importMatricesAction");
     EXPECT_TRUE(shown);
   }
   static void Name(frmImportar* dialog, const std::string& a, const std::string& k,
@@ -68,9 +68,11 @@ class ImportDialogTest : public ::testing::Test {
       dialog->cmdAceptar->click();
     });
   }
-  bool Enabled(QMenu* menu) const { return menu->menuAction()->isEnabled(); }
-  bool Button(int b) const {
-    return window.ToolbarButtons[static_cast<std::size_t>(b - 1)]->isEnabled();
+  bool MenuEnabled(const char* menu) const {
+    return testing::Child<QMenu>(window, menu)->menuAction()->isEnabled();
+  }
+  bool Enabled(const char* action) const {
+    return testing::Child<QAction>(window, action)->isEnabled();
   }
   static void Type(QLineEdit* field, const char* text) {
     field->clear();
@@ -79,7 +81,7 @@ class ImportDialogTest : public ::testing::Test {
   NetworkState& State() { return window.State(); }
 
   TempDir dir;
-  frmMincu window;
+  MainWindow window;
   std::string a = dir.Write("a.txt", kIdentityTwice);
   std::string k = dir.Write("k.txt",
                             "0.01\r\n0.02\r\n-0.01\r\n0.03\r\n0.02\r\n0.01\r\n"
@@ -128,32 +130,34 @@ TEST_F(ImportDialogTest, AceptarWaitsForAKAndPAndExaminarNamesTheMatrix) {
   EXPECT_TRUE(State().MatrixInput);
   EXPECT_EQ(State().ImportFileP, p);
   EXPECT_EQ(State().NumPoints, 5);
-  EXPECT_EQ(window.lblVertices->text().toStdString(), "12 ecuaciones  6 incógnitas");
+  EXPECT_EQ(testing::Child<QLabel>(window, "pointsLabel")->text().toStdString(),
+            "12 ecuaciones  6 incógnitas");
   EXPECT_TRUE(window.Ui().Messages().empty());
 }
 
 TEST_F(ImportDialogTest, CommandsFollowTheImport) {
   ActivateExample();
-  ASSERT_TRUE(Enabled(window.menuRevisar));
+  ASSERT_TRUE(MenuEnabled("reviewMenu"));
   ImportFiles();
-  EXPECT_FALSE(Enabled(window.menuRevisar));
-  EXPECT_TRUE(Enabled(window.menuVer));
-  EXPECT_TRUE(Enabled(window.menuCompensacion));
-  EXPECT_TRUE(Enabled(window.menuDiseno));
-  EXPECT_TRUE(Button(5) && Button(6));
-  EXPECT_FALSE(window.mnuInici[1]->isEnabled() || Button(7));  // no E
+  EXPECT_FALSE(MenuEnabled("reviewMenu"));
+  EXPECT_TRUE(MenuEnabled("viewMenu"));
+  EXPECT_TRUE(MenuEnabled("adjustMenu"));
+  EXPECT_TRUE(MenuEnabled("designMenu"));
+  EXPECT_TRUE(Enabled("adjustInverseButton") && Enabled("adjustPseudoinverseButton"));
+  EXPECT_FALSE(Enabled("adjustConstraintsAction") || Enabled("adjustConstraintsButton"));  // no E
 
   ImportFiles(dir.Write("e.txt", "1 0 1 0 1 0\r\n0 1 0 1 0 1"));
-  EXPECT_TRUE(window.mnuInici[1]->isEnabled() && Button(7));
+  EXPECT_TRUE(Enabled("adjustConstraintsAction") && Enabled("adjustConstraintsButton"));
 
   ImportFiles(dir.Write("e5.txt", "1 0 1 0 1\r\n0 1 0 1 0"));
   ASSERT_EQ(window.Ui().Messages().size(), 1u);
   EXPECT_NE(window.Ui().Messages()[0].find("no tienen el mismo numero de columnas"),
             std::string::npos);
-  EXPECT_FALSE(Enabled(window.menuCompensacion));
-  EXPECT_FALSE(Button(5) || Button(6) || Button(7) || window.mnuInici[1]->isEnabled());
-  EXPECT_TRUE(Enabled(window.menuDiseno));
-  EXPECT_TRUE(Enabled(window.menuVer));
+  EXPECT_FALSE(MenuEnabled("adjustMenu"));
+  EXPECT_FALSE(Enabled("adjustInverseButton") || Enabled("adjustPseudoinverseButton") ||
+               Enabled("adjustConstraintsButton") || Enabled("adjustConstraintsAction"));
+  EXPECT_TRUE(MenuEnabled("designMenu"));
+  EXPECT_TRUE(MenuEnabled("viewMenu"));
 }
 
 // Typing is checked at every keystroke; "Cancelar" copies nothing, and
@@ -225,7 +229,7 @@ TEST_F(ImportDialogTest, AdjustmentWithTypedCoordinatesMatchesTheTerminal) {
   ui.SetNextText(dir.File("gui.tmp"));
   ui.SetNextOutputType(OutputType::Full);
   ui.SetNextAnswer(Answer::No);  // see the listing now
-  window.mnuInici[0]->trigger();
+  testing::Trigger(window, "adjustInverseAction");
   EXPECT_EQ(ui.Pending(), 0u);
   EXPECT_TRUE(ui.Unanswered().empty());
 

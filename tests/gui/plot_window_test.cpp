@@ -11,7 +11,7 @@
 
 #include "adjust/adjustment_driver.h"
 #include "gui/frm_grafico.h"
-#include "gui/frm_mincu.h"
+#include "gui/main_window.h"
 #include "gui/plot_picture.h"
 #include "gui/qt_interaction.h"
 #include "gui_test_support.h"
@@ -261,8 +261,8 @@ TEST_F(PlotWindow, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
 TEST(PlotWindowFromMenu, ViewOpensTheGraphicsWindowOnTheActiveProject) {
   TempDir dir;
   std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-  frmMincu main;
-  testing::MakeUnattended(main);
+  MainWindow main;
+  main.Ui().SetUnattended(true);
   testing::ActivateThroughDialog(main, QString::fromStdString(dir.Path().string()), "red.txt");
   QString caption;
   bool figures = true;
@@ -272,7 +272,7 @@ TEST(PlotWindowFromMenu, ViewOpensTheGraphicsWindowOnTheActiveProject) {
     figures = window->Command2->isEnabled();
     window->reject();
   });
-  main.mnuVer_Click();
+  testing::Trigger(main, "plotAction");
   EXPECT_EQ(caption.toStdString(), " Menú  Gráfico");
   EXPECT_FALSE(figures);  // nothing adjusted yet
 }

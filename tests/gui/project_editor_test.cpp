@@ -16,9 +16,9 @@
 
 #include "gui/command_windows.h"
 #include "gui/frm_abrir_proyecto.h"
-#include "gui/frm_mincu.h"
 #include "gui/frm_proyecto.h"
 #include "gui/frm_proyecto_choices.h"
+#include "gui/main_window.h"
 #include "gui/qt_interaction.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
@@ -327,7 +327,7 @@ TEST_F(ProjectEditorTest, AnsweringNoToOverwritingOrLeavingKeepsTheEditorOpen) {
 TEST(ProjectEditorWindowTest, NewProjectAndEditFromTheMenusReachTheMainWindow) {
   TempDir dir;
   SetWorkingFolder(QString::fromStdString(dir.Path().string()));
-  frmMincu window;
+  MainWindow window;
   window.Ui().SetUnattended(true);
   window.State().MatrixInput = true;
   const std::string path = dir.File("nueva.txt");
@@ -338,11 +338,13 @@ TEST(ProjectEditorWindowTest, NewProjectAndEditFromTheMenusReachTheMainWindow) {
     d->txtName->setText(QString::fromStdString(path));
     d->cmdSalvar->click();
   });
-  window.mnuFile[0]->trigger();
-  EXPECT_EQ(window.lblProyecto->text().toStdString(), path);
-  EXPECT_EQ(window.lblVertices->text().toStdString(), "Número de vértices:   2   ( 1 fijo )");
-  EXPECT_EQ(window.lblEcuaciones->text().toStdString(), "Número de ecuaciones:   1");
-  EXPECT_TRUE(window.menuCompensacion->menuAction()->isEnabled());
+  testing::Trigger(window, "newProjectAction");
+  EXPECT_EQ(testing::Child<QLabel>(window, "projectLabel")->text().toStdString(), path);
+  EXPECT_EQ(testing::Child<QLabel>(window, "pointsLabel")->text().toStdString(),
+            "Número de vértices:   2   ( 1 fijo )");
+  EXPECT_EQ(testing::Child<QLabel>(window, "equationsLabel")->text().toStdString(),
+            "Número de ecuaciones:   1");
+  EXPECT_TRUE(testing::Child<QMenu>(window, "adjustMenu")->menuAction()->isEnabled());
   EXPECT_FALSE(window.State().MatrixInput) << "el proyecto guardado es la red activa";
 
   // "Editar" opens the saved file in the editor; cancelling leaves the network.
@@ -358,7 +360,7 @@ TEST(ProjectEditorWindowTest, NewProjectAndEditFromTheMenusReachTheMainWindow) {
     window.Ui().SetNextAnswer(Answer::Yes);
     d->cmdCancelar->click();
   });
-  window.mnuFile[2]->trigger();
+  testing::Trigger(window, "editProjectAction");
   EXPECT_EQ(window.State().NumPoints, 2);
   EXPECT_EQ(window.State().ProjectName, path);
 }

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "gui/frm_mincu.h"
 #include "gui/frm_revisar.h"
+#include "gui/main_window.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "model/review_lists.h"
@@ -46,7 +46,7 @@ class ReviewDialogTest : public ::testing::Test {
         dialog->QDialog::done(QDialog::Rejected);
       }
     });
-    window.mnuRevi->trigger();
+    testing::Trigger(window, "reviewAction");
     EXPECT_TRUE(shown);
   }
   static std::string Line(QListWidget* list, int row) {
@@ -59,7 +59,7 @@ class ReviewDialogTest : public ::testing::Test {
   const std::vector<std::string>& Messages() { return window.Ui().Messages(); }
 
   TempDir dir;
-  frmMincu window;
+  MainWindow window;
 };
 
 TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
@@ -89,7 +89,8 @@ TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
   EXPECT_EQ(State().NumFixed, 0);
   EXPECT_EQ(State().VariableIndex(1), 1);
   EXPECT_EQ(State().VariableIndex(3), 3);
-  EXPECT_EQ(window.lblVertices->text().toStdString(), "Número de vértices:   3   ( 0 fijos )");
+  EXPECT_EQ(testing::Child<QLabel>(window, "pointsLabel")->text().toStdString(),
+            "Número de vértices:   3   ( 0 fijos )");
   EXPECT_EQ(State().EditorExit, "Abandonar");
   EXPECT_EQ(testing::ReadBytes(dir.File("tres_puntos.txt")), file);
 }

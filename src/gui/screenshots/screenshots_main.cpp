@@ -18,7 +18,7 @@
 #include "adjust/adjustment_driver.h"
 #include "gui/frm_editor.h"
 #include "gui/frm_grafico.h"
-#include "gui/frm_mincu.h"
+#include "gui/main_window.h"
 #include "gui/frm_opciones.h"
 #include "gui/frm_proyecto.h"
 #include "gui/frm_revisar.h"
@@ -39,7 +39,7 @@ bool Save(QWidget& widget, const QDir& folder, const char* name) {
 }
 
 // A full adjustment with the default answers, so the editor has a listing.
-void Adjust(ombrel::frmMincu& window) {
+void Adjust(ombrel::MainWindow& window) {
   ombrel::QtInteraction& ui = window.Ui();
   ui.SetNextAnswer(ombrel::Answer::No);
   ui.SetNextAnswer(ombrel::Answer::No);
@@ -121,7 +121,7 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
 
 // The project editor on the example project, with its observations shown,
 // and the review dialog on the same network.
-bool SaveProjectWindows(ombrel::frmMincu& window, const QString& project, const QDir& output) {
+bool SaveProjectWindows(ombrel::MainWindow& window, const QString& project, const QDir& output) {
   std::optional<ombrel::ProjectLists> lists = ombrel::ProjectLists::FromFile(project.toStdString());
   if (!lists) return false;
   window.State().SelectedFile = project.toStdString();
@@ -154,7 +154,7 @@ int main(int argc, char* argv[]) {
   const QDir output(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
   ombrel::SetWorkingFolder(QFileInfo(project).absolutePath());
 
-  ombrel::frmMincu window;
+  ombrel::MainWindow window;
   window.Ui().SetUnattended(true);
   if (!ombrel::LoadProjectFile(window.State(), window.Ui(), project.toStdString())) return 2;
   window.resize(760, 260);
