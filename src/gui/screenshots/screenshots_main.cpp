@@ -13,16 +13,17 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabWidget>
 #include <cstdio>
 
 #include "adjust/adjustment_driver.h"
 #include "gui/frm_editor.h"
 #include "gui/frm_grafico.h"
-#include "gui/main_window.h"
 #include "gui/frm_opciones.h"
-#include "gui/frm_proyecto.h"
 #include "gui/frm_revisar.h"
+#include "gui/main_window.h"
 #include "gui/plot_picture.h"
+#include "gui/project_editor_dialog.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"
 #include "model/project_lists.h"
@@ -125,8 +126,8 @@ bool SaveProjectWindows(ombrel::MainWindow& window, const QString& project, cons
   std::optional<ombrel::ProjectLists> lists = ombrel::ProjectLists::FromFile(project.toStdString());
   if (!lists) return false;
   window.State().SelectedFile = project.toStdString();
-  ombrel::frmProyecto editor(window.State(), window.Ui(), std::move(*lists), &window);
-  editor.SSTab1->setCurrentIndex(1);
+  ombrel::ProjectEditorDialog editor(window.State(), window.Ui(), std::move(*lists), &window);
+  editor.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
   editor.resize(820, 520);
   bool saved = Save(editor, output, "proyecto.png");
   ombrel::frmRevisar review(window.State(), window.Ui(), &window);
