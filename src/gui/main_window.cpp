@@ -12,7 +12,7 @@
 #include "design/design_driver.h"
 #include "gui/about_dialog.h"
 #include "gui/command_windows.h"
-#include "gui/frm_abrir_proyecto.h"
+#include "gui/open_project_dialog.h"
 #include "gui/frm_editor.h"
 #include "gui/frm_opciones.h"
 #include "gui/qt_prompts.h"
@@ -227,7 +227,7 @@ void MainWindow::newProject() {
 
 void MainWindow::activateProject() {
   state_.NetworkType = "Activar";
-  frmAbrirProyecto dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, this);
   dialog.exec();
   // Only a project that was actually loaded replaces an imported network.
   if (state_.FileChosen && dialog.Loaded()) state_.MatrixInput = false;
@@ -235,7 +235,7 @@ void MainWindow::activateProject() {
 
 void MainWindow::editProject() {
   state_.NetworkType = "Editar";
-  frmAbrirProyecto dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, this);
   dialog.exec();
 }
 

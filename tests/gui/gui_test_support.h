@@ -14,6 +14,7 @@
 #include <string>
 
 #include "gui/main_window.h"
+#include "gui/open_project_dialog.h"
 
 namespace ombrel::testing {
 
@@ -54,6 +55,9 @@ void WhenModal(std::function<void(T*)> act) {
   });
   timer->start();
 }
+
+// Chooses file in folder in the open-project dialog and accepts it.
+void ChooseFile(OpenProjectDialog& dialog, const QString& folder, const QString& file);
 
 // "A&ctivar Proyecto..." with the file chosen in the open-project dialog.
 // Returns the SelectedFile the dialog left.

@@ -12,7 +12,7 @@
 #include <QToolBar>
 #include <filesystem>
 
-#include "gui/frm_abrir_proyecto.h"
+#include "gui/open_project_dialog.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "support/temp_dir.h"
@@ -90,12 +90,13 @@ TEST_F(MainWindowTest, ActivatingAProjectShowsItAndEnablesItsCommands) {
 // cancel chooses nothing.
 TEST_F(MainWindowTest, OpenDialogAcceptsOnlyTheListSelection) {
   window.State().MatrixInput = true;  // as if an import had been active
-  testing::WhenModal<frmAbrirProyecto>([&](frmAbrirProyecto* dialog) {
-    EXPECT_FALSE(dialog->btnAceptar->isEnabled());
+  testing::WhenModal<OpenProjectDialog>([&](OpenProjectDialog* dialog) {
+    auto* accept = Child<QPushButton>(*dialog, "acceptButton");
+    EXPECT_FALSE(accept->isEnabled());
     dialog->SetFolder(Folder());
-    dialog->Text1->setText(QStringLiteral("red.txt"));
-    EXPECT_TRUE(dialog->btnAceptar->isEnabled());
-    dialog->btnAceptar->click();
+    Child<QLineEdit>(*dialog, "nameEdit")->setText(QStringLiteral("red.txt"));
+    EXPECT_TRUE(accept->isEnabled());
+    accept->click();
   });
   Trigger(window, "activateProjectAction");
   EXPECT_EQ(window.State().SelectedFile, dir.File(""));
@@ -103,8 +104,8 @@ TEST_F(MainWindowTest, OpenDialogAcceptsOnlyTheListSelection) {
   EXPECT_EQ(window.Ui().Messages().size(), 1u);
   EXPECT_TRUE(window.State().MatrixInput);
 
-  testing::WhenModal<frmAbrirProyecto>(
-      [](frmAbrirProyecto* dialog) { dialog->btnCancelar->click(); });
+  testing::WhenModal<OpenProjectDialog>(
+      [](OpenProjectDialog* dialog) { Child<QPushButton>(*dialog, "cancelButton")->click(); });
   Trigger(window, "activateProjectAction");
   EXPECT_FALSE(window.State().FileChosen);
   EXPECT_TRUE(window.State().MatrixInput);
@@ -113,15 +114,17 @@ TEST_F(MainWindowTest, OpenDialogAcceptsOnlyTheListSelection) {
 TEST_F(MainWindowTest, OpenDialogMovesBetweenFolders) {
   std::filesystem::create_directory(dir.Path() / "sub");
   dir.Write("sub/otra.txt", "x");
-  frmAbrirProyecto dialog(window.State(), window.Ui());
+  OpenProjectDialog dialog(window.State(), window.Ui());
+  auto* files = Child<QListWidget>(dialog, "fileList");
+  auto* folders = Child<QListWidget>(dialog, "folderList");
   ASSERT_TRUE(dialog.SetFolder(Folder()));
-  EXPECT_EQ(dialog.File1->count(), 1);  // red.txt
-  const auto sub = dialog.dirBox1->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
+  EXPECT_EQ(files->count(), 1);  // red.txt
+  const auto sub = folders->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
   ASSERT_EQ(sub.size(), 1);
-  emit dialog.dirBox1->itemActivated(sub.first());
+  emit folders->itemActivated(sub.first());
   EXPECT_EQ(dialog.Folder().toStdString(), (dir.Path() / "sub").string());
-  ASSERT_EQ(dialog.File1->count(), 1);
-  EXPECT_EQ(dialog.File1->item(0)->text().toStdString(), "otra.txt");
+  ASSERT_EQ(files->count(), 1);
+  EXPECT_EQ(files->item(0)->text().toStdString(), "otra.txt");
   EXPECT_FALSE(dialog.SetFolder(QString::fromStdString(dir.File("no-existe"))));
   EXPECT_EQ(dialog.Folder().toStdString(), (dir.Path() / "sub").string());
 }

@@ -15,9 +15,9 @@
 #include <QTimer>
 
 #include "gui/command_windows.h"
-#include "gui/frm_abrir_proyecto.h"
 #include "gui/main_window.h"
 #include "gui/number_choices.h"
+#include "gui/open_project_dialog.h"
 #include "gui/project_editor_dialog.h"
 #include "gui/qt_interaction.h"
 #include "gui/working_folder.h"
@@ -266,11 +266,8 @@ TEST(ProjectEditorWindowTest, NewProjectAndEditFromTheMenusReachTheMainWindow) {
 
   const std::string example = dir.Write("ejemplo.txt", ReadBytes(testing::ExampleProjectPath()));
   const std::string copy = dir.File("copia.txt");
-  WhenModal<frmAbrirProyecto>([&](frmAbrirProyecto* open) {
-    EXPECT_TRUE(open->SetFolder(folder));
-    open->File1->setCurrentItem(
-        open->File1->findItems(QStringLiteral("ejemplo.txt"), Qt::MatchExactly).value(0));
-    QTest::mouseClick(open->btnAceptar, Qt::LeftButton);
+  WhenModal<OpenProjectDialog>([&](OpenProjectDialog* open) {
+    testing::ChooseFile(*open, folder, QStringLiteral("ejemplo.txt"));
   });
   WhenModal<ProjectEditorDialog>([&](ProjectEditorDialog* d) {
     EXPECT_EQ(d->windowTitle().toStdString(), " Ombrel  " + example);
