@@ -14,7 +14,7 @@
 #include "gui/command_windows.h"
 #include "gui/open_project_dialog.h"
 #include "gui/frm_editor.h"
-#include "gui/frm_opciones.h"
+#include "gui/options_dialog.h"
 #include "gui/qt_prompts.h"
 #include "gui/toolbar_icons.h"
 
@@ -306,7 +306,7 @@ void MainWindow::designOrderTwo() {
 }
 
 void MainWindow::showOptions() {
-  frmOpciones options(state_, ui_, this);
+  OptionsDialog options(state_, ui_, this);
   options.exec();
 }
 

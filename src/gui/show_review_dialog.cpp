@@ -1,6 +1,6 @@
 #include "adjust/run_time_message.h"
 #include "gui/command_windows.h"
-#include "gui/frm_revisar.h"
+#include "gui/review_dialog.h"
 
 namespace ombrel {
 
@@ -8,7 +8,7 @@ namespace ombrel {
 // cannot be built and the dialog does not open.
 void ShowReviewDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
   try {
-    frmRevisar dialog(state, ui, parent);
+    ReviewDialog dialog(state, ui, parent);
     dialog.exec();
   } catch (const RunTimeError& error) {
     ReportRunTimeError(state, ui, error);

@@ -1,5 +1,7 @@
 // The review dialog: fixed points and weights previewed in the lists,
 // applied to the network in memory, and the question on leaving a preview.
+#include "gui/review_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
@@ -11,7 +13,6 @@
 #include <QTest>
 #include <filesystem>
 
-#include "gui/frm_revisar.h"
 #include "gui/main_window.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
@@ -21,6 +22,7 @@
 namespace ombrel {
 namespace {
 
+using testing::Child;
 using testing::TempDir;
 using testing::WhenModal;
 
@@ -36,9 +38,9 @@ class ReviewDialogTest : public ::testing::Test {
     window.Ui().ClearRecord();
   }
   // Opens the dialog from the menu and acts on it; act must close it.
-  void Review(std::function<void(frmRevisar*)> act) {
+  void Review(std::function<void(ReviewDialog*)> act) {
     bool shown = false;
-    WhenModal<frmRevisar>([&](frmRevisar* dialog) {
+    WhenModal<ReviewDialog>([&](ReviewDialog* dialog) {
       shown = true;
       act(dialog);
       if (dialog->isVisible()) {
@@ -65,25 +67,26 @@ class ReviewDialogTest : public ::testing::Test {
 TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
   Activate("tres_puntos.txt");
   const std::string file = testing::ReadBytes(dir.File("tres_puntos.txt"));
-  Review([&](frmRevisar* dialog) {
+  Review([&](ReviewDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle().toStdString(), kReviewCaption);
-    EXPECT_EQ(dialog->List1->font().family().toStdString(), "Courier New");
-    ASSERT_EQ(dialog->List1->count(), 4);
-    EXPECT_EQ(dialog->Label2->text().toStdString(), "3");
-    EXPECT_EQ(dialog->Label4->text().toStdString(), "3");
-    EXPECT_FALSE(dialog->Frame2->isEnabled());
-    EXPECT_FALSE(dialog->Command3->isEnabled());
+    EXPECT_EQ(Child<QListWidget>(*dialog, "pointList")->font().family().toStdString(),
+              "Courier New");
+    ASSERT_EQ(Child<QListWidget>(*dialog, "pointList")->count(), 4);
+    EXPECT_EQ(Child<QLabel>(*dialog, "pointCountLabel")->text().toStdString(), "3");
+    EXPECT_EQ(Child<QLabel>(*dialog, "equationCountLabel")->text().toStdString(), "3");
+    EXPECT_FALSE(Child<QGroupBox>(*dialog, "pointKindGroup")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(*dialog, "previewPointButton")->isEnabled());
 
-    dialog->List1->setCurrentRow(1);
-    EXPECT_EQ(dialog->Label5->text().toStdString(), "Vértice número 1 :");
-    EXPECT_TRUE(dialog->Option1->isChecked());
-    EXPECT_TRUE(dialog->Command3->isEnabled());
-    dialog->Option2->click();
-    dialog->Command3->click();
-    EXPECT_EQ(Line(dialog->List1, 1), "   Vértice  1  ......   vble");
-    EXPECT_FALSE(dialog->Frame2->isEnabled());
+    Child<QListWidget>(*dialog, "pointList")->setCurrentRow(1);
+    EXPECT_EQ(Child<QLabel>(*dialog, "pointLabel")->text().toStdString(), "Vértice número 1 :");
+    EXPECT_TRUE(Child<QRadioButton>(*dialog, "fixedRadio")->isChecked());
+    EXPECT_TRUE(Child<QPushButton>(*dialog, "previewPointButton")->isEnabled());
+    Child<QRadioButton>(*dialog, "variableRadio")->click();
+    Child<QPushButton>(*dialog, "previewPointButton")->click();
+    EXPECT_EQ(Line(Child<QListWidget>(*dialog, "pointList"), 1), "   Vértice  1  ......   vble");
+    EXPECT_FALSE(Child<QGroupBox>(*dialog, "pointKindGroup")->isEnabled());
     EXPECT_EQ(State().NumFixed, 1);  // only previewed
-    dialog->Command1->click();
+    Child<QPushButton>(*dialog, "applyPointsButton")->click();
   });
   EXPECT_TRUE(Messages().empty());  // applied: nothing to ask
   EXPECT_EQ(State().NumFixed, 0);
@@ -95,40 +98,29 @@ TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
   EXPECT_EQ(testing::ReadBytes(dir.File("tres_puntos.txt")), file);
 }
 
-TEST_F(ReviewDialogTest, WeightsAppliedWithoutPreviewStayAsTheyWere) {
-  Activate("ghilani16_1.txt");
-  const Matrix before = State().ObsWeights;
-  Review([](frmRevisar* dialog) {
-    EXPECT_EQ(Weight(dialog->List2, 1), "         400");
-    EXPECT_FALSE(dialog->Text1->isEnabled());
-    dialog->Command2->click();
-  });
-  EXPECT_EQ(State().ObsWeights, before);
-  EXPECT_TRUE(Messages().empty());
-}
-
 // A refused text changes no line; a preview asks before it is left behind,
 // and No keeps the dialog open.
 TEST_F(ReviewDialogTest, LeavingAPreviewAsksAndApplyingDoesNot) {
   Activate("ghilani16_1.txt");
   const Matrix before = State().ObsWeights;
   QtInteraction& ui = window.Ui();
-  Review([&](frmRevisar* dialog) {
-    dialog->List2->setCurrentRow(3);
-    EXPECT_EQ(dialog->Label7->text().toStdString(), "Ecuación 3 :");
-    EXPECT_EQ(dialog->Label8->text().toStdString(), "de ángulo");
-    QTest::keyClicks(dialog->Text1, "1,5");
-    EXPECT_EQ(dialog->Text1->text().toStdString(), "1,5");  // pointed out, still typed
+  Review([&](ReviewDialog* dialog) {
+    Child<QListWidget>(*dialog, "equationList")->setCurrentRow(3);
+    EXPECT_EQ(Child<QLabel>(*dialog, "equationLabel")->text().toStdString(), "Ecuación 3 :");
+    EXPECT_EQ(Child<QLabel>(*dialog, "equationKindLabel")->text().toStdString(), "de ángulo");
+    QTest::keyClicks(Child<QLineEdit>(*dialog, "weightEdit"), "1,5");
+    EXPECT_EQ(Child<QLineEdit>(*dialog, "weightEdit")->text().toStdString(),
+              "1,5");  // pointed out, still typed
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0], "¡ Carácter no válido !");
-    dialog->Command6->click();
+    Child<QPushButton>(*dialog, "previewWeightButton")->click();
     EXPECT_EQ(Messages().back(), "¡ Algún carácter no es correcto !");
-    EXPECT_EQ(Weight(dialog->List2, 3), "  0.00011664");
+    EXPECT_EQ(Weight(Child<QListWidget>(*dialog, "equationList"), 3), "  0.00011664");
 
-    dialog->Text1->setText(QStringLiteral("2.5"));
-    dialog->Command6->click();
-    EXPECT_EQ(Weight(dialog->List2, 3), "         2.5");
-    EXPECT_FALSE(dialog->Text1->isEnabled());
+    Child<QLineEdit>(*dialog, "weightEdit")->setText(QStringLiteral("2.5"));
+    Child<QPushButton>(*dialog, "previewWeightButton")->click();
+    EXPECT_EQ(Weight(Child<QListWidget>(*dialog, "equationList"), 3), "         2.5");
+    EXPECT_FALSE(Child<QLineEdit>(*dialog, "weightEdit")->isEnabled());
     EXPECT_EQ(ui.Beeps(), 2);
 
     ui.ClearRecord();
@@ -138,21 +130,22 @@ TEST_F(ReviewDialogTest, LeavingAPreviewAsksAndApplyingDoesNot) {
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0], kLeaveReviewQuestion);
     ui.SetNextAnswer(Answer::Yes);
-    dialog->Command5->click();
+    Child<QPushButton>(*dialog, "cancelWeightsButton")->click();
     EXPECT_FALSE(dialog->isVisible());
   });
   EXPECT_EQ(State().ObsWeights, before);
 
   ui.ClearRecord();
-  Review([&](frmRevisar* dialog) {
-    dialog->List2->setCurrentRow(1);
-    dialog->Text1->setText(QStringLiteral("3"));
-    dialog->Command7->click();
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(Weight(dialog->List2, i), "           3") << i;
+  Review([&](ReviewDialog* dialog) {
+    Child<QListWidget>(*dialog, "equationList")->setCurrentRow(1);
+    Child<QLineEdit>(*dialog, "weightEdit")->setText(QStringLiteral("3"));
+    Child<QPushButton>(*dialog, "weightToAllButton")->click();
+    for (int i = 1; i <= 5; ++i)
+      EXPECT_EQ(Weight(Child<QListWidget>(*dialog, "equationList"), i), "           3") << i;
     ui.SetNextAnswer(Answer::No);
     dialog->reject();  // "A todos ...." is a preview too
     EXPECT_TRUE(dialog->isVisible());
-    dialog->Command2->click();
+    Child<QPushButton>(*dialog, "applyWeightsButton")->click();
   });
   EXPECT_EQ(Messages().size(), 1u);
   for (int i = 1; i <= 5; ++i) EXPECT_EQ(State().ObsWeights(2, i), 3.0) << i;

@@ -19,8 +19,8 @@
 #include "adjust/adjustment_driver.h"
 #include "gui/frm_editor.h"
 #include "gui/frm_grafico.h"
-#include "gui/frm_opciones.h"
-#include "gui/frm_revisar.h"
+#include "gui/options_dialog.h"
+#include "gui/review_dialog.h"
 #include "gui/main_window.h"
 #include "gui/plot_picture.h"
 #include "gui/project_editor_dialog.h"
@@ -130,7 +130,7 @@ bool SaveProjectWindows(ombrel::MainWindow& window, const QString& project, cons
   editor.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
   editor.resize(820, 520);
   bool saved = Save(editor, output, "proyecto.png");
-  ombrel::frmRevisar review(window.State(), window.Ui(), &window);
+  ombrel::ReviewDialog review(window.State(), window.Ui(), &window);
   saved = Save(review, output, "revisar.png") && saved;
   editor.hide();
   review.hide();
@@ -161,7 +161,7 @@ int main(int argc, char* argv[]) {
   window.resize(760, 260);
   bool saved = Save(window, output, "ventana_principal.png");
 
-  ombrel::frmOpciones options(window.State(), window.Ui(), &window);
+  ombrel::OptionsDialog options(window.State(), window.Ui(), &window);
   saved = Save(options, output, "opciones.png") && saved;
   saved = SaveProjectWindows(window, project, output) && saved;
 
