@@ -18,12 +18,12 @@
 
 #include "adjust/adjustment_driver.h"
 #include "gui/frm_editor.h"
-#include "gui/frm_grafico.h"
-#include "gui/options_dialog.h"
-#include "gui/review_dialog.h"
 #include "gui/main_window.h"
+#include "gui/options_dialog.h"
 #include "gui/plot_picture.h"
+#include "gui/plot_window.h"
 #include "gui/project_editor_dialog.h"
+#include "gui/review_dialog.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"
 #include "model/project_lists.h"
@@ -52,6 +52,11 @@ void Adjust(ombrel::MainWindow& window) {
   ombrel::mnuInici_Click(window.State(), ui, ombrel::kAdjustInverse);
 }
 
+// Presses the button of that object name.
+void Click(const QWidget& window, const char* button) {
+  window.findChild<QPushButton*>(QString::fromUtf8(button))->click();
+}
+
 // The pointer over a picture point, so that the readout shows.
 void PointAt(ombrel::PlotPicture& picture, double px, double py) {
   const QPointF at = picture.WidgetPoint(px, py);
@@ -77,11 +82,12 @@ bool SaveFreeNetworkPlot(const QString& project, const QDir& output) {
   ui.SetNextAnswer(ombrel::Answer::No);
   ombrel::mnuInici_Click(state, ui, ombrel::kAdjustConstraints);
   if (state.EllipsesDone != "Si") return false;
-  ombrel::frmGrafico window(state, ui);
-  window.Command1->click();
-  window.Command2->click();
+  ombrel::PlotWindow window(state, ui);
+  Click(window, "showAllButton");
+  Click(window, "absoluteEllipsesButton");
   const ombrel::PlotFit& fit = window.View().Fit();
-  PointAt(*window.Picture1, fit.PictureX(state.PointX(1)), fit.PictureY(state.PointY(1)));
+  PointAt(*window.findChild<ombrel::PlotPicture*>(QStringLiteral("picture")),
+          fit.PictureX(state.PointX(1)), fit.PictureY(state.PointY(1)));
   return Save(window, output, "grafico_elipses.png");
 }
 
@@ -108,15 +114,15 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
   const auto label = [&](int k) {
     return std::to_string(state.PointNumber(ombrel::EllipseItemPoint(state, k)));
   };
-  ombrel::frmGrafico window(state, ui);
-  window.Command1->click();
-  window.Command2->click();
+  ombrel::PlotWindow window(state, ui);
+  Click(window, "showAllButton");
+  Click(window, "absoluteEllipsesButton");
   ui.SetNextText(label(1) + "," + label(2));
-  window.Command3->click();
+  Click(window, "relativeEllipsesButton");
   ui.SetNextText("1,2");
-  window.Command5->click();
+  Click(window, "rosettesButton");
   ui.SetNextText("3,4");
-  window.Command5->click();
+  Click(window, "rosettesButton");
   return Save(window, output, "grafico_figuras.png");
 }
 

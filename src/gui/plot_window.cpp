@@ -1,4 +1,4 @@
-#include "gui/frm_grafico.h"
+#include "gui/plot_window.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "adjust/run_time_message.h"
+#include "gui/dialog_widgets.h"
 #include "gui/plot_picture.h"
 #include "gui/qt_prompts.h"
 #include "listing/number_format.h"
@@ -37,73 +38,72 @@ void AddOnce(std::vector<std::pair<int, int>>& pairs, const std::pair<int, int>&
 
 }  // namespace
 
-frmGrafico::frmGrafico(NetworkState& state, Interaction& ui, QWidget* parent)
+PlotWindow::PlotWindow(NetworkState& state, Interaction& ui, QWidget* parent)
     : QDialog(parent), state_(state), ui_(ui) {
   setWindowTitle(QStringLiteral(" Menú  Gráfico"));
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(BuildCommands());
-  Picture1 = new PlotPicture(this);
-  Picture1->setFixedSize(kPictureWidth, kPictureHeight);
-  layout->addWidget(Picture1);
+  picture_ = Named("picture", new PlotPicture(this));
+  picture_->setFixedSize(kPictureWidth, kPictureHeight);
+  layout->addWidget(picture_);
 
-  const auto on = [this](QPushButton* button, void (frmGrafico::*click)()) {
+  const auto on = [this](QPushButton* button, void (PlotWindow::*click)()) {
     connect(button, &QPushButton::clicked, this,
             [this, click] { Guard([&] { (this->*click)(); }); });
   };
-  on(Command1, &frmGrafico::Command1_Click);
-  on(Command2, &frmGrafico::Command2_Click);
-  on(Command3, &frmGrafico::Command3_Click);
-  on(Command4, &frmGrafico::Command4_Click);
-  on(Command5, &frmGrafico::Command5_Click);
-  on(Command6, &frmGrafico::Command6_Click);
-  on(Command7, &frmGrafico::Command7_Click);
-  on(Command8, &frmGrafico::Command8_Click);
-  connect(Picture1, &PlotPicture::MouseDown, this, [this](Qt::MouseButton b, double x, double y) {
-    Guard([&] { Picture1_MouseDown(b, x, y); });
+  on(showAllButton_, &PlotWindow::showWholeNetwork);
+  on(absoluteEllipsesButton_, &PlotWindow::showAbsoluteEllipses);
+  on(relativeEllipsesButton_, &PlotWindow::addRelativeEllipse);
+  on(ellipseScaleButton_, &PlotWindow::changeEllipseScale);
+  on(rosettesButton_, &PlotWindow::addRosette);
+  on(sectionsButton_, &PlotWindow::addSection);
+  on(projectionsButton_, &PlotWindow::addAxisProjection);
+  on(dxfButton_, &PlotWindow::exportDxf);
+  connect(picture_, &PlotPicture::MouseDown, this, [this](Qt::MouseButton b, double x, double y) {
+    Guard([&] { pressOnPicture(b, x, y); });
   });
-  connect(Picture1, &PlotPicture::MouseMove, this, [this](Qt::MouseButtons b, double x, double y) {
-    Guard([&] { Picture1_MouseMove(b, x, y); });
+  connect(picture_, &PlotPicture::MouseMove, this, [this](Qt::MouseButtons b, double x, double y) {
+    Guard([&] { moveOnPicture(b, x, y); });
   });
-  connect(Picture1, &PlotPicture::MouseUp, this, [this](Qt::MouseButton b, double x, double y) {
-    Guard([&] { Picture1_MouseUp(b, x, y); });
+  connect(picture_, &PlotPicture::MouseUp, this, [this](Qt::MouseButton b, double x, double y) {
+    Guard([&] { releaseOnPicture(b, x, y); });
   });
 }
 
-QWidget* frmGrafico::BuildCommands() {
+QWidget* PlotWindow::BuildCommands() {
   auto* panel = new QWidget(this);
   auto* layout = new QVBoxLayout(panel);
   layout->addWidget(DecorativeLine(panel));
-  Command1 = AddButton(layout, "Ver toda la red");
+  showAllButton_ = AddButton(layout, "showAllButton", "Ver toda la red");
   layout->addWidget(DecorativeLine(panel));
   layout->addSpacing(12);
   layout->addWidget(DecorativeLine(panel));
-  Label1 = new QLabel(QStringLiteral("ELIPSES CLASICAS:"), panel);
-  layout->addWidget(Label1);
-  Command2 = AddButton(layout, "Elipses absolutas");
-  Command3 = AddButton(layout, "Elipses relativas");
-  Command4 = AddButton(layout, "Escala elipses");
+  layout->addWidget(new QLabel(QStringLiteral("ELIPSES CLASICAS:"), panel));
+  absoluteEllipsesButton_ = AddButton(layout, "absoluteEllipsesButton", "Elipses absolutas");
+  relativeEllipsesButton_ = AddButton(layout, "relativeEllipsesButton", "Elipses relativas");
+  ellipseScaleButton_ = AddButton(layout, "ellipseScaleButton", "Escala elipses");
   layout->addWidget(DecorativeLine(panel));
   layout->addSpacing(12);
   layout->addWidget(DecorativeLine(panel));
-  Label2 = new QLabel(QStringLiteral("NUEVAS ELIPSES:"), panel);
-  layout->addWidget(Label2);
-  Command5 = AddButton(layout, "Rosetas de error");
-  Command6 = AddButton(layout, "Secciones  del hiperelipsoide ..");
-  Command7 = AddButton(layout, "Proyecciones de los  semiejes");
+  layout->addWidget(new QLabel(QStringLiteral("NUEVAS ELIPSES:"), panel));
+  rosettesButton_ = AddButton(layout, "rosettesButton", "Rosetas de error");
+  sectionsButton_ = AddButton(layout, "sectionsButton", "Secciones  del hiperelipsoide ..");
+  projectionsButton_ = AddButton(layout, "projectionsButton", "Proyecciones de los  semiejes");
   layout->addWidget(DecorativeLine(panel));
   layout->addSpacing(12);
   layout->addWidget(DecorativeLine(panel));
-  Command8 = AddButton(layout, "Crear fichero DXF");
+  dxfButton_ = AddButton(layout, "dxfButton", "Crear fichero DXF");
   layout->addWidget(DecorativeLine(panel));
   layout->addStretch();
   // Nothing is drawn yet: the figures and the export wait for the full view.
-  for (QPushButton* b : {Command2, Command3, Command5, Command6, Command7, Command8})
+  for (QPushButton* b : {absoluteEllipsesButton_, relativeEllipsesButton_, rosettesButton_,
+                         sectionsButton_, projectionsButton_, dxfButton_})
     b->setEnabled(false);
   return panel;
 }
 
-QPushButton* frmGrafico::AddButton(QVBoxLayout* layout, const char* caption) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), layout->parentWidget());
+QPushButton* PlotWindow::AddButton(QVBoxLayout* layout, const char* name, const char* caption) {
+  auto* button = Named(name, new QPushButton(QString::fromUtf8(caption), layout->parentWidget()));
   button->setAutoDefault(false);
   layout->addWidget(button);
   return button;
@@ -112,7 +112,7 @@ QPushButton* frmGrafico::AddButton(QVBoxLayout* layout, const char* caption) {
 // A run-time error of the drawing (an overflow after zooming in too far,
 // figures whose arrays a computation left unsized) ends the command with
 // its message; the window stays open with what it showed.
-void frmGrafico::Guard(const std::function<void()>& command) {
+void PlotWindow::Guard(const std::function<void()>& command) {
   try {
     command();
   } catch (const RunTimeError& error) {
@@ -121,64 +121,64 @@ void frmGrafico::Guard(const std::function<void()>& command) {
   }
 }
 
-void frmGrafico::Command1_Click() {
+void PlotWindow::showWholeNetwork() {
   band_.Clear();
-  Picture1->SetBand(band_);
-  view_.ShowAll(state_, Picture1->width(), Picture1->height());
+  picture_->SetBand(band_);
+  view_.ShowAll(state_, picture_->width(), picture_->height());
   AfterRedraw();
   if (state_.MatrixInput) ui_.MessageBox(kMatrixInputNotice, Buttons::Ok, Icon::Information);
   EnableFigureButtons();
 }
 
-void frmGrafico::EnableFigureButtons() {
+void PlotWindow::EnableFigureButtons() {
   const bool ellipses = state_.EllipsesDone == "Si";
-  Command2->setEnabled(ellipses);
-  Command3->setEnabled(ellipses);
-  Command5->setEnabled(state_.RosettesDone == "Si");
-  Command6->setEnabled(state_.SectionsDone == "Si");
-  Command7->setEnabled(state_.AxisProjDone == "Si");
+  absoluteEllipsesButton_->setEnabled(ellipses);
+  relativeEllipsesButton_->setEnabled(ellipses);
+  rosettesButton_->setEnabled(state_.RosettesDone == "Si");
+  sectionsButton_->setEnabled(state_.SectionsDone == "Si");
+  projectionsButton_->setEnabled(state_.AxisProjDone == "Si");
 }
 
-void frmGrafico::AfterRedraw() {
-  Command8->setEnabled(view_.DxfEnabled());
+void PlotWindow::AfterRedraw() {
+  dxfButton_->setEnabled(view_.DxfEnabled());
   ShowScene();
 }
 
-void frmGrafico::ShowScene() {
-  Picture1->SetScene(view_.Scene(state_));
+void PlotWindow::ShowScene() {
+  picture_->SetScene(view_.Scene(state_));
 }
 
-void frmGrafico::Command2_Click() {
+void PlotWindow::showAbsoluteEllipses() {
   view_.Shown().absolute = true;
   ShowScene();
 }
 
-void frmGrafico::Command3_Click() {
+void PlotWindow::addRelativeEllipse() {
   if (const auto pair = AskRelativePair(state_, ui_)) {
     AddOnce(view_.Shown().relative, *pair);
     ShowScene();
   }
 }
 
-void frmGrafico::Command4_Click() {
+void PlotWindow::changeEllipseScale() {
   if (!AskEllipseFactor(state_, ui_) || !view_.Drawn()) return;
   view_.Redraw(state_);
   AfterRedraw();
 }
 
-void frmGrafico::Command5_Click() {
-  FigureOfUnknowns_Click(FigureKind::Rosette);
+void PlotWindow::addRosette() {
+  AddFigureOfUnknowns(FigureKind::Rosette);
 }
 
-void frmGrafico::Command6_Click() {
-  FigureOfUnknowns_Click(FigureKind::Section);
+void PlotWindow::addSection() {
+  AddFigureOfUnknowns(FigureKind::Section);
 }
 
-void frmGrafico::Command7_Click() {
-  FigureOfUnknowns_Click(FigureKind::AxisProjection);
+void PlotWindow::addAxisProjection() {
+  AddFigureOfUnknowns(FigureKind::AxisProjection);
 }
 
-void frmGrafico::FigureOfUnknowns_Click(FigureKind kind) {
+void PlotWindow::AddFigureOfUnknowns(FigureKind kind) {
   const auto pair = AskUnknownPair(state_, ui_, kind);
   if (!pair) return;
   FigureSelection& shown = view_.Shown();
@@ -189,41 +189,41 @@ void frmGrafico::FigureOfUnknowns_Click(FigureKind kind) {
   ShowScene();
 }
 
-void frmGrafico::Command8_Click() {
+void PlotWindow::exportDxf() {
   const std::string path = AskDxfFileName(ui_);
   if (path.empty()) return;
   if (!WriteDxfFile(path, state_, view_.Shown()))
     ui_.MessageBox("No se puede escribir el fichero " + path, Buttons::Ok, Icon::Exclamation);
 }
 
-void frmGrafico::Picture1_MouseDown(Qt::MouseButton button, double px, double py) {
+void PlotWindow::pressOnPicture(Qt::MouseButton button, double px, double py) {
   if (!view_.Drawn()) return;
   if (button == Qt::LeftButton) {
     band_.Press(px, py);
-    Picture1->SetBand(band_);
+    picture_->SetBand(band_);
   } else if (button == Qt::RightButton && band_.Contains(px, py)) {
     view_.ZoomTo(state_, band_.x1, band_.y1, band_.x2, band_.y2);
     band_.Clear();
-    Picture1->SetBand(band_);
+    picture_->SetBand(band_);
     AfterRedraw();
   }
 }
 
-void frmGrafico::Picture1_MouseMove(Qt::MouseButtons buttons, double px, double py) {
+void PlotWindow::moveOnPicture(Qt::MouseButtons buttons, double px, double py) {
   if (!view_.Drawn()) return;
   const PlotFit& fit = view_.Fit();
-  Picture1->SetReadout(ToQt(" x =" + FormatNumber(fit.GroundX(px), 9, 2)),
+  picture_->SetReadout(ToQt(" x =" + FormatNumber(fit.GroundX(px), 9, 2)),
                        ToQt(" y =" + FormatNumber(fit.GroundY(py), 9, 2)));
   if (buttons & Qt::LeftButton) {
     band_.Drag(px, py);
-    Picture1->SetBand(band_);
+    picture_->SetBand(band_);
   }
 }
 
-void frmGrafico::Picture1_MouseUp(Qt::MouseButton button, double px, double py) {
+void PlotWindow::releaseOnPicture(Qt::MouseButton button, double px, double py) {
   if (!view_.Drawn() || button != Qt::LeftButton) return;
   band_.Release(px, py);
-  Picture1->SetBand(band_);
+  picture_->SetBand(band_);
 }
 
 }  // namespace ombrel
