@@ -13,9 +13,9 @@
 #include "gui/about_dialog.h"
 #include "gui/command_windows.h"
 #include "gui/open_project_dialog.h"
-#include "gui/frm_editor.h"
 #include "gui/options_dialog.h"
 #include "gui/qt_prompts.h"
+#include "gui/text_editor_window.h"
 #include "gui/toolbar_icons.h"
 
 namespace ombrel {
@@ -206,7 +206,7 @@ void MainWindow::SetEnabled(Command command, bool enabled) {
 }
 
 void MainWindow::OpenInEditor(const std::string& path) {
-  frmEditor editor(ui_, this);
+  TextEditorWindow editor(ui_, this);
   if (editor.OpenListing(path)) editor.exec();
 }
 
@@ -250,7 +250,7 @@ void MainWindow::quitApplication() {
 }
 
 void MainWindow::openTextEditor() {
-  frmEditor editor(ui_, this);
+  TextEditorWindow editor(ui_, this);
   editor.exec();
 }
 

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "gui/frm_editor.h"
 #include "gui/main_window.h"
+#include "gui/text_editor_window.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "support/temp_dir.h"
@@ -37,9 +37,9 @@ TEST(AdjustmentFromMenu, ListingEqualsTheTerminalOneByteForByte) {
   ui.SetNextOutputType(OutputType::Full);
   ui.SetNextAnswer(Answer::Yes);  // see the listing now
   QString editorCaption, editorText;
-  testing::WhenModal<frmEditor>([&](frmEditor* editor) {
+  testing::WhenModal<TextEditorWindow>([&](TextEditorWindow* editor) {
     editorCaption = editor->windowTitle();
-    editorText = editor->Text1->toPlainText();
+    editorText = testing::Child<QPlainTextEdit>(*editor, "textEdit")->toPlainText();
     editor->reject();
   });
   testing::Trigger(window, "adjustInverseAction");

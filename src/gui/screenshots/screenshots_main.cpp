@@ -17,13 +17,13 @@
 #include <cstdio>
 
 #include "adjust/adjustment_driver.h"
-#include "gui/frm_editor.h"
 #include "gui/main_window.h"
 #include "gui/options_dialog.h"
 #include "gui/plot_picture.h"
 #include "gui/plot_window.h"
 #include "gui/project_editor_dialog.h"
 #include "gui/review_dialog.h"
+#include "gui/text_editor_window.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"
 #include "model/project_lists.h"
@@ -173,7 +173,7 @@ int main(int argc, char* argv[]) {
 
   QFile::remove(QStringLiteral("salida.tmp"));  // no overwrite question
   Adjust(window);
-  ombrel::frmEditor editor(window.Ui(), &window);
+  ombrel::TextEditorWindow editor(window.Ui(), &window);
   if (!editor.OpenListing(window.State().ListingFileName)) return 2;
   editor.resize(900, 560);
   saved = Save(editor, output, "editor.png") && saved;

@@ -1,4 +1,4 @@
-#include "gui/frm_editor.h"
+#include "gui/text_editor_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,9 +10,10 @@
 #include <new>
 
 #include "gui/about_dialog.h"
+#include "gui/dialog_widgets.h"
 #include "gui/editor_printing.h"
-#include "gui/frm_reemplazar.h"
 #include "gui/qt_prompts.h"
+#include "gui/replace_dialog.h"
 #include "gui/text_document.h"
 #include "model/text_file.h"
 
@@ -36,84 +37,90 @@ QFont FontFor(int fontIndex, int sizeIndex) {
 
 }  // namespace
 
-frmEditor::frmEditor(QtInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
-  Text1 = new QPlainTextEdit(this);
-  Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+TextEditorWindow::TextEditorWindow(QtInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+  textEdit_ = Named("textEdit", new QPlainTextEdit(this));
+  textEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Text1);
+  layout->addWidget(textEdit_);
   BuildMenus();
   layout->setMenuBar(menuBar_);
   resize(760, 520);
-  Form_Load();
+  Clear();
 }
 
-void frmEditor::BuildMenus() {
+void TextEditorWindow::BuildMenus() {
+  const auto item = [](QMenu* menu, const QString& caption, const char* name) {
+    return Named(name, menu->addAction(caption));
+  };
   menuBar_ = new QMenuBar(this);
   QMenu* file = menuBar_->addMenu(QStringLiteral("&Archivo "));
-  connect(file->addAction(QStringLiteral("A&brir...")), &QAction::triggered, this,
-          &frmEditor::FicheroAbrir_Click);
-  connect(file->addAction(QStringLiteral("&Guardar")), &QAction::triggered, this,
-          [this] { FicheroGu_Click(); });
-  connect(file->addAction(QStringLiteral("Guardar c&omo...")), &QAction::triggered, this,
-          [this] { FicheroGuardar_Click(); });
+  connect(item(file, QStringLiteral("A&brir..."), "openAction"), &QAction::triggered, this,
+          &TextEditorWindow::openFile);
+  connect(item(file, QStringLiteral("&Guardar"), "saveAction"), &QAction::triggered, this,
+          &TextEditorWindow::save);
+  connect(item(file, QStringLiteral("Guardar c&omo..."), "saveAsAction"), &QAction::triggered, this,
+          &TextEditorWindow::saveAs);
   file->addSeparator();
-  connect(file->addAction(QStringLiteral("&Imprimir...")), &QAction::triggered, this,
-          &frmEditor::FicheroImprimir_Click);
+  connect(item(file, QStringLiteral("&Imprimir..."), "printAction"), &QAction::triggered, this,
+          &TextEditorWindow::printText);
   file->addSeparator();
-  connect(file->addAction(QStringLiteral("&Salir")), &QAction::triggered, this, &frmEditor::reject);
+  connect(item(file, QStringLiteral("&Salir"), "quitAction"), &QAction::triggered, this,
+          &TextEditorWindow::reject);
 
-  mnuEdicion = menuBar_->addMenu(QStringLiteral("&Edición "));
-  Cortar = mnuEdicion->addAction(QStringLiteral("&Cortar"));
-  Copiar = mnuEdicion->addAction(QStringLiteral("C&opiar"));
-  Pegar = mnuEdicion->addAction(QStringLiteral("&Pegar"));
-  connect(mnuEdicion, &QMenu::aboutToShow, this, &frmEditor::mnuEdicion_Click);
-  connect(Cortar, &QAction::triggered, this, &frmEditor::Cortar_Click);
-  connect(Copiar, &QAction::triggered, this, &frmEditor::Copiar_Click);
-  connect(Pegar, &QAction::triggered, this, &frmEditor::Pegar_Click);
-  QMenu* replace = mnuEdicion->addMenu(QStringLiteral("&Reemplazar"));
-  connect(replace->addAction(QStringLiteral("Reempla&zar caracteres")), &QAction::triggered, this,
-          &frmEditor::Reemplazar_Click);
+  QMenu* edit = Named("editMenu", menuBar_->addMenu(QStringLiteral("&Edición ")));
+  cutAction_ = item(edit, QStringLiteral("&Cortar"), "cutAction");
+  copyAction_ = item(edit, QStringLiteral("C&opiar"), "copyAction");
+  pasteAction_ = item(edit, QStringLiteral("&Pegar"), "pasteAction");
+  connect(edit, &QMenu::aboutToShow, this, &TextEditorWindow::updateEditActions);
+  connect(cutAction_, &QAction::triggered, textEdit_, &QPlainTextEdit::cut);
+  connect(copyAction_, &QAction::triggered, textEdit_, &QPlainTextEdit::copy);
+  connect(pasteAction_, &QAction::triggered, textEdit_, &QPlainTextEdit::paste);
+  QMenu* replace = edit->addMenu(QStringLiteral("&Reemplazar"));
+  connect(item(replace, QStringLiteral("Reempla&zar caracteres"), "replaceAction"),
+          &QAction::triggered, this, &TextEditorWindow::replaceCharacter);
 
   QMenu* text = menuBar_->addMenu(QStringLiteral("&Texto "));
   QMenu* fonts = text->addMenu(QStringLiteral("&Fuentes"));
   QMenu* sizes = text->addMenu(QStringLiteral("T&amaño"));
+  const char* fontNames[] = {"courierFontAction", "arialFontAction", "symbolFontAction"};
+  const char* sizeNames[] = {"size8Action", "size10Action", "size12Action"};
   for (int i = 0; i < 3; ++i) {
     const auto at = static_cast<std::size_t>(i);
-    Fuente[at] = fonts->addAction(QString::fromUtf8(kFontNames[i]));
-    Tamano[at] = sizes->addAction(QString::number(kFontSizes[i]));
-    Fuente[at]->setCheckable(true);
-    Tamano[at]->setCheckable(true);
-    connect(Fuente[at], &QAction::triggered, this, [this, i] { Fuente_Click(i); });
-    connect(Tamano[at], &QAction::triggered, this, [this, i] { Tamano_Click(i); });
+    fontActions_[at] = item(fonts, QString::fromUtf8(kFontNames[i]), fontNames[i]);
+    sizeActions_[at] = item(sizes, QString::number(kFontSizes[i]), sizeNames[i]);
+    fontActions_[at]->setCheckable(true);
+    sizeActions_[at]->setCheckable(true);
+    connect(fontActions_[at], &QAction::triggered, this, [this, i] { chooseFont(i); });
+    connect(sizeActions_[at], &QAction::triggered, this, [this, i] { chooseSize(i); });
   }
 
   QMenu* about = menuBar_->addMenu(QStringLiteral("A&cerca de"));
-  connect(about->addAction(QStringLiteral("Acerca de Editor")), &QAction::triggered, this,
-          &frmEditor::Acerca_Click);
+  connect(item(about, QStringLiteral("Acerca de Editor"), "aboutAction"), &QAction::triggered, this,
+          &TextEditorWindow::showAbout);
 }
 
-void frmEditor::Form_Load() {
+void TextEditorWindow::Clear() {
   saveName_.clear();
   currentFile_.clear();
-  Text1->clear();
+  textEdit_->clear();
   savedText_.clear();
   setWindowTitle(QString::fromUtf8(kEditorCaption));
-  Fuente_Click(0);
-  Tamano_Click(1);
+  chooseFont(0);
+  chooseSize(1);
 }
 
 // Reads the whole file; the text box is only replaced when all of it was read.
-bool frmEditor::LoadFile(const QString& path) {
+bool TextEditorWindow::LoadFile(const QString& path) {
   const auto bytes = ReadFileBytes(FromQt(path));
   if (!bytes) return false;
   const QString text = DocumentFromBytes(*bytes);
-  Text1->setPlainText(text);
+  textEdit_->setPlainText(text);
   savedText_ = text;
   return true;
 }
 
-bool frmEditor::OpenListing(const std::string& path) {
+bool TextEditorWindow::OpenListing(const std::string& path) {
   currentFile_ = ToQt(path);
   bool read = false;
   try {
@@ -131,7 +138,7 @@ bool frmEditor::OpenListing(const std::string& path) {
   return true;
 }
 
-void frmEditor::FicheroAbrir_Click() {
+void TextEditorWindow::openFile() {
   const QString name = ToQt(ui_.ChooseFileToOpen(QStringLiteral("Abrir"), kFilter, kAllFiles));
   if (name.isEmpty()) return;
   currentFile_ = name;
@@ -148,9 +155,9 @@ void frmEditor::FicheroAbrir_Click() {
   setWindowTitle(QString::fromUtf8(kEditorCaption) + QStringLiteral(" - ") + name);
 }
 
-bool frmEditor::WriteTo(const QString& path) {
+bool TextEditorWindow::WriteTo(const QString& path) {
   QFile file(path);
-  const std::string bytes = BytesFromDocument(Text1->toPlainText());
+  const std::string bytes = BytesFromDocument(textEdit_->toPlainText());
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
           static_cast<qint64>(bytes.size())) {
@@ -164,7 +171,7 @@ bool frmEditor::WriteTo(const QString& path) {
 
 // The save name only changes once the person has agreed to write there, so
 // a later "&Guardar" cannot overwrite a file that was refused here.
-bool frmEditor::FicheroGuardar_Click() {
+bool TextEditorWindow::saveAs() {
   const QString name =
       ToQt(ui_.ChooseFileToSave(QStringLiteral("Guardar como"), kFilter, kAllFiles));
   if (name.isEmpty()) return false;
@@ -178,70 +185,60 @@ bool frmEditor::FicheroGuardar_Click() {
   return WriteTo(saveName_);
 }
 
-bool frmEditor::FicheroGu_Click() {
-  if (saveName_.isEmpty()) return FicheroGuardar_Click();
+bool TextEditorWindow::save() {
+  if (saveName_.isEmpty()) return saveAs();
   return WriteTo(saveName_);
 }
 
-void frmEditor::FicheroImprimir_Click() {
-  PrintText(Text1->toPlainText(), ui_, this);
+void TextEditorWindow::printText() {
+  PrintText(textEdit_->toPlainText(), ui_, this);
 }
 
 // Changes are measured against the text as last loaded, not as last saved.
-bool frmEditor::ConfirmClose() {
-  if (Text1->toPlainText() == savedText_) return true;
+bool TextEditorWindow::ConfirmClose() {
+  if (textEdit_->toPlainText() == savedText_) return true;
   if (ui_.MessageBox(" ¿Desea guardar cambios? ", Buttons::YesNo, Icon::Information, 2,
                      kAppTitle) != Answer::Yes)
     return true;
   if (!currentFile_.isEmpty()) {
     saveName_ = currentFile_;
-    return FicheroGu_Click();
+    return save();
   }
-  return FicheroGuardar_Click();
+  return saveAs();
 }
 
-void frmEditor::reject() {
+void TextEditorWindow::reject() {
   if (ConfirmClose()) QDialog::reject();
 }
 
-void frmEditor::mnuEdicion_Click() {
-  const bool selection = Text1->textCursor().hasSelection();
-  Cortar->setEnabled(selection);
-  Copiar->setEnabled(selection);
-  Pegar->setEnabled(!QApplication::clipboard()->text().isEmpty());
+void TextEditorWindow::updateEditActions() {
+  const bool selection = textEdit_->textCursor().hasSelection();
+  cutAction_->setEnabled(selection);
+  copyAction_->setEnabled(selection);
+  pasteAction_->setEnabled(!QApplication::clipboard()->text().isEmpty());
 }
 
-void frmEditor::Cortar_Click() {
-  Text1->cut();
-}
-void frmEditor::Copiar_Click() {
-  Text1->copy();
-}
-void frmEditor::Pegar_Click() {
-  Text1->paste();
-}
-
-void frmEditor::Reemplazar_Click() {
-  frmReemplazar dialog(ui_, this);
+void TextEditorWindow::replaceCharacter() {
+  ReplaceDialog dialog(ui_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  Text1->setPlainText(ReplaceCharacter(Text1->toPlainText(), dialog.From(), dialog.To()));
+  textEdit_->setPlainText(ReplaceCharacter(textEdit_->toPlainText(), dialog.From(), dialog.To()));
 }
 
-void frmEditor::Fuente_Click(int index) {
-  Fuente[static_cast<std::size_t>(fontIndex_)]->setChecked(false);
+void TextEditorWindow::chooseFont(int index) {
+  fontActions_[static_cast<std::size_t>(fontIndex_)]->setChecked(false);
   fontIndex_ = index;
-  Fuente[static_cast<std::size_t>(index)]->setChecked(true);
-  Text1->setFont(FontFor(fontIndex_, sizeIndex_));
+  fontActions_[static_cast<std::size_t>(index)]->setChecked(true);
+  textEdit_->setFont(FontFor(fontIndex_, sizeIndex_));
 }
 
-void frmEditor::Tamano_Click(int index) {
-  Tamano[static_cast<std::size_t>(sizeIndex_)]->setChecked(false);
+void TextEditorWindow::chooseSize(int index) {
+  sizeActions_[static_cast<std::size_t>(sizeIndex_)]->setChecked(false);
   sizeIndex_ = index;
-  Tamano[static_cast<std::size_t>(index)]->setChecked(true);
-  Text1->setFont(FontFor(fontIndex_, sizeIndex_));
+  sizeActions_[static_cast<std::size_t>(index)]->setChecked(true);
+  textEdit_->setFont(FontFor(fontIndex_, sizeIndex_));
 }
 
-void frmEditor::Acerca_Click() {
+void TextEditorWindow::showAbout() {
   AboutDialog about(AboutBox::Editor, this);
   about.exec();
 }
