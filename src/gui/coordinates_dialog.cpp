@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "gui/command_guard.h"
 #include "gui/dialog_widgets.h"
 #include "gui/qt_prompts.h"
 #include "model/approximate_coordinates.h"
@@ -101,8 +102,7 @@ void CoordinatesDialog::TakeTyped(Coordinate& c) {
 }
 
 void CoordinatesDialog::acceptCoordinates() {
-  AcceptApproxCoordinates(state_);
-  accept();
+  if (RunGuarded(state_, ui_, [this] { AcceptApproxCoordinates(state_); })) accept();
 }
 
 // Entering a field selects all of it, so that typing replaces the value.

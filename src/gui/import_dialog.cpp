@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "adjust/run_time_message.h"
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
 #include "gui/open_project_dialog.h"
@@ -129,12 +129,10 @@ MatrixFileNames ImportDialog::FileNames() const {
           FromQt(fileEdits_[kFileP]->text()), FromQt(fileEdits_[kFileE]->text())};
 }
 
+// An import that fails stays abandoned, so that its adjustments stay off.
 void ImportDialog::Import() {
-  try {
-    ImportMatrixFiles(state_, ui_, FileNames());
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(state_, ui_, error);
-  }
+  if (!RunGuarded(state_, ui_, [this] { ImportMatrixFiles(state_, ui_, FileNames()); }))
+    state_.Abandon = true;
 }
 
 void ImportDialog::importAndClose() {

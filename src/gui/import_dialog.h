@@ -36,7 +36,8 @@ class ImportDialog : public QDialog {
   QWidget* BuildFormatNote();
   void ShowLastFiles();
   MatrixFileNames FileNames() const;
-  // Imports and reports a run-time error instead of letting it escape.
+  // Imports and reports a fault instead of letting it escape; Abandon tells
+  // whether the import failed.
   void Import();
 
   NetworkState& state_;

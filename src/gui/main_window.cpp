@@ -11,6 +11,7 @@
 #include "adjust/adjustment_driver.h"
 #include "design/design_driver.h"
 #include "gui/about_dialog.h"
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/open_project_dialog.h"
 #include "gui/options_dialog.h"
@@ -58,7 +59,7 @@ void MainWindow::BuildMenus() {
                            void (MainWindow::*slot)()) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromUtf8(name));
-    connect(action, &QAction::triggered, this, slot);
+    connect(action, &QAction::triggered, this, [this, slot] { RunCommand(slot); });
     return action;
   };
   QMenuBar* bar = menuBar();
@@ -130,7 +131,7 @@ void MainWindow::BuildToolbar() {
       QAction* action = toolbar->addAction(ToolbarIcon(button, style()), tip);
       action->setToolTip(tip);
       action->setObjectName(QString::fromUtf8(command.name));
-      connect(action, &QAction::triggered, this, command.slot);
+      connect(action, &QAction::triggered, this, [this, slot = command.slot] { RunCommand(slot); });
       if (command.button) this->*command.button = action;
     }
   }
@@ -208,6 +209,10 @@ void MainWindow::SetEnabled(Command command, bool enabled) {
 void MainWindow::OpenInEditor(const std::string& path) {
   TextEditorWindow editor(ui_, this);
   if (editor.OpenListing(path)) editor.exec();
+}
+
+void MainWindow::RunCommand(void (MainWindow::*command)()) {
+  RunGuarded(state_, ui_, [this, command] { (this->*command)(); });
 }
 
 bool MainWindow::NeedsProject() {

@@ -56,6 +56,9 @@ class MainWindow : public QMainWindow, public MainWindowPort {
   void BuildProjectFrame();
   // Nothing that needs a project can be chosen until a loader enables it.
   void DisableProjectCommands();
+  // Runs a command through RunGuarded: a fault that escapes it is reported
+  // and the window goes on.
+  void RunCommand(void (MainWindow::*command)());
   // Beeps and refuses when no project is active.
   bool NeedsProject();
   void Adjust(int index);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
 #include "gui/qt_prompts.h"
@@ -175,13 +176,15 @@ void OpenProjectDialog::acceptChoice() {
   const QString base = folder_.endsWith(QLatin1Char('/')) ? folder_ : folder_ + QLatin1Char('/');
   state_.SelectedFile = FromQt(base + name);
   accept();
-  if (state_.NetworkType == "Editar") {
-    state_.EditorMode = "Añadir";
-    state_.EditorExit = "NoAbandono";
-    ShowProjectEditor(state_, ui_, parentWidget());
-  } else if (state_.NetworkType == "Activar") {
-    loaded_ = LoadProjectFile(state_, ui_, state_.SelectedFile);
-  }
+  RunGuarded(state_, ui_, [this] {
+    if (state_.NetworkType == "Editar") {
+      state_.EditorMode = "Añadir";
+      state_.EditorExit = "NoAbandono";
+      ShowProjectEditor(state_, ui_, parentWidget());
+    } else if (state_.NetworkType == "Activar") {
+      loaded_ = LoadProjectFile(state_, ui_, state_.SelectedFile);
+    }
+  });
 }
 
 }  // namespace ombrel

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "adjust/run_time_message.h"
+#include "gui/command_guard.h"
 #include "gui/dialog_widgets.h"
 #include "gui/plot_picture.h"
 #include "gui/qt_prompts.h"
@@ -109,16 +109,11 @@ QPushButton* PlotWindow::AddButton(QVBoxLayout* layout, const char* name, const 
   return button;
 }
 
-// A run-time error of the drawing (an overflow after zooming in too far,
-// figures whose arrays a computation left unsized) ends the command with
-// its message; the window stays open with what it showed.
+// A fault of the drawing (an overflow after zooming in too far, figures
+// whose arrays a computation left unsized) ends the command with its
+// message; the window stays open with what it showed.
 void PlotWindow::Guard(const std::function<void()>& command) {
-  try {
-    command();
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(state_, ui_, error);
-    state_.Abandon = false;
-  }
+  RunGuarded(state_, ui_, command);
 }
 
 void PlotWindow::showWholeNetwork() {

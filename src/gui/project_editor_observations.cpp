@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "gui/command_guard.h"
 #include "gui/number_choices.h"
 #include "gui/project_editor_dialog.h"
 #include "gui/qt_prompts.h"
@@ -138,7 +139,10 @@ void ProjectEditorDialog::setDistanceWeightOfAll() {
 }
 
 void ProjectEditorDialog::saveAndClose() {
-  if (!SaveProjectLists(lists_, state_, ui_, FromQt(fileNameEdit_->text()))) return;
+  bool saved = false;
+  RunGuarded(state_, ui_,
+             [&] { saved = SaveProjectLists(lists_, state_, ui_, FromQt(fileNameEdit_->text())); });
+  if (!saved) return;
   state_.EditorExit = "Abandonar";
   accept();
   ui_.MessageBox(kProjectSaved, Buttons::Ok, Icon::Information, 1, kAppTitle);

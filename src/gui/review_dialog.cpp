@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/command_guard.h"
 #include "gui/dialog_widgets.h"
 #include "gui/qt_prompts.h"
 #include "model/project_labels.h"
@@ -187,7 +188,7 @@ void ReviewDialog::previewPointKind() {
 }
 
 void ReviewDialog::applyFixedPoints() {
-  lists_.ApplyFixedPoints(state_, ui_);
+  if (!RunGuarded(state_, ui_, [this] { lists_.ApplyFixedPoints(state_, ui_); })) return;
   state_.EditorExit = "Abandonar";
   accept();
 }
@@ -229,7 +230,7 @@ void ReviewDialog::previewWeightOfAll() {
 }
 
 void ReviewDialog::applyWeights() {
-  lists_.ApplyWeights(state_);
+  if (!RunGuarded(state_, ui_, [this] { lists_.ApplyWeights(state_); })) return;
   state_.EditorExit = "Abandonar";
   accept();
 }

@@ -1,4 +1,4 @@
-#include "adjust/run_time_message.h"
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/coordinates_dialog.h"
 #include "gui/import_dialog.h"
@@ -14,13 +14,10 @@ void ShowImportDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
 // an import stopped half-way the two need not agree, and the dialog does not
 // open.
 void ShowApproxDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
-  try {
+  RunGuarded(state, ui, [&] {
     CoordinatesDialog dialog(state, ui, parent);
     dialog.exec();
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(state, ui, error);
-    state.Abandon = false;
-  }
+  });
 }
 
 }  // namespace ombrel

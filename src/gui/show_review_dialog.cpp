@@ -1,4 +1,4 @@
-#include "adjust/run_time_message.h"
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/review_dialog.h"
 
@@ -7,13 +7,10 @@ namespace ombrel {
 // An imported network has more equations than a project may hold; its lines
 // cannot be built and the dialog does not open.
 void ShowReviewDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
-  try {
+  RunGuarded(state, ui, [&] {
     ReviewDialog dialog(state, ui, parent);
     dialog.exec();
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(state, ui, error);
-    state.Abandon = false;
-  }
+  });
 }
 
 }  // namespace ombrel

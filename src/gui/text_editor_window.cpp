@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <exception>
 #include <new>
 
 #include "gui/about_dialog.h"
@@ -125,7 +126,7 @@ bool TextEditorWindow::OpenListing(const std::string& path) {
   bool read = false;
   try {
     read = LoadFile(currentFile_);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {  // no memory for a file that large, above all
     read = false;
   }
   if (!read) {
@@ -142,14 +143,18 @@ void TextEditorWindow::openFile() {
   const QString name = ToQt(ui_.ChooseFileToOpen(QStringLiteral("Abrir"), kFilter, kAllFiles));
   if (name.isEmpty()) return;
   currentFile_ = name;
+  bool read = false;
   try {
-    if (!LoadFile(name)) {
-      ui_.MessageBox(" ¡Se ha producido un error al abrir el archivo! ", Buttons::Ok, Icon::None, 1,
-                     kAppTitle);
-      return;
-    }
+    read = LoadFile(name);
   } catch (const std::bad_alloc&) {
     ui_.MessageBox(" ¡El fichero es demasiado grande! ", Buttons::Ok, Icon::None, 1, kAppTitle);
+    return;
+  } catch (const std::exception&) {
+    read = false;
+  }
+  if (!read) {
+    ui_.MessageBox(" ¡Se ha producido un error al abrir el archivo! ", Buttons::Ok, Icon::None, 1,
+                   kAppTitle);
     return;
   }
   setWindowTitle(QString::fromUtf8(kEditorCaption) + QStringLiteral(" - ") + name);

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "gui/command_guard.h"
 #include "gui/open_project_dialog.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
@@ -149,6 +150,39 @@ TEST_F(MainWindowTest, ToolbarAdjustmentButtonsRunTheirOwnMethod) {
   EXPECT_NE(pseudo, scaleQuestion);
   EXPECT_NE(pseudo, fixedRefusal);
   EXPECT_EQ(firstMessage(Child<QAction>(window, "adjustConstraintsAction")), fixedRefusal);
+}
+
+// A fault that no computation step handles (here the listing is asked for a
+// negative number of decimals, which the options dialog never lets through)
+// is reported, and the window goes on: the next adjustment runs to its end.
+TEST_F(MainWindowTest, AFaultThatEscapesACommandIsReportedAndTheWindowGoesOn) {
+  Activate("red.txt");
+  QtInteraction& ui = window.Ui();
+  // Scale factor, condition equations, Baarda, three methods, listing,
+  // output type and, at the end, whether to see the listing now.
+  const auto adjust = [&](const std::string& listing, bool toTheEnd) {
+    ui.ClearRecord();
+    for (Answer answer : {Answer::No, Answer::No}) ui.SetNextAnswer(answer);
+    ui.SetNextText("4.12");
+    ui.SetNextAnswer(Answer::No);
+    ui.SetNextText(dir.File(listing));
+    ui.SetNextOutputType(OutputType::Full);
+    if (toTheEnd) ui.SetNextAnswer(Answer::No);
+    Trigger(window, "adjustInverseAction");
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(ui.Unanswered().empty());
+  };
+  window.State().OutputDecimals = -1;
+  adjust("fallo.tmp", false);
+  EXPECT_EQ(ui.Messages().back(), kUnexpectedFaultMessage);
+  EXPECT_FALSE(ui.Busy());
+  EXPECT_FALSE(window.State().Abandon);
+
+  window.State().OutputDecimals = 3;
+  adjust("bien.tmp", true);
+  EXPECT_EQ(std::count(ui.Messages().begin(), ui.Messages().end(), kUnexpectedFaultMessage), 0);
+  EXPECT_NE(testing::ReadBytes(dir.File("bien.tmp")).find("RESUMEN DE RESULTADOS"),
+            std::string::npos);
 }
 
 }  // namespace

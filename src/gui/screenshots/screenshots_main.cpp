@@ -6,6 +6,7 @@
 // for the editor and the graphics window stay there. FREE_PROJECT, a free
 // network, is drawn with its absolute ellipses; FIGURES_PROJECT, adjusted
 // with the hyperellipsoid figures, with a relative ellipse and rosettes.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,7 @@ void Adjust(ombrel::MainWindow& window) {
   ui.SetNextText("salida.tmp");
   ui.SetNextOutputType(ombrel::OutputType::Full);
   ui.SetNextAnswer(ombrel::Answer::No);
-  ombrel::mnuInici_Click(window.State(), ui, ombrel::kAdjustInverse);
+  window.findChild<QAction*>(QStringLiteral("adjustInverseAction"))->trigger();
 }
 
 // Presses the button of that object name.
