@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/dialog_widgets.h"
+
 namespace ombrel {
 namespace {
 
@@ -51,8 +53,7 @@ AboutDialog::AboutDialog(AboutBox box, QWidget* parent) : QDialog(parent) {
                         : QStringLiteral(" Acerca  de  Ombrel"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(editor ? EditorTexts(this) : ApplicationTexts(this));
-  auto* closeButton = new QPushButton(QStringLiteral("Aceptar"), this);
-  closeButton->setObjectName(QStringLiteral("closeButton"));
+  auto* closeButton = Named("closeButton", new QPushButton(QStringLiteral("Aceptar"), this));
   closeButton->setDefault(true);
   auto* row = new QHBoxLayout;
   row->addStretch();

@@ -13,6 +13,7 @@
 #include "gui/about_dialog.h"
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
+#include "gui/dialog_widgets.h"
 #include "gui/open_project_dialog.h"
 #include "gui/options_dialog.h"
 #include "gui/qt_prompts.h"
@@ -37,9 +38,7 @@ constexpr int kToolbarItems = 15;
 const int kToolbarLayout[kToolbarItems] = {0, 1, 2, 3, 0, -1, 0, 4, 0, -1, 0, 0, 5, 6, 7};
 
 QMenu* AddMenu(QMenuBar* bar, const QString& title, const char* name) {
-  QMenu* menu = bar->addMenu(title);
-  menu->setObjectName(QString::fromUtf8(name));
-  return menu;
+  return Named(name, bar->addMenu(title));
 }
 
 }  // namespace
@@ -57,8 +56,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(this) {
 void MainWindow::BuildMenus() {
   const auto item = [this](QMenu* menu, const char* caption, const char* name,
                            void (MainWindow::*slot)()) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromUtf8(name));
+    QAction* action = Named(name, menu->addAction(QString::fromUtf8(caption)));
     connect(action, &QAction::triggered, this, [this, slot] { RunCommand(slot); });
     return action;
   };
@@ -114,8 +112,7 @@ void MainWindow::BuildToolbar() {
        &MainWindow::adjustWithPseudoinverse, &MainWindow::adjustPseudoinverseButton_},
       {"adjustConstraintsButton", "Compensación con Matriz de Constreñimientos",
        &MainWindow::adjustWithConstraints, &MainWindow::adjustConstraintsButton_}};
-  QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar1"));
-  toolbar->setObjectName(QStringLiteral("toolbar"));
+  QToolBar* toolbar = Named("toolbar", addToolBar(QStringLiteral("Toolbar1")));
   toolbar->setMovable(false);
   toolbar->setIconSize(QSize(32, 32));
   for (const int button : kToolbarLayout) {
@@ -128,9 +125,8 @@ void MainWindow::BuildToolbar() {
     } else {
       const ToolbarCommand& command = commands[button - 1];
       const QString tip = QString::fromUtf8(command.tip);
-      QAction* action = toolbar->addAction(ToolbarIcon(button, style()), tip);
+      QAction* action = Named(command.name, toolbar->addAction(ToolbarIcon(button, style()), tip));
       action->setToolTip(tip);
-      action->setObjectName(QString::fromUtf8(command.name));
       connect(action, &QAction::triggered, this, [this, slot = command.slot] { RunCommand(slot); });
       if (command.button) this->*command.button = action;
     }
@@ -142,12 +138,9 @@ void MainWindow::BuildProjectFrame() {
   auto* layout = new QVBoxLayout(central);
   auto* frame = new QGroupBox(QStringLiteral(" Proyecto Activo "), central);
   auto* frameLayout = new QVBoxLayout(frame);
-  projectLabel_ = new QLabel(frame);
-  pointsLabel_ = new QLabel(frame);
-  equationsLabel_ = new QLabel(frame);
-  projectLabel_->setObjectName(QStringLiteral("projectLabel"));
-  pointsLabel_->setObjectName(QStringLiteral("pointsLabel"));
-  equationsLabel_->setObjectName(QStringLiteral("equationsLabel"));
+  projectLabel_ = Named("projectLabel", new QLabel(frame));
+  pointsLabel_ = Named("pointsLabel", new QLabel(frame));
+  equationsLabel_ = Named("equationsLabel", new QLabel(frame));
   QFont bold = projectLabel_->font();
   bold.setBold(true);
   projectLabel_->setFont(bold);
