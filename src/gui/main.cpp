@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "gui/frm_mincu.h"
+#include "gui/main_window.h"
 #include "gui/working_folder.h"
 
 int main(int argc, char* argv[]) {
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Ombrel"));
   ombrel::SetWorkingFolder(
       ombrel::ChooseWorkingFolder(QApplication::applicationDirPath(), QDir::homePath()));
-  ombrel::frmMincu window;
+  ombrel::MainWindow window;
   window.show();
   return QApplication::exec();
 }

@@ -4,7 +4,7 @@
 #include <QCursor>
 #include <QFileDialog>
 
-#include "gui/frm_tipo_salida.h"
+#include "gui/output_type_dialog.h"
 #include "gui/qt_prompts.h"
 
 namespace ombrel {
@@ -97,7 +97,7 @@ OutputType QtInteraction::ChooseOutputType() {
   // The core asks again after Closed; unattended, that would never end.
   if (unattended_) return OutputType::Summary;
   ArrowWhilePrompting arrow(busy_);
-  frmTipoSalida dialog(parent_);
+  OutputTypeDialog dialog(parent_);
   dialog.exec();
   return dialog.Choice();
 }

@@ -1,12 +1,12 @@
-#include "adjust/run_time_message.h"
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
-#include "gui/frm_coordenadas.h"
-#include "gui/frm_importar.h"
+#include "gui/coordinates_dialog.h"
+#include "gui/import_dialog.h"
 
 namespace ombrel {
 
 void ShowImportDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
-  frmImportar dialog(state, ui, parent);
+  ImportDialog dialog(state, ui, parent);
   dialog.exec();
 }
 
@@ -14,13 +14,10 @@ void ShowImportDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
 // an import stopped half-way the two need not agree, and the dialog does not
 // open.
 void ShowApproxDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
-  try {
-    frmCoordenadas dialog(state, ui, parent);
+  RunGuarded(state, ui, [&] {
+    CoordinatesDialog dialog(state, ui, parent);
     dialog.exec();
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(state, ui, error);
-    state.Abandon = false;
-  }
+  });
 }
 
 }  // namespace ombrel

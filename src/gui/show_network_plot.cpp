@@ -1,10 +1,10 @@
 #include "gui/command_windows.h"
-#include "gui/frm_grafico.h"
+#include "gui/plot_window.h"
 
 namespace ombrel {
 
 void ShowNetworkPlot(NetworkState& state, Interaction& ui, QWidget* parent) {
-  frmGrafico window(state, ui, parent);
+  PlotWindow window(state, ui, parent);
   window.exec();
 }
 

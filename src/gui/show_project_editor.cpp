@@ -1,5 +1,5 @@
 #include "gui/command_windows.h"
-#include "gui/frm_proyecto.h"
+#include "gui/project_editor_dialog.h"
 #include "model/project_file.h"
 
 namespace ombrel {
@@ -11,7 +11,7 @@ void ShowProjectEditor(NetworkState& state, Interaction& ui, QWidget* parent) {
     ui.MessageBox(kProjectReadError, Buttons::Ok, Icon::Information, 1, kAppTitle);
     return;
   }
-  frmProyecto dialog(state, ui, std::move(*lists), parent);
+  ProjectEditorDialog dialog(state, ui, std::move(*lists), parent);
   // A saved project is the active network from now on, also after a network
   // imported as matrices: the equations must be formed from it again.
   if (dialog.exec() == QDialog::Accepted) state.MatrixInput = false;

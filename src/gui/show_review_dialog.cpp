@@ -1,19 +1,16 @@
-#include "adjust/run_time_message.h"
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
-#include "gui/frm_revisar.h"
+#include "gui/review_dialog.h"
 
 namespace ombrel {
 
 // An imported network has more equations than a project may hold; its lines
 // cannot be built and the dialog does not open.
 void ShowReviewDialog(NetworkState& state, Interaction& ui, QWidget* parent) {
-  try {
-    frmRevisar dialog(state, ui, parent);
+  RunGuarded(state, ui, [&] {
+    ReviewDialog dialog(state, ui, parent);
     dialog.exec();
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(state, ui, error);
-    state.Abandon = false;
-  }
+  });
 }
 
 }  // namespace ombrel

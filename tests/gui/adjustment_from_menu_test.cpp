@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "gui/frm_editor.h"
-#include "gui/frm_mincu.h"
+#include "gui/main_window.h"
+#include "gui/text_editor_window.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "support/temp_dir.h"
@@ -23,7 +23,7 @@ TEST(AdjustmentFromMenu, ListingEqualsTheTerminalOneByteForByte) {
   std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
   const QString folder = QString::fromStdString(dir.Path().string());
   SetWorkingFolder(folder);
-  frmMincu window;
+  MainWindow window;
   window.Ui().SetUnattended(true);
   const std::string project = testing::ActivateThroughDialog(window, folder, "red.txt");
   ASSERT_TRUE(window.State().HasActiveProject());
@@ -37,12 +37,12 @@ TEST(AdjustmentFromMenu, ListingEqualsTheTerminalOneByteForByte) {
   ui.SetNextOutputType(OutputType::Full);
   ui.SetNextAnswer(Answer::Yes);  // see the listing now
   QString editorCaption, editorText;
-  testing::WhenModal<frmEditor>([&](frmEditor* editor) {
+  testing::WhenModal<TextEditorWindow>([&](TextEditorWindow* editor) {
     editorCaption = editor->windowTitle();
-    editorText = editor->Text1->toPlainText();
+    editorText = testing::Child<QPlainTextEdit>(*editor, "textEdit")->toPlainText();
     editor->reject();
   });
-  window.mnuInici[0]->trigger();
+  testing::Trigger(window, "adjustInverseAction");
   EXPECT_EQ(ui.Pending(), 0u);
   EXPECT_TRUE(ui.Unanswered().empty());
   EXPECT_FALSE(ui.Busy());

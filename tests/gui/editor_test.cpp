@@ -6,20 +6,22 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 
 #include "gui/editor_printing.h"
-#include "gui/frm_editor.h"
-#include "gui/frm_reemplazar.h"
+#include "gui/replace_dialog.h"
 #include "gui/text_document.h"
+#include "gui/text_editor_window.h"
 #include "gui_test_support.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
 namespace {
 
+using testing::Child;
 using testing::TempDir;
 
 constexpr const char* kSaveQuestion = " ¿Desea guardar cambios? ";
@@ -28,51 +30,52 @@ class EditorTest : public ::testing::Test {
  protected:
   EditorTest() : editor(ui) {
     ui.SetUnattended(true);
-    listing = dir.Write("salida.tmp", "Sigma = 0,25\r\nX(  1 ) 1000,5 \xF1\r\n");
+    listing = dir.Write("salida.tmp", kListing);
     editor.show();
   }
+  void Choose(const char* action) { testing::Trigger(editor, action); }
   void Open(const std::string& path) {
     ui.SetNextText(path);
-    editor.FicheroAbrir_Click();
+    Choose("openAction");
   }
+  QPlainTextEdit* Text() const { return Child<QPlainTextEdit>(editor, "textEdit"); }
+  std::string Shown() const { return Text()->toPlainText().toStdString(); }
 
+  static constexpr const char* kListing = "Sigma = 0,25\r\nX(  1 ) 1000,5 \xF1\r\n";
   TempDir dir;
   QtInteraction ui;
-  frmEditor editor;
+  TextEditorWindow editor;
   std::string listing;
 };
 
 TEST_F(EditorTest, OpeningShowsTheFileAndClosingUntouchedAsksNothing) {
   Open(listing);
-  EXPECT_EQ(editor.Text1->toPlainText().toStdString(), "Sigma = 0,25\nX(  1 ) 1000,5 ñ\n");
+  EXPECT_EQ(Shown(), "Sigma = 0,25\nX(  1 ) 1000,5 ñ\n");
   EXPECT_EQ(editor.windowTitle().toStdString(), "Zelvo - Editor de texto - " + listing);
   editor.reject();
   EXPECT_TRUE(ui.Messages().empty());
   EXPECT_FALSE(editor.isVisible());
 }
 
-TEST_F(EditorTest, AChangeIsQuestionedOnClosingAndNoLosesIt) {
-  Open(listing);
-  editor.Text1->appendPlainText(QStringLiteral("más"));
-  ui.SetNextAnswer(Answer::No);
-  editor.reject();
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], kSaveQuestion);
-  EXPECT_FALSE(editor.isVisible());
-  EXPECT_EQ(testing::ReadBytes(listing), "Sigma = 0,25\r\nX(  1 ) 1000,5 \xF1\r\n");
-}
-
-TEST_F(EditorTest, YesOnClosingWritesBackToTheOpenedFileAsWindows1252) {
-  Open(listing);
-  editor.Text1->setPlainText(QStringLiteral("año\nfin"));
-  ui.SetNextAnswer(Answer::Yes);
-  editor.reject();
-  EXPECT_FALSE(editor.isVisible());
-  EXPECT_EQ(testing::ReadBytes(listing), "a\xF1o\r\nfin\r\n");
+// No loses the change; Yes writes it back to the opened file in
+// Windows-1252 with CR LF.
+TEST_F(EditorTest, AChangeIsQuestionedOnClosing) {
+  for (const auto& [answer, bytes] : {std::pair{Answer::No, std::string(kListing)},
+                                      {Answer::Yes, std::string("a\xF1o\r\nfin\r\n")}}) {
+    ui.ClearRecord();
+    editor.show();
+    Open(listing);
+    Text()->setPlainText(QStringLiteral("año\nfin"));
+    ui.SetNextAnswer(answer);
+    editor.reject();
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{kSaveQuestion});
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(testing::ReadBytes(listing), bytes);
+  }
 }
 
 TEST_F(EditorTest, ClosingAnUnnamedTextStaysOpenWhenSaveAsIsCancelled) {
-  editor.Text1->setPlainText(QStringLiteral("nuevo"));
+  Text()->setPlainText(QStringLiteral("nuevo"));
   ui.SetNextAnswer(Answer::Yes);
   ui.SetNextText("");  // the save dialog cancelled
   editor.reject();
@@ -80,90 +83,83 @@ TEST_F(EditorTest, ClosingAnUnnamedTextStaysOpenWhenSaveAsIsCancelled) {
   EXPECT_EQ(ui.Pending(), 0u);
 }
 
-TEST_F(EditorTest, SaveRightAfterOpenAsksForAName) {
+// "&Guardar" right after opening asks for a name; "Guardar c&omo..." over
+// an existing file asks first, and a refused name is not remembered.
+TEST_F(EditorTest, SavingAsksForANameAndBeforeOverwriting) {
   Open(listing);
   const std::string copy = dir.File("copia.txt");
   ui.SetNextText(copy);
-  EXPECT_TRUE(editor.FicheroGu_Click());
-  EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_EQ(editor.SaveName().toStdString(), copy);
-  EXPECT_EQ(testing::ReadBytes(copy), "Sigma = 0,25\r\nX(  1 ) 1000,5 \xF1\r\n\r\n");
+  Choose("saveAction");
+  EXPECT_EQ(testing::ReadBytes(copy), std::string(kListing) + "\r\n");
   EXPECT_EQ(editor.windowTitle().toStdString(), "Zelvo - Editor de texto - " + copy);
-}
 
-TEST_F(EditorTest, SaveAsOverAnExistingFileAsksAndNoKeepsIt) {
   const std::string other = dir.Write("otro.txt", "original\r\n");
-  editor.Text1->setPlainText(QStringLiteral("sustituto"));
+  Text()->setPlainText(QStringLiteral("sustituto"));
   ui.SetNextText(other);
   ui.SetNextAnswer(Answer::No);
-  EXPECT_FALSE(editor.FicheroGuardar_Click());
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], " ¡El Fichero ya existe! \r\n ¿Desea sobreescribirlo? ");
+  Choose("saveAsAction");
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{" ¡El Fichero ya existe! \r\n ¿Desea sobreescribirlo? "});
   EXPECT_EQ(testing::ReadBytes(other), "original\r\n");
-  // The refused name is not remembered: "&Guardar" asks again.
-  EXPECT_TRUE(editor.SaveName().isEmpty());
-
+  EXPECT_EQ(editor.SaveName().toStdString(), copy);
   ui.SetNextText(other);
   ui.SetNextAnswer(Answer::Yes);
-  EXPECT_TRUE(editor.FicheroGuardar_Click());
+  Choose("saveAsAction");
   EXPECT_EQ(testing::ReadBytes(other), "sustituto\r\n");
+  EXPECT_EQ(ui.Pending(), 0u);
 }
 
 TEST_F(EditorTest, ReplacingCommaByPointTurnsEveryDecimalComma) {
   ASSERT_TRUE(editor.OpenListing(listing));
   EXPECT_EQ(editor.windowTitle().toStdString(), "Ombrel - Editor de texto - " + listing);
-  testing::WhenModal<frmReemplazar>([this](frmReemplazar* dialog) {
-    dialog->Text1->setText(QStringLiteral(","));
-    dialog->Aceptar->click();  // the second box is empty: refused, still open
+  testing::WhenModal<ReplaceDialog>([this](ReplaceDialog* dialog) {
+    Child<QLineEdit>(*dialog, "fromEdit")->setText(QStringLiteral(","));
+    Child<QPushButton>(*dialog, "acceptButton")->click();  // the second box is empty
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(ui.Messages().size(), 1u);
-    dialog->Text2->setText(QStringLiteral("."));
-    dialog->Aceptar->click();
+    EXPECT_EQ(ui.Messages(),
+              std::vector<std::string>{"¡Las dos celdas han de contener un caracter!"});
+    Child<QLineEdit>(*dialog, "toEdit")->setText(QStringLiteral("."));
+    Child<QPushButton>(*dialog, "acceptButton")->click();
   });
-  editor.Reemplazar_Click();
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], "¡Las dos celdas han de contener un caracter!");
-  EXPECT_EQ(editor.Text1->toPlainText().toStdString(), "Sigma = 0.25\nX(  1 ) 1000.5 ñ\n");
+  Choose("replaceAction");
+  EXPECT_EQ(Shown(), "Sigma = 0.25\nX(  1 ) 1000.5 ñ\n");
 
-  testing::WhenModal<frmReemplazar>([](frmReemplazar* dialog) { dialog->Cancelar->click(); });
-  editor.Reemplazar_Click();
-  EXPECT_EQ(editor.Text1->toPlainText().toStdString(), "Sigma = 0.25\nX(  1 ) 1000.5 ñ\n");
+  testing::WhenModal<ReplaceDialog>(
+      [](ReplaceDialog* dialog) { Child<QPushButton>(*dialog, "cancelButton")->click(); });
+  Choose("replaceAction");
+  EXPECT_EQ(Shown(), "Sigma = 0.25\nX(  1 ) 1000.5 ñ\n");
 }
 
 TEST_F(EditorTest, FontAndSizeChecksMoveAndApplyToTheWholeText) {
-  EXPECT_TRUE(editor.Fuente[0]->isChecked());
-  EXPECT_TRUE(editor.Tamano[1]->isChecked());
-  const int before = editor.Text1->font().pointSize();
-  editor.Tamano[2]->trigger();
-  EXPECT_FALSE(editor.Tamano[1]->isChecked());
-  EXPECT_TRUE(editor.Tamano[2]->isChecked());
-  EXPECT_EQ(editor.Text1->font().pointSize(), 12);
-  EXPECT_GT(editor.Text1->font().pointSize(), before);
-  editor.Fuente[1]->trigger();
-  EXPECT_FALSE(editor.Fuente[0]->isChecked());
-  EXPECT_TRUE(editor.Fuente[1]->isChecked());
-  EXPECT_EQ(editor.Text1->font().family().toStdString(), "Arial");
-  EXPECT_EQ(editor.Text1->font().pointSize(), 12);
+  auto checked = [&](const char* action) { return Child<QAction>(editor, action)->isChecked(); };
+  EXPECT_TRUE(checked("courierFontAction") && checked("size10Action"));
+  Choose("size12Action");
+  EXPECT_FALSE(checked("size10Action"));
+  EXPECT_TRUE(checked("size12Action"));
+  Choose("arialFontAction");
+  EXPECT_FALSE(checked("courierFontAction"));
+  EXPECT_TRUE(checked("arialFontAction"));
+  EXPECT_EQ(Text()->font().family().toStdString(), "Arial");
+  EXPECT_EQ(Text()->font().pointSize(), 12);
 }
 
 TEST_F(EditorTest, CutAndCopyNeedASelectionAndPasteNeedsClipboardText) {
-  editor.Text1->setPlainText(QStringLiteral("0,25"));
+  auto* menu = Child<QMenu>(editor, "editMenu");
+  auto enabled = [&](const char* action) { return Child<QAction>(editor, action)->isEnabled(); };
+  Text()->setPlainText(QStringLiteral("0,25"));
   QApplication::clipboard()->clear();
-  editor.mnuEdicion_Click();
-  EXPECT_FALSE(editor.Cortar->isEnabled());
-  EXPECT_FALSE(editor.Copiar->isEnabled());
-  EXPECT_FALSE(editor.Pegar->isEnabled());
+  emit menu->aboutToShow();
+  EXPECT_FALSE(enabled("cutAction") || enabled("copyAction") || enabled("pasteAction"));
 
-  editor.Text1->selectAll();
-  editor.mnuEdicion_Click();
-  EXPECT_TRUE(editor.Cortar->isEnabled());
-  EXPECT_TRUE(editor.Copiar->isEnabled());
-  editor.Cortar->trigger();
-  EXPECT_TRUE(editor.Text1->toPlainText().isEmpty());
-  editor.mnuEdicion_Click();
-  EXPECT_TRUE(editor.Pegar->isEnabled());
-  editor.Pegar->trigger();
-  EXPECT_EQ(editor.Text1->toPlainText().toStdString(), "0,25");
+  Text()->selectAll();
+  emit menu->aboutToShow();
+  EXPECT_TRUE(enabled("cutAction") && enabled("copyAction"));
+  Choose("cutAction");
+  EXPECT_TRUE(Text()->toPlainText().isEmpty());
+  emit menu->aboutToShow();
+  EXPECT_TRUE(enabled("pasteAction"));
+  Choose("pasteAction");
+  EXPECT_EQ(Shown(), "0,25");
 }
 
 TEST(TextDocument, FileBytesRoundTripWithCrLfAndAFinalLineEnd) {

@@ -6,25 +6,27 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/frm_abrir_proyecto.h"
+#include "gui/open_project_dialog.h"
 #include "support/temp_dir.h"
 
 namespace ombrel::testing {
 
-std::string ActivateThroughDialog(frmMincu& window, const QString& folder, const QString& file) {
-  WhenModal<frmAbrirProyecto>([folder, file](frmAbrirProyecto* dialog) {
-    EXPECT_TRUE(dialog->SetFolder(folder));
-    const auto found = dialog->File1->findItems(file, Qt::MatchExactly);
-    if (!found.isEmpty()) dialog->File1->setCurrentItem(found.first());
-    QTest::mouseClick(dialog->btnAceptar, Qt::LeftButton);
-    if (dialog->isVisible()) dialog->reject();
-  });
-  window.mnuFile[1]->trigger();
-  return window.State().SelectedFile;
+void ChooseFile(OpenProjectDialog& dialog, const QString& folder, const QString& file) {
+  EXPECT_TRUE(dialog.SetFolder(folder));
+  auto* files = Child<QListWidget>(dialog, "fileList");
+  const auto found = files->findItems(file, Qt::MatchExactly);
+  EXPECT_EQ(found.size(), 1) << file.toStdString();
+  if (!found.isEmpty()) files->setCurrentItem(found.first());
+  QTest::mouseClick(Child<QPushButton>(dialog, "acceptButton"), Qt::LeftButton);
 }
 
-void MakeUnattended(frmMincu& window) {
-  window.Ui().SetUnattended(true);
+std::string ActivateThroughDialog(MainWindow& window, const QString& folder, const QString& file) {
+  WhenModal<OpenProjectDialog>([folder, file](OpenProjectDialog* dialog) {
+    ChooseFile(*dialog, folder, file);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  Trigger(window, "activateProjectAction");
+  return window.State().SelectedFile;
 }
 
 std::string ExampleProjectPath() {

@@ -1,10 +1,11 @@
-// Helpers for driving the desktop windows in-process: acting on the next
-// modal dialog from inside its own event loop, and activating a project
-// through the open-project dialog.
+// Helpers for driving the desktop windows in-process: finding a window's
+// controls by object name, acting on the next modal dialog from inside its
+// own event loop, and activating a project through the open-project dialog.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QString>
 #include <QTimer>
@@ -12,9 +13,24 @@
 #include <memory>
 #include <string>
 
-#include "gui/frm_mincu.h"
+#include "gui/main_window.h"
+#include "gui/open_project_dialog.h"
 
 namespace ombrel::testing {
+
+// The control of that object name inside parent. A missing one ends the run
+// with its name: every later step of the test would act on nothing.
+template <typename T = QWidget>
+T* Child(const QObject& parent, const char* name) {
+  T* child = parent.findChild<T*>(QString::fromUtf8(name));
+  if (!child) qFatal("no existe el control %s", name);
+  return child;
+}
+
+// Chooses the menu item or toolbar button of that object name.
+inline void Trigger(const QObject& window, const char* action) {
+  Child<QAction>(window, action)->trigger();
+}
 
 // Runs act on the next modal dialog of type T as soon as it is showing.
 // When none appears within a few seconds the test fails and every modal
@@ -40,14 +56,14 @@ void WhenModal(std::function<void(T*)> act) {
   timer->start();
 }
 
+// Chooses file in folder in the open-project dialog and accepts it.
+void ChooseFile(OpenProjectDialog& dialog, const QString& folder, const QString& file);
+
 // "A&ctivar Proyecto..." with the file chosen in the open-project dialog.
 // Returns the SelectedFile the dialog left.
-std::string ActivateThroughDialog(frmMincu& window, const QString& folder, const QString& file);
+std::string ActivateThroughDialog(MainWindow& window, const QString& folder, const QString& file);
 
-// An unattended main window: OK boxes answer themselves, nothing waits.
-void MakeUnattended(frmMincu& window);
-
-// The bytes of the validation network used by the window tests.
+// The example network that the window tests activate.
 std::string ExampleProjectPath();
 
 }  // namespace ombrel::testing

@@ -1,6 +1,8 @@
 // The import dialog and the approximate-coordinates dialog, driven from the
 // file menu: the files named, the import and the commands it enables, the
 // coordinates typed, and an adjustment of the imported network.
+#include "gui/import_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -14,10 +16,9 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "gui/frm_abrir_proyecto.h"
-#include "gui/frm_coordenadas.h"
-#include "gui/frm_importar.h"
-#include "gui/frm_mincu.h"
+#include "gui/coordinates_dialog.h"
+#include "gui/main_window.h"
+#include "gui/open_project_dialog.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "support/temp_dir.h"
@@ -25,6 +26,7 @@
 namespace ombrel {
 namespace {
 
+using testing::Child;
 using testing::TempDir;
 using testing::WhenModal;
 
@@ -46,32 +48,38 @@ class ImportDialogTest : public ::testing::Test {
     window.Ui().ClearRecord();
   }
   // Opens the import dialog from the file menu and acts on it.
-  void Import(std::function<void(frmImportar*)> act) {
+  void Import(std::function<void(ImportDialog*)> act) {
     bool shown = false;
-    WhenModal<frmImportar>([&](frmImportar* dialog) {
+    WhenModal<ImportDialog>([&](ImportDialog* dialog) {
       shown = true;
       act(dialog);
       if (dialog->isVisible()) dialog->reject();
     });
-    window.mnuFile[4]->trigger();
+    testing::Trigger(window, "importMatricesAction");
     EXPECT_TRUE(shown);
   }
-  static void Name(frmImportar* dialog, const std::string& a, const std::string& k,
+  static void Name(ImportDialog* dialog, const std::string& a, const std::string& k,
                    const std::string& p, const std::string& e = "") {
-    const std::string* names[] = {&a, &k, &p, &e};
-    for (std::size_t i = 0; i < 4; ++i)
-      dialog->txtArchivo[i]->setText(QString::fromStdString(*names[i]));
+    for (const auto& [letter, name] : {std::pair{'A', a}, {'K', k}, {'P', p}, {'E', e}})
+      File(dialog, letter)->setText(QString::fromStdString(name));
+  }
+  static QLineEdit* File(ImportDialog* dialog, char matrix) {
+    const std::string name = std::string("file") + matrix + "Edit";
+    return Child<QLineEdit>(*dialog, name.c_str());
+  }
+  static QPushButton* Button(QWidget* dialog, const char* name) {
+    return Child<QPushButton>(*dialog, name);
   }
   void ImportFiles(const std::string& e = "") {
-    Import([&](frmImportar* dialog) {
+    Import([&](ImportDialog* dialog) {
       Name(dialog, a, k, p, e);
-      dialog->cmdAceptar->click();
+      Button(dialog, "acceptButton")->click();
     });
   }
-  bool Enabled(QMenu* menu) const { return menu->menuAction()->isEnabled(); }
-  bool Button(int b) const {
-    return window.ToolbarButtons[static_cast<std::size_t>(b - 1)]->isEnabled();
+  bool MenuEnabled(const char* menu) const {
+    return Child<QMenu>(window, menu)->menuAction()->isEnabled();
   }
+  bool Enabled(const char* action) const { return Child<QAction>(window, action)->isEnabled(); }
   static void Type(QLineEdit* field, const char* text) {
     field->clear();
     QTest::keyClicks(field, text);
@@ -79,7 +87,7 @@ class ImportDialogTest : public ::testing::Test {
   NetworkState& State() { return window.State(); }
 
   TempDir dir;
-  frmMincu window;
+  MainWindow window;
   std::string a = dir.Write("a.txt", kIdentityTwice);
   std::string k = dir.Write("k.txt",
                             "0.01\r\n0.02\r\n-0.01\r\n0.03\r\n0.02\r\n0.01\r\n"
@@ -89,71 +97,60 @@ class ImportDialogTest : public ::testing::Test {
 
 TEST_F(ImportDialogTest, AceptarWaitsForAKAndPAndExaminarNamesTheMatrix) {
   State().ApproxCoordsGiven = true;
-  Import([&](frmImportar* dialog) {
+  Import([&](ImportDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle().toStdString(), "Importar Matrices");
-    EXPECT_FALSE(dialog->cmdAceptar->isEnabled());
-    EXPECT_FALSE(dialog->cmdCoordenadas->isEnabled());
+    EXPECT_FALSE(Button(dialog, "acceptButton")->isEnabled());
+    EXPECT_FALSE(Button(dialog, "coordinatesButton")->isEnabled());
     Name(dialog, a, k, "");
-    EXPECT_FALSE(dialog->cmdAceptar->isEnabled());
+    EXPECT_FALSE(Button(dialog, "acceptButton")->isEnabled());
 
     std::string caption, label;
-    WhenModal<frmAbrirProyecto>([&](frmAbrirProyecto* open) {
+    WhenModal<OpenProjectDialog>([&](OpenProjectDialog* open) {
       caption = open->windowTitle().toStdString();
-      label = open->lblNombre->text().toStdString();
-      open->SetFolder(Folder());
-      open->File1->setCurrentItem(open->File1->findItems("p.txt", Qt::MatchExactly).first());
-      open->btnAceptar->click();
+      label = Child<QLabel>(*open, "nameLabel")->text().toStdString();
+      testing::ChooseFile(*open, Folder(), QStringLiteral("p.txt"));
     });
-    dialog->cmdExaminar[frmImportar::kFileP]->click();
+    Button(dialog, "browsePButton")->click();
     EXPECT_EQ(caption, "Abrir fichero de importación");
     EXPECT_EQ(label, "Fichero de pesos (P):");
-    EXPECT_EQ(dialog->txtArchivo[frmImportar::kFileP]->text().toStdString(), p);
-    EXPECT_TRUE(dialog->cmdAceptar->isEnabled());  // E may stay empty
-    EXPECT_TRUE(dialog->cmdCoordenadas->isEnabled());
-    dialog->txtArchivo[frmImportar::kFileK]->clear();
-    EXPECT_FALSE(dialog->cmdAceptar->isEnabled());
-    dialog->txtArchivo[frmImportar::kFileK]->setText(QString::fromStdString(k));
+    EXPECT_EQ(File(dialog, 'P')->text().toStdString(), p);
+    EXPECT_TRUE(Button(dialog, "acceptButton")->isEnabled());  // E may stay empty
+    EXPECT_TRUE(Button(dialog, "coordinatesButton")->isEnabled());
+    File(dialog, 'K')->clear();
+    EXPECT_FALSE(Button(dialog, "acceptButton")->isEnabled());
+    File(dialog, 'K')->setText(QString::fromStdString(k));
 
     // Browsing for A forgets the coordinates even when nothing is chosen.
-    WhenModal<frmAbrirProyecto>([&](frmAbrirProyecto* open) {
-      label = open->lblNombre->text().toStdString();
-      open->btnCancelar->click();
+    WhenModal<OpenProjectDialog>([&](OpenProjectDialog* open) {
+      label = Child<QLabel>(*open, "nameLabel")->text().toStdString();
+      Button(open, "cancelButton")->click();
     });
-    dialog->cmdExaminar[frmImportar::kFileA]->click();
+    Button(dialog, "browseAButton")->click();
     EXPECT_EQ(label, "Fichero de la Matriz A:");
     EXPECT_FALSE(State().ApproxCoordsGiven);
-    EXPECT_EQ(dialog->txtArchivo[frmImportar::kFileA]->text().toStdString(), a);
-    dialog->cmdAceptar->click();
+    EXPECT_EQ(File(dialog, 'A')->text().toStdString(), a);
+    Button(dialog, "acceptButton")->click();
   });
   EXPECT_TRUE(State().MatrixInput);
   EXPECT_EQ(State().ImportFileP, p);
-  EXPECT_EQ(State().NumPoints, 5);
-  EXPECT_EQ(window.lblVertices->text().toStdString(), "12 ecuaciones  6 incógnitas");
+  EXPECT_EQ(Child<QLabel>(window, "pointsLabel")->text().toStdString(),
+            "12 ecuaciones  6 incógnitas");
   EXPECT_TRUE(window.Ui().Messages().empty());
 }
 
 TEST_F(ImportDialogTest, CommandsFollowTheImport) {
   ActivateExample();
-  ASSERT_TRUE(Enabled(window.menuRevisar));
+  ASSERT_TRUE(MenuEnabled("reviewMenu"));
   ImportFiles();
-  EXPECT_FALSE(Enabled(window.menuRevisar));
-  EXPECT_TRUE(Enabled(window.menuVer));
-  EXPECT_TRUE(Enabled(window.menuCompensacion));
-  EXPECT_TRUE(Enabled(window.menuDiseno));
-  EXPECT_TRUE(Button(5) && Button(6));
-  EXPECT_FALSE(window.mnuInici[1]->isEnabled() || Button(7));  // no E
+  EXPECT_FALSE(MenuEnabled("reviewMenu"));
+  EXPECT_TRUE(MenuEnabled("viewMenu"));
+  EXPECT_TRUE(MenuEnabled("adjustMenu"));
+  EXPECT_TRUE(MenuEnabled("designMenu"));
+  EXPECT_TRUE(Enabled("adjustInverseButton") && Enabled("adjustPseudoinverseButton"));
+  EXPECT_FALSE(Enabled("adjustConstraintsAction") || Enabled("adjustConstraintsButton"));  // no E
 
   ImportFiles(dir.Write("e.txt", "1 0 1 0 1 0\r\n0 1 0 1 0 1"));
-  EXPECT_TRUE(window.mnuInici[1]->isEnabled() && Button(7));
-
-  ImportFiles(dir.Write("e5.txt", "1 0 1 0 1\r\n0 1 0 1 0"));
-  ASSERT_EQ(window.Ui().Messages().size(), 1u);
-  EXPECT_NE(window.Ui().Messages()[0].find("no tienen el mismo numero de columnas"),
-            std::string::npos);
-  EXPECT_FALSE(Enabled(window.menuCompensacion));
-  EXPECT_FALSE(Button(5) || Button(6) || Button(7) || window.mnuInici[1]->isEnabled());
-  EXPECT_TRUE(Enabled(window.menuDiseno));
-  EXPECT_TRUE(Enabled(window.menuVer));
+  EXPECT_TRUE(Enabled("adjustConstraintsAction") && Enabled("adjustConstraintsButton"));
 }
 
 // Typing is checked at every keystroke; "Cancelar" copies nothing, and
@@ -161,36 +158,36 @@ TEST_F(ImportDialogTest, CommandsFollowTheImport) {
 TEST_F(ImportDialogTest, CoordinatesDialogListsTheVariablePointsAndCancelCopiesNothing) {
   ActivateExample();
   ASSERT_EQ(State().PointX(1), 1000.0);
-  Import([&](frmImportar* dialog) {
+  Import([&](ImportDialog* dialog) {
     Name(dialog, a, k, p);
     bool typed = false;
-    WhenModal<frmCoordenadas>([&](frmCoordenadas* coords) {
+    WhenModal<CoordinatesDialog>([&](CoordinatesDialog* coords) {
       typed = true;
       EXPECT_EQ(coords->windowTitle().toStdString(), kApproxCaption);
-      ASSERT_EQ(coords->Lista->count(), 3);
-      EXPECT_EQ(coords->Lista->item(2)->text().toStdString(), "3");
-      coords->Lista->setCurrentRow(0);
-      EXPECT_EQ(coords->XCOOR->text().toStdString(), "0");
-      Type(coords->XCOOR, "1a2.5");
-      EXPECT_EQ(coords->XCOOR->text().toStdString(), "12.5");
+      ASSERT_EQ(Child<QListWidget>(*coords, "pointList")->count(), 3);
+      EXPECT_EQ(Child<QListWidget>(*coords, "pointList")->item(2)->text().toStdString(), "3");
+      Child<QListWidget>(*coords, "pointList")->setCurrentRow(0);
+      EXPECT_EQ(Child<QLineEdit>(*coords, "xEdit")->text().toStdString(), "0");
+      Type(Child<QLineEdit>(*coords, "xEdit"), "1a2.5");
+      EXPECT_EQ(Child<QLineEdit>(*coords, "xEdit")->text().toStdString(), "12.5");
       EXPECT_EQ(window.Ui().Messages(), std::vector<std::string>{"¡ No es un dato numérico !"});
-      Type(coords->YCOOR, "-");
+      Type(Child<QLineEdit>(*coords, "yEdit"), "-");
       EXPECT_EQ(State().ApproxX(1), 12.5);
       EXPECT_EQ(State().ApproxY(1), 0.0);
-      coords->cmdCancelar->click();
+      Button(coords, "cancelButton")->click();
     });
-    dialog->cmdCoordenadas->click();
+    Button(dialog, "coordinatesButton")->click();
     EXPECT_TRUE(typed);
 
     bool opened = false;
     QTimer::singleShot(0, [&] {
-      if (auto* coords = qobject_cast<frmCoordenadas*>(QApplication::activeModalWidget())) {
+      if (auto* coords = qobject_cast<CoordinatesDialog*>(QApplication::activeModalWidget())) {
         opened = true;
         coords->reject();
       }
     });
-    dialog->txtArchivo[frmImportar::kFileK]->setText(QString::fromStdString(dir.File("no.txt")));
-    dialog->cmdCoordenadas->click();
+    File(dialog, 'K')->setText(QString::fromStdString(dir.File("no.txt")));
+    Button(dialog, "coordinatesButton")->click();
     EXPECT_FALSE(opened);
     EXPECT_TRUE(State().Abandon);
   });
@@ -203,18 +200,18 @@ TEST_F(ImportDialogTest, CoordinatesDialogListsTheVariablePointsAndCancelCopiesN
 // "--coordenadas", whose summary has the adjusted coordinates by point.
 TEST_F(ImportDialogTest, AdjustmentWithTypedCoordinatesMatchesTheTerminal) {
   const double typed[3][2] = {{100, 200}, {300, 400}, {500.5, 600.25}};
-  Import([&](frmImportar* dialog) {
+  Import([&](ImportDialog* dialog) {
     Name(dialog, a, k, p);
-    WhenModal<frmCoordenadas>([&](frmCoordenadas* coords) {
+    WhenModal<CoordinatesDialog>([&](CoordinatesDialog* coords) {
       for (int point = 0; point < 3; ++point) {
-        coords->Lista->setCurrentRow(point);
-        Type(coords->XCOOR, QByteArray::number(typed[point][0]).constData());
-        Type(coords->YCOOR, QByteArray::number(typed[point][1]).constData());
+        Child<QListWidget>(*coords, "pointList")->setCurrentRow(point);
+        Type(Child<QLineEdit>(*coords, "xEdit"), QByteArray::number(typed[point][0]).constData());
+        Type(Child<QLineEdit>(*coords, "yEdit"), QByteArray::number(typed[point][1]).constData());
       }
-      coords->cmdAceptar->click();
+      Button(coords, "acceptButton")->click();
     });
-    dialog->cmdCoordenadas->click();
-    dialog->cmdAceptar->click();
+    Button(dialog, "coordinatesButton")->click();
+    Button(dialog, "acceptButton")->click();
   });
   ASSERT_TRUE(State().ApproxCoordsGiven);
   EXPECT_EQ(State().PointY(3), 600.25);
@@ -225,7 +222,7 @@ TEST_F(ImportDialogTest, AdjustmentWithTypedCoordinatesMatchesTheTerminal) {
   ui.SetNextText(dir.File("gui.tmp"));
   ui.SetNextOutputType(OutputType::Full);
   ui.SetNextAnswer(Answer::No);  // see the listing now
-  window.mnuInici[0]->trigger();
+  testing::Trigger(window, "adjustInverseAction");
   EXPECT_EQ(ui.Pending(), 0u);
   EXPECT_TRUE(ui.Unanswered().empty());
 

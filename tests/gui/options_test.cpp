@@ -6,22 +6,25 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "gui/frm_opciones.h"
-#include "gui/frm_tipo_salida.h"
 #include "gui/option_rules.h"
+#include "gui/options_dialog.h"
+#include "gui/output_type_dialog.h"
 #include "gui/qt_interaction.h"
+#include "gui_test_support.h"
 
 namespace ombrel {
 namespace {
+
+using testing::Child;
 
 class OptionsTest : public ::testing::Test {
  protected:
   OptionsTest() { ui.SetUnattended(true); }
   void Accept(const char* precision, const char* decimals) {
-    frmOpciones dialog(state, ui);
-    dialog.txtPrecision->setText(QString::fromUtf8(precision));
-    dialog.txtDecimales->setText(QString::fromUtf8(decimals));
-    dialog.Aceptar->click();
+    OptionsDialog dialog(state, ui);
+    Child<QLineEdit>(dialog, "precisionEdit")->setText(QString::fromUtf8(precision));
+    Child<QLineEdit>(dialog, "decimalsEdit")->setText(QString::fromUtf8(decimals));
+    Child<QPushButton>(dialog, "acceptButton")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
   }
 
@@ -30,72 +33,72 @@ class OptionsTest : public ::testing::Test {
 };
 
 TEST_F(OptionsTest, OpensWithTheDefaults) {
-  frmOpciones dialog(state, ui);
-  EXPECT_EQ(dialog.txtDecimales->text().toStdString(), "3");
-  EXPECT_EQ(dialog.txtPrecision->text().toStdString(), "0.01");
-  EXPECT_FALSE(dialog.Check1->isChecked());
-  EXPECT_FALSE(dialog.txtPrecision->isEnabled());
-  EXPECT_TRUE(dialog.Inversa[0]->isChecked());
-  EXPECT_TRUE(dialog.Pseudo[0]->isChecked());
-  EXPECT_FALSE(dialog.Check2->isChecked());
+  OptionsDialog dialog(state, ui);
+  EXPECT_EQ(Child<QLineEdit>(dialog, "decimalsEdit")->text().toStdString(), "3");
+  EXPECT_EQ(Child<QLineEdit>(dialog, "precisionEdit")->text().toStdString(), "0.01");
+  EXPECT_FALSE(Child<QCheckBox>(dialog, "studyCheck")->isChecked());
+  EXPECT_FALSE(Child<QLineEdit>(dialog, "precisionEdit")->isEnabled());
+  EXPECT_TRUE(Child<QRadioButton>(dialog, "gaussRadio")->isChecked());
+  EXPECT_TRUE(Child<QRadioButton>(dialog, "svdRadio")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(dialog, "checkInversionBox")->isChecked());
 }
 
-TEST_F(OptionsTest, ADecimalCommaInThePrecisionIsRefusedAndTheValueStays) {
-  Accept("0,02", "3");
-  EXPECT_DOUBLE_EQ(state.ApproxPrecision, 0.01);
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], "¡ 0,02 no es un dato numérico o no está en valor absoluto !");
-  EXPECT_EQ(ui.Beeps(), 1);
-
-  ui.ClearRecord();
-  Accept("0.02", "3");
-  EXPECT_DOUBLE_EQ(state.ApproxPrecision, 0.02);
-  EXPECT_TRUE(ui.Messages().empty());
-}
-
-TEST_F(OptionsTest, NegativeDecimalsAreRefusedAndAWholeNumberIsTaken) {
-  Accept("0.01", "-2");
-  EXPECT_EQ(state.OutputDecimals, 3);
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], "¡ -2 no es un número de cifras decimales válido !");
-
-  ui.ClearRecord();
-  Accept("0.01", "4");
-  EXPECT_EQ(state.OutputDecimals, 4);
-  EXPECT_TRUE(ui.Messages().empty());
-}
-
-TEST_F(OptionsTest, BothRefusalsAreReportedAndNeitherValueChanges) {
-  Accept("-0.5", "2.5");
-  EXPECT_EQ(ui.Messages().size(), 2u);
-  EXPECT_DOUBLE_EQ(state.ApproxPrecision, 0.01);
-  EXPECT_EQ(state.OutputDecimals, 3);
+// Each refused text has its message and leaves its value as it was; the
+// other value is still taken.
+TEST_F(OptionsTest, RefusedValuesKeepTheirValueAndTheOthersAreTaken) {
+  struct Case {
+    const char* precision;
+    const char* decimals;
+    std::vector<std::string> messages;
+    double precisionAfter;
+    int decimalsAfter;
+  };
+  const Case cases[] = {
+      {"0,02", "4", {"¡ 0,02 no es un dato numérico o no está en valor absoluto !"}, 0.01, 4},
+      {"0.02", "-2", {"¡ -2 no es un número de cifras decimales válido !"}, 0.02, 3},
+      {"-0.5",
+       "2.5",
+       {"¡ -0.5 no es un dato numérico o no está en valor absoluto !",
+        "¡ 2.5 no es un número de cifras decimales válido !"},
+       0.01,
+       3},
+  };
+  for (const Case& c : cases) {
+    state = NetworkState();
+    ui.ClearRecord();
+    Accept(c.precision, c.decimals);
+    EXPECT_EQ(ui.Messages(), c.messages) << c.precision << " " << c.decimals;
+    EXPECT_EQ(ui.Beeps(), static_cast<int>(c.messages.size()));
+    EXPECT_DOUBLE_EQ(state.ApproxPrecision, c.precisionAfter);
+    EXPECT_EQ(state.OutputDecimals, c.decimalsAfter);
+  }
 }
 
 TEST_F(OptionsTest, StudyOptionIsDisabledForAnImportedNetwork) {
   state.MatrixInput = true;
   state.StudyApprox = true;
-  frmOpciones dialog(state, ui);
-  EXPECT_FALSE(dialog.Check1->isEnabled());
-  EXPECT_FALSE(dialog.txtPrecision->isEnabled());
+  OptionsDialog dialog(state, ui);
+  EXPECT_FALSE(Child<QCheckBox>(dialog, "studyCheck")->isEnabled());
+  EXPECT_FALSE(Child<QLineEdit>(dialog, "precisionEdit")->isEnabled());
 }
 
 TEST_F(OptionsTest, ControlsSetTheirOptionsAtOnce) {
-  frmOpciones dialog(state, ui);
-  dialog.Check1->click();
+  OptionsDialog dialog(state, ui);
+  auto* study = Child<QCheckBox>(dialog, "studyCheck");
+  study->click();
   EXPECT_TRUE(state.StudyApprox);
-  EXPECT_TRUE(dialog.txtPrecision->isEnabled());
-  dialog.Check1->click();
+  EXPECT_TRUE(Child<QLineEdit>(dialog, "precisionEdit")->isEnabled());
+  study->click();
   EXPECT_FALSE(state.StudyApprox);
-  EXPECT_FALSE(dialog.txtPrecision->isEnabled());
-  dialog.Inversa[2]->click();
+  EXPECT_FALSE(Child<QLineEdit>(dialog, "precisionEdit")->isEnabled());
+  Child<QRadioButton>(dialog, "choleskyRadio")->click();
   EXPECT_EQ(state.InversionMethod, kInversionCholesky);
-  dialog.Check2->click();
+  Child<QCheckBox>(dialog, "checkInversionBox")->click();
   EXPECT_TRUE(state.CheckInversion);
 
-  frmOpciones reopened(state, ui);
-  EXPECT_TRUE(reopened.Inversa[2]->isChecked());
-  EXPECT_TRUE(reopened.Check2->isChecked());
+  OptionsDialog reopened(state, ui);
+  EXPECT_TRUE(Child<QRadioButton>(reopened, "choleskyRadio")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(reopened, "checkInversionBox")->isChecked());
 }
 
 TEST(OptionRules, PrecisionAndDecimalsTexts) {
@@ -115,13 +118,13 @@ TEST(OptionRules, PrecisionAndDecimalsTexts) {
 }
 
 TEST(OutputTypeDialog, EachButtonChoosesAndClosingWithoutOneChoosesNothing) {
-  frmTipoSalida full;
-  full.Command1->click();
+  OutputTypeDialog full;
+  Child<QPushButton>(full, "fullOutputButton")->click();
   EXPECT_EQ(full.Choice(), OutputType::Full);
-  frmTipoSalida summary;
-  summary.Command2->click();
+  OutputTypeDialog summary;
+  Child<QPushButton>(summary, "summaryOutputButton")->click();
   EXPECT_EQ(summary.Choice(), OutputType::Summary);
-  frmTipoSalida closed;
+  OutputTypeDialog closed;
   closed.reject();
   EXPECT_EQ(closed.Choice(), OutputType::Closed);
 }

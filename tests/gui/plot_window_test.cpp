@@ -1,6 +1,8 @@
 // The graphics window offscreen: button enabling, zoom and the DXF button,
 // the coordinate readout, the rendered ellipses and the DXF export of the
 // figures shown.
+#include "gui/plot_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -10,8 +12,7 @@
 #include <filesystem>
 
 #include "adjust/adjustment_driver.h"
-#include "gui/frm_grafico.h"
-#include "gui/frm_mincu.h"
+#include "gui/main_window.h"
 #include "gui/plot_picture.h"
 #include "gui/qt_interaction.h"
 #include "gui_test_support.h"
@@ -29,9 +30,13 @@ namespace {
 
 using testing::TempDir;
 
-class PlotWindow : public ::testing::Test {
+QPushButton* Button(const PlotWindow& window, const char* name) {
+  return testing::Child<QPushButton>(window, name);
+}
+
+class PlotWindowTest : public ::testing::Test {
  protected:
-  PlotWindow() { ui.SetUnattended(true); }
+  PlotWindowTest() { ui.SetUnattended(true); }
 
   void Load(const std::string& network, ScriptedInteraction& script) {
     ASSERT_TRUE(
@@ -62,7 +67,7 @@ class PlotWindow : public ::testing::Test {
   QtInteraction ui;
 };
 
-TEST_F(PlotWindow, FigureButtonsFollowTheAvailabilityFlagsAfterTheFullView) {
+TEST_F(PlotWindowTest, FigureButtonsFollowTheAvailabilityFlagsAfterTheFullView) {
   AdjustConstrained("benning82");
   for (int flags = 0; flags < 16; ++flags) {
     auto flag = [&](int bit) { return std::string(flags & bit ? "Si" : "No"); };
@@ -70,25 +75,26 @@ TEST_F(PlotWindow, FigureButtonsFollowTheAvailabilityFlagsAfterTheFullView) {
     state.RosettesDone = flag(2);
     state.SectionsDone = flag(4);
     state.AxisProjDone = flag(8);
-    frmGrafico window(state, ui);
-    EXPECT_FALSE(window.Command2->isEnabled() || window.Command8->isEnabled());
-    window.Command1->click();
+    PlotWindow window(state, ui);
+    EXPECT_FALSE(Button(window, "absoluteEllipsesButton")->isEnabled() ||
+                 Button(window, "dxfButton")->isEnabled());
+    Button(window, "showAllButton")->click();
     SCOPED_TRACE(flags);
-    EXPECT_EQ(window.Command2->isEnabled(), (flags & 1) != 0);
-    EXPECT_EQ(window.Command3->isEnabled(), (flags & 1) != 0);
-    EXPECT_EQ(window.Command5->isEnabled(), (flags & 2) != 0);
-    EXPECT_EQ(window.Command6->isEnabled(), (flags & 4) != 0);
-    EXPECT_EQ(window.Command7->isEnabled(), (flags & 8) != 0);
-    EXPECT_TRUE(window.Command8->isEnabled());
+    EXPECT_EQ(Button(window, "absoluteEllipsesButton")->isEnabled(), (flags & 1) != 0);
+    EXPECT_EQ(Button(window, "relativeEllipsesButton")->isEnabled(), (flags & 1) != 0);
+    EXPECT_EQ(Button(window, "rosettesButton")->isEnabled(), (flags & 2) != 0);
+    EXPECT_EQ(Button(window, "sectionsButton")->isEnabled(), (flags & 4) != 0);
+    EXPECT_EQ(Button(window, "projectionsButton")->isEnabled(), (flags & 8) != 0);
+    EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
   }
 }
 
-TEST_F(PlotWindow, ZoomDisablesTheDxfButtonUntilTheFullViewAndTheReadoutFollowsTheScale) {
+TEST_F(PlotWindowTest, ZoomDisablesTheDxfButtonUntilTheFullViewAndTheReadoutFollowsTheScale) {
   AdjustConstrained("benning82");
-  frmGrafico window(state, ui);
+  PlotWindow window(state, ui);
   window.show();
-  window.Command1->click();
-  PlotPicture* picture = window.Picture1;
+  Button(window, "showAllButton")->click();
+  PlotPicture* picture = testing::Child<PlotPicture>(window, "picture");
   auto readout = [&](QPoint at) {
     QTest::mouseMove(picture, at);
     const PlotFit& fit = window.View().Fit();
@@ -102,9 +108,9 @@ TEST_F(PlotWindow, ZoomDisablesTheDxfButtonUntilTheFullViewAndTheReadoutFollowsT
   QTest::mousePress(picture, Qt::LeftButton, {}, {200, 150});
   QTest::mouseRelease(picture, Qt::LeftButton, {}, {500, 400});
   QTest::mousePress(picture, Qt::RightButton, {}, {600, 450});  // outside: nothing
-  EXPECT_TRUE(window.Command8->isEnabled());
+  EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
   QTest::mousePress(picture, Qt::RightButton, {}, {350, 300});
-  EXPECT_FALSE(window.Command8->isEnabled());
+  EXPECT_FALSE(Button(window, "dxfButton")->isEnabled());
   // The rectangle, 300 by 250 pixels, is fitted like the network: its
   // governing side fills half of the picture.
   const double zoomed =
@@ -112,8 +118,8 @@ TEST_F(PlotWindow, ZoomDisablesTheDxfButtonUntilTheFullViewAndTheReadoutFollowsT
   EXPECT_NEAR(window.View().Fit().scale, zoomed, 1e-9 * s0);
   readout({300, 200});
 
-  window.Command1->click();
-  EXPECT_TRUE(window.Command8->isEnabled());
+  Button(window, "showAllButton")->click();
+  EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
   EXPECT_EQ(window.View().Fit().scale, s0);
 }
 
@@ -128,15 +134,15 @@ bool DarkAround(const QImage& image, int x, int y) {
   return false;
 }
 
-TEST_F(PlotWindow, RenderedAbsoluteEllipsesLieWhereTheGeometryPutsThem) {
+TEST_F(PlotWindowTest, RenderedAbsoluteEllipsesLieWhereTheGeometryPutsThem) {
   AdjustConstrained("benning82");
-  frmGrafico window(state, ui);
+  PlotWindow window(state, ui);
   window.show();
-  window.Command1->click();
-  window.Command2->click();
-  const QImage image = window.Picture1->grab().toImage();
+  Button(window, "showAllButton")->click();
+  Button(window, "absoluteEllipsesButton")->click();
+  const QImage image = testing::Child<PlotPicture>(window, "picture")->grab().toImage();
   const int w = image.width(), h = image.height();
-  ASSERT_EQ(w, window.Picture1->width());
+  ASSERT_EQ(w, testing::Child<PlotPicture>(window, "picture")->width());
 
   const PlotView& view = window.View();
   const PlotFit& fit = view.Fit();
@@ -168,21 +174,21 @@ TEST_F(PlotWindow, RenderedAbsoluteEllipsesLieWhereTheGeometryPutsThem) {
   EXPECT_LT(ink, w * h / 20);
 }
 
-TEST_F(PlotWindow, FiguresAskedForAreExportedAsDrawnAndInvalidPairsAreAskedAgain) {
+TEST_F(PlotWindowTest, FiguresAskedForAreExportedAsDrawnAndInvalidPairsAreAskedAgain) {
   AdjustWithFigures("benning82");  // variable vertices 3 and 4, unknowns 1 to 4
-  frmGrafico window(state, ui);
-  window.Command1->click();
-  window.Command2->click();
+  PlotWindow window(state, ui);
+  Button(window, "showAllButton")->click();
+  Button(window, "absoluteEllipsesButton")->click();
   for (const char* answer : {"3.4", "0", "3,3", "1,4", "4,3"}) ui.SetNextText(answer);
-  window.Command3->click();
+  Button(window, "relativeEllipsesButton")->click();
   EXPECT_EQ(ui.Beeps(), 4);
   EXPECT_EQ(std::count(ui.Messages().begin(), ui.Messages().end(), kInvalidCharacters), 4);
   ui.SetNextText("1,3");
-  window.Command5->click();
+  Button(window, "rosettesButton")->click();
   ui.SetNextText("1,2");
-  window.Command6->click();
+  Button(window, "sectionsButton")->click();
   ui.SetNextText("4,3");
-  window.Command7->click();
+  Button(window, "projectionsButton")->click();
   const FigureSelection& shown = window.View().Shown();
   EXPECT_EQ(shown.relative, (std::vector<std::pair<int, int>>{{4, 3}}));
   EXPECT_EQ(shown.sections, (std::vector<std::pair<int, int>>{{1, 2}}));
@@ -192,58 +198,58 @@ TEST_F(PlotWindow, FiguresAskedForAreExportedAsDrawnAndInvalidPairsAreAskedAgain
 
   const std::string first = dir.File("red.dxf"), second = dir.File("otra.dxf");
   ui.SetNextText(first);
-  window.Command8->click();
+  Button(window, "dxfButton")->click();
   const std::string expected = DxfText(state, shown);
   EXPECT_NE(expected.find(" 62\r\n1\r\n"), std::string::npos);  // a rosette on the file
   EXPECT_TRUE(testing::ReadBytes(first) == expected);
   ui.SetNextText(first);
   ui.SetNextAnswer(Answer::No);
   ui.SetNextText(second);
-  window.Command8->click();
+  Button(window, "dxfButton")->click();
   EXPECT_TRUE(testing::ReadBytes(second) == expected);
   EXPECT_EQ(ui.Pending(), 0u);
 }
 
-TEST_F(PlotWindow, ANewFactorRedrawsTheNetworkWithoutFigures) {
+TEST_F(PlotWindowTest, ANewFactorRedrawsTheNetworkWithoutFigures) {
   AdjustConstrained("benning82");
-  frmGrafico window(state, ui);
-  window.Command1->click();
-  window.Command2->click();
+  PlotWindow window(state, ui);
+  Button(window, "showAllButton")->click();
+  Button(window, "absoluteEllipsesButton")->click();
   ui.SetNextText("0");
   ui.SetNextText("2.5");
-  window.Command4->click();
+  Button(window, "ellipseScaleButton")->click();
   EXPECT_DOUBLE_EQ(state.EllipseFactor, 2.5);
   EXPECT_FALSE(window.View().Shown().Any());
-  EXPECT_TRUE(window.Command8->isEnabled());
+  EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
   EXPECT_EQ(ui.Beeps(), 1);
 }
 
 // Ellipses said to be done whose matrices no computation sized.
-TEST_F(PlotWindow, ARunTimeErrorWhileDrawingIsReportedAndTheWindowGoesOn) {
+TEST_F(PlotWindowTest, ARunTimeErrorWhileDrawingIsReportedAndTheWindowGoesOn) {
   ScriptedInteraction script;
   Load("benning82", script);
   state.EllipsesDone = "Si";
-  frmGrafico window(state, ui);
-  window.Command1->click();
-  window.Command2->click();
+  PlotWindow window(state, ui);
+  Button(window, "showAllButton")->click();
+  Button(window, "absoluteEllipsesButton")->click();
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("¡ Se ha producido un error en el cálculo !", 0), 0u);
   EXPECT_FALSE(state.Abandon);
-  window.Command1->click();
-  EXPECT_TRUE(window.Command8->isEnabled());
+  Button(window, "showAllButton")->click();
+  EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
 }
 
 // Two variable points with approximate coordinates, and the two fixed
 // points that stand for the datum of the matrices, at the origin.
-TEST_F(PlotWindow, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
+TEST_F(PlotWindowTest, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
   state = testing::PlotNetwork();
   state.MatrixInput = true;
   state.ApproxCoordsGiven = true;
   state.ApproxCount = 2;
   for (int k = 1; k <= 3; ++k) state.VariableIndex(k) = k <= 2 ? k : 0;
   state.PointX(3) = state.PointY(3) = 0.0;
-  frmGrafico window(state, ui);
-  window.Command1->click();
+  PlotWindow window(state, ui);
+  Button(window, "showAllButton")->click();
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0],
             "    Cuando la entrada ha sido mediante matrices    \r\n"
@@ -261,18 +267,18 @@ TEST_F(PlotWindow, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
 TEST(PlotWindowFromMenu, ViewOpensTheGraphicsWindowOnTheActiveProject) {
   TempDir dir;
   std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-  frmMincu main;
-  testing::MakeUnattended(main);
+  MainWindow main;
+  main.Ui().SetUnattended(true);
   testing::ActivateThroughDialog(main, QString::fromStdString(dir.Path().string()), "red.txt");
   QString caption;
   bool figures = true;
-  testing::WhenModal<frmGrafico>([&](frmGrafico* window) {
+  testing::WhenModal<PlotWindow>([&](PlotWindow* window) {
     caption = window->windowTitle();
-    window->Command1->click();
-    figures = window->Command2->isEnabled();
+    Button(*window, "showAllButton")->click();
+    figures = Button(*window, "absoluteEllipsesButton")->isEnabled();
     window->reject();
   });
-  main.mnuVer_Click();
+  testing::Trigger(main, "plotAction");
   EXPECT_EQ(caption.toStdString(), " Menú  Gráfico");
   EXPECT_FALSE(figures);  // nothing adjusted yet
 }

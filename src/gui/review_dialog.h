@@ -24,62 +24,63 @@ inline constexpr const char* kLeaveReviewQuestion =
     "    No ha modificado nigún dato todavía         \r\n"
     "    ¿ Está seguro de querer salir del menú ?    ";
 
-class frmRevisar : public QDialog {
+class ReviewDialog : public QDialog {
   Q_OBJECT
 
  public:
-  frmRevisar(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
+  ReviewDialog(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
 
   // Every way of closing passes here: while a preview is not applied the
   // person is asked first, and No keeps the dialog open.
   void done(int result) override;
 
-  QTabWidget* SSTab1 = nullptr;
-  // "Puntos fijos"
-  QListWidget* List1 = nullptr;
-  QLabel* Label2 = nullptr;         // number of points
-  QGroupBox* Frame2 = nullptr;      // "Tipo de vértice"
-  QRadioButton* Option1 = nullptr;  // " Vértice  fijo"
-  QRadioButton* Option2 = nullptr;  // " Vértice vble"
-  QLabel* Label5 = nullptr;
-  QPushButton* Command3 = nullptr;  // "Previsualizar"
-  QPushButton* Command1 = nullptr;  // "Modificar ptos fijos"
-  QPushButton* Command4 = nullptr;  // "Cancelar"
-  // "Peso observables"
-  QListWidget* List2 = nullptr;
-  QLabel* Label4 = nullptr;  // number of equations
-  QLabel* Label7 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label9 = nullptr;  // " Nuevo  peso :"
-  QLineEdit* Text1 = nullptr;
-  QPushButton* Command6 = nullptr;  // "Previsualizar"
-  QPushButton* Command7 = nullptr;  // "A todos ...."
-  QPushButton* Command2 = nullptr;  // "Modificar pesos"
-  QPushButton* Command5 = nullptr;  // "Cancelar"
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void pickPoint();
+  void previewPointKind();
+  void applyFixedPoints();
+  void pickEquation();
+  void previewWeight();
+  // Like a preview of every line, so it too must be applied or confirmed lost.
+  void previewWeightOfAll();
+  void applyWeights();
 
  private:
   QWidget* BuildPointsTab();
   QWidget* BuildWeightsTab();
-  void Form_Load();
+  void ShowNetwork();
   void EnablePointControls(bool enabled);
   void EnableWeightControls(bool enabled);
   void ShowLines();
   // Beeps and refuses a weight text that is not a number.
   bool CheckWeight(const std::string& text);
-  void List1_Click();
-  void List2_Click();
-  void Command3_Click();
-  void Command1_Click();
-  void Command6_Click();
-  void Command7_Click();
-  void Command2_Click();
 
   NetworkState& state_;
   Interaction& ui_;
   ReviewLists lists_;
+  QTabWidget* tabs_ = nullptr;
+  // "Puntos fijos"
+  QListWidget* pointList_ = nullptr;
+  QLabel* pointCountLabel_ = nullptr;
+  QGroupBox* pointKindGroup_ = nullptr;  // "Tipo de vértice"
+  QRadioButton* fixedRadio_ = nullptr;
+  QRadioButton* variableRadio_ = nullptr;
+  QLabel* pointLabel_ = nullptr;  // "Vértice número ... :"
+  QPushButton* previewPointButton_ = nullptr;
+  QPushButton* applyPointsButton_ = nullptr;
+  QPushButton* cancelPointsButton_ = nullptr;
+  // "Peso observables"
+  QListWidget* equationList_ = nullptr;
+  QLabel* equationCountLabel_ = nullptr;
+  QLabel* equationLabel_ = nullptr;      // "Ecuación ... :"
+  QLabel* equationKindLabel_ = nullptr;  // angle or distance
+  QLineEdit* weightEdit_ = nullptr;
+  QPushButton* previewWeightButton_ = nullptr;
+  QPushButton* weightToAllButton_ = nullptr;
+  QPushButton* applyWeightsButton_ = nullptr;
+  QPushButton* cancelWeightsButton_ = nullptr;
 };
 
 }  // namespace ombrel

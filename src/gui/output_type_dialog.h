@@ -5,26 +5,22 @@
 
 #include "ui/interaction.h"
 
-class QPushButton;
-
 namespace ombrel {
 
-class frmTipoSalida : public QDialog {
+class OutputTypeDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmTipoSalida(QWidget* parent = nullptr);
+  explicit OutputTypeDialog(QWidget* parent = nullptr);
 
   // Closed until one of the two buttons is pressed.
   OutputType Choice() const { return choice_; }
 
-  QPushButton* Command1 = nullptr;  // "Salida completa"
-  QPushButton* Command2 = nullptr;  // "Salida resumida"
+ private slots:
+  void chooseFull();
+  void chooseSummary();
 
  private:
-  void Command1_Click();
-  void Command2_Click();
-
   OutputType choice_ = OutputType::Closed;
 };
 

@@ -1,4 +1,4 @@
-#include "gui/frm_proyecto_choices.h"
+#include "gui/number_choices.h"
 
 #include <QComboBox>
 

@@ -1,4 +1,4 @@
-#include "gui/frm_importar.h"
+#include "gui/import_dialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "adjust/run_time_message.h"
+#include "gui/command_guard.h"
 #include "gui/command_windows.h"
-#include "gui/frm_abrir_proyecto.h"
+#include "gui/dialog_widgets.h"
+#include "gui/open_project_dialog.h"
 #include "gui/qt_prompts.h"
 #include "model/project_labels.h"
 
@@ -18,6 +19,9 @@ namespace {
 
 const char* const kNameLabels[] = {"Fichero de la Matriz A:", "Fichero del Vector K:",
                                    "Fichero de pesos (P):", "Fichero de la Matriz E:"};
+const char* const kEditNames[] = {"fileAEdit", "fileKEdit", "filePEdit", "fileEEdit"};
+const char* const kBrowseNames[] = {"browseAButton", "browseKButton", "browsePButton",
+                                    "browseEButton"};
 
 QPushButton* Button(const char* caption, QWidget* parent) {
   return new QPushButton(QString::fromUtf8(caption), parent);
@@ -25,7 +29,7 @@ QPushButton* Button(const char* caption, QWidget* parent) {
 
 }  // namespace
 
-frmImportar::frmImportar(NetworkState& state, Interaction& ui, QWidget* parent)
+ImportDialog::ImportDialog(NetworkState& state, Interaction& ui, QWidget* parent)
     : QDialog(parent), state_(state), ui_(ui) {
   setWindowTitle(QString::fromUtf8(kImportCaption));
   auto* layout = new QVBoxLayout(this);
@@ -40,43 +44,43 @@ frmImportar::frmImportar(NetworkState& state, Interaction& ui, QWidget* parent)
       BuildFileFrame(kFileE, "(Opcional) Matriz de constreñimientos (Matriz E):", nullptr));
   layout->addWidget(BuildFormatNote());
 
-  cmdCoordenadas = Button("Introducir coordenadas aproximadas", this);
-  cmdAceptar = Button("Aceptar", this);
-  cmdCancelar = Button("Cancelar", this);
+  coordinatesButton_ =
+      Named("coordinatesButton", Button("Introducir coordenadas aproximadas", this));
+  acceptButton_ = Named("acceptButton", Button("Aceptar", this));
+  cancelButton_ = Named("cancelButton", Button("Cancelar", this));
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(cmdCoordenadas);
+  buttons->addWidget(coordinatesButton_);
   buttons->addStretch();
-  buttons->addWidget(cmdAceptar);
-  buttons->addWidget(cmdCancelar);
+  buttons->addWidget(acceptButton_);
+  buttons->addWidget(cancelButton_);
   layout->addLayout(buttons);
 
-  connect(cmdCoordenadas, &QPushButton::clicked, this, &frmImportar::cmdCoordenadas_Click);
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmImportar::cmdAceptar_Click);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
-  Form_Load();
-  for (QLineEdit* field : txtArchivo)
-    connect(field, &QLineEdit::textChanged, this, &frmImportar::txtArchivo_Change);
+  connect(coordinatesButton_, &QPushButton::clicked, this, &ImportDialog::enterCoordinates);
+  connect(acceptButton_, &QPushButton::clicked, this, &ImportDialog::importAndClose);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  ShowLastFiles();
+  for (QLineEdit* field : fileEdits_)
+    connect(field, &QLineEdit::textChanged, this, &ImportDialog::updateButtons);
 }
 
-QWidget* frmImportar::BuildFileFrame(Field field, const char* title, const char* hint) {
+QWidget* ImportDialog::BuildFileFrame(Field field, const char* title, const char* hint) {
   auto* frame = new QGroupBox(QString::fromUtf8(title), this);
   auto* layout = new QVBoxLayout(frame);
   if (hint) layout->addWidget(new QLabel(QString::fromUtf8(hint), frame));
   auto* row = new QHBoxLayout;
   const auto at = static_cast<std::size_t>(field);
-  txtArchivo[at] = new QLineEdit(frame);
-  txtArchivo[at]->setMinimumWidth(360);
-  cmdExaminar[at] = Button("Examinar...", frame);
+  fileEdits_[at] = Named(kEditNames[at], new QLineEdit(frame));
+  fileEdits_[at]->setMinimumWidth(360);
+  browseButtons_[at] = Named(kBrowseNames[at], Button("Examinar...", frame));
   row->addWidget(new QLabel(QStringLiteral("Archivo:"), frame));
-  row->addWidget(txtArchivo[at]);
-  row->addWidget(cmdExaminar[at]);
+  row->addWidget(fileEdits_[at]);
+  row->addWidget(browseButtons_[at]);
   layout->addLayout(row);
-  connect(cmdExaminar[at], &QPushButton::clicked, this,
-          [this, field] { cmdExaminar_Click(field); });
+  connect(browseButtons_[at], &QPushButton::clicked, this, [this, field] { browse(field); });
   return frame;
 }
 
-QWidget* frmImportar::BuildFormatNote() {
+QWidget* ImportDialog::BuildFormatNote() {
   auto* note = new QWidget(this);
   auto* layout = new QVBoxLayout(note);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -92,48 +96,46 @@ QWidget* frmImportar::BuildFormatNote() {
   return note;
 }
 
-void frmImportar::Form_Load() {
+void ImportDialog::ShowLastFiles() {
   const std::string* last[] = {&state_.ImportFileA, &state_.ImportFileK, &state_.ImportFileP,
                                &state_.ImportFileE};
-  for (std::size_t i = 0; i < txtArchivo.size(); ++i) txtArchivo[i]->setText(ToQt(*last[i]));
-  txtArchivo_Change();
+  for (std::size_t i = 0; i < fileEdits_.size(); ++i) fileEdits_[i]->setText(ToQt(*last[i]));
+  updateButtons();
 }
 
 // E is optional: A, K and P are enough to import.
-void frmImportar::txtArchivo_Change() {
-  const bool named = !txtArchivo[kFileA]->text().isEmpty() &&
-                     !txtArchivo[kFileK]->text().isEmpty() && !txtArchivo[kFileP]->text().isEmpty();
-  cmdAceptar->setEnabled(named);
-  cmdCoordenadas->setEnabled(named);
+void ImportDialog::updateButtons() {
+  const bool named = !fileEdits_[kFileA]->text().isEmpty() &&
+                     !fileEdits_[kFileK]->text().isEmpty() && !fileEdits_[kFileP]->text().isEmpty();
+  acceptButton_->setEnabled(named);
+  coordinatesButton_->setEnabled(named);
 }
 
-void frmImportar::cmdExaminar_Click(Field field) {
+void ImportDialog::browse(Field field) {
   const auto at = static_cast<std::size_t>(field);
   state_.FileChosen = false;
   // Coordinates typed for the old A need not fit a new one.
   if (field == kFileA) state_.ApproxCoordsGiven = false;
   // The open dialog only hands the choice back, loading nothing, on an import.
   state_.NetworkType = "Importar";
-  frmAbrirProyecto dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, this);
   dialog.ShowForImport(QString::fromUtf8(kNameLabels[at]));
   dialog.exec();
-  if (state_.FileChosen) txtArchivo[at]->setText(ToQt(state_.SelectedFile));
+  if (state_.FileChosen) fileEdits_[at]->setText(ToQt(state_.SelectedFile));
 }
 
-MatrixFileNames frmImportar::FileNames() const {
-  return {FromQt(txtArchivo[kFileA]->text()), FromQt(txtArchivo[kFileK]->text()),
-          FromQt(txtArchivo[kFileP]->text()), FromQt(txtArchivo[kFileE]->text())};
+MatrixFileNames ImportDialog::FileNames() const {
+  return {FromQt(fileEdits_[kFileA]->text()), FromQt(fileEdits_[kFileK]->text()),
+          FromQt(fileEdits_[kFileP]->text()), FromQt(fileEdits_[kFileE]->text())};
 }
 
-void frmImportar::Import() {
-  try {
-    ImportMatrixFiles(state_, ui_, FileNames());
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(state_, ui_, error);
-  }
+// An import that fails stays abandoned, so that its adjustments stay off.
+void ImportDialog::Import() {
+  if (!RunGuarded(state_, ui_, [this] { ImportMatrixFiles(state_, ui_, FileNames()); }))
+    state_.Abandon = true;
 }
 
-void frmImportar::cmdAceptar_Click() {
+void ImportDialog::importAndClose() {
   accept();
   SetLabels(state_, ui_, state_.ProjectLabel, "", "");
   Import();
@@ -141,7 +143,7 @@ void frmImportar::cmdAceptar_Click() {
 }
 
 // A failed import leaves no network whose points could take coordinates.
-void frmImportar::cmdCoordenadas_Click() {
+void ImportDialog::enterCoordinates() {
   Import();
   if (!state_.Abandon) ShowApproxDialog(state_, ui_, this);
 }

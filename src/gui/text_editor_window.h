@@ -10,7 +10,6 @@
 #include "gui/qt_interaction.h"
 
 class QAction;
-class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 
@@ -19,38 +18,15 @@ namespace ombrel {
 inline constexpr const char* kEditorCaption = "Zelvo - Editor de texto";
 inline constexpr const char* kListingEditorCaption = "Ombrel - Editor de texto";
 
-class frmEditor : public QDialog {
+class TextEditorWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmEditor(QtInteraction& ui, QWidget* parent = nullptr);
+  explicit TextEditorWindow(QtInteraction& ui, QWidget* parent = nullptr);
 
   // Loads a listing at the end of a computation; false (after telling the
   // person) when it cannot be read, and the editor should not be shown.
   bool OpenListing(const std::string& path);
-
-  // Handlers of the menu items, public so that the whole window can be
-  // driven without a person.
-  void FicheroAbrir_Click();
-  bool FicheroGu_Click();
-  bool FicheroGuardar_Click();
-  void FicheroImprimir_Click();
-  void mnuEdicion_Click();  // the "&Edición " menu opening
-  void Cortar_Click();
-  void Copiar_Click();
-  void Pegar_Click();
-  void Reemplazar_Click();
-  void Fuente_Click(int index);
-  void Tamano_Click(int index);
-  void Acerca_Click();
-
-  QPlainTextEdit* Text1 = nullptr;
-  QMenu* mnuEdicion = nullptr;
-  QAction* Cortar = nullptr;
-  QAction* Copiar = nullptr;
-  QAction* Pegar = nullptr;
-  std::array<QAction*, 3> Fuente{};
-  std::array<QAction*, 3> Tamano{};
 
   const QString& CurrentFile() const { return currentFile_; }
   const QString& SaveName() const { return saveName_; }
@@ -59,15 +35,35 @@ class frmEditor : public QDialog {
   // losing changes.
   void reject() override;
 
+ private slots:
+  void openFile();
+  // Both return false when nothing was written.
+  bool save();
+  bool saveAs();
+  void printText();
+  // The "&Edición " menu opening: cut and copy need a selection, paste
+  // needs text on the clipboard.
+  void updateEditActions();
+  void replaceCharacter();
+  void chooseFont(int index);
+  void chooseSize(int index);
+  void showAbout();
+
  private:
   void BuildMenus();
-  void Form_Load();
+  void Clear();
   bool LoadFile(const QString& path);
   bool WriteTo(const QString& path);
   bool ConfirmClose();
 
   QtInteraction& ui_;
   QMenuBar* menuBar_ = nullptr;
+  QPlainTextEdit* textEdit_ = nullptr;
+  QAction* cutAction_ = nullptr;
+  QAction* copyAction_ = nullptr;
+  QAction* pasteAction_ = nullptr;
+  std::array<QAction*, 3> fontActions_{};  // "Courier New", "Arial", "Symbol"
+  std::array<QAction*, 3> sizeActions_{};  // 8, 10 and 12 points
   QString currentFile_;
   QString saveName_;
   QString savedText_;

@@ -19,11 +19,11 @@ class QPushButton;
 
 namespace ombrel {
 
-class frmAbrirProyecto : public QDialog {
+class OpenProjectDialog : public QDialog {
   Q_OBJECT
 
  public:
-  frmAbrirProyecto(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
+  OpenProjectDialog(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
 
   // Shows folder in the folder and file lists; false (and nothing changes)
   // when it cannot be read.
@@ -35,28 +35,30 @@ class frmAbrirProyecto : public QDialog {
   // which matrix the file is for.
   void ShowForImport(const QString& nameLabel);
 
-  QComboBox* drvBox1 = nullptr;
-  QListWidget* dirBox1 = nullptr;
-  QListWidget* File1 = nullptr;
-  QLabel* lblNombre = nullptr;  // "&Nombre del proyecto:"
-  QLineEdit* Text1 = nullptr;
-  QPushButton* btnAceptar = nullptr;
-  QPushButton* btnCancelar = nullptr;
+ private slots:
+  void changeDrive(int index);
+  void openFolder(QListWidgetItem* item);
+  void pickFile(QListWidgetItem* item);
+  // A double click: picks the file and accepts it.
+  void openFile(QListWidgetItem* item);
+  void updateAcceptButton();
+  void acceptChoice();
 
  private:
   void BuildControls();
   void FillDrives();
   void FillFolders();
   void FillFiles();
-  void drvBox1_Change(int index);
-  void dirBox1_Activate(QListWidgetItem* item);
-  void File1_Click(QListWidgetItem* item);
-  void File1_DblClick(QListWidgetItem* item);
-  void Text1_Change();
-  void btnAceptar_Click();
 
   NetworkState& state_;
   Interaction& ui_;
+  QComboBox* driveCombo_ = nullptr;
+  QListWidget* folderList_ = nullptr;
+  QListWidget* fileList_ = nullptr;
+  QLabel* nameLabel_ = nullptr;  // "&Nombre del proyecto:"
+  QLineEdit* nameEdit_ = nullptr;
+  QPushButton* acceptButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   QString folder_;
   int drive_ = -1;
   bool loaded_ = false;

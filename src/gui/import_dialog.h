@@ -17,34 +17,36 @@ namespace ombrel {
 
 inline constexpr const char* kImportCaption = "Importar Matrices";
 
-class frmImportar : public QDialog {
+class ImportDialog : public QDialog {
   Q_OBJECT
 
  public:
   enum Field { kFileA, kFileK, kFileP, kFileE };
 
-  frmImportar(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
+  ImportDialog(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
 
-  std::array<QLineEdit*, 4> txtArchivo{};     // A, K, P, E
-  std::array<QPushButton*, 4> cmdExaminar{};  // "Examinar..." of each field
-  QPushButton* cmdCoordenadas = nullptr;      // "Introducir coordenadas aproximadas"
-  QPushButton* cmdAceptar = nullptr;
-  QPushButton* cmdCancelar = nullptr;
+ private slots:
+  void updateButtons();
+  void browse(Field field);
+  void importAndClose();
+  void enterCoordinates();
 
  private:
   QWidget* BuildFileFrame(Field field, const char* title, const char* hint);
   QWidget* BuildFormatNote();
-  void Form_Load();
+  void ShowLastFiles();
   MatrixFileNames FileNames() const;
-  // Imports and reports a run-time error instead of letting it escape.
+  // Imports and reports a fault instead of letting it escape; Abandon tells
+  // whether the import failed.
   void Import();
-  void txtArchivo_Change();
-  void cmdExaminar_Click(Field field);
-  void cmdAceptar_Click();
-  void cmdCoordenadas_Click();
 
   NetworkState& state_;
   Interaction& ui_;
+  std::array<QLineEdit*, 4> fileEdits_{};        // A, K, P, E
+  std::array<QPushButton*, 4> browseButtons_{};  // "Examinar..." of each field
+  QPushButton* coordinatesButton_ = nullptr;
+  QPushButton* acceptButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace ombrel

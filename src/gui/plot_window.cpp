@@ -1,0 +1,221 @@
+#include "gui/plot_window.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/command_guard.h"
+#include "gui/dialog_widgets.h"
+#include "gui/plot_picture.h"
+#include "gui/qt_prompts.h"
+#include "listing/number_format.h"
+#include "plot/dxf_writer.h"
+#include "plot/figure_prompts.h"
+#include "ui/prompt_text.h"
+
+namespace ombrel {
+namespace {
+
+const std::string kMatrixInputNotice =
+    JoinLines({"    Cuando la entrada ha sido mediante matrices    ",
+               "    no se dispone de datos sobre los puntos fijos,    ",
+               "    ni sobre las observaciones realizadas.    ",
+               "    Por ello no se dibujan en el menú gráfico.    "});
+
+QFrame* DecorativeLine(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+void AddOnce(std::vector<std::pair<int, int>>& pairs, const std::pair<int, int>& pair) {
+  if (std::find(pairs.begin(), pairs.end(), pair) == pairs.end()) pairs.push_back(pair);
+}
+
+}  // namespace
+
+PlotWindow::PlotWindow(NetworkState& state, Interaction& ui, QWidget* parent)
+    : QDialog(parent), state_(state), ui_(ui) {
+  setWindowTitle(QStringLiteral(" Menú  Gráfico"));
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(BuildCommands());
+  picture_ = Named("picture", new PlotPicture(this));
+  picture_->setFixedSize(kPictureWidth, kPictureHeight);
+  layout->addWidget(picture_);
+
+  const auto on = [this](QPushButton* button, void (PlotWindow::*click)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, click] { Guard([&] { (this->*click)(); }); });
+  };
+  on(showAllButton_, &PlotWindow::showWholeNetwork);
+  on(absoluteEllipsesButton_, &PlotWindow::showAbsoluteEllipses);
+  on(relativeEllipsesButton_, &PlotWindow::addRelativeEllipse);
+  on(ellipseScaleButton_, &PlotWindow::changeEllipseScale);
+  on(rosettesButton_, &PlotWindow::addRosette);
+  on(sectionsButton_, &PlotWindow::addSection);
+  on(projectionsButton_, &PlotWindow::addAxisProjection);
+  on(dxfButton_, &PlotWindow::exportDxf);
+  connect(picture_, &PlotPicture::MouseDown, this, [this](Qt::MouseButton b, double x, double y) {
+    Guard([&] { pressOnPicture(b, x, y); });
+  });
+  connect(picture_, &PlotPicture::MouseMove, this, [this](Qt::MouseButtons b, double x, double y) {
+    Guard([&] { moveOnPicture(b, x, y); });
+  });
+  connect(picture_, &PlotPicture::MouseUp, this, [this](Qt::MouseButton b, double x, double y) {
+    Guard([&] { releaseOnPicture(b, x, y); });
+  });
+}
+
+QWidget* PlotWindow::BuildCommands() {
+  auto* panel = new QWidget(this);
+  auto* layout = new QVBoxLayout(panel);
+  layout->addWidget(DecorativeLine(panel));
+  showAllButton_ = AddButton(layout, "showAllButton", "Ver toda la red");
+  layout->addWidget(DecorativeLine(panel));
+  layout->addSpacing(12);
+  layout->addWidget(DecorativeLine(panel));
+  layout->addWidget(new QLabel(QStringLiteral("ELIPSES CLASICAS:"), panel));
+  absoluteEllipsesButton_ = AddButton(layout, "absoluteEllipsesButton", "Elipses absolutas");
+  relativeEllipsesButton_ = AddButton(layout, "relativeEllipsesButton", "Elipses relativas");
+  ellipseScaleButton_ = AddButton(layout, "ellipseScaleButton", "Escala elipses");
+  layout->addWidget(DecorativeLine(panel));
+  layout->addSpacing(12);
+  layout->addWidget(DecorativeLine(panel));
+  layout->addWidget(new QLabel(QStringLiteral("NUEVAS ELIPSES:"), panel));
+  rosettesButton_ = AddButton(layout, "rosettesButton", "Rosetas de error");
+  sectionsButton_ = AddButton(layout, "sectionsButton", "Secciones  del hiperelipsoide ..");
+  projectionsButton_ = AddButton(layout, "projectionsButton", "Proyecciones de los  semiejes");
+  layout->addWidget(DecorativeLine(panel));
+  layout->addSpacing(12);
+  layout->addWidget(DecorativeLine(panel));
+  dxfButton_ = AddButton(layout, "dxfButton", "Crear fichero DXF");
+  layout->addWidget(DecorativeLine(panel));
+  layout->addStretch();
+  // Nothing is drawn yet: the figures and the export wait for the full view.
+  for (QPushButton* b : {absoluteEllipsesButton_, relativeEllipsesButton_, rosettesButton_,
+                         sectionsButton_, projectionsButton_, dxfButton_})
+    b->setEnabled(false);
+  return panel;
+}
+
+QPushButton* PlotWindow::AddButton(QVBoxLayout* layout, const char* name, const char* caption) {
+  auto* button = Named(name, new QPushButton(QString::fromUtf8(caption), layout->parentWidget()));
+  button->setAutoDefault(false);
+  layout->addWidget(button);
+  return button;
+}
+
+// A fault of the drawing (an overflow after zooming in too far, figures
+// whose arrays a computation left unsized) ends the command with its
+// message; the window stays open with what it showed.
+void PlotWindow::Guard(const std::function<void()>& command) {
+  RunGuarded(state_, ui_, command);
+}
+
+void PlotWindow::showWholeNetwork() {
+  band_.Clear();
+  picture_->SetBand(band_);
+  view_.ShowAll(state_, picture_->width(), picture_->height());
+  AfterRedraw();
+  if (state_.MatrixInput) ui_.MessageBox(kMatrixInputNotice, Buttons::Ok, Icon::Information);
+  EnableFigureButtons();
+}
+
+void PlotWindow::EnableFigureButtons() {
+  const bool ellipses = state_.EllipsesDone == "Si";
+  absoluteEllipsesButton_->setEnabled(ellipses);
+  relativeEllipsesButton_->setEnabled(ellipses);
+  rosettesButton_->setEnabled(state_.RosettesDone == "Si");
+  sectionsButton_->setEnabled(state_.SectionsDone == "Si");
+  projectionsButton_->setEnabled(state_.AxisProjDone == "Si");
+}
+
+void PlotWindow::AfterRedraw() {
+  dxfButton_->setEnabled(view_.DxfEnabled());
+  ShowScene();
+}
+
+void PlotWindow::ShowScene() {
+  picture_->SetScene(view_.Scene(state_));
+}
+
+void PlotWindow::showAbsoluteEllipses() {
+  view_.Shown().absolute = true;
+  ShowScene();
+}
+
+void PlotWindow::addRelativeEllipse() {
+  if (const auto pair = AskRelativePair(state_, ui_)) {
+    AddOnce(view_.Shown().relative, *pair);
+    ShowScene();
+  }
+}
+
+void PlotWindow::changeEllipseScale() {
+  if (!AskEllipseFactor(state_, ui_) || !view_.Drawn()) return;
+  view_.Redraw(state_);
+  AfterRedraw();
+}
+
+void PlotWindow::addRosette() {
+  AddFigureOfUnknowns(FigureKind::Rosette);
+}
+
+void PlotWindow::addSection() {
+  AddFigureOfUnknowns(FigureKind::Section);
+}
+
+void PlotWindow::addAxisProjection() {
+  AddFigureOfUnknowns(FigureKind::AxisProjection);
+}
+
+void PlotWindow::AddFigureOfUnknowns(FigureKind kind) {
+  const auto pair = AskUnknownPair(state_, ui_, kind);
+  if (!pair) return;
+  FigureSelection& shown = view_.Shown();
+  AddOnce(kind == FigureKind::Rosette   ? shown.rosettes
+          : kind == FigureKind::Section ? shown.sections
+                                        : shown.projections,
+          *pair);
+  ShowScene();
+}
+
+void PlotWindow::exportDxf() {
+  ExportDxf(state_, ui_, view_.Shown());
+}
+
+void PlotWindow::pressOnPicture(Qt::MouseButton button, double px, double py) {
+  if (!view_.Drawn()) return;
+  if (button == Qt::LeftButton) {
+    band_.Press(px, py);
+    picture_->SetBand(band_);
+  } else if (button == Qt::RightButton && band_.Contains(px, py)) {
+    view_.ZoomTo(state_, band_.x1, band_.y1, band_.x2, band_.y2);
+    band_.Clear();
+    picture_->SetBand(band_);
+    AfterRedraw();
+  }
+}
+
+void PlotWindow::moveOnPicture(Qt::MouseButtons buttons, double px, double py) {
+  if (!view_.Drawn()) return;
+  const PlotFit& fit = view_.Fit();
+  picture_->SetReadout(ToQt(" x =" + FormatNumber(fit.GroundX(px), 9, 2)),
+                       ToQt(" y =" + FormatNumber(fit.GroundY(py), 9, 2)));
+  if (buttons & Qt::LeftButton) {
+    band_.Drag(px, py);
+    picture_->SetBand(band_);
+  }
+}
+
+void PlotWindow::releaseOnPicture(Qt::MouseButton button, double px, double py) {
+  if (!view_.Drawn() || button != Qt::LeftButton) return;
+  band_.Release(px, py);
+  picture_->SetBand(band_);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,141 @@
+// The "Vértices" tab of the project editor.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "gui/number_choices.h"
+#include "gui/project_editor_dialog.h"
+#include "gui/qt_prompts.h"
+
+namespace ombrel {
+namespace {
+
+constexpr const char* kNothingPicked = "Nopico";
+
+}  // namespace
+
+void ProjectEditorDialog::ConnectVertexFields() {
+  connect(vertexList_, &QListWidget::currentRowChanged, this, &ProjectEditorDialog::pickVertex);
+  for (QLineEdit* box : {xEdit_, yEdit_})
+    connect(box, &QLineEdit::textChanged, this, &ProjectEditorDialog::updateVertexButtons);
+  for (QComboBox* box : {vertexCombo_, orderCombo_})
+    connect(box, &QComboBox::currentIndexChanged, this, &ProjectEditorDialog::updateVertexButtons);
+  connect(fixedCheck_, &QCheckBox::toggled, this, &ProjectEditorDialog::updateVertexButtons);
+  connect(vertexCombo_, &QComboBox::activated, this, &ProjectEditorDialog::startNewVertex);
+  connect(addVertexButton_, &QPushButton::clicked, this, &ProjectEditorDialog::addVertex);
+  connect(modifyVertexButton_, &QPushButton::clicked, this, &ProjectEditorDialog::modifyVertex);
+  connect(removeVertexButton_, &QPushButton::clicked, this, &ProjectEditorDialog::removeVertex);
+}
+
+void ProjectEditorDialog::pickVertex() {
+  removeVertexButton_->setEnabled(false);
+  addVertexButton_->setEnabled(false);
+  modifyVertexButton_->setEnabled(false);
+  state_.NetworkType = kNothingPicked;
+  const int row = vertexList_->currentRow();
+  if (row <= 0) {
+    ClearVertexFields();
+    return;
+  }
+  removeVertexButton_->setEnabled(true);
+  const PointFields fields = ReadPointLine(lists_.PointList()[static_cast<std::size_t>(row)]);
+  fixedCheck_->setChecked(fields.fixed);
+  xEdit_->setText(ToQt(fields.x));
+  yEdit_->setText(ToQt(fields.y));
+  Choose(orderCombo_, fields.order);
+  // The picked vertex's own number is not among the free ones of "Vértice".
+  vertexCombo_->setCurrentIndex(-1);
+  state_.NetworkType = fields.vertex;
+  state_.EditorMode = "Modificar";
+  updateVertexButtons();
+}
+
+void ProjectEditorDialog::ClearVertexFields() {
+  vertexCombo_->setCurrentIndex(-1);
+  orderCombo_->setCurrentIndex(-1);
+  xEdit_->clear();
+  yEdit_->clear();
+  fixedCheck_->setChecked(false);
+}
+
+void ProjectEditorDialog::updateVertexButtons() {
+  const bool typed = !xEdit_->text().isEmpty() && !yEdit_->text().isEmpty();
+  addVertexButton_->setEnabled(state_.EditorMode == "Añadir" && typed && HasChoice(vertexCombo_) &&
+                               HasChoice(orderCombo_));
+  modifyVertexButton_->setEnabled(state_.EditorMode == "Modificar" && typed &&
+                                  HasChoice(orderCombo_));
+}
+
+void ProjectEditorDialog::startNewVertex() {
+  state_.EditorMode = "Añadir";
+  {
+    const QSignalBlocker blocker(vertexList_);
+    vertexList_->setCurrentRow(-1);
+  }
+  removeVertexButton_->setEnabled(false);
+  state_.NetworkType = kNothingPicked;
+  updateVertexButtons();
+}
+
+void ProjectEditorDialog::addVertex() {
+  if (!Accepts({xEdit_, yEdit_})) return;
+  const std::string vertex = ChoiceText(vertexCombo_);
+  lists_.AddPoint(PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()), FromQt(yEdit_->text()),
+                            fixedCheck_->isChecked(), vertex));
+  xEdit_->clear();
+  yEdit_->clear();
+  fixedCheck_->setChecked(false);
+  for (QComboBox* box :
+       {backsightCombo_, stationCombo_, foresightCombo_, distanceFromCombo_, distanceToCombo_})
+    AddNumberChoice(box, vertex);
+  RemoveNumberChoice(vertexCombo_, vertex);
+  orderCombo_->setCurrentIndex(-1);
+  vertexCombo_->setCurrentIndex(-1);
+  xEdit_->setFocus();
+  ShowLists(true);
+  ShowCounts();
+  state_.EditorMode = "Añadir";
+  updateVertexButtons();
+}
+
+void ProjectEditorDialog::modifyVertex() {
+  const int row = vertexList_->currentRow();
+  if (row <= 0 || !Accepts({xEdit_, yEdit_})) return;
+  lists_.ReplacePoint(
+      row, PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()), FromQt(yEdit_->text()),
+                     fixedCheck_->isChecked(), state_.NetworkType));
+  ShowLists(true);
+  ShowCounts();
+  state_.EditorMode = "Añadir";
+  state_.NetworkType = kNothingPicked;
+  updateVertexButtons();
+}
+
+// The vertex and the observations that used it give their numbers back, and
+// the fields that showed it are emptied: it can no longer be modified.
+void ProjectEditorDialog::removeVertex() {
+  const int row = vertexList_->currentRow();
+  if (row <= 0) return;
+  const std::string vertex =
+      ReadPointLine(lists_.PointList()[static_cast<std::size_t>(row)]).vertex;
+  const std::vector<std::string> equations = lists_.RemovePoint(row);
+  AddNumberChoice(vertexCombo_, vertex);
+  for (QComboBox* box :
+       {backsightCombo_, stationCombo_, foresightCombo_, distanceFromCombo_, distanceToCombo_})
+    RemoveNumberChoice(box, vertex);
+  for (const std::string& equation : equations) {
+    AddNumberChoice(distanceEquationCombo_, equation);
+    AddNumberChoice(angleEquationCombo_, equation);
+  }
+  ShowLists(true);
+  ShowCounts();
+  state_.EditorMode = "Añadir";
+  state_.NetworkType = kNothingPicked;
+  ClearVertexFields();
+  updateVertexButtons();
+}
+
+}  // namespace ombrel
