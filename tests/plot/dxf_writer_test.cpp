@@ -133,6 +133,15 @@ TEST(DxfWriter, FiguresGoToLayerTwoWithTheirColoursAndPointsOnTheEllipse) {
   EXPECT_EQ(checked, 126);
 }
 
+// The whole file of the network without figures, as written to disk.
+TEST(DxfWriter, NetworkWithoutFiguresMatchesTheGoldenFile) {
+  testing::TempDir dir;
+  const std::string path = dir.File("red.dxf");
+  ASSERT_TRUE(WriteDxfFile(path, testing::PlotNetwork(), {}));
+  EXPECT_EQ(testing::ReadBytes(path),
+            testing::ReadBytes(testing::SourceDir() + "/tests/plot/golden/red.dxf"));
+}
+
 // A Python with ezdxf: Debian's package installs it for the system Python,
 // which another python3 on PATH may hide. Empty when there is none.
 std::string PythonWithEzdxf() {
