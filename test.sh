@@ -24,8 +24,11 @@ for fuzzer in build-fuzz/fuzz/*_fuzz; do
   name=$(basename "$fuzzer" _fuzz)
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$name/." "$work/"
+  options=(-max_total_time=20 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1)
+  # A target's dictionary holds the words its input format understands.
+  if [ -f "fuzz/$name.dict" ]; then options+=("-dict=fuzz/$name.dict"); fi
   echo "== $name: 20 s de fuzzing"
-  "$fuzzer" -max_total_time=20 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 "$work"
+  "$fuzzer" "${options[@]}" "$work"
   rm -rf "$work"
 done
 echo "Todas las pruebas han pasado."

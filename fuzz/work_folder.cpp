@@ -10,6 +10,8 @@
 #include <sstream>
 #include <vector>
 
+#include "model/text_file.h"
+
 namespace ombrel::fuzzing {
 namespace {
 
@@ -106,8 +108,8 @@ void WorkFolder::Put(const std::string& name, const std::string& bytes) {
 
 void WorkFolder::CheckWrittenFiles() const {
   std::vector<std::string> echoed;
-  for (const auto& [name, bytes] : inputs_)
-    for (const std::string& line : Lines(bytes))
+  for (const auto& [name, bytes] : inputs_)  // read as text, then written back
+    for (const std::string& line : Lines(Utf8ToCp1252(Cp1252ToUtf8(bytes))))
       if (!line.empty()) echoed.push_back("    " + line);
   for (const auto& entry : fs::directory_iterator(path_)) {
     if (!entry.is_regular_file()) continue;

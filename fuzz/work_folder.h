@@ -26,7 +26,8 @@ class WorkFolder {
   // Traps (prints the file and the line, then __builtin_trap) when a file
   // the commands wrote holds a value that is not finite. Inputs still as
   // written are left out, and so is the echo of their lines in a listing
-  // ("    " + the line as read), which repeats the input's own text.
+  // ("    " + the line as read and written back in Windows-1252), which
+  // repeats the input's own text.
   void CheckWrittenFiles() const;
 
  private:
