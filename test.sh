@@ -20,6 +20,8 @@ ctest --test-dir build-test --output-on-failure -j "$(nproc)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DOMBREL_FUZZ=ON -DOMBREL_TESTS=OFF -DOMBREL_BENCH=OFF -DOMBREL_GUI=OFF
 cmake --build build-fuzz
+# Every target runs even when one fails; the failures are listed at the end.
+failed=()
 for fuzzer in build-fuzz/fuzz/*_fuzz; do
   name=$(basename "$fuzzer" _fuzz)
   work=$(mktemp -d)
@@ -28,7 +30,11 @@ for fuzzer in build-fuzz/fuzz/*_fuzz; do
   # A target's dictionary holds the words its input format understands.
   if [ -f "fuzz/$name.dict" ]; then options+=("-dict=fuzz/$name.dict"); fi
   echo "== $name: 20 s de fuzzing"
-  "$fuzzer" "${options[@]}" "$work"
+  "$fuzzer" "${options[@]}" "$work" || failed+=("$name")
   rm -rf "$work"
 done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "Fallan los objetivos de fuzzing: ${failed[*]}"
+  exit 1
+fi
 echo "Todas las pruebas han pasado."
