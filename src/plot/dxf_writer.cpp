@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kNetworkLayer = "1";
 constexpr const char* kFigureLayer = "2";
 constexpr const char* kWhite = "7";
+constexpr const char* kTextStyle = "ROMANS";
 // The size unit is this fraction of the larger extent of the network.
 constexpr double kUnitsPerExtent = 43.0;
 
@@ -52,7 +53,7 @@ class DxfOut {
   }
   void Text(double x, double y, double height, const std::string& value) {
     Entity("TEXT", kNetworkLayer, kWhite);
-    Group(7, "ROMANS");
+    Group(7, kTextStyle);
     Group(10, x);
     Group(20, y);
     Group(40, height);
@@ -75,11 +76,58 @@ class DxfOut {
   }
   void Raw(const std::string& line) { text_ += line + "\r\n"; }
   void Close() { Raw("  0"); }
+  // Every item follows the "  0" that introduces it: a section begins after
+  // one, and its ENDSEC is followed by the one of the next item.
+  void BeginSection(const char* name) {
+    Raw("SECTION");
+    Group(2, name);
+  }
+  void EndSection() {
+    Close();
+    Raw("ENDSEC");
+    Close();
+  }
   const std::string& Str() const { return text_; }
 
  private:
   std::string text_;
 };
+
+// The format version, whose tables carry no handles, and the code page of
+// the texts, so that readers decode the Windows-1252 bytes as written.
+void WriteHeader(DxfOut& out) {
+  out.BeginSection("HEADER");
+  out.Group(9, "$ACADVER");
+  out.Group(1, "AC1009");
+  out.Group(9, "$DWGCODEPAGE");
+  out.Group(3, "ANSI_1252");
+  out.EndSection();
+}
+
+// The text style of every TEXT entity, defined so that readers need not
+// drop or invent it: Roman simplex, upright, normal width, variable height
+// (the texts' height h is the last one used).
+void WriteStyleTable(DxfOut& out, double h) {
+  out.BeginSection("TABLES");
+  out.Close();
+  out.Raw("TABLE");
+  out.Group(2, "STYLE");
+  out.Group(70, "1");
+  out.Close();
+  out.Raw("STYLE");
+  out.Group(2, kTextStyle);
+  out.Group(70, "0");
+  out.Group(40, 0.0);
+  out.Group(41, 1.0);
+  out.Group(50, 0.0);
+  out.Group(71, "0");
+  out.Group(42, h);
+  out.Group(3, "romans.shx");
+  out.Group(4, "");
+  out.Close();
+  out.Raw("ENDTAB");
+  out.EndSection();
+}
 
 double SizeUnit(const NetworkState& state) {
   const GroundWindow w = NetworkExtent(state);
@@ -98,12 +146,12 @@ std::string DxfNumber(double value) {
 
 std::string DxfText(const NetworkState& state, const FigureSelection& selection) {
   DxfOut out;
-  out.Raw("  0");
-  out.Raw("SECTION");
-  out.Raw("  2");
-  out.Raw("ENTITIES");
-  out.Raw("  0");
   const double h = SizeUnit(state);
+  out.Close();
+  WriteHeader(out);
+  WriteStyleTable(out, h);
+  out.BeginSection("ENTITIES");
+  out.Close();
   for (int k = 1; k <= PlottedPointCount(state); ++k)
     out.Text(Sub(state.PointX(k), 5.0 * h), Sub(state.PointY(k), 5.0 * h), h,
              "Estacion " + PointNumberText(state.PointNumber(k)));

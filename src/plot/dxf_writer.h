@@ -1,6 +1,8 @@
 // The DXF drawing of the network and of the figures shown, in ground
-// metres: one ENTITIES section of TEXT, LINE and POINT entities. Figures
-// are enlarged 5000 times so that centimetre errors show at network scale.
+// metres: a header with the version and the code page, the table of the
+// one text style, and an ENTITIES section of TEXT, LINE and POINT entities.
+// Figures are enlarged 5000 times so that centimetre errors show at network
+// scale.
 #pragma once
 
 #include <string>
