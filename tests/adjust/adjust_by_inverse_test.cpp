@@ -17,6 +17,7 @@
 #include "model/form_equations.h"
 #include "model/project_file.h"
 #include "model/text_file.h"
+#include "numeric/inversion.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
 #include "support/json_value.h"
@@ -216,6 +217,30 @@ TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTerms) {
   }
   EXPECT_EQ(run.lines[heading + 2 + u], "");
   EXPECT_EQ(run.lines[heading + 5 + u], kAlwaysHeadings[1]);
+}
+
+// The check fails, after writing its rows, when N Qxx - I is more than
+// rounding: with N(2, 2) = 1.9^2 / 2.1 + 2e-13, N passes the pivot test but
+// its inverse keeps three digits only.
+TEST(AdjustByInverseListing, CheckOfTheInversionFailsBeyondRounding) {
+  for (const double n22 : {3.0, 1.9 * 1.9 / 2.1 + 2e-13}) {
+    SCOPED_TRACE(n22);
+    KernelState k;
+    k.InvInput.Redim(2, 2);
+    k.InvInput(1, 1) = 2.1;
+    k.InvInput(1, 2) = k.InvInput(2, 1) = 1.9;
+    k.InvInput(2, 2) = n22;
+    k.InvResult.Redim(2, 2);
+    InvertMatrix(k, 2);
+    TempDir dir;
+    ListingWriter out(dir.File("check.tmp"), ListingWriter::Mode::Create);
+    if (n22 == 3.0)
+      EXPECT_NO_THROW(WriteInversionCheck(out, k, 2));
+    else
+      EXPECT_THROW(WriteInversionCheck(out, k, 2), RunTimeError);
+    out.Close();
+    EXPECT_EQ(ListingLines(dir.File("check.tmp")).size(), 7u);  // the rows are written
+  }
 }
 
 TEST(ScientificText, FollowsThePatternOfOneDigitOneDecimalAndTwoExponentDigits) {
