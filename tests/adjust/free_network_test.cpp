@@ -294,6 +294,7 @@ int Count(const std::string& text, const std::string& part) {
   return count;
 }
 
+// Precisions that are not positive numbers are refused and asked again.
 TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
   TempDir dir;
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
@@ -303,14 +304,26 @@ TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
   ScriptedInteraction ui;
   ui.Then(Answer::Yes).Then("");                         // em2 cancelled
   ui.Then(Answer::Yes).Then("0.000000000001").Then("");  // em6 cancelled
-  ui.Then(Answer::Yes).Then("0.000000000001").Then(em6).Then(Answer::No);
+  ui.Then(Answer::Yes);
+  for (const char* refused : {"0", "-1E-12", "x", "1e999"}) ui.Then(refused);
+  ui.Then("0.000000000001").Then("0").Then(em6).Then(Answer::No);
   ui.Then(Answer::No);  // the decomposition of N as it comes
   AdjustByPseudoinverse(s, ui);
-  const std::vector<std::string> questions = ui.Messages();
+  std::vector<std::string> questions = ui.Messages();
+  const auto refusals = std::remove(questions.begin(), questions.end(), "¡ Número no válido !");
+  EXPECT_EQ(questions.end() - refusals, 5);
+  questions.erase(refusals, questions.end());
   ASSERT_EQ(questions.size(), 5u);
-  const std::string tail =
-      "\r\n  em2   =   1E-12\r\n  em6   =   1E-10\r\n\r\n"
-      "  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  \r\n";
+  // The em6 offered is the one the decomposition used: relative to the
+  // largest singular value, not the fixed 1e-10.
+  const auto prompts = ui.Prompts();
+  const std::string offered = std::find_if(prompts.begin(), prompts.end(), [](const auto& p) {
+                                return p.text.find("em6  ?") != std::string::npos;
+                              })->defaultText;
+  EXPECT_NE(offered, "0.0000000001");
+  const std::string tail = "\r\n  em2   =   1E-12\r\n  em6   =   " + offered +
+                           "\r\n\r\n"
+                           "  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  \r\n";
   EXPECT_EQ(
       questions[1],
       "\r\n    PRECISION RELATIVA VALORES SINGULARES :  \r\n\r\n\r\n    ¿  Variable...  em2  ? " +
@@ -338,6 +351,32 @@ TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
   ASSERT_NE(second, std::string::npos);
   const int defectN = std::stoi(text.substr(second + 25, 3));
   EXPECT_EQ(Count(text.substr(first, second - first), "  -->  ELIMINADO"), defectN);
+}
+
+// With the default precisions the rank of N is that of sqrt(P) A, as Eigen
+// finds it: the datum-defect singular values of hoepke_free's N come out
+// near 1e-10, and the three-point example's N has one near 7e-10.
+TEST(FreeNetwork, DefaultPrecisionsDecideBothRanksAlike) {
+  for (const std::string& project : {ProjectText("hoepke_free"), testing::ThreePointProject()}) {
+    TempDir dir;
+    NetworkState s = testing::LoadFormedText(project);
+    s.ListingFileName = dir.File("p.tmp");
+    s.FullOutput = true;
+    ScriptedInteraction ui;
+    ui.Then(Answer::No).Then(Answer::No);
+    try {
+      AdjustByPseudoinverse(s, ui);
+    } catch (const RunTimeError&) {  // three points: no redundancy is left
+    }
+    const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
+    const std::string label = "    Rango de la matriz : ";
+    const std::size_t first = text.find(label), second = text.find(label, first + 1);
+    ASSERT_NE(second, std::string::npos);
+    const long rank =
+        Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd>(WeightedDesign(s)).rank();
+    EXPECT_EQ(std::stol(text.substr(first + label.size())), rank);
+    EXPECT_EQ(std::stol(text.substr(second + label.size())), rank);
+  }
 }
 
 }  // namespace
