@@ -9,7 +9,6 @@
 #include "adjust/adjust_by_constraints.h"
 #include "adjust/adjust_by_pseudoinverse.h"
 #include "adjust/constraint_matrix.h"
-#include "model/form_equations.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
@@ -171,44 +170,6 @@ TEST(FreeNetwork, ConstraintsAndPseudoinverseGiveTheMinimumNormSolution) {
     ExpectSame(Solve(s, dir.File("p.tmp"), true, c.defect), want, 1e-9);
     EXPECT_LT(NormalResidual(s, byE.x), 1e-9);
   }
-}
-
-TEST(FreeNetwork, ConstraintSolutionSatisfiesItsConstraints) {
-  TempDir dir;
-  NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
-  s.ListingFileName = dir.File("e.tmp");
-  s.NetworkType = "Dos";
-  ScriptedInteraction ui;
-  AdjustByConstraints(s, ui);
-  ASSERT_EQ(s.NumConstraints, 3);
-  const Eigen::VectorXd ex = ToEigen(s.E, 3, Unknowns(s)) * ToEigen(s.Corrections, Unknowns(s));
-  EXPECT_LT(ex.cwiseAbs().maxCoeff(), 1e-9);
-  // r = m - u + d with m = 15 equations and u = 10 unknowns.
-  const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
-  EXPECT_NE(text.find("    Numero de grados de libertad   r =  8\r\n"), std::string::npos);
-}
-
-TEST(FreeNetwork, VarianceOfUnitWeightIsTheSameForTheThreeMethods) {
-  TempDir dir;
-  const std::string project = FirstPointFixed(ProjectText("syn_free5"));
-  const NetworkState s = testing::LoadFormedText(project);
-  const double byE = Solve(s, dir.File("e.tmp"), false, 1, "Seis").sigma0Sq;
-  const double byPseudo = Solve(s, dir.File("p.tmp"), true, 1).sigma0Sq;
-  // The inverse with one condition equation that holds the rotation: the
-  // Y correction of point 2 is zero (a minimal constraint, no new redundancy
-  // in the residuals but one more row).
-  NetworkState c = testing::LoadFormedText(project);
-  c.NumCondEq = 1;
-  c.CondMatrix.Redim(1, Unknowns(c));
-  c.CondMatrix(1, 2) = 1.0;
-  c.CondTerms.Redim(1);
-  c.ObsWeights(2, c.NumObs + 1) = 1.0;
-  DimensionProjectSystem(c);
-  ScriptedInteraction ui;
-  FormEquations(c, ui);
-  testing::SolveWithEigen(c);
-  EXPECT_NEAR(byE, c.Sigma0Sq, 1e-8 * c.Sigma0Sq);
-  EXPECT_NEAR(byPseudo, c.Sigma0Sq, 1e-8 * c.Sigma0Sq);
 }
 
 TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
