@@ -18,8 +18,9 @@ namespace ombrel {
 // coordinates and distances, 1e-4 gon for angles. FullOutput adds the
 // matrices; CheckInversion (with FullOutput) adds N Qxx - I.
 //
-// Any run-time error (an arithmetic fault, no degrees of freedom, a listing
-// that cannot be written) is reported in a message box, sets MessageText and
+// Any run-time error (an arithmetic fault, a singular N, a check of the
+// inversion that fails, no degrees of freedom, a listing that cannot be
+// written) is reported in a message box, sets MessageText and
 // Abandon, and returns; the listing keeps what was written before the fault.
 // SingularMatrix from the Gauss-Jordan inversion is not handled here: it
 // passes to the caller.

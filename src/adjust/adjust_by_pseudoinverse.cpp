@@ -1,6 +1,8 @@
 #include "adjust/adjust_by_pseudoinverse.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "adjust/adjustment_sections.h"
 #include "adjust/corrections_section.h"
@@ -20,6 +22,21 @@ void WriteOpening(ListingWriter& out) {
   WriteBanner(out, "    **************  RESOLUCION CON MATRIZ PSEUDOINVERSA  *************");
   out.BlankLine();
   out.BlankLine();
+}
+
+// A singular value of N = A^t P A counts as zero up to 16 u eps of the
+// largest, a few times what rounding leaves there when N is formed and
+// decomposed; one of sqrt(P) A up to the square root of that share, since
+// those of N are their squares: the two ranks then agree, and so do the
+// corrections (from sqrt(P) A) and the redundancy (from N).
+double RankShareOfNormalMatrix(int u) {
+  return 16.0 * u * std::numeric_limits<double>::epsilon();
+}
+
+ReviewStyle AdjustmentReview(double relativeEm6) {
+  ReviewStyle style = kAdjustmentReview;
+  style.relativeEm6 = relativeEm6;
+  return style;
 }
 
 // sqrt(P) element by element (m x m).
@@ -45,18 +62,21 @@ Matrix PseudoinverseOfWeightedDesign(NetworkState& s, Interaction& ui, const Mat
   const int k = std::min(n.m, n.u);
   const std::string heading = transposed ? "  VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) "
                                          : "  VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ";
-  ReviewedDecomposition(s, ui, heading, k, [&] {
-    int cols = transposed ? n.m : n.u;
-    if (transposed) {
-      Transpose(pa, n.m, n.u, s.InvInput);
-      s.InvResult.Redim(n.m, n.u);
-      Pseudoinverse(s, n.u, cols);
-    } else {
-      CopyInto(pa, n.m, n.u, s.InvInput);
-      s.InvResult.Redim(n.u, n.m);
-      Pseudoinverse(s, n.m, cols);
-    }
-  });
+  ReviewedDecomposition(
+      s, ui, heading, k,
+      [&] {
+        int cols = transposed ? n.m : n.u;
+        if (transposed) {
+          Transpose(pa, n.m, n.u, s.InvInput);
+          s.InvResult.Redim(n.m, n.u);
+          Pseudoinverse(s, n.u, cols);
+        } else {
+          CopyInto(pa, n.m, n.u, s.InvInput);
+          s.InvResult.Redim(n.u, n.m);
+          Pseudoinverse(s, n.m, cols);
+        }
+      },
+      AdjustmentReview(std::sqrt(RankShareOfNormalMatrix(n.u))));
   s.NumConstraints = k - s.Em7;
   Matrix ps;
   if (transposed)
@@ -68,12 +88,15 @@ Matrix PseudoinverseOfWeightedDesign(NetworkState& s, Interaction& ui, const Mat
 
 // Qxx = N+ through a reviewed decomposition of N; returns the rank found.
 int PseudoinverseOfNormalMatrix(NetworkState& s, Interaction& ui, int u) {
-  ReviewedDecomposition(s, ui, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", u, [&] {
-    CopyInto(s.NormalMatrix, u, u, s.InvInput);
-    s.InvResult.Redim(u, u);
-    int cols = u;
-    Pseudoinverse(s, u, cols);
-  });
+  ReviewedDecomposition(
+      s, ui, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", u,
+      [&] {
+        CopyInto(s.NormalMatrix, u, u, s.InvInput);
+        s.InvResult.Redim(u, u);
+        int cols = u;
+        Pseudoinverse(s, u, cols);
+      },
+      AdjustmentReview(RankShareOfNormalMatrix(u)));
   CopyInto(s.InvResult, u, u, s.Qxx);
   return s.Em7;
 }

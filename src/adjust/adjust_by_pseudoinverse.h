@@ -12,7 +12,10 @@ namespace ombrel {
 // column left in A is not part of this method), m = NumObs + NumCondEq rows.
 // Decomposes sqrt(P) A (its transpose when m < u), lets the person review
 // the singular values, then decomposes N = A^t P A for Qxx = N+; r = m minus
-// the rank found for N. Appends its section to ListingFileName and leaves
+// the rank found for N. The default em6 of each review is relative to the
+// largest singular value, 16 u eps of it for N and the square root of that
+// share for sqrt(P) A, so that both ranks agree unless the person types
+// other precisions. Appends its section to ListingFileName and leaves
 // NormalMatrix, Qxx, Corrections, Residuals, Sigma0Sq, Qvv, QAdjusted and
 // NumConstraints = the rank defect of sqrt(P) A. sqrt(P) is taken element
 // by element, so P must have no negative element. When a decomposition does

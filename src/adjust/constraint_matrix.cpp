@@ -91,38 +91,45 @@ void RowOrigin(const NetworkState& s, double& x0, double& y0) {
     }
 }
 
+// Columns 2k - 1 and 2k of the rows for variable point k at (x, y) from the
+// rows' origin; `one` is the element of the translation rows.
+void FillPoint(Matrix& e, const std::vector<Row>& rows, int k, double x, double y, double one) {
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    double cx = 0.0, cy = 0.0;
+    switch (rows[r]) {
+      case Row::TranslationX:
+        cx = one;
+        break;
+      case Row::TranslationY:
+        cy = one;
+        break;
+      case Row::Rotation:
+        cx = -y;
+        cy = x;
+        break;
+      case Row::Scale:
+        cx = x;
+        cy = y;
+        break;
+    }
+    e(static_cast<int>(r) + 1, 2 * k - 1) = cx;
+    e(static_cast<int>(r) + 1, 2 * k) = cy;
+  }
+}
+
+bool HasTranslations(const std::vector<Row>& rows) {
+  return rows.front() == Row::TranslationX;
+}
+
 void FillRows(NetworkState& s, const std::vector<Row>& rows, int points) {
-  const int d = static_cast<int>(rows.size());
-  s.NumConstraints = d;
-  s.E.Redim(d, 2 * points);
+  s.NumConstraints = static_cast<int>(rows.size());
+  s.E.Redim(s.NumConstraints, 2 * points);
   double x0 = 0.0, y0 = 0.0;
   // The types without translation rows are those of a network with a fixed point.
-  if (rows.front() != Row::TranslationX) RowOrigin(s, x0, y0);
+  if (!HasTranslations(rows)) RowOrigin(s, x0, y0);
   for (int k = 1; k <= points; ++k) {
     const int p = VariablePoint(s, k);
-    const double x = Sub(s.PointX(p), x0);
-    const double y = Sub(s.PointY(p), y0);
-    for (int r = 1; r <= d; ++r) {
-      double cx = 0.0, cy = 0.0;
-      switch (rows[static_cast<std::size_t>(r - 1)]) {
-        case Row::TranslationX:
-          cx = 1.0;
-          break;
-        case Row::TranslationY:
-          cy = 1.0;
-          break;
-        case Row::Rotation:
-          cx = -y;
-          cy = x;
-          break;
-        case Row::Scale:
-          cx = x;
-          cy = y;
-          break;
-      }
-      s.E(r, 2 * k - 1) = cx;
-      s.E(r, 2 * k) = cy;
-    }
+    FillPoint(s.E, rows, k, Sub(s.PointX(p), x0), Sub(s.PointY(p), y0), 1.0);
   }
 }
 
@@ -145,6 +152,56 @@ void TypeRows(NetworkState& s, Interaction& ui, const std::string& title, int un
           NumericValue(ui.InputBox("    Elemento   E (" + IndexText(i) + "  ," + IndexText(j) +
                                        "  )\r\n    ..........................",
                                    "Introducción de la matriz de constreñimientos", "0"));
+}
+
+void Centroid(const NetworkState& s, int points, double& x0, double& y0) {
+  x0 = y0 = 0.0;
+  for (int k = 1; k <= points; ++k) {
+    x0 = Add(x0, s.PointX(VariablePoint(s, k)));
+    y0 = Add(y0, s.PointY(VariablePoint(s, k)));
+  }
+  x0 = Div(x0, points);
+  y0 = Div(y0, points);
+}
+
+// The rows E x = 0 that the cofactor matrix is computed with. Rows formed
+// from coordinates in metres (types 1 to 7) give E^t E elements of the
+// coordinates squared, far from those of N, and inv(N + E^t E) loses some
+// seven digits. When the rows are a basis of the datum defect (translations
+// with no fixed point, rotation and scale about the single fixed point) the
+// cofactor matrix depends only on the space they span, so they are taken
+// instead about the centroid of the variable points (or the fixed point),
+// divided by the points' RMS distance from it and weighted by the mean
+// diagonal of N: the same space, with orthogonal rows and E^t E of the size
+// of N. Any other E (typed, imported, or a type that does not match the
+// fixed points) is used as it stands.
+Matrix SolutionRows(const NetworkState& s, int u) {
+  const NetworkKind* kind = KindOf(s.NetworkType);
+  if (kind == nullptr || kind->rows.empty()) return s.E;
+  const bool translations = HasTranslations(kind->rows);
+  if (s.NumFixed != (translations ? 0 : 1)) return s.E;
+  const int points = u / 2;
+  double x0 = 0.0, y0 = 0.0;
+  if (translations)
+    Centroid(s, points, x0, y0);
+  else
+    RowOrigin(s, x0, y0);
+  double spread = 0.0, trace = 0.0;
+  for (int k = 1; k <= points; ++k) {
+    const int p = VariablePoint(s, k);
+    const double x = Sub(s.PointX(p), x0), y = Sub(s.PointY(p), y0);
+    spread = Add(spread, Add(Mul(x, x), Mul(y, y)));
+  }
+  for (int i = 1; i <= u; ++i) trace = Add(trace, s.NormalMatrix(i, i));
+  const double length = spread > 0.0 ? Sqrt(Div(spread, points)) : 1.0;
+  const double weight = trace > 0.0 ? Sqrt(Div(trace, Mul(u, points))) : 1.0;
+  Matrix e(s.NumConstraints, u);
+  for (int k = 1; k <= points; ++k) {
+    const int p = VariablePoint(s, k);
+    FillPoint(e, kind->rows, k, Mul(weight, Div(Sub(s.PointX(p), x0), length)),
+              Mul(weight, Div(Sub(s.PointY(p), y0), length)), weight);
+  }
+  return e;
 }
 
 // Inverse of the order-n matrix m through the kernel's shared operands.
@@ -193,20 +250,21 @@ void FormConstraintMatrix(NetworkState& s, Interaction& ui, const std::string& t
 
 void ConstraintCofactors(NetworkState& s, int u, Matrix& qxx) {
   const int d = s.NumConstraints;
+  const Matrix e = SolutionRows(s, u);
   Matrix ete;
   Matrix et;
-  Transpose(s.E, d, u, et);
-  Multiply(et, s.E, u, d, u, ete);
+  Transpose(e, d, u, et);
+  Multiply(et, e, u, d, u, ete);
   for (int i = 1; i <= u; ++i)
     for (int j = 1; j <= u; ++j) ete(i, j) = Add(ete(i, j), s.NormalMatrix(i, j));
   const Matrix gInverse = Inverse(s, ete, u);
 
   Matrix eet;
-  MultiplyByTranspose(s.E, s.E, d, u, d, eet);
+  MultiplyByTranspose(e, e, d, u, d, eet);
   const Matrix hInverse = Inverse(s, eet, d);
   Matrix f, l, m;
   Multiply(et, hInverse, u, d, d, f);
-  Multiply(hInverse, s.E, d, d, u, l);
+  Multiply(hInverse, e, d, d, u, l);
   Multiply(f, l, u, d, u, m);
   qxx.Redim(u, u);
   for (int i = 1; i <= u; ++i)

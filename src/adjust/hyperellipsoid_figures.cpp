@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "adjust/adjustment_sections.h"
 #include "adjust/hyperellipsoid_methods.h"
@@ -26,17 +27,17 @@ namespace {
 constexpr double kKeptEigenvalue = 1e-4;
 
 // How far from zero an eigenvalue of N may lie and still be a zero of N
-// (the datum defect of a free network) that rounding has moved. The
-// rotations leave on each eigenvalue an error of a small multiple of
-// eps * |N|, and |N| is the largest |eigenvalue|; with weights in 1/m2 and
-// 1/cc2 that is 1e4 to 1e8, so a fixed bound cannot serve. A relative 1e-10
-// lies several orders above that rounding for any network the program
-// holds, and far below the smallest eigenvalue that a real geometry gives
-// beside the largest; it stays 1e-10 for matrices of norm up to 1.
+// (the datum defect of a free network) that rounding has moved: a small
+// multiple of m eps |N|, |N| being the largest |eigenvalue|, which is what
+// the rotations leave on each eigenvalue (the defect's zeros come out
+// within 0.1 m eps |N| on the free networks tried). A bound far above
+// rounding would take for zeros the small but real eigenvalues of a
+// network whose eigenvalues span more than 1e10, as long sides with the
+// scale unknown give.
 double ZeroTolerance(const NetworkState& s, int m) {
-  double largest = 1.0;
+  double largest = 0.0;
   for (int i = 1; i <= m; ++i) largest = std::max(largest, std::fabs(s.EigenValues(i)));
-  return 1e-10 * largest;
+  return 8.0 * m * std::numeric_limits<double>::epsilon() * largest;
 }
 
 // A rounding-level negative eigenvalue is shown (and rooted) as positive.

@@ -1,11 +1,14 @@
 #include "adjust/inversion_check.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "numeric/checked.h"
 #include "numeric/product.h"
+#include "numeric/run_time_error.h"
 
 namespace ombrel {
 
@@ -21,6 +24,23 @@ std::string ScientificText(double value) {
   if (digits.size() < 2) digits.insert(0, 1, '0');
   return mantissa + (exponent < 0 ? "E-" : "E") + digits;
 }
+
+namespace {
+
+// Whether Product = N Qxx - I is rounding in the units of the unknowns. A
+// non-positive diagonal (no normal matrix) leaves the element unscaled.
+bool CheckHolds(const KernelState& k, int n) {
+  const double bound = std::sqrt(std::numeric_limits<double>::epsilon());
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) {
+      const double nii = k.InvInput(i, i), njj = k.InvInput(j, j);
+      const double units = nii > 0.0 && njj > 0.0 ? std::sqrt(njj / nii) : 1.0;
+      if (!(std::fabs(k.Product(i, j)) * units <= bound)) return false;
+    }
+  return true;
+}
+
+}  // namespace
 
 void WriteInversionCheck(ListingWriter& out, KernelState& kernel, int n) {
   out.BlankLine();
@@ -49,6 +69,7 @@ void WriteInversionCheck(ListingWriter& out, KernelState& kernel, int n) {
     out.BlankLine();
   }
   out.BlankLine();
+  if (!CheckHolds(kernel, n)) throw RunTimeError("La comprobación de la inversa no se cumple.");
 }
 
 }  // namespace ombrel

@@ -19,6 +19,13 @@ std::string ScientificText(double value);
 // Writes the check section for the matrix of order n (1..32767) held in
 // InvInput and its inverse in InvResult. The product is formed with the
 // kernel's shared operands (ProdLeft, ProdRight, Product are overwritten).
+//
+// After writing it, throws RunTimeError when the check fails: when some
+// element R(i, j) of N Qxx - I, taken in the units of the unknowns (times
+// sqrt(N(j, j) / N(i, i)), so that no unknown weighs by its units alone),
+// exceeds sqrt(eps) = 1.5e-8, that is when Qxx keeps fewer than half of the
+// digits of a double. A sound inversion leaves n eps times the condition of
+// N there: below 1e-9 on every network tried, the scale unknown included.
 void WriteInversionCheck(ListingWriter& out, KernelState& kernel, int n);
 
 }  // namespace ombrel

@@ -1,9 +1,14 @@
 #include "adjust/singular_value_review.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "listing/number_format.h"
+#include "numeric/run_time_error.h"
+#include "ui/prompt_text.h"
 
 namespace ombrel {
 
@@ -41,12 +46,47 @@ std::string QuestionText(const NetworkState& s, const std::string& heading, int 
   return text + "\r\n" + QuestionTail(s, style);
 }
 
-// Asks one precision into em; false when the prompt is cancelled.
-bool AskPrecision(Interaction& ui, const std::string& prompt, const char* defaultText, double& em) {
-  const std::string answer = ui.InputBox(prompt, kAppTitle, defaultText);
-  if (answer.empty()) return false;
-  em = NumericValue(answer);
-  return true;
+// The value of a typed precision, or 0 when it is not a positive number
+// that a double holds.
+double PositiveValue(const std::string& answer) {
+  if (!IsTypedNumber(answer)) return 0.0;
+  try {
+    return std::max(NumericValue(answer), 0.0);
+  } catch (const RunTimeError&) {
+    return 0.0;  // beyond the range of a double
+  }
+}
+
+// Asks one precision into em, refusing anything but a positive number;
+// false when the prompt is cancelled.
+bool AskPrecision(Interaction& ui, const std::string& prompt, const std::string& defaultText,
+                  double& em) {
+  for (;;) {
+    const std::string answer = ui.InputBox(prompt, kAppTitle, defaultText);
+    if (answer.empty()) return false;
+    if (const double value = PositiveValue(answer); value > 0.0) {
+      em = value;
+      return true;
+    }
+    ui.Beep();
+    ui.MessageBox("¡ Número no válido !", Buttons::Ok, Icon::Information, 1, kAppTitle);
+  }
+}
+
+// The default em6 of a relative style for the k singular values of the last
+// decomposition; the kernel's fixed default when they are all zero.
+double RelativeEm6(const NetworkState& s, int k, double share) {
+  double largest = 0.0;
+  for (int i = 1; i <= k; ++i) largest = std::max(largest, s.SingularValues(i));
+  if (largest == 0.0) return 1e-10;
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1e", share * largest);
+  return std::strtod(text, nullptr);
+}
+
+std::string Em6Default(const NetworkState& s, int k, const ReviewStyle& style) {
+  return style.relativeEm6 > 0.0 ? PlainNumberText(RelativeEm6(s, k, style.relativeEm6))
+                                 : "0.0000000001";
 }
 
 }  // namespace
@@ -67,13 +107,18 @@ bool ReviewedDecomposition(NetworkState& s, Interaction& ui, const std::string& 
                            const std::function<void()>& decompose, const ReviewStyle& style) {
   s.EmUserSet = 0;
   decompose();
+  if (style.relativeEm6 > 0.0) {
+    s.Em6 = RelativeEm6(s, k, style.relativeEm6);
+    s.EmUserSet = 1;
+    decompose();
+  }
   SortSingularValues(s, k);
   std::string question = QuestionText(s, heading, k, style);
   while (ui.MessageBox(question, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes) {
     const std::string* cancelled = nullptr;
     if (!AskPrecision(ui, kEm2Prompt, "0.000000000001", s.Em2))
       cancelled = &kEm2Prompt;
-    else if (!AskPrecision(ui, kEm6Prompt, "0.0000000001", s.Em6))
+    else if (!AskPrecision(ui, kEm6Prompt, Em6Default(s, k, style), s.Em6))
       cancelled = &kEm6Prompt;
     if (cancelled != nullptr) {
       if (style.cancelEnds) return false;

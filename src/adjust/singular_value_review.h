@@ -36,6 +36,10 @@ struct ReviewStyle {
   bool cancelEnds = false;
   // The adjustment's question ends with a line break, the design's does not.
   bool questionLineEnd = true;
+  // When positive, the default em6 is this share of the largest singular
+  // value (to two significant digits) rather than the fixed 1e-10: the first
+  // decomposition uses it and the em6 prompt offers it.
+  double relativeEm6 = 0.0;
 };
 
 inline constexpr ReviewStyle kAdjustmentReview{};
@@ -52,12 +56,14 @@ void SortSingularValues(NetworkState& state, int k);
 std::string PlainNumberText(double value);
 
 // Calls decompose() (EmUserSet is set to 0 first, so the default precisions
-// apply), sorts the k singular values and asks, under heading, whether to
-// decompose again. Yes asks em2 and em6 and decomposes again with
-// EmUserSet = 1; No returns true, leaving the last decomposition in the
-// kernel state. Returns false when a precision prompt is cancelled under a
-// style whose cancel ends the review. decompose() must size its result
-// anew, since the kernel accumulates onto it.
+// apply; with a relative em6, once more with that em6), sorts the k singular
+// values and asks, under heading, whether to decompose again. Yes asks em2
+// and em6, each a positive number (anything else is refused with "¡ Número
+// no válido !" and asked again), and decomposes again with EmUserSet = 1; No
+// returns true, leaving the last decomposition in the kernel state. Returns
+// false when a precision prompt is cancelled under a style whose cancel ends
+// the review. decompose() must size its result anew, since the kernel
+// accumulates onto it.
 bool ReviewedDecomposition(NetworkState& state, Interaction& ui, const std::string& heading, int k,
                            const std::function<void()>& decompose,
                            const ReviewStyle& style = kAdjustmentReview);

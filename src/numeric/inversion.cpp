@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "numeric/checked.h"
@@ -22,6 +23,16 @@ void RequireInversionOperands(const KernelState& k, int n) {
 }
 
 }  // namespace
+
+double PivotTolerance(const Matrix& a, int n) {
+  double largest = 0.0;
+  for (int i = 1; i <= n; ++i) largest = std::max(largest, std::fabs(a(i, i)));
+  return 16.0 * n * std::numeric_limits<double>::epsilon() * largest;
+}
+
+void RequirePivot(double pivot, double tolerance) {
+  if (std::fabs(pivot) <= tolerance) ThrowDivisionByZero();
+}
 
 void InvertMatrix(KernelState& k, int n) {
   switch (k.InversionMethod) {
@@ -56,6 +67,7 @@ void InvertByGaussJordan(KernelState& k, int n) {
     std::copy(in + 1, in + n + 1, w.Row(r) + 1);
     b.Row(r)[r] = 1.0;
   }
+  const double tolerance = PivotTolerance(k.InvInput, n);
   std::vector<unsigned char> negative_zero(static_cast<std::size_t>(n) + 1, 0);
   int stored = 0;  // columns 1..stored of B are kept explicitly
   auto store_columns_up_to = [&](int last) {
@@ -93,6 +105,7 @@ void InvertByGaussJordan(KernelState& k, int n) {
     }
 
     const double pivot = wi[i];
+    RequirePivot(pivot, tolerance);
     const int last = stored;
     for (int j = 1; j <= n; ++j) {
       if (j == i) continue;
@@ -146,6 +159,7 @@ void InvertByLU(KernelState& k, int n) {
   const Matrix& a = k.InvInput;
   Matrix& u = ScratchMatrix(kScratchFirst, n, n);
   Matrix& lt = ScratchMatrix(kScratchSecond, n, n);
+  const double tolerance = PivotTolerance(a, n);
   std::vector<double> acc(static_cast<std::size_t>(n) + 1);
   for (int i = 1; i <= n; ++i) {
     std::fill(acc.begin() + i, acc.end(), 0.0);
@@ -158,6 +172,7 @@ void InvertByLU(KernelState& k, int n) {
     double* ui = u.Row(i);
     const double* ai = a.Row(i);
     for (int j = i; j <= n; ++j) ui[j] = Checked(ai[j] - acc[j]);
+    RequirePivot(ui[i], tolerance);
 
     std::fill(acc.begin() + i + 1, acc.end(), 0.0);
     for (int kk = 1; kk < i; ++kk) {
@@ -201,6 +216,7 @@ void InvertByLU(KernelState& k, int n) {
 void InvertByCholesky(KernelState& k, int n) {
   RequireInversionOperands(k, n);
   const Matrix& a = k.InvInput;
+  const double tolerance = PivotTolerance(a, n);
   Matrix& lt = ScratchMatrix(kScratchFirst, n, n);  // lt(k, i) = L(i, k), upper triangular
   // Columns are formed four at a time: the terms of the rows above the group
   // are accumulated for the four columns in one pass (each element of L
@@ -247,7 +263,9 @@ void InvertByCholesky(KernelState& k, int n) {
         for (int i = j; i <= n; ++i) aq[i] += ljk * ltk[i];
       }
       double* ltj = lt.Row(j);
-      const double ljj = Sqrt(Checked(a.Row(j)[j] - aq[j]));
+      const double pivot = Checked(a.Row(j)[j] - aq[j]);
+      RequirePivot(pivot, tolerance);
+      const double ljj = Sqrt(pivot);
       ltj[j] = ljj;
       for (int i = j + 1; i <= n; ++i) ltj[i] = Div(a.Row(i)[j] - aq[i], ljj);
     }

@@ -11,9 +11,11 @@
 #include <sstream>
 
 #include "adjust/plane_figures.h"
+#include "model/form_equations.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
+#include "support/listing_reader.h"
 #include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
@@ -185,6 +187,39 @@ TEST(HyperellipsoidFigures, FailuresShowTheFigureMessage) {
   HyperellipsoidFigures(free, ui2);
   EXPECT_TRUE(free.Abandon);
   EXPECT_EQ(free.MessageText, kFigureFailure);
+}
+
+// syn_quad_2fix 25 times larger (sides of 10 to 15 km) with the scale
+// unknown: the eigenvalues of N span some 2e10, every one of them real.
+TEST(HyperellipsoidFigures, LongSidesWithTheScaleUnknownKeepEveryAxis) {
+  TempDir dir;
+  NetworkState s = testing::LoadFormedText(
+      " 0 ,Ptos ,4 ,Ecuaciones ,9\r\n"
+      "00 ,1 ,25000.000 ,25000.000 ,fijo ,1\r\n00 ,2 ,35308.625 ,25930.250 ,fijo ,2\r\n"
+      "00 ,3 ,34892.875 ,35798.375 ,vble ,3\r\n00 ,4 ,24689.825 ,34958.750 ,vble ,4\r\n"
+      "1 ,-99 ,1 ,3 ,14645.163 ,99411.694\r\n2 ,-99 ,1 ,4 ,9962.833 ,127822.538\r\n"
+      "3 ,-99 ,2 ,3 ,9878.285 ,128443.307\r\n4 ,-99 ,2 ,4 ,13936.503 ,103063.582\r\n"
+      "5 ,-99 ,3 ,4 ,10235.170 ,125853.409\r\n6 ,4 ,1 ,3 ,49.18153 ,0.04\r\n"
+      "7 ,3 ,1 ,2 ,47.06191 ,0.04\r\n8 ,1 ,2 ,4 ,50.59013 ,0.04\r\n9 ,4 ,2 ,3 ,52.45301 ,0.04\r\n");
+  s.ScaleUnknown = 1;
+  DimensionProjectSystem(s);
+  ScriptedInteraction ui;
+  FormEquations(s, ui);
+  s.ListingFileName = dir.File("salida.tmp");
+  ui.Then("5").Then("1");
+  HyperellipsoidFigures(s, ui);
+  ASSERT_FALSE(s.Abandon);
+  EXPECT_EQ(s.AxisProjDone, "Si");
+  const Eigen::VectorXd lambda =
+      Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd>(Normal(s)).eigenvalues();
+  ASSERT_GT(lambda(4) / lambda(0), 1e10);
+  const auto lines = testing::ListingLines(s.ListingFileName);
+  const std::size_t first =
+      testing::LineIndex(lines, "    -----------------------      ------------------------- ") + 1;
+  std::vector<double> axes;
+  for (std::size_t p = 0; p < 5; ++p) axes.push_back(testing::Numbers(lines.at(first + p)).at(0));
+  std::sort(axes.begin(), axes.end());
+  for (int p = 0; p < 5; ++p) EXPECT_NEAR(axes[p], 1.0 / std::sqrt(lambda(4 - p)), 1e-8) << p;
 }
 
 TEST(HyperellipsoidFigures, SecondFileHoldsTheMatricesAndIsRewritten) {

@@ -134,29 +134,43 @@ TEST(GaussJordan, UnrepairableZeroPivotRaisesSingularMatrixAndTouchesNothing) {
   EXPECT_EQ(k.InvResult(2, 1), -2.0);
 }
 
-// Only Gauss-Jordan detects singularity; the triangular methods fail through
-// their arithmetic instead, never with SingularMatrix; overflow is a fault,
-// not an infinity.
+// A^t A for a random A (5 x 4) whose last column is the sum of the others:
+// singular, but rounding leaves its last pivot a little off zero.
+Matrix RoundingSingularNormalMatrix() {
+  std::mt19937_64 rng(3);
+  Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 5, 4);
+  a.col(3) = a.col(0) + a.col(1) + a.col(2);
+  return FromEigen(a.transpose() * a);
+}
+
+// Only Gauss-Jordan reports SingularMatrix, for an exactly zero pivot that
+// no row repairs; a pivot negligible at rounding level is a division by zero
+// in every method, and other failures come from the arithmetic; overflow is
+// a fault, not an infinity.
 TEST(Inversion, ArithmeticFailuresAreFaultsOfTheirKind) {
   using Kind = ArithmeticFault::Kind;
+  const Matrix singular = RoundingSingularNormalMatrix();
   const struct {
     const char* what;
     int method;
     Matrix a;
     std::optional<Kind> kind;  // none: any arithmetic fault
   } cases[] = {
+      {"rounding-singular", kInversionGauss, singular, Kind::DivisionByZero},
+      {"rounding-singular", kInversionLU, singular, Kind::DivisionByZero},
+      {"rounding-singular", kInversionCholesky, singular, Kind::DivisionByZero},
       {"zero corner", kInversionLU, MatrixOf({{0, 1}, {3, 1}}), Kind::DivisionByZero},
       {"singular", kInversionLU, MatrixOf({{1, 2}, {2, 4}}), std::nullopt},
       {"indefinite", kInversionCholesky, MatrixOf({{1, 2}, {2, 1}}), Kind::InvalidOperation},
       {"semidefinite", kInversionCholesky, MatrixOf({{0, 0}, {0, 1}}), std::nullopt},
-      // multiplier 1e300 times 1e10
-      {"overflow", kInversionGauss, MatrixOf({{1e-300, 1e10}, {1, 1}}), Kind::Overflow},
-      {"overflow", kInversionLU, MatrixOf({{1e-300, 1e10}, {1, 1}}), Kind::Overflow},
+      // 1e308 + 1e308 in the second pivot
+      {"overflow", kInversionGauss, MatrixOf({{1e308, 1e308}, {-1e308, 1e308}}), Kind::Overflow},
+      {"overflow", kInversionLU, MatrixOf({{1e308, 1e308}, {-1e308, 1e308}}), Kind::Overflow},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.what) + ", method " + std::to_string(c.method));
     try {
-      Invert(c.method, c.a, 2);
+      Invert(c.method, c.a, c.a.Rows());
       ADD_FAILURE() << "no exception";
     } catch (const ArithmeticFault& e) {
       if (c.kind) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numeric/checked.h"
+#include "numeric/inversion.h"
 
 namespace ombrel::literal {
 
@@ -23,6 +24,7 @@ Matrix GaussJordan(const Matrix& a, int n) {
         b(i, k) = Add(b(i, k), b(j, k));
       }
     }
+    RequirePivot(w(i, i), PivotTolerance(a, n));
     for (int j = 1; j <= n; ++j) {
       if (j == i) continue;
       const double f = Div(-w(j, i), w(i, i));
@@ -94,6 +96,7 @@ Matrix Lu(const Matrix& a, int n) {
       for (int k = 1; k <= i - 1; ++k) s = Add(s, Mul(l(i, k), u(k, j)));
       u(i, j) = Sub(a(i, j), s);
     }
+    RequirePivot(u(i, i), PivotTolerance(a, n));
     for (int j = i + 1; j <= n; ++j) {
       double s = 0.0;
       for (int k = 1; k <= i - 1; ++k) s = Add(s, Mul(l(j, k), u(k, i)));
@@ -110,6 +113,7 @@ Matrix Cholesky(const Matrix& a, int n) {
     for (int j = 1; j <= n; ++j) {
       double s = 0.0;
       for (int k = 1; k <= i - 1; ++k) s = Add(s, Mul(l(i, k), l(i, k)));
+      RequirePivot(Sub(a(i, i), s), PivotTolerance(a, n));
       l(i, i) = Sqrt(Sub(a(i, i), s));
       if (i > j) {
         double t = 0.0;
