@@ -1,7 +1,10 @@
 #include "listing/number_format.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -17,7 +20,27 @@ constexpr int kSmallestPlainExponent = -5;
 constexpr int kLargestPlainExponent = 14;
 constexpr int kSignificantDigits = 15;
 
+// 10^0 .. 10^22, every one exact in a double (5^22 < 2^53), and the same
+// powers as 128-bit integers for exact scaling of a significand.
+constexpr int kLargestExactPower = 22;
+using Wide = unsigned __int128;
+
+constexpr std::array<double, kLargestExactPower + 1> kExactPowers = [] {
+  std::array<double, kLargestExactPower + 1> powers{};
+  double p = 1.0;
+  for (double& power : powers) power = p, p *= 10.0;
+  return powers;
+}();
+
+constexpr std::array<Wide, kSignificantDigits + kLargestExactPower + 1> kWidePowers = [] {
+  std::array<Wide, kSignificantDigits + kLargestExactPower + 1> powers{};
+  Wide p = 1;
+  for (Wide& power : powers) power = p, p *= 10;
+  return powers;
+}();
+
 double PowerOfTen(int d) {
+  if (d <= kLargestExactPower) return kExactPowers[static_cast<std::size_t>(d)];
   return Checked(std::pow(10.0, d));
 }
 
@@ -82,40 +105,92 @@ double RoundScaled(double x, double scale) {
 }
 
 // The value that the general-format text of x stands for: x rounded to
-// fifteen significant digits.
-double FifteenDigits(double x) {
+// fifteen significant digits, read back.
+double FifteenDigitsThroughText(double x) {
   char buffer[40];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, Checked(x),
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, x,
                                      std::chars_format::scientific, kSignificantDigits - 1);
   double value = 0.0;
   std::from_chars(buffer, written.ptr, value);
   return Checked(value);
 }
 
-// FormatNumber of a value whose rounded digits fit fifteen: the digits of
-// the rounded integer r = x * 10^d are exactly those the general text of
-// r / 10^d carries, so the text is built from r without the round trip
-// through text. Returns false when r has more digits.
-bool FormatFromRoundedInteger(double x, int w, int d, std::string& out) {
-  if (d > 22) return false;  // 10^d is no longer exact
-  const double rounded = RoundScaled(FifteenDigits(x), PowerOfTen(d));
-  if (!(std::fabs(rounded) < 1e15)) return false;
-  const auto r = static_cast<long long>(rounded);
+// The same for 1E-08 <= a < 1E+15 (a > 0), in exact integer arithmetic:
+// a = s / 2^shift with a 53-bit significand s, so s * 10^k / 2^shift is a
+// scaled by 10^k; with k chosen for an integer part of fifteen digits, that
+// part is the digits and the remainder decides the rounding, ties to the
+// even digit as in the decimal text. The fifteen digits over 10^k read back
+// with one correctly rounded division, both operands exact. False outside
+// the range.
+bool FifteenDigitsExact(double a, double& value) {
+  const auto bits = std::bit_cast<std::uint64_t>(a);
+  const int biased = static_cast<int>(bits >> 52);
+  const std::uint64_t significand =
+      (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 1075 - biased;
+  // floor(log10(2^(biased - 1023))): the decimal exponent of a, or one less.
+  const int exponent = ((biased - 1023) * 78913) >> 18;
+  int k = kSignificantDigits - 1 - exponent;
+  if (k < 0 || k > kLargestExactPower) return false;
+  Wide scaled = Wide{significand} * kWidePowers[static_cast<std::size_t>(k)];
+  Wide digits = scaled >> shift;
+  if (digits >= kWidePowers[kSignificantDigits]) {
+    if (--k < 0) return false;
+    scaled = Wide{significand} * kWidePowers[static_cast<std::size_t>(k)];
+    digits = scaled >> shift;
+  }
+  const Wide remainder = scaled - (digits << shift);
+  const Wide half = Wide{1} << (shift - 1);
+  if (remainder > half || (remainder == half && (digits & 1) != 0)) ++digits;
+  if (digits == kWidePowers[kSignificantDigits]) {
+    digits = kWidePowers[kSignificantDigits - 1];
+    if (--k < 0) return false;
+  }
+  value = static_cast<double>(static_cast<std::uint64_t>(digits)) /
+          kExactPowers[static_cast<std::size_t>(k)];
+  return true;
+}
+
+// FormatNumber's layout of r / 10^d, where r (|r| < 10^15) is the value
+// already rounded and scaled by 10^d.
+void AppendScaled(std::string& out, long long r, int w, int d) {
   char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, r < 0 ? -r : r).ptr;
-  const auto count = static_cast<int>(end - digits);
+  const auto magnitude = static_cast<unsigned long long>(r < 0 ? -r : r);
+  const auto count =
+      static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
   const int integerDigits = count > d ? count - d : 0;
-  std::string ip(1, r < 0 ? '-' : ' ');
+  const int integerLength = 1 + (integerDigits > 0 ? integerDigits : 1);  // with the sign position
+  out.append(static_cast<std::size_t>(std::abs(w - integerLength)), ' ');
+  out += r < 0 ? '-' : ' ';
   if (integerDigits == 0)
-    ip += '0';
+    out += '0';
   else
-    ip.append(digits, static_cast<std::size_t>(integerDigits));
-  const int pad = std::abs(w - static_cast<int>(ip.size()));
-  out.assign(static_cast<std::size_t>(pad), ' ');
-  out += ip;
+    out.append(digits, static_cast<std::size_t>(integerDigits));
   out += '.';
   if (count < d) out.append(static_cast<std::size_t>(d - count), '0');
   out.append(digits + integerDigits, static_cast<std::size_t>(count - integerDigits));
+}
+
+// FormatNumber of a value whose rounded digits fit fifteen: the digits of
+// the rounded integer r = x * 10^d are exactly those the general text of
+// r / 10^d carries, so the text is built from r without the round trip
+// through text. Returns false when the text route must serve: more
+// decimals than 10^d holds exactly, or r of more than fifteen digits.
+bool AppendFromRoundedInteger(std::string& out, double x, int w, int d) {
+  if (d > kLargestExactPower) return false;
+  const double scale = kExactPowers[static_cast<std::size_t>(d)];
+  const double a = std::fabs(x);
+  double rounded = 0.0;
+  // Far below half a unit of the last decimal, fifteen digits or not, x
+  // rounds to zero; from 1E+15 on, r has more than fifteen digits.
+  if (a * scale >= 0.25) {
+    if (!(a < 1e15)) return false;
+    double fifteen = 0.0;
+    if (!FifteenDigitsExact(a, fifteen)) fifteen = FifteenDigitsThroughText(a);
+    rounded = RoundScaled(x < 0.0 ? -fifteen : fifteen, scale);
+    if (!(std::fabs(rounded) < 1e15)) return false;
+  }
+  AppendScaled(out, static_cast<long long>(rounded), w, d);
   return true;
 }
 
@@ -226,11 +301,16 @@ std::string FormatNumber(std::string& s, int w, int d) {
 }
 
 std::string FormatNumber(double value, int w, int d) {
-  if (d < 0) throw std::invalid_argument("FormatNumber: decimales negativos");
   std::string out;
-  if (FormatFromRoundedInteger(value, w, d, out)) return out;
+  AppendNumber(out, value, w, d);
+  return out;
+}
+
+void AppendNumber(std::string& out, double value, int w, int d) {
+  if (d < 0) throw std::invalid_argument("FormatNumber: decimales negativos");
+  if (AppendFromRoundedInteger(out, Checked(value), w, d)) return;
   std::string text = GeneralText(value);
-  return FormatNumber(text, w, d);
+  out += FormatNumber(text, w, d);
 }
 
 }  // namespace ombrel

@@ -33,6 +33,11 @@ std::string FormatNumber(std::string& s, int w, int d);
 // FormatNumber of the general-format text of value.
 std::string FormatNumber(double value, int w, int d);
 
+// Appends FormatNumber(value, w, d) to out. Formats from the binary value
+// itself, without building the general-format text, for the matrices and
+// tables of a listing. On failure (as FormatNumber's) out is unchanged.
+void AppendNumber(std::string& out, double value, int w, int d);
+
 // The numeric value of the number at the start of a text: leading blanks
 // skipped, then an optional sign, digits, one optional point and an optional
 // exponent ("E" or "D"). No number gives 0.

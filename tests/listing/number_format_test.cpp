@@ -234,7 +234,18 @@ TEST(FormatNumberShortCut, AgreesWithTheTextRoute) {
     if (n % 10 == 0) value = std::round(value * 1000) / 1000;  // exact halves and ties
     if (n % 17 == 0) value = static_cast<double>(static_cast<long long>(value) % 100000) + 0.5;
     const int w = width(gen);
-    const int d = n % 3 == 0 ? decimals(gen) : decimals(gen) % 11;
+    int d = n % 3 == 0 ? decimals(gen) : decimals(gen) % 11;
+    if (n % 13 == 0) {
+      // A tie at the fifteenth digit: a whole number of 15 - b digits plus an
+      // odd multiple of 2^-b, whose sixteenth and last digit is a 5, with the
+      // b - 1 decimals that keep the fifteenth digit in the result.
+      const int b = 1 + n % 3;
+      const double unit = std::pow(10.0, 15 - b);
+      const double whole = std::floor(unit * (1.0 + 0.45 * (mantissa(gen) + 10.0)));
+      const double odd = 2 * (n % (1 << (b - 1))) + 1;
+      value = std::copysign(whole + odd / (1 << b), mantissa(gen));
+      d = b - 1;
+    }
     std::string text = GeneralText(value);
     ASSERT_EQ(FormatNumber(value, w, d), FormatNumber(text, w, d))
         << value << " w=" << w << " d=" << d;
