@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 #include "numeric/checked.h"
@@ -32,8 +33,8 @@ constexpr std::array<double, kLargestExactPower + 1> kExactPowers = [] {
   return powers;
 }();
 
-constexpr std::array<Wide, kSignificantDigits + kLargestExactPower + 1> kWidePowers = [] {
-  std::array<Wide, kSignificantDigits + kLargestExactPower + 1> powers{};
+constexpr std::array<Wide, kLargestExactPower + 1> kWidePowers = [] {
+  std::array<Wide, kLargestExactPower + 1> powers{};
   Wide p = 1;
   for (Wide& power : powers) power = p, p *= 10;
   return powers;
@@ -151,24 +152,66 @@ bool FifteenDigitsExact(double a, double& value) {
   return true;
 }
 
-// FormatNumber's layout of r / 10^d, where r (|r| < 10^15) is the value
-// already rounded and scaled by 10^d.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the last `count` decimal digits of n (leading zeros included) in
+// front of p, two at a time; returns where they begin. n loses them.
+char* WriteLastDigits(unsigned long long& n, int count, char* p) {
+  for (; count >= 2; count -= 2) {
+    const auto pair = static_cast<std::size_t>(n % 100) * 2;
+    n /= 100;
+    *--p = kDigitPairs[pair + 1];
+    *--p = kDigitPairs[pair];
+  }
+  if (count == 1) {
+    *--p = static_cast<char>('0' + n % 10);
+    n /= 10;
+  }
+  return p;
+}
+
+// Writes all the decimal digits of n (at least one) in front of p.
+char* WriteDigits(unsigned long long n, char* p) {
+  while (n >= 100) p = WriteLastDigits(n, 2, p);
+  return WriteLastDigits(n, n >= 10 ? 2 : 1, p);
+}
+
+// FormatNumber's layout of r / 10^d, where r (|r| < 10^15, d <= 22) is the
+// value already rounded and scaled by 10^d: blanks, the sign position, the
+// whole part (at least "0"), the point and exactly d decimals. Written
+// backwards into a local buffer and appended at once.
 void AppendScaled(std::string& out, long long r, int w, int d) {
-  char digits[24];
-  const auto magnitude = static_cast<unsigned long long>(r < 0 ? -r : r);
-  const auto count =
-      static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
-  const int integerDigits = count > d ? count - d : 0;
-  const int integerLength = 1 + (integerDigits > 0 ? integerDigits : 1);  // with the sign position
-  out.append(static_cast<std::size_t>(std::abs(w - integerLength)), ' ');
-  out += r < 0 ? '-' : ' ';
-  if (integerDigits == 0)
-    out += '0';
-  else
-    out.append(digits, static_cast<std::size_t>(integerDigits));
-  out += '.';
-  if (count < d) out.append(static_cast<std::size_t>(d - count), '0');
-  out.append(digits + integerDigits, static_cast<std::size_t>(count - integerDigits));
+  constexpr int kBlanksHere = 24;
+  char buffer[kBlanksHere + 48];
+  char* const end = buffer + sizeof buffer;
+  unsigned long long n = static_cast<unsigned long long>(r < 0 ? -r : r);
+  char* p = WriteLastDigits(n, d, end);
+  *--p = '.';
+  p = WriteDigits(n, p);
+  *--p = r < 0 ? '-' : ' ';
+  const int integerLength = static_cast<int>(end - p) - d - 1;  // with the sign
+  const int pad = std::abs(w - integerLength);
+  if (pad <= kBlanksHere) {
+    p -= pad;
+    for (int i = 0; i < pad; ++i) p[i] = ' ';
+  } else {
+    out.append(static_cast<std::size_t>(pad), ' ');
+  }
+  out.append(p, static_cast<std::size_t>(end - p));
+}
+
+// y rounded to a whole number r as RoundScaled rounds it, when |r| < 10^15.
+// In that range the integer conversion truncates exactly.
+bool RoundToWhole(double y, long long& r) {
+  if (!(std::fabs(y) < 1e15)) return false;
+  r = static_cast<long long>(y);
+  const double fraction = y - static_cast<double>(r);
+  if (y > 0.0 && fraction >= 0.5) ++r;
+  if (y <= 0.0 && fraction <= -0.5) --r;
+  return r < 1'000'000'000'000'000 && r > -1'000'000'000'000'000;
 }
 
 // FormatNumber of a value whose rounded digits fit fifteen: the digits of
@@ -180,17 +223,16 @@ bool AppendFromRoundedInteger(std::string& out, double x, int w, int d) {
   if (d > kLargestExactPower) return false;
   const double scale = kExactPowers[static_cast<std::size_t>(d)];
   const double a = std::fabs(x);
-  double rounded = 0.0;
+  long long r = 0;
   // Far below half a unit of the last decimal, fifteen digits or not, x
   // rounds to zero; from 1E+15 on, r has more than fifteen digits.
   if (a * scale >= 0.25) {
     if (!(a < 1e15)) return false;
     double fifteen = 0.0;
     if (!FifteenDigitsExact(a, fifteen)) fifteen = FifteenDigitsThroughText(a);
-    rounded = RoundScaled(x < 0.0 ? -fifteen : fifteen, scale);
-    if (!(std::fabs(rounded) < 1e15)) return false;
+    if (!RoundToWhole(Mul(x < 0.0 ? -fifteen : fifteen, scale), r)) return false;
   }
-  AppendScaled(out, static_cast<long long>(rounded), w, d);
+  AppendScaled(out, r, w, d);
   return true;
 }
 
