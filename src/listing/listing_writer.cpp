@@ -1,5 +1,6 @@
 #include "listing/listing_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -16,28 +17,42 @@ namespace {
 // The buffer is written out once it holds this much: large enough that the
 // system calls cost little against the formatting, small enough to stay in
 // the processor's cache.
-constexpr std::size_t kFlushThreshold = 1 << 17;
+constexpr std::size_t kFlushThreshold = 1 << 16;
 
-// Characters (not bytes) of UTF-8 text: each is one byte on disk.
-int CharacterCount(std::string_view text) {
-  int count = 0;
-  for (char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  return count;
+// The high bit of every byte of a word.
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+std::uint64_t Word(const char* p) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, p, 8);
+  return word;
 }
 
-// Whether the text has a byte outside ASCII, looked for eight at a time:
+// Characters (not bytes) of UTF-8 text: each is one byte on disk. Counted
+// eight bytes at a time: a continuation byte is one with its high bit set
+// and the next bit clear.
+int CharacterCount(std::string_view text) {
+  std::size_t continuation = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    const std::uint64_t word = Word(text.data() + i);
+    // One bit per continuation byte, moved to the bottom of its byte; the
+    // multiplication sums the bytes into the top one.
+    const std::uint64_t marks = (word & ~(word << 1) & kHighBits) >> 7;
+    continuation += static_cast<std::size_t>((marks * 0x0101010101010101ULL) >> 56);
+  }
+  for (; i < text.size(); ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++continuation;
+  return static_cast<int>(text.size() - continuation);
+}
+
+// Whether the bytes have one outside ASCII, looked for eight at a time:
 // nearly every buffer of a listing has none and goes to disk as it stands.
-bool HasNonAscii(const std::string& text) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+bool HasNonAscii(const char* bytes, std::size_t size) {
   std::size_t i = 0;
   std::uint64_t any = 0;
-  for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, text.data() + i, 8);
-    any |= word;
-  }
-  for (; i < text.size(); ++i) any |= static_cast<unsigned char>(text[i]);
+  for (; i + 8 <= size; i += 8) any |= Word(bytes + i);
+  for (; i < size; ++i) any |= static_cast<unsigned char>(bytes[i]);
   return (any & kHighBits) != 0;
 }
 
@@ -58,7 +73,7 @@ ListingWriter::ListingWriter(const std::string& path, Mode mode) : path_(path) {
   file_ = std::fopen(path.c_str(), "ab");
   if (file_ == nullptr) ThrowCannotWrite(path, errno);
   std::setvbuf(file_, nullptr, _IONBF, 0);
-  buffer_.reserve(kFlushThreshold + 4096);
+  Reserve(kFlushThreshold + kNumberRoom);
 }
 
 ListingWriter::~ListingWriter() {
@@ -99,10 +114,17 @@ void ListingWriter::NextZone(std::string_view text) {
 
 void ListingWriter::Number(double value, int w, int d) {
   CheckOpen();
-  const std::size_t before = buffer_.size();
-  AppendNumber(buffer_, value, w, d);
-  column_ += static_cast<int>(buffer_.size() - before);
-  FlushIfFull();
+  Reserve(kNumberRoom);
+  char* const at = buffer_.get() + size_;
+  if (const char* end = FormatNumberAt(at, value, w, d)) {
+    size_ += static_cast<std::size_t>(end - at);
+    column_ += static_cast<int>(end - at);
+    FlushIfFull();
+  } else {
+    std::string text;
+    AppendNumber(text, value, w, d);
+    Stay(text);
+  }
 }
 
 void ListingWriter::Close() {
@@ -121,7 +143,20 @@ void ListingWriter::Close() {
 
 void ListingWriter::Put(std::string_view text) {
   CheckOpen();
-  buffer_.append(text);
+  Reserve(text.size());
+  std::memcpy(buffer_.get() + size_, text.data(), text.size());
+  size_ += text.size();
+}
+
+// Room for bytes more at the end of the buffer. Only a line longer than
+// the flush threshold makes it grow.
+void ListingWriter::Reserve(std::size_t bytes) {
+  if (size_ + bytes <= capacity_) return;
+  const std::size_t capacity = std::max(size_ + bytes, 2 * capacity_);
+  auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+  if (size_ > 0) std::memcpy(grown.get(), buffer_.get(), size_);
+  buffer_ = std::move(grown);
+  capacity_ = capacity;
 }
 
 void ListingWriter::CheckOpen() const {
@@ -129,7 +164,7 @@ void ListingWriter::CheckOpen() const {
 }
 
 void ListingWriter::FlushIfFull() {
-  if (buffer_.size() >= kFlushThreshold) Flush();
+  if (size_ >= kFlushThreshold) Flush();
 }
 
 void ListingWriter::Flush() {
@@ -137,13 +172,17 @@ void ListingWriter::Flush() {
 }
 
 void ListingWriter::Flush(std::FILE* file) {
-  if (buffer_.empty()) return;
-  const std::string converted = HasNonAscii(buffer_) ? Utf8ToCp1252(buffer_) : std::string();
-  const std::string& bytes = converted.empty() ? buffer_ : converted;
+  if (size_ == 0) return;
+  std::string_view bytes(buffer_.get(), size_);
+  std::string converted;
+  if (HasNonAscii(buffer_.get(), size_)) {
+    converted = Utf8ToCp1252(std::string(bytes));
+    bytes = converted;
+  }
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
     ThrowCannotWrite(path_, errno);
-  buffer_.clear();
+  size_ = 0;
 }
 
 }  // namespace ombrel

@@ -10,7 +10,9 @@
 // exception still leaves on disk everything it wrote before the failure.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -51,6 +53,7 @@ class ListingWriter {
 
  private:
   void Put(std::string_view text);
+  void Reserve(std::size_t bytes);
   void CheckOpen() const;
   void FlushIfFull();
   void Flush();
@@ -58,7 +61,9 @@ class ListingWriter {
 
   std::string path_;
   std::FILE* file_ = nullptr;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
   int column_ = 0;
 };
 

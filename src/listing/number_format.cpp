@@ -193,12 +193,18 @@ int DigitCount(std::uint64_t n) {
   return estimate + (n >= kPowers[estimate] ? 1 : 0);
 }
 
-// FormatNumber's layout of r / 10^d, where r (|r| < 10^15, d <= 22) is the
-// value already rounded and scaled by 10^d: blanks, the sign position, the
-// whole part (at least "0"), the point and exactly d decimals. The digits
-// of r, zero-padded to 32, give both parts by position; the line is laid
-// out with copies of fixed length into a local buffer and appended at once.
-void AppendScaled(std::string& out, long long r, int w, int d) {
+// Blanks that the short route writes in front of a number; more (a width
+// far beyond the number) take the text route.
+constexpr int kMostBlanks = 32;
+static_assert(kNumberRoom >= kMostBlanks + 2 + 16 + 24);
+
+// FormatNumber's layout of r / 10^d at p, where r (|r| < 10^15, d <= 22) is
+// the value already rounded and scaled by 10^d: blanks, the sign position,
+// the whole part (at least "0"), the point and exactly d decimals. The
+// digits of r, zero-padded to 32, give both parts by position, copied with
+// lengths fixed at compile time; p has kNumberRoom bytes of room. Returns
+// the end, or nullptr for more than kMostBlanks blanks.
+char* WriteScaled(char* p, long long r, int w, int d) {
   const auto n = static_cast<std::uint64_t>(r < 0 ? -r : r);
   char digits[64];
   std::memset(digits, '0', sizeof digits);
@@ -211,21 +217,15 @@ void AppendScaled(std::string& out, long long r, int w, int d) {
   const char* const pointAt = digits + 32 - d;
   const int wholeDigits = std::max(DigitCount(n) - d, 1);
   const int pad = std::abs(w - (wholeDigits + 1));
-
-  constexpr int kBlanksHere = 32;
-  char line[kBlanksHere + 2 + 16 + 24];
-  int at = pad;
-  if (pad > kBlanksHere) {
-    out.append(static_cast<std::size_t>(pad), ' ');
-    at = 0;
-  }
-  std::memset(line, ' ', kBlanksHere);
-  line[at++] = r < 0 ? '-' : ' ';
-  std::memcpy(line + at, pointAt - wholeDigits, 16);
-  at += wholeDigits;
-  line[at++] = '.';
-  std::memcpy(line + at, pointAt, 24);
-  out.append(line, static_cast<std::size_t>(at + d));
+  if (pad > kMostBlanks) return nullptr;
+  std::memset(p, ' ', kMostBlanks);
+  p += pad;
+  *p++ = r < 0 ? '-' : ' ';
+  std::memcpy(p, pointAt - wholeDigits, 16);
+  p += wholeDigits;
+  *p++ = '.';
+  std::memcpy(p, pointAt, 24);
+  return p + d;
 }
 
 // y rounded to a whole number r as RoundScaled rounds it, when |r| < 10^15.
@@ -253,10 +253,11 @@ bool FarFromHalf(double y) {
 // FormatNumber of a value whose rounded digits fit fifteen: the digits of
 // the rounded integer r = x * 10^d are exactly those the general text of
 // r / 10^d carries, so the text is built from r without the round trip
-// through text. Returns false when the text route must serve: more
-// decimals than 10^d holds exactly, or r of more than fifteen digits.
-bool AppendFromRoundedInteger(std::string& out, double x, int w, int d) {
-  if (d > kLargestExactPower) return false;
+// through text. Returns nullptr when the text route must serve: more
+// decimals than 10^d holds exactly, r of more than fifteen digits, or more
+// blanks than the short route writes.
+char* WriteFromRoundedInteger(char* p, double x, int w, int d) {
+  if (d > kLargestExactPower) return nullptr;
   const double scale = kExactPowers[static_cast<std::size_t>(d)];
   const double a = std::fabs(x);
   const double y = a * scale;
@@ -266,17 +267,16 @@ bool AppendFromRoundedInteger(std::string& out, double x, int w, int d) {
   // a half the rounding of x itself serves; near one, the fifteen digits
   // decide.
   if (y >= 0.25) {
-    if (!(a < 1e15 && y < 1e15)) return false;
+    if (!(a < 1e15 && y < 1e15)) return nullptr;
     if (!FarFromHalf(y)) {
       double fifteen = 0.0;
       if (!FifteenDigitsExact(a, fifteen)) fifteen = FifteenDigitsThroughText(a);
-      if (!RoundToWhole(Mul(fifteen, scale), r)) return false;
+      if (!RoundToWhole(Mul(fifteen, scale), r)) return nullptr;
     } else if (!RoundToWhole(y, r)) {
-      return false;
+      return nullptr;
     }
   }
-  AppendScaled(out, x < 0.0 ? -r : r, w, d);
-  return true;
+  return WriteScaled(p, x < 0.0 ? -r : r, w, d);
 }
 
 }  // namespace
@@ -391,11 +391,19 @@ std::string FormatNumber(double value, int w, int d) {
   return out;
 }
 
-void AppendNumber(std::string& out, double value, int w, int d) {
+char* FormatNumberAt(char* p, double value, int w, int d) {
   if (d < 0) throw std::invalid_argument("FormatNumber: decimales negativos");
-  if (AppendFromRoundedInteger(out, Checked(value), w, d)) return;
-  std::string text = GeneralText(value);
-  out += FormatNumber(text, w, d);
+  return WriteFromRoundedInteger(p, Checked(value), w, d);
+}
+
+void AppendNumber(std::string& out, double value, int w, int d) {
+  char text[kNumberRoom];
+  if (const char* end = FormatNumberAt(text, value, w, d)) {
+    out.append(text, static_cast<std::size_t>(end - text));
+    return;
+  }
+  std::string general = GeneralText(value);
+  out += FormatNumber(general, w, d);
 }
 
 }  // namespace ombrel
