@@ -397,11 +397,21 @@ char* FormatNumberAt(char* p, double value, int w, int d) {
 }
 
 void AppendNumber(std::string& out, double value, int w, int d) {
-  char text[kNumberRoom];
-  if (const char* end = FormatNumberAt(text, value, w, d)) {
-    out.append(text, static_cast<std::size_t>(end - text));
+  // Formatted in place in room made at the end, then cut to its length.
+  const std::size_t size = out.size();
+  out.resize(size + kNumberRoom);
+  const char* end = nullptr;
+  try {
+    end = FormatNumberAt(out.data() + size, value, w, d);
+  } catch (...) {
+    out.resize(size);
+    throw;
+  }
+  if (end != nullptr) {
+    out.resize(static_cast<std::size_t>(end - out.data()));
     return;
   }
+  out.resize(size);
   std::string general = GeneralText(value);
   out += FormatNumber(general, w, d);
 }
