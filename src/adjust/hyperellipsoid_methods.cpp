@@ -157,14 +157,16 @@ void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, d
       "cii        cjj       2cij ");
   out.SecondBlank();
   std::vector<std::string> rows;
+  const std::string pair = "   " + FigureLabel(i) + FigureLabel(j);
+  std::string line;
   for (int q = 1; q <= count; ++q) {
     if (q == i || q == j) continue;
     const Projection p = Project(n, i, j, q, c);
-    out.Second(
-        "   " + FigureLabel(i) + FigureLabel(j) + FigureLabel(q) + FormatNumber(n(i, i), 6, 5) +
-        FormatNumber(n(j, j), 6, 5) + FormatNumber(n(i, j), 6, 5) + FormatNumber(n(i, q), 6, 5) +
-        FormatNumber(n(j, q), 6, 5) + FormatNumber(n(q, q), 6, 5) + FormatNumber(p.cii, 4, 6) +
-        FormatNumber(p.cjj, 4, 6) + FormatNumber(p.twoCij, 4, 6));
+    line = pair + FigureLabel(q);
+    for (const double value : {n(i, i), n(j, j), n(i, j), n(i, q), n(j, q), n(q, q)})
+      AppendNumber(line, value, 6, 5);
+    for (const double value : {p.cii, p.cjj, p.twoCij}) AppendNumber(line, value, 4, 6);
+    out.Second(line);
     const PlaneFigure f = ProjectedFigure(p.cii, p.cjj, p.twoCij);
     s.RosetteSemiMajor(row, q) = Div(f.semiMajor, c);
     s.RosetteSemiMinor(row, q) = Div(f.semiMinor, c);
