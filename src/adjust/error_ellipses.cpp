@@ -77,21 +77,29 @@ void Store(NetworkState& state, int k, int l, const Ellipse& e) {
   state.EllipseAzimuth(k, l) = Div(Mul(e.azimuthMajor, kPi), 200.0);
 }
 
-// The four numbers of a table row, after the labels.
-std::string AxesText(const Ellipse& e) {
-  return FormatNumber(e.semiMajor, 3, 4) + " mts " + " " + FormatNumber(e.azimuthMajor, 5, 4) +
-         " gra " + "    " + FormatNumber(e.semiMinor, 3, 4) + " mts " + " " +
-         FormatNumber(e.azimuthMinor, 5, 4) + " gra ";
+// The four numbers of a table row, after the labels, appended to line.
+void AppendAxes(std::string& line, const Ellipse& e) {
+  AppendNumber(line, e.semiMajor, 3, 4);
+  line += " mts  ";
+  AppendNumber(line, e.azimuthMajor, 5, 4);
+  line += " gra     ";
+  AppendNumber(line, e.semiMinor, 3, 4);
+  line += " mts  ";
+  AppendNumber(line, e.azimuthMinor, 5, 4);
+  line += " gra ";
 }
 
 void WriteVertexTable(ListingWriter& out, NetworkState& state, const EllipseItems& items) {
   WriteHeading(out, "    ELIPSES DE VERTICE ");
   out.Line("    Vertice   Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ");
   out.BlankLine();
+  std::string line;
   for (int k = 1; k <= items.count; ++k) {
     const Ellipse e = VertexEllipse(state, k);
     Store(state, k, k, e);
-    out.Line("      " + RightAlignedNumberLabel(items.labels(k)) + "     " + AxesText(e));
+    line = "      " + RightAlignedNumberLabel(items.labels(k)) + "     ";
+    AppendAxes(line, e);
+    out.Line(line);
   }
 }
 
@@ -99,14 +107,17 @@ void WriteRelativeTable(ListingWriter& out, NetworkState& state, const EllipseIt
   WriteHeading(out, "    ELIPSES RELATIVAS ");
   out.Line("    Vertices  Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ");
   out.BlankLine();
+  std::string line;
   for (int k = 1; k <= items.count; ++k) {
     for (int l = k + 1; l <= items.count; ++l) {
       const Ellipse e = RelativeEllipse(state, k, l);
       Store(state, k, l, e);
       // The first label is printed only on the first pair of each k.
-      const std::string pair =
-          l == k + 1 ? "   " + RightAlignedNumberLabel(items.labels(k)) + " " : std::string(7, ' ');
-      out.Line(pair + RightAlignedNumberLabel(items.labels(l)) + "    " + AxesText(e));
+      line = l == k + 1 ? "   " + RightAlignedNumberLabel(items.labels(k)) + " " : "       ";
+      line += RightAlignedNumberLabel(items.labels(l));
+      line += "    ";
+      AppendAxes(line, e);
+      out.Line(line);
     }
   }
 }

@@ -19,10 +19,23 @@ constexpr double kRadianPerGon = std::numbers::pi / 200.0;
 const std::string kAxisColumns =
     "    Nro Eje   Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ";
 
+// The four numbers of a table row, after its labels, appended to line.
+void AppendAxes(std::string& line, const PlaneFigure& f) {
+  line += "     ";
+  AppendNumber(line, f.semiMajor, 3, 4);
+  line += " mts  ";
+  AppendNumber(line, f.azimuthMajor, 5, 4);
+  line += " gra     ";
+  AppendNumber(line, f.semiMinor, 3, 4);
+  line += " mts  ";
+  AppendNumber(line, f.azimuthMinor, 5, 4);
+  line += " gra ";
+}
+
 std::string Axes(const PlaneFigure& f) {
-  return "     " + FormatNumber(f.semiMajor, 3, 4) + " mts " + " " +
-         FormatNumber(f.azimuthMajor, 5, 4) + " gra " + "    " + FormatNumber(f.semiMinor, 3, 4) +
-         " mts " + " " + FormatNumber(f.azimuthMinor, 5, 4) + " gra ";
+  std::string text;
+  AppendAxes(text, f);
+  return text;
 }
 
 std::string PairLine(const std::string& head, int i, int j, const std::string& tail) {
@@ -144,14 +157,16 @@ void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, d
       "cii        cjj       2cij ");
   out.SecondBlank();
   std::vector<std::string> rows;
+  const std::string pair = "   " + FigureLabel(i) + FigureLabel(j);
+  std::string line;
   for (int q = 1; q <= count; ++q) {
     if (q == i || q == j) continue;
     const Projection p = Project(n, i, j, q, c);
-    out.Second(
-        "   " + FigureLabel(i) + FigureLabel(j) + FigureLabel(q) + FormatNumber(n(i, i), 6, 5) +
-        FormatNumber(n(j, j), 6, 5) + FormatNumber(n(i, j), 6, 5) + FormatNumber(n(i, q), 6, 5) +
-        FormatNumber(n(j, q), 6, 5) + FormatNumber(n(q, q), 6, 5) + FormatNumber(p.cii, 4, 6) +
-        FormatNumber(p.cjj, 4, 6) + FormatNumber(p.twoCij, 4, 6));
+    line = pair + FigureLabel(q);
+    for (const double value : {n(i, i), n(j, j), n(i, j), n(i, q), n(j, q), n(q, q)})
+      AppendNumber(line, value, 6, 5);
+    for (const double value : {p.cii, p.cjj, p.twoCij}) AppendNumber(line, value, 4, 6);
+    out.Second(line);
     const PlaneFigure f = ProjectedFigure(p.cii, p.cjj, p.twoCij);
     s.RosetteSemiMajor(row, q) = Div(f.semiMajor, c);
     s.RosetteSemiMinor(row, q) = Div(f.semiMinor, c);
@@ -167,8 +182,7 @@ void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, d
 }  // namespace
 
 std::string FigureLabel(int number) {
-  const std::string text = GeneralText(number);
-  return text.size() == 2 ? " " + text : text;
+  return RightAlignedNumberLabel(number);
 }
 
 void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n) {
@@ -228,6 +242,11 @@ void WriteAxisProjections(TwinListing& out, NetworkState& s) {
   out.BothBlank();
   const int kept = s.AxisProjSemiAxes;
   s.AxisProjCount = kept * (kept - 1) / 2;
+  std::string line;  // one line at a time, its storage kept
+  // Each pair's table numbers its ellipses 1, 2, ...: the heads of its lines.
+  std::vector<std::string> heads(static_cast<std::size_t>(s.AxisProjCount) + 1);
+  for (int t = 1; t <= s.AxisProjCount; ++t)
+    heads[static_cast<std::size_t>(t)] = "      " + FigureLabel(t);
   for (int i = 1; i < count; ++i)
     for (int j = i + 1; j <= count; ++j) {
       out.BothBlank(2);
@@ -239,9 +258,12 @@ void WriteAxisProjections(TwinListing& out, NetworkState& s) {
       const Matrix& u = s.SemiAxisVectors;
       int t = 0;
       for (int p = 1; p < kept; ++p)
-        for (int q = p + 1; q <= kept; ++q)
-          out.Both("      " + FigureLabel(++t) +
-                   Axes(AxisPairEllipse(u(i, p), u(j, p), u(i, q), u(j, q))));
+        for (int q = p + 1; q <= kept; ++q) {
+          const PlaneFigure f = AxisPairEllipse(u(i, p), u(j, p), u(i, q), u(j, q));
+          line = heads[static_cast<std::size_t>(++t)];
+          AppendAxes(line, f);
+          out.Both(line);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "listing/listing_layout.h"
@@ -42,29 +43,94 @@ void WriteHead(ListingWriter& out, double baardaShift) {
   out.BlankLine();
 }
 
-std::string InternalRow(int observation, double residual, const RowReliability& row) {
-  return "   " + RightAlignedNumberLabel(observation) + FormatNumber(residual, 7, 5) +
-         FormatNumber(row.statistic, 5, 6) + FormatNumber(row.redundancy, 5, 8) +
-         FormatNumber(row.minimalError, 8, 7) + FormatNumber(row.homogeneity, 6, 8);
+// One line of the internal reliability table, built whole in line (whose
+// storage serves every row) so that a failure writes none of it.
+void WriteInternalRow(ListingWriter& out, std::string& line, int observation, double residual,
+                      const RowReliability& row) {
+  line = "   " + RightAlignedNumberLabel(observation);
+  AppendNumber(line, residual, 7, 5);
+  AppendNumber(line, row.statistic, 5, 6);
+  AppendNumber(line, row.redundancy, 5, 8);
+  AppendNumber(line, row.minimalError, 8, 7);
+  AppendNumber(line, row.homogeneity, 6, 8);
+  out.Line(line);
+}
+
+// Where a matrix holds something other than zero, line by line (rows or
+// columns): line l owns the indices at[start[l - 1]] .. at[start[l] - 1],
+// in increasing order.
+struct NonZeros {
+  std::vector<int> start;
+  std::vector<int> at;
+};
+
+// Rows 1..rows of a, each with its columns 1..cols that are not zero.
+NonZeros NonZeroColumns(const Matrix& a, int rows, int cols) {
+  NonZeros nz;
+  nz.start.push_back(0);
+  for (int r = 1; r <= rows; ++r) {
+    const double* row = a.Row(r);
+    for (int c = 1; c <= cols; ++c)
+      if (row[c] != 0.0) nz.at.push_back(c);
+    nz.start.push_back(static_cast<int>(nz.at.size()));
+  }
+  return nz;
+}
+
+// Columns 1..cols of a, each with its rows 1..rows that are not zero.
+NonZeros NonZeroRows(const Matrix& a, int rows, int cols) {
+  NonZeros nz;
+  nz.start.push_back(0);
+  for (int c = 1; c <= cols; ++c) {
+    for (int r = 1; r <= rows; ++r)
+      if (a.Row(r)[c] != 0.0) nz.at.push_back(r);
+    nz.start.push_back(static_cast<int>(nz.at.size()));
+  }
+  return nz;
 }
 
 // G = Qxx At P (m x n): column i is the change of the unknowns per unit
 // error in row i. Formed in full, as the listing's transfer vectors need it.
+// Each element is the sum from zero, in increasing inner index, of the
+// plain triple loop, but over the terms whose second factor is not zero:
+// with a finite first factor the others are zeros, and adding a zero to a
+// sum begun at +0 never changes it. A and P are mostly zeros, so this costs
+// a small part of the full products.
 Matrix GainMatrix(const NetworkState& state, int n, int m) {
+  // Subscripts and finiteness checked once, as the full loops would meet them.
+  (void)state.Qxx(m, m), (void)state.A(n, m), (void)state.P(n, n);
+  for (int a = 1; a <= m; ++a)
+    for (int c = 1; c <= m; ++c) Checked(state.Qxx.Row(a)[c]);
+
+  const NonZeros aColumns = NonZeroColumns(state.A, n, m);
   Matrix qxxAt(m, n);
-  for (int a = 1; a <= m; ++a)
+  for (int a = 1; a <= m; ++a) {
+    const double* q = state.Qxx.Row(a);
+    double* out = qxxAt.Row(a);
     for (int b = 1; b <= n; ++b) {
+      const double* row = state.A.Row(b);
       double sum = 0.0;
-      for (int c = 1; c <= m; ++c) sum += state.Qxx(a, c) * state.A(b, c);
-      qxxAt(a, b) = Checked(sum);  // a non-finite partial sum stays non-finite
+      for (int k = aColumns.start[b - 1]; k < aColumns.start[b]; ++k) {
+        const int c = aColumns.at[static_cast<std::size_t>(k)];
+        sum += q[c] * row[c];
+      }
+      out[b] = Checked(sum);  // a non-finite partial sum stays non-finite
     }
+  }
+  const NonZeros pRows = NonZeroRows(state.P, n, n);
   Matrix g(m, n);
-  for (int a = 1; a <= m; ++a)
+  for (int a = 1; a <= m; ++a) {
+    const double* q = qxxAt.Row(a);
+    double* out = g.Row(a);
     for (int b = 1; b <= n; ++b) {
       double sum = 0.0;
-      for (int c = 1; c <= n; ++c) sum += qxxAt(a, c) * state.P(c, b);
-      g(a, b) = Checked(sum);
+      for (int k = pRows.start[b - 1]; k < pRows.start[b]; ++k) {
+        const int c = pRows.at[static_cast<std::size_t>(k)];
+        sum += q[c] * state.P.Row(c)[b];
+      }
+      out[b] = Checked(sum);
     }
+  }
   return g;
 }
 
@@ -79,10 +145,13 @@ void WriteExternalReliability(ListingWriter& out, const NetworkState& state,
   WriteHeading(out, "    FIABILIDAD EXTERNA DE LA RED");
   out.Line("          Observ   Sqr(1-ri)  Param. homogeneidad");
   out.BlankLine();
+  std::string line;
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const int observation = state.ObservationNumber(static_cast<int>(i));
-    out.Line(std::string(12, ' ') + RightAlignedNumberLabel(observation) +
-             FormatNumber(rows[i].unchecked, 5, 6) + FormatNumber(rows[i].external, 9, 8));
+    line = std::string(12, ' ') + RightAlignedNumberLabel(observation);
+    AppendNumber(line, rows[i].unchecked, 5, 6);
+    AppendNumber(line, rows[i].external, 9, 8);
+    out.Line(line);
   }
 }
 
@@ -103,18 +172,26 @@ void WriteTransferVectors(ListingWriter& out, const NetworkState& state,
   WriteHeading(out, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA");
   const IntVector points = VariablePointNumbers(state);
   const int m = state.ProjectUnknowns();
+  // Each vector's lines: the caption of an unknown and the unknown.
+  std::vector<std::pair<std::string, int>> lines;
+  for (int k = 1; k <= points.Size(); ++k) {
+    const std::string label = RightAlignedNumberLabel(points(k));
+    lines.emplace_back("    Influencia sobre x(" + label + " ) .... ", 2 * k - 1);
+    lines.emplace_back("    Influencia sobre y(" + label + " ) .... ", 2 * k);
+  }
+  if (state.ScaleUnknown == 1) lines.emplace_back("    Influencia sobre vble mu .... ", m);
+  std::string number;
   for (std::size_t r = 1; r < rows.size(); ++r) {
     const int i = static_cast<int>(r);
     out.Line("    Observable numero" + RightAlignedNumberLabel(state.ObservationNumber(i)) + ":");
-    const auto shift = [&](int unknown) { return Mul(gain(unknown, i), rows[r].minimalError); };
-    for (int k = 1; k <= points.Size(); ++k) {
-      const std::string label = RightAlignedNumberLabel(points(k));
-      out.Line("    Influencia sobre x(" + label + " ) .... " +
-               FormatNumber(shift(2 * k - 1), 3, 6));
-      out.Line("    Influencia sobre y(" + label + " ) .... " + FormatNumber(shift(2 * k), 3, 6));
+    for (const auto& [caption, unknown] : lines) {
+      // The caption goes out only once its number is known, so that a
+      // failure writes none of the line.
+      number.clear();
+      AppendNumber(number, Mul(gain(unknown, i), rows[r].minimalError), 3, 6);
+      out.Stay(caption);
+      out.Line(number);
     }
-    if (state.ScaleUnknown == 1)
-      out.Line("    Influencia sobre vble mu .... " + FormatNumber(shift(m), 3, 6));
     out.BlankLine();
   }
 }
@@ -125,10 +202,11 @@ void WriteSection(NetworkState& state) {
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
   WriteHead(out, state.BaardaShift);
   std::vector<RowReliability> rows(static_cast<std::size_t>(n) + 1);  // 1-based
+  std::string line;
   for (int i = 1; i <= n; ++i) {
     rows[static_cast<std::size_t>(i)] = AnalyseRow(state, i);
-    out.Line(InternalRow(state.ObservationNumber(i), state.Residuals(i),
-                         rows[static_cast<std::size_t>(i)]));
+    WriteInternalRow(out, line, state.ObservationNumber(i), state.Residuals(i),
+                     rows[static_cast<std::size_t>(i)]);
   }
   const double sum = RedundancySum(state, n);
   const Matrix gain = GainMatrix(state, n, m);

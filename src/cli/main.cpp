@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/heap_pages.h"
 
 int main(int argc, char** argv) {
+  ombrel::PlaceHeapOnHugePages();
   std::vector<std::string> args(argv + 1, argv + argc);
   return ombrel::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
 }

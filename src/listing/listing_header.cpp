@@ -140,8 +140,8 @@ void WriteDesignMatrix(ListingWriter& out, const NetworkState& state, int equati
 
   const int coordinateColumns = 2 * variablePoints;
   for (int i = 1; i <= equations; ++i) {
-    for (int j = 1; j <= coordinateColumns; ++j) out.Stay(FormatNumber(state.A(i, j), 8, 6));
-    if (state.ScaleUnknown == 1) out.Stay(FormatNumber(state.A(i, coordinateColumns + 1), 9, 6));
+    for (int j = 1; j <= coordinateColumns; ++j) out.Number(state.A(i, j), 8, 6);
+    if (state.ScaleUnknown == 1) out.Number(state.A(i, coordinateColumns + 1), 9, 6);
     out.BlankLine();
   }
 }
@@ -154,13 +154,17 @@ void WriteIndependentTerms(ListingWriter& out, const NetworkState& state, int eq
     const bool angle = !state.MatrixInput && state.ObsWeights(1, i) == 1.0;
     const int w = state.MatrixInput || angle ? 10 : 6;
     const int d = angle ? 4 : 8;
-    out.Line(FormatNumber(state.K(i), w, d));
+    out.Number(state.K(i), w, d);
+    out.BlankLine();
   }
 }
 
 void WriteWeightDiagonal(ListingWriter& out, const NetworkState& state, int equations) {
   WriteHeading(out, "    DIAGONAL DE LA MATRIZ DE PESOS ( P ) ");
-  for (int i = 1; i <= equations; ++i) out.Line(FormatNumber(state.P(i, i), 10, 8));
+  for (int i = 1; i <= equations; ++i) {
+    out.Number(state.P(i, i), 10, 8);
+    out.BlankLine();
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "listing/listing_layout.h"
 
-#include "listing/number_format.h"
+#include <string>
 
 namespace ombrel {
 
@@ -24,22 +24,36 @@ void WriteBanner(ListingWriter& out, const std::string& title, bool trailingBlan
 
 void WriteMatrix(ListingWriter& out, const Matrix& m, int rows, int cols, int w, int d) {
   for (int i = 1; i <= rows; ++i) {
-    for (int j = 1; j <= cols; ++j) out.Stay(FormatNumber(m(i, j), w, d));
+    for (int j = 1; j <= cols; ++j) out.Number(m(i, j), w, d);
     out.BlankLine();
   }
 }
 
 void WriteVector(ListingWriter& out, const Vector& v, int n, int w, int d) {
-  for (int i = 1; i <= n; ++i) out.Line(FormatNumber(v(i), w, d));
+  for (int i = 1; i <= n; ++i) {
+    out.Number(v(i), w, d);
+    out.BlankLine();
+  }
 }
 
+namespace {
+
+// GeneralText of a whole number: its sign position, then its digits.
+std::string WholeNumberText(int number) {
+  std::string text(1, number < 0 ? '-' : ' ');
+  text += std::to_string(number < 0 ? -static_cast<long>(number) : number);
+  return text;
+}
+
+}  // namespace
+
 std::string RightAlignedNumberLabel(int number) {
-  const std::string text = GeneralText(number);
+  const std::string text = WholeNumberText(number);
   return text.size() == 2 ? " " + text : text;
 }
 
 std::string LeftAlignedNumberLabel(int number) {
-  const std::string text = GeneralText(number);
+  const std::string text = WholeNumberText(number);
   return text.size() == 2 ? text + " " : text;
 }
 

@@ -3,12 +3,18 @@
 // disk before the next begins. Text is UTF-8 here and Windows-1252 on disk;
 // every line ends in CR LF.
 //
-// Writes are buffered. Close() writes the buffer out and reports a failure;
+// The file stays open while the writer lives and text gathers in one buffer
+// that is written out in pieces of a fixed size, so a listing of any length
+// takes the same memory. Close() writes the rest out and reports a failure;
 // the destructor writes it out too, so that a section abandoned by an
 // exception still leaves on disk everything it wrote before the failure.
 #pragma once
 
+#include <cstddef>
+#include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace ombrel {
 
@@ -29,10 +35,14 @@ class ListingWriter {
   ListingWriter& operator=(const ListingWriter&) = delete;
 
   // The four line forms.
-  void BlankLine();                        // ends the current line
-  void Line(const std::string& text);      // text, then line end
-  void Stay(const std::string& text);      // text; the next write continues the line
-  void NextZone(const std::string& text);  // text, then blanks up to the next zone start
+  void BlankLine();                      // ends the current line
+  void Line(std::string_view text);      // text, then line end
+  void Stay(std::string_view text);      // text; the next write continues the line
+  void NextZone(std::string_view text);  // text, then blanks up to the next zone start
+
+  // Stay(FormatNumber(value, w, d)), formatted straight into the buffer. A
+  // value FormatNumber refuses throws as there and writes nothing.
+  void Number(double value, int w, int d);
 
   // Characters already written on the current line (0 after a line end).
   int Column() const { return column_; }
@@ -42,13 +52,19 @@ class ListingWriter {
   void Close();
 
  private:
-  void Put(const std::string& text);
+  void Put(std::string_view text);
+  void Reserve(std::size_t bytes);
+  void CheckOpen() const;
+  void FlushIfFull();
   void Flush();
+  void Flush(std::FILE* file);
 
   std::string path_;
-  std::string buffer_;
+  std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
   int column_ = 0;
-  bool open_ = true;
 };
 
 }  // namespace ombrel

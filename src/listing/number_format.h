@@ -5,6 +5,7 @@
 // listing.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace ombrel {
@@ -32,6 +33,21 @@ std::string FormatNumber(std::string& s, int w, int d);
 
 // FormatNumber of the general-format text of value.
 std::string FormatNumber(double value, int w, int d);
+
+// Room that FormatNumberAt may need at its destination.
+inline constexpr std::size_t kNumberRoom = 80;
+
+// Writes FormatNumber(value, w, d) at p (kNumberRoom bytes of room) when
+// the value takes the short route, as nearly every number of a listing
+// does: up to 22 decimals, fifteen digits, up to 32 leading blanks. Returns
+// the end of the text, or nullptr, with nothing written, when AppendNumber
+// must serve. Fails as FormatNumber does.
+char* FormatNumberAt(char* p, double value, int w, int d);
+
+// Appends FormatNumber(value, w, d) to out. Formats from the binary value
+// itself, without building the general-format text, for the matrices and
+// tables of a listing. On failure (as FormatNumber's) out is unchanged.
+void AppendNumber(std::string& out, double value, int w, int d);
 
 // The numeric value of the number at the start of a text: leading blanks
 // skipped, then an optional sign, digits, one optional point and an optional

@@ -6,6 +6,7 @@
 
 #include "listing/file_error.h"
 #include "listing/listing_layout.h"
+#include "listing/number_format.h"
 #include "model/text_file.h"
 #include "support/temp_dir.h"
 
@@ -85,6 +86,8 @@ TEST(ListingWriter, AFailingSectionKeepsWhatItWrote) {
   EXPECT_EQ(ReadBytes(path), "cabecera\r\nprimera l\xEDnea\r\na medias");
 }
 
+// Many buffers' worth, numbers formatted in place, one line longer than the
+// buffer and one character outside ASCII in the middle.
 TEST(ListingWriter, LargeListingsArriveWholeAndInOrder) {
   TempDir dir;
   const std::string path = dir.File("salida.tmp");
@@ -92,8 +95,16 @@ TEST(ListingWriter, LargeListingsArriveWholeAndInOrder) {
   ListingWriter out(path, ListingWriter::Mode::Create);
   for (int i = 0; i < 40000; ++i) {
     const std::string line = "linea " + std::to_string(i);
-    out.Line(line);
-    expected += line + "\r\n";
+    out.Stay(line);
+    out.Number(i / 7.0, 4, i % 9);
+    ASSERT_EQ(out.Column(), static_cast<int>(line.size() + FormatNumber(i / 7.0, 4, i % 9).size()));
+    out.BlankLine();
+    expected += line + FormatNumber(i / 7.0, 4, i % 9) + "\r\n";
+    if (i == 20000) {
+      const std::string wide(200000, 'x');
+      out.Line(wide + "ñ");
+      expected += wide + "\xF1\r\n";
+    }
   }
   out.Close();
   EXPECT_EQ(ReadBytes(path), expected);

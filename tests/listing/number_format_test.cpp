@@ -127,6 +127,7 @@ TEST(FormatNumber, AlignsRoundsAndPads) {
       {-98765.0, 3, 2, Blanks(3) + "-98765.00"},
       {12345.0, 6, 1, " 12345.0"},
       {1.0, 0, 2, Blanks(3) + "1.00"},
+      {-1.5, 40, 2, Blanks(38) + "-1.50"},  // more blanks than the short route writes
 
       {123456789.123456789, 10, 9, " 123456789.123457000"},
       {1.5e20, 5, 2, Blanks(18) + "150000000000000000000.00"},
@@ -234,7 +235,24 @@ TEST(FormatNumberShortCut, AgreesWithTheTextRoute) {
     if (n % 10 == 0) value = std::round(value * 1000) / 1000;  // exact halves and ties
     if (n % 17 == 0) value = static_cast<double>(static_cast<long long>(value) % 100000) + 0.5;
     const int w = width(gen);
-    const int d = n % 3 == 0 ? decimals(gen) : decimals(gen) % 11;
+    int d = n % 3 == 0 ? decimals(gen) : decimals(gen) % 11;
+    if (n % 13 == 0) {
+      // A tie at the fifteenth digit: a whole number of 15 - b digits plus an
+      // odd multiple of 2^-b, whose sixteenth and last digit is a 5, with the
+      // b - 1 decimals that keep the fifteenth digit in the result.
+      const int b = 1 + n % 3;
+      const double unit = std::pow(10.0, 15 - b);
+      const double whole = std::floor(unit * (1.0 + 0.45 * (mantissa(gen) + 10.0)));
+      const double odd = 2 * (n % (1 << (b - 1))) + 1;
+      value = std::copysign(whole + odd / (1 << b), mantissa(gen));
+      d = b - 1;
+    }
+    if (n % 11 == 0) {
+      // One unit in the last place beside a half of the last decimal kept.
+      const double half = (std::floor(std::fabs(value)) + 0.5) / std::pow(10.0, d % 8);
+      value = std::nextafter(half, n % 2 ? 0.0 : 1e300);
+      d %= 8;
+    }
     std::string text = GeneralText(value);
     ASSERT_EQ(FormatNumber(value, w, d), FormatNumber(text, w, d))
         << value << " w=" << w << " d=" << d;
