@@ -6,6 +6,7 @@
 
 #include "listing/listing_layout.h"
 #include "listing/number_format.h"
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -64,7 +65,7 @@ void WriteCorrectionsOnly(ListingWriter& out, const NetworkState& state, const V
 
 void WriteScaleFactor(ListingWriter& out, double scale) {
   out.Line(" " + FormatNumber(scale, 8, 6) +
-           "  -->  factor =  " + FormatNumber(Mul(scale, 1000000.0), 4, 2) + " ppm");
+           "  -->  factor =  " + FormatNumber(Mul(scale, kPartsPerMillion), 4, 2) + " ppm");
 }
 
 }  // namespace

@@ -1,18 +1,16 @@
 #include "adjust/error_ellipses.h"
 
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "listing/listing_layout.h"
 #include "listing/listing_writer.h"
 #include "listing/number_format.h"
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 // Direction in gon, counted from +X, of the axis whose direction vector is
 // (2c, numerator), folded into [-100, 100). atan2 gives the same angle as
@@ -25,7 +23,7 @@ double AxisAngleFromX(double numerator, double twoC) {
   } else if (theta < -kPi / 2) {
     theta += kPi;
   }
-  return theta * 200.0 / kPi;
+  return theta * kGonPerHalfCircle / kPi;
 }
 
 // The items whose ellipses are computed and their printed numbers.
@@ -74,7 +72,7 @@ Ellipse RelativeEllipse(const NetworkState& state, int k, int l) {
 void Store(NetworkState& state, int k, int l, const Ellipse& e) {
   state.EllipseSemiMajor(k, l) = e.semiMajor;
   state.EllipseSemiMinor(k, l) = e.semiMinor;
-  state.EllipseAzimuth(k, l) = Div(Mul(e.azimuthMajor, kPi), 200.0);
+  state.EllipseAzimuth(k, l) = Div(Mul(e.azimuthMajor, kPi), kGonPerHalfCircle);
 }
 
 // The four numbers of a table row, after the labels, appended to line.
@@ -134,13 +132,13 @@ Ellipse EllipseFromCovariance(double a, double b, double c, double threshold) {
   e.semiMinor = minorTwice < threshold ? 0.0 : Sqrt(Div(minorTwice, 2.0));
   if (c == 0.0) {
     // Uncorrelated: the axes are the coordinate axes, X at 100 and Y at 200.
-    e.azimuthMajor = a >= b ? 100.0 : 200.0;
-    e.azimuthMinor = a >= b ? 200.0 : 100.0;
+    e.azimuthMajor = a >= b ? kGonPerQuarterCircle : kGonPerHalfCircle;
+    e.azimuthMinor = a >= b ? kGonPerHalfCircle : kGonPerQuarterCircle;
     return e;
   }
   const double twoC = Mul(2.0, c);
-  e.azimuthMajor = 100.0 - AxisAngleFromX(Add(Sub(b, a), d), twoC);
-  e.azimuthMinor = 100.0 - AxisAngleFromX(Sub(Sub(b, a), d), twoC);
+  e.azimuthMajor = kGonPerQuarterCircle - AxisAngleFromX(Add(Sub(b, a), d), twoC);
+  e.azimuthMinor = kGonPerQuarterCircle - AxisAngleFromX(Sub(Sub(b, a), d), twoC);
   return e;
 }
 

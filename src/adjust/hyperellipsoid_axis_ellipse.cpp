@@ -1,23 +1,23 @@
 #include "adjust/hyperellipsoid_axis_ellipse.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
 
 namespace {
 
-constexpr double kGonPerRadian = 200.0 / std::numbers::pi;
+constexpr double kGonPerRadian = kGonPerHalfCircle / kPi;
 
 // Azimuth in [0, 200) of the direction (x, y), from the j axis towards i;
 // exact along the coordinate directions.
 double DirectionAzimuth(double x, double y) {
-  if (y == 0.0) return 100.0;
+  if (y == 0.0) return kGonPerQuarterCircle;
   if (x == 0.0) return 0.0;
   const double az = std::atan(x / y) * kGonPerRadian;
-  return az < 0.0 ? az + 200.0 : az;
+  return az < 0.0 ? az + kGonPerHalfCircle : az;
 }
 
 // u and w on one line: the ellipse flattens into the segment they span,
@@ -27,7 +27,7 @@ PlaneFigure Segment(double ui, double uj, double wi, double wj) {
   f.semiMajor = Sqrt(Add(Add(Mul(ui, ui), Mul(uj, uj)), Add(Mul(wi, wi), Mul(wj, wj))));
   const bool alongU = ui != 0.0 || uj != 0.0;
   f.azimuthMajor = DirectionAzimuth(alongU ? ui : wi, alongU ? uj : wj);
-  f.azimuthMinor = f.azimuthMajor + 100.0;
+  f.azimuthMinor = f.azimuthMajor + kGonPerQuarterCircle;
   return f;
 }
 
@@ -60,16 +60,16 @@ PlaneFigure AxisPairEllipse(double ui, double uj, double wi, double wj) {
   const double slope = run == 0.0 ? 0.0 : rise / run;
   double az;
   if (rise == 0.0) {
-    az = 100.0;  // along i (for a circle, any direction serves)
+    az = kGonPerQuarterCircle;  // along i (for a circle, any direction serves)
   } else if (slope != 0.0 && std::isfinite(slope) && std::isfinite(1.0 / slope)) {
     az = std::atan(1.0 / slope) * kGonPerRadian;
-    if (az < 0.0) az += 200.0;
-    if (az > 200.0) az -= 200.0;
+    if (az < 0.0) az += kGonPerHalfCircle;
+    if (az > kGonPerHalfCircle) az -= kGonPerHalfCircle;
   } else {
     az = DirectionAzimuth(run, rise);
   }
   f.azimuthMajor = az;
-  f.azimuthMinor = az + 100.0;
+  f.azimuthMinor = az + kGonPerQuarterCircle;
   return f;
 }
 

@@ -1,13 +1,13 @@
 #include "adjust/hyperellipsoid_methods.h"
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "adjust/hyperellipsoid_axis_ellipse.h"
 #include "adjust/plane_figures.h"
 #include "listing/listing_layout.h"
 #include "listing/number_format.h"
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 #include "numeric/jacobi.h"
 
@@ -15,7 +15,7 @@ namespace ombrel {
 
 namespace {
 
-constexpr double kRadianPerGon = std::numbers::pi / 200.0;
+constexpr double kRadianPerGon = kPi / kGonPerHalfCircle;
 const std::string kAxisColumns =
     "    Nro Eje   Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ";
 
@@ -51,8 +51,9 @@ void Head(TwinListing& out, const std::string& title) {
 
 // Azimuth (gon) of an axis from its eigenvector components along i and j.
 double EigenvectorAzimuth(double ei, double ej) {
-  double angle = ej == 0.0 ? 100.0 : std::atan(Div(ei, ej)) * 200.0 / std::numbers::pi;
-  if (angle < 0.0) angle += 200.0;
+  double angle =
+      ej == 0.0 ? kGonPerQuarterCircle : std::atan(Div(ei, ej)) * kGonPerHalfCircle / kPi;
+  if (angle < 0.0) angle += kGonPerHalfCircle;
   return angle;
 }
 

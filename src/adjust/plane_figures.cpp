@@ -1,16 +1,16 @@
 #include "adjust/plane_figures.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "adjust/hyperellipsoid_axis_ellipse.h"
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
 
 namespace {
 
-constexpr double kGonPerRadian = 200.0 / std::numbers::pi;
+constexpr double kGonPerRadian = kGonPerHalfCircle / kPi;
 
 // The semi-axis of a x^2 + 2b xy + e y^2 = 1 along slope t, as (x, y).
 void AxisAlong(double a, double twoB, double e, double t, double& x, double& y) {
@@ -32,8 +32,8 @@ PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij) {
     const bool xMajor = alongX >= alongY;
     f.semiMajor = xMajor ? alongX : alongY;
     f.semiMinor = xMajor ? alongY : alongX;
-    f.azimuthMajor = xMajor ? 100.0 : 200.0;
-    f.azimuthMinor = xMajor ? 200.0 : 100.0;
+    f.azimuthMajor = xMajor ? kGonPerQuarterCircle : kGonPerHalfCircle;
+    f.azimuthMinor = xMajor ? kGonPerHalfCircle : kGonPerQuarterCircle;
     return f;
   }
   const double t0 = Div(Sub(cjj, cii), twoCij);
@@ -45,8 +45,8 @@ PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij) {
   f.semiMajor = Length(x, y);
   AxisAlong(cii, twoCij, cjj, s1, x, y);
   f.semiMinor = Length(x, y);
-  f.azimuthMajor = 100.0 - std::atan(s2) * kGonPerRadian;
-  f.azimuthMinor = 100.0 - std::atan(s1) * kGonPerRadian;
+  f.azimuthMajor = kGonPerQuarterCircle - std::atan(s2) * kGonPerRadian;
+  f.azimuthMinor = kGonPerQuarterCircle - std::atan(s1) * kGonPerRadian;
   return f;
 }
 

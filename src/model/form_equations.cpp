@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "model/angle_units.h"
 #include "model/coefficient_errors.h"
 #include "model/equation_checks.h"
 #include "model/geometry.h"
@@ -57,9 +58,9 @@ void AddCoefficients(NetworkState& s, int i, int point, double ax, double ay) {
 }
 
 void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
-  const double rho = Div(2000000.0, s.Pi);
+  const double rho = Div(kAngleUnitsPerHalfCircle, kPi);
   double alpha = Sub(Azimuth(s, p.station, p.fore), Azimuth(s, p.station, p.back));
-  if (alpha < 0.0) alpha += 400.0;
+  if (alpha < 0.0) alpha += kGonPerCircle;
   const double d1 = Distance(s, p.back, p.station);
   const double d2 = Distance(s, p.station, p.fore);
   const double d1sq = Mul(d1, d1);
@@ -72,13 +73,13 @@ void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
   AddCoefficients(s, i, p.station, Mul(-Add(Div(dyFore, d2sq), Div(dyBack, d1sq)), rho),
                   Mul(Add(Div(dxFore, d2sq), Div(dxBack, d1sq)), rho));
   AddCoefficients(s, i, p.fore, Mul(Div(dyFore, d2sq), rho), Mul(-Div(dxFore, d2sq), rho));
-  s.K(i) = Mul(Sub(s.ObsValue(i), alpha), 10000.0);
+  s.K(i) = Mul(Sub(s.ObsValue(i), alpha), kAngleUnitsPerGon);
 }
 
 void FormDistance(NetworkState& s, int i, const ObservationPoints& p) {
   const double az = Azimuth(s, p.station, p.fore);
   const double d = Distance(s, p.station, p.fore);
-  const double theta = Div(Mul(az, s.Pi), 200.0);
+  const double theta = Div(Mul(az, kPi), kGonPerHalfCircle);
   const double sinTheta = std::sin(theta);
   const double cosTheta = std::cos(theta);
   AddCoefficients(s, i, p.station, -sinTheta, -cosTheta);
@@ -94,7 +95,6 @@ bool RowIsZero(const NetworkState& s, int i, int cols) {
 }
 
 void FormProjectEquations(NetworkState& s, Interaction& ui) {
-  s.Pi = 4.0 * std::atan(1.0);
   // Every observation is checked before any row is formed, so a row is never
   // built on a point that is missing or has no direction to its partner.
   std::vector<ObservationPoints> resolved;

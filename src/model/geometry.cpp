@@ -2,19 +2,19 @@
 
 #include <cmath>
 
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
 
 double AzimuthOf(double dx, double dy) {
-  if (dy == 0.0) return dx < 0.0 ? 300.0 : dx > 0.0 ? 100.0 : 0.0;
-  const double pi = 4.0 * std::atan(1.0);
-  double t = Checked(std::atan(Div(dx, dy)) * 200.0 / pi);
+  if (dy == 0.0) return dx < 0.0 ? kGonPerThreeQuarters : dx > 0.0 ? kGonPerQuarterCircle : 0.0;
+  double t = Checked(std::atan(Div(dx, dy)) * kGonPerHalfCircle / kPi);
   // Quadrant rules in this order; dy < 0 with dx = 0 is due south.
-  if (dy < 0.0 && t == 0.0) t = 200.0;
-  if (dx < 0.0 && t > 0.0) t += 200.0;
-  if (dx < 0.0 && t < 0.0) t += 400.0;
-  if (dx > 0.0 && t < 0.0) t += 200.0;
+  if (dy < 0.0 && t == 0.0) t = kGonPerHalfCircle;
+  if (dx < 0.0 && t > 0.0) t += kGonPerHalfCircle;
+  if (dx < 0.0 && t < 0.0) t += kGonPerCircle;
+  if (dx > 0.0 && t < 0.0) t += kGonPerHalfCircle;
   return t;
 }
 

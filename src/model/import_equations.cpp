@@ -123,7 +123,6 @@ void ShowSummary(NetworkState& state, Interaction& ui) {
 }  // namespace
 
 void FormImportedEquations(NetworkState& state, Interaction& ui) {
-  state.Pi = 4.0 * std::atan(1.0);
   state.Abandon = false;
   if (!ReadA(state, ui) || !ReadK(state, ui) || !ReadP(state, ui)) return;
   if (state.ImportWithE && !ReadE(state, ui)) return;

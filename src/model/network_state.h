@@ -79,7 +79,6 @@ struct NetworkState : KernelState {
   Matrix E;
   int NumConstraints = 0;
   Matrix CoefficientErrors;
-  double Pi = 0.0;
 
   // Matrix import.
   bool MatrixInput = false;

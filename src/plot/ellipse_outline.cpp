@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -19,7 +20,7 @@ EllipseOutline OutlineEllipse(double cx, double cy, double a, double b, double a
   const double e2 = Div(Sub(Mul(a, a), Mul(b, b)), Mul(a, a));
   for (int n = 0;; ++n) {
     const double t = n * step;
-    if (t > 2.0 * M_PI) break;
+    if (t > 2.0 * kPi) break;
     const double c = std::cos(t), s = std::sin(t);
     const double r = Mul(Div(b, Sqrt(Sub(1.0, Mul(e2, c * c)))), enlargement);
     out.dots.push_back(

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "adjust/plane_figures.h"
+#include "model/angle_units.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -73,7 +74,7 @@ void AddProjections(const NetworkState& s, int i, int j, std::vector<PlacedEllip
   for (int t = 1; t <= s.AxisProjCount; ++t) {
     const PlaneFigure f = AxisProjectionFigure(s, i, j, t);
     out.push_back({FigureKind::AxisProjection, c.x, c.y, f.semiMajor, f.semiMinor,
-                   f.azimuthMajor * M_PI / 200.0});
+                   f.azimuthMajor * kPi / kGonPerHalfCircle});
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/angle_units.h"
 #include "model/geometry.h"
 #include "numeric/checked.h"
 
@@ -13,8 +14,8 @@ constexpr double kStrokeTurn = 0.373;
 constexpr double kStrokeHalfLength = 0.7631;
 
 void AddTriangle(NetworkShapes& shapes, double x, double y, double unit) {
-  const double down = Mul(unit, std::tan(M_PI / 6.0));
-  const double apexY = Add(Sub(y, down), Mul(unit, std::tan(M_PI / 3.0)));
+  const double down = Mul(unit, std::tan(kPi / 6.0));
+  const double apexY = Add(Sub(y, down), Mul(unit, std::tan(kPi / 3.0)));
   const GroundPoint left{Sub(x, unit), Sub(y, down)};
   const GroundPoint right{Add(x, unit), Sub(y, down)};
   const GroundPoint apex{x, apexY};
@@ -35,7 +36,7 @@ void AddDistance(NetworkShapes& shapes, const NetworkState& s, int i, int j, dou
   shapes.segments.push_back({x1, y1, x2, y2});
   const double mx = Add(x1, x2) / 2.0;
   const double my = Add(y1, y2) / 2.0;
-  const double theta = Azimuth(s, i, j) * M_PI / 200.0;
+  const double theta = Azimuth(s, i, j) * kPi / kGonPerHalfCircle;
   const double half = Mul(kStrokeHalfLength, unit);
   shapes.segments.push_back(Stroke(mx, my, theta + kStrokeTurn, half));
   shapes.segments.push_back(Stroke(mx, my, theta - kStrokeTurn, half));
