@@ -21,12 +21,18 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug 
   -DOMBREL_FUZZ=ON -DOMBREL_TESTS=OFF -DOMBREL_BENCH=OFF -DOMBREL_GUI=OFF
 cmake --build build-fuzz
 # Every target runs even when one fails; the failures are listed at the end.
+# A failing input is kept in build-fuzz/artifacts/ (ignored by git), and the
+# copy of a corpus is removed even when a target aborts.
 failed=()
+work=""
+trap 'rm -rf "$work"' EXIT
+mkdir -p build-fuzz/artifacts
 for fuzzer in build-fuzz/fuzz/*_fuzz; do
   name=$(basename "$fuzzer" _fuzz)
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$name/." "$work/"
-  options=(-max_total_time=20 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1)
+  options=(-max_total_time=20 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1
+    -artifact_prefix="build-fuzz/artifacts/$name-")
   # A target's dictionary holds the words its input format understands.
   if [ -f "fuzz/$name.dict" ]; then options+=("-dict=fuzz/$name.dict"); fi
   echo "== $name: 20 s de fuzzing"
@@ -34,7 +40,7 @@ for fuzzer in build-fuzz/fuzz/*_fuzz; do
   rm -rf "$work"
 done
 if [ ${#failed[@]} -gt 0 ]; then
-  echo "Fallan los objetivos de fuzzing: ${failed[*]}"
+  echo "Fallan los objetivos de fuzzing: ${failed[*]} (entradas en build-fuzz/artifacts/)"
   exit 1
 fi
 echo "Todas las pruebas han pasado."
