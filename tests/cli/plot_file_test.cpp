@@ -11,6 +11,7 @@
 #include "support/listing_reader.h"
 #include "support/temp_dir.h"
 
+#ifdef OMBREL_PLOT_EXPORT
 namespace ombrel {
 namespace {
 
@@ -102,3 +103,4 @@ TEST(CompensarPlotFile, PngAndPdfAreWrittenAndOtherNamesRefused) {
 
 }  // namespace
 }  // namespace ombrel
+#endif  // OMBREL_PLOT_EXPORT
