@@ -2,12 +2,14 @@
 
 #include <QGuiApplication>
 #include <clocale>
+#include <cstdlib>
 #include <string>
 
 namespace ombrel {
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
+QGuiApplication* application = nullptr;
 
 void OnlyFailures(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if ((type == QtCriticalMsg || type == QtFatalMsg) && previousHandler)
@@ -25,9 +27,15 @@ void EnsureGuiApplication() {
   // Qt takes the locale of the environment; numbers the program reads and
   // writes keep the decimal point.
   const std::string locale = std::setlocale(LC_ALL, nullptr);
-  static QGuiApplication* application = new QGuiApplication(argc, argv);
+  application = new QGuiApplication(argc, argv);
   std::setlocale(LC_ALL, locale.c_str());
-  (void)application;
+  // Registered after Qt's own process-wide objects exist, so it runs before
+  // they go: the application ends while Qt can still release what it holds
+  // (the font configuration among them).
+  std::atexit([] {
+    delete application;
+    application = nullptr;
+  });
 }
 
 }  // namespace ombrel

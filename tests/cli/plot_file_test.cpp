@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
-#include <regex>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -47,10 +46,10 @@ std::vector<Axes> ListedAxes(const std::vector<std::string>& listing) {
   return axes;
 }
 
+// The number of the attribute name="..." in an element's text (-1 without).
 double Attribute(const std::string& element, const std::string& name) {
-  std::smatch m;
-  const std::regex pattern("\\b" + name + "=\"([-0-9.e]+)\"");
-  return std::regex_search(element, m, pattern) ? std::stod(m[1]) : -1.0;
+  const auto at = element.find(" " + name + "=\"");
+  return at == std::string::npos ? -1.0 : std::stod(element.substr(at + name.size() + 3));
 }
 
 // The figures of an SVG written by Qt are <ellipse> elements, their centre
@@ -73,10 +72,11 @@ TEST(CompensarPlotFile, SvgEllipsesAreTheListedSemiAxesTimesTheMagnification) {
                       static_cast<double>(listed.size());
   const double perMetre = 4.0 * width / 120.0 / mean;
   std::vector<Axes> drawn;
-  const std::regex ellipse("<ellipse[^>]*>");
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), ellipse);
-       it != std::sregex_iterator(); ++it)
-    drawn.push_back({Attribute(it->str(), "rx"), Attribute(it->str(), "ry")});
+  for (auto at = text.find("<ellipse"); at != std::string::npos;
+       at = text.find("<ellipse", at + 1)) {
+    const std::string element = text.substr(at, text.find('>', at) - at);
+    drawn.push_back({Attribute(element, "rx"), Attribute(element, "ry")});
+  }
   ASSERT_EQ(drawn.size(), listed.size());
   for (std::size_t k = 0; k < listed.size(); ++k) {
     EXPECT_NEAR(drawn[k].a, listed[k].a * perMetre, 0.1) << k;
