@@ -10,6 +10,7 @@
 #include "adjust/constraint_matrix.h"
 #include "adjust/error_ellipses.h"
 #include "adjust/hyperellipsoid_figures.h"
+#include "adjust/question_snapshot.h"
 #include "adjust/results_summary.h"
 #include "adjust/run_time_message.h"
 #include "adjust/statistical_analysis.h"
@@ -119,7 +120,6 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
 
 bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
   if (!s.MatrixInput && !AskConditionEquations(s, ui)) return false;
-  DimensionResults(s);
   if (!AskBaardaShift(s, ui)) return false;
   threeMethods = AskThreeMethods(ui);
   if (!AskListingFile(s, ui, threeMethods)) return false;
@@ -139,16 +139,27 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
     Inform(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
   }
+  const QuestionSnapshot beforeQuestions(s);
   s.NetworkType = "Imposible";
   s.CriterionFileName.clear();  // a design's, not this run's
   Method method = Method::None;
-  if (!CheckMethod(s, ui, index, method)) return CommandOutcome::Cancelled;
+  bool threeMethods = false;
+  if (!CheckMethod(s, ui, index, method)) {
+    beforeQuestions.Restore(s, ui);
+    return CommandOutcome::Cancelled;
+  }
   if (method == Method::None) {
     CleanUp(s, ui);
     return CommandOutcome::Refused;
   }
-  bool threeMethods = false;
-  if (!AskBeforeComputing(s, ui, threeMethods)) return CommandOutcome::Cancelled;
+  if (!AskBeforeComputing(s, ui, threeMethods)) {
+    beforeQuestions.Restore(s, ui);
+    return CommandOutcome::Cancelled;
+  }
+  // From here on the results are this run's: what an earlier one left is
+  // resized away, and each figure is offered again once computed.
+  DimensionResults(s);
+  ForgetErrorFigures(s);
   ui.SetBusy(true);
   bool completed = false, listingStarted = false;
   try {

@@ -10,6 +10,7 @@
 #include "cli/command_outcome_status.h"
 #include "cli/load_command.h"
 #include "cli/options.h"
+#include "cli/plot_option.h"
 #include "listing/output_file.h"
 #include "plot/dxf_writer.h"
 #include "ui/terminal_interaction.h"
@@ -79,15 +80,21 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
   int index = kAdjustInverse;
   NetworkSource source;
   std::vector<std::string> rest;
-  std::string dxfFile;
+  std::string dxfFile, plotFile;
   if (!ParseComputeOptions(args, options, error) || !ParseDxf(args, dxfFile, error) ||
-      !ParseMethod(args, index) || !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
+      !ParsePlotFile(args, plotFile, error) || !ParseMethod(args, index) ||
+      !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
     err << (error.empty() ? "" : error + "\n") << kUsage;
     return kExitUsage;
   }
   // Matrices carry neither points nor observations to draw.
   if (!dxfFile.empty() && source.project.empty()) {
     err << "La opción --dxf necesita una red dada con --proyecto.\n";
+    return kExitUsage;
+  }
+  if (!plotFile.empty() && source.project.empty() && source.coordinates.empty()) {
+    err << "La opción --grafico necesita una red dada con --proyecto, o --coordenadas con "
+           "--matrices.\n";
     return kExitUsage;
   }
   // The desktop disables the method for matrices given without E.
@@ -100,11 +107,13 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
     err << error << '\n';
     return kExitUsage;
   }
-  if (!CheckOutputOptions(state, options, source, {options.transcriptFile, dxfFile}, err))
+  if (!CheckOutputOptions(state, options, source, {options.transcriptFile, dxfFile, plotFile}, err))
     return kExitUsage;
   return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
-    const int status = Run(state, ui, source, index, err);
-    return status == kExitOk && !dxfFile.empty() ? ExportDxf(state, dxfFile, err) : status;
+    int status = Run(state, ui, source, index, err);
+    if (status == kExitOk && !dxfFile.empty()) status = ExportDxf(state, dxfFile, err);
+    if (status == kExitOk && !plotFile.empty()) status = ExportPlot(state, plotFile, err);
+    return status;
   });
 }
 

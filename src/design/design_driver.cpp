@@ -89,6 +89,8 @@ CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
   s.CriterionFileName.clear();
   DimensionSystem(s);
   if (!AskListingFile(s, ui)) return CommandOutcome::Cancelled;
+  // Whatever figures an earlier run left do not belong to this one's results.
+  ForgetErrorFigures(s);
   ui.SetBusy(true);
   Ending ending = Ending::Abandoned;
   bool listingStarted = false;

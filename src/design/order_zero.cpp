@@ -188,6 +188,7 @@ void ComputeAndWriteResiduals(ListingWriter& out, NetworkState& s, const Matrix&
 // covariances and ellipses that follow are the cofactors themselves.
 void ComputeAndWriteVariance(ListingWriter& out, NetworkState& s, int n, int r) {
   out.BlankLine();
+  s.EllipsesAPriori = r <= 0;
   if (r > 0) {
     Vector vtP;
     VectorTimesMatrix(s.Residuals, s.P, n, n, vtP);

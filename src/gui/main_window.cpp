@@ -14,6 +14,7 @@
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
+#include "gui/elided_label.h"
 #include "gui/open_project_dialog.h"
 #include "gui/options_dialog.h"
 #include "gui/qt_prompts.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(this) {
   BuildMenus();
   BuildToolbar();
   BuildProjectFrame();
+  AddDesktopConventions();
   DisableProjectCommands();
   ShowLabels(state_.ProjectLabel, state_.PointsLabel, state_.EquationsLabel);
 }
@@ -138,7 +140,7 @@ void MainWindow::BuildProjectFrame() {
   auto* layout = new QVBoxLayout(central);
   auto* frame = new QGroupBox(QStringLiteral(" Proyecto Activo "), central);
   auto* frameLayout = new QVBoxLayout(frame);
-  projectLabel_ = Named("projectLabel", new QLabel(frame));
+  projectLabel_ = Named("projectLabel", new ElidedLabel(frame));
   pointsLabel_ = Named("pointsLabel", new QLabel(frame));
   equationsLabel_ = Named("equationsLabel", new QLabel(frame));
   QFont bold = projectLabel_->font();
@@ -206,6 +208,7 @@ void MainWindow::OpenInEditor(const std::string& path) {
 
 void MainWindow::RunCommand(void (MainWindow::*command)()) {
   RunGuarded(state_, ui_, [this, command] { (this->*command)(); });
+  AfterCommand(command);
 }
 
 bool MainWindow::NeedsProject() {

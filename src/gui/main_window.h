@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow, public MainWindowPort {
   void designOrderTwo();
   void showOptions();
   void showAbout();
+  void openRecentProject(const QString& path);
 
  private:
   void BuildMenus();
@@ -63,6 +64,14 @@ class MainWindow : public QMainWindow, public MainWindowPort {
   bool NeedsProject();
   void Adjust(int index);
   void Design(int index);
+  // The conventions of a desktop program (main_window_conventions.cpp):
+  // standard shortcuts, the recent projects of the file menu, tooltips that
+  // name the shortcuts.
+  void AddDesktopConventions();
+  void ShowRecentProjects();
+  // After a command: a project made active joins the recent ones, and an
+  // open graphics window follows a command that may change the network.
+  void AfterCommand(void (MainWindow::*command)());
 
   NetworkState state_;
   QtInteraction ui_;
@@ -80,6 +89,7 @@ class MainWindow : public QMainWindow, public MainWindowPort {
   QLabel* projectLabel_ = nullptr;
   QLabel* pointsLabel_ = nullptr;
   QLabel* equationsLabel_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
 };
 
 }  // namespace ombrel

@@ -22,4 +22,11 @@ std::string ChoiceText(const QComboBox* box);
 // Chooses the item, or nothing when the box does not hold it.
 void Choose(QComboBox* box, const std::string& item);
 
+// Lets the person type a number into the box, closed or open: the digits
+// typed in quick succession choose the item of that number (or, while no
+// item has it, the first whose number starts with them), as choosing it
+// with the mouse does. The items' leading blank would defeat the box's own
+// search by the first letters. Installing twice changes nothing.
+void AcceptTypedNumbers(QComboBox* box);
+
 }  // namespace ombrel

@@ -2,24 +2,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "gui/qt_prompts.h"
+#include "plot_export/scene_painter.h"
 
 namespace ombrel {
-namespace {
-
-QColor Colour(PlotColour colour) {
-  // A darker cyan than the pure one, which is hard to read on white.
-  return colour == PlotColour::Cyan ? QColor(0, 160, 170) : QColor(Qt::black);
-}
-
-bool Finite(double a, double b) {
-  return std::isfinite(a) && std::isfinite(b);
-}
-
-}  // namespace
 
 PlotPicture::PlotPicture(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
@@ -49,33 +38,9 @@ void PlotPicture::SetReadout(const QString& x, const QString& y) {
 void PlotPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  PaintScene(painter);
+  PaintPlotScene(painter, scene_, width(), height(), FigureStyle::Dots);
   PaintBand(painter);
   PaintReadout(painter);
-}
-
-void PlotPicture::PaintScene(QPainter& painter) const {
-  // Texts are sized by the symbol unit u = width / 120.
-  QFont font = painter.font();
-  font.setPixelSize(std::max(9, static_cast<int>(std::lround(1.9 * width() / 120.0))));
-  painter.setFont(font);
-  for (const PlotLine& l : scene_.lines) {
-    if (!Finite(l.x1, l.y1) || !Finite(l.x2, l.y2)) continue;
-    painter.setPen(QPen(Colour(l.colour), 1));
-    painter.drawLine(WidgetPoint(l.x1, l.y1), WidgetPoint(l.x2, l.y2));
-  }
-  for (const PlotDot& d : scene_.dots) {
-    if (!Finite(d.x, d.y)) continue;
-    painter.setPen(QPen(Colour(d.colour), d.colour == PlotColour::Cyan ? 4 : 1));
-    painter.drawPoint(WidgetPoint(d.x, d.y));
-  }
-  for (const PlotText& t : scene_.texts) {
-    if (!Finite(t.x, t.y)) continue;
-    painter.setPen(Colour(t.colour));
-    const QPointF corner = WidgetPoint(t.x, t.y);
-    painter.drawText(QRectF(corner, QSizeF(width(), height())), Qt::AlignLeft | Qt::AlignTop,
-                     ToQt(t.text));
-  }
 }
 
 void PlotPicture::PaintBand(QPainter& painter) const {
@@ -113,6 +78,17 @@ void PlotPicture::mouseMoveEvent(QMouseEvent* event) {
 void PlotPicture::mouseReleaseEvent(QMouseEvent* event) {
   const QPointF p = event->position();
   emit MouseUp(event->button(), PictureX(p.x()), PictureY(p.y()));
+}
+
+void PlotPicture::wheelEvent(QWheelEvent* event) {
+  const QPointF p = event->position();
+  emit Wheel(event->angleDelta().y() / 120.0, PictureX(p.x()), PictureY(p.y()));
+  event->accept();
+}
+
+void PlotPicture::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit Resized(width(), height());
 }
 
 }  // namespace ombrel

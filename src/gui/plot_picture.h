@@ -1,6 +1,7 @@
 // The picture area of the graphics window: paints a PlotScene (picture
 // units are pixels, y up from the bottom edge), the zoom rectangle and the
-// coordinate readout, and reports the mouse in picture units.
+// coordinate readout, and reports the mouse, the wheel and its own new
+// sizes in picture units.
 #pragma once
 
 #include <QString>
@@ -35,15 +36,20 @@ class PlotPicture : public QWidget {
   void MouseDown(Qt::MouseButton button, double px, double py);
   void MouseMove(Qt::MouseButtons buttons, double px, double py);
   void MouseUp(Qt::MouseButton button, double px, double py);
+  // Wheel turns (steps of 15 degrees, positive away from the person) with
+  // the pointer at (px, py).
+  void Wheel(double steps, double px, double py);
+  void Resized(double width, double height);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void PaintScene(QPainter& painter) const;
   void PaintBand(QPainter& painter) const;
   void PaintReadout(QPainter& painter) const;
 

@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "gui/command_guard.h"
 #include "gui/dialog_widgets.h"
 #include "gui/plot_picture.h"
+#include "gui/plot_saving.h"
 #include "gui/qt_prompts.h"
 #include "listing/number_format.h"
 #include "plot/dxf_writer.h"
@@ -38,14 +40,19 @@ void AddOnce(std::vector<std::pair<int, int>>& pairs, const std::pair<int, int>&
 
 }  // namespace
 
-PlotWindow::PlotWindow(NetworkState& state, Interaction& ui, QWidget* parent)
+PlotWindow::PlotWindow(NetworkState& state, QtInteraction& ui, QWidget* parent)
     : QDialog(parent), state_(state), ui_(ui) {
   setWindowTitle(QStringLiteral(" Menú  Gráfico"));
+  setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(BuildCommands());
   picture_ = Named("picture", new PlotPicture(this));
-  picture_->setFixedSize(kPictureWidth, kPictureHeight);
-  layout->addWidget(picture_);
+  picture_->setMinimumSize(kPictureWidth / 2, kPictureHeight / 2);
+  picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // Until the layout places it, the picture has the window's first size.
+  picture_->resize(kPictureWidth, kPictureHeight);
+  layout->addWidget(picture_, 1);
+  resize(layout->sizeHint().width() + kPictureWidth / 2, kPictureHeight + 24);
 
   const auto on = [this](QPushButton* button, void (PlotWindow::*click)()) {
     connect(button, &QPushButton::clicked, this,
@@ -59,6 +66,7 @@ PlotWindow::PlotWindow(NetworkState& state, Interaction& ui, QWidget* parent)
   on(sectionsButton_, &PlotWindow::addSection);
   on(projectionsButton_, &PlotWindow::addAxisProjection);
   on(dxfButton_, &PlotWindow::exportDxf);
+  on(saveButton_, &PlotWindow::savePicture);
   connect(picture_, &PlotPicture::MouseDown, this, [this](Qt::MouseButton b, double x, double y) {
     Guard([&] { pressOnPicture(b, x, y); });
   });
@@ -68,6 +76,10 @@ PlotWindow::PlotWindow(NetworkState& state, Interaction& ui, QWidget* parent)
   connect(picture_, &PlotPicture::MouseUp, this, [this](Qt::MouseButton b, double x, double y) {
     Guard([&] { releaseOnPicture(b, x, y); });
   });
+  connect(picture_, &PlotPicture::Wheel, this,
+          [this](double steps, double x, double y) { Guard([&] { zoomAtPointer(steps, x, y); }); });
+  connect(picture_, &PlotPicture::Resized, this,
+          [this](double w, double h) { Guard([&] { fitToPicture(w, h); }); });
 }
 
 QWidget* PlotWindow::BuildCommands() {
@@ -93,11 +105,13 @@ QWidget* PlotWindow::BuildCommands() {
   layout->addSpacing(12);
   layout->addWidget(DecorativeLine(panel));
   dxfButton_ = AddButton(layout, "dxfButton", "Crear fichero DXF");
+  saveButton_ = AddButton(layout, "saveButton", "Guardar gráfico...");
+  saveButton_->setToolTip(QStringLiteral("Guarda lo que se ve, con su leyenda, en SVG, PNG o PDF"));
   layout->addWidget(DecorativeLine(panel));
   layout->addStretch();
   // Nothing is drawn yet: the figures and the export wait for the full view.
   for (QPushButton* b : {absoluteEllipsesButton_, relativeEllipsesButton_, rosettesButton_,
-                         sectionsButton_, projectionsButton_, dxfButton_})
+                         sectionsButton_, projectionsButton_, dxfButton_, saveButton_})
     b->setEnabled(false);
   return panel;
 }
@@ -121,7 +135,8 @@ void PlotWindow::showWholeNetwork() {
   picture_->SetBand(band_);
   view_.ShowAll(state_, picture_->width(), picture_->height());
   AfterRedraw();
-  if (state_.MatrixInput) ui_.MessageBox(kMatrixInputNotice, Buttons::Ok, Icon::Information);
+  if (state_.MatrixInput)
+    ui_.MessageBox(kMatrixInputNotice, Buttons::Ok, Icon::Information, 1, kAppTitle);
   EnableFigureButtons();
 }
 
@@ -134,9 +149,29 @@ void PlotWindow::EnableFigureButtons() {
   projectionsButton_->setEnabled(state_.AxisProjDone == "Si");
 }
 
+void PlotWindow::NetworkChanged() {
+  if (!state_.HasActiveProject()) {
+    close();
+    return;
+  }
+  if (!view_.Drawn()) return;
+  band_.Clear();
+  picture_->SetBand(band_);
+  view_.ShowAll(state_, picture_->width(), picture_->height());
+  AfterRedraw();
+  EnableFigureButtons();
+}
+
 void PlotWindow::AfterRedraw() {
   dxfButton_->setEnabled(view_.DxfEnabled());
+  saveButton_->setEnabled(view_.Drawn());
   ShowScene();
+}
+
+void PlotWindow::AfterViewChange() {
+  band_.Clear();
+  picture_->SetBand(band_);
+  AfterRedraw();
 }
 
 void PlotWindow::ShowScene() {
@@ -188,6 +223,12 @@ void PlotWindow::exportDxf() {
   ExportDxf(state_, ui_, view_.Shown());
 }
 
+void PlotWindow::savePicture() {
+  SavePlotPicture(state_, ui_, view_);
+}
+
+// The right button inside the rectangle zooms to it; elsewhere it starts a
+// drag, as the middle button does.
 void PlotWindow::pressOnPicture(Qt::MouseButton button, double px, double py) {
   if (!view_.Drawn()) return;
   if (button == Qt::LeftButton) {
@@ -198,11 +239,21 @@ void PlotWindow::pressOnPicture(Qt::MouseButton button, double px, double py) {
     band_.Clear();
     picture_->SetBand(band_);
     AfterRedraw();
+  } else if (button == Qt::RightButton || button == Qt::MiddleButton) {
+    panning_ = true;
+    panX_ = px;
+    panY_ = py;
   }
 }
 
 void PlotWindow::moveOnPicture(Qt::MouseButtons buttons, double px, double py) {
   if (!view_.Drawn()) return;
+  if (panning_ && (buttons & (Qt::RightButton | Qt::MiddleButton))) {
+    view_.Pan(px - panX_, py - panY_);
+    panX_ = px;
+    panY_ = py;
+    AfterViewChange();
+  }
   const PlotFit& fit = view_.Fit();
   picture_->SetReadout(ToQt(" x =" + FormatNumber(fit.GroundX(px), 9, 2)),
                        ToQt(" y =" + FormatNumber(fit.GroundY(py), 9, 2)));
@@ -213,9 +264,22 @@ void PlotWindow::moveOnPicture(Qt::MouseButtons buttons, double px, double py) {
 }
 
 void PlotWindow::releaseOnPicture(Qt::MouseButton button, double px, double py) {
+  if (button == Qt::RightButton || button == Qt::MiddleButton) panning_ = false;
   if (!view_.Drawn() || button != Qt::LeftButton) return;
   band_.Release(px, py);
   picture_->SetBand(band_);
+}
+
+void PlotWindow::zoomAtPointer(double steps, double px, double py) {
+  if (!view_.Drawn() || steps == 0.0) return;
+  view_.ZoomAbout(px, py, std::pow(1.25, steps));
+  AfterViewChange();
+}
+
+void PlotWindow::fitToPicture(double width, double height) {
+  if (!view_.Drawn()) return;
+  view_.Resize(state_, width, height);
+  AfterViewChange();
 }
 
 }  // namespace ombrel

@@ -252,6 +252,7 @@ void ProjectEditorDialog::FillChoices() {
   FillNumberChoices(orderCombo_, kMaxProjectPoints);
   FillNumberChoices(distanceEquationCombo_, kMaxProjectObservations);
   FillNumberChoices(angleEquationCombo_, kMaxProjectObservations);
+  for (QComboBox* box : findChildren<QComboBox*>()) AcceptTypedNumbers(box);
 }
 
 void ProjectEditorDialog::ShowLists(bool points) {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <exception>
 #include <new>
@@ -80,6 +81,7 @@ void TextEditorWindow::BuildMenus() {
   QMenu* replace = edit->addMenu(QStringLiteral("&Reemplazar"));
   connect(item(replace, QStringLiteral("Reempla&zar caracteres"), "replaceAction"),
           &QAction::triggered, this, &TextEditorWindow::replaceCharacter);
+  AddStandardCommands(edit);
 
   QMenu* text = menuBar_->addMenu(QStringLiteral("&Texto "));
   QMenu* fonts = text->addMenu(QStringLiteral("&Fuentes"));
@@ -226,7 +228,12 @@ void TextEditorWindow::updateEditActions() {
 void TextEditorWindow::replaceCharacter() {
   ReplaceDialog dialog(ui_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  textEdit_->setPlainText(ReplaceCharacter(textEdit_->toPlainText(), dialog.From(), dialog.To()));
+  // One edit of the document, so that undo takes the whole replacement back.
+  const QString replaced = ReplaceCharacter(textEdit_->toPlainText(), dialog.From(), dialog.To());
+  if (replaced == textEdit_->toPlainText()) return;
+  QTextCursor cursor(textEdit_->document());
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(replaced);
 }
 
 void TextEditorWindow::chooseFont(int index) {

@@ -10,6 +10,7 @@
 #include "gui/qt_interaction.h"
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 
@@ -45,12 +46,18 @@ class TextEditorWindow : public QDialog {
   // needs text on the clipboard.
   void updateEditActions();
   void replaceCharacter();
+  // "&Buscar...": the next occurrence after the cursor, from the start
+  // again when there is none below it.
+  void findText();
   void chooseFont(int index);
   void chooseSize(int index);
   void showAbout();
 
  private:
   void BuildMenus();
+  // Undo and find, and the standard shortcuts of saving, finding, replacing
+  // and undoing (text_editor_commands.cpp).
+  void AddStandardCommands(QMenu* edit);
   void Clear();
   bool LoadFile(const QString& path);
   bool WriteTo(const QString& path);
@@ -67,6 +74,7 @@ class TextEditorWindow : public QDialog {
   QString currentFile_;
   QString saveName_;
   QString savedText_;
+  QString lastSearch_;
   int fontIndex_ = 0;
   int sizeIndex_ = 1;
 };

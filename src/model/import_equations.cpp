@@ -109,6 +109,7 @@ void SetDerivedNetwork(NetworkState& state) {
   state.ObservationNumber.Redim(state.NumObs);
   for (int k = 1; k <= state.NumPoints - 2; ++k) state.VariableIndex(k) = state.PointNumber(k) = k;
   for (int i = 1; i <= state.NumObs; ++i) state.ObservationNumber(i) = i;
+  ForgetErrorFigures(state);
 }
 
 void ShowSummary(NetworkState& state, Interaction& ui) {

@@ -14,4 +14,13 @@ void ResetObsWeights(NetworkState& state) {
   }
 }
 
+void ForgetErrorFigures(NetworkState& state) {
+  state.EllipsesDone = "No";
+  state.ZeroDesignEllipses = "No";
+  state.SectionsDone = "No";
+  state.RosettesDone = "No";
+  state.AxisProjDone = "No";
+  state.EllipsesAPriori = false;
+}
+
 }  // namespace ombrel

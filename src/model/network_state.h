@@ -104,6 +104,9 @@ struct NetworkState : KernelState {
   std::string SectionsDone = "No";
   std::string RosettesDone = "No";
   std::string AxisProjDone = "No";
+  // The ellipses were scaled by the a-priori unit variance (an order-zero
+  // design without redundancy) rather than by the estimate of the run.
+  bool EllipsesAPriori = false;
   int GraphicsScale = 1;
   double EllipseFactor = 1.0;  // magnification factor of the plotted figures, (0, 1000]
   double BaardaShift = 0.0;
@@ -151,5 +154,11 @@ inline int FigurePairIndex(int i, int j, int count) {
 
 // Sets every column of ObsWeights to kind 0.0 and weight 1.0.
 void ResetObsWeights(NetworkState& state);
+
+// Marks every error figure as not computed: the ellipses (and the design
+// vertices as their items) and the three figures of the hyperellipsoid.
+// What a computation leaves belongs to the network it ran on; a network
+// loaded or changed since has none until it is computed again.
+void ForgetErrorFigures(NetworkState& state);
 
 }  // namespace ombrel

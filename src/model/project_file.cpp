@@ -227,6 +227,7 @@ void Commit(NetworkState& state, const ProjectContents& contents, const std::str
     next.ObsWeights(2, i) = o.weight;
   }
   next.ProjectName = path;
+  ForgetErrorFigures(next);
   state = std::move(next);
 }
 

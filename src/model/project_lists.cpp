@@ -300,6 +300,7 @@ void ProjectLists::Rebuild(NetworkState& state, const std::string& projectName) 
     state.ObsWeights(2, i) = ColumnValue(Columns(line, 47, 56));
   }
   state.ProjectName = projectName;
+  ForgetErrorFigures(state);
 }
 
 bool SaveProjectLists(const ProjectLists& lists, NetworkState& state, Interaction& ui,

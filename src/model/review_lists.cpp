@@ -93,6 +93,7 @@ bool ReviewLists::SetWeightOfAll(const std::string& text) {
 }
 
 void ReviewLists::ApplyFixedPoints(NetworkState& state, Interaction& ui) const {
+  const IntVector before = state.VariableIndex;
   state.NumFixed = 0;
   int variable = 0;
   for (int k = 1; k <= state.NumPoints; ++k) {
@@ -102,6 +103,8 @@ void ReviewLists::ApplyFixedPoints(NetworkState& state, Interaction& ui) const {
     else
       state.VariableIndex(k) = ++variable;
   }
+  // Other unknowns: the figures of the last run no longer fit the network.
+  if (!(state.VariableIndex == before)) ForgetErrorFigures(state);
   SetLabels(state, ui, state.ProjectLabel, PointsLabelText(state.NumPoints, state.NumFixed),
             state.EquationsLabel);
 }

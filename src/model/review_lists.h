@@ -48,7 +48,8 @@ class ReviewLists {
   bool SetWeightOfAll(const std::string& text);
 
   // NumFixed and VariableIndex from the kinds shown, and the main window's
-  // point label as the loader writes it.
+  // point label as the loader writes it. Changed kinds forget the error
+  // figures of the last computation (ForgetErrorFigures).
   void ApplyFixedPoints(NetworkState& state, Interaction& ui) const;
   // ObsWeights row 2 from the weights shown.
   void ApplyWeights(NetworkState& state) const;

@@ -59,4 +59,11 @@ PlotFit FitWindow(const GroundWindow& window, double width, double height) {
   return fit;
 }
 
+GroundWindow WindowOfFit(const PlotFit& fit) {
+  const double margin = fit.width / 4.0;
+  const double xMin = Mul(Sub(margin, fit.ox), fit.scale);
+  const double yMin = Mul(Sub(margin, fit.oy), fit.scale);
+  return {xMin, Add(xMin, Mul(fit.scale, fit.width / 2.0)), yMin, yMin};
+}
+
 }  // namespace ombrel

@@ -41,4 +41,9 @@ GroundWindow NetworkExtent(const NetworkState& state);
 // single point) is fitted as if it spanned one metre in X.
 PlotFit FitWindow(const GroundWindow& window, double width, double height);
 
+// The window that FitWindow fits back to this fit at its picture size: the
+// ground span of the half picture width that starts a quarter in from the
+// left, flat in Y so that its width governs.
+GroundWindow WindowOfFit(const PlotFit& fit);
+
 }  // namespace ombrel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "numeric/checked.h"
+
 namespace ombrel {
 
 void PlotView::ShowAll(const NetworkState& state, double width, double height) {
@@ -25,6 +27,41 @@ void PlotView::ZoomTo(const NetworkState& state, double px1, double py1, double 
   const double y1 = fit_.GroundY(py1), y2 = fit_.GroundY(py2);
   view_ = {std::min(x1, x2), std::max(x1, x2), std::min(y1, y2), std::max(y1, y2)};
   Redraw(state);
+}
+
+void PlotView::ZoomAbout(double px, double py, double factor) {
+  if (!drawn_ || !(factor > 0.0)) return;
+  PlotFit fit = fit_;
+  const double x = fit_.GroundX(px), y = fit_.GroundY(py);
+  fit.scale = Div(fit_.scale, factor);
+  fit.ox = Sub(px, Div(x, fit.scale));
+  fit.oy = Sub(py, Div(y, fit.scale));
+  ShowFit(fit);
+}
+
+void PlotView::Pan(double dx, double dy) {
+  if (!drawn_) return;
+  PlotFit fit = fit_;
+  fit.ox = Add(fit.ox, dx);
+  fit.oy = Add(fit.oy, dy);
+  ShowFit(fit);
+}
+
+void PlotView::ShowFit(const PlotFit& fit) {
+  view_ = WindowOfFit(fit);
+  fit_ = FitWindow(view_, width_, height_);
+}
+
+void PlotView::Resize(const NetworkState& state, double width, double height) {
+  if (!drawn_ || !(width > 0.0 && height > 0.0)) return;
+  width_ = width;
+  height_ = height;
+  s0_ = FitWindow(NetworkExtent(state), width, height).scale;
+  fit_ = FitWindow(view_.IsZero() ? NetworkExtent(state) : view_, width, height);
+}
+
+double PlotView::FigureToNetworkRatio(const NetworkState& state) const {
+  return Mul(Div(CurrentMagnification(state), s0_), fit_.scale);
 }
 
 double PlotView::CurrentMagnification(const NetworkState& state) const {

@@ -16,13 +16,25 @@ class PlotView {
   // scale. width, height: picture size in picture units (> 0).
   void ShowAll(const NetworkState& state, double width, double height);
 
-  // Redraws the current window without figures (after a zoom or a new
-  // magnification factor). Needs a picture size given before.
+  // Redraws the current window without figures (after a zoom with the
+  // rectangle or a new magnification factor). Needs a picture size given
+  // before. The wheel, dragging and a new size keep the figures.
   void Redraw(const NetworkState& state);
 
   // Shows the rectangle between two picture points (any two corners) at
   // the picture's full size. A rectangle without area is ignored.
   void ZoomTo(const NetworkState& state, double px1, double py1, double px2, double py2);
+
+  // The wheel: the drawing grows by `factor` (> 0; above 1 zooms in) about
+  // the picture point (px, py), which keeps its ground position.
+  void ZoomAbout(double px, double py, double factor);
+
+  // Dragging: the drawing moves by (dx, dy) picture units.
+  void Pan(double dx, double dy);
+
+  // A picture of another size: the same ground window fitted to it, and the
+  // reference scale that of the whole network at that size.
+  void Resize(const NetworkState& state, double width, double height);
 
   // The figures now shown; the window adds to it as commands draw.
   FigureSelection& Shown() { return shown_; }
@@ -36,11 +48,17 @@ class PlotView {
 
   // M for the current factor (NetworkState::EllipseFactor).
   double CurrentMagnification(const NetworkState& state) const;
+  // How many times larger than the network the figures are drawn at this
+  // view: their picture units per metre over the network's.
+  double FigureToNetworkRatio(const NetworkState& state) const;
 
   // The whole picture: the network and the figures shown.
   PlotScene Scene(const NetworkState& state) const;
 
  private:
+  // A new fit after a zoom or a pan: the window it shows, figures kept.
+  void ShowFit(const PlotFit& fit);
+
   GroundWindow view_;  // all zero: the whole network
   double s0_ = 0.0;
   PlotFit fit_;

@@ -157,26 +157,60 @@ TEST(AdjustmentDriver, BaardaParameterIsValidated) {
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 6);
 }
 
-TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWritten) {
+// Cancel at each prompt in turn: scale, condition equations, Baarda (also
+// after a condition equation with the scale unknown), listing name. The
+// network and the project frame are left as they were.
+TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWrittenOrChanged) {
   TempDir dir;
   const std::string listing = dir.File("nada.tmp");
-  // Cancel at each prompt in turn: scale, condition equations, Baarda, listing name.
+  using S = std::string;
   const std::vector<std::vector<ScriptedInteraction::Scripted>> scripts = {
       {Answer::Cancel},
       {Answer::No, Answer::Cancel},
-      {Answer::No, Answer::Yes, std::string(""), Answer::Cancel},
-      {Answer::No, Answer::No, std::string("")},
-      {Answer::No, Answer::No, std::string("4.12"), Answer::Yes, std::string("")},
+      {Answer::No, Answer::Yes, S(""), Answer::Cancel},
+      {Answer::No, Answer::No, S("")},
+      {Answer::Yes, Answer::Yes, S("1"), S("1"), S("0"), S("1"), S("0.5"), S("2"), S("")},
+      {Answer::No, Answer::No, S("4.12"), Answer::Yes, S("")},
   };
+  const NetworkState before = Loaded(testing::ValidationProject("ghilani16_1"));
   for (const auto& script : scripts) {
-    NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
+    NetworkState s = before;
     ScriptedInteraction ui;
     for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
     EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Cancelled);
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(ui.Count("Busy"), 0);
     EXPECT_FALSE(std::filesystem::exists(listing));
+    EXPECT_EQ(s.EquationsLabel, before.EquationsLabel);
+    EXPECT_TRUE(s.NumCondEq == before.NumCondEq && s.ScaleUnknown == before.ScaleUnknown &&
+                s.K == before.K && s.ObsWeights == before.ObsWeights &&
+                s.ObservationNumber == before.ObservationNumber &&
+                s.NetworkType == before.NetworkType);
+    // The frame shows the labels of the state at the end.
+    if (ui.Count("Labels") > 0) {
+      const auto last = std::find_if(ui.Calls().rbegin(), ui.Calls().rend(),
+                                     [](const RecordedCall& c) { return c.kind == "Labels"; });
+      EXPECT_EQ(last->text.substr(last->text.rfind('\n') + 1), before.EquationsLabel);
+    }
   }
+}
+
+// Figures are offered only when the last run computed them: the plain run
+// offers no hyperellipsoid figures an earlier run left, and a run that
+// stops before its ellipses offers none.
+TEST(AdjustmentDriver, FiguresAreOfferedOnlyWhenTheLastRunComputedThem) {
+  TempDir dir;
+  NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
+  s.SectionsDone = s.RosettesDone = s.AxisProjDone = "Si";
+  ScriptedInteraction plain;
+  PlainRun(plain, dir.File("bien.tmp"));
+  ASSERT_EQ(mnuInici_Click(s, plain, kAdjustInverse), CommandOutcome::Completed);
+  EXPECT_EQ(s.EllipsesDone + s.SectionsDone + s.RosettesDone + s.AxisProjDone, "SiNoNoNo");
+  ScriptedInteraction full;  // the listing finds the disk full
+  full.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No).Then("/dev/full");
+  full.Then(Answer::Yes).Then(OutputType::Full);
+  EXPECT_EQ(mnuInici_Click(s, full, kAdjustInverse), CommandOutcome::Abandoned);
+  EXPECT_EQ(s.EllipsesDone, "No");
 }
 
 TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {

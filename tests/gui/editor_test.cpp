@@ -1,5 +1,5 @@
 // The text editor: the change check on closing, saving and its overwrite
-// question, replacing a character, fonts and sizes, clipboard enabling.
+// question, replacing a character and undoing it, finding, fonts and sizes, clipboard enabling.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -109,7 +109,7 @@ TEST_F(EditorTest, SavingAsksForANameAndBeforeOverwriting) {
   EXPECT_EQ(ui.Pending(), 0u);
 }
 
-TEST_F(EditorTest, ReplacingCommaByPointTurnsEveryDecimalComma) {
+TEST_F(EditorTest, ReplacingCommaByPointTurnsEveryDecimalCommaAndUndoTakesItBack) {
   ASSERT_TRUE(editor.OpenListing(listing));
   EXPECT_EQ(editor.windowTitle().toStdString(), "Ombrel - Editor de texto - " + listing);
   testing::WhenModal<ReplaceDialog>([this](ReplaceDialog* dialog) {
@@ -128,6 +128,11 @@ TEST_F(EditorTest, ReplacingCommaByPointTurnsEveryDecimalComma) {
       [](ReplaceDialog* dialog) { Child<QPushButton>(*dialog, "cancelButton")->click(); });
   Choose("replaceAction");
   EXPECT_EQ(Shown(), "Sigma = 0.25\nX(  1 ) 1000.5 ñ\n");
+  Choose("undoAction");  // one step takes the whole replacement back
+  EXPECT_EQ(Shown(), "Sigma = 0,25\nX(  1 ) 1000,5 ñ\n");
+  ui.SetNextText("1000");
+  Choose("findAction");
+  EXPECT_EQ(Text()->textCursor().selectedText().toStdString(), "1000");
 }
 
 TEST_F(EditorTest, FontAndSizeChecksMoveAndApplyToTheWholeText) {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <filesystem>
 
@@ -121,6 +122,48 @@ TEST_F(PlotWindowTest, ZoomDisablesTheDxfButtonUntilTheFullViewAndTheReadoutFoll
   Button(window, "showAllButton")->click();
   EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
   EXPECT_EQ(window.View().Fit().scale, s0);
+}
+
+// The drawing grows with the window, the wheel zooms about the pointer and
+// dragging with the right button pans, all keeping the ellipses; the view
+// is saved as a picture file with its legend.
+TEST_F(PlotWindowTest, TheDrawingFollowsTheWindowWheelAndDragAndIsSavedWithItsLegend) {
+  AdjustConstrained("benning82");
+  PlotWindow window(state, ui);
+  window.show();
+  Button(window, "showAllButton")->click();
+  Button(window, "absoluteEllipsesButton")->click();
+  PlotPicture* picture = testing::Child<PlotPicture>(window, "picture");
+  const int width = picture->width();
+  window.resize(window.width() + 300, window.height() + 200);
+  QApplication::processEvents();
+  ASSERT_GT(picture->width(), width);
+  EXPECT_EQ(window.View().Fit().width, picture->width());
+  const PlotFit before = window.View().Fit();
+  QWheelEvent wheel(QPointF(300, 200), picture->mapToGlobal(QPointF(300, 200)), {}, {0, 120},
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(picture, &wheel);
+  const double px = picture->PictureX(300), py = picture->PictureY(200);
+  EXPECT_LT(window.View().Fit().scale, before.scale);
+  EXPECT_NEAR(window.View().Fit().GroundX(px), before.GroundX(px), 1e-6);
+  EXPECT_NEAR(window.View().Fit().GroundY(py), before.GroundY(py), 1e-6);
+  const PlotFit zoomed = window.View().Fit();
+  QTest::mousePress(picture, Qt::RightButton, {}, {300, 200});
+  QMouseEvent drag(QEvent::MouseMove, QPointF(340, 170), picture->mapToGlobal(QPointF(340, 170)),
+                   Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(picture, &drag);
+  QTest::mouseRelease(picture, Qt::RightButton, {}, {340, 170});
+  EXPECT_NEAR(window.View().Fit().ox, zoomed.ox + 40.0, 1e-6);
+  EXPECT_NEAR(window.View().Fit().oy, zoomed.oy + 30.0, 1e-6);
+  EXPECT_TRUE(window.View().Shown().absolute);
+
+  const std::string svg = dir.File("vista.svg");
+  ui.SetNextText(dir.File("vista.jpg"));  // refused, and asked again
+  ui.SetNextText(svg);
+  Button(window, "saveButton")->click();
+  EXPECT_EQ(ui.Pending(), 0u);
+  EXPECT_NE(testing::ReadBytes(svg).find("Se dibuja: la red; elipses absolutas"),
+            std::string::npos);
 }
 
 bool Dark(const QImage& image, int x, int y) {
@@ -264,23 +307,37 @@ TEST_F(PlotWindowTest, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
   EXPECT_NEAR(window.View().Fit().PictureY(40.0), 0.75 * kPictureHeight, 1e-9);
 }
 
-TEST(PlotWindowFromMenu, ViewOpensTheGraphicsWindowOnTheActiveProject) {
+// The window is not modal: the main window goes on while it is open, a
+// second " &Ver " raises the same window, and it follows the commands that
+// change the network.
+TEST(PlotWindowFromMenu, ViewOpensOneWindowThatIsNotModalAndFollowsTheNetwork) {
   TempDir dir;
   std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
   MainWindow main;
   main.Ui().SetUnattended(true);
   testing::ActivateThroughDialog(main, QString::fromStdString(dir.Path().string()), "red.txt");
-  QString caption;
-  bool figures = true;
-  testing::WhenModal<PlotWindow>([&](PlotWindow* window) {
-    caption = window->windowTitle();
-    Button(*window, "showAllButton")->click();
-    figures = Button(*window, "absoluteEllipsesButton")->isEnabled();
-    window->reject();
-  });
   testing::Trigger(main, "plotAction");
-  EXPECT_EQ(caption.toStdString(), " Menú  Gráfico");
-  EXPECT_FALSE(figures);  // nothing adjusted yet
+  testing::Trigger(main, "plotAction");
+  const auto windows = main.findChildren<PlotWindow*>();
+  ASSERT_EQ(windows.size(), 1);
+  PlotWindow* window = windows[0];
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(window->windowTitle().toStdString(), " Menú  Gráfico");
+  Button(*window, "showAllButton")->click();
+  EXPECT_FALSE(Button(*window, "absoluteEllipsesButton")->isEnabled());  // nothing adjusted yet
+  // An adjustment from the main window offers its ellipses in the open window.
+  QtInteraction& ui = main.Ui();
+  ui.SetNextAnswer(Answer::No);
+  ui.SetNextAnswer(Answer::No);
+  ui.SetNextText("4.12");
+  ui.SetNextAnswer(Answer::No);
+  ui.SetNextText(dir.File("salida.tmp"));
+  ui.SetNextOutputType(OutputType::Full);
+  ui.SetNextAnswer(Answer::No);
+  testing::Trigger(main, "adjustInverseAction");
+  EXPECT_EQ(ui.Pending(), 0u);
+  EXPECT_TRUE(Button(*window, "absoluteEllipsesButton")->isEnabled());
 }
 
 }  // namespace

@@ -51,6 +51,32 @@ TEST(PlotFigures, MeanSemiMajorAxisIsFourUnitsAndFactorTwoDoublesEverything) {
   EXPECT_NEAR(Length(AbsoluteFigures(s, view).lines[0]), Length(one.lines[0]), 1e-9);
 }
 
+// The longer bar and its label stay inside the picture: with a large factor
+// the bars become 1 mm and 5 mm, or tenths of those, still one to five and
+// as long as their labels say.
+TEST(PlotFigures, ScaleBarsStayInsideThePictureWhateverTheFactor) {
+  NetworkState s = testing::PlotNetwork();
+  PlotView view;
+  view.ShowAll(s, kW, kH);
+  const double u = view.Fit().unit;
+  struct Case {
+    double factor, shortBar;  // metres
+    const char *shortLabel, *longLabel;
+  };
+  for (const Case& c : {Case{1.0, 0.01, "1 cm", "5 cm"}, Case{20.0, 0.001, "1 mm", "5 mm"},
+                        Case{1000.0, 0.0001, "0.1 mm", "0.5 mm"}}) {
+    s.EllipseFactor = c.factor;
+    const PlotScene scene = AbsoluteFigures(s, view);
+    const double k = view.CurrentMagnification(s) / view.ReferenceScale();
+    ASSERT_EQ(scene.texts.size(), 2u);
+    EXPECT_EQ(scene.texts[0].text, c.shortLabel);
+    EXPECT_EQ(scene.texts[1].text, c.longLabel);
+    EXPECT_NEAR(Length(scene.lines[2]), c.shortBar * k, 1e-9 * k) << c.factor;
+    EXPECT_NEAR(Length(scene.lines[5]), 5 * c.shortBar * k, 1e-9 * k) << c.factor;
+    EXPECT_LT(scene.texts[1].x + 8 * u, kW) << c.factor;
+  }
+}
+
 TEST(PlotFigures, EqualAxesGiveACircleAndTheRingLiesOnTheEllipse) {
   NetworkState s = testing::PlotNetwork();
   PlotView view;

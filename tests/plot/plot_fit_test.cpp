@@ -69,6 +69,37 @@ TEST(PlotView, ZoomKeepsTheReferenceScaleAndDisablesDxfUntilFullView) {
   EXPECT_DOUBLE_EQ(view.Fit().scale, s0);
 }
 
+// The wheel keeps the ground point under the pointer, dragging moves the
+// drawing, a new picture size refits the same ground window; all three keep
+// the figures shown.
+TEST(PlotView, WheelDragAndNewSizeChangeTheViewButKeepTheFigures) {
+  const NetworkState s = testing::PlotNetwork();
+  PlotView view;
+  view.ShowAll(s, kW, kH);
+  view.Shown().absolute = true;
+  const PlotFit before = view.Fit();
+  view.ZoomAbout(700.0, 300.0, 1.25);
+  EXPECT_NEAR(view.Fit().scale, before.scale / 1.25, 1e-12 * before.scale);
+  EXPECT_NEAR(view.Fit().GroundX(700.0), before.GroundX(700.0), 1e-9);
+  EXPECT_NEAR(view.Fit().GroundY(300.0), before.GroundY(300.0), 1e-9);
+  const PlotFit zoomed = view.Fit();
+  view.Pan(-40.0, 25.0);
+  EXPECT_NEAR(view.Fit().PictureX(1300.0), zoomed.PictureX(1300.0) - 40.0, 1e-9);
+  EXPECT_NEAR(view.Fit().PictureY(40.0), zoomed.PictureY(40.0) + 25.0, 1e-9);
+  EXPECT_FALSE(view.DxfEnabled());
+  const PlotFit panned = view.Fit();
+  view.Resize(s, 2 * kW, 2 * kH);
+  EXPECT_NEAR(view.Fit().scale, panned.scale / 2, 1e-12 * panned.scale);
+  EXPECT_NEAR(view.Fit().GroundX(2 * kW / 4), panned.GroundX(kW / 4), 1e-9);
+  EXPECT_TRUE(view.Shown().absolute);
+  // The whole network at the new size is the reference again.
+  view.ShowAll(s, 2 * kW, 2 * kH);
+  EXPECT_DOUBLE_EQ(view.ReferenceScale(), FitWindow(NetworkExtent(s), 2 * kW, 2 * kH).scale);
+  view.Resize(s, kW, kH);
+  EXPECT_TRUE(view.DxfEnabled());
+  EXPECT_DOUBLE_EQ(view.ReferenceScale(), before.scale);
+}
+
 TEST(PlotView, SinglePointAndCollinearNetworksDrawWithoutFailure) {
   NetworkState single;
   single.PointX.Redim(1);

@@ -1,0 +1,42 @@
+#include "adjust/question_snapshot.h"
+
+#include "model/project_labels.h"
+
+namespace ombrel {
+
+QuestionSnapshot::QuestionSnapshot(const NetworkState& s)
+    : networkType_(s.NetworkType),
+      criterionFile_(s.CriterionFileName),
+      listingFile_(s.ListingFileName),
+      projectLabel_(s.ProjectLabel),
+      pointsLabel_(s.PointsLabel),
+      equationsLabel_(s.EquationsLabel),
+      scaleUnknown_(s.ScaleUnknown),
+      numCondEq_(s.NumCondEq),
+      condMatrix_(s.CondMatrix),
+      condTerms_(s.CondTerms),
+      k_(s.K),
+      observationNumber_(s.ObservationNumber),
+      obsWeights_(s.ObsWeights),
+      baardaShift_(s.BaardaShift),
+      fullOutput_(s.FullOutput),
+      outputTypeChosen_(s.OutputTypeChosen) {}
+
+void QuestionSnapshot::Restore(NetworkState& s, Interaction& ui) const {
+  s.NetworkType = networkType_;
+  s.CriterionFileName = criterionFile_;
+  s.ListingFileName = listingFile_;
+  s.ScaleUnknown = scaleUnknown_;
+  s.NumCondEq = numCondEq_;
+  s.CondMatrix = condMatrix_;
+  s.CondTerms = condTerms_;
+  s.K = k_;
+  s.ObservationNumber = observationNumber_;
+  s.ObsWeights = obsWeights_;
+  s.BaardaShift = baardaShift_;
+  s.FullOutput = fullOutput_;
+  s.OutputTypeChosen = outputTypeChosen_;
+  SetLabels(s, ui, projectLabel_, pointsLabel_, equationsLabel_);
+}
+
+}  // namespace ombrel

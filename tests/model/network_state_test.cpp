@@ -1,0 +1,60 @@
+// Every way a network becomes active, or gets other unknowns, forgets the
+// error figures of the last computation: they belong to another network.
+#include "model/network_state.h"
+
+#include <gtest/gtest.h>
+
+#include "model/import_equations.h"
+#include "model/project_file.h"
+#include "model/project_lists.h"
+#include "model/review_lists.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_interaction.h"
+
+namespace ombrel {
+namespace {
+
+NetworkState Computed() {
+  NetworkState s;
+  s.EllipsesDone = s.ZeroDesignEllipses = s.SectionsDone = s.RosettesDone = s.AxisProjDone = "Si";
+  return s;
+}
+
+std::string Flags(const NetworkState& s) {
+  return s.EllipsesDone + s.ZeroDesignEllipses + s.SectionsDone + s.RosettesDone + s.AxisProjDone;
+}
+
+TEST(NetworkStateTest, EveryLoaderForgetsTheFiguresOfTheLastComputation) {
+  testing::TempDir dir;
+  ScriptedInteraction ui;
+  const std::string forgotten = "NoNoNoNoNo";
+  const std::string project = testing::SourceDir() + "/examples/tres_puntos.txt";
+  NetworkState loaded = Computed();
+  ASSERT_TRUE(LoadProjectFile(loaded, ui, project));
+  EXPECT_EQ(Flags(loaded), forgotten);
+
+  NetworkState saved = Computed();
+  ASSERT_TRUE(SaveProjectLists(*ProjectLists::FromFile(project), saved, ui, dir.File("c.txt")));
+  EXPECT_EQ(Flags(saved), forgotten);
+
+  NetworkState imported = Computed();
+  imported.MatrixInput = true;
+  imported.ImportFileA = dir.Write("A.txt", "1 0\r\n0 1");
+  imported.ImportFileK = dir.Write("K.txt", "1\r\n2");
+  imported.ImportFileP = dir.Write("P.txt", "1\r\n1");
+  FormImportedEquations(imported, ui);
+  ASSERT_FALSE(imported.Abandon);
+  EXPECT_EQ(Flags(imported), forgotten);
+
+  // The review keeps them while the kinds of the points stay.
+  loaded.EllipsesDone = "Si";
+  ReviewLists lists(loaded);
+  lists.ApplyFixedPoints(loaded, ui);
+  EXPECT_EQ(loaded.EllipsesDone, "Si");
+  lists.SetFixed(2, true);
+  lists.ApplyFixedPoints(loaded, ui);
+  EXPECT_EQ(loaded.EllipsesDone, "No");
+}
+
+}  // namespace
+}  // namespace ombrel
