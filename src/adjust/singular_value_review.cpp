@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "listing/number_format.h"
+#include "ui/prompt_text.h"
 
 namespace ombrel {
 
@@ -41,12 +42,19 @@ std::string QuestionText(const NetworkState& s, const std::string& heading, int 
   return text + "\r\n" + QuestionTail(s, style);
 }
 
-// Asks one precision into em; false when the prompt is cancelled.
+// Asks one precision into em; false when the prompt is cancelled. A text
+// that is not a number is refused and asked again.
 bool AskPrecision(Interaction& ui, const std::string& prompt, const char* defaultText, double& em) {
-  const std::string answer = ui.InputBox(prompt, kAppTitle, defaultText);
-  if (answer.empty()) return false;
-  em = NumericValue(answer);
-  return true;
+  for (;;) {
+    const std::string answer = ui.InputBox(prompt, kAppTitle, defaultText);
+    if (answer.empty()) return false;
+    if (IsTypedNumber(answer)) {
+      em = NumericValue(answer);
+      return true;
+    }
+    ui.Beep();
+    ui.MessageBox("¡ Número no válido !", Buttons::Ok, Icon::Information, 1, kAppTitle);
+  }
 }
 
 }  // namespace
