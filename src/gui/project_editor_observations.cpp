@@ -95,9 +95,11 @@ void ProjectEditorDialog::TakeEquation(const QString& item) {
 void ProjectEditorDialog::addAngle() {
   if (!Accepts({angleEdit_, angleWeightEdit_})) return;
   const QString equation = angleEquationCombo_->currentText();
-  lists_.AddObservation(AngleLine(FromQt(equation), ChoiceText(backsightCombo_),
-                                  ChoiceText(stationCombo_), ChoiceText(foresightCombo_),
-                                  FromQt(angleEdit_->text()), FromQt(angleWeightEdit_->text())));
+  const std::string line = AngleLine(FromQt(equation), ChoiceText(backsightCombo_),
+                                     ChoiceText(stationCombo_), ChoiceText(foresightCombo_),
+                                     FromQt(angleEdit_->text()), FromQt(angleWeightEdit_->text()));
+  if (!Allows(ObservationLineFault(line))) return;
+  lists_.AddObservation(line);
   ClearAngleFields();
   TakeEquation(equation);
 }
@@ -105,9 +107,11 @@ void ProjectEditorDialog::addAngle() {
 void ProjectEditorDialog::addDistance() {
   if (!Accepts({distanceEdit_, distanceWeightEdit_})) return;
   const QString equation = distanceEquationCombo_->currentText();
-  lists_.AddObservation(DistanceLine(FromQt(equation), ChoiceText(distanceFromCombo_),
-                                     ChoiceText(distanceToCombo_), FromQt(distanceEdit_->text()),
-                                     FromQt(distanceWeightEdit_->text())));
+  const std::string line =
+      DistanceLine(FromQt(equation), ChoiceText(distanceFromCombo_), ChoiceText(distanceToCombo_),
+                   FromQt(distanceEdit_->text()), FromQt(distanceWeightEdit_->text()));
+  if (!Allows(ObservationLineFault(line))) return;
+  lists_.AddObservation(line);
   ClearDistanceFields();
   TakeEquation(equation);
 }
@@ -143,6 +147,7 @@ void ProjectEditorDialog::saveAndClose() {
   RunGuarded(state_, ui_,
              [&] { saved = SaveProjectLists(lists_, state_, ui_, FromQt(fileNameEdit_->text())); });
   if (!saved) return;
+  savedLines_ = lists_.FileList();
   state_.EditorExit = "Abandonar";
   accept();
   ui_.MessageBox(kProjectSaved, Buttons::Ok, Icon::Information, 1, kAppTitle);

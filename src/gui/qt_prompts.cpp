@@ -49,6 +49,10 @@ std::vector<ButtonChoice> ButtonSet(Buttons buttons) {
       return {{"Sí", QMessageBox::YesRole, Answer::Yes},
               {"No", QMessageBox::NoRole, Answer::No},
               {"Cancelar", QMessageBox::RejectRole, Answer::Cancel}};
+    case Buttons::SaveDiscardCancel:
+      return {{"Guardar", QMessageBox::AcceptRole, Answer::Yes},
+              {"Descartar", QMessageBox::DestructiveRole, Answer::No},
+              {"Cancelar", QMessageBox::RejectRole, Answer::Cancel}};
     case Buttons::Ok:
       break;
   }
@@ -61,6 +65,7 @@ Answer EscapeAnswer(Buttons buttons) {
     case Buttons::YesNo:
       return Answer::No;
     case Buttons::YesNoCancel:
+    case Buttons::SaveDiscardCancel:
       return Answer::Cancel;
     case Buttons::Ok:
       break;
