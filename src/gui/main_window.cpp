@@ -14,6 +14,7 @@
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
+#include "gui/listing_viewer.h"
 #include "gui/open_project_dialog.h"
 #include "gui/options_dialog.h"
 #include "gui/qt_prompts.h"
@@ -200,8 +201,7 @@ void MainWindow::SetEnabled(Command command, bool enabled) {
 }
 
 void MainWindow::OpenInEditor(const std::string& path) {
-  TextEditorWindow editor(ui_, this);
-  if (editor.OpenListing(path)) editor.exec();
+  ShowListing(ui_, path, this);
 }
 
 void MainWindow::RunCommand(void (MainWindow::*command)()) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -13,6 +14,7 @@
 #include "gui/about_dialog.h"
 #include "gui/dialog_widgets.h"
 #include "gui/editor_printing.h"
+#include "gui/listing_viewer.h"
 #include "gui/qt_prompts.h"
 #include "gui/replace_dialog.h"
 #include "gui/text_document.h"
@@ -142,6 +144,13 @@ bool TextEditorWindow::OpenListing(const std::string& path) {
 void TextEditorWindow::openFile() {
   const QString name = ToQt(ui_.ChooseFileToOpen(QStringLiteral("Abrir"), kFilter, kAllFiles));
   if (name.isEmpty()) return;
+  if (QFileInfo(name).size() > kLargestEditableBytes) {
+    ListingViewer viewer(name, kViewerPageBytes, this);
+    if (viewer.IsOpen()) {
+      viewer.exec();
+      return;
+    }
+  }
   currentFile_ = name;
   bool read = false;
   try {

@@ -10,8 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <filesystem>
 
 #include "gui/editor_printing.h"
+#include "gui/listing_viewer.h"
+#include "gui/main_window.h"
 #include "gui/replace_dialog.h"
 #include "gui/text_document.h"
 #include "gui/text_editor_window.h"
@@ -163,8 +166,8 @@ TEST_F(EditorTest, CutAndCopyNeedASelectionAndPasteNeedsClipboardText) {
 }
 
 TEST(TextDocument, FileBytesRoundTripWithCrLfAndAFinalLineEnd) {
-  const QString text = DocumentFromBytes("a\xF1o\r\nb\r\n");
-  EXPECT_EQ(text.toStdString(), "año\nb\n");
+  const QString text = DocumentFromBytes("a\xF1o\r\nb\r\r\nc\r");
+  EXPECT_EQ(text.toStdString(), "año\nb\r\nc\r");  // a lone CR stays
   EXPECT_EQ(BytesFromDocument(QStringLiteral("año\nb")), "a\xF1o\r\nb\r\n");
   EXPECT_EQ(BytesFromDocument(QStringLiteral("€")), "\x80\r\n");
 }
@@ -188,6 +191,52 @@ TEST(EditorPrinting, ALongTextFillsSeveralPages) {
   };
   EXPECT_EQ(pages(10), 1);
   EXPECT_GT(pages(300), 1);
+}
+
+// The pages of a large file hold each of its lines once, in order, and the
+// viewer shows one page at a time.
+TEST(ListingViewerTest, PagesCutAtLineStartsAndCoverTheFileOnce) {
+  TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 300; ++i)
+    bytes += "l\xEDnea " + std::to_string(i) + std::string(i % 7, 'x') + "\r\n";
+  const QString path = QString::fromStdString(dir.Write("grande.tmp", bytes));
+  PagedTextFile file(path, 500);
+  ASSERT_TRUE(file.IsOpen());
+  QString joined;
+  for (int page = 0; page < file.PageCount(); ++page) {
+    const QString text = file.Page(page);
+    EXPECT_TRUE(text.isEmpty() || text.endsWith(QLatin1Char('\n'))) << page;
+    joined += text;
+  }
+  EXPECT_GT(file.PageCount(), 5);
+  EXPECT_EQ(joined, DocumentFromBytes(bytes));
+
+  ListingViewer viewer(path, 500);
+  auto* shown = Child<QPlainTextEdit>(viewer, "viewerText");
+  EXPECT_EQ(shown->toPlainText(), file.Page(0));
+  Child<QPushButton>(viewer, "lastPageButton")->click();
+  EXPECT_EQ(viewer.CurrentPage(), file.PageCount() - 1);
+  EXPECT_TRUE(shown->toPlainText().endsWith(QStringLiteral("línea 299xxxxx\n")));
+  EXPECT_TRUE(shown->isReadOnly());
+}
+
+// At the end of a computation a listing above the editor's limit opens in
+// the viewer, its size in the caption (a sparse file: cheap to make).
+TEST(ListingViewerTest, AListingTooLargeToEditOpensInTheViewer) {
+  TempDir dir;
+  const std::string path = dir.Write("enorme.tmp", "primera\r\n");
+  std::filesystem::resize_file(path, kLargestEditableBytes + 1);
+  MainWindow window;
+  window.Ui().SetUnattended(true);
+  QString caption;
+  testing::WhenModal<ListingViewer>([&](ListingViewer* viewer) {
+    caption = viewer->windowTitle();
+    viewer->reject();
+  });
+  window.OpenInEditor(path);
+  EXPECT_EQ(caption.toStdString(), std::string(kViewerCaption) + " - " + path + " (" +
+                                       SizeText(kLargestEditableBytes + 1).toStdString() + ")");
 }
 
 }  // namespace
