@@ -1,5 +1,7 @@
 #include "gui/text_document.h"
 
+#include <QSet>
+
 #include "model/text_file.h"
 
 namespace ombrel {
@@ -28,6 +30,12 @@ std::string WithCrLf(const std::string& text) {
   return ended;
 }
 
+bool FitsCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return true;
+  const QString one = QString::fromUcs4(&c, 1);
+  return Utf8ToCp1252(one.toStdString()) != "?";
+}
+
 }  // namespace
 
 QString DocumentFromBytes(const std::string& bytes) {
@@ -36,6 +44,18 @@ QString DocumentFromBytes(const std::string& bytes) {
 
 std::string BytesFromDocument(const QString& text) {
   return Utf8ToCp1252(WithCrLf(text.toStdString()));
+}
+
+QString CharactersOutsideCp1252(const QString& text) {
+  QString outside;
+  QSet<uint> seen;
+  for (const uint code : text.toUcs4()) {
+    const auto c = static_cast<char32_t>(code);
+    if (c < 0x80 || seen.contains(c)) continue;
+    seen.insert(c);
+    if (!FitsCp1252(c)) outside += QString::fromUcs4(&c, 1);
+  }
+  return outside;
 }
 
 QString ReplaceCharacter(const QString& text, QChar from, QChar to) {

@@ -18,6 +18,10 @@ QString DocumentFromBytes(const std::string& bytes);
 // line end. A character the code page lacks is written as "?".
 std::string BytesFromDocument(const QString& text);
 
+// The distinct characters of text that Windows-1252 cannot hold, in order
+// of first appearance; empty when the whole text can be saved as it is.
+QString CharactersOutsideCp1252(const QString& text);
+
 // Every occurrence of one character overwritten by another.
 QString ReplaceCharacter(const QString& text, QChar from, QChar to);
 

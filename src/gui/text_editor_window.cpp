@@ -169,6 +169,15 @@ void TextEditorWindow::openFile() {
   setWindowTitle(QString::fromUtf8(kEditorCaption) + QStringLiteral(" - ") + name);
 }
 
+bool TextEditorWindow::AcceptsLostCharacters(const QString& text) {
+  const QString outside = CharactersOutsideCp1252(text);
+  if (outside.isEmpty()) return true;
+  const std::string question =
+      std::string(" El texto contiene caracteres que el fichero no puede guardar: ") +
+      FromQt(outside.left(20)) + kCrLf + " Se guardarán como \"?\". ¿Desea guardarlo así? ";
+  return ui_.MessageBox(question, Buttons::YesNo, Icon::Exclamation, 2, kAppTitle) == Answer::Yes;
+}
+
 bool TextEditorWindow::WriteTo(const QString& path) {
   QFile file(path);
   const std::string bytes = BytesFromDocument(textEdit_->toPlainText());
@@ -195,13 +204,14 @@ bool TextEditorWindow::saveAs() {
     if (ui_.MessageBox(question, Buttons::YesNo, Icon::Information, 2, kAppTitle) != Answer::Yes)
       return false;
   }
+  if (!AcceptsLostCharacters(textEdit_->toPlainText())) return false;
   saveName_ = name;
   return WriteTo(saveName_);
 }
 
 bool TextEditorWindow::save() {
   if (saveName_.isEmpty()) return saveAs();
-  return WriteTo(saveName_);
+  return AcceptsLostCharacters(textEdit_->toPlainText()) && WriteTo(saveName_);
 }
 
 void TextEditorWindow::printText() {

@@ -112,6 +112,25 @@ TEST_F(EditorTest, SavingAsksForANameAndBeforeOverwriting) {
   EXPECT_EQ(ui.Pending(), 0u);
 }
 
+// A character Windows-1252 lacks would be saved as "?": only when the
+// person accepts; a refusal writes nothing.
+TEST_F(EditorTest, CharactersTheFileCannotHoldAreSavedOnlyWhenAccepted) {
+  Text()->setPlainText(QStringLiteral("\u03A9 = 5 año"));
+  const std::string path = dir.File("omega.txt");
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    ui.SetNextText(path);
+    ui.SetNextAnswer(answer);
+    Choose("saveAsAction");
+    EXPECT_NE(ui.Messages().back().find("\u03A9"), std::string::npos);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(std::filesystem::exists(path), answer == Answer::Yes);
+  }
+  EXPECT_EQ(testing::ReadBytes(path), "? = 5 a\xF1o\r\n");
+  EXPECT_EQ(editor.SaveName().toStdString(), path);
+  EXPECT_EQ(CharactersOutsideCp1252(QStringLiteral("€ñ\u03A9x\u03A9\u4E2D")),
+            QStringLiteral("\u03A9\u4E2D"));
+}
+
 TEST_F(EditorTest, ReplacingCommaByPointTurnsEveryDecimalComma) {
   ASSERT_TRUE(editor.OpenListing(listing));
   EXPECT_EQ(editor.windowTitle().toStdString(), "Ombrel - Editor de texto - " + listing);
