@@ -1,4 +1,5 @@
-// The desktop application: the main window on the working folder.
+// The desktop application: the main window, working in the user's home
+// folder until a project is active.
 #include <QApplication>
 #include <QDir>
 
@@ -8,8 +9,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ombrel"));
-  ombrel::SetWorkingFolder(
-      ombrel::ChooseWorkingFolder(QApplication::applicationDirPath(), QDir::homePath()));
+  QApplication::setOrganizationName(QStringLiteral("Ombrel"));
+  ombrel::SetWorkingFolder(QDir::homePath());
   ombrel::MainWindow window;
   window.show();
   return QApplication::exec();

@@ -271,7 +271,7 @@ void MainWindow::showNetworkPlot() {
 }
 
 void MainWindow::Adjust(int index) {
-  mnuInici_Click(state_, ui_, index);
+  ShowListingPath(mnuInici_Click(state_, ui_, index));
 }
 
 void MainWindow::adjustWithInverse() {
@@ -288,7 +288,7 @@ void MainWindow::adjustWithPseudoinverse() {
 
 // The design driver makes its own active-project check.
 void MainWindow::Design(int index) {
-  mnuDesign_Click(state_, ui_, index);
+  ShowListingPath(mnuDesign_Click(state_, ui_, index));
 }
 
 void MainWindow::designOrderZero() {

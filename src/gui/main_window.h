@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "adjust/command_outcome.h"
 #include "gui/qt_interaction.h"
 #include "model/network_state.h"
 
@@ -63,6 +64,9 @@ class MainWindow : public QMainWindow, public MainWindowPort {
   bool NeedsProject();
   void Adjust(int index);
   void Design(int index);
+  // A computation that wrote its listing ends with the listing's full path
+  // in the status bar, so the person knows where the results are.
+  void ShowListingPath(CommandOutcome outcome);
 
   NetworkState state_;
   QtInteraction ui_;

@@ -1,10 +1,9 @@
 // The real prompt windows, shown when no answer is queued: Spanish buttons,
 // default button, icon and title; the input box's cancel; the prompt too
-// tall for the screen; the working folder.
+// tall for the screen.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -16,9 +15,7 @@
 
 #include "gui/qt_interaction.h"
 #include "gui/scrolling_prompt.h"
-#include "gui/working_folder.h"
 #include "gui_test_support.h"
-#include "support/temp_dir.h"
 
 namespace ombrel {
 namespace {
@@ -109,15 +106,6 @@ TEST(QtPrompts, APromptTallerThanTheScreenScrollsAndKeepsItsButtons) {
   testing::WhenModal<ScrollingPrompt>([](ScrollingPrompt* box) { box->reject(); });
   EXPECT_EQ(ui.MessageBox(prompt, Buttons::YesNoCancel, Icon::Information, 2, kAppTitle),
             Answer::Cancel);
-}
-
-TEST(WorkingFolder, ProgramFolderWhenWritableOtherwiseHome) {
-  testing::TempDir dir;
-  const QString writable = QString::fromStdString(dir.Path().string());
-  const QString home = QDir::homePath();
-  EXPECT_EQ(ChooseWorkingFolder(writable, home), writable);
-  EXPECT_EQ(ChooseWorkingFolder(writable + QStringLiteral("/no-existe"), home), home);
-  EXPECT_TRUE(QDir(writable).entryList(QDir::Files).isEmpty());  // the probe leaves nothing
 }
 
 }  // namespace
