@@ -10,6 +10,7 @@
 #include "gui/command_guard.h"
 #include "gui/dialog_widgets.h"
 #include "gui/plot_picture.h"
+#include "gui/printing.h"
 #include "gui/qt_prompts.h"
 #include "listing/number_format.h"
 #include "plot/dxf_writer.h"
@@ -59,6 +60,7 @@ PlotWindow::PlotWindow(NetworkState& state, Interaction& ui, QWidget* parent)
   on(sectionsButton_, &PlotWindow::addSection);
   on(projectionsButton_, &PlotWindow::addAxisProjection);
   on(dxfButton_, &PlotWindow::exportDxf);
+  on(printButton_, &PlotWindow::printDrawing);
   connect(picture_, &PlotPicture::MouseDown, this, [this](Qt::MouseButton b, double x, double y) {
     Guard([&] { pressOnPicture(b, x, y); });
   });
@@ -93,6 +95,7 @@ QWidget* PlotWindow::BuildCommands() {
   layout->addSpacing(12);
   layout->addWidget(DecorativeLine(panel));
   dxfButton_ = AddButton(layout, "dxfButton", "Crear fichero DXF");
+  printButton_ = AddButton(layout, "printButton", "Imprimir...");
   layout->addWidget(DecorativeLine(panel));
   layout->addStretch();
   // Nothing is drawn yet: the figures and the export wait for the full view.
@@ -186,6 +189,12 @@ void PlotWindow::AddFigureOfUnknowns(FigureKind kind) {
 
 void PlotWindow::exportDxf() {
   ExportDxf(state_, ui_, view_.Shown());
+}
+
+// The picture as it is on the screen, zoom rectangle and readout included.
+void PlotWindow::printDrawing() {
+  PrintThroughDialog(ui_, this,
+                     [this](QPrinter& printer) { return PrintWidget(*picture_, printer); });
 }
 
 void PlotWindow::pressOnPicture(Qt::MouseButton button, double px, double py) {

@@ -1,6 +1,7 @@
 // The graphics window " Menú  Gráfico": the active network and the error
 // figures of the last computation, zoom with the mouse, the coordinate
-// readout, the magnification of the figures and the DXF export.
+// readout, the magnification of the figures, the DXF export and printing
+// the drawing (on paper or to a PDF file).
 #pragma once
 
 #include <QDialog>
@@ -38,6 +39,7 @@ class PlotWindow : public QDialog {
   void addSection();
   void addAxisProjection();
   void exportDxf();
+  void printDrawing();
   // The mouse on the picture, in picture units: the left button draws the
   // zoom rectangle, the right one inside it zooms.
   void pressOnPicture(Qt::MouseButton button, double px, double py);
@@ -66,6 +68,7 @@ class PlotWindow : public QDialog {
   QPushButton* sectionsButton_ = nullptr;
   QPushButton* projectionsButton_ = nullptr;
   QPushButton* dxfButton_ = nullptr;
+  QPushButton* printButton_ = nullptr;
   PlotPicture* picture_ = nullptr;
 };
 

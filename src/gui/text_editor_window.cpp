@@ -13,8 +13,8 @@
 
 #include "gui/about_dialog.h"
 #include "gui/dialog_widgets.h"
-#include "gui/editor_printing.h"
 #include "gui/listing_viewer.h"
+#include "gui/printing.h"
 #include "gui/qt_prompts.h"
 #include "gui/replace_dialog.h"
 #include "gui/text_document.h"

@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "gui/editor_printing.h"
 #include "gui/listing_viewer.h"
 #include "gui/main_window.h"
+#include "gui/printing.h"
 #include "gui/replace_dialog.h"
 #include "gui/text_document.h"
 #include "gui/text_editor_window.h"
@@ -210,6 +210,17 @@ TEST(EditorPrinting, ALongTextFillsSeveralPages) {
   };
   EXPECT_EQ(pages(10), 1);
   EXPECT_GT(pages(300), 1);
+}
+
+// On a machine without printers the print dialog offers a PDF file, which
+// takes the text as paper would.
+TEST_F(EditorTest, PrintingToAPdfFileIsNotRefused) {
+  Text()->setPlainText(QStringLiteral("línea"));
+  const std::string pdf = dir.File("impreso.pdf");
+  testing::PrintToPdfWhenAsked(pdf);
+  Choose("printAction");
+  EXPECT_EQ(testing::ReadBytes(pdf).substr(0, 5), "%PDF-");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Documento guardado en " + pdf});
 }
 
 // The pages of a large file hold each of its lines once, in order, and the
