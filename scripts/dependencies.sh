@@ -1,8 +1,9 @@
 # Shared by run.sh and test.sh: installs the Debian packages Ombrel needs to
-# build and test. Sourced, not run. As root it installs what is missing; as
+# build and test (dpkg-dev, file and desktop-file-utils build and check the
+# Debian package). Sourced, not run. As root it installs what is missing; as
 # any other user it prints the exact apt-get line and stops.
 OMBREL_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev \
-libbenchmark-dev libeigen3-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core"
+libbenchmark-dev libeigen3-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core dpkg-dev file desktop-file-utils"
 
 ombrel_install_dependencies() {
   local missing=""

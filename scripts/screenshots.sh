@@ -2,7 +2,8 @@
 # Draws the desktop windows under a virtual X display (Xvfb) with the bundled
 # example network active and saves them into docs/img/: the main window, the
 # options dialog, the project editor, the review dialog, the editor showing
-# the adjustment listing, and the graphics window with the absolute ellipses
+# the adjustment listing, the viewer of large listings, a prompt taller than
+# the screen, and the graphics window with the absolute ellipses
 # of a free validation network and with a relative ellipse and rosettes of
 # one adjusted with the hyperellipsoid figures.
 # OMBREL_SCREENSHOT_BUILD=DIR uses an already configured build folder.

@@ -44,7 +44,11 @@ void AdjustByConstraints(NetworkState& s, Interaction& ui) {
   const bool full = s.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out, s);
-  if (!s.MatrixInput) FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
+  if (!s.MatrixInput && !FormConstraintMatrix(s, ui, kConstraintMatrixTitle)) {
+    s.MessageText = kConstraintEntryCancelled;
+    s.Abandon = true;
+    return;
+  }
   WriteConstraintSource(out, s, n.u);
 
   const Matrix atp = FormNormalMatrix(s, n);

@@ -1,5 +1,7 @@
 #include "adjust/adjustment_prompts.h"
 
+#include <optional>
+
 #include "adjust/output_names.h"
 #include "adjust/twin_listing.h"
 #include "listing/number_format.h"
@@ -7,7 +9,6 @@
 #include "model/project_file.h"
 #include "model/project_labels.h"
 #include "model/text_file.h"
-#include "numeric/run_time_error.h"
 #include "ui/prompt_text.h"
 
 namespace ombrel {
@@ -38,16 +39,17 @@ int AskConditionCount(Interaction& ui) {
   }
 }
 
-// One element of a condition equation; an empty or non-numeric answer is 0.
-// A number beyond the range of a double is refused and asked again.
-double AskElement(Interaction& ui, const std::string& header, const std::string& element) {
+// One element of a condition equation; nullopt when cancelled. A text that
+// is not a number (letters, a decimal comma, a number beyond the range of a
+// double) is refused and asked again.
+std::optional<double> AskElement(Interaction& ui, const std::string& header,
+                                 const std::string& element) {
   const std::string prompt = "\r\n" + header + "\r\n\r\n" + element;
   for (;;) {
-    try {
-      return NumericValue(ui.InputBox(prompt, kConditionTitle, ""));
-    } catch (const ArithmeticFault&) {
-      Refuse(ui, "¡ Número no válido !");
-    }
+    const std::string answer = ui.InputBox(prompt, kConditionTitle, "");
+    if (answer.empty()) return std::nullopt;
+    if (IsTypedNumber(answer)) return NumericValue(answer);
+    Refuse(ui, "¡ Número no válido !");
   }
 }
 
@@ -61,28 +63,35 @@ int PointWithVariableIndex(const NetworkState& s, int j) {
   return 0;
 }
 
-void AskConditionRow(NetworkState& s, Interaction& ui, int r) {
+// Asks row r of the condition equations; false as soon as one element is
+// cancelled.
+bool AskConditionRow(NetworkState& s, Interaction& ui, int r) {
   const int i = s.NumObs + r;
   const int u = s.NumPoints - s.NumFixed;
   const std::string column = "  Columna correxpondiente a la ";
+  const auto ask = [&](double& into, const std::string& header, const std::string& element) {
+    const std::optional<double> value = AskElement(ui, header, element);
+    if (value) into = *value;
+    return value.has_value();
+  };
   for (int j = 1; j <= u; ++j) {
     const int k = PointWithVariableIndex(s, j);
     const std::string p = SignedText(k ? s.PointNumber(k) : 0);
-    s.CondMatrix(r, 2 * j - 1) =
-        AskElement(ui, column + "variable x (" + p + "  ) :", ElementLabel(i, 2 * j - 1));
-    s.CondMatrix(r, 2 * j) =
-        AskElement(ui, column + "variable y (" + p + "  ) :", ElementLabel(i, 2 * j));
+    if (!ask(s.CondMatrix(r, 2 * j - 1),
+             column + "variable x (" + p + "  ) :", ElementLabel(i, 2 * j - 1)) ||
+        !ask(s.CondMatrix(r, 2 * j), column + "variable y (" + p + "  ) :", ElementLabel(i, 2 * j)))
+      return false;
   }
-  if (s.ScaleUnknown == 1)
-    s.CondMatrix(r, 2 * u + 1) =
-        AskElement(ui, column + "correccion de escala :", ElementLabel(i, 2 * u + 1));
-  s.CondTerms(r) = AskElement(ui, "  Vector de los términos independientes ",
-                              "  Elemento   k(" + SignedText(i) + " ) .......... ");
+  if (s.ScaleUnknown == 1 && !ask(s.CondMatrix(r, 2 * u + 1),
+                                  column + "correccion de escala :", ElementLabel(i, 2 * u + 1)))
+    return false;
+  if (!ask(s.CondTerms(r), "  Vector de los términos independientes ",
+           "  Elemento   k(" + SignedText(i) + " ) .......... "))
+    return false;
   s.K(i) = s.CondTerms(r);
   s.ObservationNumber(i) = i;
-  s.ObsWeights(2, i) =
-      AskElement(ui, "  Vector de los pesos a priori ",
-                 "  Elemento   P(" + SignedText(i) + "  ," + SignedText(i) + " ) .......... ");
+  return ask(s.ObsWeights(2, i), "  Vector de los pesos a priori ",
+             "  Elemento   P(" + SignedText(i) + "  ," + SignedText(i) + " ) .......... ");
 }
 
 // The listing and, beside it, the second report of the hyperellipsoid
@@ -114,7 +123,8 @@ bool AskConditionEquations(NetworkState& s, Interaction& ui) {
   // The suffix replaces any left by an earlier run rather than piling up.
   SetLabels(s, ui, s.ProjectLabel, s.PointsLabel,
             EquationsLabelText(s.NumObs) + " + " + SignedText(count));
-  for (int r = 1; r <= count; ++r) AskConditionRow(s, ui, r);
+  for (int r = 1; r <= count; ++r)
+    if (!AskConditionRow(s, ui, r)) return false;
   return true;
 }
 

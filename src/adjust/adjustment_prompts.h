@@ -12,7 +12,9 @@ namespace ombrel {
 // Asks whether to add condition equations (up to 7) and, if so, their
 // coefficients, independent terms and weights. Sets NumCondEq, CondMatrix,
 // CondTerms, the condition rows of K, ObservationNumber and ObsWeights, and
-// appends " + n" to the equation-count label.
+// appends " + n" to the equation-count label. An element that is not a
+// number is refused ("¡ Número no válido !") and asked again; cancelling
+// any element ends the command.
 bool AskConditionEquations(NetworkState& state, Interaction& ui);
 
 // Baarda's translation parameter (default 4.12, must be > 0) into BaardaShift.

@@ -1,5 +1,5 @@
 // How a computation command ended, for front ends that report it (the
-// terminal's exit status); the desktop ignores it.
+// terminal's exit status, the desktop's closing note on the listing).
 #pragma once
 
 namespace ombrel {

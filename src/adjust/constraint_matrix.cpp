@@ -1,6 +1,7 @@
 #include "adjust/constraint_matrix.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "adjust/adjustment_sections.h"
@@ -140,18 +141,45 @@ std::string IndexText(int i) {
   return text.size() == 2 ? text + " " : text;
 }
 
-void TypeRows(NetworkState& s, Interaction& ui, const std::string& title, int unknowns) {
-  const std::string count =
-      ui.InputBox("    Número de constreñimientos ( 1 por defecto ) ? ", title, "1");
-  const int d = count.empty() ? 1 : ToInteger(NumericValue(count));
+void RefuseNumber(Interaction& ui) {
+  ui.Beep();
+  ui.MessageBox("¡ Número no válido !", Buttons::Ok, Icon::Information, 1, kAppTitle);
+}
+
+// Asks until the answer is a number accepted by valid; nullopt when cancelled.
+template <typename Valid>
+std::optional<double> AskNumber(Interaction& ui, const std::string& prompt,
+                                const std::string& title, const std::string& defaultText,
+                                Valid valid) {
+  for (;;) {
+    const std::string answer = ui.InputBox(prompt, title, defaultText);
+    if (answer.empty()) return std::nullopt;
+    if (IsTypedNumber(answer) && valid(NumericValue(answer))) return NumericValue(answer);
+    RefuseNumber(ui);
+  }
+}
+
+// The rows of E typed element by element: their count (1 .. unknowns), then
+// each element. False when a prompt is cancelled.
+bool TypeRows(NetworkState& s, Interaction& ui, const std::string& title, int unknowns) {
+  const std::optional<double> count =
+      AskNumber(ui, "    Número de constreñimientos ( 1 por defecto ) ? ", title, "1",
+                [unknowns](double d) { return d >= 0.5 && d < unknowns + 0.5; });
+  if (!count) return false;
+  const int d = ToInteger(*count);
   s.NumConstraints = d;
   s.E.Redim(d, unknowns);
   for (int i = 1; i <= d; ++i)
-    for (int j = 1; j <= unknowns; ++j)
-      s.E(i, j) =
-          NumericValue(ui.InputBox("    Elemento   E (" + IndexText(i) + "  ," + IndexText(j) +
-                                       "  )\r\n    ..........................",
-                                   "Introducción de la matriz de constreñimientos", "0"));
+    for (int j = 1; j <= unknowns; ++j) {
+      const std::optional<double> element = AskNumber(
+          ui,
+          "    Elemento   E (" + IndexText(i) + "  ," + IndexText(j) +
+              "  )\r\n    ..........................",
+          "Introducción de la matriz de constreñimientos", "0", [](double) { return true; });
+      if (!element) return false;
+      s.E(i, j) = *element;
+    }
+  return true;
 }
 
 void Centroid(const NetworkState& s, int points, double& x0, double& y0) {
@@ -238,14 +266,13 @@ bool AskNetworkType(NetworkState& s, Interaction& ui, const std::string& leading
   }
 }
 
-void FormConstraintMatrix(NetworkState& s, Interaction& ui, const std::string& type8Title) {
+bool FormConstraintMatrix(NetworkState& s, Interaction& ui, const std::string& type8Title) {
   const NetworkKind* kind = KindOf(s.NetworkType);
-  if (kind == nullptr) return;
+  if (kind == nullptr) return true;
   const int points = s.NumPoints - s.NumFixed;
-  if (kind->rows.empty())
-    TypeRows(s, ui, type8Title, 2 * points);
-  else
-    FillRows(s, kind->rows, points);
+  if (kind->rows.empty()) return TypeRows(s, ui, type8Title, 2 * points);
+  FillRows(s, kind->rows, points);
+  return true;
 }
 
 void ConstraintCofactors(NetworkState& s, int u, Matrix& qxx) {
@@ -271,11 +298,12 @@ void ConstraintCofactors(NetworkState& s, int u, Matrix& qxx) {
     for (int j = 1; j <= u; ++j) qxx(i, j) = Sub(gInverse(i, j), m(i, j));
 }
 
-void EnterConstraintMatrix(NetworkState& s, Interaction& ui) {
-  FormConstraintMatrix(s, ui, kDesignConstraintMatrixTitle);
+bool EnterConstraintMatrix(NetworkState& s, Interaction& ui) {
+  if (!FormConstraintMatrix(s, ui, kDesignConstraintMatrixTitle)) return false;
   const int u = 2 * (s.NumPoints - s.NumFixed);
   FormNormalMatrix(s, {s.NumObs + s.NumCondEq, u});
   ConstraintCofactors(s, u, s.QxxE);
+  return true;
 }
 
 }  // namespace ombrel

@@ -13,6 +13,9 @@ namespace ombrel {
 
 inline constexpr const char* kConstraintMatrixTitle = "Ombrel  Matriz de constreñimientos";
 inline constexpr const char* kDesignConstraintMatrixTitle = "Ombrel   Matriz de constreñimientos";
+// Why an adjustment whose E typed by hand was cancelled ends its listing.
+inline constexpr const char* kConstraintEntryCancelled =
+    "Se ha cancelado la introducción de la matriz de constreñimientos.";
 
 // The network-type input box: sets NetworkType to "Uno" .. "Ocho" for the
 // answers "1" .. "8". Refuses (beep, "¡ Número no válido !", asked again)
@@ -24,11 +27,14 @@ bool AskNetworkType(NetworkState& state, Interaction& ui, const std::string& lea
 
 // Forms E (NumConstraints x 2u, u variable points) from the approximate
 // coordinates (metres) for NetworkType "Uno" .. "Siete", or asks it element
-// by element for "Ocho" (the first input box titled type8Title); any other
-// type leaves E as the state holds it. With exactly one fixed point the
-// rotation and scale rows are taken about it, so that they span the datum
-// defect wherever the fixed point lies.
-void FormConstraintMatrix(NetworkState& state, Interaction& ui, const std::string& type8Title);
+// by element for "Ocho" (the first input box titled type8Title): the count
+// of rows (1 .. 2u), then each element; an answer that is not a number, or
+// a count out of range, is refused with "¡ Número no válido !" and asked
+// again. Any other type leaves E as the state holds it. With exactly one
+// fixed point the rotation and scale rows are taken about it, so that they
+// span the datum defect wherever the fixed point lies. Returns false when a
+// prompt of type "Ocho" is cancelled.
+bool FormConstraintMatrix(NetworkState& state, Interaction& ui, const std::string& type8Title);
 
 // Qxx (u x u, re-dimensioned) = (N + E^t E)^-1 - E^t (E E^t)^-1 (E E^t)^-1 E,
 // with N = NormalMatrix and the NumConstraints rows of E, inverting through
@@ -42,7 +48,8 @@ void ConstraintCofactors(NetworkState& state, int u, Matrix& qxx);
 
 // For the order-one design: forms E as above for the NetworkType already
 // chosen (type 8 titled kDesignConstraintMatrixTitle), then N = A^t P A and
-// the cofactor matrix into QxxE, writing nothing.
-void EnterConstraintMatrix(NetworkState& state, Interaction& ui);
+// the cofactor matrix into QxxE, writing nothing. False when the entry of E
+// is cancelled.
+bool EnterConstraintMatrix(NetworkState& state, Interaction& ui);
 
 }  // namespace ombrel

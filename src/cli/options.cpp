@@ -56,7 +56,7 @@ bool ApplyComputeOptions(const ComputeOptions& options, NetworkState& state, std
   if (options.decimals) {
     const std::string& text = *options.decimals;
     const bool ok = text.find_first_of(".,-") == std::string::npos && IsTypedNumber(text) &&
-                    NumericValue(text) <= 30;
+                    NumericValue(text) <= kMaxOutputDecimals;
     if (!ok) {
       error = "¡ " + text + " no es un número de cifras decimales válido !";
       return false;

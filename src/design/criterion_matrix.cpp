@@ -30,13 +30,25 @@ std::string IndexText(int i) {
   return (i < 10 ? " " : "") + std::to_string(i);
 }
 
-double AskElement(Interaction& ui, int i, int j, double current) {
+// nullopt when cancelled; a decimal comma or a text that is not a number is
+// refused and asked again.
+std::optional<double> AskElement(Interaction& ui, int i, int j, double current) {
   const std::string prompt = " QxxE (" + IndexText(i) + " ," + IndexText(j) + " ) .... ";
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, PlainNumberText(current));
+    if (answer.empty()) return std::nullopt;
     if (answer.find(',') == std::string::npos && IsTypedNumber(answer)) return NumericValue(answer);
     RefuseNumber(ui);
   }
+}
+
+// Asks element (i, j) into m and its mirror; false when cancelled.
+bool AskSymmetric(Interaction& ui, int i, int j, Matrix& m) {
+  const std::optional<double> value = AskElement(ui, i, j, m(i, j));
+  if (!value) return false;
+  m(i, j) = *value;
+  m(j, i) = *value;
+  return true;
 }
 
 void SetSymmetric(Matrix& m, int i, int j, double value) {
@@ -74,12 +86,14 @@ bool AskElementToCorrect(Interaction& ui, int order, int& i, int& j) {
 
 }  // namespace
 
-int AskCriterionOption(Interaction& ui, const std::string& question,
-                       const std::vector<std::string>& options, const std::string& defaultOption) {
+std::optional<int> AskCriterionOption(Interaction& ui, const std::string& question,
+                                      const std::vector<std::string>& options,
+                                      const std::string& defaultOption) {
   const std::string prompt = OptionPrompt(question, options);
   const char last = static_cast<char>('0' + options.size());
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, defaultOption);
+    if (answer.empty()) return std::nullopt;
     if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= last) return answer[0] - '0';
     RefuseNumber(ui);
   }
@@ -156,18 +170,19 @@ bool AskCriterionFile(NetworkState& s, Interaction& ui, int order, Matrix& qxxe)
   }
 }
 
-void EnterCriterionByHand(Interaction& ui, int order, Matrix& qxxe) {
+bool EnterCriterionByHand(Interaction& ui, int order, Matrix& qxxe) {
   ui.Beep();
   ui.MessageBox(JoinLines({" MATRIZ SIMETRICA  ", "¡ Introduzca solo triangular superior ! "}),
                 Buttons::Ok, Icon::Information, 1, kAppTitle);
   for (int i = 1; i <= order; ++i)
-    for (int j = i; j <= order; ++j) SetSymmetric(qxxe, i, j, AskElement(ui, i, j, qxxe(i, j)));
+    for (int j = i; j <= order; ++j)
+      if (!AskSymmetric(ui, i, j, qxxe)) return false;
   while (ui.MessageBox("  ¿ Desea rectificar algún elemento ? ", Buttons::YesNo, Icon::Information,
                        1, kAppTitle) == Answer::Yes) {
     int i = 0, j = 0;
-    if (AskElementToCorrect(ui, order, i, j))
-      SetSymmetric(qxxe, i, j, AskElement(ui, i, j, qxxe(i, j)));
+    if (AskElementToCorrect(ui, order, i, j) && !AskSymmetric(ui, i, j, qxxe)) return false;
   }
+  return true;
 }
 
 }  // namespace ombrel

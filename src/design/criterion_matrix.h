@@ -4,6 +4,7 @@
 // the given order, in the cofactor units of the unknowns (m²).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,11 @@
 namespace ombrel {
 
 // Asks the option among the lines given (a single character "1" .. count,
-// default defaultOption) under the criterion-matrix heading; anything else,
-// the empty answer included, is refused with "¡ Número no válido !".
-int AskCriterionOption(Interaction& ui, const std::string& question,
-                       const std::vector<std::string>& options, const std::string& defaultOption);
+// default defaultOption) under the criterion-matrix heading; anything else
+// is refused with "¡ Número no válido !". nullopt when cancelled.
+std::optional<int> AskCriterionOption(Interaction& ui, const std::string& question,
+                                      const std::vector<std::string>& options,
+                                      const std::string& defaultOption);
 
 // The rule of the means from the cofactor matrix q (order 2v, v points):
 // between points i < j the xx and yy elements both take their mean a, the
@@ -41,7 +43,9 @@ Matrix ReadCriterionFile(const std::string& path, int order);
 
 // Entry by hand of the upper triangle, each element offered with its value
 // in qxxe as default, then corrections of single elements "I,J" until the
-// person answers No. Fills qxxe symmetrically.
-void EnterCriterionByHand(Interaction& ui, int order, Matrix& qxxe);
+// person answers No. Fills qxxe symmetrically. An element that is not a
+// number is refused with "¡ Número no válido !"; false as soon as one is
+// cancelled, with qxxe partly entered.
+bool EnterCriterionByHand(Interaction& ui, int order, Matrix& qxxe);
 
 }  // namespace ombrel

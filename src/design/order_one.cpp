@@ -95,15 +95,16 @@ std::optional<std::vector<Vertex>> AskVertices(const NetworkState& s, Interactio
 }
 
 // Re-forms the equations and the free-network cofactor matrix for the
-// current coordinates. The manual E of type 8 is asked once and kept.
-Matrix FreeCofactors(NetworkState& s, Interaction& ui, bool first) {
+// current coordinates. The manual E of type 8 is asked once and kept;
+// nullopt when the person cancels it.
+std::optional<Matrix> FreeCofactors(NetworkState& s, Interaction& ui, bool first) {
   DimensionProjectSystem(s);
   for (int r = 1; r <= s.NumCondEq && r <= s.CondTerms.Size(); ++r)
     s.K(s.NumObs + r) = s.CondTerms(r);
   FormEquations(s, ui);
   if (s.Abandon) throw RunTimeError("No se pueden formar las ecuaciones de la red.");
   if (first || s.NetworkType != "Ocho") {
-    EnterConstraintMatrix(s, ui);
+    if (!EnterConstraintMatrix(s, ui)) return std::nullopt;
   } else {
     const int u = 2 * (s.NumPoints - s.NumFixed);
     FormNormalMatrix(s, {s.NumObs + s.NumCondEq, u});
@@ -130,7 +131,8 @@ class ShiftedCoordinate {
 
 Matrix ShiftedCofactors(NetworkState& s, Interaction& ui, double& coordinate, double delta) {
   ShiftedCoordinate shift(coordinate, delta);
-  return FreeCofactors(s, ui, false);
+  // Only the first formation asks anything, so this one cannot be cancelled.
+  return FreeCofactors(s, ui, false).value();
 }
 
 void WriteShifted(ListingWriter& out, const Matrix& q, int order, char axis, int number,
@@ -192,21 +194,23 @@ void WriteMinors(ListingWriter& out, const std::vector<Vertex>& vertices, const 
   }
 }
 
-Matrix AskCriterion(Interaction& ui, const Matrix& base, int order) {
+// The criterion minor; nullopt when the person cancels.
+std::optional<Matrix> AskCriterion(Interaction& ui, const Matrix& base, int order) {
   static const std::vector<std::string> options{
       " 1.  Cálculo  automático  de todos los  elementos.  ",
       " 2.  Matriz está almacenada en un fichero  ASCII.  ",
       " 3.  Deseo introducir los elementos manualmente.  "};
   for (;;) {
-    const int option =
+    const std::optional<int> option =
         AskCriterionOption(ui, "Indique cual es su opción :     ( 1 - 2 ) ", options, "1");
-    if (option == 1) return MeansCriterion(base, order);
+    if (!option) return std::nullopt;
+    if (*option == 1) return MeansCriterion(base, order);
     Matrix e = base;
-    if (option == 2) {
+    if (*option == 2) {
       if (AskCriterionFile(ui, order, e)) return e;
       continue;
     }
-    EnterCriterionByHand(ui, order, e);
+    if (!EnterCriterionByHand(ui, order, e)) return std::nullopt;
     return e;
   }
 }
@@ -463,7 +467,9 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   if (!AskNetworkType(s, ui, "CÁLCULO COLUMNAS MATRIZ  ( A )  .... "))
     return AbandonDesign(out, s, "PD1", 1);
   ui.SetBusy(true);
-  const Matrix q = FreeCofactors(s, ui, true);
+  const std::optional<Matrix> cofactors = FreeCofactors(s, ui, true);
+  if (!cofactors) return AbandonDesign(out, s, "PD1", 1);
+  const Matrix& q = *cofactors;
   WriteHeading(
       out, "    MATRIZ COFACTOR Qxx = inv( At p A  +  Et E )   -   Et inv( E Et ) inv( E Et ) E");
   WriteMatrix(out, q, u2, u2, kCofactorWidth, kCofactorDecimals);
@@ -481,7 +487,9 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   FreeCofactors(s, ui, false);  // the system of the unshifted coordinates again
   WriteMinors(out, vertices, base, order, delta);
 
-  const Matrix target = AskCriterion(ui, base, order);
+  const std::optional<Matrix> criterion = AskCriterion(ui, base, order);
+  if (!criterion) return AbandonDesign(out, s, "PD1", 1);
+  const Matrix& target = *criterion;
   WriteHeading(out, "    MATRIZ MENOR DE CRITERIO OBJETIVO   MQxxE ");
   WriteMatrix(out, target, order, order, kCofactorWidth, kCofactorDecimals);
   const System sys = FormSystem(vertices, base, target, bound);

@@ -1,6 +1,7 @@
 #include "design/order_two.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,11 +100,13 @@ bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, S
   return true;
 }
 
-double AskAprioriVariance(Interaction& ui, double estimate) {
+// nullopt when cancelled.
+std::optional<double> AskAprioriVariance(Interaction& ui, double estimate) {
   const std::string prompt = HeadingPrompt(
       "    VARIANZA A PRIORI  ", "    Indique la varianza del observable de peso unidad : ");
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, FormatNumber(estimate, 4, 8));
+    if (answer.empty()) return std::nullopt;
     if (answer.find(',') == std::string::npos && IsTypedNumber(answer) &&
         NumericValue(answer) > 0.0)
       return NumericValue(answer);
@@ -113,9 +116,11 @@ double AskAprioriVariance(Interaction& ui, double estimate) {
 }
 
 // A value asked with a proposed default; "," or a non-number is refused.
-double AskValue(Interaction& ui, const std::string& prompt, double proposed) {
+// nullopt when cancelled.
+std::optional<double> AskValue(Interaction& ui, const std::string& prompt, double proposed) {
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, PlainNumberText(proposed));
+    if (answer.empty()) return std::nullopt;
     if (answer.find(',') == std::string::npos && IsTypedNumber(answer)) return NumericValue(answer);
     RefuseNumber(ui);
   }
@@ -129,27 +134,35 @@ double VariableDistance(const NetworkState& s, int i, int j) {
 
 // Baarda's absolute criterion matrix: every variance d, and between points
 // at distance l the covariance Sigma0Sq d - 2 k² l of like coordinates.
-Matrix BaardaCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) {
+// nullopt when one of its values is cancelled.
+std::optional<Matrix> BaardaCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) {
   const int u = z.m / 2;
   double trace = 0.0;
   for (int i = 1; i <= z.m; ++i) trace = Add(trace, s.Qxx(i, i));
-  const double d = AskValue(ui, " Valor medio de la diagonal de la matriz Qxx : ", Div(trace, z.m));
+  const std::optional<double> d =
+      AskValue(ui, " Valor medio de la diagonal de la matriz Qxx : ", Div(trace, z.m));
+  if (!d) return std::nullopt;
   double sum = 0.0;
   int pairs = 0;
   for (int i = 1; i <= u; ++i)
     for (int j = i + 1; j <= u; ++j, ++pairs) sum = Add(sum, VariableDistance(s, i, j));
-  const double meanDistance = AskValue(
+  const std::optional<double> meanDistance = AskValue(
       ui, " Valor medio de las distancias de los ejes : ", pairs > 0 ? Div(sum, pairs) : 0.0);
-  const double k = AskValue(ui, " Valor para la constante K : ",
-                            Div(Sqrt(Mul(variance, d)), Mul(2.0, Sqrt(meanDistance))));
-  ui.MessageBox(JoinLines({" El error kilometrico ha resultado :  ", "",
-                           "    error / Km  = " + PlainNumberText(Mul(Mul(2.0, k), Sqrt(1000.0)))}),
-                Buttons::Ok, Icon::Information, 1, kAppTitle);
+  if (!meanDistance) return std::nullopt;
+  const std::optional<double> k = AskValue(
+      ui,
+      " Valor para la constante K : ", Div(Sqrt(Mul(variance, *d)), Mul(2.0, Sqrt(*meanDistance))));
+  if (!k) return std::nullopt;
+  ui.MessageBox(
+      JoinLines({" El error kilometrico ha resultado :  ", "",
+                 "    error / Km  = " + PlainNumberText(Mul(Mul(2.0, *k), Sqrt(1000.0)))}),
+      Buttons::Ok, Icon::Information, 1, kAppTitle);
   Matrix e(z.m, z.m);
-  for (int i = 1; i <= z.m; ++i) e(i, i) = d;
+  for (int i = 1; i <= z.m; ++i) e(i, i) = *d;
   for (int i = 1; i <= u; ++i)
     for (int j = i + 1; j <= u; ++j) {
-      const double c = Sub(Mul(s.Sigma0Sq, d), Mul(Mul(2.0, Mul(k, k)), VariableDistance(s, i, j)));
+      const double c =
+          Sub(Mul(s.Sigma0Sq, *d), Mul(Mul(2.0, Mul(*k, *k)), VariableDistance(s, i, j)));
       for (int axis = 0; axis < 2; ++axis) {
         e(2 * i - 1 + axis, 2 * j - 1 + axis) = c;
         e(2 * j - 1 + axis, 2 * i - 1 + axis) = c;
@@ -158,34 +171,36 @@ Matrix BaardaCriterion(NetworkState& s, Interaction& ui, double variance, Sizes 
   return e;
 }
 
-Matrix AskCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) {
+// The criterion matrix QxxE; nullopt when the person cancels.
+std::optional<Matrix> AskCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) {
   static const std::vector<std::string> options{" 1.  Matriz de criterio absoluta de Baarda.  ",
                                                 " 2.  Un  cálculo automático con las medias.  ",
                                                 " 3.  Matriz almacenada en un fichero ASCII.  ",
                                                 " 4.  Introducción de la matriz manualmente.  "};
   for (;;) {
-    const int option =
+    const std::optional<int> option =
         AskCriterionOption(ui, "Indique cual es su opción :     ( 1 - 4 ) ", options, "4");
-    s.NetworkType = std::to_string(option);
-    if (option == 1 && s.MatrixInput && !s.ApproxCoordsGiven) {
+    if (!option) return std::nullopt;
+    s.NetworkType = std::to_string(*option);
+    if (*option == 1 && s.MatrixInput && !s.ApproxCoordsGiven) {
       ui.MessageBox("¡ Opción no válida al no estar disponibles las coordenadas aproximadas !",
                     Buttons::Ok, Icon::Information, 1, kAppTitle);
       continue;
     }
     // Baarda's matrix rests on the mean distance between variable points.
-    if (option == 1 && z.m < 4) {
+    if (*option == 1 && z.m < 4) {
       ui.MessageBox("¡ Opción no válida con menos de dos puntos variables !", Buttons::Ok,
                     Icon::Information, 1, kAppTitle);
       continue;
     }
-    if (option == 1) return BaardaCriterion(s, ui, variance, z);
-    if (option == 2) return MeansCriterion(s.Qxx, z.m);
+    if (*option == 1) return BaardaCriterion(s, ui, variance, z);
+    if (*option == 2) return MeansCriterion(s.Qxx, z.m);
     Matrix e = s.Qxx;
-    if (option == 3) {
+    if (*option == 3) {
       if (AskCriterionFile(s, ui, z.m, e)) return e;
       continue;
     }
-    EnterCriterionByHand(ui, z.m, e);
+    if (!EnterCriterionByHand(ui, z.m, e)) return std::nullopt;
     return e;
   }
 }
@@ -219,14 +234,18 @@ void DesignOrderTwo(NetworkState& s, Interaction& ui) {
   WriteOpening(out);
   if (!PreliminarySolution(s, ui, out, z)) return AbandonDesign(out, s, "PD2", 1);
 
-  const double variance = AskAprioriVariance(ui, s.Sigma0Sq);
+  const std::optional<double> apriori = AskAprioriVariance(ui, s.Sigma0Sq);
+  if (!apriori) return AbandonDesign(out, s, "PD2", 1);
+  const double variance = *apriori;
   out.BlankLine();
   out.Line("    Varianza a posteriori del observable de peso unidad " +
            FormatNumber(s.Sigma0Sq, 4, 8));
   out.Line("    Varianza 'a priori' del observable de peso unidad = " +
            FormatNumber(variance, 4, 8));
 
-  s.Qxx = AskCriterion(s, ui, variance, z);
+  std::optional<Matrix> criterion = AskCriterion(s, ui, variance, z);
+  if (!criterion) return AbandonDesign(out, s, "PD2", 1);
+  s.Qxx = std::move(*criterion);
   WriteHeading(out, "    MATRIZ COFACTOR DESEADA  QxxE ");
   WriteMatrix(out, s.Qxx, z.m, z.m, 4, 10);
 

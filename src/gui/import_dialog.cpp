@@ -10,6 +10,7 @@
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
+#include "gui/held_window_changes.h"
 #include "gui/open_project_dialog.h"
 #include "gui/qt_prompts.h"
 #include "model/project_labels.h"
@@ -129,23 +130,32 @@ MatrixFileNames ImportDialog::FileNames() const {
           FromQt(fileEdits_[kFileP]->text()), FromQt(fileEdits_[kFileE]->text())};
 }
 
-// An import that fails stays abandoned, so that its adjustments stay off.
-void ImportDialog::Import() {
-  if (!RunGuarded(state_, ui_, [this] { ImportMatrixFiles(state_, ui_, FileNames()); }))
-    state_.Abandon = true;
+// A failed import changes nothing: the network, the project frame and the
+// menus stay those of the network active before it, which can still be
+// adjusted.
+bool ImportDialog::Import(bool closing) {
+  const NetworkState before = state_;
+  HeldWindowChanges window(ui_);
+  const bool ran = RunGuarded(state_, window, [&] {
+    if (closing) SetLabels(state_, window, state_.ProjectLabel, "", "");
+    ImportMatrixFiles(state_, window, FileNames());
+    if (closing && !state_.Abandon) EnableImportedCommands(state_, window);
+  });
+  if (!ran || state_.Abandon) {
+    state_ = before;
+    return false;
+  }
+  window.Apply();
+  return true;
 }
 
 void ImportDialog::importAndClose() {
   accept();
-  SetLabels(state_, ui_, state_.ProjectLabel, "", "");
-  Import();
-  EnableImportedCommands(state_, ui_);
+  Import(true);
 }
 
-// A failed import leaves no network whose points could take coordinates.
 void ImportDialog::enterCoordinates() {
-  Import();
-  if (!state_.Abandon) ShowApproxDialog(state_, ui_, this);
+  if (Import(false)) ShowApproxDialog(state_, ui_, this);
 }
 
 }  // namespace ombrel

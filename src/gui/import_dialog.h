@@ -36,9 +36,10 @@ class ImportDialog : public QDialog {
   QWidget* BuildFormatNote();
   void ShowLastFiles();
   MatrixFileNames FileNames() const;
-  // Imports and reports a fault instead of letting it escape; Abandon tells
-  // whether the import failed.
-  void Import();
+  // Imports and reports a fault instead of letting it escape; false (with
+  // the state as it was) when the import failed. closing: the dialog's
+  // "Aceptar", which also shows the import's commands.
+  bool Import(bool closing);
 
   NetworkState& state_;
   Interaction& ui_;

@@ -1,6 +1,8 @@
-// The desktop application: the main window on the working folder.
+// The desktop application: the main window, working in the user's home
+// folder until a project is active.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 #include "gui/main_window.h"
 #include "gui/working_folder.h"
@@ -8,8 +10,10 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ombrel"));
-  ombrel::SetWorkingFolder(
-      ombrel::ChooseWorkingFolder(QApplication::applicationDirPath(), QDir::homePath()));
+  QApplication::setOrganizationName(QStringLiteral("Ombrel"));
+  // The icon the package installs in the hicolor theme.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("ombrel")));
+  ombrel::SetWorkingFolder(QDir::homePath());
   ombrel::MainWindow window;
   window.show();
   return QApplication::exec();

@@ -15,6 +15,7 @@
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
 #include "gui/elided_label.h"
+#include "gui/listing_viewer.h"
 #include "gui/open_project_dialog.h"
 #include "gui/options_dialog.h"
 #include "gui/qt_prompts.h"
@@ -202,8 +203,7 @@ void MainWindow::SetEnabled(Command command, bool enabled) {
 }
 
 void MainWindow::OpenInEditor(const std::string& path) {
-  TextEditorWindow editor(ui_, this);
-  if (editor.OpenListing(path)) editor.exec();
+  ShowListing(ui_, path, this);
 }
 
 void MainWindow::RunCommand(void (MainWindow::*command)()) {
@@ -274,7 +274,7 @@ void MainWindow::showNetworkPlot() {
 }
 
 void MainWindow::Adjust(int index) {
-  mnuInici_Click(state_, ui_, index);
+  ShowListingPath(mnuInici_Click(state_, ui_, index));
 }
 
 void MainWindow::adjustWithInverse() {
@@ -291,7 +291,7 @@ void MainWindow::adjustWithPseudoinverse() {
 
 // The design driver makes its own active-project check.
 void MainWindow::Design(int index) {
-  mnuDesign_Click(state_, ui_, index);
+  ShowListingPath(mnuDesign_Click(state_, ui_, index));
 }
 
 void MainWindow::designOrderZero() {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "adjust/command_outcome.h"
 #include "gui/qt_interaction.h"
 #include "model/network_state.h"
 
@@ -72,6 +73,9 @@ class MainWindow : public QMainWindow, public MainWindowPort {
   // After a command: a project made active joins the recent ones, and an
   // open graphics window follows a command that may change the network.
   void AfterCommand(void (MainWindow::*command)());
+  // A computation that wrote its listing ends with the listing's full path
+  // in the status bar, so the person knows where the results are.
+  void ShowListingPath(CommandOutcome outcome);
 
   NetworkState state_;
   QtInteraction ui_;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,9 +36,8 @@ OpenProjectDialog::OpenProjectDialog(NetworkState& state, Interaction& ui, QWidg
   setWindowTitle(QStringLiteral(" Abrir  Proyecto"));
   BuildControls();
   state_.FileChosen = false;
-  SetWorkingFolder(WorkingFolder());
   FillDrives();
-  if (!SetFolder(WorkingFolder())) SetFolder(QDir::homePath());
+  if (!SetFolder(StartFolder())) SetFolder(QDir::homePath());
   updateAcceptButton();
 }
 
@@ -167,14 +167,19 @@ void OpenProjectDialog::updateAcceptButton() {
   acceptButton_->setEnabled(!nameEdit_->text().isEmpty());
 }
 
-// The chosen file is the list's selection; a name only typed in the field
-// leaves the path ending in the separator, which no loader can read.
+// The chosen file is the name in the text field, which a click in the list
+// fills: a name alone is taken in the folder shown, a typed path as it is
+// (relative to the folder shown), and the path of a folder moves there.
 void OpenProjectDialog::acceptChoice() {
+  const QFileInfo typed(QDir(folder_).filePath(nameEdit_->text()));
+  if (typed.isDir()) {
+    if (!SetFolder(typed.absoluteFilePath())) ui_.Beep();
+    nameEdit_->clear();
+    return;
+  }
   state_.FileChosen = true;
-  const QListWidgetItem* selected = fileList_->currentItem();
-  const QString name = selected && selected->isSelected() ? selected->text() : QString();
-  const QString base = folder_.endsWith(QLatin1Char('/')) ? folder_ : folder_ + QLatin1Char('/');
-  state_.SelectedFile = FromQt(base + name);
+  state_.SelectedFile = FromQt(typed.absoluteFilePath());
+  RememberStartFolder(typed.absolutePath());
   accept();
   RunGuarded(state_, ui_, [this] {
     if (state_.NetworkType == "Editar") {
@@ -183,6 +188,7 @@ void OpenProjectDialog::acceptChoice() {
       ShowProjectEditor(state_, ui_, parentWidget());
     } else if (state_.NetworkType == "Activar") {
       loaded_ = LoadProjectFile(state_, ui_, state_.SelectedFile);
+      if (loaded_) WorkInFolderOf(state_.SelectedFile);
     }
   });
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/network_state.h"
 #include "ui/prompt_text.h"
 
 namespace ombrel {
@@ -19,7 +20,7 @@ bool AcceptDecimals(const std::string& text, int& value) {
   if (text.find_first_of(".,-") != std::string::npos || !IsTypedWholeNumber(text)) return false;
   const long typed = std::strtol(text.c_str(), nullptr, 10);
   // strtol saturates on overflow, so a long run of digits is refused here too.
-  if (typed > 32767) return false;
+  if (typed > kMaxOutputDecimals) return false;
   value = static_cast<int>(typed);
   return true;
 }

@@ -9,8 +9,8 @@ namespace ombrel {
 // zero and without a sign "-" (a decimal comma is refused, not read).
 bool AcceptPrecision(const std::string& text, double& value);
 
-// A number of decimals: a whole number with no ".", "," or "-" that fits a
-// 16-bit count.
+// A number of decimals: a whole number with no ".", "," or "-", from 0 to
+// kMaxOutputDecimals (the listing's numbers take no more).
 bool AcceptDecimals(const std::string& text, int& value);
 
 // The messages that refuse each text.

@@ -12,6 +12,7 @@
 #include "gui/dialog_widgets.h"
 #include "gui/plot_picture.h"
 #include "gui/plot_saving.h"
+#include "gui/printing.h"
 #include "gui/qt_prompts.h"
 #include "listing/number_format.h"
 #include "plot/dxf_writer.h"
@@ -67,6 +68,7 @@ PlotWindow::PlotWindow(NetworkState& state, QtInteraction& ui, QWidget* parent)
   on(projectionsButton_, &PlotWindow::addAxisProjection);
   on(dxfButton_, &PlotWindow::exportDxf);
   on(saveButton_, &PlotWindow::savePicture);
+  on(printButton_, &PlotWindow::printDrawing);
   connect(picture_, &PlotPicture::MouseDown, this, [this](Qt::MouseButton b, double x, double y) {
     Guard([&] { pressOnPicture(b, x, y); });
   });
@@ -107,6 +109,7 @@ QWidget* PlotWindow::BuildCommands() {
   dxfButton_ = AddButton(layout, "dxfButton", "Crear fichero DXF");
   saveButton_ = AddButton(layout, "saveButton", "Guardar gráfico...");
   saveButton_->setToolTip(QStringLiteral("Guarda lo que se ve, con su leyenda, en SVG, PNG o PDF"));
+  printButton_ = AddButton(layout, "printButton", "Imprimir...");
   layout->addWidget(DecorativeLine(panel));
   layout->addStretch();
   // Nothing is drawn yet: the figures and the export wait for the full view.
@@ -225,6 +228,12 @@ void PlotWindow::exportDxf() {
 
 void PlotWindow::savePicture() {
   SavePlotPicture(state_, ui_, view_);
+}
+
+// The picture as it is on the screen, zoom rectangle and readout included.
+void PlotWindow::printDrawing() {
+  PrintThroughDialog(ui_, this,
+                     [this](QPrinter& printer) { return PrintWidget(*picture_, printer); });
 }
 
 // The right button inside the rectangle zooms to it; elsewhere it starts a

@@ -4,6 +4,7 @@
 // middle button, the coordinate readout, the magnification of the figures,
 // the DXF export and the picture files. It is not modal: the main window's
 // commands go on while it is open, and the drawing grows with the window.
+// The drawing also prints, on paper or to a PDF file.
 #pragma once
 
 #include <QDialog>
@@ -47,6 +48,7 @@ class PlotWindow : public QDialog {
   void addAxisProjection();
   void exportDxf();
   void savePicture();
+  void printDrawing();
   // The mouse on the picture, in picture units: the left button draws the
   // zoom rectangle, the right one inside it zooms.
   void pressOnPicture(Qt::MouseButton button, double px, double py);
@@ -84,6 +86,7 @@ class PlotWindow : public QDialog {
   QPushButton* projectionsButton_ = nullptr;
   QPushButton* dxfButton_ = nullptr;
   QPushButton* saveButton_ = nullptr;
+  QPushButton* printButton_ = nullptr;
   PlotPicture* picture_ = nullptr;
 };
 

@@ -67,7 +67,11 @@ void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
 
 ProjectEditorDialog::ProjectEditorDialog(NetworkState& state, Interaction& ui, ProjectLists lists,
                                          QWidget* parent)
-    : QDialog(parent), state_(state), ui_(ui), lists_(std::move(lists)) {
+    : QDialog(parent),
+      state_(state),
+      ui_(ui),
+      lists_(std::move(lists)),
+      savedLines_(lists_.FileList()) {
   tabs_ = Named("tabs", new QTabWidget(this));
   tabs_->addTab(BuildVerticesTab(), QStringLiteral("Vértices"));
   tabs_->addTab(BuildObservablesTab(), QStringLiteral("Observables"));
@@ -296,11 +300,40 @@ bool ProjectEditorDialog::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+bool ProjectEditorDialog::Allows(const std::string& fault) {
+  if (fault.empty()) return true;
+  ui_.Beep();
+  ui_.MessageBox(fault, Buttons::Ok, Icon::Information, 1, kAppTitle);
+  return false;
+}
+
 void ProjectEditorDialog::reject() {
-  if (state_.EditorExit == "NoAbandono" &&
-      ui_.MessageBox(kLeaveEditor, Buttons::YesNo, Icon::Information, 2, kAppTitle) != Answer::Yes)
-    return;
+  if (state_.EditorExit == "NoAbandono") {
+    if (lists_.FileList() != savedLines_) {
+      if (!OfferToSave()) return;
+    } else if (ui_.MessageBox(kLeaveEditor, Buttons::YesNo, Icon::Information, 2, kAppTitle) !=
+               Answer::Yes) {
+      return;
+    }
+  }
   QDialog::reject();
+}
+
+// "Guardar" saves as "Salvar y salir" does, which closes the dialog itself;
+// without a name it shows where to give one.
+bool ProjectEditorDialog::OfferToSave() {
+  const Answer answer =
+      ui_.MessageBox(kUnsavedProject, Buttons::SaveDiscardCancel, Icon::Exclamation, 1, kAppTitle);
+  if (answer == Answer::No) return true;
+  if (answer != Answer::Yes) return false;
+  if (fileNameEdit_->text().isEmpty()) {
+    tabs_->setCurrentIndex(2);
+    fileNameEdit_->setFocus();
+    ui_.MessageBox(kNameTheProject, Buttons::Ok, Icon::Information, 1, kAppTitle);
+    return false;
+  }
+  saveAndClose();
+  return false;
 }
 
 }  // namespace ombrel

@@ -27,6 +27,11 @@ inline constexpr const char* kBadCharacters = "¡ Algún carácter no es correct
 inline constexpr const char* kBadKey = "¡ Carácter no válido !";
 inline constexpr const char* kLeaveEditor = "¿ Está seguro de querer salir del menú ?";
 inline constexpr const char* kProjectSaved = "Proyecto almacenado correctamente";
+inline constexpr const char* kUnsavedProject =
+    "El proyecto tiene cambios que no se han guardado.\r\n\r\n"
+    "¿ Desea guardarlos antes de salir del menú ?";
+inline constexpr const char* kNameTheProject =
+    "Escriba el nombre del proyecto en \"Nombre y extensión:\" y pulse \"Salvar y salir\".";
 
 class ProjectEditorDialog : public QDialog {
   Q_OBJECT
@@ -37,8 +42,9 @@ class ProjectEditorDialog : public QDialog {
   ProjectEditorDialog(NetworkState& state, Interaction& ui, ProjectLists lists,
                       QWidget* parent = nullptr);
 
-  // Every way of closing passes here: the question comes first while the
-  // project has not been saved.
+  // Every way of closing passes here. While the project has not been saved
+  // a question comes first: with changes, whether to save them (Guardar,
+  // Descartar, Cancelar); without, whether to leave.
   void reject() override;
 
  protected:
@@ -80,6 +86,11 @@ class ProjectEditorDialog : public QDialog {
   void ShowLists(bool points);
   void ShowCounts();
   bool Accepts(std::initializer_list<const QLineEdit*> fields);
+  // Shows fault (beep, information icon) when there is one; true when none.
+  bool Allows(const std::string& fault);
+  // The answer to the save question on closing; true when the dialog may
+  // close without saving.
+  bool OfferToSave();
   void ClearVertexFields();
   void UpdateObservationButtons();
   void ClearAngleFields();
@@ -89,6 +100,7 @@ class ProjectEditorDialog : public QDialog {
   NetworkState& state_;
   Interaction& ui_;
   ProjectLists lists_;
+  std::vector<std::string> savedLines_;  // the file as opened or last saved
 
   QTabWidget* tabs_ = nullptr;             // "Vértices", "Observables", "Salvar y salir"
   QTabWidget* observationTabs_ = nullptr;  // "Nuevo ángulo", "Nueva distancia"

@@ -1,5 +1,6 @@
 // The "Observables" tab of the project editor and the save.
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "gui/number_choices.h"
 #include "gui/project_editor_dialog.h"
 #include "gui/qt_prompts.h"
+#include "gui/working_folder.h"
 
 namespace ombrel {
 
@@ -95,9 +97,11 @@ void ProjectEditorDialog::TakeEquation(const QString& item) {
 void ProjectEditorDialog::addAngle() {
   if (!Accepts({angleEdit_, angleWeightEdit_})) return;
   const QString equation = angleEquationCombo_->currentText();
-  lists_.AddObservation(AngleLine(FromQt(equation), ChoiceText(backsightCombo_),
-                                  ChoiceText(stationCombo_), ChoiceText(foresightCombo_),
-                                  FromQt(angleEdit_->text()), FromQt(angleWeightEdit_->text())));
+  const std::string line = AngleLine(FromQt(equation), ChoiceText(backsightCombo_),
+                                     ChoiceText(stationCombo_), ChoiceText(foresightCombo_),
+                                     FromQt(angleEdit_->text()), FromQt(angleWeightEdit_->text()));
+  if (!Allows(ObservationLineFault(line))) return;
+  lists_.AddObservation(line);
   ClearAngleFields();
   TakeEquation(equation);
 }
@@ -105,9 +109,11 @@ void ProjectEditorDialog::addAngle() {
 void ProjectEditorDialog::addDistance() {
   if (!Accepts({distanceEdit_, distanceWeightEdit_})) return;
   const QString equation = distanceEquationCombo_->currentText();
-  lists_.AddObservation(DistanceLine(FromQt(equation), ChoiceText(distanceFromCombo_),
-                                     ChoiceText(distanceToCombo_), FromQt(distanceEdit_->text()),
-                                     FromQt(distanceWeightEdit_->text())));
+  const std::string line =
+      DistanceLine(FromQt(equation), ChoiceText(distanceFromCombo_), ChoiceText(distanceToCombo_),
+                   FromQt(distanceEdit_->text()), FromQt(distanceWeightEdit_->text()));
+  if (!Allows(ObservationLineFault(line))) return;
+  lists_.AddObservation(line);
   ClearDistanceFields();
   TakeEquation(equation);
 }
@@ -138,11 +144,15 @@ void ProjectEditorDialog::setDistanceWeightOfAll() {
   ShowLists(false);
 }
 
+// A relative name is taken in the working folder and kept whole as the
+// project's name, since the project's folder becomes the working folder.
 void ProjectEditorDialog::saveAndClose() {
+  const std::string path = FromQt(QDir(WorkingFolder()).absoluteFilePath(fileNameEdit_->text()));
   bool saved = false;
-  RunGuarded(state_, ui_,
-             [&] { saved = SaveProjectLists(lists_, state_, ui_, FromQt(fileNameEdit_->text())); });
+  RunGuarded(state_, ui_, [&] { saved = SaveProjectLists(lists_, state_, ui_, path); });
   if (!saved) return;
+  savedLines_ = lists_.FileList();
+  WorkInFolderOf(path);
   state_.EditorExit = "Abandonar";
   accept();
   ui_.MessageBox(kProjectSaved, Buttons::Ok, Icon::Information, 1, kAppTitle);

@@ -83,8 +83,10 @@ void ProjectEditorDialog::startNewVertex() {
 void ProjectEditorDialog::addVertex() {
   if (!Accepts({xEdit_, yEdit_})) return;
   const std::string vertex = ChoiceText(vertexCombo_);
-  lists_.AddPoint(PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()), FromQt(yEdit_->text()),
-                            fixedCheck_->isChecked(), vertex));
+  const std::string line = PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()),
+                                     FromQt(yEdit_->text()), fixedCheck_->isChecked(), vertex);
+  if (!Allows(lists_.PositionFault(line, 0))) return;
+  lists_.AddPoint(line);
   xEdit_->clear();
   yEdit_->clear();
   fixedCheck_->setChecked(false);
@@ -104,9 +106,11 @@ void ProjectEditorDialog::addVertex() {
 void ProjectEditorDialog::modifyVertex() {
   const int row = vertexList_->currentRow();
   if (row <= 0 || !Accepts({xEdit_, yEdit_})) return;
-  lists_.ReplacePoint(
-      row, PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()), FromQt(yEdit_->text()),
-                     fixedCheck_->isChecked(), state_.NetworkType));
+  const std::string line =
+      PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()), FromQt(yEdit_->text()),
+                fixedCheck_->isChecked(), state_.NetworkType);
+  if (!Allows(lists_.PositionFault(line, row))) return;
+  lists_.ReplacePoint(row, line);
   ShowLists(true);
   ShowCounts();
   state_.EditorMode = "Añadir";
@@ -115,12 +119,20 @@ void ProjectEditorDialog::modifyVertex() {
 }
 
 // The vertex and the observations that used it give their numbers back, and
-// the fields that showed it are emptied: it can no longer be modified.
+// the fields that showed it are emptied: it can no longer be modified. The
+// person confirms first, told how many observations go with it.
 void ProjectEditorDialog::removeVertex() {
   const int row = vertexList_->currentRow();
   if (row <= 0) return;
   const std::string vertex =
       ReadPointLine(lists_.PointList()[static_cast<std::size_t>(row)]).vertex;
+  const int uses = lists_.ObservationsOf(vertex);
+  const std::string question =
+      "¿ Desea eliminar el vértice" + vertex.substr(0, vertex.find_last_not_of(' ') + 1) +
+      (uses == 0 ? std::string(" ?")
+                 : " y sus " + std::to_string(uses) + " observables asociados ?");
+  if (ui_.MessageBox(question, Buttons::YesNo, Icon::Exclamation, 2, kAppTitle) != Answer::Yes)
+    return;
   const std::vector<std::string> equations = lists_.RemovePoint(row);
   AddNumberChoice(vertexCombo_, vertex);
   for (QComboBox* box :

@@ -62,7 +62,7 @@ Answer QtInteraction::MessageBox(const std::string& text, Buttons buttons, Icon 
   } else if (TakeNext(answer, text)) {
     return answer;
   } else if (unattended_) {
-    return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
   }
   ArrowWhilePrompting arrow(busy_);
   return ShowMessageBox(parent_, text, buttons, icon, defaultButton, title);

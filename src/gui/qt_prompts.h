@@ -1,5 +1,7 @@
 // The modal prompts as Qt windows: a message box with Spanish buttons and an
-// input box. Texts arrive with CR LF line breaks and are shown as plain text.
+// input box. Texts arrive with CR LF line breaks and are shown as plain text;
+// a text taller than the screen scrolls (ScrollingPrompt), so that the
+// field and the buttons stay in sight.
 #pragma once
 
 #include <QString>

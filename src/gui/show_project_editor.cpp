@@ -6,9 +6,10 @@ namespace ombrel {
 
 void ShowProjectEditor(NetworkState& state, Interaction& ui, QWidget* parent) {
   std::optional<ProjectLists> lists = ProjectLists();
-  if (state.SelectedFile != kUntitled) lists = ProjectLists::FromFile(state.SelectedFile);
+  std::string reason;
+  if (state.SelectedFile != kUntitled) lists = ProjectLists::FromFile(state.SelectedFile, &reason);
   if (!lists) {
-    ui.MessageBox(kProjectReadError, Buttons::Ok, Icon::Information, 1, kAppTitle);
+    ui.MessageBox(reason, Buttons::Ok, Icon::Information, 1, kAppTitle);
     return;
   }
   ProjectEditorDialog dialog(state, ui, std::move(*lists), parent);

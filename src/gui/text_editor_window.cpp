@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -13,7 +14,8 @@
 
 #include "gui/about_dialog.h"
 #include "gui/dialog_widgets.h"
-#include "gui/editor_printing.h"
+#include "gui/listing_viewer.h"
+#include "gui/printing.h"
 #include "gui/qt_prompts.h"
 #include "gui/replace_dialog.h"
 #include "gui/text_document.h"
@@ -144,6 +146,13 @@ bool TextEditorWindow::OpenListing(const std::string& path) {
 void TextEditorWindow::openFile() {
   const QString name = ToQt(ui_.ChooseFileToOpen(QStringLiteral("Abrir"), kFilter, kAllFiles));
   if (name.isEmpty()) return;
+  if (QFileInfo(name).size() > kLargestEditableBytes) {
+    ListingViewer viewer(name, kViewerPageBytes, this);
+    if (viewer.IsOpen()) {
+      viewer.exec();
+      return;
+    }
+  }
   currentFile_ = name;
   bool read = false;
   try {
@@ -160,6 +169,15 @@ void TextEditorWindow::openFile() {
     return;
   }
   setWindowTitle(QString::fromUtf8(kEditorCaption) + QStringLiteral(" - ") + name);
+}
+
+bool TextEditorWindow::AcceptsLostCharacters(const QString& text) {
+  const QString outside = CharactersOutsideCp1252(text);
+  if (outside.isEmpty()) return true;
+  const std::string question =
+      std::string(" El texto contiene caracteres que el fichero no puede guardar: ") +
+      FromQt(outside.left(20)) + kCrLf + " Se guardarán como \"?\". ¿Desea guardarlo así? ";
+  return ui_.MessageBox(question, Buttons::YesNo, Icon::Exclamation, 2, kAppTitle) == Answer::Yes;
 }
 
 bool TextEditorWindow::WriteTo(const QString& path) {
@@ -188,13 +206,14 @@ bool TextEditorWindow::saveAs() {
     if (ui_.MessageBox(question, Buttons::YesNo, Icon::Information, 2, kAppTitle) != Answer::Yes)
       return false;
   }
+  if (!AcceptsLostCharacters(textEdit_->toPlainText())) return false;
   saveName_ = name;
   return WriteTo(saveName_);
 }
 
 bool TextEditorWindow::save() {
   if (saveName_.isEmpty()) return saveAs();
-  return WriteTo(saveName_);
+  return AcceptsLostCharacters(textEdit_->toPlainText()) && WriteTo(saveName_);
 }
 
 void TextEditorWindow::printText() {

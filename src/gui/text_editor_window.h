@@ -60,6 +60,10 @@ class TextEditorWindow : public QDialog {
   void AddStandardCommands(QMenu* edit);
   void Clear();
   bool LoadFile(const QString& path);
+  // Files are Windows-1252: a character it lacks would be saved as "?", so
+  // the person is asked first; false when they decline.
+  bool AcceptsLostCharacters(const QString& text);
+  // Writes the text to path; false when nothing was written.
   bool WriteTo(const QString& path);
   bool ConfirmClose();
 

@@ -2,28 +2,23 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QSettings>
 
 namespace ombrel {
 namespace {
+
+constexpr const char* kStartFolderKey = "carpetas/ultima";
 
 QString& Remembered() {
   static QString folder;
   return folder;
 }
 
+QSettings Settings() {
+  return QSettings(QStringLiteral("Ombrel"), QStringLiteral("Ombrel"));
+}
+
 }  // namespace
-
-bool CanWriteIn(const QString& folder) {
-  if (!QFileInfo(folder).isDir()) return false;
-  // Permission bits do not tell about read-only mounts; creating a file does.
-  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("ombrel-XXXXXX")));
-  return probe.open();
-}
-
-QString ChooseWorkingFolder(const QString& programFolder, const QString& homeFolder) {
-  return CanWriteIn(programFolder) ? programFolder : homeFolder;
-}
 
 void SetWorkingFolder(const QString& folder) {
   Remembered() = QDir(folder).absolutePath();
@@ -33,6 +28,21 @@ void SetWorkingFolder(const QString& folder) {
 QString WorkingFolder() {
   if (Remembered().isEmpty()) return QDir::currentPath();
   return Remembered();
+}
+
+void WorkInFolderOf(const std::string& path) {
+  const QFileInfo file(QDir(WorkingFolder()).filePath(QString::fromStdString(path)));
+  if (file.absoluteDir().exists()) SetWorkingFolder(file.absolutePath());
+}
+
+QString StartFolder() {
+  const QString last = Settings().value(QString::fromUtf8(kStartFolderKey)).toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  return WorkingFolder();
+}
+
+void RememberStartFolder(const QString& folder) {
+  Settings().setValue(QString::fromUtf8(kStartFolderKey), QDir(folder).absolutePath());
 }
 
 }  // namespace ombrel

@@ -14,6 +14,8 @@ namespace ombrel {
 inline constexpr int kMaxProjectPoints = 98;
 inline constexpr int kMaxProjectObservations = 99;
 inline constexpr int kMaxCondEquations = 7;
+// The most decimals a listing's numbers may take (OutputDecimals 0 .. this).
+inline constexpr int kMaxOutputDecimals = 30;
 inline constexpr int kObsWeightColumns = 106;  // observations plus condition equations
 inline constexpr int kDistanceMarker = -99;
 

@@ -131,11 +131,13 @@ std::string ContentFault(const ProjectContents& contents) {
       return LineFault(p.line, "el vértice " + std::to_string(p.number) +
                                    " ya figura en la línea " + std::to_string(first->second) + ".");
   }
+  // An angle that names a vertex twice is left to the formation of the
+  // equations, which refuses it with its own message.
   for (const ProjectObservation& o : contents.observations) {
-    if (o.points[0] == kDistanceMarker && o.points[1] == o.points[2])
-      return LineFault(o.line, "la ecuación " + std::to_string(o.equation) +
-                                   " es una distancia del vértice " + std::to_string(o.points[1]) +
-                                   " a sí mismo.");
+    if (o.points[0] != kDistanceMarker) continue;
+    const std::string fault =
+        ObservationVerticesFault(o.equation, o.points[0], o.points[1], o.points[2]);
+    if (!fault.empty()) return LineFault(o.line, fault);
   }
   return {};
 }
@@ -232,6 +234,25 @@ void Commit(NetworkState& state, const ProjectContents& contents, const std::str
 }
 
 }  // namespace
+
+std::string ProjectFileFault(const std::string& path) {
+  return ReadProject(path).message;
+}
+
+std::string ObservationVerticesFault(int equation, int back, int station, int fore) {
+  const std::string which = "la ecuación " + std::to_string(equation);
+  const std::string vertex = " " + std::to_string(station) + ".";
+  if (back == kDistanceMarker)
+    return station == fore
+               ? which + " es una distancia del vértice " + std::to_string(station) + " a sí mismo."
+               : std::string();
+  if (back == station) return which + " es un ángulo cuyo punto inicial es su estación," + vertex;
+  if (fore == station) return which + " es un ángulo cuyo punto final es su estación," + vertex;
+  if (back == fore)
+    return which + " es un ángulo cuyos puntos inicial y final son el mismo vértice, " +
+           std::to_string(back) + ".";
+  return {};
+}
 
 std::string PointsLabelText(int numPoints, int numFixed) {
   return "Número de vértices:  " + SignedText(numPoints) + "   (" + SignedText(numFixed) +

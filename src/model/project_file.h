@@ -21,10 +21,20 @@ namespace ombrel {
 //   kProjectReadError;
 // - a decimal comma: the field and its line are named;
 // - a kind other than "fijo" or "vble", a vertex number given to two points,
-//   a distance from a vertex to itself: kProjectReadError's first line and
-//   the line of the record at fault.
+//   a distance from a vertex to itself (ObservationVerticesFault):
+//   kProjectReadError's first line and the line of the record at fault.
 // Returns true when the project was loaded.
 bool LoadProjectFile(NetworkState& state, Interaction& ui, const std::string& path);
+
+// The reason LoadProjectFile would give for not loading the project at
+// path; empty when it would load it.
+std::string ProjectFileFault(const std::string& path);
+
+// What makes the vertices of observation `equation` unusable, as the end of
+// a sentence ("la ecuación 3 es una distancia del vértice 4 a sí mismo."):
+// a vertex named twice, so that a direction is missing. back is
+// kDistanceMarker for a distance. Empty when the vertices are usable.
+std::string ObservationVerticesFault(int equation, int back, int station, int fore);
 
 // Writes the lines, each followed by CR LF. When the file exists, asks first
 // whether to overwrite it; answering No writes nothing. Returns true when

@@ -163,7 +163,36 @@ std::string EquationItemOf(const std::string& line) {
 ProjectLists::ProjectLists()
     : points_{kPointPrompt}, observations_{kObservationPrompt}, file_{kNewHeader} {}
 
-std::optional<ProjectLists> ProjectLists::FromFile(const std::string& path) {
+std::string ObservationLineFault(const std::string& line) {
+  std::string fault = ObservationVerticesFault(
+      ColumnInteger(Columns(line, 1, 2)), ColumnInteger(Columns(line, 6, 8)),
+      ColumnInteger(Columns(line, 18, 20)), ColumnInteger(Columns(line, 30, 32)));
+  if (fault.empty()) return fault;
+  fault[0] = 'L';  // "la ecuación ..." opens its own sentence here
+  return "¡ Existe un problema con los vértices de las observaciones !\r\n\r\n" + fault;
+}
+
+std::optional<ProjectLists> ProjectLists::FromFile(const std::string& path, std::string* reason) {
+  const auto lists = ReadLists(path);
+  if (!lists && reason) {
+    *reason = ProjectFileFault(path);
+    if (reason->empty()) *reason = kProjectReadError;
+  }
+  return lists;
+}
+
+std::string ProjectLists::PositionFault(const std::string& line, int replacing) const {
+  const std::string position = Columns(line, 6, 8);
+  for (int k = 1; k <= NumPoints(); ++k) {
+    const std::string& other = points_[static_cast<std::size_t>(k)];
+    if (k == replacing || Columns(other, 6, 8) != position) continue;
+    return "¡ La posición " + Trimmed(position) + " de la ordenación del vector x ya es la del " +
+           "vértice " + Trimmed(Columns(other, 54, 56)) + " !";
+  }
+  return {};
+}
+
+std::optional<ProjectLists> ProjectLists::ReadLists(const std::string& path) {
   std::string message;
   const auto text = ReadInputText(path, message);
   if (!text) return std::nullopt;
@@ -227,6 +256,21 @@ void ProjectLists::RemoveObservation(int j) {
   WriteCounts();
 }
 
+namespace {
+
+bool Names(const std::string& line, const std::string& vertex) {
+  return Columns(line, 6, 8) == vertex || Columns(line, 18, 20) == vertex ||
+         Columns(line, 30, 32) == vertex;
+}
+
+}  // namespace
+
+int ProjectLists::ObservationsOf(const std::string& vertexItem) const {
+  return static_cast<int>(std::count_if(
+      observations_.begin() + 1, observations_.end(),
+      [&](const std::string& line) { return Names(line, RightAlign(vertexItem, 3)); }));
+}
+
 std::vector<std::string> ProjectLists::RemovePoint(int k) {
   const std::string vertex = Columns(points_[static_cast<std::size_t>(k)], 54, 56);
   points_.erase(points_.begin() + k);
@@ -234,8 +278,7 @@ std::vector<std::string> ProjectLists::RemovePoint(int k) {
   std::vector<std::string> equations;
   for (int j = NumObs(); j >= 1; --j) {
     const std::string& line = observations_[static_cast<std::size_t>(j)];
-    if (Columns(line, 6, 8) == vertex || Columns(line, 18, 20) == vertex ||
-        Columns(line, 30, 32) == vertex) {
+    if (Names(line, vertex)) {
       equations.insert(equations.begin(), EquationItemOf(line));
       RemoveObservation(j);
     }

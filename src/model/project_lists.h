@@ -66,14 +66,21 @@ bool IsDistanceLine(const std::string& line);
 // The combo item of the equation number of an observation line.
 std::string EquationItemOf(const std::string& line);
 
+// Why the editor refuses an observation line: it names a vertex twice (see
+// ObservationVerticesFault), with the heading of the formation's message.
+// Empty when the line can be added.
+std::string ObservationLineFault(const std::string& line);
+
 class ProjectLists {
  public:
   // A new project: the two prompts and the initial header.
   ProjectLists();
 
   // Reads an existing project, all fields as text, and rebuilds its lines in
-  // the editor's layout; nullopt when the file cannot be read.
-  static std::optional<ProjectLists> FromFile(const std::string& path);
+  // the editor's layout; nullopt when the file cannot be read, with the
+  // loader's reason in *reason when given.
+  static std::optional<ProjectLists> FromFile(const std::string& path,
+                                              std::string* reason = nullptr);
 
   const std::vector<std::string>& PointList() const { return points_; }
   const std::vector<std::string>& ObservationList() const { return observations_; }
@@ -88,9 +95,17 @@ class ProjectLists {
   // Replaces point k by line; returns the new index.
   int ReplacePoint(int k, const std::string& line);
   void RemoveObservation(int j);
+  // How many observations name the vertex (a combo item) as back-sight,
+  // station or fore-sight.
+  int ObservationsOf(const std::string& vertexItem) const;
   // Removes point k and every observation that uses its vertex; returns the
   // equation items of the observations removed.
   std::vector<std::string> RemovePoint(int k);
+  // Why point line cannot join the lists: another point than point
+  // `replacing` (0 when adding) already holds its place in the vector x, so
+  // that two vertices would share unknowns. Empty when it can.
+  std::string PositionFault(const std::string& line, int replacing) const;
+
   // Gives the weight text to every angle (distances false) or distance line.
   void SetWeightOfAll(bool distances, const std::string& weight);
 
@@ -98,6 +113,7 @@ class ProjectLists {
   void Rebuild(NetworkState& state, const std::string& projectName) const;
 
  private:
+  static std::optional<ProjectLists> ReadLists(const std::string& path);
   void InsertLine(const std::string& line, std::vector<std::string>& list, int offset, int& index);
   void WriteCounts();
 

@@ -30,6 +30,8 @@ const char* ButtonsName(Buttons buttons) {
       return "Sí/No";
     case Buttons::YesNoCancel:
       return "Sí/No/Cancelar";
+    case Buttons::SaveDiscardCancel:
+      return "Guardar/Descartar/Cancelar";
   }
   return "?";
 }

@@ -12,7 +12,9 @@ namespace ombrel {
 inline constexpr const char* kAppTitle = "Ombrel";
 inline constexpr const char* kCrLf = "\r\n";
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// SaveDiscardCancel ("Guardar", "Descartar", "Cancelar") answers Yes, No
+// and Cancel.
+enum class Buttons { Ok, YesNo, YesNoCancel, SaveDiscardCancel };
 enum class Icon { None, Information, Exclamation };
 enum class Answer { Ok, Yes, No, Cancel };
 enum class OutputType { Full, Summary, Closed };  // Closed: dismissed without a choice

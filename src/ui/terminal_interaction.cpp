@@ -15,6 +15,7 @@ Answer ButtonAt(Buttons buttons, int index) {
     case Buttons::YesNo:
       return index == 2 ? Answer::No : Answer::Yes;
     case Buttons::YesNoCancel:
+    case Buttons::SaveDiscardCancel:
       return index == 3 ? Answer::Cancel : index == 2 ? Answer::No : Answer::Yes;
   }
   return Answer::Ok;
@@ -29,6 +30,17 @@ std::string Lower(const std::string& text) {
 
 bool ParseAnswer(const std::string& line, Buttons buttons, bool terse, Answer& answer) {
   const std::string t = Lower(line);
+  if (buttons == Buttons::SaveDiscardCancel) {
+    if (t == "guardar" || (terse && t == "g"))
+      answer = Answer::Yes;
+    else if (t == "descartar" || (terse && t == "d"))
+      answer = Answer::No;
+    else if (t == "cancelar" || (terse && t == "c"))
+      answer = Answer::Cancel;
+    else
+      return false;
+    return true;
+  }
   if (t == "si" || t == "sí" || t == "sÍ" || (terse && t == "s"))
     answer = Answer::Yes;
   else if (t == "no" || (terse && t == "n"))
@@ -42,8 +54,10 @@ bool ParseAnswer(const std::string& line, Buttons buttons, bool terse, Answer& a
 
 // "Sí / [No] / Cancelar": the buttons with the default marked.
 std::string ButtonList(Buttons buttons, int defaultButton) {
-  const char* names[] = {"Sí", "No", "Cancelar"};
-  const int count = buttons == Buttons::YesNo ? 2 : buttons == Buttons::YesNoCancel ? 3 : 0;
+  const char* yesNo[] = {"Sí", "No", "Cancelar"};
+  const char* save[] = {"Guardar", "Descartar", "Cancelar"};
+  const char* const* names = buttons == Buttons::SaveDiscardCancel ? save : yesNo;
+  const int count = buttons == Buttons::YesNo ? 2 : buttons == Buttons::Ok ? 0 : 3;
   if (count == 0) return "[Aceptar]";
   std::string list;
   for (int b = 1; b <= count; ++b) {

@@ -185,21 +185,37 @@ TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
   }
 }
 
+// A count outside 1..10 rows and a text that is not a number are asked
+// again; cancelling the count or an element gives up.
 TEST(FreeNetwork, TypeEightIsTypedElementByElement) {
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
   s.NetworkType = "Ocho";
   ScriptedInteraction ui;
-  ui.Then("");  // the count: the default single row
-  for (int j = 1; j <= 10; ++j) ui.Then(j == 3 ? std::string("") : std::to_string(j) + ".5");
-  FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
+  ui.Then("x").Then("0").Then("11").Then("1");
+  for (int j = 1; j <= 10; ++j) {
+    if (j == 3) ui.Then("tres");
+    ui.Then(std::to_string(j) + ".5");
+  }
+  ASSERT_TRUE(FormConstraintMatrix(s, ui, kConstraintMatrixTitle));
   ASSERT_EQ(s.NumConstraints, 1);
-  for (int j = 1; j <= 10; ++j) EXPECT_EQ(s.E(1, j), j == 3 ? 0.0 : j + 0.5);
+  for (int j = 1; j <= 10; ++j) EXPECT_EQ(s.E(1, j), j + 0.5);
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 4);
   const auto prompts = ui.Prompts();
   EXPECT_EQ(prompts[0].title, "Ombrel  Matriz de constreñimientos");
   EXPECT_EQ(prompts[0].defaultText, "1");
-  EXPECT_EQ(prompts[10].text, "    Elemento   E ( 1   , 10  )\r\n    ..........................");
-  EXPECT_EQ(prompts[10].title, "Introducción de la matriz de constreñimientos");
-  EXPECT_EQ(prompts[10].defaultText, "0");
+  EXPECT_EQ(prompts.back().text,
+            "    Elemento   E ( 1   , 10  )\r\n    ..........................");
+  EXPECT_EQ(prompts.back().title, "Introducción de la matriz de constreñimientos");
+  EXPECT_EQ(prompts.back().defaultText, "0");
+
+  for (const std::vector<std::string>& script :
+       {std::vector<std::string>{""}, std::vector<std::string>{"1", "2", ""}}) {
+    ScriptedInteraction cancelled;
+    for (const std::string& answer : script) cancelled.Then(answer);
+    EXPECT_FALSE(FormConstraintMatrix(s, cancelled, kConstraintMatrixTitle));
+    EXPECT_EQ(cancelled.Pending(), 0u);
+  }
 }
 
 TEST(FreeNetwork, NetworkTypeBoxRefusesWhatTheNetworkCannotTake) {

@@ -269,8 +269,10 @@ TEST(DesignOrderOne, WithoutNegativeMultipliersTheCorrectionsAreTheFreePart) {
   }
 }
 
-// Every prompt but the criterion's may be cancelled; the count is at most
-// the five variable points, so no vertex prompt is left without an answer.
+// Every prompt may be cancelled: the count (at most the five variable
+// points, so "6" is refused), a vertex, the bound, the step, the network
+// type, E typed by hand, the criterion option, an element of the criterion
+// typed by hand (after "x", refused) and a precision of the review.
 TEST(DesignOrderOne, CancellingAnyPromptAbandons) {
   const std::vector<std::vector<ScriptedInteraction::Scripted>> scripts = {
       {"6", ""},
@@ -278,6 +280,9 @@ TEST(DesignOrderOne, CancellingAnyPromptAbandons) {
       {"1", "3", ""},
       {"1", "3", "0.01", ""},
       {"1", "3", "0.01", "0.001", ""},
+      {"1", "3", "0.01", "0.001", "8", "1", ""},
+      {"1", "3", "0.01", "0.001", "2", ""},
+      {"1", "3", "0.01", "0.001", "2", "3", "x", ""},
       {"1", "3", "0.01", "0.001", "2", "1", Answer::Yes, "1e-12", ""}};
   for (const auto& script : scripts) {
     SCOPED_TRACE(script.size());
@@ -289,8 +294,11 @@ TEST(DesignOrderOne, CancellingAnyPromptAbandons) {
     DesignOrderOne(s, ui);
     EXPECT_EQ(ui.Pending(), 0u);
     const auto messages = ui.Messages();
-    EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"),
-              &script == &scripts.front() ? 1 : 0);  // "6" refused
+    const long refused = std::count_if(script.begin(), script.end(), [](const auto& answer) {
+      const auto* text = std::get_if<std::string>(&answer);
+      return text && (*text == "6" || *text == "x");
+    });
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), refused);
     EXPECT_EQ(s.NetworkType, kDesignAbandoned);
     const std::vector<std::string> lines = ListingLines(s.ListingFileName);
     ASSERT_GE(lines.size(), 3u);

@@ -78,27 +78,29 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   }
 }
 
-TEST(DesignOrderTwo, CancellingEitherPrecisionAbandonsButOffersTheListing) {
-  for (const bool atEm6 : {false, true}) {
-    SCOPED_TRACE(atEm6);
+// Every prompt may be cancelled, with the listing still offered: a
+// precision of either review, the a-priori variance, the criterion option,
+// a value of Baarda's criterion and an element typed by hand (after "x",
+// refused).
+TEST(DesignOrderTwo, CancellingAnyPromptAbandonsButOffersTheListing) {
+  using Script = std::vector<ScriptedInteraction::Scripted>;
+  const Answer no = Answer::No;
+  for (const Script& script : {Script{Answer::Yes, ""}, Script{no, no, ""}, Script{no, no, "1", ""},
+                               Script{no, no, "1", "1", ""}, Script{no, no, "1", "4", "x", ""},
+                               Script{no, no, "1", "2", Answer::Yes, "1e-12", ""}}) {
+    SCOPED_TRACE(script.size());
     TempDir dir;
     NetworkState s = Loaded(Network("syn_quad_2fix"));
     ScriptedInteraction ui;
     ui.Then(dir.File("salida.tmp"));
-    if (atEm6)
-      ui.Then(Answer::No)
-          .Then(Answer::No)
-          .Then("1")
-          .Then("2")
-          .Then(Answer::Yes)
-          .Then("1e-12")
-          .Then("");
-    else
-      ui.Then(Answer::Yes).Then("");
+    for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
     ui.Then(Answer::No);  // the closing question is still asked
     EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderTwo), CommandOutcome::Abandoned);
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(s.EllipsesDone, "No");
+    const auto messages = ui.Messages();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"),
+              std::count(script.begin(), script.end(), Script::value_type(std::string("x"))));
     const std::vector<std::string> lines = ListingLines(dir.File("salida.tmp"));
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[lines.size() - 2], "    --> CALCULO DEL PD2 ABANDONADO PREMATURAMENTE ");

@@ -10,8 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <filesystem>
 
-#include "gui/editor_printing.h"
+#include "gui/listing_viewer.h"
+#include "gui/main_window.h"
+#include "gui/printing.h"
 #include "gui/replace_dialog.h"
 #include "gui/text_document.h"
 #include "gui/text_editor_window.h"
@@ -109,6 +112,25 @@ TEST_F(EditorTest, SavingAsksForANameAndBeforeOverwriting) {
   EXPECT_EQ(ui.Pending(), 0u);
 }
 
+// A character Windows-1252 lacks would be saved as "?": only when the
+// person accepts; a refusal writes nothing.
+TEST_F(EditorTest, CharactersTheFileCannotHoldAreSavedOnlyWhenAccepted) {
+  Text()->setPlainText(QStringLiteral("\u03A9 = 5 año"));
+  const std::string path = dir.File("omega.txt");
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    ui.SetNextText(path);
+    ui.SetNextAnswer(answer);
+    Choose("saveAsAction");
+    EXPECT_NE(ui.Messages().back().find("\u03A9"), std::string::npos);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(std::filesystem::exists(path), answer == Answer::Yes);
+  }
+  EXPECT_EQ(testing::ReadBytes(path), "? = 5 a\xF1o\r\n");
+  EXPECT_EQ(editor.SaveName().toStdString(), path);
+  EXPECT_EQ(CharactersOutsideCp1252(QStringLiteral("€ñ\u03A9x\u03A9\u4E2D")),
+            QStringLiteral("\u03A9\u4E2D"));
+}
+
 TEST_F(EditorTest, ReplacingCommaByPointTurnsEveryDecimalCommaAndUndoTakesItBack) {
   ASSERT_TRUE(editor.OpenListing(listing));
   EXPECT_EQ(editor.windowTitle().toStdString(), "Ombrel - Editor de texto - " + listing);
@@ -168,8 +190,8 @@ TEST_F(EditorTest, CutAndCopyNeedASelectionAndPasteNeedsClipboardText) {
 }
 
 TEST(TextDocument, FileBytesRoundTripWithCrLfAndAFinalLineEnd) {
-  const QString text = DocumentFromBytes("a\xF1o\r\nb\r\n");
-  EXPECT_EQ(text.toStdString(), "año\nb\n");
+  const QString text = DocumentFromBytes("a\xF1o\r\nb\r\r\nc\r");
+  EXPECT_EQ(text.toStdString(), "año\nb\r\nc\r");  // a lone CR stays
   EXPECT_EQ(BytesFromDocument(QStringLiteral("año\nb")), "a\xF1o\r\nb\r\n");
   EXPECT_EQ(BytesFromDocument(QStringLiteral("€")), "\x80\r\n");
 }
@@ -193,6 +215,63 @@ TEST(EditorPrinting, ALongTextFillsSeveralPages) {
   };
   EXPECT_EQ(pages(10), 1);
   EXPECT_GT(pages(300), 1);
+}
+
+// On a machine without printers the print dialog offers a PDF file, which
+// takes the text as paper would.
+TEST_F(EditorTest, PrintingToAPdfFileIsNotRefused) {
+  Text()->setPlainText(QStringLiteral("línea"));
+  const std::string pdf = dir.File("impreso.pdf");
+  testing::PrintToPdfWhenAsked(pdf);
+  Choose("printAction");
+  EXPECT_EQ(testing::ReadBytes(pdf).substr(0, 5), "%PDF-");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Documento guardado en " + pdf});
+}
+
+// The pages of a large file hold each of its lines once, in order, and the
+// viewer shows one page at a time.
+TEST(ListingViewerTest, PagesCutAtLineStartsAndCoverTheFileOnce) {
+  TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 300; ++i)
+    bytes += "l\xEDnea " + std::to_string(i) + std::string(i % 7, 'x') + "\r\n";
+  const QString path = QString::fromStdString(dir.Write("grande.tmp", bytes));
+  PagedTextFile file(path, 500);
+  ASSERT_TRUE(file.IsOpen());
+  QString joined;
+  for (int page = 0; page < file.PageCount(); ++page) {
+    const QString text = file.Page(page);
+    EXPECT_TRUE(text.isEmpty() || text.endsWith(QLatin1Char('\n'))) << page;
+    joined += text;
+  }
+  EXPECT_GT(file.PageCount(), 5);
+  EXPECT_EQ(joined, DocumentFromBytes(bytes));
+
+  ListingViewer viewer(path, 500);
+  auto* shown = Child<QPlainTextEdit>(viewer, "viewerText");
+  EXPECT_EQ(shown->toPlainText(), file.Page(0));
+  Child<QPushButton>(viewer, "lastPageButton")->click();
+  EXPECT_EQ(viewer.CurrentPage(), file.PageCount() - 1);
+  EXPECT_TRUE(shown->toPlainText().endsWith(QStringLiteral("línea 299xxxxx\n")));
+  EXPECT_TRUE(shown->isReadOnly());
+}
+
+// At the end of a computation a listing above the editor's limit opens in
+// the viewer, its size in the caption (a sparse file: cheap to make).
+TEST(ListingViewerTest, AListingTooLargeToEditOpensInTheViewer) {
+  TempDir dir;
+  const std::string path = dir.Write("enorme.tmp", "primera\r\n");
+  std::filesystem::resize_file(path, kLargestEditableBytes + 1);
+  MainWindow window;
+  window.Ui().SetUnattended(true);
+  QString caption;
+  testing::WhenModal<ListingViewer>([&](ListingViewer* viewer) {
+    caption = viewer->windowTitle();
+    viewer->reject();
+  });
+  window.OpenInEditor(path);
+  EXPECT_EQ(caption.toStdString(), std::string(kViewerCaption) + " - " + path + " (" +
+                                       SizeText(kLargestEditableBytes + 1).toStdString() + ")");
 }
 
 }  // namespace

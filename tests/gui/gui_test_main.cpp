@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
       QSettings::setPath(format, scope, settings.path());
   QApplication app(argc, argv);
+  QSettings(QStringLiteral("Ombrel"), QStringLiteral("Ombrel")).clear();
   return RUN_ALL_TESTS();
 }

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
@@ -27,6 +30,18 @@ std::string ActivateThroughDialog(MainWindow& window, const QString& folder, con
   });
   Trigger(window, "activateProjectAction");
   return window.State().SelectedFile;
+}
+
+void PrintToPdfWhenAsked(const std::string& path) {
+  const QString name = QString::fromStdString(path);
+  WhenModal<QPrintDialog>([name](QPrintDialog* dialog) {
+    dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+    dialog->printer()->setOutputFileName(name);
+    // The dialog's own field names the file when it is accepted.
+    if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+      field->setText(name);
+    dialog->accept();
+  });
 }
 
 std::string ExampleProjectPath() {

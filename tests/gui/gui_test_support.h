@@ -63,6 +63,10 @@ void ChooseFile(OpenProjectDialog& dialog, const QString& folder, const QString&
 // Returns the SelectedFile the dialog left.
 std::string ActivateThroughDialog(MainWindow& window, const QString& folder, const QString& file);
 
+// Answers the next print dialog with the PDF file at path, as on a machine
+// whose only printer writes PDF files.
+void PrintToPdfWhenAsked(const std::string& path);
+
 // The example network that the window tests activate.
 std::string ExampleProjectPath();
 

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <filesystem>
 
@@ -86,30 +88,46 @@ TEST_F(MainWindowTest, ActivatingAProjectShowsItAndEnablesItsCommands) {
   EXPECT_TRUE(window.Ui().Messages().empty());
 }
 
-// Only a project actually loaded replaces an imported network: a name typed
-// without a selection gives the folder alone, which no loader reads, and
-// cancel chooses nothing.
-TEST_F(MainWindowTest, OpenDialogAcceptsOnlyTheListSelection) {
+// The name field takes a typed path, relative to the folder shown or whole;
+// a folder's path moves there. The project loaded becomes the working
+// folder, where relative outputs go, and its folder is where the dialog
+// starts next time. Cancel chooses nothing.
+TEST_F(MainWindowTest, OpenDialogTakesATypedPathAndStartsWhereTheLastFileWas) {
+  std::filesystem::create_directory(dir.Path() / "sub");
+  std::filesystem::copy_file(dir.File("red.txt"), dir.File("sub/otra.txt"));
+  SetWorkingFolder(QDir::homePath());
   window.State().MatrixInput = true;  // as if an import had been active
   testing::WhenModal<OpenProjectDialog>([&](OpenProjectDialog* dialog) {
-    auto* accept = Child<QPushButton>(*dialog, "acceptButton");
-    EXPECT_FALSE(accept->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(*dialog, "acceptButton")->isEnabled());
     dialog->SetFolder(Folder());
-    Child<QLineEdit>(*dialog, "nameEdit")->setText(QStringLiteral("red.txt"));
-    EXPECT_TRUE(accept->isEnabled());
-    accept->click();
+    auto* name = Child<QLineEdit>(*dialog, "nameEdit");
+    name->setText(QStringLiteral("sub"));
+    Child<QPushButton>(*dialog, "acceptButton")->click();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->Folder().toStdString(), dir.File("sub"));
+    name->setText(QStringLiteral("otra.txt"));
+    Child<QPushButton>(*dialog, "acceptButton")->click();
   });
   Trigger(window, "activateProjectAction");
-  EXPECT_EQ(window.State().SelectedFile, dir.File(""));
-  EXPECT_FALSE(window.State().HasActiveProject());
-  EXPECT_EQ(window.Ui().Messages().size(), 1u);
-  EXPECT_TRUE(window.State().MatrixInput);
+  EXPECT_EQ(window.State().ProjectName, dir.File("sub/otra.txt"));
+  EXPECT_FALSE(window.State().MatrixInput);
+  EXPECT_EQ(WorkingFolder().toStdString(), dir.File("sub"));
+
+  QString start;
+  testing::WhenModal<OpenProjectDialog>([&](OpenProjectDialog* dialog) {
+    start = dialog->Folder();
+    Child<QLineEdit>(*dialog, "nameEdit")->setText(QString::fromStdString(dir.File("red.txt")));
+    Child<QPushButton>(*dialog, "acceptButton")->click();
+  });
+  Trigger(window, "activateProjectAction");
+  EXPECT_EQ(start.toStdString(), dir.File("sub"));
+  EXPECT_EQ(window.State().ProjectName, dir.File("red.txt"));
 
   testing::WhenModal<OpenProjectDialog>(
       [](OpenProjectDialog* dialog) { Child<QPushButton>(*dialog, "cancelButton")->click(); });
   Trigger(window, "activateProjectAction");
   EXPECT_FALSE(window.State().FileChosen);
-  EXPECT_TRUE(window.State().MatrixInput);
+  EXPECT_EQ(window.State().ProjectName, dir.File("red.txt"));
 }
 
 TEST_F(MainWindowTest, OpenDialogMovesBetweenFolders) {
@@ -183,6 +201,28 @@ TEST_F(MainWindowTest, AFaultThatEscapesACommandIsReportedAndTheWindowGoesOn) {
   EXPECT_EQ(std::count(ui.Messages().begin(), ui.Messages().end(), kUnexpectedFaultMessage), 0);
   EXPECT_NE(testing::ReadBytes(dir.File("bien.tmp")).find("RESUMEN DE RESULTADOS"),
             std::string::npos);
+}
+
+// A relative listing name lands beside the active project, and the window
+// ends the computation with the listing's full path.
+TEST_F(MainWindowTest, TheListingGoesBesideTheProjectAndItsPathIsShown) {
+  std::filesystem::create_directory(dir.Path() / "obra");
+  std::filesystem::copy_file(dir.File("red.txt"), dir.File("obra/red.txt"));
+  SetWorkingFolder(QDir::homePath());
+  testing::ActivateThroughDialog(window, QString::fromStdString(dir.File("obra")),
+                                 QStringLiteral("red.txt"));
+  QtInteraction& ui = window.Ui();
+  for (Answer answer : {Answer::No, Answer::No}) ui.SetNextAnswer(answer);
+  ui.SetNextText("4.12");
+  ui.SetNextAnswer(Answer::No);
+  ui.SetNextText("relativo.tmp");
+  ui.SetNextOutputType(OutputType::Summary);
+  ui.SetNextAnswer(Answer::No);
+  Trigger(window, "adjustInverseAction");
+  EXPECT_EQ(ui.Pending(), 0u);
+  EXPECT_TRUE(std::filesystem::exists(dir.File("obra/relativo.tmp")));
+  EXPECT_EQ(window.statusBar()->currentMessage().toStdString(),
+            "Resultados en " + dir.File("obra/relativo.tmp"));
 }
 
 }  // namespace

@@ -56,6 +56,8 @@ TEST_F(OptionsTest, RefusedValuesKeepTheirValueAndTheOthersAreTaken) {
   const Case cases[] = {
       {"0,02", "4", {"¡ 0,02 no es un dato numérico o no está en valor absoluto !"}, 0.01, 4},
       {"0.02", "-2", {"¡ -2 no es un número de cifras decimales válido !"}, 0.02, 3},
+      {"0.02", "99", {"¡ 99 no es un número de cifras decimales válido !"}, 0.02, 3},
+      {"0.02", "30", {}, 0.02, 30},
       {"-0.5",
        "2.5",
        {"¡ -0.5 no es un dato numérico o no está en valor absoluto !",

@@ -90,6 +90,18 @@ TEST_F(PlotWindowTest, FigureButtonsFollowTheAvailabilityFlagsAfterTheFullView) 
   }
 }
 
+// With no printer but the PDF file, the drawing is printed there.
+TEST_F(PlotWindowTest, TheDrawingPrintsToAPdfFile) {
+  AdjustConstrained("benning82");
+  PlotWindow window(state, ui);
+  Button(window, "showAllButton")->click();
+  const std::string pdf = dir.File("red.pdf");
+  testing::PrintToPdfWhenAsked(pdf);
+  Button(window, "printButton")->click();
+  EXPECT_EQ(testing::ReadBytes(pdf).substr(0, 5), "%PDF-");
+  EXPECT_EQ(ui.Messages().back(), "Documento guardado en " + pdf);
+}
+
 TEST_F(PlotWindowTest, ZoomDisablesTheDxfButtonUntilTheFullViewAndTheReadoutFollowsTheScale) {
   AdjustConstrained("benning82");
   PlotWindow window(state, ui);

@@ -117,12 +117,13 @@ TEST_F(ProjectEditorTest, NumbersMoveBetweenTheChoicesAsVerticesAndObservationsC
   AddVertex(d, 1, 1, "0", "0", true);
   AddVertex(d, 4, 3, "100", "100", true);
   AddVertex(d, 2, 2, "100", "0");
+  AddVertex(d, 3, 4, "0", "100");
   EXPECT_FALSE(Offers(d, "vertexCombo", 4));
   EXPECT_TRUE(Offers(d, "orderCombo", 3)) << "la ordenación conserva sus números";
   EXPECT_EQ(Combo(d, "stationCombo")->itemText(1).toStdString(), ComboItem(2))
       << "en orden numérico";
   AddAngle(d, 1, 4, 1, 2);
-  AddAngle(d, 14, 2, 1, 2);
+  AddAngle(d, 14, 2, 1, 3);
   AddDistance(d, 4, 4, 2);
   AddDistance(d, 6, 1, 2);
   EXPECT_FALSE(Offers(d, "angleEquationCombo", 4)) << "la distancia deja también el ángulo";
@@ -134,15 +135,19 @@ TEST_F(ProjectEditorTest, NumbersMoveBetweenTheChoicesAsVerticesAndObservationsC
   EXPECT_EQ(Columns(Row(d, "observationList", 1), 47, 56), "       0.5");
   EXPECT_EQ(Columns(Row(d, "observationList", 3), 47, 56), "         1");
 
-  // Vertex 4, picked, shows its fields; removed, it takes its observations
-  // and every number they held comes back.
+  // Vertex 4, picked, shows its fields; removed once the person agrees, it
+  // takes its observations and every number they held comes back.
   Child<QListWidget>(d, "vertexList")->setCurrentRow(3);
   EXPECT_EQ(Edit(d, "xEdit")->text().toStdString(), "100");
   EXPECT_TRUE(Child<QCheckBox>(d, "fixedCheck")->isChecked());
   ASSERT_TRUE(Button(d, "removeVertexButton")->isEnabled());
+  Button(d, "removeVertexButton")->click();  // unattended: No
+  EXPECT_EQ(ui.Messages().back(), "¿ Desea eliminar el vértice 4 y sus 2 observables asociados ?");
+  EXPECT_EQ(Rows(d, "observationList"), 5);
+  ui.SetNextAnswer(Answer::Yes);
   Button(d, "removeVertexButton")->click();
   EXPECT_EQ(Rows(d, "observationList"), 3);
-  EXPECT_EQ(Child<QLabel>(d, "vertexCountLabel")->text().toStdString(), "2");
+  EXPECT_EQ(Child<QLabel>(d, "vertexCountLabel")->text().toStdString(), "3");
   EXPECT_TRUE(Offers(d, "vertexCombo", 4));
   for (const char* box : kPointBoxes) EXPECT_FALSE(Offers(d, box, 4)) << box;
   EXPECT_TRUE(Offers(d, "angleEquationCombo", 1) && Offers(d, "distanceEquationCombo", 4));
@@ -154,7 +159,7 @@ TEST_F(ProjectEditorTest, NumbersMoveBetweenTheChoicesAsVerticesAndObservationsC
   ASSERT_TRUE(Button(d, "removeObservationButton")->isEnabled());
   Button(d, "removeObservationButton")->click();
   EXPECT_TRUE(Offers(d, "distanceEquationCombo", 6));
-  EXPECT_EQ(Row(d, "fileList", 0), " 0 ,Ptos ,       2   ,Ecuaciones ,       1  ");
+  EXPECT_EQ(Row(d, "fileList", 0), " 0 ,Ptos ,       3   ,Ecuaciones ,       1  ");
 }
 
 TEST_F(ProjectEditorTest, APickedVertexIsModifiedUnderItsOwnNumber) {
@@ -201,41 +206,93 @@ TEST_F(ProjectEditorTest, BadNumbersAreRefusedAndFieldsKeepTheirColumns) {
   EXPECT_EQ(weight->text().toStdString(), "123456.789");
 }
 
-TEST_F(ProjectEditorTest, AnsweringNoToOverwritingOrLeavingKeepsTheEditorOpen) {
+// The editor never adds what the network could not adjust: two vertices in
+// one place of the vector x, an angle whose back-sight is its station, a
+// distance from a vertex to itself.
+TEST_F(ProjectEditorTest, AdditionsThatCannotBeAdjustedAreRefused) {
+  AddVertex(d, 1, 1, "0", "0", true);
+  AddVertex(d, 2, 1, "100", "0");
+  EXPECT_EQ(ui.Messages().back(),
+            "¡ La posición 1 de la ordenación del vector x ya es la del "
+            "vértice 1 !");
+  AddVertex(d, 2, 2, "100", "0");
+  AddVertex(d, 3, 3, "0", "100");
+  AddAngle(d, 1, 2, 2, 3);
+  EXPECT_NE(ui.Messages().back().find("La ecuación 1 es un ángulo cuyo punto inicial es su "
+                                      "estación, 2."),
+            std::string::npos);
+  AddDistance(d, 2, 3, 3);
+  EXPECT_NE(ui.Messages().back().find("La ecuación 2 es una distancia del vértice 3 a sí mismo."),
+            std::string::npos);
+  EXPECT_EQ(Rows(d, "vertexList"), 4);
+  EXPECT_EQ(Rows(d, "observationList"), 1);
+  EXPECT_EQ(ui.Beeps(), 3);
+}
+
+// Closing with unsaved changes offers to save them: Cancelar stays, Guardar
+// needs a name and the overwrite question, Descartar leaves the model as it
+// was. Without changes only leaving is asked.
+TEST_F(ProjectEditorTest, ClosingWithChangesOffersToSaveThem) {
   const std::string path = dir.Write("red.txt", "viejo\r\n");
   d.show();
-  AddVertex(d, 1, 1, "0", "0", true);
-  Edit(d, "fileNameEdit")->setText(QString::fromStdString(path));
-  ui.SetNextAnswer(Answer::No);
-  Button(d, "saveButton")->click();
-  EXPECT_TRUE(d.isVisible());
-  EXPECT_EQ(ReadBytes(path), "viejo\r\n");
-  EXPECT_EQ(ui.Messages().back(), "Fichero ya existe. Sobrescribir ?");
-
   ui.SetNextAnswer(Answer::No);
   Button(d, "cancelButton")->click();
   EXPECT_TRUE(d.isVisible());
   EXPECT_EQ(ui.Messages().back(), kLeaveEditor);
+
+  AddVertex(d, 1, 1, "0", "0", true);
+  ui.SetNextAnswer(Answer::Cancel);
+  d.close();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(ui.Messages().back(), kUnsavedProject);
   ui.SetNextAnswer(Answer::Yes);
+  d.close();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(ui.Messages().back(), kNameTheProject);
+  Edit(d, "fileNameEdit")->setText(QString::fromStdString(path));
+  ui.SetNextAnswer(Answer::Yes);
+  ui.SetNextAnswer(Answer::No);  // overwrite
+  d.close();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(ReadBytes(path), "viejo\r\n");
+  ui.SetNextAnswer(Answer::No);
   d.close();
   EXPECT_FALSE(d.isVisible());
   EXPECT_EQ(state.ProjectName, kUntitled);
+
+  ProjectEditorDialog again(state, ui, ProjectLists());
+  again.show();
+  AddVertex(again, 1, 1, "0", "0", true);
+  Edit(again, "fileNameEdit")->setText(QString::fromStdString(dir.File("nueva.txt")));
+  ui.SetNextAnswer(Answer::Yes);
+  again.close();
+  EXPECT_FALSE(again.isVisible());
+  EXPECT_EQ(state.ProjectName, dir.File("nueva.txt"));
+  EXPECT_EQ(ui.Messages().back(), kProjectSaved);
 }
 
-TEST_F(ProjectEditorTest, AnUnreadableProjectGivesTheReadingMessageAndNoEditor) {
-  state.SelectedFile =
-      dir.Write("malo.txt", " 0 ,Ptos ,         5 ,Ecuaciones ,         5\r\nbasura\r\n");
-  bool opened = false;
-  QObject guard;
-  QTimer::singleShot(20, &guard, [&opened] {
-    if (auto* editor = qobject_cast<ProjectEditorDialog*>(QApplication::activeModalWidget())) {
-      opened = true;
-      editor->done(QDialog::Rejected);
-    }
-  });
-  ShowProjectEditor(state, ui, nullptr);
-  EXPECT_FALSE(opened);
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>{kProjectReadError});
+// The editor says why it cannot open a project, as the loader would.
+TEST_F(ProjectEditorTest, AnUnreadableProjectGivesItsReasonAndNoEditor) {
+  const std::string missing = dir.File("no.txt");
+  for (const auto& [path, message] :
+       {std::pair{
+            dir.Write("malo.txt", " 0 ,Ptos ,         5 ,Ecuaciones ,         5\r\nbasura\r\n"),
+            std::string(kProjectReadError)},
+        std::pair{missing, "¡ El fichero " + missing + " no existe !"}}) {
+    ui.ClearRecord();
+    state.SelectedFile = path;
+    bool opened = false;
+    QObject guard;
+    QTimer::singleShot(20, &guard, [&opened] {
+      if (auto* editor = qobject_cast<ProjectEditorDialog*>(QApplication::activeModalWidget())) {
+        opened = true;
+        editor->done(QDialog::Rejected);
+      }
+    });
+    ShowProjectEditor(state, ui, nullptr);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{message});
+  }
 }
 
 // A new project saved from the editor is the active network; "Editar"

@@ -1,18 +1,21 @@
 // The real prompt windows, shown when no answer is queued: Spanish buttons,
-// default button, icon and title; the input box's cancel; the working folder.
+// default button, icon and title; the input box's cancel; the prompt too
+// tall for the screen.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QDir>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "gui/qt_interaction.h"
-#include "gui/working_folder.h"
+#include "gui/scrolling_prompt.h"
 #include "gui_test_support.h"
-#include "support/temp_dir.h"
 
 namespace ombrel {
 namespace {
@@ -79,13 +82,30 @@ TEST(QtPrompts, InputBoxShowsTheDefaultAndCancelGivesTheEmptyText) {
   EXPECT_EQ(ui.InputBox("Parámetro", kAppTitle, "4.12"), "3.5");
 }
 
-TEST(WorkingFolder, ProgramFolderWhenWritableOtherwiseHome) {
-  testing::TempDir dir;
-  const QString writable = QString::fromStdString(dir.Path().string());
-  const QString home = QDir::homePath();
-  EXPECT_EQ(ChooseWorkingFolder(writable, home), writable);
-  EXPECT_EQ(ChooseWorkingFolder(writable + QStringLiteral("/no-existe"), home), home);
-  EXPECT_TRUE(QDir(writable).entryList(QDir::Files).isEmpty());  // the probe leaves nothing
+// A text taller than the screen scrolls, and the window with its field and
+// buttons fits on the screen; the answer and Cancel work as in the plain box.
+TEST(QtPrompts, APromptTallerThanTheScreenScrollsAndKeepsItsButtons) {
+  QtInteraction ui;
+  std::string prompt = "\r\nIndique el numero VALORES PROPIOS a conservar : \r\n\r\n";
+  for (int i = 1; i <= 300; ++i) prompt += "   " + std::to_string(i) + ".000000\r\n";
+  const int screen = QGuiApplication::primaryScreen()->availableGeometry().height();
+  int height = 0;
+  bool scrolls = false;
+  testing::WhenModal<ScrollingPrompt>([&](ScrollingPrompt* box) {
+    height = box->height();
+    scrolls = box->findChild<QScrollArea*>()->verticalScrollBar()->maximum() > 0;
+    testing::Child<QLineEdit>(*box, "promptField")->setText(QStringLiteral("12"));
+    box->accept();
+  });
+  EXPECT_EQ(ui.InputBox(prompt, kAppTitle, "45"), "12");
+  EXPECT_LE(height, screen);
+  EXPECT_TRUE(scrolls);
+
+  testing::WhenModal<ScrollingPrompt>([](ScrollingPrompt* box) { box->reject(); });
+  EXPECT_EQ(ui.InputBox(prompt, kAppTitle, "45"), "");
+  testing::WhenModal<ScrollingPrompt>([](ScrollingPrompt* box) { box->reject(); });
+  EXPECT_EQ(ui.MessageBox(prompt, Buttons::YesNoCancel, Icon::Information, 2, kAppTitle),
+            Answer::Cancel);
 }
 
 }  // namespace

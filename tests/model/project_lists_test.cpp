@@ -228,16 +228,55 @@ TEST(ProjectListsTest, SavingOverAFileAndAnsweringNoChangesNothing) {
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Fichero ya existe. Sobrescribir ?"});
 }
 
+// The reason given is the loader's for the same file.
 TEST(ProjectListsTest, AFileShorterThanItsHeaderCannotBeOpened) {
   TempDir dir;
-  EXPECT_FALSE(ProjectLists::FromFile(dir.File("no-existe.txt")).has_value());
+  const std::string missing = dir.File("no-existe.txt");
   const std::string path =
       dir.Write("corto.txt",
                 " 0 ,Ptos ,         2 ,Ecuaciones ,         0\r\n"
                 "00 ,  1  ,   1000.00 ,   1000.00 ,      fijo ,        1 \r\n");
-  EXPECT_FALSE(ProjectLists::FromFile(path).has_value());
   const std::string many = dir.Write("muchos.txt", " 0 ,Ptos , 99 ,Ecuaciones , 0\r\n");
-  EXPECT_FALSE(ProjectLists::FromFile(many).has_value());
+  for (const std::string& file : {missing, path, many}) {
+    std::string reason;
+    EXPECT_FALSE(ProjectLists::FromFile(file, &reason).has_value()) << file;
+    NetworkState state;
+    ScriptedInteraction ui;
+    EXPECT_FALSE(LoadProjectFile(state, ui, file));
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{reason}) << file;
+  }
+}
+
+// What the editor refuses to add: a place in the vector x already taken
+// (but a vertex may keep its own), and observations that name a vertex
+// twice.
+TEST(ProjectListsTest, AdditionsThatCannotBeAdjustedAreNamed) {
+  ProjectLists lists;
+  lists.AddPoint(PointLine(ComboItem(1), "0", "0", true, ComboItem(7)));
+  lists.AddPoint(PointLine(ComboItem(2), "5", "0", false, ComboItem(8)));
+  EXPECT_EQ(lists.PositionFault(PointLine(ComboItem(2), "1", "1", false, ComboItem(9)), 0),
+            "¡ La posición 2 de la ordenación del vector x ya es la del vértice 8 !");
+  EXPECT_EQ(lists.PositionFault(PointLine(ComboItem(2), "1", "1", false, ComboItem(8)), 2), "");
+  EXPECT_EQ(lists.PositionFault(PointLine(ComboItem(3), "1", "1", false, ComboItem(9)), 0), "");
+
+  const std::string heading =
+      "¡ Existe un problema con los vértices de las observaciones !\r\n\r\n";
+  const auto angle = [](int back, int station, int fore) {
+    return AngleLine(ComboItem(12), ComboItem(back), ComboItem(station), ComboItem(fore), "1", "1");
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {angle(7, 8, 9), ""},
+      {angle(8, 8, 9), "La ecuación 12 es un ángulo cuyo punto inicial es su estación, 8."},
+      {angle(7, 8, 8), "La ecuación 12 es un ángulo cuyo punto final es su estación, 8."},
+      {angle(9, 8, 9),
+       "La ecuación 12 es un ángulo cuyos puntos inicial y final son el mismo "
+       "vértice, 9."},
+      {DistanceLine(ComboItem(3), ComboItem(7), ComboItem(8), "1", "1"), ""},
+      {DistanceLine(ComboItem(3), ComboItem(7), ComboItem(7), "1", "1"),
+       "La ecuación 3 es una distancia del vértice 7 a sí mismo."},
+  };
+  for (const auto& [line, fault] : cases)
+    EXPECT_EQ(ObservationLineFault(line), fault.empty() ? fault : heading + fault) << line;
 }
 
 }  // namespace

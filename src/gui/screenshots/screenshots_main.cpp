@@ -1,5 +1,6 @@
 // Draws the desktop windows as they look with the bundled example network
-// active (main window, options, project editor, review, text editor) and
+// active (main window, options, project editor, review, text editor, the
+// viewer of large listings and a prompt taller than the screen) and
 // saves them as PNG images for the documentation:
 //   ombrel-screenshots PROJECT OUTPUT_FOLDER [FREE_PROJECT FIGURES_PROJECT]
 // The project's folder becomes the working folder, so the listings written
@@ -18,12 +19,15 @@
 #include <cstdio>
 
 #include "adjust/adjustment_driver.h"
+#include "gui/listing_viewer.h"
 #include "gui/main_window.h"
 #include "gui/options_dialog.h"
 #include "gui/plot_picture.h"
 #include "gui/plot_window.h"
 #include "gui/project_editor_dialog.h"
+#include "gui/qt_prompts.h"
 #include "gui/review_dialog.h"
+#include "gui/scrolling_prompt.h"
 #include "gui/text_editor_window.h"
 #include "gui/working_folder.h"
 #include "model/project_file.h"
@@ -144,6 +148,26 @@ bool SaveProjectWindows(ombrel::MainWindow& window, const QString& project, cons
   return saved;
 }
 
+// The read-only viewer of a listing too large to edit, on the example's
+// listing cut into small pages, and a prompt taller than the screen, such as
+// the eigenvalues of a large network, with its text scrolling.
+bool SaveLargeTextWindows(const QString& listing, const QDir& output) {
+  ombrel::ListingViewer viewer(listing, 2 << 10);
+  viewer.showPage(1);
+  viewer.resize(900, 560);
+  bool saved = Save(viewer, output, "visor.png");
+  QString text = QStringLiteral("\nIndique el numero VALORES PROPIOS a conservar : \n\n");
+  for (int i = 90; i >= 1; --i)
+    text += QStringLiteral("  %1\n").arg(0.0123456789 * i * i, 26, 'f', 18);
+  ombrel::ScrollingPrompt prompt(nullptr, QStringLiteral("Ombrel"), text,
+                                 {QStringLiteral("Aceptar"), QStringLiteral("Cancelar")}, 0, 1,
+                                 true, QStringLiteral("90"));
+  saved = Save(prompt, output, "pregunta_larga.png") && saved;
+  viewer.hide();
+  prompt.hide();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -178,6 +202,8 @@ int main(int argc, char* argv[]) {
   if (!editor.OpenListing(window.State().ListingFileName)) return 2;
   editor.resize(900, 560);
   saved = Save(editor, output, "editor.png") && saved;
+  editor.hide();
+  saved = SaveLargeTextWindows(ombrel::ToQt(window.State().ListingFileName), output) && saved;
   if (argc == 5) {
     saved = SaveFreeNetworkPlot(freeProject, output) && saved;
     saved = SaveFiguresPlot(figuresProject, output) && saved;

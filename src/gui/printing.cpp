@@ -1,10 +1,15 @@
-#include "gui/editor_printing.h"
+#include "gui/printing.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
+#include <QWidget>
+#include <algorithm>
+
+#include "gui/qt_prompts.h"
 
 namespace ombrel {
 
@@ -33,18 +38,42 @@ bool PrintLines(const QString& text, QPrinter& printer) {
   return painter.end();
 }
 
-void PrintText(const QString& text, Interaction& ui, QWidget* parent) {
+// The widget scaled to fit the page and centred on it.
+bool PrintWidget(QWidget& widget, QPrinter& printer) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QRect page = painter.viewport();
+  const QSize size = widget.size();
+  if (!size.isEmpty()) {
+    const double scale =
+        std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
+    painter.translate((page.width() - scale * size.width()) / 2,
+                      (page.height() - scale * size.height()) / 2);
+    painter.scale(scale, scale);
+  }
+  widget.render(&painter);
+  return painter.end();
+}
+
+void PrintThroughDialog(Interaction& ui, QWidget* parent,
+                        const std::function<bool(QPrinter&)>& print) {
   QPrinter printer;
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Imprimir"));
   if (dialog.exec() != QDialog::Accepted) return;
-  if (printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty()) {
-    ui.MessageBox(kPrintToFileRefused, Buttons::Ok, Icon::None, 1, kAppTitle);
-    return;
-  }
-  if (!PrintLines(text, printer))
+  if (!print(printer)) {
     ui.MessageBox("No se puede imprimir en la impresora elegida.", Buttons::Ok, Icon::None, 1,
                   kAppTitle);
+    return;
+  }
+  if (printer.outputFormat() == QPrinter::PdfFormat)
+    ui.MessageBox(
+        "Documento guardado en " + FromQt(QFileInfo(printer.outputFileName()).absoluteFilePath()),
+        Buttons::Ok, Icon::Information, 1, kAppTitle);
+}
+
+void PrintText(const QString& text, Interaction& ui, QWidget* parent) {
+  PrintThroughDialog(ui, parent, [&](QPrinter& printer) { return PrintLines(text, printer); });
 }
 
 }  // namespace ombrel
