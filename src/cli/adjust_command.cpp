@@ -10,6 +10,7 @@
 #include "cli/command_outcome_status.h"
 #include "cli/load_command.h"
 #include "cli/options.h"
+#include "cli/results_option.h"
 #include "listing/output_file.h"
 #include "plot/dxf_writer.h"
 #include "ui/terminal_interaction.h"
@@ -80,14 +81,20 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
   NetworkSource source;
   std::vector<std::string> rest;
   std::string dxfFile;
+  ResultsOption results;
   if (!ParseComputeOptions(args, options, error) || !ParseDxf(args, dxfFile, error) ||
-      !ParseMethod(args, index) || !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
+      !ParseResultsOption(args, results, error) || !ParseMethod(args, index) ||
+      !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
     err << (error.empty() ? "" : error + "\n") << kUsage;
     return kExitUsage;
   }
   // Matrices carry neither points nor observations to draw.
   if (!dxfFile.empty() && source.project.empty()) {
     err << "La opción --dxf necesita una red dada con --proyecto.\n";
+    return kExitUsage;
+  }
+  if (!results.file.empty() && source.project.empty()) {
+    err << "La opción --resultados necesita una red dada con --proyecto.\n";
     return kExitUsage;
   }
   // The desktop disables the method for matrices given without E.
@@ -100,11 +107,13 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
     err << error << '\n';
     return kExitUsage;
   }
-  if (!CheckOutputOptions(state, options, source, {options.transcriptFile, dxfFile}, err))
+  if (!CheckOutputOptions(state, options, source, {options.transcriptFile, dxfFile, results.file},
+                          err))
     return kExitUsage;
   return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
-    const int status = Run(state, ui, source, index, err);
-    return status == kExitOk && !dxfFile.empty() ? ExportDxf(state, dxfFile, err) : status;
+    int status = Run(state, ui, source, index, err);
+    status = status == kExitOk && !dxfFile.empty() ? ExportDxf(state, dxfFile, err) : status;
+    return ExportResults(state, results, status, err);
   });
 }
 

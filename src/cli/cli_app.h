@@ -19,6 +19,7 @@ inline constexpr const char* kUsage =
     "             --metodo inversa|e|pseudo [--respuestas FICHERO] [--transcripcion FICHERO]\n"
     "             [--decimales N] [--analizar] [--precision METROS]\n"
     "             [--inversion gauss|lu|cholesky] [--comprobar] [--dxf FICHERO]\n"
+    "             [--resultados FICHERO.csv|FICHERO.geojson] [--ampliacion F]\n"
     "             (--coordenadas FICHERO con --matrices: coordenadas aproximadas)\n"
     "  ombrel-cli diseno --proyecto FICHERO --orden 0|1|2 [--respuestas FICHERO]\n"
     "             [--transcripcion FICHERO] [--decimales N]\n"
