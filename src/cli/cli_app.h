@@ -23,6 +23,8 @@ inline constexpr const char* kUsage =
     "             (--coordenadas FICHERO con --matrices: coordenadas aproximadas)\n"
     "  ombrel-cli diseno --proyecto FICHERO --orden 0|1|2 [--respuestas FICHERO]\n"
     "             [--transcripcion FICHERO] [--decimales N]\n"
+    "  ombrel-cli errores (--proyecto FICHERO | --matrices A K P [E])\n"
+    "             [--respuestas FICHERO] [--transcripcion FICHERO]\n"
     "  ombrel-cli --help\n"
     "\n"
     "Fichero de respuestas: una por línea, en el orden de las preguntas: Si, No o\n"

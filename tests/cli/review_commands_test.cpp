@@ -1,0 +1,51 @@
+// The terminal's "errores" end to end.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/adjust_command.h"
+#include "cli/cli_app.h"
+#include "model/text_file.h"
+#include "support/adjusted_network.h"
+#include "support/cli_run.h"
+#include "support/listing_reader.h"
+#include "support/temp_dir.h"
+
+namespace ombrel {
+namespace {
+
+using testing::RunCliInProcess;
+using testing::TempDir;
+
+const std::string kFree = testing::ValidationDir() + "/syn_free5/project.txt";
+
+TEST(ReviewCommands, ErroresWritesItsOwnListingWithTheSameAnswersConventions) {
+  TempDir dir;
+  const std::string listing = dir.File("errores.tmp"), transcript = dir.File("t.txt");
+  const testing::CliRun run = RunCliInProcess({"errores", "--proyecto", kFree, "--respuestas",
+                                               dir.Write("a.txt", "=\n" + listing + "\nNo\n"),
+                                               "--transcripcion", transcript});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  const std::string bytes = testing::ReadBytes(listing);
+  EXPECT_NE(bytes.find("BUSQUEDA DE ERRORES GROSEROS"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find(Utf8ToCp1252("observación")), std::string::npos);  // Windows-1252
+  int ranked = 0;
+  for (const std::string& line : testing::ListingLines(listing))
+    ranked += line.size() > 8 && std::isdigit(static_cast<unsigned char>(line[5]));
+  EXPECT_EQ(ranked, 15);  // every observation of the network
+  EXPECT_NE(testing::ReadBytes(transcript).find("TEST DE BAARDA"), std::string::npos);
+  // Answers that run out, and a listing named as the project.
+  EXPECT_EQ(
+      RunCliInProcess({"errores", "--proyecto", kFree, "--respuestas", dir.Write("b.txt", "=\n")})
+          .status,
+      kExitAnswersExhausted);
+  const std::string copy = dir.Write("p.txt", testing::ReadBytes(kFree));
+  const testing::CliRun refused = RunCliInProcess(
+      {"errores", "--proyecto", copy, "--respuestas", dir.Write("c.txt", "=\n" + copy + "\n\n")});
+  EXPECT_EQ(refused.status, kExitStopped);
+  EXPECT_EQ(testing::ReadBytes(copy), testing::ReadBytes(kFree));
+}
+
+}  // namespace
+}  // namespace ombrel
