@@ -25,6 +25,7 @@ inline constexpr const char* kUsage =
     "             [--transcripcion FICHERO] [--decimales N]\n"
     "  ombrel-cli errores (--proyecto FICHERO | --matrices A K P [E])\n"
     "             [--respuestas FICHERO] [--transcripcion FICHERO]\n"
+    "  ombrel-cli comprobar --proyecto FICHERO [--metodo inversa|e|pseudo] [--escala]\n"
     "  ombrel-cli --help\n"
     "\n"
     "Fichero de respuestas: una por línea, en el orden de las preguntas: Si, No o\n"

@@ -1,15 +1,45 @@
 #include "cli/review_commands.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "adjust/blunder_command.h"
+#include "adjust/network_check_command.h"
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
 #include "cli/command_outcome_status.h"
+#include "model/project_file.h"
 #include "ui/terminal_interaction.h"
 
 namespace ombrel {
 namespace {
+
+// Removes "--name VALUE" from args into value; false when the value is missing.
+bool TakeValue(std::vector<std::string>& args, const std::string& name, std::string& value) {
+  const auto at = std::find(args.begin(), args.end(), name);
+  if (at == args.end()) return true;
+  if (at + 1 == args.end()) return false;
+  value = *(at + 1);
+  args.erase(at, at + 2);
+  return true;
+}
+
+bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
+  const auto at = std::find(args.begin(), args.end(), name);
+  if (at == args.end()) return false;
+  args.erase(at);
+  return true;
+}
+
+// "--proyecto F" as the only network; false on a usage error.
+bool TakeProject(std::vector<std::string>& args, std::string& project) {
+  NetworkSource source;
+  std::vector<std::string> rest;
+  if (!ParseNetworkSource(args, 0, source, rest) || source.project.empty() || !rest.empty())
+    return false;
+  project = source.project;
+  return true;
+}
 
 int Usage(std::ostream& err) {
   err << kUsage;
@@ -39,6 +69,29 @@ int RunBlunderCommand(std::vector<std::string> args, std::istream& in, std::ostr
     if (!ActivateNetwork(state, ui, source)) return kExitStopped;
     return ExitStatusFor(FindBlundersCommand(state, ui), err);
   });
+}
+
+int RunCheckCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                    std::ostream& err) {
+  std::string method = "inversa", project;
+  CheckSettings settings;
+  settings.scaleUnknown = TakeFlag(args, "--escala");
+  if (!TakeValue(args, "--metodo", method) || !TakeProject(args, project)) return Usage(err);
+  if (method == "e")
+    settings.method = AdjustmentMethod::Constraints;
+  else if (method == "pseudo")
+    settings.method = AdjustmentMethod::Pseudoinverse;
+  else if (method != "inversa")
+    return Usage(err);
+  if (settings.scaleUnknown && settings.method != AdjustmentMethod::Inverse) {
+    err << "La opción --escala es de la compensación con matriz inversa.\n";
+    return kExitUsage;
+  }
+  NetworkState state;
+  TerminalInteraction ui(in, out, err);
+  if (!LoadProjectFile(state, ui, project)) return kExitStopped;
+  out << ToTerminalText(FindingsReport(CheckActiveNetwork(state, settings), settings)) << '\n';
+  return kExitOk;
 }
 
 }  // namespace ombrel

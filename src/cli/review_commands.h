@@ -1,5 +1,5 @@
 // The terminal's commands beside the adjustment: "errores" (the blunder
-// finder).
+// finder) and "comprobar" (the network check).
 #pragma once
 
 #include <iosfwd>
@@ -16,5 +16,10 @@ namespace ombrel {
 // "compensar".
 int RunBlunderCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
                       std::ostream& err, bool terminal);
+
+// comprobar --proyecto F [--metodo inversa|e|pseudo] [--escala]: the
+// findings, one per line on out (inversa without scale unknown by default).
+int RunCheckCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                    std::ostream& err);
 
 }  // namespace ombrel

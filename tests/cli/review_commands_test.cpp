@@ -1,4 +1,4 @@
-// The terminal's "errores" end to end.
+// The terminal's "errores" and "comprobar" end to end.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -45,6 +45,17 @@ TEST(ReviewCommands, ErroresWritesItsOwnListingWithTheSameAnswersConventions) {
       {"errores", "--proyecto", copy, "--respuestas", dir.Write("c.txt", "=\n" + copy + "\n\n")});
   EXPECT_EQ(refused.status, kExitStopped);
   EXPECT_EQ(testing::ReadBytes(copy), testing::ReadBytes(kFree));
+}
+
+TEST(ReviewCommands, ComprobarNamesTheDatumDefectOfTheMethodAsked) {
+  const testing::CliRun constrained = RunCliInProcess({"comprobar", "--proyecto", kFree});
+  EXPECT_EQ(constrained.status, kExitOk);
+  EXPECT_NE(constrained.out.find("La red tiene 0 puntos fijos"), std::string::npos)
+      << constrained.out;
+  const testing::CliRun free = RunCliInProcess({"comprobar", "--proyecto", kFree, "--metodo", "e"});
+  EXPECT_EQ(free.out, "La red no presenta ningún defecto para la compensación con la matriz E.\n");
+  EXPECT_EQ(RunCliInProcess({"comprobar", "--proyecto", kFree, "--metodo", "e", "--escala"}).status,
+            kExitUsage);
 }
 
 }  // namespace
