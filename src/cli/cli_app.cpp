@@ -48,6 +48,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (args[0] == "errores") return RunBlunderCommand(rest, in, out, err, terminal);
   if (args[0] == "comprobar") return RunCheckCommand(rest, in, out, err);
+  if (args[0] == "exportar") return RunExportCommand(rest, in, out, err);
   err << "orden desconocida: " << args[0] << '\n' << kUsage;
   return kExitUsage;
 }

@@ -26,6 +26,7 @@ inline constexpr const char* kUsage =
     "  ombrel-cli errores (--proyecto FICHERO | --matrices A K P [E])\n"
     "             [--respuestas FICHERO] [--transcripcion FICHERO]\n"
     "  ombrel-cli comprobar --proyecto FICHERO [--metodo inversa|e|pseudo] [--escala]\n"
+    "  ombrel-cli exportar --proyecto FICHERO --xml SALIDA.xml\n"
     "  ombrel-cli --help\n"
     "\n"
     "Fichero de respuestas: una por línea, en el orden de las preguntas: Si, No o\n"

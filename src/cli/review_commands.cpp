@@ -5,9 +5,11 @@
 
 #include "adjust/blunder_command.h"
 #include "adjust/network_check_command.h"
+#include "adjust/project_export_command.h"
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
 #include "cli/command_outcome_status.h"
+#include "listing/output_file.h"
 #include "model/project_file.h"
 #include "ui/terminal_interaction.h"
 
@@ -91,6 +93,25 @@ int RunCheckCommand(std::vector<std::string> args, std::istream& in, std::ostrea
   TerminalInteraction ui(in, out, err);
   if (!LoadProjectFile(state, ui, project)) return kExitStopped;
   out << ToTerminalText(FindingsReport(CheckActiveNetwork(state, settings), settings)) << '\n';
+  return kExitOk;
+}
+
+int RunExportCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                     std::ostream& err) {
+  std::string xml, project;
+  if (!TakeValue(args, "--xml", xml) || xml.empty() || !TakeProject(args, project))
+    return Usage(err);
+  NetworkState state;
+  ComputeOptions none;
+  NetworkSource source;
+  source.project = project;
+  if (!CheckOutputOptions(state, none, source, {xml}, err)) return kExitUsage;
+  TerminalInteraction ui(in, out, err);
+  if (!LoadProjectFile(state, ui, project)) return kExitStopped;
+  if (const auto cause = WriteProjectXml(state, xml)) {
+    err << CannotWriteText(xml, *cause) << '\n';
+    return kExitStopped;
+  }
   return kExitOk;
 }
 

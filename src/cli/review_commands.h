@@ -1,5 +1,6 @@
 // The terminal's commands beside the adjustment: "errores" (the blunder
-// finder) and "comprobar" (the network check).
+// finder), "comprobar" (the network check) and "exportar" (the network in
+// GNU Gama's XML input format).
 #pragma once
 
 #include <iosfwd>
@@ -21,5 +22,9 @@ int RunBlunderCommand(std::vector<std::string> args, std::istream& in, std::ostr
 // findings, one per line on out (inversa without scale unknown by default).
 int RunCheckCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
                     std::ostream& err);
+
+// exportar --proyecto F --xml SALIDA.xml.
+int RunExportCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                     std::ostream& err);
 
 }  // namespace ombrel

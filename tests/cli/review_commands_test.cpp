@@ -1,10 +1,11 @@
-// The terminal's "errores" and "comprobar" end to end.
+// The terminal's "errores", "comprobar" and "exportar" end to end.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
+#include "model/gama_xml.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/cli_run.h"
@@ -56,6 +57,22 @@ TEST(ReviewCommands, ComprobarNamesTheDatumDefectOfTheMethodAsked) {
   EXPECT_EQ(free.out, "La red no presenta ningún defecto para la compensación con la matriz E.\n");
   EXPECT_EQ(RunCliInProcess({"comprobar", "--proyecto", kFree, "--metodo", "e", "--escala"}).status,
             kExitUsage);
+}
+
+TEST(ReviewCommands, ExportarWritesAReadableFileAndNeverOverAnInput) {
+  TempDir dir;
+  const std::string xml = dir.File("red.xml");
+  ASSERT_EQ(RunCliInProcess({"exportar", "--proyecto", kFree, "--xml", xml}).status, kExitOk);
+  std::string error;
+  const auto back = ReadGamaLocalXml(testing::ReadBytes(xml), error);
+  ASSERT_TRUE(back) << error;
+  EXPECT_EQ(back->points, PlainNetworkOf(testing::LoadFormed(kFree)).points);
+  // Never over the project; a folder cannot be written.
+  EXPECT_EQ(RunCliInProcess({"exportar", "--proyecto", kFree, "--xml", kFree}).status, kExitUsage);
+  const testing::CliRun folder =
+      RunCliInProcess({"exportar", "--proyecto", kFree, "--xml", dir.Path().string()});
+  EXPECT_EQ(folder.status, kExitUsage);
+  EXPECT_NE(folder.err.find("es una carpeta"), std::string::npos) << folder.err;
 }
 
 }  // namespace
