@@ -40,14 +40,27 @@ void AssignPlaces(std::vector<BlunderRow>& ranked) {
   }
 }
 
+// The columns of the ranking: place, equation, kind, points, residual,
+// drop, variance without the row, w, redundancy. The heading and the rows
+// share the widths.
+std::string Columns(const std::vector<std::string>& c) {
+  const std::string line = PadLeft(c[0], 6) + PadLeft(c[1], 8) + "   " + PadRight(c[2], 10) +
+                           PadRight(c[3], 12) + PadLeft(c[4], 13) + PadLeft(c[5], 15) +
+                           PadLeft(c[6], 13) + PadLeft(c[7], 11) + PadLeft(c[8], 12);
+  return line.substr(0, line.find_last_not_of(' ') + 1);
+}
+
 std::string RowLine(const BlunderRow& b, const RowName& name) {
-  std::string line = PadLeft(b.checked ? std::to_string(b.place) : "-", 6) + "  " +
-                     RightAlignedNumberLabel(name.number) + "   " + PadRight(name.kind, 10) +
-                     PadRight(name.points, 12) + FormatNumber(b.residual, 6, 6);
-  if (!b.checked) return line + "   sin control: ninguna otra observación la comprueba";
-  line += FormatNumber(b.drop, 8, 6);
-  line += b.hasVarianceWithout ? FormatNumber(b.varianceWithout, 6, 6) : PadLeft("---", 13);
-  line += FormatNumber(b.statistic, 4, 4) + FormatNumber(b.redundancy, 3, 6);
+  const std::string place = b.checked ? std::to_string(b.place) : "-";
+  const std::string number = std::to_string(name.number);
+  const std::string residual = FormatNumber(b.residual, 6, 6);
+  if (!b.checked)
+    return Columns({place, number, name.kind, name.points, residual, "", "", "", ""}) +
+           "   sin control: ninguna otra observación la comprueba";
+  const std::string line =
+      Columns({place, number, name.kind, name.points, residual, FormatNumber(b.drop, 8, 6),
+               b.hasVarianceWithout ? FormatNumber(b.varianceWithout, 6, 6) : "---",
+               FormatNumber(b.statistic, 6, 4), FormatNumber(b.redundancy, 3, 6)});
   return line + (b.rejected ? "   rechazada" : "");
 }
 
@@ -114,10 +127,9 @@ void WriteBlunderListing(ListingWriter& out, const std::string& network,
   WriteHeading(out,
                "    Residuos en 1e-4 gon (ángulos) y en metros (distancias); w con el estimador "
                "de la varianza");
-  out.Line(
-      "  Puesto  Observ  Tipo      Puntos          Residuo      Disminucion   Varianza sin"
-      "   Vble Baarda  Redundancia");
-  out.Line("                                                        de vt P v   la observación");
+  out.Line(Columns({"Puesto", "Observ", "Tipo", "Puntos", "Residuo", "Disminución", "Varianza", "w",
+                    "Redundancia"}));
+  out.Line(Columns({"", "", "", "", "", "de vt P v", "sin ella", "de Baarda", ""}));
   out.BlankLine();
   for (const BlunderRow& b : search.ranked)
     out.Line(RowLine(b, names[static_cast<std::size_t>(b.row - 1)]));
