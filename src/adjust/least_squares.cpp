@@ -84,11 +84,49 @@ std::vector<double> OrderedRow(const Factor& f, const Matrix& a, int r) {
   return row;
 }
 
+// Removes from x its component in the null space of N, leaving the
+// solution of least norm (the datum of the pseudoinverse). Each unknown the
+// elimination left dependent gives one null vector: 1 at that unknown, 0 at
+// the other dependent ones, and z with N11 z = -N1d at the eliminated ones.
+void KeepLeastNorm(const Factor& f, const Matrix& n, int cols, Vector& x) {
+  std::vector<std::vector<double>> basis;  // orthonormal, by unknown - 1
+  for (int d = f.rank + 1; d <= cols; ++d) {
+    const int dependent = f.order[static_cast<std::size_t>(d - 1)];
+    std::vector<double> column;
+    for (int st = 1; st <= f.rank; ++st)
+      column.push_back(-n(f.order[static_cast<std::size_t>(st - 1)], dependent));
+    const std::vector<double> z = BackSolve(f, ForwardSolve(f, column));
+    std::vector<double> v(static_cast<std::size_t>(cols), 0.0);
+    v[static_cast<std::size_t>(dependent - 1)] = 1.0;
+    for (int st = 1; st <= f.rank; ++st)
+      v[static_cast<std::size_t>(f.order[static_cast<std::size_t>(st - 1)] - 1)] =
+          z[static_cast<std::size_t>(st - 1)];
+    for (const std::vector<double>& q : basis) {
+      double dot = 0.0;
+      for (int j = 0; j < cols; ++j)
+        dot += q[static_cast<std::size_t>(j)] * v[static_cast<std::size_t>(j)];
+      for (int j = 0; j < cols; ++j)
+        v[static_cast<std::size_t>(j)] -= dot * q[static_cast<std::size_t>(j)];
+    }
+    double norm = 0.0;
+    for (const double e : v) norm += e * e;
+    norm = Sqrt(Checked(norm));
+    for (double& e : v) e = Div(e, norm);
+    basis.push_back(v);
+  }
+  for (const std::vector<double>& q : basis) {
+    double dot = 0.0;
+    for (int j = 1; j <= cols; ++j) dot += q[static_cast<std::size_t>(j - 1)] * x(j);
+    for (int j = 1; j <= cols; ++j) x(j) = Checked(x(j) - dot * q[static_cast<std::size_t>(j - 1)]);
+  }
+}
+
 }  // namespace
 
 LeastSquaresSolution SolveLeastSquares(const Matrix& a, const Vector& k, const Vector& weights,
                                        int rows, int cols) {
-  const Factor f = Eliminate(NormalMatrixOf(a, weights, rows, cols), cols);
+  const Matrix n = NormalMatrixOf(a, weights, rows, cols);
+  const Factor f = Eliminate(n, cols);
   LeastSquaresSolution s;
   s.rank = f.rank;
   s.degreesOfFreedom = rows - f.rank;
@@ -116,6 +154,7 @@ LeastSquaresSolution SolveLeastSquares(const Matrix& a, const Vector& k, const V
     for (const double y : ForwardSolve(f, OrderedRow(f, a, r))) quadratic += y * y;
     s.redundancy(r) = Sub(1.0, Mul(weights(r), Checked(quadratic)));
   }
+  KeepLeastNorm(f, n, cols, s.corrections);
   return s;
 }
 

@@ -1,7 +1,9 @@
 // A least-squares solution of A x = K + v with diagonal weights whatever
-// the datum defect of A: the unknowns that the others leave undetermined
-// are held at zero (a minimal datum chosen by the elimination), which
-// changes neither the residuals nor their cofactors. The tools that look at
+// the datum defect of A: the elimination holds at zero the unknowns that
+// the others leave undetermined, which changes neither the residuals nor
+// their cofactors, and the corrections are then made the solution of least
+// norm (the datum of the pseudoinverse), so that they do not depend on the
+// elimination's choice. The tools that look at
 // a network beside the adjustment (the blunder finder, the network check)
 // use it; the adjustment methods keep their own listings.
 #pragma once
@@ -17,7 +19,7 @@ inline constexpr double kDependentPivot = 1e-10;
 
 struct LeastSquaresSolution {
   int rank = 0;              // rank of N found by the elimination
-  Vector corrections;        // x (cols), zero for the unknowns held
+  Vector corrections;        // x (cols), of least norm when N is singular
   Vector residuals;          // v = A x - K (rows), in the units of each row
   Vector redundancy;         // r(i) = P(i) Qvv(i,i), 0..1 (rounding may leave it just outside)
   double weightedSum = 0;    // v^t P v
