@@ -92,7 +92,6 @@ CommandOutcome FindBlundersCommand(NetworkState& state, Interaction& ui, Blunder
   const std::string listing =
       AskOutputFileName(state, ui, "ERRORES GROSEROS", kDefaultBlunderListing);
   if (listing.empty()) return CommandOutcome::Cancelled;
-  state.ListingFileName = listing;
   ui.SetBusy(true);
   BlunderReport found;
   bool completed = false, started = false;

@@ -29,9 +29,10 @@ std::vector<RowName> RowNamesOf(const NetworkState& state, int rows);
 // forms the equations of the project (without scale unknown or condition
 // equations) or reads the imported matrices, adjusts them whatever their
 // datum, writes the listing and ends with the question that opens it. The
-// state keeps its network and results; only ListingFileName names the new
-// listing. A network without degrees of freedom, or a fault, is reported
-// and abandons. report, when given, receives the search of a completed run.
+// state keeps its network, its results and the name of the adjustment's
+// listing (ListingFileName), which the exports still refuse to overwrite.
+// A network without degrees of freedom, or a fault, is reported and
+// abandons. report, when given, receives the search of a completed run.
 CommandOutcome FindBlundersCommand(NetworkState& state, Interaction& ui,
                                    BlunderReport* report = nullptr);
 
