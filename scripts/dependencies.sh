@@ -3,7 +3,8 @@
 # Debian package). Sourced, not run. As root it installs what is missing; as
 # any other user it prints the exact apt-get line and stops.
 OMBREL_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev \
-libbenchmark-dev libeigen3-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core dpkg-dev file desktop-file-utils"
+libbenchmark-dev libeigen3-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core dpkg-dev file desktop-file-utils \
+nlohmann-json3-dev libexpat1-dev"
 
 ombrel_install_dependencies() {
   local missing=""

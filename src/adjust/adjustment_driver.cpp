@@ -11,6 +11,7 @@
 #include "adjust/error_ellipses.h"
 #include "adjust/hyperellipsoid_figures.h"
 #include "adjust/question_snapshot.h"
+#include "adjust/results_export.h"
 #include "adjust/results_summary.h"
 #include "adjust/run_time_message.h"
 #include "adjust/statistical_analysis.h"
@@ -127,6 +128,12 @@ bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
   return true;
 }
 
+AdjustmentMethod ExportedMethod(Method method) {
+  if (method == Method::Constraints) return AdjustmentMethod::Constraints;
+  if (method == Method::Pseudoinverse) return AdjustmentMethod::Pseudoinverse;
+  return AdjustmentMethod::Inverse;
+}
+
 void CleanUp(NetworkState& s, Interaction& ui) {
   s.Abandon = false;
   ui.SetBusy(false);
@@ -161,9 +168,11 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
   DimensionResults(s);
   ForgetErrorFigures(s);
   ui.SetBusy(true);
+  s.LastResults.reset();
   bool completed = false, listingStarted = false;
   try {
     completed = Compute(s, ui, method, threeMethods, listingStarted);
+    if (completed) KeepResults(s, ExportedMethod(method));
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
   }

@@ -11,6 +11,7 @@
 #include "cli/load_command.h"
 #include "cli/options.h"
 #include "cli/plot_option.h"
+#include "cli/results_option.h"
 #include "listing/output_file.h"
 #include "plot/dxf_writer.h"
 #include "ui/terminal_interaction.h"
@@ -81,9 +82,10 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
   NetworkSource source;
   std::vector<std::string> rest;
   std::string dxfFile, plotFile;
+  ResultsOption results;
   if (!ParseComputeOptions(args, options, error) || !ParseDxf(args, dxfFile, error) ||
-      !ParsePlotFile(args, plotFile, error) || !ParseMethod(args, index) ||
-      !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
+      !ParsePlotFile(args, plotFile, error) || !ParseResultsOption(args, results, error) ||
+      !ParseMethod(args, index) || !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
     err << (error.empty() ? "" : error + "\n") << kUsage;
     return kExitUsage;
   }
@@ -97,6 +99,10 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
            "--matrices.\n";
     return kExitUsage;
   }
+  if (!results.file.empty() && source.project.empty()) {
+    err << "La opción --resultados necesita una red dada con --proyecto.\n";
+    return kExitUsage;
+  }
   // The desktop disables the method for matrices given without E.
   if (index == kAdjustConstraints && !source.matrices.empty() && source.matrices.size() < 4) {
     err << "La opción --metodo e necesita la matriz E: --matrices A K P E.\n";
@@ -107,13 +113,14 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
     err << error << '\n';
     return kExitUsage;
   }
-  if (!CheckOutputOptions(state, options, source, {options.transcriptFile, dxfFile, plotFile}, err))
+  if (!CheckOutputOptions(state, options, source,
+                          {options.transcriptFile, dxfFile, plotFile, results.file}, err))
     return kExitUsage;
   return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
     int status = Run(state, ui, source, index, err);
     if (status == kExitOk && !dxfFile.empty()) status = ExportDxf(state, dxfFile, err);
     if (status == kExitOk && !plotFile.empty()) status = ExportPlot(state, plotFile, err);
-    return status;
+    return ExportResults(state, results, status, err);
   });
 }
 

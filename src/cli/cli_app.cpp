@@ -5,6 +5,7 @@
 #include "cli/adjust_command.h"
 #include "cli/design_command.h"
 #include "cli/load_command.h"
+#include "cli/review_commands.h"
 #include "ui/terminal_interaction.h"
 
 namespace ombrel {
@@ -44,6 +45,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return RunAdjustCommand({args.begin() + 1, args.end()}, in, out, err, terminal);
   if (args[0] == "diseno")
     return RunDesignCommand({args.begin() + 1, args.end()}, in, out, err, terminal);
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (args[0] == "errores") return RunBlunderCommand(rest, in, out, err, terminal);
+  if (args[0] == "comprobar") return RunCheckCommand(rest, in, out, err);
+  if (args[0] == "exportar") return RunExportCommand(rest, in, out, err);
   err << "orden desconocida: " << args[0] << '\n' << kUsage;
   return kExitUsage;
 }

@@ -19,6 +19,7 @@
 #include "gui/open_project_dialog.h"
 #include "gui/options_dialog.h"
 #include "gui/qt_prompts.h"
+#include "gui/results_tools.h"
 #include "gui/text_editor_window.h"
 #include "gui/toolbar_icons.h"
 
@@ -101,6 +102,7 @@ void MainWindow::BuildMenus() {
 
   QMenu* about = AddMenu(bar, QStringLiteral(" Acerca de Om&brel"), "aboutMenu");
   item(about, "&Acerca de Ombrel", "aboutAction", &MainWindow::showAbout);
+  AddResultsTools(*this, state_, ui_);
 }
 
 void MainWindow::BuildToolbar() {

@@ -3,6 +3,7 @@
 // reference; there are no globals. Arrays are 1-based (element 0 unused).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct ImportedMatrix {
   int cols = 0;
   bool operator==(const ImportedMatrix&) const = default;
 };
+
+struct AdjustmentResults;  // adjust/results_export.h
 
 struct NetworkState : KernelState {
   NetworkState();
@@ -139,6 +142,10 @@ struct NetworkState : KernelState {
   // SemiAxisVectors over its first AxisProjSemiAxes columns.
   int AxisProjSemiAxes = 0;
   int AxisProjCount = 0;
+
+  // The results of the last adjustment of a project that completed, for
+  // their export; empty before one and while a new one runs.
+  std::shared_ptr<const AdjustmentResults> LastResults;
 
   int DesignVertexCount = 0;  // vertices chosen in the order-zero design
   IntVector DesignVertices;
