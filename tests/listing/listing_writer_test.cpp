@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "listing/file_error.h"
-#include "listing/listing_layout.h"
 #include "listing/number_format.h"
 #include "model/text_file.h"
 #include "support/temp_dir.h"
@@ -122,19 +121,6 @@ TEST(ListingWriter, UnwritablePathIsAFileError) {
               "No se puede escribir el fichero " + path + ": la carpeta no existe.");
   }
   EXPECT_THROW(ListingWriter(path, ListingWriter::Mode::Append), FileError);
-}
-
-// Headings, banners, matrices and vectors are laid out byte for byte in the
-// header and whole-listing golden files.
-TEST(ListingLayout, NumberLabelsPadOnTheirOwnSide) {
-  EXPECT_EQ("X(" + RightAlignedNumberLabel(7) + " )", "X(  7 )");
-  EXPECT_EQ("X(" + LeftAlignedNumberLabel(7) + " )", "X( 7  )");
-  EXPECT_EQ(RightAlignedNumberLabel(12), " 12");
-  EXPECT_EQ(LeftAlignedNumberLabel(12), " 12");
-  EXPECT_EQ(RightAlignedNumberLabel(0), "  0");
-  EXPECT_EQ(LeftAlignedNumberLabel(0), " 0 ");
-  EXPECT_EQ(RightAlignedNumberLabel(123), " 123");
-  EXPECT_EQ(LeftAlignedNumberLabel(123), " 123");
 }
 
 }  // namespace
