@@ -15,21 +15,6 @@ namespace {
 using testing::ReadBytes;
 using testing::TempDir;
 
-TEST(ListingWriter, FourLineFormsEndInCrLf) {
-  TempDir dir;
-  const std::string path = dir.File("salida.tmp");
-  ListingWriter out(path, ListingWriter::Mode::Create);
-  out.Line("uno");
-  out.Stay("dos");
-  out.Stay(" tres");
-  out.BlankLine();
-  out.BlankLine();
-  out.NextZone("");
-  out.Line("x");
-  out.Close();
-  EXPECT_EQ(ReadBytes(path), "uno\r\ndos tres\r\n\r\n" + std::string(14, ' ') + "x\r\n");
-}
-
 TEST(ListingWriter, NextZoneMovesToTheZoneStartAfterTheCursor) {
   TempDir dir;
   const std::string path = dir.File("salida.tmp");
