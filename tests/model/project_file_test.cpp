@@ -123,17 +123,6 @@ void ExpectStateMatches(const NetworkState& s, const std::vector<TestPoint>& poi
   }
 }
 
-TEST(ProjectFile, StartStateHasNoProject) {
-  NetworkState s;
-  EXPECT_EQ(s.ProjectName, "Untitled");
-  EXPECT_FALSE(s.HasActiveProject());
-  EXPECT_EQ(s.NumPoints + s.NumObs, 0);
-  for (int c = 1; c <= kObsWeightColumns; ++c) {
-    EXPECT_EQ(s.ObsWeights(1, c), 0.0);
-    EXPECT_EQ(s.ObsWeights(2, c), 1.0);
-  }
-}
-
 TEST(ProjectFile, WrittenProjectLoadsBackIntoTheSameNetwork) {
   TempDir dir;
   for (unsigned seed = 1; seed <= 5; ++seed) {
