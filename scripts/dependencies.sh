@@ -2,7 +2,7 @@
 # build and test. Sourced, not run. As root it installs what is missing; as
 # any other user it prints the exact apt-get line and stops.
 OMBREL_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev \
-libbenchmark-dev libeigen3-dev qt6-base-dev fonts-dejavu-core"
+libbenchmark-dev libeigen3-dev nlohmann-json3-dev qt6-base-dev fonts-dejavu-core"
 
 ombrel_install_dependencies() {
   local missing=""
