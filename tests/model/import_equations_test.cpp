@@ -138,7 +138,7 @@ TEST_F(ImportEquationsTest, SquarePIsCopied) {
     for (int j = 1; j <= 3; ++j) EXPECT_EQ(state.P(i, j), p[i - 1][j - 1]);
 }
 
-TEST_F(ImportEquationsTest, SevenColumnsMakeFivePointsTwoFixedAndTheScale) {
+TEST_F(ImportEquationsTest, ColumnsMakeThePointsTwoFixedAndAnOddOneTheScale) {
   Files({{1, 2, 3, 4, 5, 6, 7}, {7, 6, 5, 4, 3, 2, 1}, {0, 0, 0, 0, 0, 0, 1}}, Column({0, 0, 0}),
         Column({1, 1, 1}));
   state.ImportFileE = "";
@@ -160,14 +160,11 @@ TEST_F(ImportEquationsTest, SevenColumnsMakeFivePointsTwoFixedAndTheScale) {
   }
   ASSERT_EQ(state.ObservationNumber.Size(), 3);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(state.ObservationNumber(i), i);
-}
-
-TEST_F(ImportEquationsTest, EvenColumnsHaveNoScaleUnknown) {
-  Files({{1, 2, 3, 4}}, Column({0}), Column({1}));
-  FormImportedEquations(state, ui);
-  ExpectAccepted();
-  EXPECT_EQ(state.NumPoints, 4);
-  EXPECT_EQ(state.ScaleUnknown, 0);
+  Import even;  // an even number of columns has no scale unknown
+  even.Files({{1, 2, 3, 4}}, Column({0}), Column({1}));
+  FormImportedEquations(even.state, even.ui);
+  EXPECT_EQ(even.state.NumPoints, 4);
+  EXPECT_EQ(even.state.ScaleUnknown, 0);
 }
 
 TEST_F(ImportEquationsTest, SummaryInTheProjectFrame) {
@@ -201,36 +198,32 @@ TEST_F(ImportEquationsTest, TrailingLineBreakGivesAZeroRowAndIsRefused) {
 // Systems whose shapes or weights cannot be adjusted: refused with the
 // message that says why.
 TEST(ImportEquationsRefusal, ShapesAndWeightsThatCannotBeAdjusted) {
+  const std::string weights = "¡ Existe un problema con los pesos !\r\n\r\n";
   const struct {
-    const char* what;
     Rows a, k, p;
     std::string message;
   } cases[] = {
-      {"P not square",
-       {{1, 0}, {0, 1}, {1, 1}},
+      {{{1, 0}, {0, 1}, {1, 1}},
        Column({0, 0, 0}),
        {{1, 0}, {0, 1}, {0, 0}},
        "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
        "¡ La matriz P no es cuadrada !"},
-      {"negative weight",
-       {{1, 0}, {0, 1}, {1, 1}},
+      {{{1, 0}, {0, 1}, {1, 1}},
        Column({0, 0, 0}),
        Column({2, 1, -0.5}),
-       "¡ Existe un problema con los pesos !\r\n\r\nHay un peso negativo o nulo: Fila 3"},
-      {"zero on the diagonal of a square P",
-       {{1, 0}, {0, 1}},
+       weights + "Hay un peso negativo o nulo: Fila 3"},
+      {{{1, 0}, {0, 1}},
        Column({0, 0}),
        {{1, 0.5}, {0.5, 0}},
-       "¡ Existe un problema con los pesos !\r\n\r\nHay un peso negativo o nulo: Fila 2"},
-      {"three different shapes",
-       {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}},
+       weights + "Hay un peso negativo o nulo: Fila 2"},
+      {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}},
        {{1, 9}, {2, 9}},
        Column({1, 1, 1, 1}),
        "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n"
        "Matriz A: 3 x 3\r\nMatriz K: 2 x 2\r\nMatriz P: 4 x 4"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.message);
     Import t;
     t.Files(c.a, c.k, c.p);
     FormImportedEquations(t.state, t.ui);

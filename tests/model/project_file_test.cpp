@@ -352,19 +352,5 @@ TEST(ProjectFile, OverwriteIsAskedAndNoKeepsTheOldFile) {
   EXPECT_EQ(ReadBytes(path), "nuevo\r\nv\xE9rtice\r\n");
 }
 
-TEST(ProjectFile, ExampleFileReadsAsDocumented) {
-  ScriptedInteraction ui;
-  NetworkState s;
-  ASSERT_TRUE(LoadProjectFile(s, ui, testing::SourceDir() + "/examples/tres_puntos.txt"));
-  EXPECT_EQ(s.NumPoints, 3);
-  EXPECT_EQ(s.NumFixed, 1);
-  EXPECT_EQ(s.NumObs, 3);
-  EXPECT_EQ(s.PointX(2), 1500.25);
-  EXPECT_EQ(s.ObsValue(1), 64.2311);
-  EXPECT_EQ(s.ObsWeights(1, 1), 1.0);
-  EXPECT_EQ(s.ObsWeights(1, 2), 2.0);
-  EXPECT_EQ(s.ObsPoints(2, 1), 1);
-}
-
 }  // namespace
 }  // namespace ombrel
