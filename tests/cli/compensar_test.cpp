@@ -8,14 +8,13 @@
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
 #include "support/cli_run.h"
-#include "support/json_value.h"
+#include "support/expected_results.h"
 #include "support/listing_reader.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
 namespace {
 
-using testing::JsonValue;
 using testing::TempDir;
 
 testing::CliRun Compensar(std::vector<std::string> args) {
@@ -68,8 +67,8 @@ TEST(Compensar, ValidationNetworksMatchTheirExpectedSolution) {
   int constrained = 0, free = 0;
   for (const auto& entry : std::filesystem::directory_iterator(testing::ValidationDir())) {
     if (!entry.is_directory()) continue;
-    const JsonValue expected = JsonValue::Load((entry.path() / "expected.json").string());
-    const std::string how = expected["how_to_adjust"].String();
+    const auto expected = testing::ExpectedResults(entry.path().filename().string());
+    const std::string how = expected["how_to_adjust"];
     std::vector<std::string> methods;
     if (how.rfind("constrained", 0) == 0) {
       methods = {"inversa"};
@@ -88,20 +87,23 @@ TEST(Compensar, ValidationNetworksMatchTheirExpectedSolution) {
                      "--decimales", "10"});
       ASSERT_EQ(run.status, kExitOk) << run.err;
       const auto lines = testing::ListingLines(listing);
-      const JsonValue& oneStep = expected["one_step"];
-      const JsonValue& tolerance = expected["tolerances"];
-      EXPECT_NEAR(Sigma0Sq(lines), oneStep["sigma0_sq"].Number(),
-                  tolerance["sigma0_sq_relative"].Number() * oneStep["sigma0_sq"].Number() + 5e-9);
-      for (const auto& [number, point] : oneStep["points"].Members()) {
-        if (point.Has("fixed") && point["fixed"].Bool()) continue;
+      const auto& oneStep = expected["one_step"];
+      const auto& tolerance = expected["tolerances"];
+      EXPECT_NEAR(
+          Sigma0Sq(lines), oneStep["sigma0_sq"].get<double>(),
+          tolerance["sigma0_sq_relative"].get<double>() * oneStep["sigma0_sq"].get<double>() +
+              5e-9);
+      for (const auto& [number, point] : oneStep["points"].items()) {
+        if (point.value("fixed", false)) continue;
         for (const char axis : {'X', 'Y'}) {
           double value = 0, deviation = 0;
           ASSERT_TRUE(SummaryValues(lines, axis, std::stoi(number), value, deviation))
               << axis << number;
           const std::string key(1, axis);
-          EXPECT_NEAR(value, point[key].Number(), tolerance["coordinates_m"].Number() + 5e-11);
-          const double sd = point["s" + key].Number();
-          EXPECT_NEAR(deviation, sd, tolerance["std_dev_relative"].Number() * sd + 5e-11);
+          EXPECT_NEAR(value, point[key].get<double>(),
+                      tolerance["coordinates_m"].get<double>() + 5e-11);
+          const double sd = point["s" + key].get<double>();
+          EXPECT_NEAR(deviation, sd, tolerance["std_dev_relative"].get<double>() * sd + 5e-11);
         }
       }
     }

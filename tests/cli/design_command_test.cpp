@@ -6,6 +6,7 @@
 
 #include "cli/cli_app.h"
 #include "model/text_file.h"
+#include "support/cli_run.h"
 #include "support/listing_reader.h"
 #include "support/temp_dir.h"
 
@@ -14,17 +15,11 @@ namespace {
 
 using testing::TempDir;
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
+using Outcome = testing::CliRun;
 
 Outcome Diseno(std::vector<std::string> args) {
   args.insert(args.begin(), "diseno");
-  std::istringstream in;
-  std::ostringstream out, err;
-  const int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
+  return testing::RunCliInProcess(args);
 }
 
 std::string Project(const std::string& name) {

@@ -14,7 +14,9 @@
 
 #include "model/form_equations.h"
 #include "model/project_file.h"
+#include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -53,18 +55,8 @@ inline int Unknowns(const NetworkState& s) {
   return 2 * (s.NumPoints - s.NumFixed);
 }
 
-inline Eigen::MatrixXd ToEigen(const Matrix& m, int rows, int cols) {
-  Eigen::MatrixXd e(rows, cols);
-  for (int i = 1; i <= rows; ++i)
-    for (int j = 1; j <= cols; ++j) e(i - 1, j - 1) = m(i, j);
-  return e;
-}
-
-inline Eigen::VectorXd ToEigen(const Vector& v, int n) {
-  Eigen::VectorXd e(n);
-  for (int i = 1; i <= n; ++i) e(i - 1) = v(i);
-  return e;
-}
+using testing::Contains;
+using testing::ToEigen;
 
 // The text of a value typed in a prompt or a file, to the last digit.
 inline std::string Text(double value) {
@@ -145,9 +137,5 @@ class InFolder {
  private:
   std::filesystem::path saved_;
 };
-
-inline bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 }  // namespace ombrel::design_test

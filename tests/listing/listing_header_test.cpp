@@ -154,21 +154,6 @@ TEST(ListingHeader, ScaleUnknownAndConditionEquationsInCountsAndColumns) {
   EXPECT_EQ(lines.back(), "         2.00000000");
 }
 
-TEST(ListingHeader, WeightsAreEchoedRightAlignedWithAZeroBelowOne) {
-  TempDir dir;
-  NetworkState state = ThreePointProject(dir.File("salida.tmp"));
-  state.ObsWeights(2, 1) = 0.25;
-  state.ObsWeights(2, 2) = 2.0;
-  state.ObsWeights(2, 3) = 1234.5;
-  ScriptedInteraction ui;
-  WriteListingHeader(state, ui);
-  const std::vector<std::string> lines = ListingLines(state.ListingFileName);
-  ASSERT_GT(lines.size(), 13u);
-  EXPECT_EQ(lines[11].substr(60), "  -->     0.25");
-  EXPECT_EQ(lines[12].substr(60), "  -->        2");
-  EXPECT_EQ(lines[13].substr(60), "  -->   1234.5");
-}
-
 TEST(ListingHeader, TitleStarsFollowTheLengthOfTheName) {
   TempDir dir;
   const std::string red = ReadBytes(ListingData("data/red3.txt"));

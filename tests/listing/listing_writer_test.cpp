@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "listing/file_error.h"
-#include "listing/listing_layout.h"
 #include "listing/number_format.h"
 #include "model/text_file.h"
 #include "support/temp_dir.h"
@@ -15,21 +14,6 @@ namespace {
 
 using testing::ReadBytes;
 using testing::TempDir;
-
-TEST(ListingWriter, FourLineFormsEndInCrLf) {
-  TempDir dir;
-  const std::string path = dir.File("salida.tmp");
-  ListingWriter out(path, ListingWriter::Mode::Create);
-  out.Line("uno");
-  out.Stay("dos");
-  out.Stay(" tres");
-  out.BlankLine();
-  out.BlankLine();
-  out.NextZone("");
-  out.Line("x");
-  out.Close();
-  EXPECT_EQ(ReadBytes(path), "uno\r\ndos tres\r\n\r\n" + std::string(14, ' ') + "x\r\n");
-}
 
 TEST(ListingWriter, NextZoneMovesToTheZoneStartAfterTheCursor) {
   TempDir dir;
@@ -122,19 +106,6 @@ TEST(ListingWriter, UnwritablePathIsAFileError) {
               "No se puede escribir el fichero " + path + ": la carpeta no existe.");
   }
   EXPECT_THROW(ListingWriter(path, ListingWriter::Mode::Append), FileError);
-}
-
-// Headings, banners, matrices and vectors are laid out byte for byte in the
-// header and whole-listing golden files.
-TEST(ListingLayout, NumberLabelsPadOnTheirOwnSide) {
-  EXPECT_EQ("X(" + RightAlignedNumberLabel(7) + " )", "X(  7 )");
-  EXPECT_EQ("X(" + LeftAlignedNumberLabel(7) + " )", "X( 7  )");
-  EXPECT_EQ(RightAlignedNumberLabel(12), " 12");
-  EXPECT_EQ(LeftAlignedNumberLabel(12), " 12");
-  EXPECT_EQ(RightAlignedNumberLabel(0), "  0");
-  EXPECT_EQ(LeftAlignedNumberLabel(0), " 0 ");
-  EXPECT_EQ(RightAlignedNumberLabel(123), " 123");
-  EXPECT_EQ(LeftAlignedNumberLabel(123), " 123");
 }
 
 }  // namespace

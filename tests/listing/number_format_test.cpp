@@ -98,37 +98,21 @@ TEST(FormatNumber, AlignsRoundsAndPads) {
     int w, d;
     std::string expected;
   } cases[] = {
+      // The independent rendering below covers widths up to 12 and up to ten
+      // decimals on random values; these are the rules one by one and what
+      // lies beyond its range.
       {0.0, 8, 6, Blanks(7) + "0.000000"},
       {-1.5, 8, 6, Blanks(6) + "-1.500000"},
-      {0.5, 4, 2, Blanks(3) + "0.50"},
       {12.0, 5, 0, Blanks(3) + "12."},
-      {1.5e-7, 6, 8, Blanks(5) + "0.00000015"},
       {-1.5e-7, 6, 8, Blanks(4) + "-0.00000015"},
-      {1234.5678, 10, 4, Blanks(6) + "1234.5678"},
-      {-0.25, 4, 3, Blanks(2) + "-0.250"},
-
-      {1e-7, 6, 6, Blanks(5) + "0.000000"},
       {0.125, 3, 2, Blanks(2) + "0.13"},
-      {-0.125, 3, 2, Blanks(1) + "-0.13"},
-      {2.5, 5, 0, Blanks(4) + "3."},
       {-2.5, 5, 0, Blanks(3) + "-3."},
-      {0.4, 5, 0, Blanks(4) + "0."},
       {9.9996, 4, 3, Blanks(2) + "10.000"},
-      {-9.9996, 4, 3, Blanks(1) + "-10.000"},
-      {0.00001234, 2, 8, " 0.00001234"},
-      {1.234e-6, 2, 9, " 0.000001234"},
-
       {-0.0, 8, 3, Blanks(7) + "0.000"},
-      {-0.0001, 8, 3, Blanks(7) + "0.000"},
       {-0.04, 4, 1, Blanks(3) + "0.0"},
-      {-0.4, 5, 0, Blanks(4) + "0."},
-
       {123456.5, 4, 1, Blanks(4) + "123456.5"},
-      {-98765.0, 3, 2, Blanks(3) + "-98765.00"},
-      {12345.0, 6, 1, " 12345.0"},
       {1.0, 0, 2, Blanks(3) + "1.00"},
       {-1.5, 40, 2, Blanks(38) + "-1.50"},  // more blanks than the short route writes
-
       {123456789.123456789, 10, 9, " 123456789.123457000"},
       {1.5e20, 5, 2, Blanks(18) + "150000000000000000000.00"},
       {1e15, 17, 0, " 1000000000000000."},
@@ -138,14 +122,6 @@ TEST(FormatNumber, AlignsRoundsAndPads) {
   for (const auto& c : cases)
     EXPECT_EQ(FormatNumber(c.value, c.w, c.d), c.expected)
         << "value " << c.value << " w " << c.w << " d " << c.d;
-}
-
-TEST(FormatNumber, DecimalsFromZeroUp) {
-  const double value = -3.14159265358979;
-  const std::string expected[] = {"  -3.",       "  -3.1",       "  -3.14",
-                                  "  -3.142",    "  -3.1416",    "  -3.14159",
-                                  "  -3.141593", "  -3.1415927", "  -3.14159265"};
-  for (int d = 0; d <= 8; ++d) EXPECT_EQ(FormatNumber(value, 4, d), expected[d]) << "d " << d;
 }
 
 TEST(FormatNumber, ReadsTheTextAndReplacesItByTheRoundedValue) {

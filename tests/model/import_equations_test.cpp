@@ -40,9 +40,9 @@ Rows Column(const std::vector<double>& values) {
   return rows;
 }
 
-class ImportEquationsTest : public ::testing::Test {
- protected:
-  ImportEquationsTest() { state.MatrixInput = true; }
+// The matrix files of one import and what the import leaves.
+struct Import {
+  Import() { state.MatrixInput = true; }
 
   void Files(const Rows& a, const Rows& k, const Rows& p) {
     FilesText(MatrixText(a), MatrixText(k), MatrixText(p));
@@ -82,6 +82,7 @@ class ImportEquationsTest : public ::testing::Test {
   NetworkState state;
   ScriptedInteraction ui;
 };
+struct ImportEquationsTest : ::testing::Test, Import {};
 
 // A system as an adjustment would receive it: random coefficients, terms,
 // weights and constraints written with every digit, so the files must give
@@ -137,7 +138,7 @@ TEST_F(ImportEquationsTest, SquarePIsCopied) {
     for (int j = 1; j <= 3; ++j) EXPECT_EQ(state.P(i, j), p[i - 1][j - 1]);
 }
 
-TEST_F(ImportEquationsTest, SevenColumnsMakeFivePointsTwoFixedAndTheScale) {
+TEST_F(ImportEquationsTest, ColumnsMakeThePointsTwoFixedAndAnOddOneTheScale) {
   Files({{1, 2, 3, 4, 5, 6, 7}, {7, 6, 5, 4, 3, 2, 1}, {0, 0, 0, 0, 0, 0, 1}}, Column({0, 0, 0}),
         Column({1, 1, 1}));
   state.ImportFileE = "";
@@ -159,14 +160,11 @@ TEST_F(ImportEquationsTest, SevenColumnsMakeFivePointsTwoFixedAndTheScale) {
   }
   ASSERT_EQ(state.ObservationNumber.Size(), 3);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(state.ObservationNumber(i), i);
-}
-
-TEST_F(ImportEquationsTest, EvenColumnsHaveNoScaleUnknown) {
-  Files({{1, 2, 3, 4}}, Column({0}), Column({1}));
-  FormImportedEquations(state, ui);
-  ExpectAccepted();
-  EXPECT_EQ(state.NumPoints, 4);
-  EXPECT_EQ(state.ScaleUnknown, 0);
+  Import even;  // an even number of columns has no scale unknown
+  even.Files({{1, 2, 3, 4}}, Column({0}), Column({1}));
+  FormImportedEquations(even.state, even.ui);
+  EXPECT_EQ(even.state.NumPoints, 4);
+  EXPECT_EQ(even.state.ScaleUnknown, 0);
 }
 
 TEST_F(ImportEquationsTest, SummaryInTheProjectFrame) {
@@ -197,28 +195,41 @@ TEST_F(ImportEquationsTest, TrailingLineBreakGivesAZeroRowAndIsRefused) {
   EXPECT_TRUE(state.MatrixInput);
 }
 
-TEST_F(ImportEquationsTest, ThreeByTwoPIsNotSquare) {
-  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0, 0, 0}), {{1, 0}, {0, 1}, {0, 0}});
-  FormImportedEquations(state, ui);
-  ExpectRefused(
-      "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
-      "¡ La matriz P no es cuadrada !");
-}
-
-TEST_F(ImportEquationsTest, NonPositiveWeightNamesItsRow) {
-  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0, 0, 0}), Column({2, 1, -0.5}));
-  FormImportedEquations(state, ui);
-  ExpectRefused(
-      "¡ Existe un problema con los pesos !\r\n\r\n"
-      "Hay un peso negativo o nulo: Fila 3");
-}
-
-TEST_F(ImportEquationsTest, ZeroOnTheDiagonalOfASquarePIsRefused) {
-  Files({{1, 0}, {0, 1}}, Column({0, 0}), {{1, 0.5}, {0.5, 0}});
-  FormImportedEquations(state, ui);
-  ExpectRefused(
-      "¡ Existe un problema con los pesos !\r\n\r\n"
-      "Hay un peso negativo o nulo: Fila 2");
+// Systems whose shapes or weights cannot be adjusted: refused with the
+// message that says why.
+TEST(ImportEquationsRefusal, ShapesAndWeightsThatCannotBeAdjusted) {
+  const std::string weights = "¡ Existe un problema con los pesos !\r\n\r\n";
+  const struct {
+    Rows a, k, p;
+    std::string message;
+  } cases[] = {
+      {{{1, 0}, {0, 1}, {1, 1}},
+       Column({0, 0, 0}),
+       {{1, 0}, {0, 1}, {0, 0}},
+       "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
+       "¡ La matriz P no es cuadrada !"},
+      {{{1, 0}, {0, 1}, {1, 1}},
+       Column({0, 0, 0}),
+       Column({2, 1, -0.5}),
+       weights + "Hay un peso negativo o nulo: Fila 3"},
+      {{{1, 0}, {0, 1}},
+       Column({0, 0}),
+       {{1, 0.5}, {0.5, 0}},
+       weights + "Hay un peso negativo o nulo: Fila 2"},
+      {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}},
+       {{1, 9}, {2, 9}},
+       Column({1, 1, 1, 1}),
+       "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n"
+       "Matriz A: 3 x 3\r\nMatriz K: 2 x 2\r\nMatriz P: 4 x 4"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    Import t;
+    t.Files(c.a, c.k, c.p);
+    FormImportedEquations(t.state, t.ui);
+    t.ExpectRefused(c.message);
+    EXPECT_EQ(t.state.NumObs, 0) << "the derived network is set only after the checks";
+  }
 }
 
 TEST_F(ImportEquationsTest, EWithOtherColumnsDisablesTheAdjustmentWithE) {
@@ -237,47 +248,38 @@ TEST_F(ImportEquationsTest, EWithOtherColumnsDisablesTheAdjustmentWithE) {
   EXPECT_EQ(enable->answer, "0");
 }
 
-TEST_F(ImportEquationsTest, DimensionsMessageShowsTheThreeShapes) {
-  Files({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, {{1, 9}, {2, 9}}, Column({1, 1, 1, 1}));
-  FormImportedEquations(state, ui);
-  ExpectRefused(
-      "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n"
-      "Matriz A: 3 x 3\r\n"
-      "Matriz K: 2 x 2\r\n"
-      "Matriz P: 4 x 4");
-  EXPECT_EQ(state.NumObs, 0) << "the derived network is set only after the checks";
-}
-
-TEST_F(ImportEquationsTest, UnreadableFileStopsTheImport) {
+// A file that cannot be read stops the import with the reader's message,
+// and the files after it are not read.
+TEST_F(ImportEquationsTest, FilesThatCannotBeReadStopTheImport) {
+  std::string ones = "1";  // 2049 weights fit the reader, their 2049 x 2049 matrix does not
+  for (int i = 1; i < 2049; ++i) ones += "\r\n1";
+  const struct {
+    const char* what;
+    std::string a, k, p;
+    const char* message;  // after the name of the P file
+  } cases[] = {
+      {"decimal comma", "1 0\r\n0 1", "0\r\n0", "1\r\n0,5",
+       " hay alguna ',' como separador decimal."},
+      {"too large", ones, ones, ones, " es demasiado grande !"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Import t;
+    t.FilesText(c.a, c.k, c.p);
+    FormImportedEquations(t.state, t.ui);
+    ASSERT_EQ(t.ui.Messages().size(), 1u);
+    EXPECT_NE(t.ui.Messages()[0].find(t.state.ImportFileP + c.message), std::string::npos)
+        << t.ui.Messages()[0];
+    EXPECT_TRUE(t.state.Abandon);
+  }
   Files({{1, 0}, {0, 1}}, Column({0, 0}), Column({1, 1}));
   state.ImportFileK = dir.File("falta.txt");
   FormImportedEquations(state, ui);
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], "¡ El fichero " + state.ImportFileK + " no existe !");
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"¡ El fichero " + state.ImportFileK + " no existe !"});
   EXPECT_TRUE(state.Abandon);
   EXPECT_FALSE(state.MatrixInput);
   EXPECT_EQ(state.ImportP.rows, 0) << "P must not be read after a failed read";
-}
-
-TEST_F(ImportEquationsTest, DecimalCommaInPNamesThePFile) {
-  FilesText("1 0\r\n0 1", "0\r\n0", "1\r\n0,5");
-  FormImportedEquations(state, ui);
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0],
-            "El formato de los elementos de las matrices no es correcto:\r\n\r\nEn " +
-                state.ImportFileP + " hay alguna ',' como separador decimal.");
-  EXPECT_TRUE(state.Abandon);
-}
-
-TEST_F(ImportEquationsTest, WeightVectorWhoseSquareIsTooLargeIsRefused) {
-  // 2049 weights fit the reader, the 2049 x 2049 matrix they make does not.
-  std::string ones = "1";
-  for (int i = 1; i < 2049; ++i) ones += "\r\n1";
-  FilesText(ones, ones, ones);
-  FormImportedEquations(state, ui);
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], "¡ El fichero " + state.ImportFileP + " es demasiado grande !");
-  EXPECT_TRUE(state.Abandon);
 }
 
 }  // namespace

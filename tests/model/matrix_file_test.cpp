@@ -15,9 +15,9 @@ namespace {
 
 using Rows = std::vector<std::vector<double>>;
 
-class MatrixFileTest : public ::testing::Test {
- protected:
-  MatrixFileTest() {
+// A matrix file read into a state that holds an earlier project.
+struct MatrixFile {
+  MatrixFile() {
     state.MatrixInput = true;
     state.MessageText = "anterior";
     state.ProjectLabel = "proyecto";
@@ -66,6 +66,8 @@ class MatrixFileTest : public ::testing::Test {
   ScriptedInteraction ui;
   std::string path;
 };
+
+struct MatrixFileTest : ::testing::Test, MatrixFile {};
 
 const char* const kReadingError =
     "Se ha producido un error en la lectura de los ficheros de matrices.\r\n"
@@ -136,44 +138,38 @@ TEST_F(MatrixFileTest, MissingFile) {
   EXPECT_EQ(record, ImportedMatrix{});
 }
 
-TEST_F(MatrixFileTest, TooManyRowsIsTooLarge) {
-  const ImportedMatrix record = Read("1" + std::string(40000, '\r'));
-  const std::string text = "¡ El fichero " + path + " es demasiado grande !";
-  ExpectFailure(text);
-  EXPECT_EQ(state.MessageText, text);
-  EXPECT_EQ(record.rows, 0);
-}
-
-TEST_F(MatrixFileTest, TooManyElementsIsTooLarge) {
-  // 3000 columns x 2000 rows: each dimension fits an Integer, the product
-  // goes beyond the element limit.
-  std::string row = "1";
-  for (int j = 1; j < 3000; ++j) row += " 1";
-  std::string bytes = row;
-  for (int i = 1; i < 2000; ++i) bytes += "\r\n";
+// Files too large to hold: by rows, by elements (3000 columns x 2000 rows,
+// each dimension within an Integer) and by bytes.
+TEST(MatrixFileLimits, FilesTooLargeAreRefusedAndReadNothing) {
+  std::string wide = "1";
+  for (int j = 1; j < 3000; ++j) wide += " 1";
+  for (int i = 1; i < 2000; ++i) wide += "\r\n";
   ASSERT_GT(3000 * 2000, kMaxMatrixElements);
-  Read(bytes);
-  ExpectFailure("¡ El fichero " + path + " es demasiado grande !");
+  const struct {
+    std::string bytes;
+    bool beyondTheByteLimit;  // grown sparse: cheap to make
+  } cases[] = {{"1" + std::string(40000, '\r'), false}, {wide, false}, {"1 2", true}};
+  for (const auto& c : cases) {
+    MatrixFile t;
+    t.path = t.dir.Write("m.txt", c.bytes);
+    if (c.beyondTheByteLimit) std::filesystem::resize_file(t.path, kMaxMatrixFileBytes + 1);
+    ImportedMatrix record;
+    ReadMatrixFiles(t.state, t.ui, t.path, record);
+    const std::string text = "¡ El fichero " + t.path + " es demasiado grande !";
+    t.ExpectFailure(text);
+    EXPECT_EQ(t.state.MessageText, text);
+    EXPECT_EQ(record.rows, 0);
+  }
 }
 
-TEST_F(MatrixFileTest, FileBeyondTheByteLimitIsTooLarge) {
-  path = dir.Write("enorme.txt", "1 2");
-  std::filesystem::resize_file(path, kMaxMatrixFileBytes + 1);  // sparse: cheap to make
-  ImportedMatrix record;
-  ReadMatrixFiles(state, ui, path, record);
-  ExpectFailure("¡ El fichero " + path + " es demasiado grande !");
-}
-
-TEST_F(MatrixFileTest, OverflowingValueIsAReadingError) {
+TEST_F(MatrixFileTest, OverflowingValueOrAFolderIsAReadingError) {
   Read("1 1e999\r\n3 4");
   ExpectFailure(kReadingError);
   EXPECT_EQ(state.MessageText, kReadingError);
-}
-
-TEST_F(MatrixFileTest, FolderIsAReadingError) {
+  MatrixFile folder;
   ImportedMatrix record;
-  ReadMatrixFiles(state, ui, dir.Path().string(), record);
-  ExpectFailure(kReadingError);
+  ReadMatrixFiles(folder.state, folder.ui, dir.Path().string(), record);
+  folder.ExpectFailure(kReadingError);
 }
 
 }  // namespace

@@ -123,17 +123,6 @@ void ExpectStateMatches(const NetworkState& s, const std::vector<TestPoint>& poi
   }
 }
 
-TEST(ProjectFile, StartStateHasNoProject) {
-  NetworkState s;
-  EXPECT_EQ(s.ProjectName, "Untitled");
-  EXPECT_FALSE(s.HasActiveProject());
-  EXPECT_EQ(s.NumPoints + s.NumObs, 0);
-  for (int c = 1; c <= kObsWeightColumns; ++c) {
-    EXPECT_EQ(s.ObsWeights(1, c), 0.0);
-    EXPECT_EQ(s.ObsWeights(2, c), 1.0);
-  }
-}
-
 TEST(ProjectFile, WrittenProjectLoadsBackIntoTheSameNetwork) {
   TempDir dir;
   for (unsigned seed = 1; seed <= 5; ++seed) {
@@ -361,20 +350,6 @@ TEST(ProjectFile, OverwriteIsAskedAndNoKeepsTheOldFile) {
   EXPECT_EQ(asked[0].defaultButton, 2);
   EXPECT_TRUE(WriteProjectFile(ui, path, {"nuevo", "vértice"}));
   EXPECT_EQ(ReadBytes(path), "nuevo\r\nv\xE9rtice\r\n");
-}
-
-TEST(ProjectFile, ExampleFileReadsAsDocumented) {
-  ScriptedInteraction ui;
-  NetworkState s;
-  ASSERT_TRUE(LoadProjectFile(s, ui, testing::SourceDir() + "/examples/tres_puntos.txt"));
-  EXPECT_EQ(s.NumPoints, 3);
-  EXPECT_EQ(s.NumFixed, 1);
-  EXPECT_EQ(s.NumObs, 3);
-  EXPECT_EQ(s.PointX(2), 1500.25);
-  EXPECT_EQ(s.ObsValue(1), 64.2311);
-  EXPECT_EQ(s.ObsWeights(1, 1), 1.0);
-  EXPECT_EQ(s.ObsWeights(1, 2), 2.0);
-  EXPECT_EQ(s.ObsPoints(2, 1), 1);
 }
 
 }  // namespace

@@ -9,15 +9,11 @@
 #include <random>
 
 #include "numeric/matrix.h"
+#include "support/eigen_bridge.h"
 
 namespace ombrel::testing_kernel {
 
-inline Eigen::MatrixXd ToEigen(const Matrix& a, int rows, int cols) {
-  Eigen::MatrixXd e(rows, cols);
-  for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= cols; ++c) e(r - 1, c - 1) = a(r, c);
-  return e;
-}
+using testing::ToEigen;
 
 inline Matrix FromEigen(const Eigen::MatrixXd& e) {
   Matrix a(static_cast<int>(e.rows()), static_cast<int>(e.cols()));

@@ -158,25 +158,6 @@ TEST(Pseudoinverse, ScaleOfTheMatrixDoesNotMatter) {
   }
 }
 
-TEST(Pseudoinverse, IdentityNeedsNoIteration) {
-  const Decomposition d = Decompose(Eigen::MatrixXd::Identity(3, 3));
-  for (int i = 1; i <= 3; ++i) EXPECT_DOUBLE_EQ(d.k.SingularValues(i), 1.0);
-  EXPECT_EQ(d.k.Em7, 3);
-  EXPECT_EQ(d.k.Em5, 0);
-  EXPECT_LE((ToEigen(d.k.InvResult, 3, 3) - Eigen::MatrixXd::Identity(3, 3)).cwiseAbs().maxCoeff(),
-            1e-15);
-}
-
-TEST(Pseudoinverse, MatrixOfOnesHasRankOne) {
-  const Eigen::MatrixXd ones = Eigen::MatrixXd::Ones(2, 2);
-  const Decomposition d = Decompose(ones);
-  const std::vector<double> s = Sorted(d.k.SingularValues);
-  EXPECT_NEAR(s[0], 2.0, 1e-15);
-  EXPECT_NEAR(s[1], 0.0, 1e-15);
-  EXPECT_EQ(d.k.Em7, 1);
-  EXPECT_LE((ToEigen(d.k.InvResult, 2, 2) - ones / 4.0).cwiseAbs().maxCoeff(), 1e-15);
-}
-
 // A caller's Em6 decides the rank; Em2 and Em6 stay as set while Em0 and Em4
 // are reset; without EmUserSet the defaults come back.
 TEST(Pseudoinverse, UserThresholdsChangeTheRank) {
@@ -228,41 +209,6 @@ TEST(Pseudoinverse, ResultIsAddedOntoInvResult) {
   Pseudoinverse(k, 4, n);
   EXPECT_EQ(k.InvResult(2, 3), 1.0 + clean.k.InvResult(2, 3));
   EXPECT_EQ(k.InvResult(1, 1), clean.k.InvResult(1, 1));
-}
-
-// The helpers on empty ranges and against plain sums.
-TEST(SvdHelpers, RangesAndEmptyRanges) {
-  KernelState k;
-  k.SvdU.Redim(3, 3);
-  k.SvdV.Redim(3, 3);
-  double value = 1.0;
-  for (int r = 1; r <= 3; ++r)
-    for (int c = 1; c <= 3; ++c) {
-      k.SvdU(r, c) = value;
-      k.SvdV(r, c) = 10.0 - value;
-      value += 1.0;
-    }
-  EXPECT_EQ(ColumnProductU(k, 2, 3, 1, 2), 4.0 * 5.0 + 7.0 * 8.0);
-  EXPECT_EQ(RowProductU(k, 1, 2, 1, 3), 1.0 * 7.0 + 2.0 * 8.0);
-  EXPECT_EQ(RowColumnProductUV(k, 2, 3, 1, 3), 2.0 * 4.0 + 3.0 * 1.0);
-  EXPECT_EQ(ColumnProductU(k, 3, 2, 1, 2), 0.0);
-  EXPECT_EQ(RowColumnProductUV(k, 4, 3, 1, 1), 0.0);
-  const Matrix u = k.SvdU;
-  ColumnUpdateU(k, 4, 3, 1, 2, 5.0);
-  RowUpdateU(k, 3, 2, 1, 2, 5.0);
-  RotateColumnsU(k, 2, 1, 1, 2, 0.6, 0.8);
-  EXPECT_EQ(k.SvdU, u);
-  ColumnUpdateU(k, 1, 2, 3, 1, 2.0);
-  EXPECT_EQ(k.SvdU(1, 3), 3.0 + 2.0 * 1.0);
-  EXPECT_EQ(k.SvdU(3, 3), 9.0);
-  RowUpdateU(k, 2, 3, 2, 1, -1.0);
-  EXPECT_EQ(k.SvdU(2, 2), 5.0 - 2.0);
-  EXPECT_EQ(k.SvdU(2, 1), 4.0);
-  ColumnUpdateV(k, 1, 1, 2, 3, 1.0);
-  EXPECT_EQ(k.SvdV(1, 2), 8.0 + 7.0);
-  RotateColumnsV(k, 1, 3, 1, 3, 0.0, 1.0);  // a quarter turn swaps with a sign
-  EXPECT_EQ(k.SvdV(2, 1), 4.0);
-  EXPECT_EQ(k.SvdV(2, 3), -6.0);
 }
 
 #ifndef NDEBUG
