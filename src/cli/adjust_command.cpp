@@ -73,7 +73,7 @@ int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& sourc
 }  // namespace
 
 int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
-                     std::ostream& err, bool terminal) {
+                     std::ostream& err, Terminals terminals) {
   ComputeOptions options;
   std::string error;
   int index = kAdjustInverse;
@@ -102,7 +102,7 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
   }
   if (!CheckOutputOptions(state, options, source, {options.transcriptFile, dxfFile}, err))
     return kExitUsage;
-  return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
+  return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
     const int status = Run(state, ui, source, index, err);
     return status == kExitOk && !dxfFile.empty() ? ExportDxf(state, dxfFile, err) : status;
   });

@@ -6,9 +6,12 @@
 
 #include "cli/cli_app.h"
 #include "cli/heap_pages.h"
+#include "cli/interrupt_handler.h"
 
 int main(int argc, char** argv) {
   ombrel::PlaceHeapOnHugePages();
+  ombrel::StopOnInterrupt();
   std::vector<std::string> args(argv + 1, argv + argc);
-  return ombrel::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
+  return ombrel::RunCli(args, std::cin, std::cout, std::cerr,
+                        {isatty(STDIN_FILENO) != 0, isatty(STDERR_FILENO) != 0});
 }
