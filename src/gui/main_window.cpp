@@ -13,6 +13,7 @@
 #include "gui/about_dialog.h"
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
+#include "gui/computation_runner.h"
 #include "gui/dialog_widgets.h"
 #include "gui/open_project_dialog.h"
 #include "gui/options_dialog.h"
@@ -271,7 +272,7 @@ void MainWindow::showNetworkPlot() {
 }
 
 void MainWindow::Adjust(int index) {
-  mnuInici_Click(state_, ui_, index);
+  RunComputation(this, ui_, [this, index](Interaction& ui) { mnuInici_Click(state_, ui, index); });
 }
 
 void MainWindow::adjustWithInverse() {
@@ -288,7 +289,7 @@ void MainWindow::adjustWithPseudoinverse() {
 
 // The design driver makes its own active-project check.
 void MainWindow::Design(int index) {
-  mnuDesign_Click(state_, ui_, index);
+  RunComputation(this, ui_, [this, index](Interaction& ui) { mnuDesign_Click(state_, ui, index); });
 }
 
 void MainWindow::designOrderZero() {
