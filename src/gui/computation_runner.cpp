@@ -84,7 +84,9 @@ void RunComputation(QWidget* window, Interaction& gui,
     const std::optional<ProgressSnapshot> latest = worker.Latest();
     if (!dialog.isVisible() && (latest || sincePrompt.elapsed() >= kQuietMilliseconds))
       dialog.show();
-    if (latest) dialog.ShowProgress(latest->fraction, latest->text, latest->bytesWritten);
+    if (latest)
+      dialog.ShowProgress(latest->fraction, latest->text, latest->bytesWritten,
+                          latest->bytesExpected);
   });
 
   std::exception_ptr failure;

@@ -44,6 +44,7 @@ void MarshalledInteraction::ReportProgress(const Progress& progress) {
   latest_->fraction = progress.fraction;
   latest_->text.assign(progress.text);
   latest_->bytesWritten = progress.bytesWritten;
+  latest_->bytesExpected = progress.bytesExpected;
 }
 
 std::optional<ProgressSnapshot> MarshalledInteraction::Latest() const {

@@ -27,6 +27,7 @@ struct ProgressSnapshot {
   double fraction = 0.0;
   std::string text;
   std::uint64_t bytesWritten = 0;
+  std::uint64_t bytesExpected = 0;
 };
 
 class MarshalledInteraction : public Interaction {

@@ -49,17 +49,11 @@ ProgressDialog::ProgressDialog(QWidget* parent) : QProgressDialog(parent) {
 }
 
 void ProgressDialog::ShowProgress(double fraction, const std::string& text,
-                                  std::uint64_t bytesWritten) {
+                                  std::uint64_t bytesWritten, std::uint64_t bytesExpected) {
   if (stopping_) return;
   std::string shown = text;
-  if (bytesWritten > 0) {
-    shown += "\nEscrito: " + MegabyteText(bytesWritten);
-    // The pace so far is the only estimate there is of the rest.
-    if (fraction >= 0.01)
-      shown +=
-          " de unos " +
-          MegabyteText(static_cast<std::uint64_t>(static_cast<double>(bytesWritten) / fraction));
-  }
+  if (bytesWritten > 0) shown += "\nEscrito: " + MegabyteText(bytesWritten);
+  if (bytesExpected > 0) shown += " de unos " + MegabyteText(bytesExpected);
   setLabelText(QString::fromStdString(shown));
   bar_->setValue(static_cast<int>(fraction * kSteps));
 }

@@ -25,8 +25,9 @@ class ProgressDialog : public QProgressDialog {
   // Modal to parent; shown only when the caller shows it.
   explicit ProgressDialog(QWidget* parent);
 
-  // fraction 0..1; bytesWritten 0 when unknown.
-  void ShowProgress(double fraction, const std::string& text, std::uint64_t bytesWritten);
+  // fraction 0..1; either byte count 0 when unknown.
+  void ShowProgress(double fraction, const std::string& text, std::uint64_t bytesWritten,
+                    std::uint64_t bytesExpected);
   bool Stopping() const { return stopping_; }
 
  signals:

@@ -46,9 +46,10 @@ class ComputationStopped : public std::runtime_error {
 
 // How far a long computation has gone.
 struct Progress {
-  double fraction = 0.0;           // of the step, 0..1
-  std::string_view text;           // "Método ...: 3.412 de 7.396 elipses"
-  std::uint64_t bytesWritten = 0;  // bytes the step has written so far; 0 when unknown
+  double fraction = 0.0;            // of the step, 0..1
+  std::string_view text;            // "Método ...: 3.412 de 7.396 elipses"
+  std::uint64_t bytesWritten = 0;   // bytes the step has written so far; 0 when unknown
+  std::uint64_t bytesExpected = 0;  // what it will have written at this pace; 0 when unknown
 };
 
 const char* CommandName(Command command);

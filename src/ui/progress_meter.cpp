@@ -23,14 +23,25 @@ ProgressMeter::ProgressMeter(Interaction& ui, std::string label, std::string uni
       total_(std::max<std::uint64_t>(total, 1)),
       stride_(std::max<std::uint64_t>(stride, 1)),
       next_(stride_),
-      bytes_(std::move(bytes)) {}
+      bytes_(std::move(bytes)),
+      bytesAtStart_(bytes_ ? bytes_() : 0) {}
 
 void ProgressMeter::Report() {
   next_ = done_ + stride_;
   const std::string text =
       label_ + ": " + GroupedNumber(done_) + " de " + GroupedNumber(total_) + " " + unit_;
   const double fraction = std::min(1.0, static_cast<double>(done_) / static_cast<double>(total_));
-  ui_.ReportProgress({fraction, text, bytes_ ? bytes_() : 0});
+  Progress progress{fraction, text, 0, 0};
+  if (bytes_) {
+    progress.bytesWritten = bytes_();
+    // Too early a pace says little about the rest.
+    if (fraction >= 0.01)
+      progress.bytesExpected =
+          bytesAtStart_ +
+          static_cast<std::uint64_t>(static_cast<double>(progress.bytesWritten - bytesAtStart_) /
+                                     fraction);
+  }
+  ui_.ReportProgress(progress);
 }
 
 }  // namespace ombrel

@@ -21,7 +21,8 @@ class ProgressMeter {
   // label: what is being done ("Método de las secciones del hiperelipsoide");
   // unit: what is counted, plural ("elipses"); total: items of the whole
   // loop (0 is taken as 1); bytes, when given, tells the output written so
-  // far and is called only at a report.
+  // far and is called here and at each report: the reports then tell the
+  // bytes written and, from the pace since here, those the loop will end at.
   ProgressMeter(Interaction& ui, std::string label, std::string unit, std::uint64_t total,
                 std::uint64_t stride = kDefaultStride, std::function<std::uint64_t()> bytes = {});
 
@@ -41,6 +42,7 @@ class ProgressMeter {
   std::string label_, unit_;
   std::uint64_t total_, stride_, done_ = 0, next_;
   std::function<std::uint64_t()> bytes_;
+  std::uint64_t bytesAtStart_ = 0;
 };
 
 }  // namespace ombrel

@@ -95,7 +95,8 @@ ScriptedInteraction& ScriptedInteraction::StopAtProgress(int n) {
 
 void ScriptedInteraction::ReportProgress(const Progress& progress) {
   progressTexts_.emplace_back(progress.text);
-  progress_.push_back({progress.fraction, progressTexts_.back(), progress.bytesWritten});
+  progress_.push_back(progress);
+  progress_.back().text = progressTexts_.back();
   if (static_cast<int>(progress_.size()) == stopAt_) throw ComputationStopped();
 }
 

@@ -58,7 +58,7 @@ TEST(ComputationRunner, EventLoopRunsAndCancelarStopsTheComputation) {
     answer = ui.MessageBox("¿ Seguir ?", Buttons::YesNo, Icon::Information, 1, kAppTitle);
     // Runs until stopped; the bound only keeps a broken runner from hanging the suite.
     for (int i = 0; i < 100000; ++i) {
-      ui.ReportProgress({0.25, "Prueba: 1 de 4 pasos", 2'500'000});
+      ui.ReportProgress({0.25, "Prueba: 1 de 4 pasos", 2'500'000, 10'000'000});
       ++reports;
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "ui/progress_meter.h"
+#include "ui/scripted_interaction.h"
 #include "ui/stop_request.h"
 
 namespace ombrel {
@@ -118,9 +119,9 @@ TEST(TerminalInteraction, ProgressLineOnlyOnATerminal) {
 
 TEST(TerminalInteraction, StopRequestStopsAtTheNextReportOrCutPrompt) {
   Terminal t("");
-  t.ui.ReportProgress({0.5, "Prueba", 0});
+  t.ui.ReportProgress({0.5, "Prueba", 0, 0});
   RequestStop();
-  EXPECT_THROW(t.ui.ReportProgress({0.5, "Prueba", 0}), ComputationStopped);
+  EXPECT_THROW(t.ui.ReportProgress({0.5, "Prueba", 0, 0}), ComputationStopped);
   EXPECT_THROW(t.ui.InputBox("Nombre", "Ombrel", "salida.tmp"), ComputationStopped);
   ClearStopRequest();
   EXPECT_THROW(t.ui.InputBox("Nombre", "Ombrel", "salida.tmp"), AnswersExhausted);
@@ -130,6 +131,21 @@ TEST(ProgressMeter, GroupsThousandsWithPoints) {
   const std::pair<std::uint64_t, const char*> cases[] = {
       {0, "0"}, {999, "999"}, {1000, "1.000"}, {7396, "7.396"}, {13359025, "13.359.025"}};
   for (const auto& [number, text] : cases) EXPECT_EQ(GroupedNumber(number), text);
+}
+
+// Output that grows evenly from 100 bytes is expected to end where it will.
+TEST(ProgressMeter, ReportsEveryStrideWithTheExpectedBytes) {
+  ScriptedInteraction ui;
+  std::uint64_t written = 100;
+  ProgressMeter meter(ui, "Prueba", "pasos", 1000, 250, [&] { return written; });
+  for (int i = 0; i < 1000; ++i) {
+    written += 10;
+    meter.Advance();
+  }
+  ASSERT_EQ(ui.ProgressReports().size(), 4u);
+  for (const Progress& p : ui.ProgressReports()) EXPECT_EQ(p.bytesExpected, 10100u);
+  EXPECT_EQ(ui.ProgressReports()[1].text, "Prueba: 500 de 1.000 pasos");
+  EXPECT_EQ(ui.ProgressReports()[1].bytesWritten, 5100u);
 }
 
 }  // namespace
