@@ -18,6 +18,7 @@
 #include "listing/interrupted_run.h"
 #include "listing/listing_header.h"
 #include "model/form_equations.h"
+#include "ui/progress_meter.h"
 #include "ui/prompt_text.h"
 
 namespace ombrel {
@@ -88,32 +89,41 @@ void DimensionResults(NetworkState& s) {
 }
 
 // The computation steps; returns false as soon as one abandons, with
-// listingStarted telling whether the listing was begun by then.
+// listingStarted telling whether the listing was begun by then. Each step
+// done is a progress report, where the person may stop the run.
 bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
              bool& listingStarted) {
   s.MessageText.clear();
+  const bool study = s.StudyApprox && !s.MatrixInput && s.FullOutput;
+  ProgressMeter steps(ui, "Compensación", "pasos", 4 + (threeMethods ? 1 : 0) + (study ? 1 : 0), 1);
   FormEquations(s, ui);
   if (s.Abandon) return false;  // no listing for a system that could not be formed
   listingStarted = true;
   WriteListingHeader(s, ui);
   if (s.Abandon) return false;
+  steps.Advance();
   if (method == Method::Inverse) AdjustByInverse(s, ui);
   if (method == Method::Constraints) AdjustByConstraints(s, ui);
   if (method == Method::Pseudoinverse) AdjustByPseudoinverse(s, ui);
   if (s.Abandon) return false;
+  steps.Advance();
   StatisticalAnalysis(s, ui);
   if (s.Abandon) return false;
+  steps.Advance();
   s.ZeroDesignEllipses = "No";
   WriteErrorEllipses(s);
   if (s.Abandon) return false;
+  steps.Advance();
   if (threeMethods) {
     HyperellipsoidFigures(s, ui);
     if (s.Abandon) return false;
+    steps.Advance();
   }
   s.EllipsesDone = "Si";
-  if (s.StudyApprox && !s.MatrixInput && s.FullOutput) {
+  if (study) {
     ApproximateNumbersStudy(s, ui);
     if (s.Abandon) return false;
+    steps.Advance();
   }
   WriteResultsSummary(s, ui);
   return !s.Abandon;
@@ -175,6 +185,8 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
     if (completed) KeepResults(s, ExportedMethod(method));
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
+  } catch (const ComputationStopped&) {
+    ReportStopped(s, ui);
   }
   if (completed)
     OfferListing(s, ui);

@@ -189,13 +189,13 @@ void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
   const double c = NumericValue(factor);
   WriteAxes(out, s, k, c, zero);
 
-  WriteSections(out, s, n);
+  WriteSections(out, s, n, ui);
   s.SectionsDone = "Si";
-  WriteRosettes(out, s, n, c);
+  WriteRosettes(out, s, n, c, ui);
   s.RosettesDone = "Si";
   FormSemiAxisVectors(s, v, coordinates);
   s.AxisProjSemiAxes = coordinates - s.NumConstraints;
-  WriteAxisProjections(out, s);
+  WriteAxisProjections(out, s, ui);
   s.AxisProjDone = "Si";
   out.BothBlank();
 }

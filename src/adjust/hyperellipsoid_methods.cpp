@@ -1,6 +1,8 @@
 #include "adjust/hyperellipsoid_methods.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "adjust/hyperellipsoid_axis_ellipse.h"
@@ -10,6 +12,7 @@
 #include "model/angle_units.h"
 #include "numeric/checked.h"
 #include "numeric/jacobi.h"
+#include "ui/progress_meter.h"
 
 namespace ombrel {
 
@@ -47,6 +50,21 @@ void Head(TwinListing& out, const std::string& title) {
   out.Both(StarLine() + " ");
   out.Both(title);
   out.Both(StarLine() + " ");
+}
+
+// A section writes some twenty lines to the second file, a projected
+// ellipse one or two: a report every few hundred kilobytes, cheap beside
+// the writing.
+constexpr std::uint64_t kSectionStride = 256;
+constexpr std::uint64_t kEllipseStride = 1024;
+
+ProgressMeter EllipseMeter(Interaction& ui, const TwinListing& out, const char* method,
+                           std::uint64_t total, std::uint64_t stride) {
+  return ProgressMeter(ui, method, "elipses", total, stride, [&out] { return out.BytesWritten(); });
+}
+
+std::uint64_t PairCount(int count) {
+  return count < 2 ? 0 : static_cast<std::uint64_t>(count) * (count - 1) / 2;
 }
 
 // Azimuth (gon) of an axis from its eigenvector components along i and j.
@@ -138,7 +156,8 @@ Projection Project(const Matrix& n, int i, int j, int q, double c) {
 
 // The figures of one pair through every third unknown, stored and written.
 void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, double c,
-             const std::string& listingTitle, const std::string& secondTitle) {
+             const std::string& listingTitle, const std::string& secondTitle,
+             ProgressMeter& meter) {
   const int count = s.FigureUnknowns;
   const int row = FigurePairIndex(i, j, count);
   out.ListingBlank(2);
@@ -173,6 +192,7 @@ void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, d
     s.RosetteSemiMinor(row, q) = Div(f.semiMinor, c);
     s.RosetteAzimuth(row, q) = f.azimuthMajor * kRadianPerGon;
     rows.push_back("      " + FigureLabel(q) + Axes(f));
+    meter.Advance();
   }
   out.SecondBlank();
   out.Second(kAxisColumns);
@@ -186,8 +206,10 @@ std::string FigureLabel(int number) {
   return RightAlignedNumberLabel(number);
 }
 
-void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n) {
+void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n, Interaction& ui) {
   const int count = s.FigureUnknowns;
+  ProgressMeter meter = EllipseMeter(ui, out, "Método de las secciones del hiperelipsoide",
+                                     PairCount(count), kSectionStride);
   Head(out, "    ********  1.- METODO DE LAS SECCIONES DEL HIPERELIPSOIDE  ******** ");
   out.BothBlank();
   s.SectionSemiMajor.Redim(count, count);
@@ -203,12 +225,16 @@ void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n) {
       const std::string head =
           j == i + 1 ? "  " + FigureLabel(i) + " " + FigureLabel(j) : "      " + FigureLabel(j);
       rows.push_back(head + Axes(f));
+      meter.Advance();
     }
   WriteSectionTable(out, rows);
 }
 
-void WriteRosettes(TwinListing& out, NetworkState& s, const Matrix& n, double c) {
+void WriteRosettes(TwinListing& out, NetworkState& s, const Matrix& n, double c, Interaction& ui) {
   const int count = s.FigureUnknowns;
+  ProgressMeter meter = EllipseMeter(
+      ui, out, "Método de las proyecciones del hiperelipsoide",
+      PairCount(count) * static_cast<std::uint64_t>(std::max(count - 2, 0)), kEllipseStride);
   Head(out, "    ******  2.- METODO DE LAS PROYECCIONES DEL HIPERELIPSOIDE  ******* ");
   out.BothBlank(2);
   out.Both("    ROSETAS DE ERROR CON FACTOR HOMOTECIA =" + GeneralText(c));
@@ -222,18 +248,20 @@ void WriteRosettes(TwinListing& out, NetworkState& s, const Matrix& n, double c)
     const std::string label = FigureLabel(s.PointNumber(p));
     Rosette(out, s, n, 2 * k - 1, 2 * k, c,
             "    ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label,
-            "    *******  ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label + "  ****** ");
+            "    *******  ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label + "  ****** ",
+            meter);
   }
   for (int i = 1; i < count; ++i)
     for (int j = i + 1; j <= count; ++j) {
       if (i % 2 == 1 && j == i + 1) continue;  // a vertex, written above
       Rosette(out, s, n, i, j, c,
               PairLine("    ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES", i, j, ""),
-              PairLine("    *****  ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES", i, j, "  **** "));
+              PairLine("    *****  ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES", i, j, "  **** "),
+              meter);
     }
 }
 
-void WriteAxisProjections(TwinListing& out, NetworkState& s) {
+void WriteAxisProjections(TwinListing& out, NetworkState& s, Interaction& ui) {
   const int count = s.FigureUnknowns;
   const std::string stars = "    " + std::string(60, '*') + " ";
   out.BothBlank(4);
@@ -248,6 +276,9 @@ void WriteAxisProjections(TwinListing& out, NetworkState& s) {
   std::vector<std::string> heads(static_cast<std::size_t>(s.AxisProjCount) + 1);
   for (int t = 1; t <= s.AxisProjCount; ++t)
     heads[static_cast<std::size_t>(t)] = "      " + FigureLabel(t);
+  ProgressMeter meter = EllipseMeter(
+      ui, out, "Método de las proyecciones de los semiejes",
+      PairCount(count) * static_cast<std::uint64_t>(std::max(s.AxisProjCount, 0)), kEllipseStride);
   for (int i = 1; i < count; ++i)
     for (int j = i + 1; j <= count; ++j) {
       out.BothBlank(2);
@@ -264,6 +295,7 @@ void WriteAxisProjections(TwinListing& out, NetworkState& s) {
           line = heads[static_cast<std::size_t>(++t)];
           AppendAxes(line, f);
           out.Both(line);
+          meter.Advance();
         }
     }
 }

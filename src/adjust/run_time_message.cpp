@@ -35,4 +35,10 @@ void ReportRunTimeError(NetworkState& state, Interaction& ui, const RunTimeError
   state.Abandon = true;
 }
 
+void ReportStopped(NetworkState& state, Interaction& ui) {
+  state.MessageText = kStoppedMessage;
+  ui.MessageBox(state.MessageText, Buttons::Ok, Icon::Information, 1, kAppTitle);
+  state.Abandon = true;
+}
+
 }  // namespace ombrel

@@ -19,4 +19,8 @@ std::string CalculationErrorMessage(const RunTimeError& error);
 // keeps the text in MessageText and sets Abandon.
 void ReportRunTimeError(NetworkState& state, Interaction& ui, const RunTimeError& error);
 
+// Reports a computation the person stopped as a failure is reported:
+// kStoppedMessage (OK, information) kept in MessageText, Abandon set.
+void ReportStopped(NetworkState& state, Interaction& ui);
+
 }  // namespace ombrel

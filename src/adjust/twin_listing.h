@@ -3,6 +3,7 @@
 // matrices to the listing only in a full listing.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "listing/listing_writer.h"
@@ -26,6 +27,9 @@ class TwinListing {
   // only when it is full.
   void Full(const std::string& line);
   void FullBlank(int count = 1);
+
+  // Bytes given to both files so far.
+  std::uint64_t BytesWritten() const { return listing_.BytesWritten() + second_.BytesWritten(); }
 
   // Writes both files out; a write failure throws FileError.
   void Close();

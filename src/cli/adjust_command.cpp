@@ -75,7 +75,7 @@ int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& sourc
 }  // namespace
 
 int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
-                     std::ostream& err, bool terminal) {
+                     std::ostream& err, Terminals terminals) {
   ComputeOptions options;
   std::string error;
   int index = kAdjustInverse;
@@ -116,7 +116,7 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
   if (!CheckOutputOptions(state, options, source,
                           {options.transcriptFile, dxfFile, plotFile, results.file}, err))
     return kExitUsage;
-  return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
+  return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
     int status = Run(state, ui, source, index, err);
     if (status == kExitOk && !dxfFile.empty()) status = ExportDxf(state, dxfFile, err);
     if (status == kExitOk && !plotFile.empty()) status = ExportPlot(state, plotFile, err);

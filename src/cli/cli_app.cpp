@@ -31,7 +31,7 @@ int Load(const std::vector<std::string>& args, std::istream& in, std::ostream& o
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool terminal) {
+           std::ostream& err, Terminals terminals) {
   if (args.empty()) {
     err << kUsage;
     return kExitUsage;
@@ -42,11 +42,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   if (args[0] == "cargar") return Load(args, in, out, err);
   if (args[0] == "compensar")
-    return RunAdjustCommand({args.begin() + 1, args.end()}, in, out, err, terminal);
+    return RunAdjustCommand({args.begin() + 1, args.end()}, in, out, err, terminals);
   if (args[0] == "diseno")
-    return RunDesignCommand({args.begin() + 1, args.end()}, in, out, err, terminal);
+    return RunDesignCommand({args.begin() + 1, args.end()}, in, out, err, terminals);
   const std::vector<std::string> rest(args.begin() + 1, args.end());
-  if (args[0] == "errores") return RunBlunderCommand(rest, in, out, err, terminal);
+  if (args[0] == "errores") return RunBlunderCommand(rest, in, out, err, terminals);
   if (args[0] == "comprobar") return RunCheckCommand(rest, in, out, err);
   if (args[0] == "exportar") return RunExportCommand(rest, in, out, err);
   err << "orden desconocida: " << args[0] << '\n' << kUsage;

@@ -37,10 +37,16 @@ inline constexpr const char* kUsage =
     "Salida: 0 terminado, 1 orden mal escrita, 2 cancelado o abandonado,\n"
     "3 faltan respuestas.\n";
 
+// Which standard streams are a terminal.
+struct Terminals {
+  bool input = false;   // a person answers the questions
+  bool errors = false;  // progress lines may be shown on the error stream
+};
+
 // args excludes the program name. Questions are answered from `in` (by a
-// person when terminal is true); results go to `out`, messages (with their
-// title) and usage to `err`.
+// person when terminals.input); results go to `out`, messages (with their
+// title), progress and usage to `err`.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool terminal = false);
+           std::ostream& err, Terminals terminals = {});
 
 }  // namespace ombrel

@@ -66,7 +66,7 @@ static int WriteTranscript(const NetworkState& state, const std::string& path,
 }
 
 int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std::istream& in,
-                   std::ostream& out, std::ostream& err, bool terminal,
+                   std::ostream& out, std::ostream& err, Terminals terminals,
                    const std::function<int(TerminalInteraction&)>& body) {
   std::ifstream answersFile;
   if (!options.answersFile.empty()) {
@@ -76,8 +76,9 @@ int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std
       return kExitUsage;
     }
   }
-  const bool interactive = options.answersFile.empty() && terminal;
+  const bool interactive = options.answersFile.empty() && terminals.input;
   TerminalInteraction ui(options.answersFile.empty() ? in : answersFile, out, err, interactive);
+  ui.ShowProgress(terminals.errors);
   std::ostringstream transcript;
   if (!options.transcriptFile.empty()) ui.SetTranscript(&transcript);
   int status;
@@ -89,6 +90,10 @@ int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std
   } catch (const RunTimeError& error) {
     // A fault outside the computations' own handlers ends the command, not the program.
     ui.MessageBox(CalculationErrorMessage(error), Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
+    status = kExitStopped;
+  } catch (const ComputationStopped& stop) {
+    // Stopped at a prompt before the computation had begun.
+    ui.MessageBox(stop.what(), Buttons::Ok, Icon::Information, 1, kAppTitle);
     status = kExitStopped;
   }
   if (!options.transcriptFile.empty())

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "adjust/command_outcome.h"
+#include "cli/cli_app.h"
 #include "cli/load_command.h"
 #include "cli/options.h"
 #include "model/network_state.h"
@@ -34,14 +35,15 @@ bool CheckOutputOptions(NetworkState& state, const ComputeOptions& options,
                         std::ostream& err);
 
 // Runs body with a terminal interaction that answers from the answers file
-// (or from `in`, by a person when terminal is true), keeps the transcript
-// the options ask for, and turns answers that run out into exit status 3.
-// A run-time error that escapes body is reported with the calculation
-// message and gives status 2. The transcript is not written over the run's
+// (or from `in`, by a person when terminals.input), keeps the transcript
+// the options ask for, shows progress when terminals.errors, and turns
+// answers that run out into exit status 3. A run-time error that escapes
+// body is reported with the calculation message and gives status 2, as
+// does a stop asked for before the computation began. The transcript is not written over the run's
 // input files or its listing (message, status 2). Returns body's exit
 // status, or 1 when the answers file cannot be read.
 int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std::istream& in,
-                   std::ostream& out, std::ostream& err, bool terminal,
+                   std::ostream& out, std::ostream& err, Terminals terminals,
                    const std::function<int(TerminalInteraction&)>& body);
 
 }  // namespace ombrel

@@ -38,7 +38,7 @@ int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& sourc
 }  // namespace
 
 int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
-                     std::ostream& err, bool terminal) {
+                     std::ostream& err, Terminals terminals) {
   ComputeOptions options;
   std::string error;
   int index = kDesignOrderZero;
@@ -55,7 +55,7 @@ int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostre
     return kExitUsage;
   }
   if (!CheckOutputOptions(state, options, source, {options.transcriptFile}, err)) return kExitUsage;
-  return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
+  return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
     return Run(state, ui, source, index, err);
   });
 }

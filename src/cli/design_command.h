@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_app.h"
+
 namespace ombrel {
 
 // args excludes the program name and the command word. Returns the exit
 // status: 0 ran to its end, 1 usage, 2 refused, cancelled or abandoned,
 // 3 the answers ran out.
 int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
-                     std::ostream& err, bool terminal);
+                     std::ostream& err, Terminals terminals);
 
 }  // namespace ombrel

@@ -51,7 +51,7 @@ int Usage(std::ostream& err) {
 }  // namespace
 
 int RunBlunderCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
-                      std::ostream& err, bool terminal) {
+                      std::ostream& err, Terminals terminals) {
   ComputeOptions options;
   std::string error;
   NetworkSource source;
@@ -67,7 +67,7 @@ int RunBlunderCommand(std::vector<std::string> args, std::istream& in, std::ostr
     return kExitUsage;
   }
   if (!CheckOutputOptions(state, options, source, {options.transcriptFile}, err)) return kExitUsage;
-  return RunWithAnswers(options, state, in, out, err, terminal, [&](TerminalInteraction& ui) {
+  return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
     if (!ActivateNetwork(state, ui, source)) return kExitStopped;
     return ExitStatusFor(FindBlundersCommand(state, ui), err);
   });

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_app.h"
+
 namespace ombrel {
 
 // args exclude the program name and the command word; exit statuses as
@@ -16,7 +18,7 @@ namespace ombrel {
 // [--transcripcion F]: the prompts of the blunder finder, answered as for
 // "compensar".
 int RunBlunderCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
-                      std::ostream& err, bool terminal);
+                      std::ostream& err, Terminals terminals);
 
 // comprobar --proyecto F [--metodo inversa|e|pseudo] [--escala]: the
 // findings, one per line on out (inversa without scale unknown by default).

@@ -93,11 +93,16 @@ CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
   ForgetErrorFigures(s);
   ui.SetBusy(true);
   Ending ending = Ending::Abandoned;
-  bool listingStarted = false;
+  bool listingStarted = false, failed = true;
   try {
     ending = Compute(s, ui, index, listingStarted);
+    failed = false;
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
+  } catch (const ComputationStopped&) {
+    ReportStopped(s, ui);
+  }
+  if (failed) {
     s.EllipsesDone = "No";  // the ellipse matrices may be half written
     if (listingStarted) EndInterruptedListing(s.ListingFileName, s.MessageText);
   }

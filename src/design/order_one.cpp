@@ -16,6 +16,7 @@
 #include "listing/number_format.h"
 #include "model/form_equations.h"
 #include "numeric/checked.h"
+#include "ui/progress_meter.h"
 #include "ui/prompt_text.h"
 
 namespace ombrel {
@@ -467,17 +468,22 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   if (!AskNetworkType(s, ui, "CÁLCULO COLUMNAS MATRIZ  ( A )  .... "))
     return AbandonDesign(out, s, "PD1", 1);
   ui.SetBusy(true);
+  // Each cofactor matrix forms and inverts the whole network again.
+  ProgressMeter meter(ui, "Diseño de orden 1", "matrices cofactor", 2 * vertices.size() + 2, 1);
   const std::optional<Matrix> cofactors = FreeCofactors(s, ui, true);
   if (!cofactors) return AbandonDesign(out, s, "PD1", 1);
   const Matrix& q = *cofactors;
+  meter.Advance();
   WriteHeading(
       out, "    MATRIZ COFACTOR Qxx = inv( At p A  +  Et E )   -   Et inv( E Et ) inv( E Et ) E");
   WriteMatrix(out, q, u2, u2, kCofactorWidth, kCofactorDecimals);
   const Matrix base = Minor(s, q, vertices);
   for (Vertex& v : vertices) {
     const Matrix qx = ShiftedCofactors(s, ui, s.PointX(v.point), delta);
+    meter.Advance();
     WriteShifted(out, qx, u2, 'X', v.number, delta);
     const Matrix qy = ShiftedCofactors(s, ui, s.PointY(v.point), delta);
+    meter.Advance();
     WriteShifted(out, qy, u2, 'Y', v.number, delta);
     v.shiftedX = Minor(s, qx, vertices);
     v.shiftedY = Minor(s, qy, vertices);
@@ -485,6 +491,7 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
     v.derivativeY = Derivative(v.shiftedY, base, order, delta);
   }
   FreeCofactors(s, ui, false);  // the system of the unshifted coordinates again
+  meter.Advance();
   WriteMinors(out, vertices, base, order, delta);
 
   const std::optional<Matrix> criterion = AskCriterion(ui, base, order);

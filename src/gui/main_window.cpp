@@ -13,6 +13,7 @@
 #include "gui/about_dialog.h"
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
+#include "gui/computation_runner.h"
 #include "gui/dialog_widgets.h"
 #include "gui/elided_label.h"
 #include "gui/listing_viewer.h"
@@ -276,7 +277,11 @@ void MainWindow::showNetworkPlot() {
 }
 
 void MainWindow::Adjust(int index) {
-  ShowListingPath(mnuInici_Click(state_, ui_, index));
+  CommandOutcome outcome = CommandOutcome::Cancelled;
+  RunComputation(this, ui_, [this, index, &outcome](Interaction& ui) {
+    outcome = mnuInici_Click(state_, ui, index);
+  });
+  ShowListingPath(outcome);
 }
 
 void MainWindow::adjustWithInverse() {
@@ -293,7 +298,11 @@ void MainWindow::adjustWithPseudoinverse() {
 
 // The design driver makes its own active-project check.
 void MainWindow::Design(int index) {
-  ShowListingPath(mnuDesign_Click(state_, ui_, index));
+  CommandOutcome outcome = CommandOutcome::Cancelled;
+  RunComputation(this, ui_, [this, index, &outcome](Interaction& ui) {
+    outcome = mnuDesign_Click(state_, ui, index);
+  });
+  ShowListingPath(outcome);
 }
 
 void MainWindow::designOrderZero() {

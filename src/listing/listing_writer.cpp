@@ -182,6 +182,7 @@ void ListingWriter::Flush(std::FILE* file) {
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
     ThrowCannotWrite(path_, errno);
+  flushed_ += size_;
   size_ = 0;
 }
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -47,6 +48,10 @@ class ListingWriter {
   // Characters already written on the current line (0 after a line end).
   int Column() const { return column_; }
 
+  // Bytes of text given to this writer so far (UTF-8, before conversion),
+  // for progress reports.
+  std::uint64_t BytesWritten() const { return flushed_ + size_; }
+
   // Writes out what is buffered and closes; a write failure throws FileError.
   // Further writes after Close() are a programming error and throw.
   void Close();
@@ -64,6 +69,7 @@ class ListingWriter {
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
   std::size_t size_ = 0;
+  std::uint64_t flushed_ = 0;
   int column_ = 0;
 };
 

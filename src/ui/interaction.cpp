@@ -2,6 +2,8 @@
 
 namespace ombrel {
 
+void Interaction::ReportProgress(const Progress&) {}
+
 const char* CommandName(Command command) {
   switch (command) {
     case Command::MenuReview:

@@ -5,7 +5,10 @@
 // terminal and the tests each provide their own implementation.
 #pragma once
 
+#include <cstdint>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace ombrel {
 
@@ -29,6 +32,26 @@ enum class Command {
   AdjustInverse,      // mnuInici(0), toolbar 5
   AdjustConstraints,  // mnuInici(1), toolbar 7 (button 15 of the collection)
   AdjustPseudo,       // mnuInici(2), toolbar 6
+};
+
+// The message that ends a computation the person stopped.
+inline constexpr const char* kStoppedMessage = "Cálculo detenido por el usuario.";
+
+// Thrown by ReportProgress when the person has asked to stop. It is no
+// RunTimeError, so that no step's own handler takes it for a failure: it
+// reaches the command, which ends the listing with kStoppedMessage and
+// leaves the network as after a failed step.
+class ComputationStopped : public std::runtime_error {
+ public:
+  ComputationStopped() : std::runtime_error(kStoppedMessage) {}
+};
+
+// How far a long computation has gone.
+struct Progress {
+  double fraction = 0.0;            // of the step, 0..1
+  std::string_view text;            // "Método ...: 3.412 de 7.396 elipses"
+  std::uint64_t bytesWritten = 0;   // bytes the step has written so far; 0 when unknown
+  std::uint64_t bytesExpected = 0;  // what it will have written at this pace; 0 when unknown
 };
 
 const char* CommandName(Command command);
@@ -62,6 +85,12 @@ class Interaction {
                           const std::string& equations) = 0;
 
   virtual void SetEnabled(Command command, bool enabled) = 0;
+
+  // Called by long computations every few thousand items of work (a few
+  // times a second at most when the work is fast). Throws ComputationStopped
+  // when the person has asked to stop; returns normally otherwise. The
+  // default shows nothing and never stops.
+  virtual void ReportProgress(const Progress& progress);
 
   // Shorthand for the common OK box.
   void Inform(const std::string& text, Icon icon = Icon::Information) {

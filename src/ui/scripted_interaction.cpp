@@ -88,6 +88,18 @@ void ScriptedInteraction::SetEnabled(Command command, bool enabled) {
       {"Enable", "", CommandName(command), Buttons::Ok, Icon::None, 0, "", enabled ? "1" : "0"});
 }
 
+ScriptedInteraction& ScriptedInteraction::StopAtProgress(int n) {
+  stopAt_ = n;
+  return *this;
+}
+
+void ScriptedInteraction::ReportProgress(const Progress& progress) {
+  progressTexts_.emplace_back(progress.text);
+  progress_.push_back(progress);
+  progress_.back().text = progressTexts_.back();
+  if (static_cast<int>(progress_.size()) == stopAt_) throw ComputationStopped();
+}
+
 std::vector<RecordedCall> ScriptedInteraction::Prompts() const {
   std::vector<RecordedCall> out;
   std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(out), [](const RecordedCall& c) {

@@ -39,6 +39,9 @@ class ScriptedInteraction : public Interaction {
   ScriptedInteraction& Then(const std::string& text);
   ScriptedInteraction& Then(const char* text) { return Then(std::string(text)); }
   ScriptedInteraction& Then(OutputType type);
+  // The n-th progress report (1-based) throws ComputationStopped, as when
+  // the person presses Cancelar.
+  ScriptedInteraction& StopAtProgress(int n);
 
   Answer MessageBox(const std::string& text, Buttons buttons, Icon icon, int defaultButton,
                     const std::string& title) override;
@@ -51,6 +54,7 @@ class ScriptedInteraction : public Interaction {
   void ShowLabels(const std::string& project, const std::string& points,
                   const std::string& equations) override;
   void SetEnabled(Command command, bool enabled) override;
+  void ReportProgress(const Progress& progress) override;
 
   const std::vector<RecordedCall>& Calls() const { return calls_; }
   // Only the message boxes and input boxes, in order.
@@ -61,6 +65,9 @@ class ScriptedInteraction : public Interaction {
   bool Busy() const { return busy_; }
   std::size_t Pending() const { return queue_.size(); }
   void Clear() { calls_.clear(); }
+  // The progress reports, kept apart from Calls() so that prompt checks
+  // need not know how often a computation reports.
+  const std::vector<Progress>& ProgressReports() const { return progress_; }
 
  private:
   Scripted Next(const std::string& what);
@@ -68,6 +75,9 @@ class ScriptedInteraction : public Interaction {
   std::deque<Scripted> queue_;
   std::vector<RecordedCall> calls_;
   bool busy_ = false;
+  std::vector<Progress> progress_;  // texts point into progressTexts_
+  std::deque<std::string> progressTexts_;
+  int stopAt_ = 0;
 };
 
 }  // namespace ombrel

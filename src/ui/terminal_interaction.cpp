@@ -1,9 +1,12 @@
 #include "ui/terminal_interaction.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <istream>
 #include <ostream>
+
+#include "ui/stop_request.h"
 
 namespace ombrel {
 namespace {
@@ -110,9 +113,13 @@ bool TerminalInteraction::NextLine(std::string& line) {
 }
 
 std::string TerminalInteraction::Ask(const std::string& shown, const std::string& what) {
+  ClearProgressLine();
   if (interactive_) err_ << shown << std::flush;
   std::string line;
-  if (!NextLine(line)) throw AnswersExhausted("sin respuesta para " + what);
+  if (!NextLine(line)) {
+    if (StopRequested()) throw ComputationStopped();  // Ctrl+C cut the reading short
+    throw AnswersExhausted("sin respuesta para " + what);
+  }
   return line;
 }
 
@@ -130,6 +137,7 @@ Answer TerminalInteraction::MessageBox(const std::string& text, Buttons buttons,
                                        int defaultButton, const std::string& title) {
   const std::string choices = ButtonList(buttons, defaultButton);
   if (buttons == Buttons::Ok) {
+    ClearProgressLine();
     err_ << "[" << title << "] " << ToTerminalText(text) << '\n';
     std::string line;
     if (!interactive_ && PeekLine(line) && Lower(line) == "aceptar") NextLine(line);
@@ -198,6 +206,41 @@ void TerminalInteraction::OpenInEditor(const std::string& path) {
     if (std::system(command.c_str()) == 0) return;
   }
   out_ << path << '\n';
+}
+
+void TerminalInteraction::SetBusy(bool busy) {
+  if (!busy) ClearProgressLine();  // the computation is over
+}
+
+void TerminalInteraction::ReportProgress(const Progress& progress) {
+  if (StopRequested()) {
+    ClearProgressLine();
+    throw ComputationStopped();
+  }
+  if (!showProgress_) return;
+  // Reports may come far faster than anyone can read them.
+  const auto now = std::chrono::steady_clock::now();
+  if (progressWidth_ > 0 && now - progressShownAt_ < std::chrono::milliseconds(200)) return;
+  progressShownAt_ = now;
+  std::string line = std::to_string(static_cast<int>(progress.fraction * 100.0)) + " % ";
+  line.insert(0, 6 - std::min<std::size_t>(line.size(), 6), ' ');
+  // Within 79 characters, so that the line never wraps and \r rewrites it.
+  std::size_t width = line.size();
+  for (const char c : progress.text) {
+    const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (starts && width == 79) break;
+    line += c;
+    width += starts ? 1 : 0;
+  }
+  if (width < progressWidth_) line.append(progressWidth_ - width, ' ');
+  progressWidth_ = width;
+  err_ << '\r' << line << std::flush;
+}
+
+void TerminalInteraction::ClearProgressLine() {
+  if (progressWidth_ == 0) return;
+  err_ << '\r' << std::string(progressWidth_, ' ') << '\r' << std::flush;
+  progressWidth_ = 0;
 }
 
 void TerminalInteraction::ShowLabels(const std::string& project, const std::string& points,

@@ -10,8 +10,13 @@
 //   "#" at the start of a line marks a comment.
 // A script that runs out, or holds an answer that does not fit the prompt,
 // throws AnswersExhausted naming the prompt.
+// Progress is one line on the error stream, rewritten in place, when that
+// stream is a terminal (ShowProgress); a stop request (Ctrl+C, see
+// ui/stop_request.h) stops the computation at its next progress report or
+// at a prompt whose reading the interrupt cut short.
 #pragma once
 
+#include <chrono>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -37,12 +42,16 @@ class TerminalInteraction : public Interaction {
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;
   void Beep() override {}
-  void SetBusy(bool) override {}
+  void SetBusy(bool busy) override;
   OutputType ChooseOutputType() override;
   void OpenInEditor(const std::string& path) override;
   void ShowLabels(const std::string& project, const std::string& points,
                   const std::string& equations) override;
   void SetEnabled(Command, bool) override {}
+  void ReportProgress(const Progress& progress) override;
+
+  // Whether progress lines are shown on err: only when it is a terminal.
+  void ShowProgress(bool show) { showProgress_ = show; }
 
   // Copy of every prompt and the answer given, for a transcript file.
   void SetTranscript(std::ostream* transcript) { transcript_ = transcript; }
@@ -55,6 +64,7 @@ class TerminalInteraction : public Interaction {
   bool NextLine(std::string& line);  // next answer line, comments skipped
   bool PeekLine(std::string& line);  // the same without consuming it
   std::string Ask(const std::string& shown, const std::string& what);
+  void ClearProgressLine();  // before anything else goes to err
   void Record(const std::string& kind, const std::string& title, const std::string& text,
               const std::string& detail, const std::string& answer);
 
@@ -66,6 +76,9 @@ class TerminalInteraction : public Interaction {
   bool peeked_ = false;
   std::string peekedLine_;
   std::string project_, points_, equations_;
+  bool showProgress_ = false;
+  std::size_t progressWidth_ = 0;  // characters of the line shown, 0 when none
+  std::chrono::steady_clock::time_point progressShownAt_;
 };
 
 // Replaces every CR LF by a plain line feed, for display on a terminal.

@@ -7,10 +7,13 @@
 
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
+#include "listing/interrupted_run.h"
 #include "support/cli_run.h"
 #include "support/expected_results.h"
 #include "support/listing_reader.h"
 #include "support/temp_dir.h"
+#include "ui/interaction.h"
+#include "ui/stop_request.h"
 
 namespace ombrel {
 namespace {
@@ -162,6 +165,30 @@ TEST(Compensar, ExitStatusTellsHowTheRunEnded) {
                  dir.Write("y.txt", yes.substr(0, yes.size() - 3) + "Si\n")});
   EXPECT_EQ(done.status, kExitOk) << done.err;
   EXPECT_EQ(done.out, listing + "\n");
+}
+
+// Ctrl+C stops a run at its next progress report as a failure stops it; a
+// run nobody stops shows no progress when the error stream is no terminal.
+TEST(Compensar, InterruptStopsTheRunWithTheFailureStatus) {
+  TempDir dir;
+  const std::string project = testing::ValidationDir() + "/hoepke_free/project.txt";
+  const std::string listing = dir.File("salida.tmp");
+  const std::string answers =
+      dir.Write("r.txt", "2\nNo\n=\nSi\n" + listing + "\ncompleta\n13\n1\nNo\n");
+  const std::vector<std::string> args = {"--proyecto", project,        "--metodo",
+                                         "e",          "--respuestas", answers};
+  const testing::CliRun whole = Compensar(args);
+  EXPECT_EQ(whole.status, kExitOk) << whole.err;
+  EXPECT_EQ(whole.err.find('\r'), std::string::npos);
+  std::filesystem::remove(listing);  // else the run asks before replacing it
+  RequestStop();
+  const testing::CliRun stopped = Compensar(args);
+  ClearStopRequest();
+  EXPECT_EQ(stopped.status, kExitStopped);
+  EXPECT_NE(stopped.err.find(kStoppedMessage), std::string::npos);
+  const std::vector<std::string> lines = testing::ListingLines(listing);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(), InterruptedLine(kStoppedMessage));
 }
 
 TEST(Compensar, TranscriptOfARunWithConditionEquationsAndScale) {

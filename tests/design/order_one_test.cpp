@@ -9,8 +9,11 @@
 #include <limits>
 #include <variant>
 
+#include "design/design_driver.h"
 #include "design/design_outcome.h"
 #include "design_fixtures.h"
+#include "listing/interrupted_run.h"
+#include "model/text_file.h"
 
 namespace ombrel {
 namespace {
@@ -404,6 +407,29 @@ TEST(DesignOrderOne, TypedConstraintMatrixServesEveryShiftAndTheCriterionIsTyped
   const auto criterion = NumbersAfter(run.lines, "MATRIZ MENOR DE CRITERIO OBJETIVO");
   ASSERT_EQ(criterion.size(), 2u);
   EXPECT_EQ(criterion[1][0], criterion[0][1]);  // the correction mirrored
+}
+
+// Stopped while it forms the shifted networks, the design ends its listing
+// as a failed one does, with every coordinate as it was.
+TEST(DesignOrderOne, StoppedAtAProgressReportEndsTheListingWithTheCoordinatesKept) {
+  TempDir dir;
+  NetworkState s = Loaded(Network("syn_free5"));
+  const NetworkState before = s;
+  ScriptedInteraction ui;
+  ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");
+  ui.StopAtProgress(2);
+  EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderOne), CommandOutcome::Abandoned);
+  EXPECT_EQ(ui.Pending(), 0u);
+  ASSERT_EQ(ui.ProgressReports().size(), 2u);
+  EXPECT_NE(std::string(ui.ProgressReports()[1].text).find(": 2 de 4 "), std::string::npos);
+  for (int p = 1; p <= s.NumPoints; ++p) {
+    EXPECT_EQ(s.PointX(p), before.PointX(p));
+    EXPECT_EQ(s.PointY(p), before.PointY(p));
+  }
+  const std::string listing = Cp1252ToUtf8(testing::ReadBytes(dir.File("salida.tmp")));
+  const std::string last = "\r\n" + InterruptedLine(kStoppedMessage) + "\r\n";
+  ASSERT_GT(listing.size(), last.size());
+  EXPECT_EQ(listing.substr(listing.size() - last.size()), last);
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 
 #include <sstream>
 
+#include "ui/progress_meter.h"
+#include "ui/scripted_interaction.h"
+#include "ui/stop_request.h"
+
 namespace ombrel {
 namespace {
 
@@ -84,6 +88,64 @@ TEST(TerminalInteraction, TranscriptKeepsEveryPromptAndAnswer) {
             "== Pregunta [Ombrel]\r\n¿ Escala ?\r\n-- Sí / [No] / Cancelar\r\n=> No\r\n"
             "== Entrada [Ombrel]\r\n\r\n    TEST DE BAARDA  \r\n-- propuesto: 4.12\r\n=> 4.12\r\n"
             "== Mensaje [Título]\r\nFin\r\n-- [Aceptar]\r\n=> Aceptar\r\n");
+}
+
+// Progress goes to the error stream only when it is a terminal, as one line
+// rewritten in place and cleared before anything else is written there.
+TEST(TerminalInteraction, ProgressLineOnlyOnATerminal) {
+  for (const bool tty : {false, true}) {
+    SCOPED_TRACE(tty);
+    Terminal t("");
+    t.ui.ShowProgress(tty);
+    ProgressMeter meter(t.ui, "Método de las secciones del hiperelipsoide", "elipses", 7396, 1);
+    meter.Advance();
+    meter.Advance();
+    t.ui.MessageBox("Fin", Buttons::Ok, Icon::Information, 1, "Ombrel");
+    const std::string err = t.err.str();
+    const std::string message = "[Ombrel] Fin\n";
+    ASSERT_GE(err.size(), message.size());
+    EXPECT_EQ(err.substr(err.size() - message.size()), message);
+    if (!tty) {
+      EXPECT_EQ(err, message);
+      continue;
+    }
+    EXPECT_EQ(
+        err.rfind("\r  0 % Método de las secciones del hiperelipsoide: 1 de 7.396 elipses", 0), 0u);
+    const std::size_t cleared = err.size() - message.size();
+    EXPECT_EQ(err[cleared - 1], '\r');
+    EXPECT_EQ(err.find_first_not_of(' ', err.rfind('\r', cleared - 2) + 1), cleared - 1);
+  }
+}
+
+TEST(TerminalInteraction, StopRequestStopsAtTheNextReportOrCutPrompt) {
+  Terminal t("");
+  t.ui.ReportProgress({0.5, "Prueba", 0, 0});
+  RequestStop();
+  EXPECT_THROW(t.ui.ReportProgress({0.5, "Prueba", 0, 0}), ComputationStopped);
+  EXPECT_THROW(t.ui.InputBox("Nombre", "Ombrel", "salida.tmp"), ComputationStopped);
+  ClearStopRequest();
+  EXPECT_THROW(t.ui.InputBox("Nombre", "Ombrel", "salida.tmp"), AnswersExhausted);
+}
+
+TEST(ProgressMeter, GroupsThousandsWithPoints) {
+  const std::pair<std::uint64_t, const char*> cases[] = {
+      {0, "0"}, {999, "999"}, {1000, "1.000"}, {7396, "7.396"}, {13359025, "13.359.025"}};
+  for (const auto& [number, text] : cases) EXPECT_EQ(GroupedNumber(number), text);
+}
+
+// Output that grows evenly from 100 bytes is expected to end where it will.
+TEST(ProgressMeter, ReportsEveryStrideWithTheExpectedBytes) {
+  ScriptedInteraction ui;
+  std::uint64_t written = 100;
+  ProgressMeter meter(ui, "Prueba", "pasos", 1000, 250, [&] { return written; });
+  for (int i = 0; i < 1000; ++i) {
+    written += 10;
+    meter.Advance();
+  }
+  ASSERT_EQ(ui.ProgressReports().size(), 4u);
+  for (const Progress& p : ui.ProgressReports()) EXPECT_EQ(p.bytesExpected, 10100u);
+  EXPECT_EQ(ui.ProgressReports()[1].text, "Prueba: 500 de 1.000 pasos");
+  EXPECT_EQ(ui.ProgressReports()[1].bytesWritten, 5100u);
 }
 
 }  // namespace
