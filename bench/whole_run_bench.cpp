@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "adjust/adjustment_driver.h"
-#include "model/project_file.h"
+#include "adjust/open_project_command.h"
 #include "ui/scripted_interaction.h"
 
 namespace {

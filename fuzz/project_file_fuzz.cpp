@@ -18,9 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
-  ombrel::NetworkState state;
+  ombrel::Result<ombrel::NetworkState> read = ombrel::ReadProjectFile({}, path);
+  if (!read) return 0;
+  ombrel::NetworkState state = std::move(*read);
   ombrel::ScriptedInteraction ui;
-  if (!ombrel::LoadProjectFile(state, ui, path)) return 0;
   state.StudyApprox = size % 2 == 1;
   try {
     ombrel::DimensionProjectSystem(state);

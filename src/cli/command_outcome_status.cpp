@@ -4,12 +4,12 @@
 #include <ostream>
 #include <sstream>
 
+#include "adjust/open_project_command.h"
 #include "adjust/output_names.h"
 #include "adjust/run_time_message.h"
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
 #include "listing/output_file.h"
-#include "model/project_file.h"
 
 namespace ombrel {
 

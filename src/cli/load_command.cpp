@@ -1,9 +1,9 @@
 #include "cli/load_command.h"
 
+#include "adjust/open_project_command.h"
 #include "model/approximate_coordinates.h"
 #include "model/form_equations.h"
 #include "model/input_file.h"
-#include "model/project_file.h"
 #include "numeric/run_time_error.h"
 
 namespace ombrel {
@@ -45,14 +45,13 @@ static void Refuse(NetworkState& state, Interaction& ui, const std::string& text
 // The coordinates file stands for what a person types in the
 // approximate-coordinates dialog after the import.
 static void GiveCoordinates(NetworkState& state, Interaction& ui, const std::string& path) {
-  std::string message;
-  const auto text = ReadInputText(path, message);
-  if (!text) return Refuse(state, ui, message);
-  std::string error;
-  const auto points = ReadApproxCoordinates(*text, state.ImportA.cols / 2, error);
+  const Result<std::string> text = ReadInputText(path);
+  if (!text) return Refuse(state, ui, text.error().message);
+  const auto points = ReadApproxCoordinates(*text, state.ImportA.cols / 2);
   if (!points)
-    return Refuse(state, ui,
-                  "¡ Coordenadas aproximadas no válidas en " + path + ", " + error + " !");
+    return Refuse(
+        state, ui,
+        "¡ Coordenadas aproximadas no válidas en " + path + ", " + points.error().message + " !");
   ApplyApproxCoordinates(state, *points);
 }
 

@@ -5,12 +5,12 @@
 
 #include "adjust/blunder_command.h"
 #include "adjust/network_check_command.h"
+#include "adjust/open_project_command.h"
 #include "adjust/project_export_command.h"
 #include "cli/adjust_command.h"
 #include "cli/cli_app.h"
 #include "cli/command_outcome_status.h"
 #include "listing/output_file.h"
-#include "model/project_file.h"
 #include "ui/terminal_interaction.h"
 
 namespace ombrel {

@@ -6,13 +6,13 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "adjust/open_project_command.h"
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
 #include "gui/main_window.h"
 #include "gui/qt_prompts.h"
 #include "gui/recent_projects.h"
-#include "model/project_file.h"
 
 namespace ombrel {
 namespace {

@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include "adjust/open_project_command.h"
 #include "gui/command_guard.h"
 #include "gui/command_windows.h"
 #include "gui/dialog_widgets.h"
 #include "gui/qt_prompts.h"
 #include "gui/working_folder.h"
-#include "model/project_file.h"
 
 namespace ombrel {
 namespace {

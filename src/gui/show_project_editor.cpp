@@ -5,11 +5,10 @@
 namespace ombrel {
 
 void ShowProjectEditor(NetworkState& state, Interaction& ui, QWidget* parent) {
-  std::optional<ProjectLists> lists = ProjectLists();
-  std::string reason;
-  if (state.SelectedFile != kUntitled) lists = ProjectLists::FromFile(state.SelectedFile, &reason);
+  Result<ProjectLists> lists = ProjectLists();
+  if (state.SelectedFile != kUntitled) lists = ProjectLists::FromFile(state.SelectedFile);
   if (!lists) {
-    ui.MessageBox(reason, Buttons::Ok, Icon::Information, 1, kAppTitle);
+    ShowFailure(ui, lists.error());
     return;
   }
   ProjectEditorDialog dialog(state, ui, std::move(*lists), parent);

@@ -17,8 +17,8 @@ std::vector<std::string> Words(std::string line) {
   return words;
 }
 
-std::string LineError(int line, const std::string& what) {
-  return "línea " + std::to_string(line) + ": " + what;
+Failure LineError(int line, const std::string& what) {
+  return {"línea " + std::to_string(line) + ": " + what};
 }
 
 }  // namespace
@@ -45,8 +45,7 @@ void AcceptApproxCoordinates(NetworkState& state) {
   }
 }
 
-std::optional<std::vector<ApproxPoint>> ReadApproxCoordinates(const std::string& text,
-                                                              int approxCount, std::string& error) {
+Result<std::vector<ApproxPoint>> ReadApproxCoordinates(const std::string& text, int approxCount) {
   std::vector<ApproxPoint> points;
   std::istringstream in(text);
   int lineNumber = 0;
@@ -54,22 +53,15 @@ std::optional<std::vector<ApproxPoint>> ReadApproxCoordinates(const std::string&
     ++lineNumber;
     const auto words = Words(line);
     if (words.empty()) continue;
-    if (words.size() != 3) {
-      error = LineError(lineNumber, "se esperan número, X e Y");
-      return std::nullopt;
-    }
+    if (words.size() != 3) return LineError(lineNumber, "se esperan número, X e Y");
     const auto number = ParseNumberField(words[0]);
     const auto x = ParseNumberField(words[1]);
     const auto y = ParseNumberField(words[2]);
-    if (!number || !x || !y || *number != std::floor(*number)) {
-      error = LineError(lineNumber, "no es un dato numérico");
-      return std::nullopt;
-    }
-    if (*number < 1 || *number > approxCount) {
-      error = LineError(lineNumber, "el punto " + words[0] + " no es un punto variable (1 a " +
-                                        std::to_string(approxCount) + ")");
-      return std::nullopt;
-    }
+    if (!number || !x || !y || *number != std::floor(*number))
+      return LineError(lineNumber, "no es un dato numérico");
+    if (*number < 1 || *number > approxCount)
+      return LineError(lineNumber, "el punto " + words[0] + " no es un punto variable (1 a " +
+                                       std::to_string(approxCount) + ")");
     points.push_back({static_cast<int>(*number), *x, *y});
   }
   return points;

@@ -3,11 +3,11 @@
 // plot, and the matrix files do not carry them.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/network_state.h"
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -26,9 +26,8 @@ struct ApproxPoint {
 
 // Reads a coordinates file: one line per variable point, its number (1 to
 // ApproxCount), X and Y, separated by blanks or commas; empty lines are
-// skipped. On a fault returns nullopt and a message naming the line.
-std::optional<std::vector<ApproxPoint>> ReadApproxCoordinates(const std::string& text,
-                                                              int approxCount, std::string& error);
+// skipped. A fault is a message naming the line ("línea 3: ...").
+Result<std::vector<ApproxPoint>> ReadApproxCoordinates(const std::string& text, int approxCount);
 
 // Begin, set the points read, accept: what the dialog does when the same
 // values are typed.

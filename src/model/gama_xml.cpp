@@ -88,20 +88,18 @@ class GamaReader {
     if (name == "obs") obsFrom_.clear();
   }
 
-  std::optional<PlainNetwork> Result(std::string& error) {
-    error = error_;
-    if (!error.empty()) return std::nullopt;
-    if (!(sigma_ > 0.0)) {
-      error = "sigma-apr no es positivo";
-      return std::nullopt;
-    }
+  // The network read, or why not; empty when nothing went wrong.
+  std::string Finish(PlainNetwork& network) {
+    if (!error_.empty()) return error_;
+    if (!(sigma_ > 0.0)) return "sigma-apr no es positivo";
     for (PendingObservation& p : pending_) {
       double sigma = p.stdev / sigma_;
       if (p.observation.kind == ObservationKind::Distance) sigma /= kMillimetres;
       p.observation.weight = 1.0 / (sigma * sigma);
       network_.observations.push_back(p.observation);
     }
-    return network_;
+    network = network_;
+    return {};
   }
 
  private:
@@ -224,24 +222,22 @@ std::string GamaLocalXml(const PlainNetwork& network, const std::string& descrip
   return xml + "</obs>\r\n</points-observations>\r\n</network>\r\n</gama-local>\r\n";
 }
 
-std::optional<PlainNetwork> ReadGamaLocalXml(const std::string& text, std::string& error) {
+Result<PlainNetwork> ReadGamaLocalXml(const std::string& text) {
   const std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> parser(XML_ParserCreate(nullptr),
                                                                        XML_ParserFree);
-  if (!parser) {
-    error = "no hay memoria para leer el fichero";
-    return std::nullopt;
-  }
+  if (!parser) return Failure{"no hay memoria para leer el fichero"};
   GamaReader reader(parser.get());
   XML_SetUserData(parser.get(), &reader);
   XML_SetElementHandler(parser.get(), OnStart, OnEnd);
   const XML_Status status =
       XML_Parse(parser.get(), text.data(), static_cast<int>(text.size()), XML_TRUE);
-  const std::optional<PlainNetwork> network = reader.Result(error);
+  PlainNetwork network;
+  std::string error = reader.Finish(network);
   if (status == XML_STATUS_ERROR && error.empty())
     error = "línea " + std::to_string(XML_GetCurrentLineNumber(parser.get())) +
             ": el XML no está bien formado (" + XML_ErrorString(XML_GetErrorCode(parser.get())) +
             ")";
-  if (!error.empty()) return std::nullopt;
+  if (!error.empty()) return Failure{error};
   return network;
 }
 

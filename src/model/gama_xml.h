@@ -4,10 +4,10 @@
 // metres, and standard deviations from the weights.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "model/plain_network.h"
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -32,7 +32,7 @@ std::string GamaLocalXml(const PlainNetwork& network, const std::string& descrip
 // observations of an <obs> take its from attribute when they lack their own;
 // an observation without extern takes its position as equation number.
 // Anything it cannot represent (other observation kinds, another axes-xy or
-// angles orientation) is refused. nullopt with the Spanish reason in error.
-std::optional<PlainNetwork> ReadGamaLocalXml(const std::string& text, std::string& error);
+// angles orientation) is refused with the Spanish reason ("línea 4: ...").
+Result<PlainNetwork> ReadGamaLocalXml(const std::string& text);
 
 }  // namespace ombrel

@@ -35,25 +35,21 @@ InputFile ReadInputFile(const std::string& path, std::uintmax_t maxBytes) {
   return input;
 }
 
-std::optional<std::string> ReadInputText(const std::string& path, std::string& message) {
+Result<std::string> ReadInputText(const std::string& path) {
   InputFile input = ReadInputFile(path, kMaxTextInputBytes);
   switch (input.status) {
     case InputStatus::Read:
       return Cp1252ToUtf8(input.bytes);
     case InputStatus::Missing:
-      message = "¡ El fichero " + path + " no existe !";
-      break;
+      return Failure{"¡ El fichero " + path + " no existe !"};
     case InputStatus::NotAFile:
-      message = "¡ " + path + " no es un fichero !";
-      break;
+      return Failure{"¡ " + path + " no es un fichero !"};
     case InputStatus::TooLarge:
-      message = "¡ El fichero " + path + " es demasiado grande !";
-      break;
+      return Failure{"¡ El fichero " + path + " es demasiado grande !"};
     case InputStatus::Unreadable:
-      message = "¡ No se puede leer el fichero " + path + " !";
       break;
   }
-  return std::nullopt;
+  return Failure{"¡ No se puede leer el fichero " + path + " !"};
 }
 
 }  // namespace ombrel

@@ -6,8 +6,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -29,10 +30,10 @@ struct InputFile {
 InputFile ReadInputFile(const std::string& path, std::uintmax_t maxBytes);
 
 // The text of a regular input file of at most kMaxTextInputBytes, converted
-// from Windows-1252 to UTF-8. On failure returns nullopt and sets message:
+// from Windows-1252 to UTF-8. The failure (information icon) says
 // "¡ El fichero <path> no existe !", "¡ <path> no es un fichero !",
 // "¡ El fichero <path> es demasiado grande !" or
 // "¡ No se puede leer el fichero <path> !".
-std::optional<std::string> ReadInputText(const std::string& path, std::string& message);
+Result<std::string> ReadInputText(const std::string& path);
 
 }  // namespace ombrel

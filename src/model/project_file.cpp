@@ -163,40 +163,28 @@ std::optional<std::string> DecimalCommaFault(const std::string& text, const std:
          "' tiene una ',' como separador decimal.";
 }
 
-// The project at path, or the message that says why it cannot be loaded.
-struct ProjectRead {
+// The contents of the project at path, or why it cannot be loaded.
+Result<ProjectContents> ReadProject(const std::string& path) {
+  const Result<std::string> text = ReadInputText(path);
+  if (!text) return text.error();
   std::optional<ProjectContents> contents;
-  std::string message;
-};
-
-ProjectRead ReadProject(const std::string& path) {
-  ProjectRead read;
-  const auto text = ReadInputText(path, read.message);
-  if (!text) return read;
   try {
-    read.contents = ProjectParser(*text).Parse();
+    contents = ProjectParser(*text).Parse();
   } catch (const Unreadable&) {
   }
-  if (!read.contents || read.contents->fieldsLeft) {
-    if (auto comma = DecimalCommaFault(*text, path)) {
-      read.contents.reset();
-      read.message = *comma;
-      return read;
-    }
+  if (!contents || contents->fieldsLeft) {
+    if (auto comma = DecimalCommaFault(*text, path)) return Failure{*comma};
   }
-  if (!read.contents) {
-    read.message = kProjectReadError;
-  } else {
-    read.message = ContentFault(*read.contents);
-    if (!read.message.empty()) read.contents.reset();
-  }
-  return read;
+  if (!contents) return Failure{kProjectReadError};
+  if (std::string fault = ContentFault(*contents); !fault.empty()) return Failure{fault};
+  return std::move(*contents);
 }
 
-void Commit(NetworkState& state, const ProjectContents& contents, const std::string& path) {
+NetworkState Commit(const NetworkState& base, const ProjectContents& contents,
+                    const std::string& path) {
   const int numPoints = static_cast<int>(contents.points.size());
   const int numObs = static_cast<int>(contents.observations.size());
-  NetworkState next = state;
+  NetworkState next = base;
   next.NumPoints = numPoints;
   next.NumObs = numObs;
   next.PointX.Redim(numPoints);
@@ -230,13 +218,23 @@ void Commit(NetworkState& state, const ProjectContents& contents, const std::str
   }
   next.ProjectName = path;
   ForgetErrorFigures(next);
-  state = std::move(next);
+  next.ProjectLabel = path;
+  next.PointsLabel = PointsLabelText(next.NumPoints, next.NumFixed);
+  next.EquationsLabel = EquationsLabelText(next.NumObs);
+  return next;
 }
 
 }  // namespace
 
+Result<NetworkState> ReadProjectFile(const NetworkState& base, const std::string& path) {
+  Result<ProjectContents> read = ReadProject(path);
+  if (!read) return read.error();
+  return Commit(base, *read, path);
+}
+
 std::string ProjectFileFault(const std::string& path) {
-  return ReadProject(path).message;
+  const Result<ProjectContents> read = ReadProject(path);
+  return read ? std::string() : read.error().message;
 }
 
 std::string ObservationVerticesFault(int equation, int back, int station, int fore) {
@@ -268,19 +266,6 @@ void EnableProjectCommands(Interaction& ui) {
        {Command::MenuReview, Command::MenuView, Command::MenuAdjust, Command::MenuDesign,
         Command::AdjustInverse, Command::AdjustPseudo, Command::AdjustConstraints})
     ui.SetEnabled(c, true);
-}
-
-bool LoadProjectFile(NetworkState& state, Interaction& ui, const std::string& path) {
-  const ProjectRead read = ReadProject(path);
-  if (!read.contents) {
-    ui.MessageBox(read.message, Buttons::Ok, Icon::Information, 1, kAppTitle);
-    return false;
-  }
-  Commit(state, *read.contents, path);
-  SetLabels(state, ui, state.ProjectName, PointsLabelText(state.NumPoints, state.NumFixed),
-            EquationsLabelText(state.NumObs));
-  EnableProjectCommands(ui);
-  return true;
 }
 
 bool WriteProjectFile(Interaction& ui, const std::string& path,

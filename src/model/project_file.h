@@ -6,14 +6,15 @@
 #include <vector>
 
 #include "model/network_state.h"
+#include "model/result.h"
 #include "ui/interaction.h"
 
 namespace ombrel {
 
-// Loads the project at path into the state and shows it in the main window's
-// labels. The file is read whole into a separate copy first; when it cannot
-// be used a message (information icon, OK) says why and the state,
-// ProjectName and the labels stay exactly as they were:
+// The network of the project at path: base with the points and observations
+// of the file (the options and the condition equations of base stay),
+// ProjectName and the three label texts set. The file is read whole first.
+// When it cannot be used, the failure (information icon) says why:
 // - no such file, not a regular file, beyond the size limit or unreadable:
 //   the messages of ReadInputText (model/input_file.h);
 // - fewer fields than announced, a coordinate, value or weight that is not
@@ -23,10 +24,9 @@ namespace ombrel {
 // - a kind other than "fijo" or "vble", a vertex number given to two points,
 //   a distance from a vertex to itself (ObservationVerticesFault):
 //   kProjectReadError's first line and the line of the record at fault.
-// Returns true when the project was loaded.
-bool LoadProjectFile(NetworkState& state, Interaction& ui, const std::string& path);
+Result<NetworkState> ReadProjectFile(const NetworkState& base, const std::string& path);
 
-// The reason LoadProjectFile would give for not loading the project at
+// The reason ReadProjectFile would give for not loading the project at
 // path; empty when it would load it.
 std::string ProjectFileFault(const std::string& path);
 

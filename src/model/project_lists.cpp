@@ -172,13 +172,11 @@ std::string ObservationLineFault(const std::string& line) {
   return "¡ Existe un problema con los vértices de las observaciones !\r\n\r\n" + fault;
 }
 
-std::optional<ProjectLists> ProjectLists::FromFile(const std::string& path, std::string* reason) {
-  const auto lists = ReadLists(path);
-  if (!lists && reason) {
-    *reason = ProjectFileFault(path);
-    if (reason->empty()) *reason = kProjectReadError;
-  }
-  return lists;
+Result<ProjectLists> ProjectLists::FromFile(const std::string& path) {
+  std::optional<ProjectLists> lists = ReadLists(path);
+  if (lists) return std::move(*lists);
+  const std::string reason = ProjectFileFault(path);
+  return Failure{reason.empty() ? kProjectReadError : reason};
 }
 
 std::string ProjectLists::PositionFault(const std::string& line, int replacing) const {
@@ -193,8 +191,7 @@ std::string ProjectLists::PositionFault(const std::string& line, int replacing) 
 }
 
 std::optional<ProjectLists> ProjectLists::ReadLists(const std::string& path) {
-  std::string message;
-  const auto text = ReadInputText(path, message);
+  const Result<std::string> text = ReadInputText(path);
   if (!text) return std::nullopt;
   TextFields fields(*text);
   std::string header[5];

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/network_state.h"
+#include "model/result.h"
 #include "ui/interaction.h"
 
 namespace ombrel {
@@ -77,10 +78,9 @@ class ProjectLists {
   ProjectLists();
 
   // Reads an existing project, all fields as text, and rebuilds its lines in
-  // the editor's layout; nullopt when the file cannot be read, with the
-  // loader's reason in *reason when given.
-  static std::optional<ProjectLists> FromFile(const std::string& path,
-                                              std::string* reason = nullptr);
+  // the editor's layout; when the file cannot be read, the failure is the
+  // loader's (ReadProjectFile).
+  static Result<ProjectLists> FromFile(const std::string& path);
 
   const std::vector<std::string>& PointList() const { return points_; }
   const std::vector<std::string>& ObservationList() const { return observations_; }

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "adjust/inversion_check.h"
+#include "adjust/open_project_command.h"
 #include "model/form_equations.h"
-#include "model/project_file.h"
 #include "model/text_file.h"
 #include "numeric/inversion.h"
 #include "support/adjusted_network.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "model/project_file.h"
+#include "adjust/open_project_command.h"
 #include "model/text_file.h"
 #include "support/step_checks.h"
 #include "support/temp_dir.h"

@@ -9,6 +9,7 @@
 #include <numbers>
 #include <set>
 
+#include "adjust/open_project_command.h"
 #include "model/project_file.h"
 #include "support/adjusted_network.h"
 #include "support/temp_dir.h"

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "adjust/adjustment_driver.h"
+#include "adjust/open_project_command.h"
 #include "adjust/twin_listing.h"
 #include "listing/interrupted_run.h"
-#include "model/project_file.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/step_checks.h"

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "adjust/adjustment_driver.h"
-#include "model/project_file.h"
+#include "adjust/open_project_command.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/step_checks.h"

@@ -63,9 +63,8 @@ TEST(ReviewCommands, ExportarWritesAReadableFileAndNeverOverAnInput) {
   TempDir dir;
   const std::string xml = dir.File("red.xml");
   ASSERT_EQ(RunCliInProcess({"exportar", "--proyecto", kFree, "--xml", xml}).status, kExitOk);
-  std::string error;
-  const auto back = ReadGamaLocalXml(testing::ReadBytes(xml), error);
-  ASSERT_TRUE(back) << error;
+  const auto back = ReadGamaLocalXml(testing::ReadBytes(xml));
+  ASSERT_TRUE(back) << back.error().message;
   EXPECT_EQ(back->points, PlainNetworkOf(testing::LoadFormed(kFree)).points);
   // Never over the project; a folder cannot be written.
   EXPECT_EQ(RunCliInProcess({"exportar", "--proyecto", kFree, "--xml", kFree}).status, kExitUsage);

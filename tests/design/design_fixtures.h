@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "adjust/open_project_command.h"
 #include "model/form_equations.h"
-#include "model/project_file.h"
 #include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"

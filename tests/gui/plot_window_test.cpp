@@ -13,12 +13,12 @@
 #include <filesystem>
 
 #include "adjust/adjustment_driver.h"
+#include "adjust/open_project_command.h"
 #include "gui/main_window.h"
 #include "gui/plot_picture.h"
 #include "gui/qt_interaction.h"
 #include "gui_test_support.h"
 #include "listing/number_format.h"
-#include "model/project_file.h"
 #include "plot/dxf_writer.h"
 #include "plot/ellipse_outline.h"
 #include "plot/figure_prompts.h"

@@ -81,9 +81,8 @@ TEST(ResultsTools, NetworkCheckAndProjectExportFromTheMenus) {
   }
   ui.SetNextText(dir.File("red.xml"));
   testing::Trigger(window, "exportProjectAction");
-  std::string error;
-  const auto back = ReadGamaLocalXml(testing::ReadBytes(dir.File("red.xml")), error);
-  ASSERT_TRUE(back) << error;
+  const auto back = ReadGamaLocalXml(testing::ReadBytes(dir.File("red.xml")));
+  ASSERT_TRUE(back) << back.error().message;
   EXPECT_EQ(back->points, PlainNetworkOf(window.State()).points);
   EXPECT_EQ(ui.Pending(), 0u);
 }

@@ -35,9 +35,7 @@ void SetRow(Matrix& m, int row, std::initializer_list<double> values) {
 // A, K and P, so they carry values chosen to exercise rounding, signs and
 // widths.
 NetworkState ThreePointProject(const std::string& listing) {
-  NetworkState state;
-  ScriptedInteraction ui;
-  EXPECT_TRUE(LoadProjectFile(state, ui, ListingData("data/red3.txt")));
+  NetworkState state = ReadProjectFile({}, ListingData("data/red3.txt")).value();
   state.ProjectName = ListingData("data/red3.txt");
   state.ListingFileName = listing;
   state.A.Redim(3, 4);

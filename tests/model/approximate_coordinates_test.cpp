@@ -46,9 +46,8 @@ TEST(ApproxCoordinatesTest, AppliedCoordinatesReachThePointsAndSurviveReopening)
 }
 
 TEST(ApproxCoordinatesTest, FileGivesOneLinePerPointAndNamesTheFaultyLine) {
-  std::string error;
-  const auto points = ReadApproxCoordinates("1 100.5 200\r\n\r\n3, -4, 5.25\n", 3, error);
-  ASSERT_TRUE(points.has_value()) << error;
+  const auto points = ReadApproxCoordinates("1 100.5 200\r\n\r\n3, -4, 5.25\n", 3);
+  ASSERT_TRUE(points) << points.error().message;
   ASSERT_EQ(points->size(), 2u);
   EXPECT_EQ((*points)[1].number, 3);
   EXPECT_EQ((*points)[1].x, -4.0);
@@ -63,9 +62,9 @@ TEST(ApproxCoordinatesTest, FileGivesOneLinePerPointAndNamesTheFaultyLine) {
       {"1 2 3 4\n", "se esperan"},
   };
   for (const auto& [text, message] : faults) {
-    error.clear();
-    EXPECT_FALSE(ReadApproxCoordinates(text, 3, error).has_value()) << text;
-    EXPECT_NE(error.find(message), std::string::npos) << text << " -> " << error;
+    const auto read = ReadApproxCoordinates(text, 3);
+    ASSERT_FALSE(read) << text;
+    EXPECT_NE(read.error().message.find(message), std::string::npos) << text;
   }
 }
 

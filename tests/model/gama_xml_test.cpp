@@ -76,9 +76,8 @@ TEST(GamaXml, ValidationNetworksHaveTheManualsStructureAndComeBackTheSame) {
     EXPECT_EQ(count[obsPath + "angle"] + count[obsPath + "distance"],
               static_cast<int>(net.observations.size()));
 
-    std::string error;
-    const std::optional<PlainNetwork> back = ReadGamaLocalXml(xml, error);
-    ASSERT_TRUE(back) << network.name << ": " << error;
+    const Result<PlainNetwork> back = ReadGamaLocalXml(xml);
+    ASSERT_TRUE(back) << network.name << ": " << back.error().message;
     EXPECT_EQ(back->points, net.points) << network.name;
     ASSERT_EQ(back->observations.size(), net.observations.size());
     for (std::size_t i = 0; i < net.observations.size(); ++i) {
@@ -118,16 +117,14 @@ TEST(GamaXml, WhatTheReaderRefuses) {
       "<point id=\"1\" x=\"0\" fix=\"xy\"/>",                                // no y
       "<obs><distance from=\"1\" to=\"2\" val=\"5\"/></obs>",  // no standard deviation
   };
-  std::string error;
-  for (const char* body : bodies) EXPECT_FALSE(ReadGamaLocalXml(head + body + tail, error)) << body;
-  EXPECT_FALSE(ReadGamaLocalXml("<gama-local><network axes-xy=\"ne\"/></gama-local>", error));
+  for (const char* body : bodies) EXPECT_FALSE(ReadGamaLocalXml(head + body + tail)) << body;
+  EXPECT_FALSE(ReadGamaLocalXml("<gama-local><network axes-xy=\"ne\"/></gama-local>"));
   // An obs's standpoint, the default sigma-apr of 10 and an extern that is
   // no number.
   const auto read = ReadGamaLocalXml(
       head + "<obs from=\"1\"><distance to=\"2\" val=\"5\" stdev=\"20\" extern=\"k7\"/></obs>" +
-          tail,
-      error);
-  ASSERT_TRUE(read) << error;
+      tail);
+  ASSERT_TRUE(read) << read.error().message;
   EXPECT_EQ(read->observations.at(0).station, 1);
   EXPECT_EQ(read->observations.at(0).number, 1);
   EXPECT_DOUBLE_EQ(read->observations.at(0).weight, 1.0 / (0.002 * 0.002));

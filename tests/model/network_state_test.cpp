@@ -29,8 +29,7 @@ TEST(NetworkStateTest, EveryLoaderForgetsTheFiguresOfTheLastComputation) {
   ScriptedInteraction ui;
   const std::string forgotten = "NoNoNoNoNo";
   const std::string project = testing::SourceDir() + "/examples/tres_puntos.txt";
-  NetworkState loaded = Computed();
-  ASSERT_TRUE(LoadProjectFile(loaded, ui, project));
+  NetworkState loaded = ReadProjectFile(Computed(), project).value();
   EXPECT_EQ(Flags(loaded), forgotten);
 
   NetworkState saved = Computed();

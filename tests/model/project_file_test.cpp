@@ -133,12 +133,12 @@ TEST(ProjectFile, WrittenProjectLoadsBackIntoTheSameNetwork) {
     ScriptedInteraction ui;
     const std::string path = dir.File("red" + std::to_string(seed) + ".txt");
     ASSERT_TRUE(WriteProjectFile(ui, path, ProjectLines(points, obs)));
-    NetworkState s;
-    ASSERT_TRUE(LoadProjectFile(s, ui, path));
+    const Result<NetworkState> s = ReadProjectFile({}, path);
+    ASSERT_TRUE(s);
     EXPECT_TRUE(ui.Messages().empty());
-    ExpectStateMatches(s, points, obs);
-    EXPECT_EQ(s.ProjectName, path);
-    EXPECT_EQ(s.ProjectLabel, path);
+    ExpectStateMatches(*s, points, obs);
+    EXPECT_EQ(s->ProjectName, path);
+    EXPECT_EQ(s->ProjectLabel, path);
   }
 }
 
@@ -162,10 +162,9 @@ TEST(ProjectFile, RecordsSplitOrJoinedReadTheSame) {
   joined += "\r\n";
   TempDir dir;
   for (const std::string& text : {split, joined}) {
-    ScriptedInteraction ui;
-    NetworkState s;
-    ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("p.txt", text)));
-    ExpectStateMatches(s, points, obs);
+    const Result<NetworkState> s = ReadProjectFile({}, dir.Write("p.txt", text));
+    ASSERT_TRUE(s);
+    ExpectStateMatches(*s, points, obs);
   }
 }
 
@@ -175,21 +174,16 @@ TEST(ProjectFile, CapacityOf98PointsAnd99Observations) {
     std::vector<TestPoint> points;
     std::vector<TestObs> obs;
     RandomNetwork(n, m, 7, points, obs);
-    ScriptedInteraction ui;
-    NetworkState s;
-    EXPECT_EQ(LoadProjectFile(s, ui, dir.Write("big.txt", Join(ProjectLines(points, obs)))), ok)
-        << n << " puntos, " << m << " observaciones";
-    if (ok) {
-      ExpectStateMatches(s, points, obs);
-    } else {
-      ASSERT_EQ(ui.Messages().size(), 1u);
-      EXPECT_EQ(ui.Messages()[0], kProjectReadError);
-    }
+    const auto s = ReadProjectFile({}, dir.Write("big.txt", Join(ProjectLines(points, obs))));
+    ASSERT_EQ(s.ok(), ok) << n << " puntos, " << m << " observaciones";
+    if (ok)
+      ExpectStateMatches(*s, points, obs);
+    else
+      EXPECT_EQ(s.error(), Failure{kProjectReadError});
   }
 }
 
-// Every file that cannot be used is refused with the message that says why,
-// and the network loaded before stays as it was.
+// Every file that cannot be used is refused with the message that says why.
 TEST(ProjectFile, FailedLoadSaysWhyAndLeavesThePreviousNetworkUntouched) {
   TempDir dir;
   std::vector<TestPoint> points;
@@ -249,22 +243,11 @@ TEST(ProjectFile, FailedLoadSaysWhyAndLeavesThePreviousNetworkUntouched) {
                 {fifo, "¡ " + fifo + " no es un fichero !"},
                 {huge, "¡ El fichero " + huge + " es demasiado grande !"}});
 
-  ScriptedInteraction ui;
-  NetworkState s;
-  ASSERT_TRUE(LoadProjectFile(s, ui, good));
+  ExpectStateMatches(ReadProjectFile({}, good).value(), points, obs);
   for (const auto& [path, message] : cases) {
-    NetworkState before = s;
-    ScriptedInteraction failing;
-    EXPECT_FALSE(LoadProjectFile(s, failing, path)) << path;
-    ASSERT_EQ(failing.Prompts().size(), 1u) << path;
-    EXPECT_EQ(failing.Prompts()[0].text, message);
-    EXPECT_EQ(failing.Prompts()[0].icon, Icon::Information);
-    EXPECT_EQ(failing.Count("Labels"), 0);
-    EXPECT_TRUE(s.ProjectName == before.ProjectName && s.ProjectLabel == before.ProjectLabel &&
-                s.PointsLabel == before.PointsLabel && s.PointX == before.PointX &&
-                s.ObsPoints == before.ObsPoints && s.ObsWeights == before.ObsWeights &&
-                s.VariableIndex == before.VariableIndex && s.K == before.K);
-    ExpectStateMatches(s, points, obs);
+    const Result<NetworkState> read = ReadProjectFile({}, path);
+    ASSERT_FALSE(read) << path;
+    EXPECT_EQ(read.error(), (Failure{message, Icon::Information, false}));
   }
 }
 
@@ -279,10 +262,9 @@ TEST(ProjectFile, WeightsReadWithTheirExponent) {
                                      {"1e300", 1e300},
                                      {" 2.5 ", 2.5},
                                      {"-3", -3.0}}) {
-    ScriptedInteraction ui;
-    NetworkState s;
-    ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("p.txt", head + text + "\r\n"))) << text;
-    EXPECT_EQ(s.ObsWeights(2, 1), weight) << text;
+    const auto s = ReadProjectFile({}, dir.Write("p.txt", head + text + "\r\n"));
+    ASSERT_TRUE(s) << text;
+    EXPECT_EQ(s->ObsWeights(2, 1), weight) << text;
   }
 }
 
@@ -306,19 +288,15 @@ TEST(ProjectFile, LabelsCountFixedPointsInSpanish) {
   for (const auto& c : cases) {
     std::string text = header;
     for (int k = 0; k < 4; ++k) text += point(c.kinds[k].c_str(), k + 1);
-    ScriptedInteraction ui;
-    NetworkState s;
-    ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("l.txt", text)));
+    const NetworkState s = ReadProjectFile({}, dir.Write("l.txt", text)).value();
     EXPECT_EQ(s.PointsLabel, c.label);
     EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   0");
     EXPECT_EQ(s.NumFixed, c.fixed);
     EXPECT_TRUE(s.HasActiveProject());
   }
-  ScriptedInteraction ui;
-  NetworkState s;
-  ASSERT_TRUE(LoadProjectFile(
-      s, ui, dir.Write("vacio.txt", " 0 ,Ptos ,         0 ,Ecuaciones ,         0\r\n")));
-  EXPECT_EQ(s.PointsLabel, "Número de vértices:   0   ( 0 fijos )");
+  const auto s = ReadProjectFile(
+      {}, dir.Write("vacio.txt", " 0 ,Ptos ,         0 ,Ecuaciones ,         0\r\n"));
+  EXPECT_EQ(s.value().PointsLabel, "Número de vértices:   0   ( 0 fijos )");
 }
 
 TEST(ProjectFile, IntegerFieldsRoundHalfToEven) {
@@ -327,9 +305,7 @@ TEST(ProjectFile, IntegerFieldsRoundHalfToEven) {
       " 0 ,Ptos ,3 ,Ecuaciones ,1\r\n"
       "00 ,1 ,0 ,0 ,fijo ,1\r\n00 ,2 ,10 ,0 ,vble ,2\r\n00 ,3 ,0 ,10 ,vble ,3\r\n"
       "1 ,2.5 ,1.5 ,3.4999 ,50 ,1\r\n";
-  ScriptedInteraction ui;
-  NetworkState s;
-  ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("r.txt", text)));
+  const NetworkState s = ReadProjectFile({}, dir.Write("r.txt", text)).value();
   EXPECT_EQ(s.ObsPoints(1, 1), 2);
   EXPECT_EQ(s.ObsPoints(2, 1), 2);
   EXPECT_EQ(s.ObsPoints(3, 1), 3);

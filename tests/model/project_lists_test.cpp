@@ -30,7 +30,7 @@ TEST(ProjectListsTest, EveryValidationProjectSavesByteIdenticalAndRebuildsTheLoa
   sources.emplace_back(dir.Write("exponentes.src", exponents), "exponentes");
   for (const auto& [source, name] : sources) {
     const auto lists = ProjectLists::FromFile(source.string());
-    ASSERT_TRUE(lists.has_value()) << name;
+    ASSERT_TRUE(lists) << name;
 
     const std::string copy = dir.File(name + ".txt");
     ScriptedInteraction ui;
@@ -38,15 +38,12 @@ TEST(ProjectListsTest, EveryValidationProjectSavesByteIdenticalAndRebuildsTheLoa
     ASSERT_TRUE(SaveProjectLists(*lists, saved, ui, copy)) << name;
     EXPECT_EQ(ReadBytes(copy), ReadBytes(source.string())) << name;
 
-    NetworkState loaded;
-    ScriptedInteraction loaderUi;
-    ASSERT_TRUE(LoadProjectFile(loaded, loaderUi, copy)) << name;
-    ExpectSameNetwork(saved, loaded, name);
+    const Result<NetworkState> loaded = ReadProjectFile({}, copy);
+    ASSERT_TRUE(loaded) << name;
+    ExpectSameNetwork(saved, *loaded, name);
     EXPECT_GT(saved.NumObs, 0) << name;
   }
-  NetworkState last;
-  ScriptedInteraction ui;
-  ASSERT_TRUE(LoadProjectFile(last, ui, sources.back().first.string()));
+  const NetworkState last = ReadProjectFile({}, sources.back().first.string()).value();
   EXPECT_EQ(last.PointX(1), 1.5e-3);
   EXPECT_EQ(last.ObsWeights(2, last.NumObs), 1.0e4);
 }
@@ -113,8 +110,7 @@ TEST(ProjectListsTest, VerticesSortByTheirOrderAndAreNumberedSoWhenLoaded) {
   ScriptedInteraction ui;
   NetworkState state;
   ASSERT_TRUE(SaveProjectLists(lists, state, ui, dir.File("orden.txt")));
-  NetworkState loaded;
-  ASSERT_TRUE(LoadProjectFile(loaded, ui, dir.File("orden.txt")));
+  NetworkState loaded = ReadProjectFile({}, dir.File("orden.txt")).value();
   for (NetworkState* s : {&state, &loaded}) {
     EXPECT_EQ(s->PointNumber(1), 5);
     EXPECT_EQ(s->PointNumber(2), 9);
@@ -238,12 +234,10 @@ TEST(ProjectListsTest, AFileShorterThanItsHeaderCannotBeOpened) {
                 "00 ,  1  ,   1000.00 ,   1000.00 ,      fijo ,        1 \r\n");
   const std::string many = dir.Write("muchos.txt", " 0 ,Ptos , 99 ,Ecuaciones , 0\r\n");
   for (const std::string& file : {missing, path, many}) {
-    std::string reason;
-    EXPECT_FALSE(ProjectLists::FromFile(file, &reason).has_value()) << file;
-    NetworkState state;
-    ScriptedInteraction ui;
-    EXPECT_FALSE(LoadProjectFile(state, ui, file));
-    EXPECT_EQ(ui.Messages(), std::vector<std::string>{reason}) << file;
+    const Result<ProjectLists> lists = ProjectLists::FromFile(file);
+    const Result<NetworkState> read = ReadProjectFile({}, file);
+    ASSERT_FALSE(lists || read) << file;
+    EXPECT_EQ(read.error(), lists.error()) << file;
   }
 }
 

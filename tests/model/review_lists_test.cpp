@@ -11,10 +11,7 @@ namespace ombrel {
 namespace {
 
 NetworkState Loaded(const char* example) {
-  NetworkState state;
-  ScriptedInteraction ui;
-  EXPECT_TRUE(LoadProjectFile(state, ui, testing::SourceDir() + "/examples/" + example));
-  return state;
+  return ReadProjectFile({}, testing::SourceDir() + "/examples/" + example).value();
 }
 
 TEST(ReviewListsTest, LinesHaveTheirFixedColumns) {

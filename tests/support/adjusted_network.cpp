@@ -13,9 +13,10 @@
 namespace ombrel::testing {
 
 NetworkState LoadFormed(const std::string& projectPath) {
-  NetworkState state;
+  const Result<NetworkState> read = ReadProjectFile({}, projectPath);
+  EXPECT_TRUE(read) << projectPath;
+  NetworkState state = read ? *read : NetworkState();
   ScriptedInteraction ui;
-  EXPECT_TRUE(LoadProjectFile(state, ui, projectPath)) << projectPath;
   DimensionProjectSystem(state);
   FormEquations(state, ui);
   EXPECT_FALSE(state.Abandon) << projectPath;

@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "adjust/adjustment_driver.h"
+#include "adjust/open_project_command.h"
 #include "gui/listing_viewer.h"
 #include "gui/main_window.h"
 #include "gui/options_dialog.h"
@@ -30,7 +31,6 @@
 #include "gui/scrolling_prompt.h"
 #include "gui/text_editor_window.h"
 #include "gui/working_folder.h"
-#include "model/project_file.h"
 #include "model/project_lists.h"
 
 namespace {
@@ -134,7 +134,7 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
 // The project editor on the example project, with its observations shown,
 // and the review dialog on the same network.
 bool SaveProjectWindows(ombrel::MainWindow& window, const QString& project, const QDir& output) {
-  std::optional<ombrel::ProjectLists> lists = ombrel::ProjectLists::FromFile(project.toStdString());
+  ombrel::Result<ombrel::ProjectLists> lists = ombrel::ProjectLists::FromFile(project.toStdString());
   if (!lists) return false;
   window.State().SelectedFile = project.toStdString();
   ombrel::ProjectEditorDialog editor(window.State(), window.Ui(), std::move(*lists), &window);
