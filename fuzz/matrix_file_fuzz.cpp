@@ -47,14 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ombrel;
   WriteInput(data, size);
 
-  NetworkState state;
-  ScriptedInteraction ui;
-  ImportedMatrix record;
-  ReadMatrixFiles(state, ui, InputPath(), record);
-  if (!state.Abandon &&
-      (record.values.Rows() != record.rows || record.values.Cols() != record.cols))
+  const Result<ImportedMatrix> record = ReadMatrixFile(InputPath());
+  if (record && (record->values.Rows() != record->rows || record->values.Cols() != record->cols))
     __builtin_trap();  // the record must describe its own values
 
+  ScriptedInteraction ui;
   NetworkState imported;
   imported.MatrixInput = true;
   imported.ImportFileA = imported.ImportFileK = imported.ImportFileP = InputPath();

@@ -16,9 +16,30 @@ void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
   state.Abandon = true;
 }
 
+// A file that cannot be read is shown with the reader's message and ends
+// the import: the network is no longer taken as given by matrices.
+bool Unread(NetworkState& state, Interaction& ui, const Failure& failure) {
+  ShowFailure(ui, failure);
+  state.MatrixInput = false;
+  state.Abandon = true;
+  return false;
+}
+
+// Reads the file at path into record; the project label is cleared once the
+// file is open.
+bool ReadFile(NetworkState& state, Interaction& ui, const std::string& path,
+              ImportedMatrix& record) {
+  const Result<std::string> bytes = OpenMatrixFile(path);
+  if (!bytes) return Unread(state, ui, bytes.error());
+  SetLabels(state, ui, "", state.PointsLabel, state.EquationsLabel);
+  Result<ImportedMatrix> matrix = ParseMatrixFile(*bytes, path);
+  if (!matrix) return Unread(state, ui, matrix.error());
+  record = std::move(*matrix);
+  return true;
+}
+
 bool ReadA(NetworkState& state, Interaction& ui) {
-  ReadMatrixFiles(state, ui, state.ImportFileA, state.ImportA);
-  if (state.Abandon) return false;
+  if (!ReadFile(state, ui, state.ImportFileA, state.ImportA)) return false;
   state.NumEquations = state.ImportA.rows;
   state.NumUnknowns = state.ImportA.cols;
   state.A = state.ImportA.values;
@@ -26,8 +47,7 @@ bool ReadA(NetworkState& state, Interaction& ui) {
 }
 
 bool ReadK(NetworkState& state, Interaction& ui) {
-  ReadMatrixFiles(state, ui, state.ImportFileK, state.ImportK);
-  if (state.Abandon) return false;
+  if (!ReadFile(state, ui, state.ImportFileK, state.ImportK)) return false;
   const int rows = state.ImportK.rows;
   state.K.Redim(rows);
   for (int i = 1; i <= rows; ++i) state.K(i) = state.ImportK.values(i, 1);
@@ -36,8 +56,7 @@ bool ReadK(NetworkState& state, Interaction& ui) {
 
 // P is either one column of diagonal weights or a square matrix.
 bool ReadP(NetworkState& state, Interaction& ui) {
-  ReadMatrixFiles(state, ui, state.ImportFileP, state.ImportP);
-  if (state.Abandon) return false;
+  if (!ReadFile(state, ui, state.ImportFileP, state.ImportP)) return false;
   const ImportedMatrix& file = state.ImportP;
   state.ImportPDiagonal = file.cols == 1;
   if (!state.ImportPDiagonal && file.cols != file.rows) {
@@ -48,8 +67,7 @@ bool ReadP(NetworkState& state, Interaction& ui) {
   }
   if (state.ImportPDiagonal && !MatrixFits(file.rows, file.rows)) {
     // The weight vector itself was small enough, its square matrix is not.
-    ReportMatrixFileTooLarge(state, ui, state.ImportFileP);
-    return false;
+    return Unread(state, ui, MatrixFileTooLarge(state.ImportFileP));
   }
   if (state.ImportPDiagonal) {
     state.P.Redim(file.rows, file.rows);
@@ -63,8 +81,7 @@ bool ReadP(NetworkState& state, Interaction& ui) {
 // E must constrain the same unknowns as A; otherwise the adjustment with E is
 // disabled until another import.
 bool ReadE(NetworkState& state, Interaction& ui) {
-  ReadMatrixFiles(state, ui, state.ImportFileE, state.ImportE);
-  if (state.Abandon) return false;
+  if (!ReadFile(state, ui, state.ImportFileE, state.ImportE)) return false;
   state.E = state.ImportE.values;
   if (state.ImportE.cols != state.ImportA.cols) {
     Refuse(state, ui,

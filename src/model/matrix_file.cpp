@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "model/input_file.h"
-#include "model/project_labels.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -121,30 +120,14 @@ std::int64_t CountColumns(std::string_view bytes, char rowEnd) {
   return cols;
 }
 
-void Fail(NetworkState& state, Interaction& ui, const std::string& text, bool keepText) {
-  if (keepText) state.MessageText = text;
-  ui.MessageBox(text, Buttons::Ok, Icon::Exclamation);
-  state.MatrixInput = false;
-  state.Abandon = true;
+Failure Refusal(std::string text) {
+  return {std::move(text), Icon::Exclamation};
 }
 
-void ReportMissing(NetworkState& state, Interaction& ui, const std::string& path) {
-  Fail(state, ui, "¡ El fichero " + path + " no existe !", true);
-}
-
-void ReportReadingError(NetworkState& state, Interaction& ui) {
-  Fail(state, ui,
-       "Se ha producido un error en la lectura de los ficheros de matrices.\r\n"
-       "Compruebe los formatos.",
-       true);
-}
-
-void ReportDecimalComma(NetworkState& state, Interaction& ui, const std::string& path) {
-  Fail(state, ui,
-       "El formato de los elementos de las matrices no es correcto:\r\n\r\n"
-       "En " +
-           path + " hay alguna ',' como separador decimal.",
-       false);
+Failure ReadingError() {
+  return Refusal(
+      "Se ha producido un error en la lectura de los ficheros de matrices.\r\n"
+      "Compruebe los formatos.");
 }
 
 enum class ReadOutcome { Done, DecimalComma };
@@ -168,54 +151,59 @@ ReadOutcome ReadElements(std::string_view bytes, char rowEnd, ImportedMatrix& re
   return ReadOutcome::Done;
 }
 
-void ReadOpenFile(NetworkState& state, Interaction& ui, const std::string& path,
-                  std::string_view bytes, ImportedMatrix& record) {
-  const char rowEnd = RowEnd(bytes);
-  const std::int64_t rows = CountRows(bytes, rowEnd);
-  const std::int64_t cols = CountColumns(bytes, rowEnd);
-  if (!MatrixFits(rows, cols)) {
-    ReportMatrixFileTooLarge(state, ui, path);
-    return;
-  }
-  record.values.Redim(static_cast<int>(rows), static_cast<int>(cols));
-  record.rows = static_cast<int>(rows);
-  record.cols = static_cast<int>(cols);
-  if (ReadElements(bytes, rowEnd, record) == ReadOutcome::DecimalComma)
-    ReportDecimalComma(state, ui, path);
-}
-
 }  // namespace
 
 bool MatrixFits(std::int64_t rows, std::int64_t cols) {
   return rows <= kMaxDimension && cols <= kMaxDimension && rows * cols <= kMaxMatrixElements;
 }
 
-void ReportMatrixFileTooLarge(NetworkState& state, Interaction& ui, const std::string& path) {
-  Fail(state, ui, "¡ El fichero " + path + " es demasiado grande !", true);
+Failure MatrixFileTooLarge(const std::string& path) {
+  return Refusal("¡ El fichero " + path + " es demasiado grande !");
 }
 
-void ReadMatrixFiles(NetworkState& state, Interaction& ui, const std::string& path,
-                     ImportedMatrix& record) {
-  const InputFile input = ReadInputFile(path, kMaxMatrixFileBytes);
+Result<std::string> OpenMatrixFile(const std::string& path) {
+  InputFile input = ReadInputFile(path, kMaxMatrixFileBytes);
   switch (input.status) {
     case InputStatus::Missing:
-      return ReportMissing(state, ui, path);
+      return Refusal("¡ El fichero " + path + " no existe !");
     case InputStatus::TooLarge:
-      return ReportMatrixFileTooLarge(state, ui, path);
+      return MatrixFileTooLarge(path);
     case InputStatus::NotAFile:
     case InputStatus::Unreadable:
-      return ReportReadingError(state, ui);
+      return ReadingError();
     case InputStatus::Read:
       break;
   }
-  SetLabels(state, ui, "", state.PointsLabel, state.EquationsLabel);
+  return std::move(input.bytes);
+}
+
+Result<ImportedMatrix> ParseMatrixFile(std::string_view bytes, const std::string& path) {
   try {
-    ReadOpenFile(state, ui, path, input.bytes, record);
+    const char rowEnd = RowEnd(bytes);
+    const std::int64_t rows = CountRows(bytes, rowEnd);
+    const std::int64_t cols = CountColumns(bytes, rowEnd);
+    if (!MatrixFits(rows, cols)) return MatrixFileTooLarge(path);
+    ImportedMatrix record;
+    record.values.Redim(static_cast<int>(rows), static_cast<int>(cols));
+    record.rows = static_cast<int>(rows);
+    record.cols = static_cast<int>(cols);
+    if (ReadElements(bytes, rowEnd, record) == ReadOutcome::DecimalComma)
+      return Refusal(
+          "El formato de los elementos de las matrices no es correcto:\r\n\r\n"
+          "En " +
+          path + " hay alguna ',' como separador decimal.");
+    return record;
   } catch (const RunTimeError&) {
-    ReportReadingError(state, ui);
+    return ReadingError();
   } catch (const std::bad_alloc&) {
-    ReportReadingError(state, ui);
+    return ReadingError();
   }
+}
+
+Result<ImportedMatrix> ReadMatrixFile(const std::string& path) {
+  const Result<std::string> bytes = OpenMatrixFile(path);
+  if (!bytes) return bytes.error();
+  return ParseMatrixFile(*bytes, path);
 }
 
 }  // namespace ombrel

@@ -14,9 +14,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/network_state.h"
-#include "ui/interaction.h"
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -33,16 +34,23 @@ inline constexpr std::int64_t kMaxMatrixFileBytes = std::int64_t{64} << 20;
 // True when a matrix of rows x cols fits within the limits above.
 bool MatrixFits(std::int64_t rows, std::int64_t cols);
 
-// Reads one matrix file into record. On failure it shows the message
-// (exclamation icon, OK), clears MatrixInput and sets Abandon; the caller
-// tests Abandon. The main window's project label is cleared once the file is
-// open.
-void ReadMatrixFiles(NetworkState& state, Interaction& ui, const std::string& path,
-                     ImportedMatrix& record);
+// A matrix file is read in two steps, so that the import can clear the main
+// window's project label once the file is open. Every failure has the
+// exclamation icon.
+//
+// The bytes of the file at path; missing, too large or unreadable otherwise.
+Result<std::string> OpenMatrixFile(const std::string& path);
 
-// The "too large" failure of ReadMatrixFiles, for a file whose matrix only
-// turns out to be too large once its meaning is known (a weight vector that
-// becomes a square matrix).
-void ReportMatrixFileTooLarge(NetworkState& state, Interaction& ui, const std::string& path);
+// The matrix the bytes of the file at path hold; too large, a decimal comma
+// or a value beyond the range of a double otherwise.
+Result<ImportedMatrix> ParseMatrixFile(std::string_view bytes, const std::string& path);
+
+// Both steps.
+Result<ImportedMatrix> ReadMatrixFile(const std::string& path);
+
+// The "too large" failure, also for a file whose matrix only turns out to be
+// too large once its meaning is known (a weight vector that becomes a square
+// matrix).
+Failure MatrixFileTooLarge(const std::string& path);
 
 }  // namespace ombrel

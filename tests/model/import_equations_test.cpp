@@ -280,6 +280,12 @@ TEST_F(ImportEquationsTest, FilesThatCannotBeReadStopTheImport) {
   EXPECT_TRUE(state.Abandon);
   EXPECT_FALSE(state.MatrixInput);
   EXPECT_EQ(state.ImportP.rows, 0) << "P must not be read after a failed read";
+  // Only the project label is cleared, once the first file is open.
+  EXPECT_EQ(ui.Calls()[0].text, "\n" + std::string(21, ' ') + "\n" + std::string(21, ' '));
+  Import missing;
+  missing.state.ImportFileA = dir.File("no.txt");
+  FormImportedEquations(missing.state, missing.ui);
+  EXPECT_EQ(missing.ui.Count("Labels"), 0);
 }
 
 }  // namespace

@@ -8,32 +8,22 @@
 #include <vector>
 
 #include "support/temp_dir.h"
-#include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
 
 using Rows = std::vector<std::vector<double>>;
 
-// A matrix file read into a state that holds an earlier project.
 struct MatrixFile {
-  MatrixFile() {
-    state.MatrixInput = true;
-    state.MessageText = "anterior";
-    state.ProjectLabel = "proyecto";
-    state.PointsLabel = "puntos";
-    state.EquationsLabel = "ecuaciones";
-  }
-
   // Writes the bytes as a matrix file and reads it.
-  ImportedMatrix Read(const std::string& bytes, const std::string& name = "m.txt") {
+  Result<ImportedMatrix> Read(const std::string& bytes, const std::string& name = "m.txt") {
     path = dir.Write(name, bytes);
-    ImportedMatrix record;
-    ReadMatrixFiles(state, ui, path, record);
-    return record;
+    return ReadMatrixFile(path);
   }
 
-  static void ExpectValues(const ImportedMatrix& m, const Rows& expected) {
+  static void ExpectValues(const Result<ImportedMatrix>& read, const Rows& expected) {
+    ASSERT_TRUE(read) << read.error().message;
+    const ImportedMatrix& m = *read;
     ASSERT_EQ(m.rows, static_cast<int>(expected.size()));
     ASSERT_EQ(m.cols, static_cast<int>(expected[0].size()));
     ASSERT_EQ(m.values.Rows(), m.rows);
@@ -43,27 +33,13 @@ struct MatrixFile {
         EXPECT_EQ(m.values(i, j), expected[i - 1][j - 1]) << "(" << i << ", " << j << ")";
   }
 
-  // The one message of a failed read: exclamation icon, OK, default title.
-  void ExpectFailure(const std::string& text) {
-    const auto prompts = ui.Prompts();
-    ASSERT_EQ(prompts.size(), 1u);
-    EXPECT_EQ(prompts[0].text, text);
-    EXPECT_EQ(prompts[0].icon, Icon::Exclamation);
-    EXPECT_EQ(prompts[0].buttons, Buttons::Ok);
-    EXPECT_EQ(prompts[0].title, kAppTitle);
-    EXPECT_FALSE(state.MatrixInput);
-    EXPECT_TRUE(state.Abandon);
-  }
-
-  void ExpectSuccess() {
-    EXPECT_TRUE(ui.Messages().empty());
-    EXPECT_TRUE(state.MatrixInput);
-    EXPECT_FALSE(state.Abandon);
+  // The failure of a read: its message with the exclamation icon, no beep.
+  static void ExpectFailure(const Result<ImportedMatrix>& read, const std::string& text) {
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error(), (Failure{text, Icon::Exclamation, false}));
   }
 
   testing::TempDir dir;
-  NetworkState state;
-  ScriptedInteraction ui;
   std::string path;
 };
 
@@ -107,35 +83,17 @@ TEST_F(MatrixFileTest, ElementsAreReadByTheFileRules) {
     SCOPED_TRACE(bytes);
     ExpectValues(Read(bytes), rows);
   }
-  ExpectSuccess();
-}
-
-TEST_F(MatrixFileTest, ClearsOnlyTheProjectLabelOnceTheFileIsOpen) {
-  Read("1 2");
-  EXPECT_EQ(state.ProjectLabel, "");
-  EXPECT_EQ(state.PointsLabel, "puntos");
-  EXPECT_EQ(state.EquationsLabel, "ecuaciones");
-  ASSERT_EQ(ui.Count("Labels"), 1);
-  EXPECT_EQ(ui.Calls()[0].text, "\npuntos\necuaciones");
 }
 
 TEST_F(MatrixFileTest, DecimalCommaNamesTheFile) {
-  Read("1 2\r\n3,5 4", "pesos.txt");
-  ExpectFailure("El formato de los elementos de las matrices no es correcto:\r\n\r\nEn " + path +
-                " hay alguna ',' como separador decimal.");
-  EXPECT_EQ(state.MessageText, "anterior");
+  const auto read = Read("1 2\r\n3,5 4", "pesos.txt");
+  ExpectFailure(read, "El formato de los elementos de las matrices no es correcto:\r\n\r\nEn " +
+                          path + " hay alguna ',' como separador decimal.");
 }
 
 TEST_F(MatrixFileTest, MissingFile) {
   path = dir.File("no_esta.txt");
-  ImportedMatrix record;
-  ReadMatrixFiles(state, ui, path, record);
-  const std::string text = "¡ El fichero " + path + " no existe !";
-  ExpectFailure(text);
-  EXPECT_EQ(state.MessageText, text);
-  // The file never opened, so the project frame is untouched.
-  EXPECT_EQ(state.ProjectLabel, "proyecto");
-  EXPECT_EQ(record, ImportedMatrix{});
+  ExpectFailure(ReadMatrixFile(path), "¡ El fichero " + path + " no existe !");
 }
 
 // Files too large to hold: by rows, by elements (3000 columns x 2000 rows,
@@ -153,23 +111,14 @@ TEST(MatrixFileLimits, FilesTooLargeAreRefusedAndReadNothing) {
     MatrixFile t;
     t.path = t.dir.Write("m.txt", c.bytes);
     if (c.beyondTheByteLimit) std::filesystem::resize_file(t.path, kMaxMatrixFileBytes + 1);
-    ImportedMatrix record;
-    ReadMatrixFiles(t.state, t.ui, t.path, record);
-    const std::string text = "¡ El fichero " + t.path + " es demasiado grande !";
-    t.ExpectFailure(text);
-    EXPECT_EQ(t.state.MessageText, text);
-    EXPECT_EQ(record.rows, 0);
+    MatrixFile::ExpectFailure(ReadMatrixFile(t.path),
+                              "¡ El fichero " + t.path + " es demasiado grande !");
   }
 }
 
 TEST_F(MatrixFileTest, OverflowingValueOrAFolderIsAReadingError) {
-  Read("1 1e999\r\n3 4");
-  ExpectFailure(kReadingError);
-  EXPECT_EQ(state.MessageText, kReadingError);
-  MatrixFile folder;
-  ImportedMatrix record;
-  ReadMatrixFiles(folder.state, folder.ui, dir.Path().string(), record);
-  folder.ExpectFailure(kReadingError);
+  ExpectFailure(Read("1 1e999\r\n3 4"), kReadingError);
+  ExpectFailure(ReadMatrixFile(dir.Path().string()), kReadingError);
 }
 
 }  // namespace
