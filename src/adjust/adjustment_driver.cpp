@@ -7,6 +7,7 @@
 #include "adjust/adjust_by_pseudoinverse.h"
 #include "adjust/adjustment_prompts.h"
 #include "adjust/approximate_numbers_study.h"
+#include "adjust/command_steps.h"
 #include "adjust/constraint_matrix.h"
 #include "adjust/error_ellipses.h"
 #include "adjust/hyperellipsoid_figures.h"
@@ -88,6 +89,12 @@ void DimensionResults(NetworkState& s) {
   if (s.K.Size() < n) s.K.Redim(n);
 }
 
+void AdjustBy(Method method, NetworkState& s, Interaction& ui) {
+  if (method == Method::Inverse) AdjustByInverse(s, ui);
+  if (method == Method::Constraints) AdjustByConstraints(s, ui);
+  if (method == Method::Pseudoinverse) AdjustByPseudoinverse(s, ui);
+}
+
 // The computation steps; returns false as soon as one abandons, with
 // listingStarted telling whether the listing was begun by then. Each step
 // done is a progress report, where the person may stop the run.
@@ -96,37 +103,21 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
   s.MessageText.clear();
   const bool study = s.StudyApprox && !s.MatrixInput && s.FullOutput;
   ProgressMeter steps(ui, "Compensación", "pasos", 4 + (threeMethods ? 1 : 0) + (study ? 1 : 0), 1);
-  FormEquations(s, ui);
-  if (s.Abandon) return false;  // no listing for a system that could not be formed
-  listingStarted = true;
-  WriteListingHeader(s, ui);
-  if (s.Abandon) return false;
-  steps.Advance();
-  if (method == Method::Inverse) AdjustByInverse(s, ui);
-  if (method == Method::Constraints) AdjustByConstraints(s, ui);
-  if (method == Method::Pseudoinverse) AdjustByPseudoinverse(s, ui);
-  if (s.Abandon) return false;
-  steps.Advance();
-  StatisticalAnalysis(s, ui);
-  if (s.Abandon) return false;
-  steps.Advance();
-  s.ZeroDesignEllipses = "No";
-  WriteErrorEllipses(s);
-  if (s.Abandon) return false;
-  steps.Advance();
-  if (threeMethods) {
-    HyperellipsoidFigures(s, ui);
-    if (s.Abandon) return false;
-    steps.Advance();
-  }
-  s.EllipsesDone = "Si";
-  if (study) {
-    ApproximateNumbersStudy(s, ui);
-    if (s.Abandon) return false;
-    steps.Advance();
-  }
-  WriteResultsSummary(s, ui);
-  return !s.Abandon;
+  const CommandStep plan[] = {
+      // No listing for a system that could not be formed.
+      {.run = [&] { FormEquations(s, ui); }, .counted = false},
+      {.run = [&] { listingStarted = true; }, .counted = false},
+      {.run = [&] { WriteListingHeader(s, ui); }},
+      {.run = [&] { AdjustBy(method, s, ui); }},
+      {.run = [&] { StatisticalAnalysis(s, ui); }},
+      {.run = [&] { s.ZeroDesignEllipses = "No"; }, .counted = false},
+      {.run = [&] { WriteErrorEllipses(s); }},
+      {.run = [&] { HyperellipsoidFigures(s, ui); }, .runs = threeMethods},
+      {.run = [&] { s.EllipsesDone = "Si"; }, .counted = false},
+      {.run = [&] { ApproximateNumbersStudy(s, ui); }, .runs = study},
+      {.run = [&] { WriteResultsSummary(s, ui); }, .counted = false},
+  };
+  return RunSteps(s, plan, &steps);
 }
 
 bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "adjust/adjustment_prompts.h"
+#include "adjust/command_steps.h"
 #include "adjust/error_ellipses.h"
 #include "adjust/run_time_message.h"
 #include "design/design_outcome.h"
@@ -56,11 +57,14 @@ Ending RunOrderZero(NetworkState& s, Interaction& ui) {
 }
 
 Ending Compute(NetworkState& s, Interaction& ui, int index, bool& listingStarted) {
-  FormEquations(s, ui);
-  if (s.Abandon) return Ending::Abandoned;  // no listing for a system that could not be formed
-  listingStarted = true;
-  WriteListingHeader(s, ui);
-  if (s.Abandon) return Ending::Abandoned;
+  const CommandStep preparation[] = {
+      // No listing for a system that could not be formed.
+      {.run = [&] { FormEquations(s, ui); }},
+      {.run = [&] { listingStarted = true; }},
+      {.run = [&] { WriteListingHeader(s, ui); }},
+  };
+  const bool prepared = RunSteps(s, preparation);
+  if (!prepared) return Ending::Abandoned;
   if (index == kDesignOrderZero) return RunOrderZero(s, ui);
   if (index == kDesignOrderOne) {
     DesignOrderOne(s, ui);

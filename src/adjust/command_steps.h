@@ -1,0 +1,35 @@
+// The computation steps of a command, run as a list: each step runs only
+// while no step before it abandoned (NetworkState::Abandon), so the order of
+// the steps is the order of their prompts and messages.
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include "model/network_state.h"
+#include "ui/progress_meter.h"
+
+namespace ombrel {
+
+struct CommandStep {
+  std::function<void()> run;
+  bool counted = true;  // one progress report once done
+  bool runs = true;     // false: not part of this run
+};
+
+// Runs the steps in order and stops at the first that leaves state.Abandon
+// set; the meter, when given, advances after each counted step (where the
+// person may stop the run). Returns true when every step ran and none
+// abandoned.
+inline bool RunSteps(const NetworkState& state, std::span<const CommandStep> steps,
+                     ProgressMeter* meter = nullptr) {
+  for (const CommandStep& step : steps) {
+    if (!step.runs) continue;
+    step.run();
+    if (state.Abandon) return false;
+    if (step.counted && meter) meter->Advance();
+  }
+  return true;
+}
+
+}  // namespace ombrel
