@@ -134,7 +134,8 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
 // The project editor on the example project, with its observations shown,
 // and the review dialog on the same network.
 bool SaveProjectWindows(ombrel::MainWindow& window, const QString& project, const QDir& output) {
-  ombrel::Result<ombrel::ProjectLists> lists = ombrel::ProjectLists::FromFile(project.toStdString());
+  ombrel::Result<ombrel::ProjectLists> lists =
+      ombrel::ProjectLists::FromFile(project.toStdString());
   if (!lists) return false;
   window.State().SelectedFile = project.toStdString();
   ombrel::ProjectEditorDialog editor(window.State(), window.Ui(), std::move(*lists), &window);
