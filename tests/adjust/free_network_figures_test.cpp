@@ -11,7 +11,6 @@
 #include "adjust/hyperellipsoid_axis_ellipse.h"
 #include "adjust/hyperellipsoid_figures.h"
 #include "adjust/plane_figures.h"
-#include "model/project_file.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
@@ -41,9 +40,7 @@ Eigen::Vector2d Direction(double gon) {
 // keeping all but the datum defect's eigenvalues.
 NetworkState AdjustWithFigures(const std::string& network, bool pseudo,
                                const std::string& listing) {
-  NetworkState s;
-  ScriptedInteraction load;
-  EXPECT_TRUE(LoadProjectFile(s, load, testing::ValidationProject(network)));
+  NetworkState s = testing::Loaded(testing::ValidationProject(network));
   const int m = 2 * (s.NumPoints - s.NumFixed);
   ScriptedInteraction ui;
   if (!pseudo) ui.Then("2");

@@ -7,7 +7,6 @@
 #include "adjust/adjustment_driver.h"
 #include "adjust/twin_listing.h"
 #include "listing/interrupted_run.h"
-#include "model/project_file.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/step_checks.h"
@@ -39,8 +38,7 @@ struct FigureRun {
 FigureRun AdjustWithFigures(ScriptedInteraction& ui, int stopAt) {
   TempDir dir;
   FigureRun run{};
-  ScriptedInteraction load;
-  EXPECT_TRUE(LoadProjectFile(run.state, load, testing::ValidationProject("hoepke_free")));
+  run.state = testing::Loaded(testing::ValidationProject("hoepke_free"));
   const std::string listing = dir.File("salida.tmp");
   ui.Then("2").Then(Answer::No).Then("4.12").Then(Answer::Yes).Then(listing);
   ui.Then(OutputType::Full).Then("13").Then("1").Then(Answer::No);

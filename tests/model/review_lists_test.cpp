@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/decimal_text.h"
-#include "model/project_file.h"
+#include "support/adjusted_network.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -11,10 +11,7 @@ namespace ombrel {
 namespace {
 
 NetworkState Loaded(const char* example) {
-  NetworkState state;
-  ScriptedInteraction ui;
-  EXPECT_TRUE(LoadProjectFile(state, ui, testing::SourceDir() + "/examples/" + example));
-  return state;
+  return testing::Loaded(testing::SourceDir() + "/examples/" + example);
 }
 
 TEST(ReviewListsTest, LinesHaveTheirFixedColumns) {
