@@ -314,11 +314,6 @@ TEST(ProjectFile, LabelsCountFixedPointsInSpanish) {
     EXPECT_EQ(s.NumFixed, c.fixed);
     EXPECT_TRUE(s.HasActiveProject());
   }
-  ScriptedInteraction ui;
-  NetworkState s;
-  ASSERT_TRUE(LoadProjectFile(
-      s, ui, dir.Write("vacio.txt", " 0 ,Ptos ,         0 ,Ecuaciones ,         0\r\n")));
-  EXPECT_EQ(s.PointsLabel, "Número de vértices:   0   ( 0 fijos )");
 }
 
 TEST(ProjectFile, IntegerFieldsRoundHalfToEven) {
