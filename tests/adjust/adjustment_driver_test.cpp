@@ -180,6 +180,8 @@ TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
   EXPECT_EQ(overwrite->defaultButton, 2);
   EXPECT_EQ((overwrite + 1)->defaultText, "salida.tmp");
   EXPECT_EQ(ui.Count("OutputType"), 2);  // closing the dialog shows it again
+  EXPECT_EQ(ui.Count("Editor"), 0);
+  EXPECT_FALSE(ui.Busy());
 }
 
 // Refused names are asked again: the project (however spelt), a folder, a
