@@ -1,6 +1,7 @@
 // The adjustment of a constrained network with the inverse of the normal
 // matrix: its results against an independent Eigen solution, its listing
-// section and its failures.
+// section and its failures; and the failure of every section that cannot
+// write its listing.
 #include "adjust/adjust_by_inverse.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "adjust/approximate_numbers_study.h"
 #include "adjust/inversion_check.h"
 #include "adjust/open_project_command.h"
+#include "adjust/results_summary.h"
+#include "adjust/statistical_analysis.h"
 #include "model/form_equations.h"
 #include "model/text_file.h"
 #include "numeric/inversion.h"
@@ -130,23 +134,18 @@ const char* const kResidualsHeading = "    RESIDUOS PONDERADOS Y RESIDUOS SIN PO
 const char* const kCheckHeading = "COMPROBACIÓN: MATRIZ ( At P A ).Qxx - I = 0 ";
 
 // Which sections each output type writes is fixed by the whole-listing
-// files; here, summary output leaves out the check of the inversion even when
-// asked for, and still computes what it does not write.
-TEST(AdjustByInverseListing, SummaryOutputLeavesOutTheCheckOfTheInversion) {
+// files; the check of the inversion, when asked for, is written in full
+// output only (summary output still computes what it does not write).
+TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTermsInFullOutputOnly) {
   NetworkState s = testing::LoadFormed(ValidationProject("syn_quad_2fix"));
+  s.CheckInversion = true;
   s.FullOutput = false;
-  s.CheckInversion = true;
-  ListingRun run;
-  Adjust(s, run);
+  ListingRun summary;
+  Adjust(s, summary);
   ASSERT_FALSE(s.Abandon);
-  EXPECT_FALSE(Contains(run.listing, kCheckHeading));
+  EXPECT_FALSE(Contains(summary.listing, kCheckHeading));
   ExpectMatchesEigen(s);
-}
-
-TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTerms) {
-  NetworkState s = testing::LoadFormed(ValidationProject("syn_quad_2fix"));
   s.FullOutput = true;
-  s.CheckInversion = true;
   ListingRun run;
   Adjust(s, run);
   ASSERT_FALSE(s.Abandon);
@@ -249,13 +248,14 @@ TEST(AdjustByInverseListing, ScaleFactorLineFollowsTheCorrections) {
 // ---------------------------------------------------------------------------
 // Failures.
 
+const char* const kInversionFailure =
+    "¡ Se ha producido un error en la inversión de matrices !\r\n\r\n"
+    "Quizá se haya intentado resolver una red libre como red ligada\r\n"
+    "o se haya introducido la incógnita de escala en un proceso que no la admite.\r\n"
+    "También es posible que la red que se ha intentado resolver tenga 0 redundancias.";
+
 void ExpectFailureReported(const NetworkState& s, const ScriptedInteraction& ui) {
-  testing::ExpectStepFailed(
-      s, ui,
-      "¡ Se ha producido un error en la inversión de matrices !\r\n\r\n"
-      "Quizá se haya intentado resolver una red libre como red ligada\r\n"
-      "o se haya introducido la incógnita de escala en un proceso que no la admite.\r\n"
-      "También es posible que la red que se ha intentado resolver tenga 0 redundancias.");
+  testing::ExpectStepFailed(s, ui, kInversionFailure);
   EXPECT_EQ(ui.Calls().size(), 1u);  // no busy pointer or beep besides the box
 }
 
@@ -315,15 +315,33 @@ TEST(AdjustByInverseFailure, SingularNormalMatricesAreRefusedByEveryMethod) {
     }
 }
 
-TEST(AdjustByInverseFailure, UnwritableListingIsReported) {
-  NetworkState s = testing::LoadFormed(ValidationProject("ghilani16_1"));
-  TempDir dir;
-  s.ListingFileName = dir.File("no-existe/salida.tmp");
-  ScriptedInteraction ui;
-  AdjustByInverse(s, ui);
-  ExpectFailureReported(s, ui);
-  EXPECT_FALSE(std::filesystem::exists(s.ListingFileName));
-  ExpectAdjustsAgain(s);
+// Each section that reports its own failures reports an unwritable listing
+// so, creates no file and leaves a network that adjusts again.
+TEST(SectionFailure, UnwritableListingIsReportedByEverySection) {
+  const struct {
+    void (*section)(NetworkState&, Interaction&);
+    std::string message;
+  } sections[] = {
+      {AdjustByInverse, kInversionFailure},
+      {ApproximateNumbersStudy,
+       "¡ Se ha producido un error al mostrar las cifras del cálculo con números aproximados !"},
+      {StatisticalAnalysis,
+       "¡ Se ha producido un error en la fase de análisis estadístico !\r\n\r\n"
+       "Quizá se haya intentado resolver una red libre como red ligada \r\n"
+       "o se haya introducido la incógnita de escala en un proceso que no la admite."},
+      {WriteResultsSummary, "¡ Se ha producido un error al mostrar el resumen !"},
+  };
+  for (const auto& [section, message] : sections) {
+    SCOPED_TRACE(message);
+    NetworkState s = testing::LoadFormed(ValidationProject("ghilani16_1"));
+    TempDir dir;
+    s.ListingFileName = dir.File("no-existe/salida.tmp");
+    ScriptedInteraction ui;
+    section(s, ui);
+    testing::ExpectStepFailed(s, ui, message);
+    EXPECT_FALSE(std::filesystem::exists(s.ListingFileName));
+    ExpectAdjustsAgain(s);
+  }
 }
 
 }  // namespace

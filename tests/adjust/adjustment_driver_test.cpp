@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "adjust/open_project_command.h"
 #include "model/text_file.h"
+#include "support/adjusted_network.h"
 #include "support/step_checks.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
@@ -17,14 +17,8 @@ using testing::ReadBytes;
 using testing::TempDir;
 
 using testing::Contains;
+using testing::Loaded;
 using testing::PlainRun;
-
-NetworkState Loaded(const std::string& path) {
-  NetworkState s;
-  ScriptedInteraction ui;
-  EXPECT_TRUE(LoadProjectFile(s, ui, path));
-  return s;
-}
 
 TEST(AdjustmentDriver, RefusesWithoutProjectOrFixedPoints) {
   NetworkState none;
@@ -43,45 +37,6 @@ TEST(AdjustmentDriver, RefusesWithoutProjectOrFixedPoints) {
   ScriptedInteraction ui3;
   EXPECT_EQ(mnuInici_Click(fixed, ui3, kAdjustConstraints), CommandOutcome::Refused);
   EXPECT_EQ(ui3.Messages()[0], "¡ La red tiene dos o más puntos fijos !");
-}
-
-TEST(AdjustmentDriver, PlainRunAsksInOrderAndWritesTheListing) {
-  TempDir dir;
-  const std::string listing = dir.File("salida.tmp");
-  NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
-  ScriptedInteraction ui;
-  PlainRun(ui, listing);
-  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
-  const auto prompts = ui.Prompts();
-  ASSERT_EQ(prompts.size(), 6u);
-  EXPECT_EQ(prompts[0].text, "¿ Desea agregar al cálculo el factor de escala ?");
-  EXPECT_EQ(prompts[0].buttons, Buttons::YesNoCancel);
-  EXPECT_EQ(prompts[0].defaultButton, 2);
-  EXPECT_EQ(prompts[1].text, "¿ Desea añadir alguna ecuación de condición ?");
-  EXPECT_EQ(
-      prompts[2].text,
-      "\r\n    TEST DE BAARDA  \r\n\r\n\r\n    Indique el parámetro de traslación asociado : ");
-  EXPECT_EQ(prompts[2].defaultText, "4.12");
-  EXPECT_EQ(prompts[3].text,
-            "\r\nELIPSES DE ERROR  \r\n\r\n  1.- Metodo de las secciones del hiperelipsoide \r\n"
-            "  2.- Metodo de las proyecciones del hiperelipsoide \r\n"
-            "  3.- Metodo proyecciones secciones principales \r\n\r\n"
-            "  ¿ Desea realizar un cálculo por los tres métodos ? ");
-  EXPECT_EQ(
-      prompts[4].text,
-      "\r\n    SALIDA RESULTADOS  \r\n\r\n\r\n    Indique el nombre del fichero de salida : ");
-  EXPECT_EQ(prompts[4].defaultText, "salida.tmp");
-  EXPECT_EQ(prompts[5].text,
-            "\r\n  ¡ FIN  DE  LA  COMPENSACION !            \r\n\r\n"
-            "  Resultados en el fichero de salida          \r\n\r\n\r\n"
-            "¿ Desea ver ahora el fichero de salida ?");
-  for (const auto& p : prompts) EXPECT_EQ(p.title, "Ombrel");
-  EXPECT_EQ(ui.Count("OutputType"), 1);
-  EXPECT_EQ(ui.Count("Editor"), 0);
-  EXPECT_FALSE(ui.Busy());
-  EXPECT_EQ(s.EllipsesDone, "Si");
-  // What the listing holds is fixed by the whole-listing files.
-  EXPECT_TRUE(std::filesystem::exists(listing));
 }
 
 TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
@@ -120,22 +75,6 @@ TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número de ecuaciones no válido !"), 3);
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 2);
-  const auto prompts = ui.Prompts();
-  // The first element of the first equation: row 14, column 1, point 3.
-  const auto first = std::find_if(prompts.begin(), prompts.end(), [](const RecordedCall& c) {
-    return c.title == "Introducción de las ecuaciones de condición";
-  });
-  ASSERT_NE(first, prompts.end());
-  EXPECT_EQ(first->text,
-            "\r\n  Columna correxpondiente a la variable x ( 3  ) :\r\n\r\n"
-            "  Elemento   a ( 14  , 1  ) .......... ");
-  EXPECT_EQ((first + 4)->text,
-            "\r\n  Columna correxpondiente a la correccion de escala :\r\n\r\n"
-            "  Elemento   a ( 14  , 5  ) .......... ");
-  EXPECT_EQ((first + 5)->text,
-            "\r\n  Vector de los términos independientes \r\n\r\n  Elemento   k( 14 ) .......... ");
-  EXPECT_EQ((first + 6)->text,
-            "\r\n  Vector de los pesos a priori \r\n\r\n  Elemento   P( 14  , 14 ) .......... ");
   EXPECT_EQ(ui.Count("Editor"), 1);
   EXPECT_EQ(ui.Calls().back().kind, "Busy");
 }
@@ -241,6 +180,8 @@ TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
   EXPECT_EQ(overwrite->defaultButton, 2);
   EXPECT_EQ((overwrite + 1)->defaultText, "salida.tmp");
   EXPECT_EQ(ui.Count("OutputType"), 2);  // closing the dialog shows it again
+  EXPECT_EQ(ui.Count("Editor"), 0);
+  EXPECT_FALSE(ui.Busy());
 }
 
 // Refused names are asked again: the project (however spelt), a folder, a
@@ -331,37 +272,6 @@ bool HasNonFinite(const std::string& text) {
   for (std::size_t at = text.find("inf"); at != std::string::npos; at = text.find("inf", at + 1))
     if (text.compare(at, 7, "infinit") != 0) return true;
   return Contains(text, "nan");
-}
-
-TEST(AdjustmentDriver, FreeNetworkMethodsRunEndToEnd) {
-  TempDir dir;
-  NetworkState s = Loaded(testing::ValidationProject("strangborre_free"));
-  ScriptedInteraction ui;
-  ui.Then("1")  // refused: the network has distances
-      .Then("2")
-      .Then(Answer::No)
-      .Then("4.12")
-      .Then(Answer::No)
-      .Then(dir.File("e.tmp"))
-      .Then(OutputType::Full)
-      .Then(Answer::No);
-  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustConstraints), CommandOutcome::Completed);
-  EXPECT_EQ(s.NetworkType, "Dos");
-  EXPECT_EQ(s.NumConstraints, 3);
-  EXPECT_EQ(ui.Messages()[0], "¡ Número no válido !");
-  const std::string e = Cp1252ToUtf8(ReadBytes(dir.File("e.tmp")));
-  EXPECT_TRUE(Contains(e, "RESOLUCION CON MATRIZ CONSTRENIMIENTOS"));
-  EXPECT_TRUE(Contains(e, "RESUMEN DE RESULTADOS"));
-
-  ScriptedInteraction pseudo;
-  pseudo.Then(Answer::No).Then("4.12").Then(Answer::No).Then(dir.File("p.tmp"));
-  pseudo.Then(OutputType::Full).Then(Answer::No).Then(Answer::No).Then(Answer::No);
-  ASSERT_EQ(mnuInici_Click(s, pseudo, kAdjustPseudoinverse), CommandOutcome::Completed);
-  const std::string p = Cp1252ToUtf8(ReadBytes(dir.File("p.tmp")));
-  EXPECT_TRUE(Contains(p, "RESOLUCION CON MATRIZ PSEUDOINVERSA"));
-  EXPECT_TRUE(Contains(p, "RESUMEN DE RESULTADOS"));
-  EXPECT_FALSE(HasNonFinite(e) || HasNonFinite(p));
-  EXPECT_EQ(ui.Pending() + pseudo.Pending(), 0u);
 }
 
 TEST(AdjustmentDriver, NetworkTypeCancelEndsAtOnce) {

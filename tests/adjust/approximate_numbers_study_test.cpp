@@ -195,14 +195,5 @@ TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   ExpectPrintedDS(ListingLines(s.ListingFileName), s, 2, 2);
 }
 
-TEST(ApproximateNumbersStudy, UnwritableListingIsReported) {
-  TempDir dir;
-  NetworkState s = System({7}, 2, 0);
-  s.ListingFileName = dir.File("no-existe/salida.tmp");
-  ScriptedInteraction ui;
-  ApproximateNumbersStudy(s, ui);
-  testing::ExpectStepFailed(s, ui, kFailure);
-}
-
 }  // namespace
 }  // namespace ombrel

@@ -114,10 +114,6 @@ TEST(EllipseFromCovariance, NearlyCircularBlockHasAzimuthsNearFiftyAndOneHundred
   EXPECT_NEAR(negative.azimuthMinor, 50.0, 1e-6);
 }
 
-TEST(EllipseFromCovariance, BlockThatIsNotPositiveSemidefiniteThrows) {
-  EXPECT_THROW(EllipseFromCovariance(-1.0, -2.0, 0.5, kVertexMinorThreshold), ArithmeticFault);
-}
-
 // Covariance (m²) of the coordinates of item l minus those of item k (k = 0:
 // item l alone), taken from sigma0² Qxx through the Jacobian of the
 // difference.
@@ -177,33 +173,9 @@ TEST(WriteErrorEllipses, ValidationNetworksGiveTheExpectedEllipses) {
   }
 }
 
-// A network of `items` variable points among items + 2 with a random
-// positive definite Qxx.
+// A random network of `items` variable points: its Qxx positive definite.
 NetworkState RandomCovariance(unsigned seed, int items) {
-  std::mt19937_64 rng(seed);
-  std::normal_distribution<double> normal;
-  NetworkState s;
-  s.NumFixed = 2;
-  s.NumPoints = items + 2;
-  s.VariableIndex.Redim(s.NumPoints);
-  s.PointNumber.Redim(s.NumPoints);
-  for (int j = 1, k = 0; j <= s.NumPoints; ++j) {
-    s.PointNumber(j) = j * 53 % 140 + 1;
-    if (j != 1 && j != s.NumPoints) s.VariableIndex(j) = ++k;  // fixed: first and last
-  }
-  const int m = 2 * items;
-  Eigen::MatrixXd root(m, m + 2);
-  for (int i = 0; i < m; ++i)
-    for (int j = 0; j < m + 2; ++j) root(i, j) = normal(rng);
-  const Eigen::MatrixXd q = 1e-4 * root * root.transpose();
-  s.Qxx.Redim(m, m);
-  for (int i = 1; i <= m; ++i)
-    for (int j = 1; j <= m; ++j) s.Qxx(i, j) = q(i - 1, j - 1);
-  s.Sigma0Sq = 0.5 + std::fabs(normal(rng));
-  s.EllipseSemiMajor.Redim(items, items);
-  s.EllipseSemiMinor.Redim(items, items);
-  s.EllipseAzimuth.Redim(items, items);
-  return s;
+  return testing::RandomSystem(seed, items, 2 * items + 3, 0);
 }
 
 TEST(WriteErrorEllipses, RandomNetworksStoreEveryEllipseOfItsBlockAndNothingBelowTheDiagonal) {

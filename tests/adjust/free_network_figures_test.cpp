@@ -41,9 +41,7 @@ Eigen::Vector2d Direction(double gon) {
 // keeping all but the datum defect's eigenvalues.
 NetworkState AdjustWithFigures(const std::string& network, bool pseudo,
                                const std::string& listing) {
-  NetworkState s;
-  ScriptedInteraction load;
-  EXPECT_TRUE(LoadProjectFile(s, load, testing::ValidationProject(network)));
+  NetworkState s = testing::Loaded(testing::ValidationProject(network));
   const int m = 2 * (s.NumPoints - s.NumFixed);
   ScriptedInteraction ui;
   if (!pseudo) ui.Then("2");

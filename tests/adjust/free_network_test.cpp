@@ -244,10 +244,6 @@ TEST(FreeNetwork, NetworkTypeBoxRefusesWhatTheNetworkCannotTake) {
   ui2.Then("7");
   ASSERT_TRUE(AskNetworkType(anglesOnly, ui2));
   EXPECT_EQ(anglesOnly.NetworkType, "Siete");
-  ScriptedInteraction ui3;
-  ui3.Then("");
-  EXPECT_FALSE(AskNetworkType(anglesOnly, ui3));
-  EXPECT_EQ(anglesOnly.NetworkType, "Siete");
 }
 
 TEST(FreeNetwork, EnterConstraintMatrixLeavesTheCofactorsWithoutListing) {

@@ -104,13 +104,5 @@ TEST(ResultsSummary, NegativeVarianceStopsTheSectionWithItsMessage) {
   EXPECT_EQ(ListingLines(s.ListingFileName).size(), 23u);
 }
 
-TEST(ResultsSummary, UnwritableListingIsReportedTheSameWay) {
-  TempDir dir;
-  NetworkState s = TwoVariablePoints(dir.File("no-existe/salida.tmp"));
-  ScriptedInteraction ui;
-  WriteResultsSummary(s, ui);
-  testing::ExpectStepFailed(s, ui, kFailure);
-}
-
 }  // namespace
 }  // namespace ombrel

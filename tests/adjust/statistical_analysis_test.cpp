@@ -8,7 +8,6 @@
 #include <Eigen/Dense>
 #include <algorithm>
 #include <cmath>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,6 +28,7 @@ using testing::CreateEmptyListing;
 using testing::LineIndex;
 using testing::ListingLines;
 using testing::Numbers;
+using testing::RandomSystem;
 using testing::TempDir;
 
 // Reliability of every row computed from A, P, K alone.
@@ -63,41 +63,6 @@ Oracle Reliability(const NetworkState& s, double delta0) {
     o.e(i) = delta0 * std::sqrt((1.0 - o.r(i)) / o.r(i));
   }
   return o;
-}
-
-// A random full-rank system of a network with `variable` points among
-// `variable + 2`, `obs` observations and optionally the scale unknown,
-// solved with Eigen. Point and observation numbers have one to three digits.
-NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {
-  std::mt19937_64 rng(seed);
-  std::normal_distribution<double> normal;
-  std::uniform_real_distribution<double> weight(0.5, 4.0);
-  NetworkState s;
-  s.NumFixed = 2;
-  s.NumPoints = variable + 2;
-  s.ScaleUnknown = scale;
-  s.VariableIndex.Redim(s.NumPoints);
-  s.PointNumber.Redim(s.NumPoints);
-  for (int j = 1, k = 0; j <= s.NumPoints; ++j) {
-    s.PointNumber(j) = j * 37 % 150 + 1;
-    if (j != 2 && j != s.NumPoints) s.VariableIndex(j) = ++k;  // fixed: second and last
-  }
-  s.NumObs = obs;
-  s.NumUnknowns = s.ProjectUnknowns();
-  s.NumEquations = obs;
-  s.ObservationNumber.Redim(obs);
-  s.A.Redim(obs, s.NumUnknowns);
-  s.P.Redim(obs, obs);
-  s.K.Redim(obs);
-  for (int i = 1; i <= obs; ++i) {
-    s.ObservationNumber(i) = i * 11 % 120 + 1;
-    for (int j = 1; j <= s.NumUnknowns; ++j) s.A(i, j) = normal(rng);
-    s.P(i, i) = weight(rng);
-    s.K(i) = normal(rng);
-  }
-  testing::SolveWithEigen(s);
-  s.BaardaShift = 4.12;
-  return s;
 }
 
 NetworkState ValidationNetwork(const std::string& name) {
@@ -274,15 +239,6 @@ TEST(StatisticalAnalysis, ZeroOrExcessiveRedundancyStopsTheSectionAtTheFailingRo
     ASSERT_EQ(lines.size(), kept);
     EXPECT_EQ(lines, std::vector<std::string>(good.begin(), good.begin() + kept));
   }
-}
-
-TEST(StatisticalAnalysis, UnwritableListingIsReportedTheSameWay) {
-  TempDir dir;
-  NetworkState s = RandomSystem(4, 2, 8, 0);
-  s.ListingFileName = dir.File("no_existe/salida.tmp");
-  ScriptedInteraction ui;
-  StatisticalAnalysis(s, ui);
-  ExpectFailureReported(s, ui);
 }
 
 }  // namespace

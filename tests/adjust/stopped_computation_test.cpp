@@ -39,8 +39,7 @@ struct FigureRun {
 FigureRun AdjustWithFigures(ScriptedInteraction& ui, int stopAt) {
   TempDir dir;
   FigureRun run{};
-  ScriptedInteraction load;
-  EXPECT_TRUE(LoadProjectFile(run.state, load, testing::ValidationProject("hoepke_free")));
+  run.state = testing::Loaded(testing::ValidationProject("hoepke_free"));
   const std::string listing = dir.File("salida.tmp");
   ui.Then("2").Then(Answer::No).Then("4.12").Then(Answer::Yes).Then(listing);
   ui.Then(OutputType::Full).Then("13").Then("1").Then(Answer::No);

@@ -31,8 +31,6 @@ TEST(EquationChecks, ZeroRowLooksOnlyAtTheGivenColumnsAndNamesTheFirstRow) {
   ASSERT_EQ(ui.Calls().size(), 2u);
   EXPECT_EQ(ui.Calls()[0].kind, "Beep");
   EXPECT_EQ(ui.Calls()[1].text, std::string(kZeroRow) + "2");
-  EXPECT_EQ(ui.Calls()[1].icon, Icon::Information);
-  EXPECT_EQ(ui.Calls()[1].buttons, Buttons::Ok);
 }
 
 TEST(EquationChecks, WeightsChecksTheFirstRowsOfTheDiagonalOnly) {
@@ -49,7 +47,6 @@ TEST(EquationChecks, WeightsChecksTheFirstRowsOfTheDiagonalOnly) {
   EXPECT_TRUE(state.Abandon);
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0], std::string(kWeight) + "3");
-  EXPECT_EQ(ui.Calls()[0].kind, "Beep");
 }
 
 }  // namespace

@@ -258,8 +258,6 @@ TEST_F(ImportEquationsTest, FilesThatCannotBeReadStopTheImport) {
     std::string a, k, p;
     const char* message;  // after the name of the P file
   } cases[] = {
-      {"decimal comma", "1 0\r\n0 1", "0\r\n0", "1\r\n0,5",
-       " hay alguna ',' como separador decimal."},
       {"too large", ones, ones, ones, " es demasiado grande !"},
   };
   for (const auto& c : cases) {

@@ -294,9 +294,6 @@ TEST(ProjectFile, LabelsCountFixedPointsInSpanish) {
     EXPECT_EQ(s.NumFixed, c.fixed);
     EXPECT_TRUE(s.HasActiveProject());
   }
-  const auto s = ReadProjectFile(
-      {}, dir.Write("vacio.txt", " 0 ,Ptos ,         0 ,Ecuaciones ,         0\r\n"));
-  EXPECT_EQ(s.value().PointsLabel, "Número de vértices:   0   ( 0 fijos )");
 }
 
 TEST(ProjectFile, IntegerFieldsRoundHalfToEven) {

@@ -48,18 +48,6 @@ TEST(ProjectListsTest, EveryValidationProjectSavesByteIdenticalAndRebuildsTheLoa
   EXPECT_EQ(last.ObsWeights(2, last.NumObs), 1.0e4);
 }
 
-TEST(ProjectListsTest, CollationPutsSpaceBeforeDigitsBeforeLetters) {
-  EXPECT_TRUE(CollatesBefore(" ", "0"));
-  EXPECT_TRUE(CollatesBefore("9", "a"));
-  EXPECT_TRUE(CollatesBefore("1  ,", "10 ,"));
-  EXPECT_TRUE(CollatesBefore("19 ,", "2  ,"));
-  EXPECT_TRUE(CollatesBefore(kNewHeader, "00 ,  1  ,"));
-  EXPECT_TRUE(CollatesBefore(kPointPrompt, "00 ,  1  ,"));
-  EXPECT_TRUE(CollatesBefore("00 , 98 ,", "1  ,  2  ,"));
-  EXPECT_FALSE(CollatesBefore("2  ,", "10 ,"));
-  EXPECT_FALSE(CollatesBefore("abc", "abc"));
-}
-
 TEST(ProjectListsTest, LinesKeepTheColumnsOfTheFile) {
   EXPECT_EQ(ComboItem(7), " 7 ");
   EXPECT_EQ(ComboItem(12), " 12");

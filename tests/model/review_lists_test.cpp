@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/decimal_text.h"
-#include "model/project_file.h"
+#include "support/adjusted_network.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -11,7 +11,7 @@ namespace ombrel {
 namespace {
 
 NetworkState Loaded(const char* example) {
-  return ReadProjectFile({}, testing::SourceDir() + "/examples/" + example).value();
+  return testing::Loaded(testing::SourceDir() + "/examples/" + example);
 }
 
 TEST(ReviewListsTest, LinesHaveTheirFixedColumns) {

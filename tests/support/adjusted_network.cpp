@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <Eigen/Dense>
+#include <random>
 
 #include "model/form_equations.h"
 #include "model/project_file.h"
@@ -12,10 +13,14 @@
 
 namespace ombrel::testing {
 
-NetworkState LoadFormed(const std::string& projectPath) {
+NetworkState Loaded(const std::string& projectPath) {
   const Result<NetworkState> read = ReadProjectFile({}, projectPath);
   EXPECT_TRUE(read) << projectPath;
-  NetworkState state = read ? *read : NetworkState();
+  return read ? *read : NetworkState();
+}
+
+NetworkState LoadFormed(const std::string& projectPath) {
+  NetworkState state = Loaded(projectPath);
   ScriptedInteraction ui;
   DimensionProjectSystem(state);
   FormEquations(state, ui);
@@ -66,6 +71,38 @@ void SolveWithEigen(NetworkState& s) {
   s.EllipseSemiMajor.Redim(points, points);
   s.EllipseSemiMinor.Redim(points, points);
   s.EllipseAzimuth.Redim(points, points);
+}
+
+NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {
+  std::mt19937_64 rng(seed);
+  std::normal_distribution<double> normal;
+  std::uniform_real_distribution<double> weight(0.5, 4.0);
+  NetworkState s;
+  s.NumFixed = 2;
+  s.NumPoints = variable + 2;
+  s.ScaleUnknown = scale;
+  s.VariableIndex.Redim(s.NumPoints);
+  s.PointNumber.Redim(s.NumPoints);
+  for (int j = 1, k = 0; j <= s.NumPoints; ++j) {
+    s.PointNumber(j) = j * 37 % 150 + 1;
+    if (j != 2 && j != s.NumPoints) s.VariableIndex(j) = ++k;  // fixed: second and last
+  }
+  s.NumObs = obs;
+  s.NumUnknowns = s.ProjectUnknowns();
+  s.NumEquations = obs;
+  s.ObservationNumber.Redim(obs);
+  s.A.Redim(obs, s.NumUnknowns);
+  s.P.Redim(obs, obs);
+  s.K.Redim(obs);
+  for (int i = 1; i <= obs; ++i) {
+    s.ObservationNumber(i) = i * 11 % 120 + 1;
+    for (int j = 1; j <= s.NumUnknowns; ++j) s.A(i, j) = normal(rng);
+    s.P(i, i) = weight(rng);
+    s.K(i) = normal(rng);
+  }
+  SolveWithEigen(s);
+  s.BaardaShift = 4.12;
+  return s;
 }
 
 std::string ThreePointProject() {

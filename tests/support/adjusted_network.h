@@ -9,6 +9,9 @@
 
 namespace ombrel::testing {
 
+// Loads the project file; fails the current test when it cannot.
+NetworkState Loaded(const std::string& projectPath);
+
 // Loads the project file and forms its equations (no scale unknown, no
 // condition equations). Fails the current test on any message.
 NetworkState LoadFormed(const std::string& projectPath);
@@ -21,6 +24,12 @@ NetworkState LoadFormedText(const std::string& projectText);
 // the ellipse matrices for the variable points, as an adjustment with the
 // inverse would leave them.
 void SolveWithEigen(NetworkState& state);
+
+// A random full-rank system of a network with `variable` points among
+// `variable + 2` (the second and the last fixed), `obs` observations and
+// optionally the scale unknown, solved with Eigen as above; Baarda's
+// parameter 4.12. Point and observation numbers have one to three digits.
+NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale);
 
 // The three-point network of the project file's documentation: one fixed
 // point and four unknowns for three observations, so as a constrained

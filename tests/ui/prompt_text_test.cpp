@@ -24,10 +24,5 @@ TEST(PromptText, TypedNumbersRefuseCommasAndSecondPoints) {
     EXPECT_FALSE(IsTypedWholeNumber(bad)) << bad;
 }
 
-TEST(PromptText, HeadingPromptFrame) {
-  EXPECT_EQ(HeadingPrompt("H", "Q"), "\r\nH\r\n\r\n\r\nQ");
-  EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb");
-}
-
 }  // namespace
 }  // namespace ombrel
