@@ -32,14 +32,6 @@ TEST(CliLoad, StoppingMessageGoesToErrorWithItsTitle) {
   EXPECT_EQ(missing.err.rfind("[Ombrel] ¡ El fichero " + dir.File("no.txt") + " no existe !", 0),
             0u)
       << missing.err;
-  const std::string a = dir.Write("a.txt", "1 2\r\n3 4");
-  const std::string k = dir.Write("k.txt", "1\r\n2");
-  const std::string p = dir.Write("p.txt", "1,5\r\n2");
-  const CliRun comma = Cli({"cargar", "--matrices", a, k, p});
-  EXPECT_EQ(comma.status, kExitStopped);
-  EXPECT_NE(comma.err.find("En " + p + " hay alguna ',' como separador decimal."),
-            std::string::npos)
-      << comma.err;
 }
 
 TEST(CliLoad, MatricesPrintTheImportSummary) {

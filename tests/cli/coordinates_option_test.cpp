@@ -2,11 +2,7 @@
 // of the variable points, as the approximate-coordinates dialog gives them.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli_app.h"
 #include "cli/load_command.h"
-#include "model/text_file.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -70,43 +66,6 @@ TEST(CoordinatesOption, AFaultyFileStopsTheLoadWithItsLine) {
   EXPECT_NE(ui.Messages().back().find("línea 2"), std::string::npos) << ui.Messages().back();
   EXPECT_FALSE(state.ApproxCoordsGiven);
   EXPECT_FALSE(LoadNetwork(state, ui, {"", {m.a, m.k, m.p}, m.dir.File("no.txt")}));
-}
-
-// With coordinates the summary gives adjusted coordinates by point number;
-// without them only corrections.
-TEST(CoordinatesOption, SummaryUsesTheFullLayoutWithPointNumbers) {
-  Matrices m;
-  const std::string coords = m.dir.Write("c.txt", "1 100 200\r\n2 300 400\r\n");
-  auto run = [&](const std::vector<std::string>& extra, const std::string& name) {
-    const std::string listing = m.dir.File(name);
-    std::vector<std::string> args = {
-        "compensar",
-        "--matrices",
-        m.a,
-        m.k,
-        m.p,
-        "--metodo",
-        "inversa",
-        "--respuestas",
-        m.dir.Write(name + ".resp", "=\nNo\n" + listing + "\ncompleta\nNo\n")};
-    args.insert(args.end(), extra.begin(), extra.end());
-    std::istringstream in;
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli(args, in, out, err), 0) << err.str();
-    return Cp1252ToUtf8(testing::ReadBytes(listing));
-  };
-  const std::string with = run({"--coordenadas", coords}, "con.tmp");
-  const auto summary = with.find("RESUMEN DE RESULTADOS");
-  ASSERT_NE(summary, std::string::npos);
-  EXPECT_NE(with.find("Variables compensadas", summary), std::string::npos);
-  EXPECT_NE(with.find("X(  1 )", summary), std::string::npos);
-  EXPECT_NE(with.find("Y(  2 )", summary), std::string::npos);
-
-  const std::string without = run({}, "sin.tmp");
-  const auto plain = without.find("RESUMEN DE RESULTADOS");
-  ASSERT_NE(plain, std::string::npos);
-  EXPECT_EQ(without.find("Variables compensadas", plain), std::string::npos);
-  EXPECT_EQ(without.find("X(  1 )", plain), std::string::npos);
 }
 
 }  // namespace
