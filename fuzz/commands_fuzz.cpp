@@ -159,7 +159,7 @@ void RunCommand(NetworkState& state, LineAnswers& ui, int command, bool dxf) {
   if (mnuInici_Click(state, ui, command) != CommandOutcome::Completed || !dxf || state.MatrixInput)
     return;
   FigureSelection shown;
-  shown.absolute = state.EllipsesDone == "Si";
+  shown.absolute = state.EllipsesDone;
   WriteDxfFile("red.dxf", state, shown);
 }
 

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       for (int method : {kAdjustInverse, kAdjustConstraints, kAdjustPseudoinverse}) {
         if (mnuInici_Click(state, ui, method) == CommandOutcome::Completed) {
           FigureSelection shown;
-          shown.absolute = state.EllipsesDone == "Si";
+          shown.absolute = state.EllipsesDone;
           WriteDxfFile("red.dxf", state, shown);
         }
         folder.CheckWrittenFiles();  // before the next method overwrites them

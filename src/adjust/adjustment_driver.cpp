@@ -110,7 +110,7 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
   StatisticalAnalysis(s, ui);
   if (s.Abandon) return false;
   steps.Advance();
-  s.ZeroDesignEllipses = "No";
+  s.ZeroDesignEllipses = false;
   WriteErrorEllipses(s);
   if (s.Abandon) return false;
   steps.Advance();
@@ -119,7 +119,7 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
     if (s.Abandon) return false;
     steps.Advance();
   }
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   if (study) {
     ApproximateNumbersStudy(s, ui);
     if (s.Abandon) return false;

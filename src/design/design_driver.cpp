@@ -49,9 +49,9 @@ enum class Ending { Offer, Abandoned, AbandonedOffer };
 Ending RunOrderZero(NetworkState& s, Interaction& ui) {
   DesignOrderZero(s, ui);
   if (s.NetworkType == kDesignAbandoned) return Ending::Abandoned;
-  s.ZeroDesignEllipses = "Si";
+  s.ZeroDesignEllipses = true;
   WriteErrorEllipses(s);
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   return Ending::Offer;
 }
 
@@ -70,7 +70,7 @@ Ending Compute(NetworkState& s, Interaction& ui, int index, bool& listingStarted
     s.Residuals.Redim(s.NumObs + s.NumCondEq);
     DesignOrderTwo(s, ui);
   }
-  s.EllipsesDone = "No";
+  s.EllipsesDone = false;
   return s.NetworkType == kDesignAbandoned ? Ending::AbandonedOffer : Ending::Offer;
 }
 
@@ -103,7 +103,7 @@ CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
     ReportStopped(s, ui);
   }
   if (failed) {
-    s.EllipsesDone = "No";  // the ellipse matrices may be half written
+    s.EllipsesDone = false;  // the ellipse matrices may be half written
     if (listingStarted) EndInterruptedListing(s.ListingFileName, s.MessageText);
   }
   if (ending != Ending::Abandoned) OfferListing(s, ui);

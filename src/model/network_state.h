@@ -104,11 +104,14 @@ struct NetworkState : KernelState {
   bool CheckInversion = false;
   bool FullOutput = false;
   bool OutputTypeChosen = false;
-  std::string EllipsesDone = "No";
-  std::string ZeroDesignEllipses = "No";
-  std::string SectionsDone = "No";
-  std::string RosettesDone = "No";
-  std::string AxisProjDone = "No";
+  // Which error figures the last computation left, to be offered.
+  bool EllipsesDone = false;
+  // The ellipses are those of the order-zero design's vertices rather than
+  // of the variable points.
+  bool ZeroDesignEllipses = false;
+  bool SectionsDone = false;  // hyperellipsoid method 1
+  bool RosettesDone = false;  // method 2
+  bool AxisProjDone = false;  // method 3
   // The ellipses were scaled by the a-priori unit variance (an order-zero
   // design without redundancy) rather than by the estimate of the run.
   bool EllipsesAPriori = false;

@@ -79,7 +79,7 @@ TEST(AdjustmentDriver, PlainRunAsksInOrderAndWritesTheListing) {
   EXPECT_EQ(ui.Count("OutputType"), 1);
   EXPECT_EQ(ui.Count("Editor"), 0);
   EXPECT_FALSE(ui.Busy());
-  EXPECT_EQ(s.EllipsesDone, "Si");
+  EXPECT_TRUE(s.EllipsesDone);
   // What the listing holds is fixed by the whole-listing files.
   EXPECT_TRUE(std::filesystem::exists(listing));
 }
@@ -202,16 +202,17 @@ TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWrittenOrChanged) {
 TEST(AdjustmentDriver, FiguresAreOfferedOnlyWhenTheLastRunComputedThem) {
   TempDir dir;
   NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
-  s.SectionsDone = s.RosettesDone = s.AxisProjDone = "Si";
+  s.SectionsDone = s.RosettesDone = s.AxisProjDone = true;
   ScriptedInteraction plain;
   PlainRun(plain, dir.File("bien.tmp"));
   ASSERT_EQ(mnuInici_Click(s, plain, kAdjustInverse), CommandOutcome::Completed);
-  EXPECT_EQ(s.EllipsesDone + s.SectionsDone + s.RosettesDone + s.AxisProjDone, "SiNoNoNo");
+  EXPECT_TRUE(s.EllipsesDone);
+  EXPECT_FALSE(s.SectionsDone || s.RosettesDone || s.AxisProjDone);
   ScriptedInteraction full;  // the listing finds the disk full
   full.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No).Then("/dev/full");
   full.Then(Answer::Yes).Then(OutputType::Full);
   EXPECT_EQ(mnuInici_Click(s, full, kAdjustInverse), CommandOutcome::Abandoned);
-  EXPECT_EQ(s.EllipsesDone, "No");
+  EXPECT_FALSE(s.EllipsesDone);
 }
 
 TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {

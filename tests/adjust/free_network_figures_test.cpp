@@ -76,10 +76,10 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
       TempDir dir;
       const std::string listing = dir.File("salida.tmp");
       const NetworkState s = AdjustWithFigures(network, pseudo, listing);
-      EXPECT_EQ(s.SectionsDone, "Si");
-      EXPECT_EQ(s.RosettesDone, "Si");
-      EXPECT_EQ(s.AxisProjDone, "Si");
-      EXPECT_EQ(s.EllipsesDone, "Si");
+      EXPECT_TRUE(s.SectionsDone);
+      EXPECT_TRUE(s.RosettesDone);
+      EXPECT_TRUE(s.AxisProjDone);
+      EXPECT_TRUE(s.EllipsesDone);
       const int count = s.FigureUnknowns;
       ASSERT_EQ(s.NumConstraints, kDefect);
       // The zeros of the defect, whatever sign rounding gave them, are
@@ -149,7 +149,7 @@ TEST(FreeNetworkFigures, GenuinelyNegativeEigenvalueStillFails) {
   EXPECT_TRUE(s.Abandon);
   EXPECT_EQ(s.MessageText, kFigureFailure);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{kFigureFailure});
-  EXPECT_EQ(s.SectionsDone, "No");
+  EXPECT_FALSE(s.SectionsDone);
 }
 
 }  // namespace

@@ -80,8 +80,8 @@ TEST(StoppedComputation, EndsTheListingAsAFailedOneAndKeepsWhatItWrote) {
     EXPECT_EQ(stopped.state.MessageText, kStoppedMessage);
     EXPECT_FALSE(stopped.state.Abandon);
     EXPECT_FALSE(stopped.busy);
-    EXPECT_EQ(stopped.state.AxisProjDone, "No");
-    EXPECT_NE(stopped.state.EllipsesDone, "Si");
+    EXPECT_FALSE(stopped.state.AxisProjDone);
+    EXPECT_FALSE(stopped.state.EllipsesDone);
     EXPECT_EQ(ui.Messages().back(), kStoppedMessage);
     // Everything written up to the stop is on disk, in both files.
     ASSERT_GT(stopped.listing.size(), interrupted.size());

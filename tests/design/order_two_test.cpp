@@ -56,7 +56,7 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   TempDir dir;
   WriteUpperTriangle(dir.File("QxxE.txt"), criterion);
   NetworkState s = Loaded(Network("syn_free5"));
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then(Answer::No).Then(Answer::No);
   ui.Then("2").Then("3").Then(dir.File("QxxE.txt"));
@@ -64,7 +64,7 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   ui.Then(Answer::No).Then(Answer::No);
   ASSERT_EQ(mnuDesign_Click(s, ui, kDesignOrderTwo), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_EQ(s.EllipsesDone, "No");
+  EXPECT_FALSE(s.EllipsesDone);
   EXPECT_EQ(ui.Count("OutputType"), 0);
 
   const std::vector<WeightLine> weights = ListedWeights(ListingLines(dir.File("salida.tmp")));
@@ -97,7 +97,7 @@ TEST(DesignOrderTwo, CancellingAnyPromptAbandonsButOffersTheListing) {
     ui.Then(Answer::No);  // the closing question is still asked
     EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderTwo), CommandOutcome::Abandoned);
     EXPECT_EQ(ui.Pending(), 0u);
-    EXPECT_EQ(s.EllipsesDone, "No");
+    EXPECT_FALSE(s.EllipsesDone);
     const auto messages = ui.Messages();
     EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"),
               std::count(script.begin(), script.end(), Script::value_type(std::string("x"))));
@@ -279,13 +279,13 @@ TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
 TEST(DesignDriver, OrderOneClearsTheEllipsesWithoutAskingTheOutputType) {
   TempDir dir;
   NetworkState s = Loaded(Network("syn_free5"));
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");
   ui.Then("1").Then(Answer::No).Then(Answer::No).Then(Answer::No);
   EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderOne), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_EQ(s.EllipsesDone, "No");
+  EXPECT_FALSE(s.EllipsesDone);
   EXPECT_EQ(ui.Count("OutputType"), 0);
   EXPECT_FALSE(ui.Busy());
 }

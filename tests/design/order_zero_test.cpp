@@ -98,7 +98,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   // The ellipses belong to the chosen vertices and come from their block of Qxbxb.
   EXPECT_EQ(s.DesignVertexCount, 3);
   EXPECT_EQ(s.DesignVertices(1) * 100 + s.DesignVertices(2) * 10 + s.DesignVertices(3), 135);
-  EXPECT_EQ(s.EllipsesDone, "Si");
+  EXPECT_TRUE(s.EllipsesDone);
   ASSERT_EQ(s.EllipseSemiMajor.Rows(), 3);
   for (int item = 0; item < 3; ++item) {
     const Eigen::Matrix2d block = sigma0Sq * qB.block(2 * item, 2 * item, 2, 2);
