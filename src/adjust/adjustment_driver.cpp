@@ -1,5 +1,6 @@
 #include "adjust/adjustment_driver.h"
 
+#include <optional>
 #include <string>
 
 #include "adjust/adjust_by_constraints.h"
@@ -24,38 +25,36 @@
 namespace ombrel {
 namespace {
 
-enum class Method { None, Inverse, Constraints, Pseudoinverse };
-
 void Inform(Interaction& ui, const std::string& text) {
   ui.Beep();
   ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
 }
 
-// Step checks by method; Cancel on the scale question or on the network
-// type ends the command. The free-network methods leave ScaleUnknown as an
-// earlier run set it.
-bool CheckMethod(NetworkState& s, Interaction& ui, int index, Method& method) {
-  method = Method::None;
-  if (index == kAdjustInverse) {
+// Step checks by method: usable tells whether the network can take it;
+// Cancel on the scale question or on the network type ends the command.
+// The free-network methods leave ScaleUnknown as an earlier run set it.
+bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool& usable) {
+  usable = false;
+  if (method == AdjustmentMethod::Inverse) {
     s.ScaleUnknown = 0;
     if (s.MatrixInput) {
-      method = Method::Inverse;
+      usable = true;
       return true;
     }
     if (s.NumFixed < 2) {
       Inform(ui, "¡ La red tiene menos de dos puntos fijos !");
       return true;
     }
-    method = Method::Inverse;
+    usable = true;
     const Answer scale = ui.MessageBox("¿ Desea agregar al cálculo el factor de escala ?",
                                        Buttons::YesNoCancel, Icon::Information, 2, kAppTitle);
     if (scale == Answer::Cancel) return false;
     if (scale == Answer::Yes) s.ScaleUnknown = 1;
     return true;
   }
-  if (index == kAdjustConstraints) {
+  if (method == AdjustmentMethod::Constraints) {
     if (s.MatrixInput) {
-      method = Method::Constraints;
+      usable = true;
       s.NetworkType = "Import";  // E came with the imported matrices
       return true;
     }
@@ -63,10 +62,10 @@ bool CheckMethod(NetworkState& s, Interaction& ui, int index, Method& method) {
       Inform(ui, "¡ La red tiene dos o más puntos fijos !");
       return true;
     }
-    method = Method::Constraints;
+    usable = true;
     return AskNetworkType(s, ui);
   }
-  method = Method::Pseudoinverse;
+  usable = true;
   return true;
 }
 
@@ -91,7 +90,7 @@ void DimensionResults(NetworkState& s) {
 // The computation steps; returns false as soon as one abandons, with
 // listingStarted telling whether the listing was begun by then. Each step
 // done is a progress report, where the person may stop the run.
-bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
+bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool threeMethods,
              bool& listingStarted) {
   s.MessageText.clear();
   const bool study = s.StudyApprox && !s.MatrixInput && s.FullOutput;
@@ -102,9 +101,17 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
   WriteListingHeader(s, ui);
   if (s.Abandon) return false;
   steps.Advance();
-  if (method == Method::Inverse) AdjustByInverse(s, ui);
-  if (method == Method::Constraints) AdjustByConstraints(s, ui);
-  if (method == Method::Pseudoinverse) AdjustByPseudoinverse(s, ui);
+  switch (method) {
+    case AdjustmentMethod::Inverse:
+      AdjustByInverse(s, ui);
+      break;
+    case AdjustmentMethod::Constraints:
+      AdjustByConstraints(s, ui);
+      break;
+    case AdjustmentMethod::Pseudoinverse:
+      AdjustByPseudoinverse(s, ui);
+      break;
+  }
   if (s.Abandon) return false;
   steps.Advance();
   StatisticalAnalysis(s, ui);
@@ -138,12 +145,6 @@ bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
   return true;
 }
 
-AdjustmentMethod ExportedMethod(Method method) {
-  if (method == Method::Constraints) return AdjustmentMethod::Constraints;
-  if (method == Method::Pseudoinverse) return AdjustmentMethod::Pseudoinverse;
-  return AdjustmentMethod::Inverse;
-}
-
 void CleanUp(NetworkState& s, Interaction& ui) {
   s.Abandon = false;
   ui.SetBusy(false);
@@ -151,7 +152,7 @@ void CleanUp(NetworkState& s, Interaction& ui) {
 
 }  // namespace
 
-CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
+CommandOutcome RunAdjustment(NetworkState& s, Interaction& ui, AdjustmentMethod method) {
   if (!s.HasActiveProject()) {
     Inform(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
@@ -159,13 +160,12 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
   const QuestionSnapshot beforeQuestions(s);
   s.NetworkType = "Imposible";
   s.CriterionFileName.clear();  // a design's, not this run's
-  Method method = Method::None;
-  bool threeMethods = false;
-  if (!CheckMethod(s, ui, index, method)) {
+  bool usable = false, threeMethods = false;
+  if (!CheckMethod(s, ui, method, usable)) {
     beforeQuestions.Restore(s, ui);
     return CommandOutcome::Cancelled;
   }
-  if (method == Method::None) {
+  if (!usable) {
     CleanUp(s, ui);
     return CommandOutcome::Refused;
   }
@@ -182,7 +182,7 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
   bool completed = false, listingStarted = false;
   try {
     completed = Compute(s, ui, method, threeMethods, listingStarted);
-    if (completed) KeepResults(s, ExportedMethod(method));
+    if (completed) KeepResults(s, method);
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
   } catch (const ComputationStopped&) {

@@ -55,14 +55,14 @@ Ending RunOrderZero(NetworkState& s, Interaction& ui) {
   return Ending::Offer;
 }
 
-Ending Compute(NetworkState& s, Interaction& ui, int index, bool& listingStarted) {
+Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& listingStarted) {
   FormEquations(s, ui);
   if (s.Abandon) return Ending::Abandoned;  // no listing for a system that could not be formed
   listingStarted = true;
   WriteListingHeader(s, ui);
   if (s.Abandon) return Ending::Abandoned;
-  if (index == kDesignOrderZero) return RunOrderZero(s, ui);
-  if (index == kDesignOrderOne) {
+  if (problem == DesignProblem::OrderZero) return RunOrderZero(s, ui);
+  if (problem == DesignProblem::OrderOne) {
     DesignOrderOne(s, ui);
   } else {
     const int u = s.NumPoints - s.NumFixed;
@@ -76,12 +76,12 @@ Ending Compute(NetworkState& s, Interaction& ui, int index, bool& listingStarted
 
 }  // namespace
 
-CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
+CommandOutcome RunDesign(NetworkState& s, Interaction& ui, DesignProblem problem) {
   if (!s.HasActiveProject()) {
     Inform(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
   }
-  if (index == kDesignOrderOne && s.MatrixInput) {
+  if (problem == DesignProblem::OrderOne && s.MatrixInput) {
     Inform(ui, MatrixInputRefusal());
     return CommandOutcome::Refused;
   }
@@ -95,7 +95,7 @@ CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
   Ending ending = Ending::Abandoned;
   bool listingStarted = false, failed = true;
   try {
-    ending = Compute(s, ui, index, listingStarted);
+    ending = Compute(s, ui, problem, listingStarted);
     failed = false;
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);

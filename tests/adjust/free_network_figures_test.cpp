@@ -52,8 +52,8 @@ NetworkState AdjustWithFigures(const std::string& network, bool pseudo,
     for (const char* em6 : {"1e-4", "1e-3"})
       ui.Then(Answer::Yes).Then("0.000000000001").Then(em6).Then(Answer::No);
   ui.Then(std::to_string(m - kDefect)).Then("1").Then(Answer::No);
-  const CommandOutcome outcome =
-      mnuInici_Click(s, ui, pseudo ? kAdjustPseudoinverse : kAdjustConstraints);
+  const CommandOutcome outcome = RunAdjustment(
+      s, ui, pseudo ? AdjustmentMethod::Pseudoinverse : AdjustmentMethod::Constraints);
   EXPECT_EQ(outcome, CommandOutcome::Completed) << s.MessageText;
   EXPECT_EQ(ui.Pending(), 0u);
   return s;

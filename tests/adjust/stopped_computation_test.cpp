@@ -45,7 +45,7 @@ FigureRun AdjustWithFigures(ScriptedInteraction& ui, int stopAt) {
   ui.Then("2").Then(Answer::No).Then("4.12").Then(Answer::Yes).Then(listing);
   ui.Then(OutputType::Full).Then("13").Then("1").Then(Answer::No);
   if (stopAt > 0) ui.StopAtProgress(stopAt);
-  run.outcome = mnuInici_Click(run.state, ui, kAdjustConstraints);
+  run.outcome = RunAdjustment(run.state, ui, AdjustmentMethod::Constraints);
   run.listing = Cp1252ToUtf8(ReadBytes(listing));
   run.second = Cp1252ToUtf8(ReadBytes(SecondReportPath(listing)));
   for (const Progress& p : ui.ProgressReports()) run.fractions.push_back(p.fraction);

@@ -418,7 +418,7 @@ TEST(DesignOrderOne, StoppedAtAProgressReportEndsTheListingWithTheCoordinatesKep
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");
   ui.StopAtProgress(2);
-  EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderOne), CommandOutcome::Abandoned);
+  EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Abandoned);
   EXPECT_EQ(ui.Pending(), 0u);
   ASSERT_EQ(ui.ProgressReports().size(), 2u);
   EXPECT_NE(std::string(ui.ProgressReports()[1].text).find(": 2 de 4 "), std::string::npos);

@@ -81,7 +81,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   ui.Then(dir.File("salida.tmp")).Then("3").Then("1").Then("3").Then("3").Then("5");
   ui.Then(Answer::Yes).Then("0.000000000001").Then(Em6Between(reduced, defect)).Then(Answer::No);
   ui.Then(Answer::No);
-  ASSERT_EQ(mnuDesign_Click(s, ui, kDesignOrderZero), CommandOutcome::Completed);
+  ASSERT_EQ(RunDesign(s, ui, DesignProblem::OrderZero), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
   EXPECT_EQ(ui.Messages()[0], "¡ Número no válido !");  // the repeated vertex 3
 
@@ -180,7 +180,7 @@ TEST(DesignOrderZero, CancellingTheCountOrAPrecisionAbandons) {
     } else {
       ui.Then("");
     }
-    EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderZero), CommandOutcome::Abandoned);
+    EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderZero), CommandOutcome::Abandoned);
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(s.NetworkType, kDesignAbandoned);
     EXPECT_FALSE(ui.Busy());

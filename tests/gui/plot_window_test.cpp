@@ -49,7 +49,7 @@ class PlotWindowTest : public ::testing::Test {
     Load(network, script);
     script.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No);
     script.Then(dir.File("salida.tmp")).Then(OutputType::Full).Then(Answer::No);
-    ASSERT_EQ(mnuInici_Click(state, script, kAdjustInverse), CommandOutcome::Completed);
+    ASSERT_EQ(RunAdjustment(state, script, AdjustmentMethod::Inverse), CommandOutcome::Completed);
   }
   // A constrained network adjusted with the hyperellipsoid figures too,
   // keeping every eigenvalue.
@@ -59,7 +59,7 @@ class PlotWindowTest : public ::testing::Test {
     script.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::Yes);
     script.Then(dir.File("salida.tmp")).Then(OutputType::Full);
     script.Then(std::to_string(state.ProjectUnknowns())).Then("1").Then(Answer::No);
-    ASSERT_EQ(mnuInici_Click(state, script, kAdjustInverse), CommandOutcome::Completed);
+    ASSERT_EQ(RunAdjustment(state, script, AdjustmentMethod::Inverse), CommandOutcome::Completed);
     ASSERT_TRUE(state.AxisProjDone);
   }
 

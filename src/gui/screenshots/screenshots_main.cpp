@@ -85,7 +85,7 @@ bool SaveFreeNetworkPlot(const QString& project, const QDir& output) {
   ui.SetNextText("libre.tmp");
   ui.SetNextOutputType(ombrel::OutputType::Full);
   ui.SetNextAnswer(ombrel::Answer::No);
-  ombrel::mnuInici_Click(state, ui, ombrel::kAdjustConstraints);
+  ombrel::RunAdjustment(state, ui, ombrel::AdjustmentMethod::Constraints);
   if (!state.EllipsesDone) return false;
   ombrel::PlotWindow window(state, ui);
   Click(window, "showAllButton");
@@ -114,7 +114,7 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
   ui.SetNextText(std::to_string(state.ProjectUnknowns()));
   ui.SetNextText("1");
   ui.SetNextAnswer(ombrel::Answer::No);
-  ombrel::mnuInici_Click(state, ui, ombrel::kAdjustInverse);
+  ombrel::RunAdjustment(state, ui, ombrel::AdjustmentMethod::Inverse);
   if (!state.RosettesDone || ombrel::EllipseItemCount(state) < 2) return false;
   const auto label = [&](int k) {
     return std::to_string(state.PointNumber(ombrel::EllipseItemPoint(state, k)));
