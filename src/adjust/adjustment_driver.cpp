@@ -55,7 +55,7 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
   if (method == AdjustmentMethod::Constraints) {
     if (s.MatrixInput) {
       usable = true;
-      s.NetworkType = "Import";  // E came with the imported matrices
+      s.Datum = DatumType::None;  // E came with the imported matrices
       return true;
     }
     if (s.NumFixed > 1) {
@@ -158,7 +158,7 @@ CommandOutcome RunAdjustment(NetworkState& s, Interaction& ui, AdjustmentMethod 
     return CommandOutcome::Refused;
   }
   const QuestionSnapshot beforeQuestions(s);
-  s.NetworkType = "Imposible";
+  s.Datum = DatumType::None;
   s.CriterionFileName.clear();  // a design's, not this run's
   bool usable = false, threeMethods = false;
   if (!CheckMethod(s, ui, method, usable)) {

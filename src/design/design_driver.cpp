@@ -47,8 +47,7 @@ void DimensionSystem(NetworkState& s) {
 enum class Ending { Offer, Abandoned, AbandonedOffer };
 
 Ending RunOrderZero(NetworkState& s, Interaction& ui) {
-  DesignOrderZero(s, ui);
-  if (s.NetworkType == kDesignAbandoned) return Ending::Abandoned;
+  if (DesignOrderZero(s, ui) == DesignEnd::Abandoned) return Ending::Abandoned;
   s.ZeroDesignEllipses = true;
   WriteErrorEllipses(s);
   s.EllipsesDone = true;
@@ -62,16 +61,17 @@ Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& li
   WriteListingHeader(s, ui);
   if (s.Abandon) return Ending::Abandoned;
   if (problem == DesignProblem::OrderZero) return RunOrderZero(s, ui);
+  DesignEnd end = DesignEnd::Completed;
   if (problem == DesignProblem::OrderOne) {
-    DesignOrderOne(s, ui);
+    end = DesignOrderOne(s, ui);
   } else {
     const int u = s.NumPoints - s.NumFixed;
     s.Qxx.Redim(2 * u, 2 * u);
     s.Residuals.Redim(s.NumObs + s.NumCondEq);
-    DesignOrderTwo(s, ui);
+    end = DesignOrderTwo(s, ui);
   }
   s.EllipsesDone = false;
-  return s.NetworkType == kDesignAbandoned ? Ending::AbandonedOffer : Ending::Offer;
+  return end == DesignEnd::Abandoned ? Ending::AbandonedOffer : Ending::Offer;
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ CommandOutcome RunDesign(NetworkState& s, Interaction& ui, DesignProblem problem
     Inform(ui, MatrixInputRefusal());
     return CommandOutcome::Refused;
   }
-  s.NetworkType = "Imposible";
+  s.Datum = DatumType::None;
   s.CriterionFileName.clear();
   DimensionSystem(s);
   if (!AskListingFile(s, ui)) return CommandOutcome::Cancelled;

@@ -230,21 +230,18 @@ void MainWindow::newProject() {
 }
 
 void MainWindow::activateProject() {
-  state_.NetworkType = "Activar";
-  OpenProjectDialog dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, OpenProjectDialog::Purpose::Activate, this);
   dialog.exec();
   // Only a project that was actually loaded replaces an imported network.
   if (state_.FileChosen && dialog.Loaded()) state_.MatrixInput = false;
 }
 
 void MainWindow::editProject() {
-  state_.NetworkType = "Editar";
-  OpenProjectDialog dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, OpenProjectDialog::Purpose::Edit, this);
   dialog.exec();
 }
 
 void MainWindow::importMatrices() {
-  state_.NetworkType = "Importar";
   ShowImportDialog(state_, ui_, this);
 }
 

@@ -101,6 +101,7 @@ class ProjectEditorDialog : public QDialog {
   Interaction& ui_;
   ProjectLists lists_;
   std::vector<std::string> savedLines_;  // the file as opened or last saved
+  std::string pickedVertex_;             // the number of the vertex picked; empty for none
 
   QTabWidget* tabs_ = nullptr;             // "Vértices", "Observables", "Salvar y salir"
   QTabWidget* observationTabs_ = nullptr;  // "Nuevo ángulo", "Nueva distancia"

@@ -11,11 +11,6 @@
 #include "gui/qt_prompts.h"
 
 namespace ombrel {
-namespace {
-
-constexpr const char* kNothingPicked = "Nopico";
-
-}  // namespace
 
 void ProjectEditorDialog::ConnectVertexFields() {
   connect(vertexList_, &QListWidget::currentRowChanged, this, &ProjectEditorDialog::pickVertex);
@@ -34,7 +29,7 @@ void ProjectEditorDialog::pickVertex() {
   removeVertexButton_->setEnabled(false);
   addVertexButton_->setEnabled(false);
   modifyVertexButton_->setEnabled(false);
-  state_.NetworkType = kNothingPicked;
+  pickedVertex_.clear();
   const int row = vertexList_->currentRow();
   if (row <= 0) {
     ClearVertexFields();
@@ -48,7 +43,7 @@ void ProjectEditorDialog::pickVertex() {
   Choose(orderCombo_, fields.order);
   // The picked vertex's own number is not among the free ones of "Vértice".
   vertexCombo_->setCurrentIndex(-1);
-  state_.NetworkType = fields.vertex;
+  pickedVertex_ = fields.vertex;
   state_.EditorMode = "Modificar";
   updateVertexButtons();
 }
@@ -76,7 +71,7 @@ void ProjectEditorDialog::startNewVertex() {
     vertexList_->setCurrentRow(-1);
   }
   removeVertexButton_->setEnabled(false);
-  state_.NetworkType = kNothingPicked;
+  pickedVertex_.clear();
   updateVertexButtons();
 }
 
@@ -108,13 +103,13 @@ void ProjectEditorDialog::modifyVertex() {
   if (row <= 0 || !Accepts({xEdit_, yEdit_})) return;
   const std::string line =
       PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()), FromQt(yEdit_->text()),
-                fixedCheck_->isChecked(), state_.NetworkType);
+                fixedCheck_->isChecked(), pickedVertex_);
   if (!Allows(lists_.PositionFault(line, row))) return;
   lists_.ReplacePoint(row, line);
   ShowLists(true);
   ShowCounts();
   state_.EditorMode = "Añadir";
-  state_.NetworkType = kNothingPicked;
+  pickedVertex_.clear();
   updateVertexButtons();
 }
 
@@ -145,7 +140,7 @@ void ProjectEditorDialog::removeVertex() {
   ShowLists(true);
   ShowCounts();
   state_.EditorMode = "Añadir";
-  state_.NetworkType = kNothingPicked;
+  pickedVertex_.clear();
   ClearVertexFields();
   updateVertexButtons();
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/datum_type.h"
 #include "numeric/kernel_state.h"
 #include "numeric/matrix.h"
 
@@ -39,7 +40,6 @@ struct NetworkState : KernelState {
   // Project identity and command strings.
   std::string ProjectName = kUntitled;
   std::string SelectedFile;
-  std::string NetworkType;
   std::string EditorMode;
   std::string EditorExit;
   std::string ListingFileName;
@@ -98,6 +98,9 @@ struct NetworkState : KernelState {
 
   // Computation flags and options.
   bool Abandon = false;
+  // The network type of the adjustment with constraints or of the
+  // order-one design, which E is formed for.
+  DatumType Datum = DatumType::None;
   bool StudyApprox = false;
   double ApproxPrecision = 0.01;
   int OutputDecimals = 3;

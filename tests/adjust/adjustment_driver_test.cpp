@@ -185,8 +185,7 @@ TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWrittenOrChanged) {
     EXPECT_EQ(s.EquationsLabel, before.EquationsLabel);
     EXPECT_TRUE(s.NumCondEq == before.NumCondEq && s.ScaleUnknown == before.ScaleUnknown &&
                 s.K == before.K && s.ObsWeights == before.ObsWeights &&
-                s.ObservationNumber == before.ObservationNumber &&
-                s.NetworkType == before.NetworkType);
+                s.ObservationNumber == before.ObservationNumber && s.Datum == before.Datum);
     // The frame shows the labels of the state at the end.
     if (ui.Count("Labels") > 0) {
       const auto last = std::find_if(ui.Calls().rbegin(), ui.Calls().rend(),
@@ -347,7 +346,7 @@ TEST(AdjustmentDriver, FreeNetworkMethodsRunEndToEnd) {
       .Then(OutputType::Full)
       .Then(Answer::No);
   ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Constraints), CommandOutcome::Completed);
-  EXPECT_EQ(s.NetworkType, "Dos");
+  EXPECT_EQ(s.Datum, DatumType::Type2);
   EXPECT_EQ(s.NumConstraints, 3);
   EXPECT_EQ(ui.Messages()[0], "¡ Número no válido !");
   const std::string e = Cp1252ToUtf8(ReadBytes(dir.File("e.tmp")));
