@@ -224,8 +224,6 @@ bool MainWindow::NeedsProject() {
 
 void MainWindow::newProject() {
   state_.SelectedFile = kUntitled;
-  state_.EditorMode = "Añadir";
-  state_.EditorExit = "NoAbandono";
   ShowProjectEditor(state_, ui_, this);
 }
 
@@ -257,7 +255,6 @@ void MainWindow::openTextEditor() {
 
 void MainWindow::reviewNetwork() {
   if (!NeedsProject()) return;
-  state_.EditorExit = "Abandonar";
   ShowReviewDialog(state_, ui_, this);
 }
 

@@ -184,8 +184,6 @@ void OpenProjectDialog::acceptChoice() {
   accept();
   RunGuarded(state_, ui_, [this] {
     if (purpose_ == Purpose::Edit) {
-      state_.EditorMode = "Añadir";
-      state_.EditorExit = "NoAbandono";
       ShowProjectEditor(state_, ui_, parentWidget());
     } else if (purpose_ == Purpose::Activate) {
       loaded_ = LoadProjectFile(state_, ui_, state_.SelectedFile);

@@ -44,7 +44,7 @@ void ProjectEditorDialog::pickVertex() {
   // The picked vertex's own number is not among the free ones of "Vértice".
   vertexCombo_->setCurrentIndex(-1);
   pickedVertex_ = fields.vertex;
-  state_.EditorMode = "Modificar";
+  vertexMode_ = VertexMode::Modify;
   updateVertexButtons();
 }
 
@@ -58,14 +58,14 @@ void ProjectEditorDialog::ClearVertexFields() {
 
 void ProjectEditorDialog::updateVertexButtons() {
   const bool typed = !xEdit_->text().isEmpty() && !yEdit_->text().isEmpty();
-  addVertexButton_->setEnabled(state_.EditorMode == "Añadir" && typed && HasChoice(vertexCombo_) &&
+  addVertexButton_->setEnabled(vertexMode_ == VertexMode::Add && typed && HasChoice(vertexCombo_) &&
                                HasChoice(orderCombo_));
-  modifyVertexButton_->setEnabled(state_.EditorMode == "Modificar" && typed &&
+  modifyVertexButton_->setEnabled(vertexMode_ == VertexMode::Modify && typed &&
                                   HasChoice(orderCombo_));
 }
 
 void ProjectEditorDialog::startNewVertex() {
-  state_.EditorMode = "Añadir";
+  vertexMode_ = VertexMode::Add;
   {
     const QSignalBlocker blocker(vertexList_);
     vertexList_->setCurrentRow(-1);
@@ -94,7 +94,7 @@ void ProjectEditorDialog::addVertex() {
   xEdit_->setFocus();
   ShowLists(true);
   ShowCounts();
-  state_.EditorMode = "Añadir";
+  vertexMode_ = VertexMode::Add;
   updateVertexButtons();
 }
 
@@ -108,7 +108,7 @@ void ProjectEditorDialog::modifyVertex() {
   lists_.ReplacePoint(row, line);
   ShowLists(true);
   ShowCounts();
-  state_.EditorMode = "Añadir";
+  vertexMode_ = VertexMode::Add;
   pickedVertex_.clear();
   updateVertexButtons();
 }
@@ -139,7 +139,7 @@ void ProjectEditorDialog::removeVertex() {
   }
   ShowLists(true);
   ShowCounts();
-  state_.EditorMode = "Añadir";
+  vertexMode_ = VertexMode::Add;
   pickedVertex_.clear();
   ClearVertexFields();
   updateVertexButtons();

@@ -40,8 +40,6 @@ struct NetworkState : KernelState {
   // Project identity and command strings.
   std::string ProjectName = kUntitled;
   std::string SelectedFile;
-  std::string EditorMode;
-  std::string EditorExit;
   std::string ListingFileName;
   bool FileChosen = false;
   std::string MessageText;
