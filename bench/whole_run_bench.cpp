@@ -57,7 +57,7 @@ void RunWholeAdjustment(benchmark::State& bench, const std::string& project, boo
   for (auto _ : bench) {
     fs::remove(listing);
     ScriptedInteraction ui = Answers(state, listing, figures, output);
-    if (mnuInici_Click(state, ui, kAdjustInverse) != CommandOutcome::Completed) {
+    if (RunAdjustment(state, ui, AdjustmentMethod::Inverse) != CommandOutcome::Completed) {
       bench.SkipWithError("la compensación no terminó");
       break;
     }

@@ -153,13 +153,15 @@ int CommandIndex(const std::string& line) {
 // adjustment of a project.
 void RunCommand(NetworkState& state, LineAnswers& ui, int command, bool dxf) {
   if (command >= 3) {
-    mnuDesign_Click(state, ui, command - 3);
+    RunDesign(state, ui, static_cast<DesignProblem>(command - 3));
     return;
   }
-  if (mnuInici_Click(state, ui, command) != CommandOutcome::Completed || !dxf || state.MatrixInput)
+  if (RunAdjustment(state, ui, static_cast<AdjustmentMethod>(command)) !=
+          CommandOutcome::Completed ||
+      !dxf || state.MatrixInput)
     return;
   FigureSelection shown;
-  shown.absolute = state.EllipsesDone == "Si";
+  shown.absolute = state.EllipsesDone;
   WriteDxfFile("red.dxf", state, shown);
 }
 

@@ -72,10 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.StudyApprox = true;
   try {
     if (ActivateNetwork(state, ui, {"red.txt", {}, ""})) {
-      for (int method : {kAdjustInverse, kAdjustConstraints, kAdjustPseudoinverse}) {
-        if (mnuInici_Click(state, ui, method) == CommandOutcome::Completed) {
+      for (AdjustmentMethod method : {AdjustmentMethod::Inverse, AdjustmentMethod::Constraints,
+                                      AdjustmentMethod::Pseudoinverse}) {
+        if (RunAdjustment(state, ui, method) == CommandOutcome::Completed) {
           FigureSelection shown;
-          shown.absolute = state.EllipsesDone == "Si";
+          shown.absolute = state.EllipsesDone;
           WriteDxfFile("red.dxf", state, shown);
         }
         folder.CheckWrittenFiles();  // before the next method overwrites them

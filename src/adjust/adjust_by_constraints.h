@@ -12,7 +12,7 @@ namespace ombrel {
 // coordinate unknowns (a scale column left in A is not part of this method),
 // m = NumObs + NumCondEq rows, with Qxx = (N + E^t E)^-1 - E^t (E E^t)^-2 E
 // and x = Qxx A^t P K; r = m - u + d. E is formed here for a project
-// (NetworkType "Uno" .. "Ocho", see FormConstraintMatrix) and used as
+// (Datum Type1 .. Type8, see FormConstraintMatrix) and used as
 // imported for matrix input. Appends its section to ListingFileName and
 // leaves NormalMatrix, Qxx, Corrections, Residuals, Sigma0Sq, Qvv, QAdjusted
 // and NumConstraints = d. Units as in AdjustByInverse.

@@ -1,5 +1,6 @@
 #include "adjust/adjustment_driver.h"
 
+#include <optional>
 #include <string>
 
 #include "adjust/adjust_by_constraints.h"
@@ -25,49 +26,47 @@
 namespace ombrel {
 namespace {
 
-enum class Method { None, Inverse, Constraints, Pseudoinverse };
-
 void Inform(Interaction& ui, const std::string& text) {
   ui.Beep();
   ui.MessageBox(text, Buttons::Ok, Icon::Information, 1, kAppTitle);
 }
 
-// Step checks by method; Cancel on the scale question or on the network
-// type ends the command. The free-network methods leave ScaleUnknown as an
-// earlier run set it.
-bool CheckMethod(NetworkState& s, Interaction& ui, int index, Method& method) {
-  method = Method::None;
-  if (index == kAdjustInverse) {
+// Step checks by method: usable tells whether the network can take it;
+// Cancel on the scale question or on the network type ends the command.
+// The free-network methods leave ScaleUnknown as an earlier run set it.
+bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool& usable) {
+  usable = false;
+  if (method == AdjustmentMethod::Inverse) {
     s.ScaleUnknown = 0;
     if (s.MatrixInput) {
-      method = Method::Inverse;
+      usable = true;
       return true;
     }
     if (s.NumFixed < 2) {
       Inform(ui, "¡ La red tiene menos de dos puntos fijos !");
       return true;
     }
-    method = Method::Inverse;
+    usable = true;
     const Answer scale = ui.MessageBox("¿ Desea agregar al cálculo el factor de escala ?",
                                        Buttons::YesNoCancel, Icon::Information, 2, kAppTitle);
     if (scale == Answer::Cancel) return false;
     if (scale == Answer::Yes) s.ScaleUnknown = 1;
     return true;
   }
-  if (index == kAdjustConstraints) {
+  if (method == AdjustmentMethod::Constraints) {
     if (s.MatrixInput) {
-      method = Method::Constraints;
-      s.NetworkType = "Import";  // E came with the imported matrices
+      usable = true;
+      s.Datum = DatumType::None;  // E came with the imported matrices
       return true;
     }
     if (s.NumFixed > 1) {
       Inform(ui, "¡ La red tiene dos o más puntos fijos !");
       return true;
     }
-    method = Method::Constraints;
+    usable = true;
     return AskNetworkType(s, ui);
   }
-  method = Method::Pseudoinverse;
+  usable = true;
   return true;
 }
 
@@ -89,16 +88,21 @@ void DimensionResults(NetworkState& s) {
   if (s.K.Size() < n) s.K.Redim(n);
 }
 
-void AdjustBy(Method method, NetworkState& s, Interaction& ui) {
-  if (method == Method::Inverse) AdjustByInverse(s, ui);
-  if (method == Method::Constraints) AdjustByConstraints(s, ui);
-  if (method == Method::Pseudoinverse) AdjustByPseudoinverse(s, ui);
+void AdjustBy(AdjustmentMethod method, NetworkState& s, Interaction& ui) {
+  switch (method) {
+    case AdjustmentMethod::Inverse:
+      return AdjustByInverse(s, ui);
+    case AdjustmentMethod::Constraints:
+      return AdjustByConstraints(s, ui);
+    case AdjustmentMethod::Pseudoinverse:
+      return AdjustByPseudoinverse(s, ui);
+  }
 }
 
 // The computation steps; returns false as soon as one abandons, with
 // listingStarted telling whether the listing was begun by then. Each step
 // done is a progress report, where the person may stop the run.
-bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
+bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool threeMethods,
              bool& listingStarted) {
   s.MessageText.clear();
   const bool study = s.StudyApprox && !s.MatrixInput && s.FullOutput;
@@ -110,10 +114,10 @@ bool Compute(NetworkState& s, Interaction& ui, Method method, bool threeMethods,
       {.run = [&] { WriteListingHeader(s, ui); }},
       {.run = [&] { AdjustBy(method, s, ui); }},
       {.run = [&] { StatisticalAnalysis(s, ui); }},
-      {.run = [&] { s.ZeroDesignEllipses = "No"; }, .counted = false},
+      {.run = [&] { s.ZeroDesignEllipses = false; }, .counted = false},
       {.run = [&] { WriteErrorEllipses(s); }},
       {.run = [&] { HyperellipsoidFigures(s, ui); }, .runs = threeMethods},
-      {.run = [&] { s.EllipsesDone = "Si"; }, .counted = false},
+      {.run = [&] { s.EllipsesDone = true; }, .counted = false},
       {.run = [&] { ApproximateNumbersStudy(s, ui); }, .runs = study},
       {.run = [&] { WriteResultsSummary(s, ui); }, .counted = false},
   };
@@ -129,12 +133,6 @@ bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
   return true;
 }
 
-AdjustmentMethod ExportedMethod(Method method) {
-  if (method == Method::Constraints) return AdjustmentMethod::Constraints;
-  if (method == Method::Pseudoinverse) return AdjustmentMethod::Pseudoinverse;
-  return AdjustmentMethod::Inverse;
-}
-
 void CleanUp(NetworkState& s, Interaction& ui) {
   s.Abandon = false;
   ui.SetBusy(false);
@@ -142,21 +140,20 @@ void CleanUp(NetworkState& s, Interaction& ui) {
 
 }  // namespace
 
-CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
+CommandOutcome RunAdjustment(NetworkState& s, Interaction& ui, AdjustmentMethod method) {
   if (!s.HasActiveProject()) {
     Inform(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
   }
   const QuestionSnapshot beforeQuestions(s);
-  s.NetworkType = "Imposible";
+  s.Datum = DatumType::None;
   s.CriterionFileName.clear();  // a design's, not this run's
-  Method method = Method::None;
-  bool threeMethods = false;
-  if (!CheckMethod(s, ui, index, method)) {
+  bool usable = false, threeMethods = false;
+  if (!CheckMethod(s, ui, method, usable)) {
     beforeQuestions.Restore(s, ui);
     return CommandOutcome::Cancelled;
   }
-  if (method == Method::None) {
+  if (!usable) {
     CleanUp(s, ui);
     return CommandOutcome::Refused;
   }
@@ -173,7 +170,7 @@ CommandOutcome mnuInici_Click(NetworkState& s, Interaction& ui, int index) {
   bool completed = false, listingStarted = false;
   try {
     completed = Compute(s, ui, method, threeMethods, listingStarted);
-    if (completed) KeepResults(s, ExportedMethod(method));
+    if (completed) KeepResults(s, method);
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
   } catch (const ComputationStopped&) {

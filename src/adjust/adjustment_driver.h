@@ -3,19 +3,17 @@
 // runs the adjustment and its analyses into the listing file.
 #pragma once
 
+#include "adjust/adjustment_method.h"
 #include "adjust/command_outcome.h"
 #include "model/network_state.h"
 #include "ui/interaction.h"
 
 namespace ombrel {
 
-// Menu item indexes of the three methods.
-enum AdjustmentIndex { kAdjustInverse = 0, kAdjustConstraints = 1, kAdjustPseudoinverse = 2 };
-
-// Runs the adjustment command for menu index 0, 1 or 2. Every prompt goes
+// Runs the adjustment command by the method chosen. Every prompt goes
 // through ui; a failing step reports, abandons and leaves the listing with
 // what was written, ended by InterruptedLine with the message shown; the
 // application and the network stay usable.
-CommandOutcome mnuInici_Click(NetworkState& state, Interaction& ui, int index);
+CommandOutcome RunAdjustment(NetworkState& state, Interaction& ui, AdjustmentMethod method);
 
 }  // namespace ombrel

@@ -18,7 +18,7 @@ namespace {
 enum class Row { TranslationX, TranslationY, Rotation, Scale };
 
 struct NetworkKind {
-  const char* word;
+  DatumType type;
   const char* line;
   bool hasScale;  // false: the type leaves the scale free, which a distance defines
   std::vector<Row> rows;
@@ -26,36 +26,42 @@ struct NetworkKind {
 
 const std::array<NetworkKind, 8>& Kinds() {
   static const std::array<NetworkKind, 8> kinds{{
-      {"Uno",
+      {DatumType::Type1,
        " 1.  d=4  Sin punto fijo y sin orientación  ni  escala.  ",
        false,
        {Row::TranslationX, Row::TranslationY, Row::Rotation, Row::Scale}},
-      {"Dos",
+      {DatumType::Type2,
        " 2.  d=3  Sin punto fijo y sin orientación. Con escala.  ",
        true,
        {Row::TranslationX, Row::TranslationY, Row::Rotation}},
-      {"Tres",
+      {DatumType::Type3,
        " 3.  d=3  Sin punto fijo y sin escala. Con orientación.  ",
        false,
        {Row::TranslationX, Row::TranslationY, Row::Scale}},
-      {"Cuatro",
+      {DatumType::Type4,
        " 4.  d=2  Sin punto fijo.  Con escala, con orientación.  ",
        true,
        {Row::TranslationX, Row::TranslationY}},
-      {"Cinco",
+      {DatumType::Type5,
        " 5.  d=2  Sin escala, sin orientación.  Con punto fijo.  ",
        false,
        {Row::Rotation, Row::Scale}},
-      {"Seis", " 6.  d=1  Sin orientación. Con punto fijo y con escala.  ", true, {Row::Rotation}},
-      {"Siete", " 7.  d=1  Sin escala. Con punto fijo y con orientación.  ", false, {Row::Scale}},
-      {"Ocho", " 8.  Introducción de la  matriz ( E ) manualmente.  ", true, {}},
+      {DatumType::Type6,
+       " 6.  d=1  Sin orientación. Con punto fijo y con escala.  ",
+       true,
+       {Row::Rotation}},
+      {DatumType::Type7,
+       " 7.  d=1  Sin escala. Con punto fijo y con orientación.  ",
+       false,
+       {Row::Scale}},
+      {DatumType::Type8, " 8.  Introducción de la  matriz ( E ) manualmente.  ", true, {}},
   }};
   return kinds;
 }
 
-const NetworkKind* KindOf(const std::string& word) {
+const NetworkKind* KindOf(DatumType type) {
   for (const NetworkKind& kind : Kinds())
-    if (word == kind.word) return &kind;
+    if (type == kind.type) return &kind;
   return nullptr;
 }
 
@@ -204,7 +210,7 @@ void Centroid(const NetworkState& s, int points, double& x0, double& y0) {
 // of N. Any other E (typed, imported, or a type that does not match the
 // fixed points) is used as it stands.
 Matrix SolutionRows(const NetworkState& s, int u) {
-  const NetworkKind* kind = KindOf(s.NetworkType);
+  const NetworkKind* kind = KindOf(s.Datum);
   if (kind == nullptr || kind->rows.empty()) return s.E;
   const bool translations = HasTranslations(kind->rows);
   if (s.NumFixed != (translations ? 0 : 1)) return s.E;
@@ -257,7 +263,7 @@ bool AskNetworkType(NetworkState& s, Interaction& ui, const std::string& leading
     if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '8') {
       const NetworkKind& kind = Kinds()[static_cast<std::size_t>(answer[0] - '1')];
       if (kind.hasScale || !distances) {
-        s.NetworkType = kind.word;
+        s.Datum = kind.type;
         return true;
       }
     }
@@ -267,7 +273,7 @@ bool AskNetworkType(NetworkState& s, Interaction& ui, const std::string& leading
 }
 
 bool FormConstraintMatrix(NetworkState& s, Interaction& ui, const std::string& type8Title) {
-  const NetworkKind* kind = KindOf(s.NetworkType);
+  const NetworkKind* kind = KindOf(s.Datum);
   if (kind == nullptr) return true;
   const int points = s.NumPoints - s.NumFixed;
   if (kind->rows.empty()) return TypeRows(s, ui, type8Title, 2 * points);

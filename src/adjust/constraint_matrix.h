@@ -17,23 +17,23 @@ inline constexpr const char* kDesignConstraintMatrixTitle = "Ombrel   Matriz de 
 inline constexpr const char* kConstraintEntryCancelled =
     "Se ha cancelado la introducción de la matriz de constreñimientos.";
 
-// The network-type input box: sets NetworkType to "Uno" .. "Ocho" for the
+// The network-type input box: sets Datum to Type1 .. Type8 for the
 // answers "1" .. "8". Refuses (beep, "¡ Número no válido !", asked again)
 // anything else, and the types without scale ("1", "3", "5", "7") when one
 // of the rows 1..NumObs+NumCondEq is a distance. Returns false when the
-// person cancels (empty answer); NetworkType is then left as it was. A
+// person cancels (empty answer); Datum is then left as it was. A
 // non-empty leadingLine is shown as the first line of the box.
 bool AskNetworkType(NetworkState& state, Interaction& ui, const std::string& leadingLine = "");
 
 // Forms E (NumConstraints x 2u, u variable points) from the approximate
-// coordinates (metres) for NetworkType "Uno" .. "Siete", or asks it element
-// by element for "Ocho" (the first input box titled type8Title): the count
+// coordinates (metres) for Datum Type1 .. Type7, or asks it element by
+// element for Type8 (the first input box titled type8Title): the count
 // of rows (1 .. 2u), then each element; an answer that is not a number, or
 // a count out of range, is refused with "¡ Número no válido !" and asked
 // again. Any other type leaves E as the state holds it. With exactly one
 // fixed point the rotation and scale rows are taken about it, so that they
 // span the datum defect wherever the fixed point lies. Returns false when a
-// prompt of type "Ocho" is cancelled.
+// prompt of Type8 is cancelled.
 bool FormConstraintMatrix(NetworkState& state, Interaction& ui, const std::string& type8Title);
 
 // Qxx (u x u, re-dimensioned) = (N + E^t E)^-1 - E^t (E E^t)^-1 (E E^t)^-1 E,
@@ -46,7 +46,7 @@ bool FormConstraintMatrix(NetworkState& state, Interaction& ui, const std::strin
 // otherwise).
 void ConstraintCofactors(NetworkState& state, int u, Matrix& qxx);
 
-// For the order-one design: forms E as above for the NetworkType already
+// For the order-one design: forms E as above for the Datum already
 // chosen (type 8 titled kDesignConstraintMatrixTitle), then N = A^t P A and
 // the cofactor matrix into QxxE, writing nothing. False when the entry of E
 // is cancelled.

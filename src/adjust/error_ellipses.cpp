@@ -34,7 +34,7 @@ struct EllipseItems {
 
 EllipseItems ItemsOf(const NetworkState& state) {
   EllipseItems items;
-  if (state.ZeroDesignEllipses == "Si") {
+  if (state.ZeroDesignEllipses) {
     items.count = state.DesignVertexCount;
     items.labels.Redim(items.count);
     for (int k = 1; k <= items.count; ++k) items.labels(k) = state.DesignVertices(k);

@@ -31,8 +31,8 @@ Ellipse EllipseFromCovariance(double a, double b, double c, double threshold);
 // Writes the section to ListingFileName (appending) and fills the diagonal
 // and upper triangle of EllipseSemiMajor, EllipseSemiMinor and
 // EllipseAzimuth (radians), which the caller has sized for the items. The
-// items are the variable points when ZeroDesignEllipses is "No" and the
-// order-zero design vertices when it is "Si". Reads Qxx and Sigma0Sq.
+// items are the variable points, or the order-zero design vertices when
+// ZeroDesignEllipses is set. Reads Qxx and Sigma0Sq.
 // Run-time errors (arithmetic, file) pass to the caller.
 void WriteErrorEllipses(NetworkState& state);
 

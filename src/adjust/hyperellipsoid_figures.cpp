@@ -190,13 +190,13 @@ void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
   WriteAxes(out, s, k, c, zero);
 
   WriteSections(out, s, n, ui);
-  s.SectionsDone = "Si";
+  s.SectionsDone = true;
   WriteRosettes(out, s, n, c, ui);
-  s.RosettesDone = "Si";
+  s.RosettesDone = true;
   FormSemiAxisVectors(s, v, coordinates);
   s.AxisProjSemiAxes = coordinates - s.NumConstraints;
   WriteAxisProjections(out, s, ui);
-  s.AxisProjDone = "Si";
+  s.AxisProjDone = true;
   out.BothBlank();
 }
 

@@ -17,7 +17,7 @@ extern const char* const kFigureFailure;
 // all details, to "elipses.tmp" beside it (rewritten every call). Leaves
 // InvSqrtEigen, SemiAxisVectors, the Section*, Rosette* arrays,
 // AxisProjSemiAxes, AxisProjCount and sets SectionsDone, RosettesDone,
-// AxisProjDone to "Si" as each method ends. Cancelling a prompt writes the
+// AxisProjDone as each method ends. Cancelling a prompt writes the
 // abandon lines and returns without Abandon. Any run-time error (a zero or
 // negative eigenvalue among those kept, c = 0, a degenerate figure, a file
 // error) shows kFigureFailure and sets MessageText and Abandon.

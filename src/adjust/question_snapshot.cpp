@@ -5,7 +5,7 @@
 namespace ombrel {
 
 QuestionSnapshot::QuestionSnapshot(const NetworkState& s)
-    : networkType_(s.NetworkType),
+    : datum_(s.Datum),
       criterionFile_(s.CriterionFileName),
       listingFile_(s.ListingFileName),
       projectLabel_(s.ProjectLabel),
@@ -23,7 +23,7 @@ QuestionSnapshot::QuestionSnapshot(const NetworkState& s)
       outputTypeChosen_(s.OutputTypeChosen) {}
 
 void QuestionSnapshot::Restore(NetworkState& s, Interaction& ui) const {
-  s.NetworkType = networkType_;
+  s.Datum = datum_;
   s.CriterionFileName = criterionFile_;
   s.ListingFileName = listingFile_;
   s.ScaleUnknown = scaleUnknown_;

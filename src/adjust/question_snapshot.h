@@ -22,7 +22,8 @@ class QuestionSnapshot {
   void Restore(NetworkState& state, Interaction& ui) const;
 
  private:
-  std::string networkType_, criterionFile_, listingFile_;
+  DatumType datum_ = DatumType::None;
+  std::string criterionFile_, listingFile_;
   std::string projectLabel_, pointsLabel_, equationsLabel_;
   int scaleUnknown_ = 0;
   int numCondEq_ = 0;

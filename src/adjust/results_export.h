@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "adjust/adjustment_method.h"
 #include "adjust/error_ellipses.h"
 #include "model/network_state.h"
 #include "model/plain_network.h"
 
 namespace ombrel {
-
-enum class AdjustmentMethod { Inverse, Constraints, Pseudoinverse };
 
 // "inversa", "matriz E", "pseudoinversa".
 std::string MethodName(AdjustmentMethod method);

@@ -19,17 +19,17 @@
 namespace ombrel {
 namespace {
 
-bool ParseMethod(std::vector<std::string>& args, int& index) {
+bool ParseMethod(std::vector<std::string>& args, AdjustmentMethod& method) {
   for (std::size_t i = 0; i + 1 < args.size(); ++i) {
     if (args[i] != "--metodo") continue;
-    const std::string method = args[i + 1];
+    const std::string name = args[i + 1];
     args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
-    if (method == "inversa")
-      index = kAdjustInverse;
-    else if (method == "e")
-      index = kAdjustConstraints;
-    else if (method == "pseudo")
-      index = kAdjustPseudoinverse;
+    if (name == "inversa")
+      method = AdjustmentMethod::Inverse;
+    else if (name == "e")
+      method = AdjustmentMethod::Constraints;
+    else if (name == "pseudo")
+      method = AdjustmentMethod::Pseudoinverse;
     else
       return false;
     return true;
@@ -55,7 +55,7 @@ bool ParseDxf(std::vector<std::string>& args, std::string& dxfFile, std::string&
 // shown (without figures when the run computed none).
 int ExportDxf(const NetworkState& state, const std::string& path, std::ostream& err) {
   FigureSelection shown;
-  shown.absolute = state.EllipsesDone == "Si";
+  shown.absolute = state.EllipsesDone;
   std::string cause;
   if (const auto refusal = LateOutputRefusal(state, path)) {
     err << *refusal << '\n';
@@ -66,10 +66,10 @@ int ExportDxf(const NetworkState& state, const std::string& path, std::ostream& 
   return kExitStopped;
 }
 
-int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& source, int index,
-        std::ostream& err) {
+int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& source,
+        AdjustmentMethod method, std::ostream& err) {
   if (!ActivateNetwork(state, ui, source)) return kExitStopped;
-  return ExitStatusFor(mnuInici_Click(state, ui, index), err);
+  return ExitStatusFor(RunAdjustment(state, ui, method), err);
 }
 
 }  // namespace
@@ -78,14 +78,14 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
                      std::ostream& err, Terminals terminals) {
   ComputeOptions options;
   std::string error;
-  int index = kAdjustInverse;
+  AdjustmentMethod method = AdjustmentMethod::Inverse;
   NetworkSource source;
   std::vector<std::string> rest;
   std::string dxfFile, plotFile;
   ResultsOption results;
   if (!ParseComputeOptions(args, options, error) || !ParseDxf(args, dxfFile, error) ||
       !ParsePlotFile(args, plotFile, error) || !ParseResultsOption(args, results, error) ||
-      !ParseMethod(args, index) || !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
+      !ParseMethod(args, method) || !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
     err << (error.empty() ? "" : error + "\n") << kUsage;
     return kExitUsage;
   }
@@ -104,7 +104,8 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
     return kExitUsage;
   }
   // The desktop disables the method for matrices given without E.
-  if (index == kAdjustConstraints && !source.matrices.empty() && source.matrices.size() < 4) {
+  if (method == AdjustmentMethod::Constraints && !source.matrices.empty() &&
+      source.matrices.size() < 4) {
     err << "La opción --metodo e necesita la matriz E: --matrices A K P E.\n";
     return kExitUsage;
   }
@@ -117,7 +118,7 @@ int RunAdjustCommand(std::vector<std::string> args, std::istream& in, std::ostre
                           {options.transcriptFile, dxfFile, plotFile, results.file}, err))
     return kExitUsage;
   return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
-    int status = Run(state, ui, source, index, err);
+    int status = Run(state, ui, source, method, err);
     if (status == kExitOk && !dxfFile.empty()) status = ExportDxf(state, dxfFile, err);
     if (status == kExitOk && !plotFile.empty()) status = ExportPlot(state, plotFile, err);
     return ExportResults(state, results, status, err);

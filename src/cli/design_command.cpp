@@ -17,22 +17,22 @@
 namespace ombrel {
 namespace {
 
-bool ParseOrder(std::vector<std::string>& args, int& index) {
+bool ParseOrder(std::vector<std::string>& args, DesignProblem& problem) {
   for (std::size_t i = 0; i + 1 < args.size(); ++i) {
     if (args[i] != "--orden") continue;
     const std::string order = args[i + 1];
     args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
     if (order.size() != 1 || order[0] < '0' || order[0] > '2') return false;
-    index = order[0] - '0';
+    problem = static_cast<DesignProblem>(order[0] - '0');
     return true;
   }
   return false;
 }
 
-int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& source, int index,
-        std::ostream& err) {
+int Run(NetworkState& state, TerminalInteraction& ui, const NetworkSource& source,
+        DesignProblem problem, std::ostream& err) {
   if (!ActivateNetwork(state, ui, source)) return kExitStopped;
-  return ExitStatusFor(mnuDesign_Click(state, ui, index), err);
+  return ExitStatusFor(RunDesign(state, ui, problem), err);
 }
 
 }  // namespace
@@ -41,10 +41,10 @@ int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostre
                      std::ostream& err, Terminals terminals) {
   ComputeOptions options;
   std::string error;
-  int index = kDesignOrderZero;
+  DesignProblem problem = DesignProblem::OrderZero;
   NetworkSource source;
   std::vector<std::string> rest;
-  if (!ParseComputeOptions(args, options, error) || !ParseOrder(args, index) ||
+  if (!ParseComputeOptions(args, options, error) || !ParseOrder(args, problem) ||
       !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
     err << (error.empty() ? "" : error + "\n") << kUsage;
     return kExitUsage;
@@ -56,7 +56,7 @@ int RunDesignCommand(std::vector<std::string> args, std::istream& in, std::ostre
   }
   if (!CheckOutputOptions(state, options, source, {options.transcriptFile}, err)) return kExitUsage;
   return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
-    return Run(state, ui, source, index, err);
+    return Run(state, ui, source, problem, err);
   });
 }
 

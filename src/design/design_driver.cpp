@@ -48,48 +48,47 @@ void DimensionSystem(NetworkState& s) {
 enum class Ending { Offer, Abandoned, AbandonedOffer };
 
 Ending RunOrderZero(NetworkState& s, Interaction& ui) {
-  DesignOrderZero(s, ui);
-  if (s.NetworkType == kDesignAbandoned) return Ending::Abandoned;
-  s.ZeroDesignEllipses = "Si";
+  if (DesignOrderZero(s, ui) == DesignEnd::Abandoned) return Ending::Abandoned;
+  s.ZeroDesignEllipses = true;
   WriteErrorEllipses(s);
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   return Ending::Offer;
 }
 
-Ending Compute(NetworkState& s, Interaction& ui, int index, bool& listingStarted) {
+Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& listingStarted) {
   const CommandStep preparation[] = {
       // No listing for a system that could not be formed.
       {.run = [&] { FormEquations(s, ui); }},
       {.run = [&] { listingStarted = true; }},
       {.run = [&] { WriteListingHeader(s, ui); }},
   };
-  const bool prepared = RunSteps(s, preparation);
-  if (!prepared) return Ending::Abandoned;
-  if (index == kDesignOrderZero) return RunOrderZero(s, ui);
-  if (index == kDesignOrderOne) {
-    DesignOrderOne(s, ui);
+  if (!RunSteps(s, preparation)) return Ending::Abandoned;
+  if (problem == DesignProblem::OrderZero) return RunOrderZero(s, ui);
+  DesignEnd end = DesignEnd::Completed;
+  if (problem == DesignProblem::OrderOne) {
+    end = DesignOrderOne(s, ui);
   } else {
     const int u = s.NumPoints - s.NumFixed;
     s.Qxx.Redim(2 * u, 2 * u);
     s.Residuals.Redim(s.NumObs + s.NumCondEq);
-    DesignOrderTwo(s, ui);
+    end = DesignOrderTwo(s, ui);
   }
-  s.EllipsesDone = "No";
-  return s.NetworkType == kDesignAbandoned ? Ending::AbandonedOffer : Ending::Offer;
+  s.EllipsesDone = false;
+  return end == DesignEnd::Abandoned ? Ending::AbandonedOffer : Ending::Offer;
 }
 
 }  // namespace
 
-CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
+CommandOutcome RunDesign(NetworkState& s, Interaction& ui, DesignProblem problem) {
   if (!s.HasActiveProject()) {
     Inform(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
   }
-  if (index == kDesignOrderOne && s.MatrixInput) {
+  if (problem == DesignProblem::OrderOne && s.MatrixInput) {
     Inform(ui, MatrixInputRefusal());
     return CommandOutcome::Refused;
   }
-  s.NetworkType = "Imposible";
+  s.Datum = DatumType::None;
   s.CriterionFileName.clear();
   DimensionSystem(s);
   if (!AskListingFile(s, ui)) return CommandOutcome::Cancelled;
@@ -99,7 +98,7 @@ CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
   Ending ending = Ending::Abandoned;
   bool listingStarted = false, failed = true;
   try {
-    ending = Compute(s, ui, index, listingStarted);
+    ending = Compute(s, ui, problem, listingStarted);
     failed = false;
   } catch (const RunTimeError& error) {
     ReportRunTimeError(s, ui, error);
@@ -107,7 +106,7 @@ CommandOutcome mnuDesign_Click(NetworkState& s, Interaction& ui, int index) {
     ReportStopped(s, ui);
   }
   if (failed) {
-    s.EllipsesDone = "No";  // the ellipse matrices may be half written
+    s.EllipsesDone = false;  // the ellipse matrices may be half written
     if (listingStarted) EndInterruptedListing(s.ListingFileName, s.MessageText);
   }
   if (ending != Ending::Abandoned) OfferListing(s, ui);

@@ -1,14 +1,32 @@
 #include "design/design_outcome.h"
 
-namespace ombrel {
+#include <string>
 
-void AbandonDesign(ListingWriter& out, NetworkState& s, const std::string& problem,
-                   int blanksBefore) {
+namespace ombrel {
+namespace {
+
+// The problem as the abandon line names it.
+const char* ProblemName(DesignProblem problem) {
+  switch (problem) {
+    case DesignProblem::OrderZero:
+      return "PD0";
+    case DesignProblem::OrderOne:
+      return "PD1";
+    case DesignProblem::OrderTwo:
+      return "PD2";
+  }
+  return "PD";
+}
+
+}  // namespace
+
+DesignEnd AbandonDesign(ListingWriter& out, DesignProblem problem, int blanksBefore) {
   for (int i = 0; i < blanksBefore; ++i) out.BlankLine();
-  out.Line("    --> CALCULO DEL " + problem + " ABANDONADO PREMATURAMENTE ");
+  out.Line(std::string("    --> CALCULO DEL ") + ProblemName(problem) +
+           " ABANDONADO PREMATURAMENTE ");
   out.BlankLine();
   out.Close();
-  s.NetworkType = kDesignAbandoned;
+  return DesignEnd::Abandoned;
 }
 
 }  // namespace ombrel

@@ -1,20 +1,17 @@
 // How a design problem that gives up tells the design driver.
 #pragma once
 
-#include <string>
-
+#include "design/design_problem.h"
 #include "listing/listing_writer.h"
-#include "model/network_state.h"
 
 namespace ombrel {
 
-// The NetworkType of a design problem that gave up.
-inline constexpr const char* kDesignAbandoned = "Abandono_Prematuramente";
+// How a design problem ended: completed, or given up by the person.
+enum class DesignEnd { Completed, Abandoned };
 
-// Writes blanksBefore empty lines, the line "    --> CALCULO DEL <problem>
-// ABANDONADO PREMATURAMENTE " and an empty line, closes the listing and
-// sets NetworkType to kDesignAbandoned. problem is "PD0", "PD1" or "PD2".
-void AbandonDesign(ListingWriter& out, NetworkState& state, const std::string& problem,
-                   int blanksBefore);
+// Writes blanksBefore empty lines, the line "    --> CALCULO DEL PD<order>
+// ABANDONADO PREMATURAMENTE " and an empty line, and closes the listing.
+// Returns DesignEnd::Abandoned, for the problem to return.
+DesignEnd AbandonDesign(ListingWriter& out, DesignProblem problem, int blanksBefore);
 
 }  // namespace ombrel

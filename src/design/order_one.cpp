@@ -104,7 +104,7 @@ std::optional<Matrix> FreeCofactors(NetworkState& s, Interaction& ui, bool first
     s.K(s.NumObs + r) = s.CondTerms(r);
   FormEquations(s, ui);
   if (s.Abandon) throw RunTimeError("No se pueden formar las ecuaciones de la red.");
-  if (first || s.NetworkType != "Ocho") {
+  if (first || s.Datum != DatumType::Type8) {
     if (!EnterConstraintMatrix(s, ui)) return std::nullopt;
   } else {
     const int u = 2 * (s.NumPoints - s.NumFixed);
@@ -436,19 +436,19 @@ bool HoldWithinBound(const Vector& free, Vector& bounded, int n, double h) {
 
 }  // namespace
 
-void DesignOrderOne(NetworkState& s, Interaction& ui) {
+DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
   const int u2 = 2 * (s.NumPoints - s.NumFixed);
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
   std::optional<std::vector<Vertex>> chosen = AskVertices(s, ui, out);
-  if (!chosen) return AbandonDesign(out, s, "PD1", 1);
+  if (!chosen) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   std::vector<Vertex>& vertices = *chosen;
   const int order = 2 * static_cast<int>(vertices.size());
 
   const std::optional<double> typedBound =
       AskIncrement(ui, "El vector de parámetros x  no puede variar, por ",
                    "arriba o por abajo, más allá de cierta  cantidad : ");
-  if (!typedBound) return AbandonDesign(out, s, "PD1", 1);
+  if (!typedBound) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const double bound = *typedBound;
   out.BlankLine();
   out.Line("    El vector de parametros x no puede variar, por arriba o ");
@@ -457,21 +457,21 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   const std::optional<double> typedDelta =
       AskIncrement(ui, "Para calcular los elementos de la matriz (A) hay ",
                    "que realizar la  'derivada' de diversas matrices : ");
-  if (!typedDelta) return AbandonDesign(out, s, "PD1", 1);
+  if (!typedDelta) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const double delta = *typedDelta;
   out.BlankLine();
   out.Line("    Para calcular los elementos de la matriz de diseno  (A) ");
   out.Line("    hay que realizar la   'derivada'   de diversas matrices ");
   out.Line("    El incremento adoptado ha sido de" + FormatNumber(delta, 2, 6) + " metros  ");
 
-  s.NetworkType = "Imposible";
+  s.Datum = DatumType::None;
   if (!AskNetworkType(s, ui, "CÁLCULO COLUMNAS MATRIZ  ( A )  .... "))
-    return AbandonDesign(out, s, "PD1", 1);
+    return AbandonDesign(out, DesignProblem::OrderOne, 1);
   ui.SetBusy(true);
   // Each cofactor matrix forms and inverts the whole network again.
   ProgressMeter meter(ui, "Diseño de orden 1", "matrices cofactor", 2 * vertices.size() + 2, 1);
   const std::optional<Matrix> cofactors = FreeCofactors(s, ui, true);
-  if (!cofactors) return AbandonDesign(out, s, "PD1", 1);
+  if (!cofactors) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const Matrix& q = *cofactors;
   meter.Advance();
   WriteHeading(
@@ -495,14 +495,14 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
   WriteMinors(out, vertices, base, order, delta);
 
   const std::optional<Matrix> criterion = AskCriterion(ui, base, order);
-  if (!criterion) return AbandonDesign(out, s, "PD1", 1);
+  if (!criterion) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const Matrix& target = *criterion;
   WriteHeading(out, "    MATRIZ MENOR DE CRITERIO OBJETIVO   MQxxE ");
   WriteMatrix(out, target, order, order, kCofactorWidth, kCofactorDecimals);
   const System sys = FormSystem(vertices, base, target, bound);
   WriteSystem(out, sys, base, target);
   Vector free, bounded;
-  if (!Solve(s, ui, out, sys, free, bounded)) return AbandonDesign(out, s, "PD1", 1);
+  if (!Solve(s, ui, out, sys, free, bounded)) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const bool held = HoldWithinBound(free, bounded, order, bound);
   WriteCorrections(out, s, vertices, free, bounded);
   if (held) {
@@ -510,6 +510,7 @@ void DesignOrderOne(NetworkState& s, Interaction& ui) {
     out.Line("    CORRECCIONES LIMITADAS AL INCREMENTO ADOPTADO ( INECUACION ) ");
   }
   out.Close();
+  return DesignEnd::Completed;
 }
 
 }  // namespace ombrel

@@ -4,6 +4,7 @@
 // its trace growing.
 #pragma once
 
+#include "design/design_outcome.h"
 #include "model/network_state.h"
 #include "ui/interaction.h"
 
@@ -21,8 +22,8 @@ namespace ombrel {
 //
 // Cancelling any prompt but those of the criterion matrix (the count, a
 // vertex, an increment, the network type or a precision of a review) writes
-// the abandon line and sets NetworkType to "Abandono_Prematuramente".
+// the abandon line and returns DesignEnd::Abandoned.
 // Run-time errors pass to the caller, with the coordinates restored.
-void DesignOrderOne(NetworkState& state, Interaction& ui);
+DesignEnd DesignOrderOne(NetworkState& state, Interaction& ui);
 
 }  // namespace ombrel

@@ -181,7 +181,6 @@ std::optional<Matrix> AskCriterion(NetworkState& s, Interaction& ui, double vari
     const std::optional<int> option =
         AskCriterionOption(ui, "Indique cual es su opción :     ( 1 - 4 ) ", options, "4");
     if (!option) return std::nullopt;
-    s.NetworkType = std::to_string(*option);
     if (*option == 1 && s.MatrixInput && !s.ApproxCoordsGiven) {
       ui.MessageBox("¡ Opción no válida al no estar disponibles las coordenadas aproximadas !",
                     Buttons::Ok, Icon::Information, 1, kAppTitle);
@@ -228,14 +227,14 @@ void WriteWeights(ListingWriter& out, const NetworkState& s, const Vector& p, do
 
 }  // namespace
 
-void DesignOrderTwo(NetworkState& s, Interaction& ui) {
+DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
   const Sizes z{s.NumObs + s.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
-  if (!PreliminarySolution(s, ui, out, z)) return AbandonDesign(out, s, "PD2", 1);
+  if (!PreliminarySolution(s, ui, out, z)) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
 
   const std::optional<double> apriori = AskAprioriVariance(ui, s.Sigma0Sq);
-  if (!apriori) return AbandonDesign(out, s, "PD2", 1);
+  if (!apriori) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
   const double variance = *apriori;
   out.BlankLine();
   out.Line("    Varianza a posteriori del observable de peso unidad " +
@@ -244,7 +243,7 @@ void DesignOrderTwo(NetworkState& s, Interaction& ui) {
            FormatNumber(variance, 4, 8));
 
   std::optional<Matrix> criterion = AskCriterion(s, ui, variance, z);
-  if (!criterion) return AbandonDesign(out, s, "PD2", 1);
+  if (!criterion) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
   s.Qxx = std::move(*criterion);
   WriteHeading(out, "    MATRIZ COFACTOR DESEADA  QxxE ");
   WriteMatrix(out, s.Qxx, z.m, z.m, 4, 10);
@@ -253,7 +252,7 @@ void DesignOrderTwo(NetworkState& s, Interaction& ui) {
   Matrix criterionPlus;
   if (!ReviewedPseudoinverse(s, ui, s.Qxx, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  QxxE ",
                              kDialogFormat, criterionPlus))
-    return AbandonDesign(out, s, "PD2", 1);
+    return AbandonDesign(out, DesignProblem::OrderTwo, 1);
   WriteDesignDecomposition(out, s, z.m, kListingFormat);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA   ( QxxE )+ ");
   WriteMatrix(out, criterionPlus, z.m, z.m, 8, 6);
@@ -269,7 +268,7 @@ void DesignOrderTwo(NetworkState& s, Interaction& ui) {
   if (!ReviewedPseudoinverse(s, ui, kr, rows, z.n,
                              "  VALORES SINGULARES DE LA MATRIZ  ( trasp(A) o trasp(A) ) ",
                              kDialogFormat, krPlus))
-    return AbandonDesign(out, s, "PD2", 1);
+    return AbandonDesign(out, DesignProblem::OrderTwo, 1);
   WriteDesignDecomposition(out, s, std::min(rows, z.n), kListingFormat);
   WriteHeading(out, "    MATRIZ  PSEUDOINVERSA     ( trasp(A) o trasp(A) )+  ");
   out.Line("    ( Se imprime la matriz traspuesta por comodidad )   ");
@@ -285,6 +284,7 @@ void DesignOrderTwo(NetworkState& s, Interaction& ui) {
   MultiplyVector(krPlus, vecCriterion, z.n, rows, p);
   WriteWeights(out, s, p, variance, z.n);
   out.Close();
+  return DesignEnd::Completed;
 }
 
 }  // namespace ombrel

@@ -4,6 +4,7 @@
 // (column-wise Kronecker) product.
 #pragma once
 
+#include "design/design_outcome.h"
 #include "model/network_state.h"
 #include "ui/interaction.h"
 
@@ -16,11 +17,10 @@ namespace ombrel {
 // preliminary cofactors, a file or typed by hand), and lists the designed
 // weight of each observation with the number of repetitions it amounts to,
 // p(i) / (P(i,i) sigma^2). Leaves Qxx = QxxE, Sigma0Sq (the a-posteriori
-// estimate), NumConstraints and NetworkType (the option chosen, "1" .. "4").
+// estimate) and NumConstraints.
 //
-// Cancelling a precision of a review writes the abandon line and sets
-// NetworkType to "Abandono_Prematuramente". Run-time errors pass to the
-// caller.
-void DesignOrderTwo(NetworkState& state, Interaction& ui);
+// Cancelling a precision of a review writes the abandon line and returns
+// DesignEnd::Abandoned. Run-time errors pass to the caller.
+DesignEnd DesignOrderTwo(NetworkState& state, Interaction& ui);
 
 }  // namespace ombrel

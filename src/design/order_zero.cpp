@@ -225,12 +225,13 @@ void RecordChosenGroup(NetworkState& s, const Groups& g, const Matrix& q) {
 
 }  // namespace
 
-void DesignOrderZero(NetworkState& s, Interaction& ui) {
+DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   const int n = s.NumObs + s.NumCondEq;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
   std::vector<int> chosen;
-  if (!AskChosenVertices(s, ui, out, chosen)) return AbandonDesign(out, s, "PD0", 2);
+  if (!AskChosenVertices(s, ui, out, chosen))
+    return AbandonDesign(out, DesignProblem::OrderZero, 2);
   ui.SetBusy(true);
 
   const Groups g = SplitPoints(s, chosen);
@@ -274,7 +275,7 @@ void DesignOrderZero(NetworkState& s, Interaction& ui) {
 
   Matrix q;
   if (!ReviewedPseudoinverse(s, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q))
-    return AbandonDesign(out, s, "PD0", 2);
+    return AbandonDesign(out, DesignProblem::OrderZero, 2);
   const int defect = s.NumConstraints;
   WriteDesignDecomposition(out, s, b2, kValueFormat);
   WriteMatrixSection(out, "    MATRIZ PSEUDOINVERSA Qxbxb = Pseudo( M22 - M21 inv(M11) M12 ) ", q,
@@ -301,6 +302,7 @@ void DesignOrderZero(NetworkState& s, Interaction& ui) {
   WriteVector(out, ResidualBias(q, reduced, xb, b2), b2, 6, 27);
   RecordChosenGroup(s, g, q);
   out.Close();
+  return DesignEnd::Completed;
 }
 
 }  // namespace ombrel

@@ -2,6 +2,7 @@
 // corrections on a chosen group of vertices (their intrinsic precision).
 #pragma once
 
+#include "design/design_outcome.h"
 #include "model/network_state.h"
 #include "ui/interaction.h"
 
@@ -18,9 +19,9 @@ namespace ombrel {
 // matrices sized b x b. Coordinates and corrections in metres.
 //
 // Cancelling the count or a precision of the review writes the abandon line
-// and sets NetworkType to "Abandono_Prematuramente". No handler of its own:
+// and returns DesignEnd::Abandoned. No handler of its own:
 // run-time errors (a singular M11, a listing that cannot be written) pass to
 // the caller.
-void DesignOrderZero(NetworkState& state, Interaction& ui);
+DesignEnd DesignOrderZero(NetworkState& state, Interaction& ui);
 
 }  // namespace ombrel

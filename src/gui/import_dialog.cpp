@@ -118,8 +118,7 @@ void ImportDialog::browse(Field field) {
   // Coordinates typed for the old A need not fit a new one.
   if (field == kFileA) state_.ApproxCoordsGiven = false;
   // The open dialog only hands the choice back, loading nothing, on an import.
-  state_.NetworkType = "Importar";
-  OpenProjectDialog dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, OpenProjectDialog::Purpose::Import, this);
   dialog.ShowForImport(QString::fromUtf8(kNameLabels[at]));
   dialog.exec();
   if (state_.FileChosen) fileEdits_[at]->setText(ToQt(state_.SelectedFile));

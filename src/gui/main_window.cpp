@@ -224,27 +224,22 @@ bool MainWindow::NeedsProject() {
 
 void MainWindow::newProject() {
   state_.SelectedFile = kUntitled;
-  state_.EditorMode = "Añadir";
-  state_.EditorExit = "NoAbandono";
   ShowProjectEditor(state_, ui_, this);
 }
 
 void MainWindow::activateProject() {
-  state_.NetworkType = "Activar";
-  OpenProjectDialog dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, OpenProjectDialog::Purpose::Activate, this);
   dialog.exec();
   // Only a project that was actually loaded replaces an imported network.
   if (state_.FileChosen && dialog.Loaded()) state_.MatrixInput = false;
 }
 
 void MainWindow::editProject() {
-  state_.NetworkType = "Editar";
-  OpenProjectDialog dialog(state_, ui_, this);
+  OpenProjectDialog dialog(state_, ui_, OpenProjectDialog::Purpose::Edit, this);
   dialog.exec();
 }
 
 void MainWindow::importMatrices() {
-  state_.NetworkType = "Importar";
   ShowImportDialog(state_, ui_, this);
 }
 
@@ -260,7 +255,6 @@ void MainWindow::openTextEditor() {
 
 void MainWindow::reviewNetwork() {
   if (!NeedsProject()) return;
-  state_.EditorExit = "Abandonar";
   ShowReviewDialog(state_, ui_, this);
 }
 
@@ -276,45 +270,45 @@ void MainWindow::showNetworkPlot() {
   ShowNetworkPlot(state_, ui_, this);
 }
 
-void MainWindow::Adjust(int index) {
+void MainWindow::Adjust(AdjustmentMethod method) {
   CommandOutcome outcome = CommandOutcome::Cancelled;
-  RunComputation(this, ui_, [this, index, &outcome](Interaction& ui) {
-    outcome = mnuInici_Click(state_, ui, index);
+  RunComputation(this, ui_, [this, method, &outcome](Interaction& ui) {
+    outcome = RunAdjustment(state_, ui, method);
   });
   ShowListingPath(outcome);
 }
 
 void MainWindow::adjustWithInverse() {
-  Adjust(kAdjustInverse);
+  Adjust(AdjustmentMethod::Inverse);
 }
 
 void MainWindow::adjustWithConstraints() {
-  Adjust(kAdjustConstraints);
+  Adjust(AdjustmentMethod::Constraints);
 }
 
 void MainWindow::adjustWithPseudoinverse() {
-  Adjust(kAdjustPseudoinverse);
+  Adjust(AdjustmentMethod::Pseudoinverse);
 }
 
 // The design driver makes its own active-project check.
-void MainWindow::Design(int index) {
+void MainWindow::Design(DesignProblem problem) {
   CommandOutcome outcome = CommandOutcome::Cancelled;
-  RunComputation(this, ui_, [this, index, &outcome](Interaction& ui) {
-    outcome = mnuDesign_Click(state_, ui, index);
+  RunComputation(this, ui_, [this, problem, &outcome](Interaction& ui) {
+    outcome = RunDesign(state_, ui, problem);
   });
   ShowListingPath(outcome);
 }
 
 void MainWindow::designOrderZero() {
-  Design(kDesignOrderZero);
+  Design(DesignProblem::OrderZero);
 }
 
 void MainWindow::designOrderOne() {
-  Design(kDesignOrderOne);
+  Design(DesignProblem::OrderOne);
 }
 
 void MainWindow::designOrderTwo() {
-  Design(kDesignOrderTwo);
+  Design(DesignProblem::OrderTwo);
 }
 
 void MainWindow::showOptions() {

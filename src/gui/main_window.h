@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 
+#include "adjust/adjustment_method.h"
 #include "adjust/command_outcome.h"
+#include "design/design_problem.h"
 #include "gui/qt_interaction.h"
 #include "model/network_state.h"
 
@@ -63,8 +65,8 @@ class MainWindow : public QMainWindow, public MainWindowPort {
   void RunCommand(void (MainWindow::*command)());
   // Beeps and refuses when no project is active.
   bool NeedsProject();
-  void Adjust(int index);
-  void Design(int index);
+  void Adjust(AdjustmentMethod method);
+  void Design(DesignProblem problem);
   // The conventions of a desktop program (main_window_conventions.cpp):
   // standard shortcuts, the recent projects of the file menu, tooltips that
   // name the shortcuts.

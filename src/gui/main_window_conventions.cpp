@@ -73,7 +73,6 @@ void MainWindow::ShowRecentProjects() {
 // As "A&ctivar Proyecto..." with the file chosen; one that can no longer be
 // read leaves the list after its message.
 void MainWindow::openRecentProject(const QString& path) {
-  state_.NetworkType = "Activar";
   state_.SelectedFile = FromQt(path);
   if (LoadProjectFile(state_, ui_, state_.SelectedFile))
     state_.MatrixInput = false;

@@ -31,8 +31,9 @@ QLabel* BuddyLabel(const char* caption, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-OpenProjectDialog::OpenProjectDialog(NetworkState& state, Interaction& ui, QWidget* parent)
-    : QDialog(parent), state_(state), ui_(ui) {
+OpenProjectDialog::OpenProjectDialog(NetworkState& state, Interaction& ui, Purpose purpose,
+                                     QWidget* parent)
+    : QDialog(parent), state_(state), ui_(ui), purpose_(purpose) {
   setWindowTitle(QStringLiteral(" Abrir  Proyecto"));
   BuildControls();
   state_.FileChosen = false;
@@ -182,11 +183,9 @@ void OpenProjectDialog::acceptChoice() {
   RememberStartFolder(typed.absolutePath());
   accept();
   RunGuarded(state_, ui_, [this] {
-    if (state_.NetworkType == "Editar") {
-      state_.EditorMode = "Añadir";
-      state_.EditorExit = "NoAbandono";
+    if (purpose_ == Purpose::Edit) {
       ShowProjectEditor(state_, ui_, parentWidget());
-    } else if (state_.NetworkType == "Activar") {
+    } else if (purpose_ == Purpose::Activate) {
       loaded_ = LoadProjectFile(state_, ui_, state_.SelectedFile);
       if (loaded_) WorkInFolderOf(state_.SelectedFile);
     }

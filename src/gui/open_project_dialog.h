@@ -1,7 +1,7 @@
 // The open-project dialog " Abrir  Proyecto": drive list, folder list, file
-// list and name field. Its command is the state's NetworkType: "Activar"
-// loads the chosen project, "Editar" opens it in the project editor and any
-// other value ("Importar") only leaves the choice in SelectedFile.
+// list and name field. What it does with the chosen file depends on what it
+// was opened for: it loads the project, opens it in the project editor, or
+// (for the import of matrices) only leaves the choice in SelectedFile.
 #pragma once
 
 #include <QDialog>
@@ -23,13 +23,16 @@ class OpenProjectDialog : public QDialog {
   Q_OBJECT
 
  public:
-  OpenProjectDialog(NetworkState& state, Interaction& ui, QWidget* parent = nullptr);
+  enum class Purpose { Activate, Edit, Import };
+
+  OpenProjectDialog(NetworkState& state, Interaction& ui, Purpose purpose,
+                    QWidget* parent = nullptr);
 
   // Shows folder in the folder and file lists; false (and nothing changes)
   // when it cannot be read.
   bool SetFolder(const QString& folder);
   QString Folder() const { return folder_; }
-  // True after "Activar" loaded the project.
+  // True after an activation loaded the project.
   bool Loaded() const { return loaded_; }
   // The import dialog's use: its own caption, and the name label saying
   // which matrix the file is for.
@@ -52,6 +55,7 @@ class OpenProjectDialog : public QDialog {
 
   NetworkState& state_;
   Interaction& ui_;
+  Purpose purpose_;
   QComboBox* driveCombo_ = nullptr;
   QListWidget* folderList_ = nullptr;
   QListWidget* fileList_ = nullptr;

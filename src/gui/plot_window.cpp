@@ -144,12 +144,12 @@ void PlotWindow::showWholeNetwork() {
 }
 
 void PlotWindow::EnableFigureButtons() {
-  const bool ellipses = state_.EllipsesDone == "Si";
+  const bool ellipses = state_.EllipsesDone;
   absoluteEllipsesButton_->setEnabled(ellipses);
   relativeEllipsesButton_->setEnabled(ellipses);
-  rosettesButton_->setEnabled(state_.RosettesDone == "Si");
-  sectionsButton_->setEnabled(state_.SectionsDone == "Si");
-  projectionsButton_->setEnabled(state_.AxisProjDone == "Si");
+  rosettesButton_->setEnabled(state_.RosettesDone);
+  sectionsButton_->setEnabled(state_.SectionsDone);
+  projectionsButton_->setEnabled(state_.AxisProjDone);
 }
 
 void PlotWindow::NetworkChanged() {

@@ -308,7 +308,7 @@ bool ProjectEditorDialog::Allows(const std::string& fault) {
 }
 
 void ProjectEditorDialog::reject() {
-  if (state_.EditorExit == "NoAbandono") {
+  if (!saved_) {
     if (lists_.FileList() != savedLines_) {
       if (!OfferToSave()) return;
     } else if (ui_.MessageBox(kLeaveEditor, Buttons::YesNo, Icon::Information, 2, kAppTitle) !=

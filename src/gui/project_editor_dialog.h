@@ -101,6 +101,11 @@ class ProjectEditorDialog : public QDialog {
   Interaction& ui_;
   ProjectLists lists_;
   std::vector<std::string> savedLines_;  // the file as opened or last saved
+  std::string pickedVertex_;             // the number of the vertex picked; empty for none
+  // Whether the vertex fields add a new vertex or modify the picked one.
+  enum class VertexMode { Add, Modify };
+  VertexMode vertexMode_ = VertexMode::Add;
+  bool saved_ = false;  // saved on the way out: leaving asks nothing
 
   QTabWidget* tabs_ = nullptr;             // "Vértices", "Observables", "Salvar y salir"
   QTabWidget* observationTabs_ = nullptr;  // "Nuevo ángulo", "Nueva distancia"

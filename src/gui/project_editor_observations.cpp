@@ -153,7 +153,7 @@ void ProjectEditorDialog::saveAndClose() {
   if (!saved) return;
   savedLines_ = lists_.FileList();
   WorkInFolderOf(path);
-  state_.EditorExit = "Abandonar";
+  saved_ = true;
   accept();
   ui_.MessageBox(kProjectSaved, Buttons::Ok, Icon::Information, 1, kAppTitle);
 }

@@ -11,11 +11,6 @@
 #include "gui/qt_prompts.h"
 
 namespace ombrel {
-namespace {
-
-constexpr const char* kNothingPicked = "Nopico";
-
-}  // namespace
 
 void ProjectEditorDialog::ConnectVertexFields() {
   connect(vertexList_, &QListWidget::currentRowChanged, this, &ProjectEditorDialog::pickVertex);
@@ -34,7 +29,7 @@ void ProjectEditorDialog::pickVertex() {
   removeVertexButton_->setEnabled(false);
   addVertexButton_->setEnabled(false);
   modifyVertexButton_->setEnabled(false);
-  state_.NetworkType = kNothingPicked;
+  pickedVertex_.clear();
   const int row = vertexList_->currentRow();
   if (row <= 0) {
     ClearVertexFields();
@@ -48,8 +43,8 @@ void ProjectEditorDialog::pickVertex() {
   Choose(orderCombo_, fields.order);
   // The picked vertex's own number is not among the free ones of "Vértice".
   vertexCombo_->setCurrentIndex(-1);
-  state_.NetworkType = fields.vertex;
-  state_.EditorMode = "Modificar";
+  pickedVertex_ = fields.vertex;
+  vertexMode_ = VertexMode::Modify;
   updateVertexButtons();
 }
 
@@ -63,20 +58,20 @@ void ProjectEditorDialog::ClearVertexFields() {
 
 void ProjectEditorDialog::updateVertexButtons() {
   const bool typed = !xEdit_->text().isEmpty() && !yEdit_->text().isEmpty();
-  addVertexButton_->setEnabled(state_.EditorMode == "Añadir" && typed && HasChoice(vertexCombo_) &&
+  addVertexButton_->setEnabled(vertexMode_ == VertexMode::Add && typed && HasChoice(vertexCombo_) &&
                                HasChoice(orderCombo_));
-  modifyVertexButton_->setEnabled(state_.EditorMode == "Modificar" && typed &&
+  modifyVertexButton_->setEnabled(vertexMode_ == VertexMode::Modify && typed &&
                                   HasChoice(orderCombo_));
 }
 
 void ProjectEditorDialog::startNewVertex() {
-  state_.EditorMode = "Añadir";
+  vertexMode_ = VertexMode::Add;
   {
     const QSignalBlocker blocker(vertexList_);
     vertexList_->setCurrentRow(-1);
   }
   removeVertexButton_->setEnabled(false);
-  state_.NetworkType = kNothingPicked;
+  pickedVertex_.clear();
   updateVertexButtons();
 }
 
@@ -99,7 +94,7 @@ void ProjectEditorDialog::addVertex() {
   xEdit_->setFocus();
   ShowLists(true);
   ShowCounts();
-  state_.EditorMode = "Añadir";
+  vertexMode_ = VertexMode::Add;
   updateVertexButtons();
 }
 
@@ -108,13 +103,13 @@ void ProjectEditorDialog::modifyVertex() {
   if (row <= 0 || !Accepts({xEdit_, yEdit_})) return;
   const std::string line =
       PointLine(ChoiceText(orderCombo_), FromQt(xEdit_->text()), FromQt(yEdit_->text()),
-                fixedCheck_->isChecked(), state_.NetworkType);
+                fixedCheck_->isChecked(), pickedVertex_);
   if (!Allows(lists_.PositionFault(line, row))) return;
   lists_.ReplacePoint(row, line);
   ShowLists(true);
   ShowCounts();
-  state_.EditorMode = "Añadir";
-  state_.NetworkType = kNothingPicked;
+  vertexMode_ = VertexMode::Add;
+  pickedVertex_.clear();
   updateVertexButtons();
 }
 
@@ -144,8 +139,8 @@ void ProjectEditorDialog::removeVertex() {
   }
   ShowLists(true);
   ShowCounts();
-  state_.EditorMode = "Añadir";
-  state_.NetworkType = kNothingPicked;
+  vertexMode_ = VertexMode::Add;
+  pickedVertex_.clear();
   ClearVertexFields();
   updateVertexButtons();
 }

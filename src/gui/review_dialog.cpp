@@ -184,12 +184,12 @@ void ReviewDialog::previewPointKind() {
   lists_.SetFixed(k, fixedRadio_->isChecked());
   ShowLines();
   EnablePointControls(false);
-  state_.EditorExit = "NoAbandono";
+  previewed_ = true;
 }
 
 void ReviewDialog::applyFixedPoints() {
   if (!RunGuarded(state_, ui_, [this] { lists_.ApplyFixedPoints(state_, ui_); })) return;
-  state_.EditorExit = "Abandonar";
+  previewed_ = false;
   accept();
 }
 
@@ -218,7 +218,7 @@ void ReviewDialog::previewWeight() {
   lists_.SetWeight(i, text);
   ShowLines();
   EnableWeightControls(false);
-  state_.EditorExit = "NoAbandono";
+  previewed_ = true;
 }
 
 void ReviewDialog::previewWeightOfAll() {
@@ -226,19 +226,18 @@ void ReviewDialog::previewWeightOfAll() {
   if (!CheckWeight(text)) return;
   lists_.SetWeightOfAll(text);
   ShowLines();
-  state_.EditorExit = "NoAbandono";
+  previewed_ = true;
 }
 
 void ReviewDialog::applyWeights() {
   if (!RunGuarded(state_, ui_, [this] { lists_.ApplyWeights(state_); })) return;
-  state_.EditorExit = "Abandonar";
+  previewed_ = false;
   accept();
 }
 
 void ReviewDialog::done(int result) {
-  if (state_.EditorExit == "NoAbandono" &&
-      ui_.MessageBox(kLeaveReviewQuestion, Buttons::YesNo, Icon::Information, 2, kAppTitle) !=
-          Answer::Yes)
+  if (previewed_ && ui_.MessageBox(kLeaveReviewQuestion, Buttons::YesNo, Icon::Information, 2,
+                                   kAppTitle) != Answer::Yes)
     return;
   QDialog::done(result);
 }

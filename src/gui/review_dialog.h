@@ -60,6 +60,7 @@ class ReviewDialog : public QDialog {
   NetworkState& state_;
   Interaction& ui_;
   ReviewLists lists_;
+  bool previewed_ = false;  // a preview not applied yet: leaving asks first
   QTabWidget* tabs_ = nullptr;
   // "Puntos fijos"
   QListWidget* pointList_ = nullptr;

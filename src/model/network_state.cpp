@@ -15,11 +15,11 @@ void ResetObsWeights(NetworkState& state) {
 }
 
 void ForgetErrorFigures(NetworkState& state) {
-  state.EllipsesDone = "No";
-  state.ZeroDesignEllipses = "No";
-  state.SectionsDone = "No";
-  state.RosettesDone = "No";
-  state.AxisProjDone = "No";
+  state.EllipsesDone = false;
+  state.ZeroDesignEllipses = false;
+  state.SectionsDone = false;
+  state.RosettesDone = false;
+  state.AxisProjDone = false;
   state.EllipsesAPriori = false;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/datum_type.h"
 #include "numeric/kernel_state.h"
 #include "numeric/matrix.h"
 
@@ -39,9 +40,6 @@ struct NetworkState : KernelState {
   // Project identity and command strings.
   std::string ProjectName = kUntitled;
   std::string SelectedFile;
-  std::string NetworkType;
-  std::string EditorMode;
-  std::string EditorExit;
   std::string ListingFileName;
   bool FileChosen = false;
   std::string MessageText;
@@ -98,17 +96,23 @@ struct NetworkState : KernelState {
 
   // Computation flags and options.
   bool Abandon = false;
+  // The network type of the adjustment with constraints or of the
+  // order-one design, which E is formed for.
+  DatumType Datum = DatumType::None;
   bool StudyApprox = false;
   double ApproxPrecision = 0.01;
   int OutputDecimals = 3;
   bool CheckInversion = false;
   bool FullOutput = false;
   bool OutputTypeChosen = false;
-  std::string EllipsesDone = "No";
-  std::string ZeroDesignEllipses = "No";
-  std::string SectionsDone = "No";
-  std::string RosettesDone = "No";
-  std::string AxisProjDone = "No";
+  // Which error figures the last computation left, to be offered.
+  bool EllipsesDone = false;
+  // The ellipses are those of the order-zero design's vertices rather than
+  // of the variable points.
+  bool ZeroDesignEllipses = false;
+  bool SectionsDone = false;  // hyperellipsoid method 1
+  bool RosettesDone = false;  // method 2
+  bool AxisProjDone = false;  // method 3
   // The ellipses were scaled by the a-priori unit variance (an order-zero
   // design without redundancy) rather than by the estimate of the run.
   bool EllipsesAPriori = false;

@@ -11,7 +11,7 @@ namespace ombrel {
 namespace {
 
 bool DesignItems(const NetworkState& s) {
-  return s.ZeroDesignEllipses == "Si";
+  return s.ZeroDesignEllipses;
 }
 
 GroundPoint Midpoint(const NetworkState& s, int p, int q) {

@@ -23,19 +23,19 @@ using testing::PlainRun;
 TEST(AdjustmentDriver, RefusesWithoutProjectOrFixedPoints) {
   NetworkState none;
   ScriptedInteraction ui;
-  EXPECT_EQ(mnuInici_Click(none, ui, kAdjustInverse), CommandOutcome::Refused);
+  EXPECT_EQ(RunAdjustment(none, ui, AdjustmentMethod::Inverse), CommandOutcome::Refused);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"¡ No tiene ningún proyecto activo !"});
   EXPECT_EQ(ui.Calls().front().kind, "Beep");
 
   NetworkState free = Loaded(testing::ValidationProject("syn_free5"));
   ScriptedInteraction ui2;
-  EXPECT_EQ(mnuInici_Click(free, ui2, kAdjustInverse), CommandOutcome::Refused);
+  EXPECT_EQ(RunAdjustment(free, ui2, AdjustmentMethod::Inverse), CommandOutcome::Refused);
   EXPECT_EQ(ui2.Messages(), std::vector<std::string>{"¡ La red tiene menos de dos puntos fijos !"});
   EXPECT_FALSE(ui2.Busy());
 
   NetworkState fixed = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui3;
-  EXPECT_EQ(mnuInici_Click(fixed, ui3, kAdjustConstraints), CommandOutcome::Refused);
+  EXPECT_EQ(RunAdjustment(fixed, ui3, AdjustmentMethod::Constraints), CommandOutcome::Refused);
   EXPECT_EQ(ui3.Messages()[0], "¡ La red tiene dos o más puntos fijos !");
 }
 
@@ -60,7 +60,7 @@ TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
       .Then(dir.File("c.tmp"))
       .Then(OutputType::Summary)
       .Then(Answer::Yes);
-  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
   EXPECT_EQ(s.NumCondEq, 2);
   EXPECT_EQ(s.ScaleUnknown, 1);
   for (int c = 1; c <= 5; ++c) {
@@ -90,7 +90,7 @@ TEST(AdjustmentDriver, BaardaParameterIsValidated) {
       .Then(dir.File("b.tmp"))
       .Then(OutputType::Summary)
       .Then(Answer::No);
-  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
   EXPECT_EQ(s.BaardaShift, 3.5);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 6);
@@ -117,15 +117,14 @@ TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWrittenOrChanged) {
     NetworkState s = before;
     ScriptedInteraction ui;
     for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
-    EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Cancelled);
+    EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Cancelled);
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(ui.Count("Busy"), 0);
     EXPECT_FALSE(std::filesystem::exists(listing));
     EXPECT_EQ(s.EquationsLabel, before.EquationsLabel);
     EXPECT_TRUE(s.NumCondEq == before.NumCondEq && s.ScaleUnknown == before.ScaleUnknown &&
                 s.K == before.K && s.ObsWeights == before.ObsWeights &&
-                s.ObservationNumber == before.ObservationNumber &&
-                s.NetworkType == before.NetworkType);
+                s.ObservationNumber == before.ObservationNumber && s.Datum == before.Datum);
     // The frame shows the labels of the state at the end.
     if (ui.Count("Labels") > 0) {
       const auto last = std::find_if(ui.Calls().rbegin(), ui.Calls().rend(),
@@ -141,16 +140,17 @@ TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWrittenOrChanged) {
 TEST(AdjustmentDriver, FiguresAreOfferedOnlyWhenTheLastRunComputedThem) {
   TempDir dir;
   NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
-  s.SectionsDone = s.RosettesDone = s.AxisProjDone = "Si";
+  s.SectionsDone = s.RosettesDone = s.AxisProjDone = true;
   ScriptedInteraction plain;
   PlainRun(plain, dir.File("bien.tmp"));
-  ASSERT_EQ(mnuInici_Click(s, plain, kAdjustInverse), CommandOutcome::Completed);
-  EXPECT_EQ(s.EllipsesDone + s.SectionsDone + s.RosettesDone + s.AxisProjDone, "SiNoNoNo");
+  ASSERT_EQ(RunAdjustment(s, plain, AdjustmentMethod::Inverse), CommandOutcome::Completed);
+  EXPECT_TRUE(s.EllipsesDone);
+  EXPECT_FALSE(s.SectionsDone || s.RosettesDone || s.AxisProjDone);
   ScriptedInteraction full;  // the listing finds the disk full
   full.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No).Then("/dev/full");
   full.Then(Answer::Yes).Then(OutputType::Full);
-  EXPECT_EQ(mnuInici_Click(s, full, kAdjustInverse), CommandOutcome::Abandoned);
-  EXPECT_EQ(s.EllipsesDone, "No");
+  EXPECT_EQ(RunAdjustment(s, full, AdjustmentMethod::Inverse), CommandOutcome::Abandoned);
+  EXPECT_FALSE(s.EllipsesDone);
 }
 
 TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
@@ -169,7 +169,7 @@ TEST(AdjustmentDriver, OverwriteNoAsksForTheNameAgain) {
       .Then(OutputType::Closed)
       .Then(OutputType::Summary)
       .Then(Answer::No);
-  ASSERT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
   EXPECT_EQ(ReadBytes(old), "contenido");
   EXPECT_TRUE(std::filesystem::exists(fresh));
   const auto prompts = ui.Prompts();
@@ -197,7 +197,7 @@ TEST(AdjustmentDriver, OutputNamesThatAreInputsOrCannotBeWrittenAreAskedAgain) {
   ui.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::Yes);
   for (const std::string& name : {spelt, folder, missing, dir.File("salida.tmp")}) ui.Then(name);
   ui.Then("");
-  EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Cancelled);
+  EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Cancelled);
   const std::string input = " es uno de los datos del cálculo y no se puede sobrescribir !";
   const auto messages = ui.Messages();
   EXPECT_EQ(std::vector<std::string>(messages.end() - 4, messages.end()),
@@ -217,7 +217,7 @@ TEST(AdjustmentDriver, FailuresAbandonAndTheNetworkStillAdjusts) {
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No).Then("/dev/full");
   ui.Then(Answer::Yes).Then(OutputType::Full).Then(Answer::No);
-  EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Abandoned);
+  EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Abandoned);
   EXPECT_EQ(ui.Messages().back(),
             "¡ Se ha producido un error en el cálculo !\r\n\r\n"
             "No se puede escribir el fichero /dev/full: no queda espacio en el disco.");
@@ -228,7 +228,7 @@ TEST(AdjustmentDriver, FailuresAbandonAndTheNetworkStillAdjusts) {
 
   ScriptedInteraction again;
   PlainRun(again, dir.File("bien.tmp"));
-  EXPECT_EQ(mnuInici_Click(s, again, kAdjustInverse), CommandOutcome::Completed);
+  EXPECT_EQ(RunAdjustment(s, again, AdjustmentMethod::Inverse), CommandOutcome::Completed);
 }
 
 TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
@@ -245,7 +245,7 @@ TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
     ScriptedInteraction ui;
     const std::string listing = dir.File("s" + std::to_string(method) + ".tmp");
     PlainRun(ui, listing);
-    EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Abandoned) << method;
+    EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Abandoned) << method;
     const std::string message = ui.Messages().back();
     if (method == kInversionGauss)
       EXPECT_EQ(message, "Matriz singular");
@@ -264,7 +264,7 @@ TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
   NetworkState good = Loaded(testing::ValidationProject("ghilani16_1"));
   ScriptedInteraction ui;
   PlainRun(ui, dir.File("g.tmp"));
-  EXPECT_EQ(mnuInici_Click(good, ui, kAdjustInverse), CommandOutcome::Completed);
+  EXPECT_EQ(RunAdjustment(good, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
 }
 
 // "nan" or "inf" as printed numbers; "sub-infinito" is a word of the listing.
@@ -278,7 +278,7 @@ TEST(AdjustmentDriver, NetworkTypeCancelEndsAtOnce) {
   NetworkState s = Loaded(testing::ValidationProject("syn_free5"));
   ScriptedInteraction ui;
   ui.Then("");
-  EXPECT_EQ(mnuInici_Click(s, ui, kAdjustConstraints), CommandOutcome::Cancelled);
+  EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Constraints), CommandOutcome::Cancelled);
   EXPECT_EQ(ui.Prompts().size(), 1u);
   EXPECT_EQ(ui.Count("Busy"), 0);
 }
@@ -288,15 +288,16 @@ TEST(AdjustmentDriver, NetworkTypeCancelEndsAtOnce) {
 // column stops the run with its own message.
 TEST(AdjustmentDriver, ScaleUnknownLeftInAStopsTheFreeNetworkMethods) {
   TempDir dir;
-  for (int index : {kAdjustConstraints, kAdjustPseudoinverse}) {
+  for (AdjustmentMethod method : {AdjustmentMethod::Constraints, AdjustmentMethod::Pseudoinverse}) {
+    const bool constraints = method == AdjustmentMethod::Constraints;
     NetworkState s = Loaded(testing::ValidationProject("syn_free5"));
     s.ScaleUnknown = 1;
     ScriptedInteraction ui;
-    if (index == kAdjustConstraints) ui.Then("2");
-    const std::string listing = dir.File("escala" + std::to_string(index) + ".tmp");
+    if (constraints) ui.Then("2");
+    const std::string listing = dir.File(constraints ? "escala1.tmp" : "escala2.tmp");
     ui.Then(Answer::No).Then("4.12").Then(Answer::No).Then(listing).Then(OutputType::Full);
-    if (index == kAdjustPseudoinverse) ui.Then(Answer::No).Then(Answer::No);
-    EXPECT_EQ(mnuInici_Click(s, ui, index), CommandOutcome::Abandoned) << index;
+    if (!constraints) ui.Then(Answer::No).Then(Answer::No);
+    EXPECT_EQ(RunAdjustment(s, ui, method), CommandOutcome::Abandoned) << constraints;
     EXPECT_EQ(s.ScaleUnknown, 1);
     EXPECT_TRUE(Contains(ui.Messages().back(), "incógnita de escala")) << ui.Messages().back();
     const std::string text = Cp1252ToUtf8(ReadBytes(listing));

@@ -59,7 +59,7 @@ double AdjustedSum(NetworkState s, bool free, const std::string& listing) {
   ScriptedInteraction ui;
   try {
     if (free) {
-      s.NetworkType = "Dos";
+      s.Datum = DatumType::Type2;
       AdjustByConstraints(s, ui);
     } else {
       AdjustByInverse(s, ui);

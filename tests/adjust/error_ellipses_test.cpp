@@ -201,7 +201,7 @@ TEST(WriteErrorEllipses, RandomNetworksStoreEveryEllipseOfItsBlockAndNothingBelo
 // its block (item l, or l - k) to four decimals.
 TEST(WriteErrorEllipses, TablesNameEveryItemAndPairAndGiveTheAxesOfItsBlock) {
   NetworkState s = RandomCovariance(4, 3);
-  s.ZeroDesignEllipses = "Si";
+  s.ZeroDesignEllipses = true;
   s.DesignVertexCount = 3;
   s.DesignVertices.Redim(3);
   s.DesignVertices(1) = 5;

@@ -50,8 +50,8 @@ NetworkState AdjustWithFigures(const std::string& network, bool pseudo,
     for (const char* em6 : {"1e-4", "1e-3"})
       ui.Then(Answer::Yes).Then("0.000000000001").Then(em6).Then(Answer::No);
   ui.Then(std::to_string(m - kDefect)).Then("1").Then(Answer::No);
-  const CommandOutcome outcome =
-      mnuInici_Click(s, ui, pseudo ? kAdjustPseudoinverse : kAdjustConstraints);
+  const CommandOutcome outcome = RunAdjustment(
+      s, ui, pseudo ? AdjustmentMethod::Pseudoinverse : AdjustmentMethod::Constraints);
   EXPECT_EQ(outcome, CommandOutcome::Completed) << s.MessageText;
   EXPECT_EQ(ui.Pending(), 0u);
   return s;
@@ -74,10 +74,10 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
       TempDir dir;
       const std::string listing = dir.File("salida.tmp");
       const NetworkState s = AdjustWithFigures(network, pseudo, listing);
-      EXPECT_EQ(s.SectionsDone, "Si");
-      EXPECT_EQ(s.RosettesDone, "Si");
-      EXPECT_EQ(s.AxisProjDone, "Si");
-      EXPECT_EQ(s.EllipsesDone, "Si");
+      EXPECT_TRUE(s.SectionsDone);
+      EXPECT_TRUE(s.RosettesDone);
+      EXPECT_TRUE(s.AxisProjDone);
+      EXPECT_TRUE(s.EllipsesDone);
       const int count = s.FigureUnknowns;
       ASSERT_EQ(s.NumConstraints, kDefect);
       // The zeros of the defect, whatever sign rounding gave them, are
@@ -147,7 +147,7 @@ TEST(FreeNetworkFigures, GenuinelyNegativeEigenvalueStillFails) {
   EXPECT_TRUE(s.Abandon);
   EXPECT_EQ(s.MessageText, kFigureFailure);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{kFigureFailure});
-  EXPECT_EQ(s.SectionsDone, "No");
+  EXPECT_FALSE(s.SectionsDone);
 }
 
 }  // namespace

@@ -89,10 +89,10 @@ struct Solution {
 };
 
 Solution Solve(NetworkState s, const std::string& listing, bool pseudo, int defect,
-               const std::string& type = "") {
+               DatumType type = DatumType::None) {
   s.ListingFileName = listing;
   s.FullOutput = true;
-  s.NetworkType = type;
+  s.Datum = type;
   ScriptedInteraction ui;
   if (pseudo) {
     ReviewAnswers(ui, s, defect);
@@ -150,15 +150,17 @@ TEST(FreeNetwork, ConstraintsAndPseudoinverseGiveTheMinimumNormSolution) {
   const struct {
     const char* what;
     std::string project;
-    std::string type;
+    DatumType type;
     int defect, fixed;
   } cases[] = {
-      {"angles and distances, type 2", ProjectText("syn_free5"), "Dos", 3, 0},
-      {"angles only, type 1", anglesOnly, "Uno", 4, 0},
-      {"hoepke, distances only, type 2", ProjectText("hoepke_free"), "Dos", 3, 0},
-      {"strangborre, distances only, type 2", ProjectText("strangborre_free"), "Dos", 3, 0},
-      {"angles and distances, type 6", FirstPointFixed(ProjectText("syn_free5")), "Seis", 1, 1},
-      {"angles only, type 5", FirstPointFixed(anglesOnly), "Cinco", 2, 1},
+      {"angles and distances, type 2", ProjectText("syn_free5"), DatumType::Type2, 3, 0},
+      {"angles only, type 1", anglesOnly, DatumType::Type1, 4, 0},
+      {"hoepke, distances only, type 2", ProjectText("hoepke_free"), DatumType::Type2, 3, 0},
+      {"strangborre, distances only, type 2", ProjectText("strangborre_free"), DatumType::Type2, 3,
+       0},
+      {"angles and distances, type 6", FirstPointFixed(ProjectText("syn_free5")), DatumType::Type6,
+       1, 1},
+      {"angles only, type 5", FirstPointFixed(anglesOnly), DatumType::Type5, 2, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -175,7 +177,7 @@ TEST(FreeNetwork, ConstraintsAndPseudoinverseGiveTheMinimumNormSolution) {
 TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
   s.NumPoints = 3;  // the first three points only: six unknowns
-  s.NetworkType = "Cuatro";
+  s.Datum = DatumType::Type4;
   ScriptedInteraction ui;
   FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
   ASSERT_EQ(s.NumConstraints, 2);
@@ -189,7 +191,7 @@ TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
 // again; cancelling the count or an element gives up.
 TEST(FreeNetwork, TypeEightIsTypedElementByElement) {
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
-  s.NetworkType = "Ocho";
+  s.Datum = DatumType::Type8;
   ScriptedInteraction ui;
   ui.Then("x").Then("0").Then("11").Then("1");
   for (int j = 1; j <= 10; ++j) {
@@ -220,11 +222,11 @@ TEST(FreeNetwork, TypeEightIsTypedElementByElement) {
 
 TEST(FreeNetwork, NetworkTypeBoxRefusesWhatTheNetworkCannotTake) {
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));  // has distances
-  s.NetworkType = "Imposible";
+  s.Datum = DatumType::None;
   ScriptedInteraction ui;
   for (const char* answer : {"12", "9", "0", "x", "1", "3", "5", "7", "4"}) ui.Then(answer);
   ASSERT_TRUE(AskNetworkType(s, ui));
-  EXPECT_EQ(s.NetworkType, "Cuatro");
+  EXPECT_EQ(s.Datum, DatumType::Type4);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 8);
   EXPECT_EQ(ui.Count("Beep"), 8);
@@ -243,14 +245,14 @@ TEST(FreeNetwork, NetworkTypeBoxRefusesWhatTheNetworkCannotTake) {
   ScriptedInteraction ui2;
   ui2.Then("7");
   ASSERT_TRUE(AskNetworkType(anglesOnly, ui2));
-  EXPECT_EQ(anglesOnly.NetworkType, "Siete");
+  EXPECT_EQ(anglesOnly.Datum, DatumType::Type7);
 }
 
 TEST(FreeNetwork, EnterConstraintMatrixLeavesTheCofactorsWithoutListing) {
   TempDir dir;
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
-  const Solution byE = Solve(s, dir.File("e.tmp"), false, 3, "Dos");
-  s.NetworkType = "Dos";
+  const Solution byE = Solve(s, dir.File("e.tmp"), false, 3, DatumType::Type2);
+  s.Datum = DatumType::Type2;
   s.ListingFileName = dir.File("nunca.tmp");
   ScriptedInteraction ui;
   EnterConstraintMatrix(s, ui);

@@ -109,9 +109,9 @@ TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
         EXPECT_NEAR(u.dot(m * w), 0.0, 1e-8);
       }
     }
-  EXPECT_EQ(s.SectionsDone, "Si");
-  EXPECT_EQ(s.RosettesDone, "Si");
-  EXPECT_EQ(s.AxisProjDone, "Si");
+  EXPECT_TRUE(s.SectionsDone);
+  EXPECT_TRUE(s.RosettesDone);
+  EXPECT_TRUE(s.AxisProjDone);
 }
 
 TEST(HyperellipsoidFigures, PromptsRefuseWhatTheyCannotUse) {
@@ -144,7 +144,7 @@ TEST(HyperellipsoidFigures, CancellingWritesTheAbandonLinesAndGoesOn) {
     ui.Then("");
     HyperellipsoidFigures(s, ui);
     EXPECT_FALSE(s.Abandon);
-    EXPECT_EQ(s.SectionsDone, "No");
+    EXPECT_FALSE(s.SectionsDone);
     const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
     EXPECT_NE(text.find("\r\n\r\n    --> CALCULO DE LAS ELIPSES DE ERROR ABANDONADO PREMATURAMENTE "
                         "\r\n\r\n"),
@@ -163,8 +163,8 @@ TEST(HyperellipsoidFigures, FailuresShowTheFigureMessage) {
   EXPECT_EQ(s.MessageText, kFigureFailure);
   EXPECT_EQ(ui.Messages().back(), kFigureFailure);
   EXPECT_EQ(ui.Prompts().back().icon, Icon::Exclamation);
-  EXPECT_EQ(s.SectionsDone, "Si");
-  EXPECT_EQ(s.RosettesDone, "No");
+  EXPECT_TRUE(s.SectionsDone);
+  EXPECT_FALSE(s.RosettesDone);
 
   // A free network keeping all its eigenvalues: the datum defect's zero
   // eigenvalues cannot give semi-axes.
@@ -197,7 +197,7 @@ TEST(HyperellipsoidFigures, LongSidesWithTheScaleUnknownKeepEveryAxis) {
   ui.Then("5").Then("1");
   HyperellipsoidFigures(s, ui);
   ASSERT_FALSE(s.Abandon);
-  EXPECT_EQ(s.AxisProjDone, "Si");
+  EXPECT_TRUE(s.AxisProjDone);
   const Eigen::VectorXd lambda =
       Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd>(Normal(s)).eigenvalues();
   ASSERT_GT(lambda(4) / lambda(0), 1e10);

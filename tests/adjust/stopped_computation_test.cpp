@@ -44,7 +44,7 @@ FigureRun AdjustWithFigures(ScriptedInteraction& ui, int stopAt) {
   ui.Then("2").Then(Answer::No).Then("4.12").Then(Answer::Yes).Then(listing);
   ui.Then(OutputType::Full).Then("13").Then("1").Then(Answer::No);
   if (stopAt > 0) ui.StopAtProgress(stopAt);
-  run.outcome = mnuInici_Click(run.state, ui, kAdjustConstraints);
+  run.outcome = RunAdjustment(run.state, ui, AdjustmentMethod::Constraints);
   run.listing = Cp1252ToUtf8(ReadBytes(listing));
   run.second = Cp1252ToUtf8(ReadBytes(SecondReportPath(listing)));
   for (const Progress& p : ui.ProgressReports()) run.fractions.push_back(p.fraction);
@@ -79,8 +79,8 @@ TEST(StoppedComputation, EndsTheListingAsAFailedOneAndKeepsWhatItWrote) {
     EXPECT_EQ(stopped.state.MessageText, kStoppedMessage);
     EXPECT_FALSE(stopped.state.Abandon);
     EXPECT_FALSE(stopped.busy);
-    EXPECT_EQ(stopped.state.AxisProjDone, "No");
-    EXPECT_NE(stopped.state.EllipsesDone, "Si");
+    EXPECT_FALSE(stopped.state.AxisProjDone);
+    EXPECT_FALSE(stopped.state.EllipsesDone);
     EXPECT_EQ(ui.Messages().back(), kStoppedMessage);
     // Everything written up to the stop is on disk, in both files.
     ASSERT_GT(stopped.listing.size(), interrupted.size());

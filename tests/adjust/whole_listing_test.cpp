@@ -35,7 +35,7 @@ std::string RunListing(OutputType type) {
   EXPECT_TRUE(LoadProjectFile(s, ui, project));
   const std::string listing = dir.File("salida.tmp");
   testing::PlainRun(ui, listing, type);
-  EXPECT_EQ(mnuInici_Click(s, ui, kAdjustInverse), CommandOutcome::Completed);
+  EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
   return ReadBytes(listing);
 }
 

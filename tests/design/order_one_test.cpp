@@ -177,6 +177,7 @@ struct DesignRun {
   NetworkState state;
   ScriptedInteraction ui;
   std::vector<std::string> lines;
+  DesignEnd end = DesignEnd::Abandoned;
 };
 
 // Order one on syn_free5 for vertex 3 (h = 0.01, delta = 0.001, network type
@@ -189,7 +190,7 @@ void RunVertexThree(DesignRun& run, const TempDir& dir, const std::string& em6) 
   ui.Then("1").Then("3").Then("0.01").Then("0.001").Then("2").Then("1");
   if (!em6.empty()) ui.Then(Answer::Yes).Then("0.000000000001").Then(em6);
   ui.Then(Answer::No).Then(Answer::No).Then(Answer::No);
-  DesignOrderOne(run.state, ui);
+  run.end = DesignOrderOne(run.state, ui);
   run.lines = ListingLines(run.state.ListingFileName);
 }
 
@@ -201,7 +202,7 @@ TEST(DesignOrderOne, OneVertexHasThreeEquationsTheMeanCriterionAndShiftsHeldToTh
   TempDir dir;
   DesignRun run;
   RunVertexThree(run, dir, "1e-30");
-  ASSERT_NE(run.state.NetworkType, kDesignAbandoned);
+  ASSERT_EQ(run.end, DesignEnd::Completed);
   // The network-type box opens with the line naming what it is for.
   bool typeAsked = false;
   for (const auto& prompt : run.ui.Prompts())
@@ -247,8 +248,7 @@ TEST(DesignOrderOne, WithoutNegativeMultipliersTheCorrectionsAreTheFreePart) {
   ui.Then("1").Then("3").Then("1000").Then("1").Then("2").Then("1");
   ui.Then(Answer::Yes).Then("0.000000000001").Then("1e-30").Then(Answer::No);
   ui.Then(Answer::Yes).Then("0.000000000001").Then("1e30").Then(Answer::No);
-  DesignOrderOne(s, ui);
-  ASSERT_NE(s.NetworkType, kDesignAbandoned);
+  ASSERT_EQ(DesignOrderOne(s, ui), DesignEnd::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
   const std::vector<std::string> lines = ListingLines(s.ListingFileName);
   EXPECT_FALSE(Has(lines, "VECTOR OMEGA(b)"));
@@ -294,7 +294,7 @@ TEST(DesignOrderOne, CancellingAnyPromptAbandons) {
     s.ListingFileName = dir.File("salida.tmp");
     ScriptedInteraction ui;
     for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
-    DesignOrderOne(s, ui);
+    EXPECT_EQ(DesignOrderOne(s, ui), DesignEnd::Abandoned);
     EXPECT_EQ(ui.Pending(), 0u);
     const auto messages = ui.Messages();
     const long refused = std::count_if(script.begin(), script.end(), [](const auto& answer) {
@@ -302,7 +302,6 @@ TEST(DesignOrderOne, CancellingAnyPromptAbandons) {
       return text && (*text == "6" || *text == "x");
     });
     EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), refused);
-    EXPECT_EQ(s.NetworkType, kDesignAbandoned);
     const std::vector<std::string> lines = ListingLines(s.ListingFileName);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[lines.size() - 3], "");
@@ -331,9 +330,9 @@ TEST(DesignOrderOne, SeveralVerticesTakeTheirCriterionFromTheFileInTheWorkingFol
   for (int review = 0; review < 3; ++review) ui.Then(Answer::No);
   {
     InFolder in(dir.Path());
-    DesignOrderOne(run.state, ui);
+    run.end = DesignOrderOne(run.state, ui);
   }
-  ASSERT_NE(run.state.NetworkType, kDesignAbandoned);
+  ASSERT_EQ(run.end, DesignEnd::Completed);
   EXPECT_EQ(ui.Prompts()[7].defaultText, "QxxE.txt");
   run.lines = ListingLines(run.state.ListingFileName);
 
@@ -381,8 +380,7 @@ TEST(DesignOrderOne, TypedConstraintMatrixServesEveryShiftAndTheCriterionIsTyped
   ui.Then("2").Then("").Then("3").Then("2e-6").Then("1e-7").Then("3e-6");
   ui.Then(Answer::Yes).Then("1,2").Then("-4e-7").Then(Answer::No);
   for (int review = 0; review < 3; ++review) ui.Then(Answer::No);
-  DesignOrderOne(run.state, ui);
-  ASSERT_NE(run.state.NetworkType, kDesignAbandoned);
+  ASSERT_EQ(DesignOrderOne(run.state, ui), DesignEnd::Completed);
   run.lines = ListingLines(run.state.ListingFileName);
 
   int countPrompts = 0, elementPrompts = 0;
@@ -418,7 +416,7 @@ TEST(DesignOrderOne, StoppedAtAProgressReportEndsTheListingWithTheCoordinatesKep
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");
   ui.StopAtProgress(2);
-  EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderOne), CommandOutcome::Abandoned);
+  EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Abandoned);
   EXPECT_EQ(ui.Pending(), 0u);
   ASSERT_EQ(ui.ProgressReports().size(), 2u);
   EXPECT_NE(std::string(ui.ProgressReports()[1].text).find(": 2 de 4 "), std::string::npos);

@@ -56,15 +56,15 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   TempDir dir;
   WriteUpperTriangle(dir.File("QxxE.txt"), criterion);
   NetworkState s = Loaded(Network("syn_free5"));
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then(Answer::No).Then(Answer::No);
   ui.Then("2").Then("3").Then(dir.File("QxxE.txt"));
   ui.Then(Answer::Yes).Then("0.000000000001").Then(Em6Between(criterion, defect)).Then(Answer::No);
   ui.Then(Answer::No).Then(Answer::No);
-  ASSERT_EQ(mnuDesign_Click(s, ui, kDesignOrderTwo), CommandOutcome::Completed);
+  ASSERT_EQ(RunDesign(s, ui, DesignProblem::OrderTwo), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_EQ(s.EllipsesDone, "No");
+  EXPECT_FALSE(s.EllipsesDone);
   EXPECT_EQ(ui.Count("OutputType"), 0);
 
   const std::vector<WeightLine> weights = ListedWeights(ListingLines(dir.File("salida.tmp")));
@@ -95,9 +95,9 @@ TEST(DesignOrderTwo, CancellingAnyPromptAbandonsButOffersTheListing) {
     ui.Then(dir.File("salida.tmp"));
     for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
     ui.Then(Answer::No);  // the closing question is still asked
-    EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderTwo), CommandOutcome::Abandoned);
+    EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderTwo), CommandOutcome::Abandoned);
     EXPECT_EQ(ui.Pending(), 0u);
-    EXPECT_EQ(s.EllipsesDone, "No");
+    EXPECT_FALSE(s.EllipsesDone);
     const auto messages = ui.Messages();
     EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"),
               std::count(script.begin(), script.end(), Script::value_type(std::string("x"))));
@@ -226,13 +226,12 @@ TEST(DesignOrderTwo, BaardasCriterionNeedsTwoVariablePoints) {
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No).Then("1").Then("1").Then("2");
   ui.Then(Answer::No).Then(Answer::No);
-  DesignOrderTwo(s, ui);
+  EXPECT_EQ(DesignOrderTwo(s, ui), DesignEnd::Completed);  // with the means criterion
   EXPECT_EQ(ui.Pending(), 0u);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(),
                        "¡ Opción no válida con menos de dos puntos variables !"),
             1);
-  EXPECT_EQ(s.NetworkType, "2");
 }
 
 // The listing named as criterion file is refused; a criterion file that
@@ -244,7 +243,7 @@ TEST(DesignDriver, ACriterionFileThatIsTheListingOrMissingNeverPassesForAResult)
   ScriptedInteraction ui;
   ui.Then(listing).Then(Answer::No).Then(Answer::No).Then("1").Then("3").Then(listing);
   ui.Then(missing);
-  EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderTwo), CommandOutcome::Abandoned);
+  EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderTwo), CommandOutcome::Abandoned);
   const std::string failure =
       "¡ Se ha producido un error en el cálculo !\r\n\r\n"
       "No se puede leer el fichero " +
@@ -265,7 +264,7 @@ TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
   NetworkState s = Loaded(Network("syn_quad_2fix"));
   s.MatrixInput = true;
   ScriptedInteraction ui;
-  EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderOne), CommandOutcome::Refused);
+  EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Refused);
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0],
             "La entrada por matrices no permite conocer las coordenadas aproximadas  \r\n"
@@ -279,13 +278,13 @@ TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
 TEST(DesignDriver, OrderOneClearsTheEllipsesWithoutAskingTheOutputType) {
   TempDir dir;
   NetworkState s = Loaded(Network("syn_free5"));
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");
   ui.Then("1").Then(Answer::No).Then(Answer::No).Then(Answer::No);
-  EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderOne), CommandOutcome::Completed);
+  EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_EQ(s.EllipsesDone, "No");
+  EXPECT_FALSE(s.EllipsesDone);
   EXPECT_EQ(ui.Count("OutputType"), 0);
   EXPECT_FALSE(ui.Busy());
 }

@@ -81,7 +81,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   ui.Then(dir.File("salida.tmp")).Then("3").Then("1").Then("3").Then("3").Then("5");
   ui.Then(Answer::Yes).Then("0.000000000001").Then(Em6Between(reduced, defect)).Then(Answer::No);
   ui.Then(Answer::No);
-  ASSERT_EQ(mnuDesign_Click(s, ui, kDesignOrderZero), CommandOutcome::Completed);
+  ASSERT_EQ(RunDesign(s, ui, DesignProblem::OrderZero), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
   EXPECT_EQ(ui.Messages()[0], "¡ Número no válido !");  // the repeated vertex 3
 
@@ -98,7 +98,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   // The ellipses belong to the chosen vertices and come from their block of Qxbxb.
   EXPECT_EQ(s.DesignVertexCount, 3);
   EXPECT_EQ(s.DesignVertices(1) * 100 + s.DesignVertices(2) * 10 + s.DesignVertices(3), 135);
-  EXPECT_EQ(s.EllipsesDone, "Si");
+  EXPECT_TRUE(s.EllipsesDone);
   ASSERT_EQ(s.EllipseSemiMajor.Rows(), 3);
   for (int item = 0; item < 3; ++item) {
     const Eigen::Matrix2d block = sigma0Sq * qB.block(2 * item, 2 * item, 2, 2);
@@ -127,8 +127,7 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   s.OutputDecimals = 10;
   ScriptedInteraction ui;
   ui.Then("1").Then(std::to_string(s.PointNumber(point))).Then(Answer::No);
-  DesignOrderZero(s, ui);
-  EXPECT_NE(s.NetworkType, kDesignAbandoned);
+  EXPECT_EQ(DesignOrderZero(s, ui), DesignEnd::Completed);
   const std::vector<double> listed = ListedGroupB(s.ListingFileName);
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_NEAR(listed[0], x(2), 1e-9);
@@ -180,9 +179,8 @@ TEST(DesignOrderZero, CancellingTheCountOrAPrecisionAbandons) {
     } else {
       ui.Then("");
     }
-    EXPECT_EQ(mnuDesign_Click(s, ui, kDesignOrderZero), CommandOutcome::Abandoned);
+    EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderZero), CommandOutcome::Abandoned);
     EXPECT_EQ(ui.Pending(), 0u);
-    EXPECT_EQ(s.NetworkType, kDesignAbandoned);
     EXPECT_FALSE(ui.Busy());
     EXPECT_EQ(ui.Count("Editor"), 0);
     for (const auto& prompt : ui.Prompts())

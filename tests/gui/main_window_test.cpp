@@ -133,7 +133,7 @@ TEST_F(MainWindowTest, OpenDialogTakesATypedPathAndStartsWhereTheLastFileWas) {
 TEST_F(MainWindowTest, OpenDialogMovesBetweenFolders) {
   std::filesystem::create_directory(dir.Path() / "sub");
   dir.Write("sub/otra.txt", "x");
-  OpenProjectDialog dialog(window.State(), window.Ui());
+  OpenProjectDialog dialog(window.State(), window.Ui(), OpenProjectDialog::Purpose::Import);
   auto* files = Child<QListWidget>(dialog, "fileList");
   auto* folders = Child<QListWidget>(dialog, "folderList");
   ASSERT_TRUE(dialog.SetFolder(Folder()));

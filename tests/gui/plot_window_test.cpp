@@ -49,7 +49,7 @@ class PlotWindowTest : public ::testing::Test {
     Load(network, script);
     script.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No);
     script.Then(dir.File("salida.tmp")).Then(OutputType::Full).Then(Answer::No);
-    ASSERT_EQ(mnuInici_Click(state, script, kAdjustInverse), CommandOutcome::Completed);
+    ASSERT_EQ(RunAdjustment(state, script, AdjustmentMethod::Inverse), CommandOutcome::Completed);
   }
   // A constrained network adjusted with the hyperellipsoid figures too,
   // keeping every eigenvalue.
@@ -59,8 +59,8 @@ class PlotWindowTest : public ::testing::Test {
     script.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::Yes);
     script.Then(dir.File("salida.tmp")).Then(OutputType::Full);
     script.Then(std::to_string(state.ProjectUnknowns())).Then("1").Then(Answer::No);
-    ASSERT_EQ(mnuInici_Click(state, script, kAdjustInverse), CommandOutcome::Completed);
-    ASSERT_EQ(state.AxisProjDone, "Si");
+    ASSERT_EQ(RunAdjustment(state, script, AdjustmentMethod::Inverse), CommandOutcome::Completed);
+    ASSERT_TRUE(state.AxisProjDone);
   }
 
   TempDir dir;
@@ -71,7 +71,7 @@ class PlotWindowTest : public ::testing::Test {
 TEST_F(PlotWindowTest, FigureButtonsFollowTheAvailabilityFlagsAfterTheFullView) {
   AdjustConstrained("benning82");
   for (int flags = 0; flags < 16; ++flags) {
-    auto flag = [&](int bit) { return std::string(flags & bit ? "Si" : "No"); };
+    auto flag = [&](int bit) { return (flags & bit) != 0; };
     state.EllipsesDone = flag(1);
     state.RosettesDone = flag(2);
     state.SectionsDone = flag(4);
@@ -253,7 +253,7 @@ TEST_F(PlotWindowTest, ANewFactorRedrawsTheNetworkWithoutFigures) {
 TEST_F(PlotWindowTest, ARunTimeErrorWhileDrawingIsReportedAndTheWindowGoesOn) {
   ScriptedInteraction script;
   Load("benning82", script);
-  state.EllipsesDone = "Si";
+  state.EllipsesDone = true;
   PlotWindow window(state, ui);
   Button(window, "showAllButton")->click();
   Button(window, "absoluteEllipsesButton")->click();

@@ -92,8 +92,6 @@ void AddDistance(const QWidget& d, int equation, int from, int to) {
 NetworkState NewProjectState() {
   NetworkState state;
   state.SelectedFile = kUntitled;
-  state.EditorMode = "Añadir";
-  state.EditorExit = "NoAbandono";
   return state;
 }
 

@@ -91,7 +91,6 @@ TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
   EXPECT_EQ(State().NumFixed, 0);
   EXPECT_EQ(testing::Child<QLabel>(window, "pointsLabel")->text().toStdString(),
             "Número de vértices:   3   ( 0 fijos )");
-  EXPECT_EQ(State().EditorExit, "Abandonar");
   EXPECT_EQ(testing::ReadBytes(dir.File("tres_puntos.txt")), file);
 }
 

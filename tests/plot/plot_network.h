@@ -48,7 +48,7 @@ inline NetworkState PlotNetwork() {
   s.EllipseSemiMajor(1, 2) = 0.05;
   s.EllipseSemiMinor(1, 2) = 0.02;
   s.EllipseAzimuth(1, 2) = 2.0;
-  s.EllipsesDone = "Si";
+  s.EllipsesDone = true;
   return s;
 }
 

@@ -85,8 +85,8 @@ bool SaveFreeNetworkPlot(const QString& project, const QDir& output) {
   ui.SetNextText("libre.tmp");
   ui.SetNextOutputType(ombrel::OutputType::Full);
   ui.SetNextAnswer(ombrel::Answer::No);
-  ombrel::mnuInici_Click(state, ui, ombrel::kAdjustConstraints);
-  if (state.EllipsesDone != "Si") return false;
+  ombrel::RunAdjustment(state, ui, ombrel::AdjustmentMethod::Constraints);
+  if (!state.EllipsesDone) return false;
   ombrel::PlotWindow window(state, ui);
   Click(window, "showAllButton");
   Click(window, "absoluteEllipsesButton");
@@ -114,8 +114,8 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
   ui.SetNextText(std::to_string(state.ProjectUnknowns()));
   ui.SetNextText("1");
   ui.SetNextAnswer(ombrel::Answer::No);
-  ombrel::mnuInici_Click(state, ui, ombrel::kAdjustInverse);
-  if (state.RosettesDone != "Si" || ombrel::EllipseItemCount(state) < 2) return false;
+  ombrel::RunAdjustment(state, ui, ombrel::AdjustmentMethod::Inverse);
+  if (!state.RosettesDone || ombrel::EllipseItemCount(state) < 2) return false;
   const auto label = [&](int k) {
     return std::to_string(state.PointNumber(ombrel::EllipseItemPoint(state, k)));
   };
