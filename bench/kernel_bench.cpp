@@ -49,26 +49,23 @@ Matrix ToKernel(const Eigen::MatrixXd& e) {
   return a;
 }
 
-void Invert(benchmark::State& state, int method, const Eigen::MatrixXd& e) {
+void Invert(benchmark::State& state, ombrel::InversionMethod method, const Eigen::MatrixXd& e) {
   const int n = static_cast<int>(state.range(0));
-  KernelState k;
-  k.InversionMethod = method;
-  k.InvInput = ToKernel(e);
+  const Matrix a = ToKernel(e);
   for (auto _ : state) {
-    k.InvResult.Redim(n, n);
-    ombrel::InvertMatrix(k, n);
-    benchmark::DoNotOptimize(k.InvResult.Row(1));
+    const Matrix inverse = ombrel::Invert(a, n, method);
+    benchmark::DoNotOptimize(inverse.Row(1));
   }
 }
 
 void BM_GaussJordan(benchmark::State& state) {
-  Invert(state, ombrel::kInversionGauss, General(static_cast<int>(state.range(0))));
+  Invert(state, ombrel::InversionMethod::GaussJordan, General(static_cast<int>(state.range(0))));
 }
 void BM_LU(benchmark::State& state) {
-  Invert(state, ombrel::kInversionLU, General(static_cast<int>(state.range(0))));
+  Invert(state, ombrel::InversionMethod::LU, General(static_cast<int>(state.range(0))));
 }
 void BM_Cholesky(benchmark::State& state) {
-  Invert(state, ombrel::kInversionCholesky, Spd(static_cast<int>(state.range(0))));
+  Invert(state, ombrel::InversionMethod::Cholesky, Spd(static_cast<int>(state.range(0))));
 }
 void BM_EigenPartialPivLUInverse(benchmark::State& state) {
   const Eigen::MatrixXd a = General(static_cast<int>(state.range(0)));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "numeric/inversion.h"
 #include "numeric/kernel_state.h"
 #include "numeric/matrix.h"
 
@@ -95,6 +96,9 @@ struct NetworkState : KernelState {
   bool ApproxCoordsGiven = false;
   Vector ApproxX, ApproxY;
   int ApproxCount = 0;
+
+  // Numerical options: the method of the inversions.
+  InversionMethod Inversion = InversionMethod::GaussJordan;
 
   // Computation flags and options.
   bool Abandon = false;

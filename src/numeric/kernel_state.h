@@ -7,13 +7,10 @@
 
 namespace ombrel {
 
-enum InversionMethodIndex { kInversionGauss = 0, kInversionLU = 1, kInversionCholesky = 2 };
-
 struct KernelState {
   // Inversion, singular values and eigendecomposition.
   Matrix InvInput;
   Matrix InvResult;
-  int InversionMethod = kInversionGauss;  // any value other than 1 or 2 means Gauss
 
   // Product: Product = ProdLeft (ProdRows x ProdInner) * ProdRight (ProdInner x ProdCols).
   Matrix ProdLeft;
