@@ -49,17 +49,7 @@ void WriteInversionCheck(ListingWriter& out, const Matrix& normal, const Matrix&
   out.Line("COMPROBACIÓN: MATRIZ ( At P A ).Qxx - I = 0 ");
   out.BlankLine();
 
-  KernelState kernel;
-  kernel.ProdRows = kernel.ProdLeftCols = kernel.ProdInner = kernel.ProdCols = n;
-  kernel.ProdLeft.Redim(n, n);
-  kernel.ProdRight.Redim(n, n);
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) {
-      kernel.ProdLeft(i, j) = normal(i, j);
-      kernel.ProdRight(i, j) = inverse(i, j);
-    }
-  MultiplyMatrices(kernel);
-  Matrix& residue = kernel.Product;
+  Matrix residue = MatrixProduct(normal, inverse, n, n, n);
   for (int i = 1; i <= n; ++i) residue(i, i) = Sub(residue(i, i), 1.0);
 
   for (int i = 1; i <= n; ++i) {
