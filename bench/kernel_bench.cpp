@@ -85,13 +85,11 @@ void BM_EigenLLTInverse(benchmark::State& state) {
 
 void BM_Product(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  KernelState k;
-  k.ProdLeft = ToKernel(RandomMatrix(n, n, 4));
-  k.ProdRight = ToKernel(RandomMatrix(n, n, 5));
-  k.ProdRows = k.ProdLeftCols = k.ProdInner = k.ProdCols = n;
+  const Matrix left = ToKernel(RandomMatrix(n, n, 4));
+  const Matrix right = ToKernel(RandomMatrix(n, n, 5));
   for (auto _ : state) {
-    ombrel::MultiplyMatrices(k);
-    benchmark::DoNotOptimize(k.Product.Row(1));
+    const Matrix product = ombrel::MatrixProduct(left, right, n, n, n);
+    benchmark::DoNotOptimize(product.Row(1));
   }
 }
 void BM_EigenProduct(benchmark::State& state) {
@@ -131,15 +129,14 @@ void BM_EigenJacobiSVD(benchmark::State& state) {
 
 void BM_Jacobi(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  KernelState k;
-  k.InvInput = ToKernel(Symmetric(n));
-  k.InvResult.Redim(n, n);
-  k.EigenValues.Redim(n);
+  const Matrix a = ToKernel(Symmetric(n));
+  int sweeps = 0;
   for (auto _ : state) {
-    ombrel::EigenSymmetric(k, n);
-    benchmark::DoNotOptimize(k.InvResult.Row(1));
+    const ombrel::EigenResult eigen = ombrel::Jacobi(a, n);
+    benchmark::DoNotOptimize(eigen.vectors.Row(1));
+    sweeps = eigen.sweeps;
   }
-  state.counters["sweeps"] = k.EigenSweeps;
+  state.counters["sweeps"] = sweeps;
 }
 void BM_EigenSelfAdjointEigenSolver(benchmark::State& state) {
   const Eigen::MatrixXd a = Symmetric(static_cast<int>(state.range(0)));
