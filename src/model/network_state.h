@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "numeric/inversion.h"
-#include "numeric/kernel_state.h"
 #include "numeric/matrix.h"
+#include "numeric/svd.h"
 
 namespace ombrel {
 
@@ -34,7 +34,7 @@ struct ImportedMatrix {
 
 struct AdjustmentResults;  // adjust/results_export.h
 
-struct NetworkState : KernelState {
+struct NetworkState {
   NetworkState();
 
   // Project identity and command strings.
@@ -97,8 +97,11 @@ struct NetworkState : KernelState {
   Vector ApproxX, ApproxY;
   int ApproxCount = 0;
 
-  // Numerical options: the method of the inversions.
+  // Numerical options: the method of the inversions, and the tolerances of
+  // the singular value decompositions (em2 and em6 as the person set them in
+  // the last review, which starts from the defaults).
   InversionMethod Inversion = InversionMethod::GaussJordan;
+  SvdTolerances SingularValueTolerances;
 
   // Computation flags and options.
   bool Abandon = false;
