@@ -7,13 +7,11 @@
 
 #include "numeric/inversion.h"
 #include "numeric/jacobi.h"
-#include "numeric/kernel_state.h"
 #include "numeric/product.h"
 #include "numeric/svd.h"
 
 namespace {
 
-using ombrel::KernelState;
 using ombrel::Matrix;
 
 Eigen::MatrixXd RandomMatrix(int rows, int cols, unsigned seed) {
@@ -49,26 +47,23 @@ Matrix ToKernel(const Eigen::MatrixXd& e) {
   return a;
 }
 
-void Invert(benchmark::State& state, int method, const Eigen::MatrixXd& e) {
+void Invert(benchmark::State& state, ombrel::InversionMethod method, const Eigen::MatrixXd& e) {
   const int n = static_cast<int>(state.range(0));
-  KernelState k;
-  k.InversionMethod = method;
-  k.InvInput = ToKernel(e);
+  const Matrix a = ToKernel(e);
   for (auto _ : state) {
-    k.InvResult.Redim(n, n);
-    ombrel::InvertMatrix(k, n);
-    benchmark::DoNotOptimize(k.InvResult.Row(1));
+    const Matrix inverse = ombrel::Invert(a, n, method);
+    benchmark::DoNotOptimize(inverse.Row(1));
   }
 }
 
 void BM_GaussJordan(benchmark::State& state) {
-  Invert(state, ombrel::kInversionGauss, General(static_cast<int>(state.range(0))));
+  Invert(state, ombrel::InversionMethod::GaussJordan, General(static_cast<int>(state.range(0))));
 }
 void BM_LU(benchmark::State& state) {
-  Invert(state, ombrel::kInversionLU, General(static_cast<int>(state.range(0))));
+  Invert(state, ombrel::InversionMethod::LU, General(static_cast<int>(state.range(0))));
 }
 void BM_Cholesky(benchmark::State& state) {
-  Invert(state, ombrel::kInversionCholesky, Spd(static_cast<int>(state.range(0))));
+  Invert(state, ombrel::InversionMethod::Cholesky, Spd(static_cast<int>(state.range(0))));
 }
 void BM_EigenPartialPivLUInverse(benchmark::State& state) {
   const Eigen::MatrixXd a = General(static_cast<int>(state.range(0)));
@@ -88,13 +83,11 @@ void BM_EigenLLTInverse(benchmark::State& state) {
 
 void BM_Product(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  KernelState k;
-  k.ProdLeft = ToKernel(RandomMatrix(n, n, 4));
-  k.ProdRight = ToKernel(RandomMatrix(n, n, 5));
-  k.ProdRows = k.ProdLeftCols = k.ProdInner = k.ProdCols = n;
+  const Matrix left = ToKernel(RandomMatrix(n, n, 4));
+  const Matrix right = ToKernel(RandomMatrix(n, n, 5));
   for (auto _ : state) {
-    ombrel::MultiplyMatrices(k);
-    benchmark::DoNotOptimize(k.Product.Row(1));
+    const Matrix product = ombrel::MatrixProduct(left, right, n, n, n);
+    benchmark::DoNotOptimize(product.Row(1));
   }
 }
 void BM_EigenProduct(benchmark::State& state) {
@@ -112,16 +105,14 @@ void BM_EigenProduct(benchmark::State& state) {
 // orders the shared limit of 80 QR iterations ends the iteration early.)
 void BM_Pseudoinverse(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  KernelState k;
-  k.InvInput = ToKernel(RandomMatrix(n, n, 6));
+  const Matrix a = ToKernel(RandomMatrix(n, n, 6));
+  int notFound = 0;
   for (auto _ : state) {
-    k.InvResult.Redim(n, n);
-    k.EmUserSet = 0;
-    int columns = n;
-    ombrel::Pseudoinverse(k, n, columns);
-    benchmark::DoNotOptimize(k.InvResult.Row(1));
+    const ombrel::SvdResult svd = ombrel::Pseudoinverse(a, n, n, ombrel::SvdTolerances{});
+    benchmark::DoNotOptimize(svd.pseudoinverse.Row(1));
+    notFound = svd.notFound;
   }
-  state.counters["not_found"] = k.SvdNotFound;
+  state.counters["not_found"] = notFound;
 }
 void BM_EigenJacobiSVD(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
@@ -134,15 +125,14 @@ void BM_EigenJacobiSVD(benchmark::State& state) {
 
 void BM_Jacobi(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  KernelState k;
-  k.InvInput = ToKernel(Symmetric(n));
-  k.InvResult.Redim(n, n);
-  k.EigenValues.Redim(n);
+  const Matrix a = ToKernel(Symmetric(n));
+  int sweeps = 0;
   for (auto _ : state) {
-    ombrel::EigenSymmetric(k, n);
-    benchmark::DoNotOptimize(k.InvResult.Row(1));
+    const ombrel::EigenResult eigen = ombrel::Jacobi(a, n);
+    benchmark::DoNotOptimize(eigen.vectors.Row(1));
+    sweeps = eigen.sweeps;
   }
-  state.counters["sweeps"] = k.EigenSweeps;
+  state.counters["sweeps"] = sweeps;
 }
 void BM_EigenSelfAdjointEigenSolver(benchmark::State& state) {
   const Eigen::MatrixXd a = Symmetric(static_cast<int>(state.range(0)));

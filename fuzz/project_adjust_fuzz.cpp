@@ -66,8 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   NetworkState state;
   ProposedAnswers ui;
-  const int inversions[] = {kInversionGauss, kInversionLU, kInversionCholesky};
-  state.InversionMethod = inversions[size % 3];
+  const InversionMethod inversions[] = {InversionMethod::GaussJordan, InversionMethod::LU,
+                                        InversionMethod::Cholesky};
+  state.Inversion = inversions[size % 3];
   state.CheckInversion = size / 3 % 2 == 1;
   state.StudyApprox = true;
   try {

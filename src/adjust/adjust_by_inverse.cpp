@@ -31,16 +31,9 @@ void WriteOpening(ListingWriter& out, bool full) {
   if (full) out.Line("    CORRECCIONES  --->  x = inv( At P A )  At P K ");
 }
 
-// Qxx = N^-1 by the chosen method, leaving N in InvInput and N^-1 in InvResult.
+// Qxx = N^-1 by the chosen method.
 void InvertNormalMatrix(NetworkState& s, int u) {
-  s.InvInput.Redim(u, u);
-  s.InvResult.Redim(u, u);
-  s.Qxx.Redim(u, u);
-  for (int i = 1; i <= u; ++i)
-    for (int j = 1; j <= u; ++j) s.InvInput(i, j) = s.NormalMatrix(i, j);
-  InvertMatrix(s, u);
-  for (int i = 1; i <= u; ++i)
-    for (int j = 1; j <= u; ++j) s.Qxx(i, j) = s.InvResult(i, j);
+  s.Qxx = Invert(s.NormalMatrix, u, s.Inversion);
 }
 
 void Adjust(NetworkState& s) {
@@ -59,7 +52,7 @@ void Adjust(NetworkState& s) {
 
   InvertNormalMatrix(s, n.u);
   if (full) WriteMatrix(out, s.Qxx, n.u, n.u, 4, 10);
-  if (full && s.CheckInversion) WriteInversionCheck(out, s, n.u);
+  if (full && s.CheckInversion) WriteInversionCheck(out, s.NormalMatrix, s.Qxx, n.u);
 
   Vector atpk;
   MultiplyVector(atp, s.K, n.u, n.m, atpk);

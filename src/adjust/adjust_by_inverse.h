@@ -12,7 +12,7 @@ namespace ombrel {
 // formed from a project or from imported matrices (m = NumObs + NumCondEq
 // rows, u = ProjectUnknowns() columns; P's diagonal must be positive), and
 // appends its section to the listing ListingFileName, which the header has
-// created. Leaves NormalMatrix, InvInput (= N), InvResult and Qxx (= N^-1),
+// created. Leaves NormalMatrix (= N), Qxx (= N^-1),
 // Corrections, Residuals (v = A x - K), Sigma0Sq, Qvv, QAdjusted for the
 // analyses, and NumConstraints = 0. Units follow the equations: metres for
 // coordinates and distances, 1e-4 gon for angles. FullOutput adds the

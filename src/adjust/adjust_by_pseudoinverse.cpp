@@ -56,49 +56,41 @@ void CopyInto(const Matrix& from, int rows, int cols, Matrix& to) {
 
 // PS = (sqrt(P) A)+ (u x m), decomposing the transpose when there are fewer
 // equations than unknowns, since the decomposition needs rows >= columns.
+// Leaves the accepted decomposition in svd.
 Matrix PseudoinverseOfWeightedDesign(NetworkState& s, Interaction& ui, const Matrix& pa,
-                                     SystemSizes n) {
+                                     SystemSizes n, SvdResult& svd) {
   const bool transposed = n.m < n.u;
   const int k = std::min(n.m, n.u);
   const std::string heading = transposed ? "  VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) "
                                          : "  VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ";
-  ReviewedDecomposition(
-      s, ui, heading, k,
-      [&] {
-        int cols = transposed ? n.m : n.u;
-        if (transposed) {
-          Transpose(pa, n.m, n.u, s.InvInput);
-          s.InvResult.Redim(n.m, n.u);
-          Pseudoinverse(s, n.u, cols);
-        } else {
-          CopyInto(pa, n.m, n.u, s.InvInput);
-          s.InvResult.Redim(n.u, n.m);
-          Pseudoinverse(s, n.m, cols);
-        }
-      },
-      AdjustmentReview(std::sqrt(RankShareOfNormalMatrix(n.u))));
-  s.NumConstraints = k - s.Em7;
+  Matrix pat;
+  if (transposed) Transpose(pa, n.m, n.u, pat);
+  svd = ReviewedDecomposition(
+            s, ui, heading, k,
+            [&](const SvdTolerances& t) {
+              return transposed ? Pseudoinverse(pat, n.u, n.m, t) : Pseudoinverse(pa, n.m, n.u, t);
+            },
+            AdjustmentReview(std::sqrt(RankShareOfNormalMatrix(n.u))))
+            .value();
+  s.NumConstraints = k - svd.rank;
   Matrix ps;
   if (transposed)
-    Transpose(s.InvResult, n.m, n.u, ps);
+    Transpose(svd.pseudoinverse, n.m, n.u, ps);
   else
-    CopyInto(s.InvResult, n.u, n.m, ps);
+    CopyInto(svd.pseudoinverse, n.u, n.m, ps);
   return ps;
 }
 
-// Qxx = N+ through a reviewed decomposition of N; returns the rank found.
-int PseudoinverseOfNormalMatrix(NetworkState& s, Interaction& ui, int u) {
-  ReviewedDecomposition(
-      s, ui, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", u,
-      [&] {
-        CopyInto(s.NormalMatrix, u, u, s.InvInput);
-        s.InvResult.Redim(u, u);
-        int cols = u;
-        Pseudoinverse(s, u, cols);
-      },
-      AdjustmentReview(RankShareOfNormalMatrix(u)));
-  CopyInto(s.InvResult, u, u, s.Qxx);
-  return s.Em7;
+// Qxx = N+ through a reviewed decomposition of N, which it returns.
+SvdResult PseudoinverseOfNormalMatrix(NetworkState& s, Interaction& ui, int u) {
+  SvdResult svd =
+      ReviewedDecomposition(
+          s, ui, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", u,
+          [&](const SvdTolerances& t) { return Pseudoinverse(s.NormalMatrix, u, u, t); },
+          AdjustmentReview(RankShareOfNormalMatrix(u)))
+          .value();
+  CopyInto(svd.pseudoinverse, u, u, s.Qxx);
+  return svd;
 }
 
 }  // namespace
@@ -122,9 +114,10 @@ void AdjustByPseudoinverse(NetworkState& s, Interaction& ui) {
     WriteHeading(out, n.m < n.u ? "    VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) "
                                 : "    VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ");
   }
-  const Matrix ps = PseudoinverseOfWeightedDesign(s, ui, pa, n);
+  SvdResult svd;
+  const Matrix ps = PseudoinverseOfWeightedDesign(s, ui, pa, n, svd);
   if (full) {
-    WriteDecompositionReport(out, s, k, s.NumConstraints);
+    WriteDecompositionReport(out, s, svd, k, s.NumConstraints);
     WriteHeading(out, "    MATRIZ PSEUDOINVERSA DE LA MATRIZ ( Sqr(P) A ) ");
     WriteMatrix(out, ps, n.u, n.m, 6, 8);
   }
@@ -135,9 +128,10 @@ void AdjustByPseudoinverse(NetworkState& s, Interaction& ui) {
     WriteMatrix(out, s.NormalMatrix, n.u, n.u, 8, 6);
     WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At P A ) ");
   }
-  const int rank = PseudoinverseOfNormalMatrix(s, ui, n.u);
+  svd = PseudoinverseOfNormalMatrix(s, ui, n.u);
+  const int rank = svd.rank;
   if (full) {
-    WriteDecompositionReport(out, s, n.u, n.u - rank);
+    WriteDecompositionReport(out, s, svd, n.u, n.u - rank);
     WriteHeading(out, "    MATRIZ COFACTOR  Qxx = Pseudo( At P A ) ");
     WriteMatrix(out, s.Qxx, n.u, n.u, 4, 10);
   }

@@ -19,7 +19,7 @@ namespace ombrel {
 // NormalMatrix, Qxx, Corrections, Residuals, Sigma0Sq, Qvv, QAdjusted and
 // NumConstraints = the rank defect of sqrt(P) A. sqrt(P) is taken element
 // by element, so P must have no negative element. When a decomposition does
-// not converge (SvdNotFound > 0) its pseudoinverse is zero.
+// not converge (some singular value not found) its pseudoinverse is zero.
 //
 // No handler of its own: run-time errors (r = 0, a negative weight, a
 // listing that cannot be written) pass to the caller.

@@ -22,19 +22,6 @@ int VariablePointNumber(const NetworkState& state, int k) {
   return 0;
 }
 
-// left (rows x inner) * right (inner x cols) through the kernel's operands.
-Matrix Multiply(NetworkState& state, const Matrix& left, const Matrix& right, int rows, int inner,
-                int cols) {
-  state.ProdLeft = left;
-  state.ProdRight = right;
-  state.ProdRows = rows;
-  state.ProdLeftCols = inner;
-  state.ProdInner = inner;
-  state.ProdCols = cols;
-  MultiplyMatrices(state);
-  return state.Product;
-}
-
 void WriteColumnHeading(ListingWriter& out, const NetworkState& state, int points) {
   std::string names = "   ";
   std::string dashes = "   ";
@@ -62,12 +49,12 @@ void WriteCoefficientErrors(ListingWriter& out, const NetworkState& state, int n
 }
 
 // dS = At P dA + dAt P A, the first-order change of At P A.
-Matrix NormalMatrixError(NetworkState& state, int n, int m) {
+Matrix NormalMatrixError(const NetworkState& state, int n, int m) {
   const Matrix& dA = state.CoefficientErrors;
-  const Matrix atP = Multiply(state, TransposeMatrix(state.A, n, m), state.P, m, n, n);
-  const Matrix g1 = Multiply(state, atP, dA, m, n, m);
-  const Matrix datP = Multiply(state, TransposeMatrix(dA, n, m), state.P, m, n, n);
-  const Matrix g2 = Multiply(state, datP, state.A, m, n, m);
+  const Matrix atP = MatrixProduct(TransposeMatrix(state.A, n, m), state.P, m, n, n);
+  const Matrix g1 = MatrixProduct(atP, dA, m, n, m);
+  const Matrix datP = MatrixProduct(TransposeMatrix(dA, n, m), state.P, m, n, n);
+  const Matrix g2 = MatrixProduct(datP, state.A, m, n, m);
   return AddMatrices(g1, g2, m, m);
 }
 

@@ -238,17 +238,9 @@ Matrix SolutionRows(const NetworkState& s, int u) {
   return e;
 }
 
-// Inverse of the order-n matrix m through the kernel's shared operands.
-Matrix Inverse(NetworkState& s, const Matrix& m, int n) {
-  s.InvInput.Redim(n, n);
-  s.InvResult.Redim(n, n);
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) s.InvInput(i, j) = m(i, j);
-  InvertMatrix(s, n);
-  Matrix inverse(n, n);
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) inverse(i, j) = s.InvResult(i, j);
-  return inverse;
+// Inverse of the order-n matrix m by the chosen method.
+Matrix Inverse(const NetworkState& s, const Matrix& m, int n) {
+  return Invert(m, n, s.Inversion);
 }
 
 }  // namespace

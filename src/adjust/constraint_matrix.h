@@ -37,8 +37,8 @@ bool AskNetworkType(NetworkState& state, Interaction& ui, const std::string& lea
 bool FormConstraintMatrix(NetworkState& state, Interaction& ui, const std::string& type8Title);
 
 // Qxx (u x u, re-dimensioned) = (N + E^t E)^-1 - E^t (E E^t)^-1 (E E^t)^-1 E,
-// with N = NormalMatrix and the NumConstraints rows of E, inverting through
-// InvInput/InvResult by the chosen method. Rows of types 1 to 7 that are a
+// with N = NormalMatrix and the NumConstraints rows of E, inverting by the
+// chosen method. Rows of types 1 to 7 that are a
 // basis of the datum defect enter reduced to the centroid (or the fixed
 // point) and scaled to N, which spans the same space and keeps the digits
 // that rows in metres of coordinate lose; E itself is left as formed. A

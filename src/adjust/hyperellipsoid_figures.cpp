@@ -34,9 +34,9 @@ constexpr double kKeptEigenvalue = 1e-4;
 // rounding would take for zeros the small but real eigenvalues of a
 // network whose eigenvalues span more than 1e10, as long sides with the
 // scale unknown give.
-double ZeroTolerance(const NetworkState& s, int m) {
+double ZeroTolerance(const Vector& values, int m) {
   double largest = 0.0;
-  for (int i = 1; i <= m; ++i) largest = std::max(largest, std::fabs(s.EigenValues(i)));
+  for (int i = 1; i <= m; ++i) largest = std::max(largest, std::fabs(values(i)));
   return 8.0 * m * std::numeric_limits<double>::epsilon() * largest;
 }
 
@@ -65,9 +65,9 @@ std::string Ask(Interaction& ui, const std::string& prompt, const std::string& d
 }
 
 // The number of eigenvalues to keep, 1..m; "" when cancelled.
-std::string AskKept(Interaction& ui, const NetworkState& s, int m) {
+std::string AskKept(Interaction& ui, const Vector& values, int m) {
   std::string prompt = "\r\nIndique el numero VALORES PROPIOS a conservar : \r\n\r\n";
-  for (int i = 1; i <= m; ++i) prompt += FormatNumber(s.EigenValues(i), 8, 18) + "\r\n";
+  for (int i = 1; i <= m; ++i) prompt += FormatNumber(values(i), 8, 18) + "\r\n";
   for (;;) {
     const std::string answer = Ask(ui, prompt, "1");
     if (answer.empty()) return answer;
@@ -85,8 +85,8 @@ std::string AskFactor(Interaction& ui) {
   }
 }
 
-void WriteDecomposition(TwinListing& out, const NetworkState& s, const Matrix& v, int m,
-                        double zero) {
+void WriteDecomposition(TwinListing& out, const EigenResult& eigen, int m, double zero) {
+  const Matrix& v = eigen.vectors;
   out.FullBlank();
   out.Full("    MATRIZ DE AUTOVECTORES  V ");
   out.FullBlank();
@@ -98,25 +98,25 @@ void WriteDecomposition(TwinListing& out, const NetworkState& s, const Matrix& v
   out.FullBlank();
   out.Full("    DIAGONAL DE LA MATRIZ DE AUTOVALORES ");
   out.FullBlank();
-  for (int i = 1; i <= m; ++i) out.Full(FormatNumber(Shown(s.EigenValues(i), zero), 12, 18) + " ");
+  for (int i = 1; i <= m; ++i) out.Full(FormatNumber(Shown(eigen.values(i), zero), 12, 18) + " ");
   out.FullBlank();
-  out.Full("    Numero de iteraciones : " + std::to_string(s.EigenSweeps));
-  out.Full("    SUMA terminos 'nulos' : " + PlainNumberText(s.EigenOffSum));
+  out.Full("    Numero de iteraciones : " + std::to_string(eigen.sweeps));
+  out.Full("    SUMA terminos 'nulos' : " + PlainNumberText(eigen.offDiagonalSum));
 }
 
-void WriteRoots(TwinListing& out, NetworkState& s, int m, double zero) {
+void WriteRoots(TwinListing& out, NetworkState& s, const Vector& values, int m, double zero) {
   out.BothBlank();
   out.Both("    VECTOR DE RAICES CUADRADAS DE AUTOVALORES ");
   out.BothBlank();
   s.InvSqrtEigen.Redim(m, m);
   for (int j = 1; j <= m; ++j) {
-    const double lambda = s.EigenValues(j);
+    const double lambda = values(j);
     out.Both(FormatNumber(Sqrt(Shown(lambda, zero)), 12, 18) + " ");
     if (lambda >= kKeptEigenvalue) s.InvSqrtEigen(j, j) = Div(1.0, Sqrt(lambda));
   }
 }
 
-void WriteAxes(TwinListing& out, const NetworkState& s, int k, double c, double zero) {
+void WriteAxes(TwinListing& out, const Vector& values, int k, double c, double zero) {
   out.BothBlank();
   out.Both("    EJES DEL HIPERELIPSOIDE STANDARD Y HOMOTETICO ");
   out.BothBlank();
@@ -126,7 +126,7 @@ void WriteAxes(TwinListing& out, const NetworkState& s, int k, double c, double 
   out.Both("    -----------------------      ------------------------- ");
   for (int p = 1; p <= k; ++p) {
     // A kept zero of N, whatever sign rounding gave it, has no finite axis.
-    const double lambda = s.EigenValues(p);
+    const double lambda = values(p);
     const double axis = Div(1.0, std::fabs(lambda) < zero ? 0.0 : Sqrt(lambda));
     out.Both("    " + FormatNumber(axis, 4, 8) + "  metros" + "         " +
              FormatNumber(Mul(c, axis), 4, 8) + "  metros");
@@ -168,26 +168,23 @@ void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
   out.Full("      D  =   matriz diagonal de VALORES PROPIOS ");
   out.Full("      V  =   matriz ortogonal cuyas columnas son los autovectores ");
 
-  s.InvInput = n;
-  s.InvResult.Redim(m, m);
-  s.EigenValues.Redim(m);
-  EigenSymmetric(s, m);
-  const Matrix v = s.InvResult;
-  const double zero = ZeroTolerance(s, m);
-  WriteDecomposition(out, s, v, m, zero);
+  const EigenResult eigen = Jacobi(n, m);
+  const Matrix& v = eigen.vectors;
+  const double zero = ZeroTolerance(eigen.values, m);
+  WriteDecomposition(out, eigen, m, zero);
 
-  const std::string kept = AskKept(ui, s, m);
+  const std::string kept = AskKept(ui, eigen.values, m);
   if (kept.empty()) return WriteAbandon(out);
   const int k = ToInteger(NumericValue(kept));
   s.NumConstraints = m - k;
   out.Both("    Numero VALORES PROPIOS conservados :  " + kept);
   out.Both("    El  defecto de rango de la red  es : " + FigureLabel(s.NumConstraints));
-  WriteRoots(out, s, m, zero);
+  WriteRoots(out, s, eigen.values, m, zero);
 
   const std::string factor = AskFactor(ui);
   if (factor.empty()) return WriteAbandon(out);
   const double c = NumericValue(factor);
-  WriteAxes(out, s, k, c, zero);
+  WriteAxes(out, eigen.values, k, c, zero);
 
   WriteSections(out, s, n, ui);
   s.SectionsDone = true;

@@ -75,7 +75,7 @@ double EigenvectorAzimuth(double ei, double ej) {
   return angle;
 }
 
-PlaneFigure Section(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j) {
+PlaneFigure Section(TwinListing& out, const Matrix& n, int i, int j) {
   out.SecondBlank(2);
   out.Second(StarLine() + " ");
   out.Second(PairLine("    **********************  VARIABLES", i, j, "  ********************** "));
@@ -86,22 +86,20 @@ PlaneFigure Section(TwinListing& out, NetworkState& s, const Matrix& n, int i, i
   out.Second("    Sii = " + FormatNumber(n(i, i), 6, 8));
   out.Second("    Sjj = " + FormatNumber(n(j, j), 6, 8));
   out.Second("    Sij = " + FormatNumber(n(i, j), 6, 8));
-  s.InvInput.Redim(2, 2);
-  s.InvInput(1, 1) = n(i, i);
-  s.InvInput(1, 2) = s.InvInput(2, 1) = n(i, j);
-  s.InvInput(2, 2) = n(j, j);
-  s.InvResult.Redim(2, 2);
-  s.EigenValues.Redim(2);
-  EigenSymmetric(s, 2);
-  const double l1 = s.EigenValues(1), l2 = s.EigenValues(2);
-  const Matrix& e = s.InvResult;
+  Matrix block(2, 2);
+  block(1, 1) = n(i, i);
+  block(1, 2) = block(2, 1) = n(i, j);
+  block(2, 2) = n(j, j);
+  const EigenResult eigen = Jacobi(block, 2);
+  const double l1 = eigen.values(1), l2 = eigen.values(2);
+  const Matrix& e = eigen.vectors;
   out.Second("    MATRIZ DIAGONALIZADA AUTOVALORES       MATRIZ  DE  AUTOVECTORES ");
   out.Second(FormatNumber(l1, 7, 8) + " " + FormatNumber(0.0, 7, 8) + " " + "       " +
              FormatNumber(e(1, 1), 3, 8) + " " + FormatNumber(e(1, 2), 3, 8) + " ");
   out.Second(FormatNumber(0.0, 7, 8) + " " + FormatNumber(l2, 7, 8) + " " + "       " +
              FormatNumber(e(2, 1), 3, 8) + " " + FormatNumber(e(2, 2), 3, 8) + " ");
-  out.Second("    Numero de iteraciones : " + std::to_string(s.EigenSweeps));
-  out.Second("    SUMA terminos 'nulos' : " + GeneralText(s.EigenOffSum).substr(1));
+  out.Second("    Numero de iteraciones : " + std::to_string(eigen.sweeps));
+  out.Second("    SUMA terminos 'nulos' : " + GeneralText(eigen.offDiagonalSum).substr(1));
   out.Second("    RAIZ CUADRADA AUTOVALOR i  =" + FormatNumber(Sqrt(l1), 6, 8));
   out.Second("    RAIZ CUADRADA AUTOVALOR j  =" + FormatNumber(Sqrt(l2), 6, 8));
   const bool secondMajor = Sqrt(l2) < Sqrt(l1);
@@ -218,7 +216,7 @@ void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n, Interacti
   std::vector<std::string> rows;
   for (int i = 1; i < count; ++i)
     for (int j = i + 1; j <= count; ++j) {
-      const PlaneFigure f = Section(out, s, n, i, j);
+      const PlaneFigure f = Section(out, n, i, j);
       s.SectionSemiMajor(i, j) = f.semiMajor;
       s.SectionSemiMinor(i, j) = f.semiMinor;
       s.SectionAzimuth(i, j) = f.azimuthMajor * kRadianPerGon;

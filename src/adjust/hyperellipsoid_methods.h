@@ -12,7 +12,7 @@ namespace ombrel {
 // ComputationStopped.
 
 // Method 1 over the m' = FigureUnknowns coordinate unknowns; uses the
-// kernel's EigenSymmetric on each 2 x 2 block of N.
+// kernel's Jacobi on each 2 x 2 block of N.
 void WriteSections(TwinListing& out, NetworkState& state, const Matrix& n, Interaction& ui);
 
 // Method 2 with homothetic factor c (c = 0 throws).

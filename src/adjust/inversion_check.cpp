@@ -27,49 +27,42 @@ std::string ScientificText(double value) {
 
 namespace {
 
-// Whether Product = N Qxx - I is rounding in the units of the unknowns. A
+// Whether residue = N Qxx - I is rounding in the units of the unknowns. A
 // non-positive diagonal (no normal matrix) leaves the element unscaled.
-bool CheckHolds(const KernelState& k, int n) {
+bool CheckHolds(const Matrix& normal, const Matrix& residue, int n) {
   const double bound = std::sqrt(std::numeric_limits<double>::epsilon());
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) {
-      const double nii = k.InvInput(i, i), njj = k.InvInput(j, j);
+      const double nii = normal(i, i), njj = normal(j, j);
       const double units = nii > 0.0 && njj > 0.0 ? std::sqrt(njj / nii) : 1.0;
-      if (!(std::fabs(k.Product(i, j)) * units <= bound)) return false;
+      if (!(std::fabs(residue(i, j)) * units <= bound)) return false;
     }
   return true;
 }
 
 }  // namespace
 
-void WriteInversionCheck(ListingWriter& out, KernelState& kernel, int n) {
+void WriteInversionCheck(ListingWriter& out, const Matrix& normal, const Matrix& inverse, int n) {
   out.BlankLine();
   out.BlankLine();
   out.NextZone("");
   out.Line("COMPROBACIÓN: MATRIZ ( At P A ).Qxx - I = 0 ");
   out.BlankLine();
 
-  kernel.ProdRows = kernel.ProdLeftCols = kernel.ProdInner = kernel.ProdCols = n;
-  kernel.ProdLeft.Redim(n, n);
-  kernel.ProdRight.Redim(n, n);
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) {
-      kernel.ProdLeft(i, j) = kernel.InvInput(i, j);
-      kernel.ProdRight(i, j) = kernel.InvResult(i, j);
-    }
-  MultiplyMatrices(kernel);
-  for (int i = 1; i <= n; ++i) kernel.Product(i, i) = Sub(kernel.Product(i, i), 1.0);
+  Matrix residue = MatrixProduct(normal, inverse, n, n, n);
+  for (int i = 1; i <= n; ++i) residue(i, i) = Sub(residue(i, i), 1.0);
 
   for (int i = 1; i <= n; ++i) {
     out.NextZone("");
     for (int j = 1; j <= n; ++j) {
-      const std::string text = ScientificText(kernel.Product(i, j));
+      const std::string text = ScientificText(residue(i, j));
       out.NextZone(text[0] == '-' ? text : " " + text);
     }
     out.BlankLine();
   }
   out.BlankLine();
-  if (!CheckHolds(kernel, n)) throw RunTimeError("La comprobación de la inversa no se cumple.");
+  if (!CheckHolds(normal, residue, n))
+    throw RunTimeError("La comprobación de la inversa no se cumple.");
 }
 
 }  // namespace ombrel

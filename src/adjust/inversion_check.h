@@ -6,7 +6,7 @@
 #include <string>
 
 #include "listing/listing_writer.h"
-#include "numeric/kernel_state.h"
+#include "numeric/matrix.h"
 
 namespace ombrel {
 
@@ -16,9 +16,8 @@ namespace ombrel {
 // value must be finite.
 std::string ScientificText(double value);
 
-// Writes the check section for the matrix of order n (1..32767) held in
-// InvInput and its inverse in InvResult. The product is formed with the
-// kernel's shared operands (ProdLeft, ProdRight, Product are overwritten).
+// Writes the check section for the matrix normal of order n (1..32767) and
+// its inverse, each holding at least n x n elements.
 //
 // After writing it, throws RunTimeError when the check fails: when some
 // element R(i, j) of N Qxx - I, taken in the units of the unknowns (times
@@ -26,6 +25,6 @@ std::string ScientificText(double value);
 // exceeds sqrt(eps) = 1.5e-8, that is when Qxx keeps fewer than half of the
 // digits of a double. A sound inversion leaves n eps times the condition of
 // N there: below 1e-9 on every network tried, the scale unknown included.
-void WriteInversionCheck(ListingWriter& out, KernelState& kernel, int n);
+void WriteInversionCheck(ListingWriter& out, const Matrix& normal, const Matrix& inverse, int n);
 
 }  // namespace ombrel

@@ -21,29 +21,30 @@ const std::string kEm2Prompt =
 const std::string kEm6Prompt =
     "\r\n    MINIMO VALOR SINGULAR NO DESPRECIABLE :  \r\n\r\n\r\n    ¿  Variable...  em6  ? ";
 
-bool Eliminated(const NetworkState& s, int i) {
-  return i > s.Em7;
+bool Eliminated(const SvdResult& svd, int i) {
+  return i > svd.rank;
 }
 
-std::string ValueText(const NetworkState& s, int i, ValueFormat format) {
-  return format.lead + FormatNumber(s.SingularValues(i), format.width, format.decimals) +
-         (Eliminated(s, i) ? kEliminatedMark : "");
+std::string ValueText(const SvdResult& svd, int i, ValueFormat format) {
+  return format.lead + FormatNumber(svd.singularValues(i), format.width, format.decimals) +
+         (Eliminated(svd, i) ? kEliminatedMark : "");
 }
 
 // The closing lines of the question, from the em values on.
-std::string QuestionTail(const NetworkState& s, const ReviewStyle& style) {
-  return "  em2   =   " + PlainNumberText(s.Em2) + "\r\n  em6   =   " + PlainNumberText(s.Em6) +
-         kCrLf2 + "  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  " + (style.questionLineEnd ? "\r\n" : "");
+std::string QuestionTail(const SvdTolerances& t, const ReviewStyle& style) {
+  return "  em2   =   " + PlainNumberText(t.relativePrecision) +
+         "\r\n  em6   =   " + PlainNumberText(t.smallestSingularValue) + kCrLf2 +
+         "  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  " + (style.questionLineEnd ? "\r\n" : "");
 }
 
-std::string QuestionText(const NetworkState& s, const std::string& heading, int k,
-                         const ReviewStyle& style) {
+std::string QuestionText(const SvdResult& svd, const SvdTolerances& t, const std::string& heading,
+                         int k, const ReviewStyle& style) {
   std::string text = " \r\n" + heading + kCrLf2 +
                      "  Precisión  relativa  valores  singulares    --->   em2 \r\n"
                      "  Mínimo valor singular no despreciable   --->   em6 " +
                      kCrLf2;
-  for (int i = 1; i <= k; ++i) text += ValueText(s, i, style.values) + "\r\n";
-  return text + "\r\n" + QuestionTail(s, style);
+  for (int i = 1; i <= k; ++i) text += ValueText(svd, i, style.values) + "\r\n";
+  return text + "\r\n" + QuestionTail(t, style);
 }
 
 // The value of a typed precision, or 0 when it is not a positive number
@@ -75,27 +76,26 @@ bool AskPrecision(Interaction& ui, const std::string& prompt, const std::string&
 
 // The default em6 of a relative style for the k singular values of the last
 // decomposition; the kernel's fixed default when they are all zero.
-double RelativeEm6(const NetworkState& s, int k, double share) {
+double RelativeEm6(const SvdResult& svd, int k, double share) {
   double largest = 0.0;
-  for (int i = 1; i <= k; ++i) largest = std::max(largest, s.SingularValues(i));
+  for (int i = 1; i <= k; ++i) largest = std::max(largest, svd.singularValues(i));
   if (largest == 0.0) return 1e-10;
   char text[32];
   std::snprintf(text, sizeof text, "%.1e", share * largest);
   return std::strtod(text, nullptr);
 }
 
-std::string Em6Default(const NetworkState& s, int k, const ReviewStyle& style) {
-  return style.relativeEm6 > 0.0 ? PlainNumberText(RelativeEm6(s, k, style.relativeEm6))
+std::string Em6Default(const SvdResult& svd, int k, const ReviewStyle& style) {
+  return style.relativeEm6 > 0.0 ? PlainNumberText(RelativeEm6(svd, k, style.relativeEm6))
                                  : "0.0000000001";
 }
 
 }  // namespace
 
-void SortSingularValues(NetworkState& s, int k) {
+void SortSingularValues(Vector& values, int k) {
   for (int i = k; i >= 2; --i)
     for (int j = i - 1; j >= 1; --j)
-      if (s.SingularValues(i) > s.SingularValues(j))
-        std::swap(s.SingularValues(i), s.SingularValues(j));
+      if (values(i) > values(j)) std::swap(values(i), values(j));
 }
 
 std::string PlainNumberText(double value) {
@@ -103,48 +103,52 @@ std::string PlainNumberText(double value) {
   return text[0] == ' ' ? text.substr(1) : text;
 }
 
-bool ReviewedDecomposition(NetworkState& s, Interaction& ui, const std::string& heading, int k,
-                           const std::function<void()>& decompose, const ReviewStyle& style) {
-  s.EmUserSet = 0;
-  decompose();
+std::optional<SvdResult> ReviewedDecomposition(
+    NetworkState& s, Interaction& ui, const std::string& heading, int k,
+    const std::function<SvdResult(const SvdTolerances&)>& decompose, const ReviewStyle& style) {
+  SvdTolerances& t = s.SingularValueTolerances;
+  t = SvdTolerances{};
+  SvdResult svd = decompose(t);
   if (style.relativeEm6 > 0.0) {
-    s.Em6 = RelativeEm6(s, k, style.relativeEm6);
-    s.EmUserSet = 1;
-    decompose();
+    t.smallestSingularValue = RelativeEm6(svd, k, style.relativeEm6);
+    svd = decompose(t);
   }
-  SortSingularValues(s, k);
-  std::string question = QuestionText(s, heading, k, style);
+  SortSingularValues(svd.singularValues, k);
+  std::string question = QuestionText(svd, t, heading, k, style);
   while (ui.MessageBox(question, Buttons::YesNo, Icon::Information, 2, kAppTitle) == Answer::Yes) {
     const std::string* cancelled = nullptr;
-    if (!AskPrecision(ui, kEm2Prompt, "0.000000000001", s.Em2))
+    if (!AskPrecision(ui, kEm2Prompt, "0.000000000001", t.relativePrecision))
       cancelled = &kEm2Prompt;
-    else if (!AskPrecision(ui, kEm6Prompt, Em6Default(s, k, style), s.Em6))
+    else if (!AskPrecision(ui, kEm6Prompt, Em6Default(svd, k, style), t.smallestSingularValue))
       cancelled = &kEm6Prompt;
     if (cancelled != nullptr) {
-      if (style.cancelEnds) return false;
-      question = *cancelled + "\r\n" + QuestionTail(s, style);
+      if (style.cancelEnds) return std::nullopt;
+      question = *cancelled + "\r\n" + QuestionTail(t, style);
       continue;
     }
-    s.EmUserSet = 1;
-    decompose();
-    SortSingularValues(s, k);
-    question = QuestionText(s, heading, k, style);
+    svd = decompose(t);
+    SortSingularValues(svd.singularValues, k);
+    question = QuestionText(svd, t, heading, k, style);
   }
-  return true;
+  return svd;
 }
 
-void WriteDecompositionReport(ListingWriter& out, const NetworkState& s, int k, int rankDefect,
-                              ValueFormat format) {
-  for (int i = 1; i <= k; ++i) out.Line(ValueText(s, i, format));
+void WriteDecompositionReport(ListingWriter& out, const NetworkState& s, const SvdResult& svd,
+                              int k, int rankDefect, ValueFormat format) {
+  const SvdTolerances& t = s.SingularValueTolerances;
+  for (int i = 1; i <= k; ++i) out.Line(ValueText(svd, i, format));
   out.BlankLine();
-  out.Line("    Precision relativa valores singulares -> em2 = " + PlainNumberText(s.Em2));
-  out.Line("    Minimo valor singular no despreciable -> em6 = " + PlainNumberText(s.Em6));
+  out.Line("    Precision relativa valores singulares -> em2 = " +
+           PlainNumberText(t.relativePrecision));
+  out.Line("    Minimo valor singular no despreciable -> em6 = " +
+           PlainNumberText(t.smallestSingularValue));
   out.BlankLine();
-  out.Line("    Numero de  valores singulares no encontrados : " + std::to_string(s.SvdNotFound));
-  out.Line("    Maximo elemento descuidado en la subdiagonal : " + PlainNumberText(s.Em3));
-  out.Line("    Norma sub-infinito : " + PlainNumberText(s.Em1));
-  out.Line("    Numero iteraciones : " + std::to_string(s.Em5));
-  out.Line("    Rango de la matriz : " + std::to_string(s.Em7));
+  out.Line("    Numero de  valores singulares no encontrados : " + std::to_string(svd.notFound));
+  out.Line("    Maximo elemento descuidado en la subdiagonal : " +
+           PlainNumberText(svd.largestNeglected));
+  out.Line("    Norma sub-infinito : " + PlainNumberText(svd.norm));
+  out.Line("    Numero iteraciones : " + std::to_string(svd.iterations));
+  out.Line("    Rango de la matriz : " + std::to_string(svd.rank));
   out.Line("    Defecto  de  rango : " + std::to_string(rankDefect));
 }
 

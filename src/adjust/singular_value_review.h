@@ -7,10 +7,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "listing/listing_writer.h"
 #include "model/network_state.h"
+#include "numeric/svd.h"
 #include "ui/interaction.h"
 
 namespace ombrel {
@@ -48,30 +50,31 @@ inline constexpr ReviewStyle DesignReview(ValueFormat values) {
   return {values, true, false};
 }
 
-// Sorts SingularValues(1..k) into descending order.
-void SortSingularValues(NetworkState& state, int k);
+// Sorts values(1..k) into descending order.
+void SortSingularValues(Vector& values, int k);
 
 // The text of an em value in prompts and listings: the general text of the
 // number without the sign blank ("1E-12", ".5").
 std::string PlainNumberText(double value);
 
-// Calls decompose() (EmUserSet is set to 0 first, so the default precisions
-// apply; with a relative em6, once more with that em6), sorts the k singular
-// values and asks, under heading, whether to decompose again. Yes asks em2
-// and em6, each a positive number (anything else is refused with "¡ Número
-// no válido !" and asked again), and decomposes again with EmUserSet = 1; No
-// returns true, leaving the last decomposition in the kernel state. Returns
-// false when a precision prompt is cancelled under a style whose cancel ends
-// the review. decompose() must size its result anew, since the kernel
-// accumulates onto it.
-bool ReviewedDecomposition(NetworkState& state, Interaction& ui, const std::string& heading, int k,
-                           const std::function<void()>& decompose,
-                           const ReviewStyle& style = kAdjustmentReview);
+// Sets state.SingularValueTolerances to the defaults and calls
+// decompose(tolerances) with them (with a relative em6, once more with that
+// em6), sorts the k singular values (k <= those decompose returns) and asks,
+// under heading, whether to decompose again. Yes asks em2 and em6 into the
+// state's tolerances, each a positive number (anything else is refused with
+// "¡ Número no válido !" and asked again), and decomposes again with them;
+// No returns the last decomposition, its first k singular values sorted.
+// Returns nothing when a precision prompt is cancelled under a style whose
+// cancel ends the review. Whatever decompose throws passes to the caller.
+std::optional<SvdResult> ReviewedDecomposition(
+    NetworkState& state, Interaction& ui, const std::string& heading, int k,
+    const std::function<SvdResult(const SvdTolerances&)>& decompose,
+    const ReviewStyle& style = kAdjustmentReview);
 
-// The listing lines of a reviewed decomposition: the k sorted singular
-// values in format (marked when eliminated) and the control block, ending
-// with the rank defect given.
-void WriteDecompositionReport(ListingWriter& out, const NetworkState& state, int k, int rankDefect,
-                              ValueFormat format = kAdjustmentListingValues);
+// The listing lines of a reviewed decomposition svd: its k sorted singular
+// values in format (marked when eliminated) and the control block with the
+// state's em2 and em6, ending with the rank defect given.
+void WriteDecompositionReport(ListingWriter& out, const NetworkState& state, const SvdResult& svd,
+                              int k, int rankDefect, ValueFormat format = kAdjustmentListingValues);
 
 }  // namespace ombrel

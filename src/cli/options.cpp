@@ -76,11 +76,11 @@ bool ApplyComputeOptions(const ComputeOptions& options, NetworkState& state, std
   if (options.inversion) {
     const std::string& method = *options.inversion;
     if (method == "gauss")
-      state.InversionMethod = kInversionGauss;
+      state.Inversion = InversionMethod::GaussJordan;
     else if (method == "lu")
-      state.InversionMethod = kInversionLU;
+      state.Inversion = InversionMethod::LU;
     else if (method == "cholesky")
-      state.InversionMethod = kInversionCholesky;
+      state.Inversion = InversionMethod::Cholesky;
     else {
       error = "método de inversión desconocido: " + method;
       return false;

@@ -32,11 +32,8 @@ Vector Difference(const Vector& left, const Vector& right, int n) {
   return d;
 }
 
-Matrix InverseOf(NetworkState& s, const Matrix& m, int n) {
-  s.InvInput = Block(m, 1, 1, n, n);
-  s.InvResult.Redim(n, n);
-  InvertMatrix(s, n);
-  return Block(s.InvResult, 1, 1, n, n);
+Matrix InverseOf(const NetworkState& s, const Matrix& m, int n) {
+  return Invert(m, n, s.Inversion);
 }
 
 Matrix TransposeTimesWeights(const NetworkState& s, const Matrix& a, int rows, int cols) {

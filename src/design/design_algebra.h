@@ -17,9 +17,8 @@ Vector Segment(const Vector& v, int first, int n);
 Matrix Difference(const Matrix& left, const Matrix& right, int rows, int cols);
 Vector Difference(const Vector& left, const Vector& right, int n);
 
-// The inverse of the order-n matrix m by the chosen inversion method,
-// through the kernel's InvInput and InvResult.
-Matrix InverseOf(NetworkState& state, const Matrix& m, int n);
+// The inverse (n x n) of the order-n matrix m by the chosen inversion method.
+Matrix InverseOf(const NetworkState& state, const Matrix& m, int n);
 
 // A^t P (cols x rows) of the rows x cols matrix a and the weights P.
 Matrix TransposeTimesWeights(const NetworkState& state, const Matrix& a, int rows, int cols);

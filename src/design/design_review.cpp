@@ -22,57 +22,44 @@ bool AllZero(const Matrix& m, int rows, int cols) {
   return true;
 }
 
-// The decomposition of an exactly zero matrix, which the iteration cannot
-// take (its tolerances scale with the norm, here 0): every singular value
-// is 0, the rank 0 and the pseudoinverse, already sized to zeros, stays so.
-void ZeroDecomposition(NetworkState& s, int k) {
-  if (s.EmUserSet == 0) {
-    s.Em2 = 1e-12;
-    s.Em6 = 1e-10;
-  }
-  s.SingularValues.Redim(k);
-  s.Em1 = 0.0;
-  s.Em3 = 0.0;
-  s.Em5 = 0;
-  s.Em7 = 0;
-  s.SvdNotFound = 0;
+// The decomposition of an exactly zero rows x cols matrix, which the
+// iteration cannot take (its tolerances scale with the norm, here 0): its k
+// singular values are 0, the rank 0 and the pseudoinverse zero.
+SvdResult ZeroDecomposition(int rows, int cols, int k) {
+  SvdResult zero;
+  zero.pseudoinverse.Redim(cols, rows);
+  zero.singularValues.Redim(k);
+  return zero;
 }
 
 }  // namespace
 
-bool ReviewedPseudoinverse(NetworkState& s, Interaction& ui, const Matrix& m, int rows, int cols,
-                           const std::string& titleLine, ValueFormat format, Matrix& result) {
+std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui, const Matrix& m,
+                                               int rows, int cols, const std::string& titleLine,
+                                               ValueFormat format, Matrix& result) {
   const bool transposed = rows < cols;
   const int k = std::min(rows, cols);
   const bool zero = AllZero(m, rows, cols);
-  const auto decompose = [&] {
-    if (zero) {
-      s.InvResult.Redim(cols, rows);
-      ZeroDecomposition(s, k);
-    } else if (transposed) {
-      Transpose(m, rows, cols, s.InvInput);
-      s.InvResult.Redim(rows, cols);
-      int scratch = rows;
-      Pseudoinverse(s, cols, scratch);
-    } else {
-      CopyBlock(m, rows, cols, s.InvInput);
-      s.InvResult.Redim(cols, rows);
-      int scratch = cols;
-      Pseudoinverse(s, rows, scratch);
-    }
+  Matrix mt;
+  if (transposed && !zero) Transpose(m, rows, cols, mt);
+  const auto decompose = [&](const SvdTolerances& t) {
+    if (zero) return ZeroDecomposition(rows, cols, k);
+    return transposed ? Pseudoinverse(mt, cols, rows, t) : Pseudoinverse(m, rows, cols, t);
   };
-  if (!ReviewedDecomposition(s, ui, titleLine, k, decompose, DesignReview(format))) return false;
-  s.NumConstraints = k - s.Em7;
+  std::optional<SvdResult> svd =
+      ReviewedDecomposition(s, ui, titleLine, k, decompose, DesignReview(format));
+  if (!svd) return svd;
+  s.NumConstraints = k - svd->rank;
   if (transposed && !zero)
-    Transpose(s.InvResult, rows, cols, result);
+    Transpose(svd->pseudoinverse, rows, cols, result);
   else
-    CopyBlock(s.InvResult, cols, rows, result);
-  return true;
+    CopyBlock(svd->pseudoinverse, cols, rows, result);
+  return svd;
 }
 
-void WriteDesignDecomposition(ListingWriter& out, const NetworkState& s, int k,
-                              ValueFormat format) {
-  WriteDecompositionReport(out, s, k, s.NumConstraints, format);
+void WriteDesignDecomposition(ListingWriter& out, const NetworkState& s, const SvdResult& svd,
+                              int k, ValueFormat format) {
+  WriteDecompositionReport(out, s, svd, k, s.NumConstraints, format);
 }
 
 }  // namespace ombrel

@@ -3,6 +3,7 @@
 // cancelling a precision abandons the design.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "adjust/singular_value_review.h"
@@ -15,15 +16,16 @@ namespace ombrel {
 // reviewed decomposition titled titleLine, its values shown in format; the
 // transpose is decomposed when rows < cols, since the decomposition needs
 // at least as many rows as columns. On acceptance NumConstraints is the
-// rank defect min(rows, cols) - rank. Returns false when the review is
-// abandoned.
-bool ReviewedPseudoinverse(NetworkState& state, Interaction& ui, const Matrix& m, int rows,
-                           int cols, const std::string& titleLine, ValueFormat format,
-                           Matrix& result);
+// rank defect min(rows, cols) - rank and the accepted decomposition is
+// returned; nothing when the review is abandoned.
+std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& state, Interaction& ui,
+                                               const Matrix& m, int rows, int cols,
+                                               const std::string& titleLine, ValueFormat format,
+                                               Matrix& result);
 
-// The listing lines of the accepted decomposition, its rank defect being
+// The listing lines of the accepted decomposition svd, its rank defect being
 // NumConstraints.
-void WriteDesignDecomposition(ListingWriter& out, const NetworkState& state, int k,
-                              ValueFormat format);
+void WriteDesignDecomposition(ListingWriter& out, const NetworkState& state, const SvdResult& svd,
+                              int k, ValueFormat format);
 
 }  // namespace ombrel

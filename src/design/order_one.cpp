@@ -318,11 +318,11 @@ bool LagrangePass(NetworkState& s, Interaction& ui, ListingWriter& out, const Ma
       out, second ? "    VALORES SINGULARES DE LA MATRIZ DELTA(b)   Delta(b) = (J)b (M) trasp(J)b "
                   : "    VALORES SINGULARES DE LA MATRIZ DELTA      Delta = (J) (M) trasp(J) ");
   Matrix deltaPlus;
-  if (!ReviewedPseudoinverse(s, ui, delta, rows, rows,
-                             "  VALORES SINGULARES DE LA MATRIZ  Delta" + tag + " ", kDeltaValues,
-                             deltaPlus))
-    return false;
-  WriteDesignDecomposition(out, s, rows, kDeltaValues);
+  const std::optional<SvdResult> svd = ReviewedPseudoinverse(
+      s, ui, delta, rows, rows, "  VALORES SINGULARES DE LA MATRIZ  Delta" + tag + " ",
+      kDeltaValues, deltaPlus);
+  if (!svd) return false;
+  WriteDesignDecomposition(out, s, *svd, rows, kDeltaValues);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA DE LA MATRIZ DELTA" + tag + " ");
   WriteMatrix(out, deltaPlus, rows, rows, 4, 19);
   MultiplyVector(deltaPlus, omega, rows, rows, lambda);
@@ -383,10 +383,10 @@ bool Solve(NetworkState& s, Interaction& ui, ListingWriter& out, const System& s
   WriteMatrix(out, ata, n, n, 5, 18);
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At * A ) ");
   Matrix m;
-  if (!ReviewedPseudoinverse(s, ui, ata, n, n, "  VALORES SINGULARES DE LA MATRIZ  ( At * A ) ",
-                             kNormalValues, m))
-    return false;
-  WriteDesignDecomposition(out, s, n, kNormalValues);
+  const std::optional<SvdResult> svd = ReviewedPseudoinverse(
+      s, ui, ata, n, n, "  VALORES SINGULARES DE LA MATRIZ  ( At * A ) ", kNormalValues, m);
+  if (!svd) return false;
+  WriteDesignDecomposition(out, s, *svd, n, kNormalValues);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA     ( M ) = Pseudo( At * A ) ");
   WriteMatrix(out, m, n, n, 15, 6);
   Vector atk;

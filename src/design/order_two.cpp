@@ -62,19 +62,21 @@ bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, S
                                        : "  VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ";
   WriteHeading(out, "  " + title);
   Matrix bPlus;
-  if (!ReviewedPseudoinverse(s, ui, b, z.n, z.m, title, kDialogFormat, bPlus)) return false;
-  WriteDesignDecomposition(out, s, std::min(z.n, z.m), kDialogFormat);
+  const std::optional<SvdResult> svdB =
+      ReviewedPseudoinverse(s, ui, b, z.n, z.m, title, kDialogFormat, bPlus);
+  if (!svdB) return false;
+  WriteDesignDecomposition(out, s, *svdB, std::min(z.n, z.m), kDialogFormat);
 
   const Matrix atp = TransposeTimesWeights(s, s.A, z.n, z.m);
   Matrix normal;
   Multiply(atp, s.A, z.m, z.n, z.m, normal);
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At P A )  ");
   Matrix q;
-  if (!ReviewedPseudoinverse(s, ui, normal, z.m, z.m,
-                             "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", kDialogFormat, q))
-    return false;
-  const int rank = s.Em7;
-  WriteDesignDecomposition(out, s, z.m, kDialogFormat);
+  const std::optional<SvdResult> svdN = ReviewedPseudoinverse(
+      s, ui, normal, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", kDialogFormat, q);
+  if (!svdN) return false;
+  const int rank = svdN->rank;
+  WriteDesignDecomposition(out, s, *svdN, z.m, kDialogFormat);
   s.Qxx = q;
   WriteHeading(out, "    MATRIZ COFACTOR  Qxx = Pseudo( At P A ) ");
   WriteMatrix(out, q, z.m, z.m, 4, 10);
@@ -250,10 +252,11 @@ DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
 
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  QxxE ");
   Matrix criterionPlus;
-  if (!ReviewedPseudoinverse(s, ui, s.Qxx, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  QxxE ",
-                             kDialogFormat, criterionPlus))
-    return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  WriteDesignDecomposition(out, s, z.m, kListingFormat);
+  const std::optional<SvdResult> svdC =
+      ReviewedPseudoinverse(s, ui, s.Qxx, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  QxxE ",
+                            kDialogFormat, criterionPlus);
+  if (!svdC) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
+  WriteDesignDecomposition(out, s, *svdC, z.m, kListingFormat);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA   ( QxxE )+ ");
   WriteMatrix(out, criterionPlus, z.m, z.m, 8, 6);
 
@@ -265,11 +268,11 @@ DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
                "    VALORES SINGULARES DE LA MATRIZ PRODUCTO  Khatri-Rao   "
                "( trasp(A) o trasp(A) ) ");
   Matrix krPlus;
-  if (!ReviewedPseudoinverse(s, ui, kr, rows, z.n,
-                             "  VALORES SINGULARES DE LA MATRIZ  ( trasp(A) o trasp(A) ) ",
-                             kDialogFormat, krPlus))
-    return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  WriteDesignDecomposition(out, s, std::min(rows, z.n), kListingFormat);
+  const std::optional<SvdResult> svdK = ReviewedPseudoinverse(
+      s, ui, kr, rows, z.n, "  VALORES SINGULARES DE LA MATRIZ  ( trasp(A) o trasp(A) ) ",
+      kDialogFormat, krPlus);
+  if (!svdK) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
+  WriteDesignDecomposition(out, s, *svdK, std::min(rows, z.n), kListingFormat);
   WriteHeading(out, "    MATRIZ  PSEUDOINVERSA     ( trasp(A) o trasp(A) )+  ");
   out.Line("    ( Se imprime la matriz traspuesta por comodidad )   ");
   out.BlankLine();

@@ -274,10 +274,11 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( M22 - M21 inv(M11) M12 ) ");
 
   Matrix q;
-  if (!ReviewedPseudoinverse(s, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q))
-    return AbandonDesign(out, DesignProblem::OrderZero, 2);
+  const std::optional<SvdResult> svd =
+      ReviewedPseudoinverse(s, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q);
+  if (!svd) return AbandonDesign(out, DesignProblem::OrderZero, 2);
   const int defect = s.NumConstraints;
-  WriteDesignDecomposition(out, s, b2, kValueFormat);
+  WriteDesignDecomposition(out, s, *svd, b2, kValueFormat);
   WriteMatrixSection(out, "    MATRIZ PSEUDOINVERSA Qxbxb = Pseudo( M22 - M21 inv(M11) M12 ) ", q,
                      b2, b2, 4, 10);
 

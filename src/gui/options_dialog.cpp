@@ -104,10 +104,7 @@ QWidget* OptionsDialog::BuildAlgorithmsFrame() {
 void OptionsDialog::ShowOptions() {
   studyCheck_->setChecked(state_.StudyApprox);
   checkInversionBox_->setChecked(state_.CheckInversion);
-  const int method = state_.InversionMethod >= 0 && state_.InversionMethod <= 2
-                         ? state_.InversionMethod
-                         : kInversionGauss;
-  inversionRadios_[static_cast<std::size_t>(method)]->setChecked(true);
+  inversionRadios_[static_cast<std::size_t>(state_.Inversion)]->setChecked(true);
   svdRadio_->setChecked(true);
   precisionEdit_->setText(
       QString::number(state_.ApproxPrecision, 'g', 15).replace(QLatin1Char(','), '.'));
@@ -141,7 +138,7 @@ void OptionsDialog::toggleInversionCheck() {
 }
 
 void OptionsDialog::chooseInversionMethod(int index) {
-  state_.InversionMethod = index;
+  state_.Inversion = static_cast<InversionMethod>(index);
 }
 
 void OptionsDialog::acceptOptions() {

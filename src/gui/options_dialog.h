@@ -45,7 +45,7 @@ class OptionsDialog : public QDialog {
   QLineEdit* precisionEdit_ = nullptr;
   QLabel* precisionLabel_ = nullptr;
   QLabel* metresLabel_ = nullptr;
-  // Gauss, LU and Cholesky, by the state's InversionMethod.
+  // Gauss, LU and Cholesky, by the state's Inversion.
   std::array<QRadioButton*, 3> inversionRadios_{};
   // The single pseudoinverse method: the button only shows it.
   QRadioButton* svdRadio_ = nullptr;

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "model/datum_type.h"
-#include "numeric/kernel_state.h"
+#include "numeric/inversion.h"
 #include "numeric/matrix.h"
+#include "numeric/svd.h"
 
 namespace ombrel {
 
@@ -34,7 +35,7 @@ struct ImportedMatrix {
 
 struct AdjustmentResults;  // adjust/results_export.h
 
-struct NetworkState : KernelState {
+struct NetworkState {
   NetworkState();
 
   // Project identity and command strings.
@@ -93,6 +94,12 @@ struct NetworkState : KernelState {
   bool ApproxCoordsGiven = false;
   Vector ApproxX, ApproxY;
   int ApproxCount = 0;
+
+  // Numerical options: the method of the inversions, and the tolerances of
+  // the singular value decompositions (em2 and em6 as the person set them in
+  // the last review, which starts from the defaults).
+  InversionMethod Inversion = InversionMethod::GaussJordan;
+  SvdTolerances SingularValueTolerances;
 
   // Computation flags and options.
   bool Abandon = false;

@@ -16,10 +16,9 @@ namespace ombrel {
 
 namespace {
 
-void RequireInversionOperands(const KernelState& k, int n) {
+void RequireInversionOperand(const Matrix& a, int n) {
   RequireCount(n);
-  RequireShape(k.InvInput, n, n);
-  RequireShape(k.InvResult, n, n);
+  RequireShape(a, n, n);
 }
 
 }  // namespace
@@ -34,18 +33,16 @@ void RequirePivot(double pivot, double tolerance) {
   if (std::fabs(pivot) <= tolerance) ThrowDivisionByZero();
 }
 
-void InvertMatrix(KernelState& k, int n) {
-  switch (k.InversionMethod) {
-    case kInversionLU:
-      InvertByLU(k, n);
-      break;
-    case kInversionCholesky:
-      InvertByCholesky(k, n);
-      break;
-    default:
-      InvertByGaussJordan(k, n);
+Matrix Invert(const Matrix& a, int n, InversionMethod method) {
+  switch (method) {
+    case InversionMethod::LU:
+      return InvertByLU(a, n);
+    case InversionMethod::Cholesky:
+      return InvertByCholesky(a, n);
+    case InversionMethod::GaussJordan:
       break;
   }
+  return InvertByGaussJordan(a, n);
 }
 
 // W is reduced to the identity while B, starting as the identity, receives the
@@ -58,16 +55,17 @@ void InvertMatrix(KernelState& k, int n) {
 //    (and the untouched unit diagonal). They are not stored until reached;
 //    instead the sign of those zeros, uniform along each row, is tracked in
 //    `negative_zero`, so the zeros appear with the sign the arithmetic gives.
-void InvertByGaussJordan(KernelState& k, int n) {
-  RequireInversionOperands(k, n);
+// B, zero-filled like the elements it never reaches, is the result.
+Matrix InvertByGaussJordan(const Matrix& a, int n) {
+  RequireInversionOperand(a, n);
   Matrix& w = ScratchMatrix(kScratchFirst, n, n);
-  Matrix& b = ScratchMatrix(kScratchSecond, n, n);
+  Matrix b(n, n);
   for (int r = 1; r <= n; ++r) {
-    const double* in = k.InvInput.Row(r);
+    const double* in = a.Row(r);
     std::copy(in + 1, in + n + 1, w.Row(r) + 1);
     b.Row(r)[r] = 1.0;
   }
-  const double tolerance = PivotTolerance(k.InvInput, n);
+  const double tolerance = PivotTolerance(a, n);
   std::vector<unsigned char> negative_zero(static_cast<std::size_t>(n) + 1, 0);
   int stored = 0;  // columns 1..stored of B are kept explicitly
   auto store_columns_up_to = [&](int last) {
@@ -144,19 +142,14 @@ void InvertByGaussJordan(KernelState& k, int n) {
     }
     negative_zero[i] = (negative_zero[i] != 0) != std::signbit(pivot);
   }
-
-  for (int r = 1; r <= n; ++r) {
-    const double* br = b.Row(r);
-    std::copy(br + 1, br + n + 1, k.InvResult.Row(r) + 1);
-  }
+  return b;
 }
 
 // Doolittle: row i of U, then column i of L, each element as N minus a sum
 // accumulated from zero in increasing k. L is kept transposed (lt(k, j) =
 // L(j, k)) so that both sums run along contiguous rows.
-void InvertByLU(KernelState& k, int n) {
-  RequireInversionOperands(k, n);
-  const Matrix& a = k.InvInput;
+Matrix InvertByLU(const Matrix& a, int n) {
+  RequireInversionOperand(a, n);
   Matrix& u = ScratchMatrix(kScratchFirst, n, n);
   Matrix& lt = ScratchMatrix(kScratchSecond, n, n);
   const double tolerance = PivotTolerance(a, n);
@@ -205,7 +198,9 @@ void InvertByLU(KernelState& k, int n) {
   for (int r = 1; r <= n; ++r) y.Row(r)[r] = 1.0;
   InvertUnitLower(lt, y, n);
 
-  MultiplyUpperByLower(x, y, n, k.InvResult);
+  Matrix inverse(n, n);
+  MultiplyUpperByLower(x, y, n, inverse);
+  return inverse;
 }
 
 // Column j of L from the rows above it: L(j, j) = sqrt(N(j, j) - sum of
@@ -213,9 +208,8 @@ void InvertByLU(KernelState& k, int n) {
 // sum from zero in increasing k. (Forming L by rows instead, recomputing the
 // diagonal at every step, gives the same values; a failing intermediate
 // square root implies a failing final one, so the same matrices fail.)
-void InvertByCholesky(KernelState& k, int n) {
-  RequireInversionOperands(k, n);
-  const Matrix& a = k.InvInput;
+Matrix InvertByCholesky(const Matrix& a, int n) {
+  RequireInversionOperand(a, n);
   const double tolerance = PivotTolerance(a, n);
   Matrix& lt = ScratchMatrix(kScratchFirst, n, n);  // lt(k, i) = L(i, k), upper triangular
   // Columns are formed four at a time: the terms of the rows above the group
@@ -294,7 +288,9 @@ void InvertByCholesky(KernelState& k, int n) {
   }
   InvertUnitLower(lower, y, n);
   InvertUnitUpper(lt, x, n);
-  MultiplyUpperByLower(x, y, n, k.InvResult);
+  Matrix inverse(n, n);
+  MultiplyUpperByLower(x, y, n, inverse);
+  return inverse;
 }
 
 }  // namespace ombrel

@@ -125,16 +125,14 @@ void RotationFor(double wii, double wjj, double wij, double& c, double& s) {
 
 }  // namespace
 
-void EigenSymmetric(KernelState& k, int n) {
+EigenResult Jacobi(const Matrix& a, int n) {
   RequireCount(n);
-  RequireShape(k.InvInput, n, n);
-  RequireShape(k.InvResult, n, n);
-  if (k.EigenValues.Size() < n) ThrowSubscript("subíndice fuera del intervalo", n, kNoSecond);
+  RequireShape(a, n, n);
 
   Matrix& w = ScratchMatrix(kScratchFirst, n, n);
   Matrix& r = ScratchMatrix(kScratchSecond, n, n);
   for (int p = 1; p <= n; ++p) {
-    const double* in = k.InvInput.Row(p);
+    const double* in = a.Row(p);
     std::copy(in + 1, in + n + 1, w.Row(p) + 1);
     r.Row(p)[p] = 1.0;
   }
@@ -169,13 +167,17 @@ void EigenSymmetric(KernelState& k, int n) {
     if (rotated) off_sum = OffDiagonalSum(w, n);
   } while (off_sum > kEigenOffSumBound && sweeps < kEigenMaxSweeps);
 
-  k.EigenOffSum = OffDiagonalSum(w, n);
-  k.EigenSweeps = sweeps;
+  EigenResult result;
+  result.values.Redim(n);
+  result.vectors.Redim(n, n);
+  result.offDiagonalSum = OffDiagonalSum(w, n);
+  result.sweeps = sweeps;
   for (int p = 1; p <= n; ++p) {
     const double* rp = r.Row(p);
-    for (int q = 1; q <= n; ++q) k.InvResult.Row(q)[p] = rp[q];
-    k.EigenValues(p) = w.Row(p)[p];
+    for (int q = 1; q <= n; ++q) result.vectors.Row(q)[p] = rp[q];
+    result.values(p) = w.Row(p)[p];
   }
+  return result;
 }
 
 }  // namespace ombrel

@@ -1,8 +1,7 @@
-// Eigendecomposition of the symmetric matrix InvInput (order n, read only)
-// by the cyclic Jacobi method.
+// Eigendecomposition of a symmetric matrix by the cyclic Jacobi method.
 #pragma once
 
-#include "numeric/kernel_state.h"
+#include "numeric/matrix.h"
 
 namespace ombrel {
 
@@ -12,11 +11,22 @@ inline constexpr double kEigenOffSumBound = 1e-5;
 // can keep the off-diagonal sum above the bound, never hangs the caller.
 inline constexpr int kEigenMaxSweeps = 60;
 
-// Leaves the eigenvalues, unsorted, in EigenValues(1..n) and the matching
-// eigenvectors in the columns of InvResult(1..n, 1..n) (both sized by the
-// caller), the sweeps made in EigenSweeps (at least 1) and the sum of the
-// absolute off-diagonal elements of the final rotated matrix in EigenOffSum.
+struct EigenResult {
+  // The eigenvalues 1..n, unsorted (in the order of the diagonal they end on).
+  Vector values;
+  // n x n; column p is the unit eigenvector of values(p).
+  Matrix vectors;
+  // The sweeps made: 1..kEigenMaxSweeps.
+  int sweeps = 0;
+  // The sum of the absolute off-diagonal elements of the final rotated
+  // matrix, in the units of the input.
+  double offDiagonalSum = 0.0;
+};
+
+// Diagonalises elements 1..n x 1..n of the symmetric matrix a (which may be
+// larger; only they are read). n is 0..32767 (above: ArithmeticFault
+// overflow; negative, or a smaller operand: SubscriptOutOfRange).
 // Arithmetic faults throw ArithmeticFault.
-void EigenSymmetric(KernelState& k, int n);
+EigenResult Jacobi(const Matrix& a, int n);
 
 }  // namespace ombrel

@@ -49,6 +49,42 @@ void TransposeInto(const Matrix& from, int rows, int cols, Matrix& to) {
   }
 }
 
+// Sum over r = lo..hi of u(r, i) * u(r, j).
+double ColumnProduct(const Matrix& u, int lo, int hi, int i, int j) {
+  RequireRange(u, lo, hi, i, j, true);
+  double sum = 0.0;
+  for (int r = lo; r <= hi; ++r) {
+    const double* ur = u.Row(r);
+    sum += ur[i] * ur[j];
+  }
+  return Checked(sum);
+}
+
+// Sum over r = lo..hi of u(i, r) * u(j, r).
+double RowProduct(const Matrix& u, int lo, int hi, int i, int j) {
+  RequireRange(u, lo, hi, i, j, false);
+  if (lo > hi) return 0.0;
+  const double* ui = u.Row(i);
+  const double* uj = u.Row(j);
+  double sum = 0.0;
+  for (int r = lo; r <= hi; ++r) sum += ui[r] * uj[r];
+  return Checked(sum);
+}
+
+// u(i, r) += x * u(j, r) for r = lo..hi.
+void RowUpdate(Matrix& u, int lo, int hi, int i, int j, double x) {
+  RequireRange(u, lo, hi, i, j, false);
+  if (lo > hi) return;
+  double* ui = u.Row(i);
+  const double* uj = u.Row(j);
+  std::uint64_t bad = 0;
+  for (int r = lo; r <= hi; ++r) {
+    ui[r] = ui[r] + x * uj[r];
+    bad |= NotFiniteBit(ui[r]);
+  }
+  CheckRowFlags(bad, ui, lo, hi);
+}
+
 // Householder quantities for the element f and the squared norm s of the rest
 // of its column or row: g = -sign(f) sqrt(f^2 + s), h = f g - (f^2 + s).
 struct Reflection {
@@ -95,14 +131,13 @@ void ColumnUpdates(Matrix& u, int from, int to, int i, int n, const std::vector<
 // itself, every part of a matrix whose norm is below about 1e-14 would count
 // as negligible and the reduction would be skipped altogether, which is
 // what the small normal matrices of the configuration design look like.
-void Bidiagonalise(KernelState& k, Vector& b, int m, int n, double machtol) {
+void Bidiagonalise(Matrix& u, Vector& dv, Vector& b, int m, int n, double machtol) {
   const double negligible = machtol * machtol;  // 0 when it underflows: only s = 0 is skipped
-  Matrix& u = k.SvdU;
-  double* d = k.SingularValues.Data();
+  double* d = dv.Data();
   std::vector<double> acc(static_cast<std::size_t>(std::max(m, n)) + 1);
   for (int i = 1; i <= n; ++i) {
     double* ui = u.Row(i);
-    double s = ColumnProductU(k, i + 1, m, i, i);
+    double s = ColumnProduct(u, i + 1, m, i, i);
     if (s <= negligible) {
       d[i] = ui[i];
     } else {
@@ -115,7 +150,7 @@ void Bidiagonalise(KernelState& k, Vector& b, int m, int n, double machtol) {
       ColumnUpdates(u, i, m, i, n, acc);
     }
     if (i < n) {
-      s = RowProductU(k, i + 2, n, i, i);
+      s = RowProduct(u, i + 2, n, i, i);
       if (s <= negligible) {
         b(i) = ui[i + 1];
       } else {
@@ -124,16 +159,14 @@ void Bidiagonalise(KernelState& k, Vector& b, int m, int n, double machtol) {
         b(i) = r.g;
         ui[i + 1] = Checked(f - r.g);
         for (int j = i + 1; j <= m; ++j)
-          RowUpdateU(k, i + 1, n, j, i, Div(RowProductU(k, i + 1, n, i, j), r.h));
+          RowUpdate(u, i + 1, n, j, i, Div(RowProduct(u, i + 1, n, i, j), r.h));
       }
     }
   }
 }
 
 // V from the right transformations stored in the rows of u.
-void AccumulateV(KernelState& k, const Vector& b, int n) {
-  Matrix& u = k.SvdU;
-  Matrix& v = k.SvdV;
+void AccumulateV(const Matrix& u, Matrix& v, const Vector& b, int n) {
   std::vector<double> acc(static_cast<std::size_t>(n) + 1);
   v.Row(n)[n] = 1.0;
   int i1 = n;
@@ -172,9 +205,8 @@ void AccumulateV(KernelState& k, const Vector& b, int n) {
 }
 
 // U from the left transformations, in place in u.
-void AccumulateU(KernelState& k, int m, int n) {
-  Matrix& u = k.SvdU;
-  const double* d = k.SingularValues.Data();
+void AccumulateU(Matrix& u, const Vector& dv, int m, int n) {
+  const double* d = dv.Data();
   std::vector<double> acc(static_cast<std::size_t>(n) + 1);
   for (int i = n; i >= 1; --i) {
     double* ui = u.Row(i);
@@ -195,10 +227,11 @@ void AccumulateU(KernelState& k, int m, int n) {
 
 // Implicitly shifted QR on the bidiagonal (d, b). The rotations act on
 // columns of U and V, here rows of their transposes ut and vt.
-void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int n) {
-  double* d = k.SingularValues.Data();
+void Diagonalise(SvdResult& result, const SvdTolerances& tolerances, Vector& bv, Matrix& ut,
+                 Matrix& vt, int m, int n) {
+  double* d = result.singularValues.Data();
   double* b = bv.Data();
-  const double tol = Checked(k.Em2 * k.Em1);
+  const double tol = Checked(tolerances.relativePrecision * result.norm);
   int count = 0;
   // The iteration limit holds for each singular value, counted from the
   // last one that converged: a limit shared by all would leave any matrix of
@@ -238,12 +271,12 @@ void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int 
         double* vn = vt.Row(n);
         for (int j = 1; j <= n0; ++j) vn[j] = -vn[j];
       }
-      if (d[n] <= k.Em6) --rank;
+      if (d[n] <= tolerances.smallestSingularValue) --rank;
       n = n1;
       sinceConverged = 0;
       continue;
     }
-    if (++sinceConverged > k.Em4) break;
+    if (++sinceConverged > tolerances.iterationLimit) break;
     ++count;
     double z = d[n];
     double x = d[kk + 1];
@@ -282,21 +315,21 @@ void Diagonalise(KernelState& k, Vector& bv, Matrix& ut, Matrix& vt, int m, int 
     b[n1] = f;
     d[n] = x;
   }
-  k.Em3 = bmax;
-  k.Em5 = count;
-  k.SvdNotFound = n;
-  k.Em7 = rank;
+  result.largestNeglected = bmax;
+  result.iterations = count;
+  result.notFound = n;
+  result.rank = rank;
 }
 
-// Columns of U scaled by 1/sigma (or zeroed), then
-// InvResult(i, j) += sum over r = 1..n of V(i, r) U(j, r), from zero in
+// Columns of U scaled by 1/sigma (or zeroed where sigma <= smallest), then
+// pseudoinverse(i, j) += sum over r = 1..n of V(i, r) U(j, r), from zero in
 // increasing r.
-void AddPseudoinverse(KernelState& k, Matrix& ut, int m, int n) {
-  const double* sigma = k.SingularValues.Data();
+void AddPseudoinverse(SvdResult& result, double smallest, Matrix& ut, int m, int n) {
+  const double* sigma = result.singularValues.Data();
   std::vector<unsigned char> kept(static_cast<std::size_t>(n) + 1);
   for (int j = 1; j <= n; ++j) {
     double* uj = ut.Row(j);
-    if (sigma[j] > k.Em6) {
+    if (sigma[j] > smallest) {
       const double scale = Div(1.0, sigma[j]);
       std::uint64_t bad = 0;
       for (int r = 1; r <= m; ++r) {
@@ -312,14 +345,14 @@ void AddPseudoinverse(KernelState& k, Matrix& ut, int m, int n) {
   std::vector<double> acc(static_cast<std::size_t>(m) + 1);
   for (int i = 1; i <= n; ++i) {
     std::fill(acc.begin(), acc.end(), 0.0);
-    const double* vi = k.SvdV.Row(i);
+    const double* vi = result.v.Row(i);
     for (int r = 1; r <= n; ++r) {
       const double vir = vi[r];
       if (!kept[r] || vir == 0.0) continue;  // zero terms change no sum
       const double* ur = ut.Row(r);
       for (int j = 1; j <= m; ++j) acc[j] += vir * ur[j];
     }
-    double* out = k.InvResult.Row(i);
+    double* out = result.pseudoinverse.Row(i);
     std::uint64_t bad = 0;
     for (int j = 1; j <= m; ++j) {
       out[j] = out[j] + acc[j];
@@ -331,129 +364,44 @@ void AddPseudoinverse(KernelState& k, Matrix& ut, int m, int n) {
 
 }  // namespace
 
-double ColumnProductU(const KernelState& k, int l, int u, int i, int j) {
-  RequireRange(k.SvdU, l, u, i, j, true);
-  double sum = 0.0;
-  for (int r = l; r <= u; ++r) {
-    const double* ur = k.SvdU.Row(r);
-    sum += ur[i] * ur[j];
-  }
-  return Checked(sum);
-}
-
-void ColumnUpdateU(KernelState& k, int l, int u, int i, int j, double x) {
-  RequireRange(k.SvdU, l, u, i, j, true);
-  for (int r = l; r <= u; ++r) {
-    double* ur = k.SvdU.Row(r);
-    ur[i] = Checked(ur[i] + x * ur[j]);
-  }
-}
-
-double RowProductU(const KernelState& k, int l, int u, int i, int j) {
-  RequireRange(k.SvdU, l, u, i, j, false);
-  if (l > u) return 0.0;
-  const double* ui = k.SvdU.Row(i);
-  const double* uj = k.SvdU.Row(j);
-  double sum = 0.0;
-  for (int r = l; r <= u; ++r) sum += ui[r] * uj[r];
-  return Checked(sum);
-}
-
-void RowUpdateU(KernelState& k, int l, int u, int i, int j, double x) {
-  RequireRange(k.SvdU, l, u, i, j, false);
-  if (l > u) return;
-  double* ui = k.SvdU.Row(i);
-  const double* uj = k.SvdU.Row(j);
-  std::uint64_t bad = 0;
-  for (int r = l; r <= u; ++r) {
-    ui[r] = ui[r] + x * uj[r];
-    bad |= NotFiniteBit(ui[r]);
-  }
-  CheckRowFlags(bad, ui, l, u);
-}
-
-void ColumnUpdateV(KernelState& k, int l, int u, int i, int j, double x) {
-  RequireRange(k.SvdV, l, u, i, j, true);
-  for (int r = l; r <= u; ++r) {
-    double* vr = k.SvdV.Row(r);
-    vr[i] = Checked(vr[i] + x * vr[j]);
-  }
-}
-
-double RowColumnProductUV(const KernelState& k, int l, int u, int i, int j) {
-  if (l > u) return 0.0;
-  RequireRange(k.SvdU, l, u, i, i, false);
-  RequireRange(k.SvdV, l, u, j, j, true);
-  const double* ui = k.SvdU.Row(i);
-  double sum = 0.0;
-  for (int r = l; r <= u; ++r) sum += ui[r] * k.SvdV.Row(r)[j];
-  return Checked(sum);
-}
-
-void RotateColumnsU(KernelState& k, int l, int u, int i, int j, double c, double s) {
-  RequireRange(k.SvdU, l, u, i, j, true);
-  for (int r = l; r <= u; ++r) {
-    double* ur = k.SvdU.Row(r);
-    const double x = ur[i];
-    const double y = ur[j];
-    ur[i] = Checked(c * x + s * y);
-    ur[j] = Checked(c * y - s * x);
-  }
-}
-
-void RotateColumnsV(KernelState& k, int l, int u, int i, int j, double c, double s) {
-  RequireRange(k.SvdV, l, u, i, j, true);
-  for (int r = l; r <= u; ++r) {
-    double* vr = k.SvdV.Row(r);
-    const double x = vr[i];
-    const double y = vr[j];
-    vr[i] = Checked(c * x + s * y);
-    vr[j] = Checked(c * y - s * x);
-  }
-}
-
-void Pseudoinverse(KernelState& k, int m, int& n) {
+// The pseudoinverse is accumulated onto zeros, as the sum of each element
+// starts from +0.0 (a sum of -0.0 terms leaves +0.0).
+SvdResult Pseudoinverse(const Matrix& a, int m, int n, const SvdTolerances& tolerances) {
   assert(m >= n && "Pseudoinverse needs at least as many rows as columns");
   RequireCount(m);
   RequireCount(n);
-  RequireShape(k.InvInput, m, n);
-  RequireShape(k.InvResult, n, m);
-  const int columns = n;
+  RequireShape(a, m, n);
 
-  k.SvdU.Redim(m, n);
-  k.SingularValues.Redim(n);
+  SvdResult result;
+  result.pseudoinverse.Redim(n, m);
+  result.u.Redim(m, n);
+  result.singularValues.Redim(n);
   Vector b(n);
-  k.SvdV.Redim(n, n);
-  k.Em4 = 80;
-  k.Em0 = 1e-14;
-  if (k.EmUserSet == 0) {
-    k.Em2 = 1e-12;
-    k.Em6 = 1e-10;
-  }
+  result.v.Redim(n, n);
   double norm = 0.0;
   for (int r = 1; r <= m; ++r) {
-    const double* in = k.InvInput.Row(r);
-    std::copy(in + 1, in + n + 1, k.SvdU.Row(r) + 1);
+    const double* in = a.Row(r);
+    std::copy(in + 1, in + n + 1, result.u.Row(r) + 1);
     double row_sum = 0.0;
     for (int c = 1; c <= n; ++c) row_sum += std::fabs(in[c]);
     norm = std::max(norm, Checked(row_sum));
   }
-  k.Em1 = norm;
-  const double machtol = Checked(k.Em0 * k.Em1);
+  result.norm = norm;
+  const double machtol = Checked(tolerances.machinePrecision * result.norm);
 
-  Bidiagonalise(k, b, m, n, machtol);
-  if (n > 0) AccumulateV(k, b, n);
-  AccumulateU(k, m, n);
+  Bidiagonalise(result.u, result.singularValues, b, m, n, machtol);
+  if (n > 0) AccumulateV(result.u, result.v, b, n);
+  AccumulateU(result.u, result.singularValues, m, n);
 
   Matrix& ut = ScratchMatrix(kScratchFirst, n, m);
   Matrix& vt = ScratchMatrix(kScratchSecond, n, n);
-  TransposeInto(k.SvdU, m, n, ut);
-  TransposeInto(k.SvdV, n, n, vt);
-  Diagonalise(k, b, ut, vt, m, n);
-  TransposeInto(vt, n, n, k.SvdV);
-  if (k.SvdNotFound == 0) AddPseudoinverse(k, ut, m, columns);
-  TransposeInto(ut, n, m, k.SvdU);
-  n = k.SvdNotFound;
+  TransposeInto(result.u, m, n, ut);
+  TransposeInto(result.v, n, n, vt);
+  Diagonalise(result, tolerances, b, ut, vt, m, n);
+  TransposeInto(vt, n, n, result.v);
+  if (result.notFound == 0) AddPseudoinverse(result, tolerances.smallestSingularValue, ut, m, n);
+  TransposeInto(ut, n, m, result.u);
+  return result;
 }
 
 }  // namespace ombrel

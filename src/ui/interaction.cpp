@@ -7,19 +7,19 @@ void Interaction::ReportProgress(const Progress&) {}
 const char* CommandName(Command command) {
   switch (command) {
     case Command::MenuReview:
-      return "mnuRevi";
+      return "reviewMenu";
     case Command::MenuView:
-      return "mnuVer";
+      return "viewMenu";
     case Command::MenuAdjust:
-      return "mnuCompensacion";
+      return "adjustMenu";
     case Command::MenuDesign:
-      return "mnuDiseno";
+      return "designMenu";
     case Command::AdjustInverse:
-      return "mnuInici(0)";
+      return "adjustInverse";
     case Command::AdjustConstraints:
-      return "mnuInici(1)";
+      return "adjustConstraints";
     case Command::AdjustPseudo:
-      return "mnuInici(2)";
+      return "adjustPseudoinverse";
   }
   return "?";
 }

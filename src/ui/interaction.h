@@ -29,9 +29,9 @@ enum class Command {
   MenuView,           // " &Ver "
   MenuAdjust,         // " &Compensación " as a whole
   MenuDesign,         // " &Problemas de diseño " as a whole
-  AdjustInverse,      // mnuInici(0), toolbar 5
-  AdjustConstraints,  // mnuInici(1), toolbar 7 (button 15 of the collection)
-  AdjustPseudo,       // mnuInici(2), toolbar 6
+  AdjustInverse,      // toolbar 5
+  AdjustConstraints,  // toolbar 7 (button 15 of the collection)
+  AdjustPseudo,       // toolbar 6
 };
 
 // The message that ends a computation the person stopped.

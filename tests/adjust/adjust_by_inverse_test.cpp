@@ -38,7 +38,8 @@ using testing::TempDir;
 using testing::ToEigen;
 using testing::ValidationProject;
 
-const int kMethods[] = {kInversionGauss, kInversionLU, kInversionCholesky};
+const InversionMethod kMethods[] = {InversionMethod::GaussJordan, InversionMethod::LU,
+                                    InversionMethod::Cholesky};
 
 // Loads a project into an existing state, as opening another project does.
 void LoadInto(NetworkState& s, const std::string& path, int scaleUnknown = 0) {
@@ -96,7 +97,7 @@ void ExpectMatchesEigen(const NetworkState& s) {
 void ExpectAdjustsAgain(NetworkState& s) {
   s.Abandon = false;  // the driver clears it after a failed step
   LoadInto(s, ValidationProject("syn_quad_2fix"));
-  s.InversionMethod = kInversionGauss;
+  s.Inversion = InversionMethod::GaussJordan;
   ListingRun run;
   Adjust(s, run);
   EXPECT_FALSE(s.Abandon);
@@ -110,10 +111,10 @@ TEST(AdjustByInverse, EachMethodAgreesWithEigen) {
   const std::vector<std::string> networks = testing::ConstrainedNetworks();
   ASSERT_GE(networks.size(), 4u);
   for (const std::string& name : networks) {
-    for (const int method : kMethods) {
-      SCOPED_TRACE(name + ", method " + std::to_string(method));
+    for (const InversionMethod method : kMethods) {
+      SCOPED_TRACE(name + ", method " + std::to_string(int(method)));
       NetworkState s = testing::LoadFormed(ValidationProject(name));
-      s.InversionMethod = method;
+      s.Inversion = method;
       ListingRun run;
       Adjust(s, run);
       ASSERT_FALSE(s.Abandon);
@@ -167,19 +168,17 @@ TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTermsInFullOu
 TEST(AdjustByInverseListing, CheckOfTheInversionFailsBeyondRounding) {
   for (const double n22 : {3.0, 1.9 * 1.9 / 2.1 + 2e-13}) {
     SCOPED_TRACE(n22);
-    KernelState k;
-    k.InvInput.Redim(2, 2);
-    k.InvInput(1, 1) = 2.1;
-    k.InvInput(1, 2) = k.InvInput(2, 1) = 1.9;
-    k.InvInput(2, 2) = n22;
-    k.InvResult.Redim(2, 2);
-    InvertMatrix(k, 2);
+    Matrix normal(2, 2);
+    normal(1, 1) = 2.1;
+    normal(1, 2) = normal(2, 1) = 1.9;
+    normal(2, 2) = n22;
+    const Matrix inverse = Invert(normal, 2, InversionMethod::GaussJordan);
     TempDir dir;
     ListingWriter out(dir.File("check.tmp"), ListingWriter::Mode::Create);
     if (n22 == 3.0)
-      EXPECT_NO_THROW(WriteInversionCheck(out, k, 2));
+      EXPECT_NO_THROW(WriteInversionCheck(out, normal, inverse, 2));
     else
-      EXPECT_THROW(WriteInversionCheck(out, k, 2), RunTimeError);
+      EXPECT_THROW(WriteInversionCheck(out, normal, inverse, 2), RunTimeError);
     out.Close();
     EXPECT_EQ(ListingLines(dir.File("check.tmp")).size(), 7u);  // the rows are written
   }
@@ -300,10 +299,10 @@ TEST(AdjustByInverseFailure, SingularNormalMatricesAreRefusedByEveryMethod) {
       {"three points", testing::ThreePointProject()},
       {"loosely joined points", LooselyJoinedPoints()}};
   for (const auto& [name, project] : projects)
-    for (const int method : kMethods) {
-      SCOPED_TRACE(std::string(name) + ", method " + std::to_string(method));
+    for (const InversionMethod method : kMethods) {
+      SCOPED_TRACE(std::string(name) + ", method " + std::to_string(int(method)));
       NetworkState s = testing::LoadFormedText(project);
-      s.InversionMethod = method;
+      s.Inversion = method;
       s.FullOutput = true;
       ListingRun run;
       Adjust(s, run);

@@ -240,14 +240,16 @@ TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
       "00 ,1 ,0 ,0 ,fijo ,1\r\n00 ,2 ,0 ,-100 ,fijo ,2\r\n00 ,3 ,0 ,50 ,vble ,3\r\n"
       "1 ,-99 ,1 ,3 ,50.01 ,1\r\n2 ,-99 ,2 ,3 ,149.98 ,1\r\n3 ,-99 ,1 ,3 ,50.02 ,1\r\n";
   NetworkState s = Loaded(dir.Write("singular.txt", one));
-  for (int method : {kInversionGauss, kInversionLU, kInversionCholesky}) {
-    s.InversionMethod = method;
+  for (InversionMethod method :
+       {InversionMethod::GaussJordan, InversionMethod::LU, InversionMethod::Cholesky}) {
+    s.Inversion = method;
     ScriptedInteraction ui;
-    const std::string listing = dir.File("s" + std::to_string(method) + ".tmp");
+    const std::string listing = dir.File("s" + std::to_string(int(method)) + ".tmp");
     PlainRun(ui, listing);
-    EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Abandoned) << method;
+    EXPECT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Abandoned)
+        << int(method);
     const std::string message = ui.Messages().back();
-    if (method == kInversionGauss)
+    if (method == InversionMethod::GaussJordan)
       EXPECT_EQ(message, "Matriz singular");
     else
       EXPECT_TRUE(message.rfind("¡ Se ha producido un error en la inversión", 0) == 0) << message;

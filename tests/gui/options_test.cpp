@@ -91,7 +91,7 @@ TEST_F(OptionsTest, ControlsSetTheirOptionsAtOnce) {
   EXPECT_FALSE(state.StudyApprox);
   EXPECT_FALSE(Child<QLineEdit>(dialog, "precisionEdit")->isEnabled());
   Child<QRadioButton>(dialog, "choleskyRadio")->click();
-  EXPECT_EQ(state.InversionMethod, kInversionCholesky);
+  EXPECT_EQ(state.Inversion, InversionMethod::Cholesky);
   Child<QCheckBox>(dialog, "checkInversionBox")->click();
   EXPECT_TRUE(state.CheckInversion);
 

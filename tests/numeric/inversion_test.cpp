@@ -18,18 +18,15 @@ using testing_kernel::FromEigen;
 using testing_kernel::MatrixOf;
 using testing_kernel::ToEigen;
 
-constexpr int kMethods[] = {kInversionGauss, kInversionLU, kInversionCholesky};
+using Method = InversionMethod;
+constexpr Method kMethods[] = {Method::GaussJordan, Method::LU, Method::Cholesky};
 
-// Inverts e with the given method through the shared operands, the way
-// callers do: fill InvInput, size InvResult, call.
-Matrix Invert(int method, const Matrix& input, int n) {
-  KernelState k;
-  k.InversionMethod = method;
-  k.InvInput = input;
-  k.InvResult.Redim(n, n);
-  InvertMatrix(k, n);
-  EXPECT_EQ(k.InvInput, input) << "the input must not change";
-  return k.InvResult;
+// Inverts with the given method, checking that the input does not change.
+Matrix Invert(Method method, const Matrix& input, int n) {
+  const Matrix before = input;
+  Matrix inverse = ombrel::Invert(input, n, method);
+  EXPECT_EQ(input, before) << "the input must not change";
+  return inverse;
 }
 
 class InversionAgainstEigen : public ::testing::TestWithParam<int> {};
@@ -41,13 +38,13 @@ TEST_P(InversionAgainstEigen, AgreesWithinConditionScaledTolerance) {
   std::mt19937_64 rng(1000 + n);
   const Eigen::MatrixXd general = testing_kernel::RandomGeneral(rng, n);
   const Eigen::MatrixXd spd = testing_kernel::RandomSpd(rng, n);
-  for (int method : kMethods) {
-    const Eigen::MatrixXd& e = method == kInversionCholesky ? spd : general;
+  for (Method method : kMethods) {
+    const Eigen::MatrixXd& e = method == Method::Cholesky ? spd : general;
     const Eigen::MatrixXd expected = e.inverse();
     const Eigen::MatrixXd got = ToEigen(Invert(method, FromEigen(e), n), n, n);
     const double tol = 50.0 * n * testing_kernel::Condition(e) *
                        std::numeric_limits<double>::epsilon() * expected.cwiseAbs().maxCoeff();
-    EXPECT_LE((got - expected).cwiseAbs().maxCoeff(), tol) << "method " << method;
+    EXPECT_LE((got - expected).cwiseAbs().maxCoeff(), tol) << "method " << int(method);
   }
 }
 
@@ -68,11 +65,12 @@ TEST(Inversion, ReproducesThePlainAlgorithmsBitForBit) {
       sparse_spd.diagonal().array() += sparse_spd.cwiseAbs().rowwise().sum().array();
       const Matrix a = FromEigen(general);
       const Matrix s = FromEigen(share == 0.0 ? spd : sparse_spd);
-      EXPECT_EQ(BitDifferences(Invert(kInversionGauss, a, n), literal::GaussJordan(a, n), n, n), 0)
+      EXPECT_EQ(BitDifferences(Invert(Method::GaussJordan, a, n), literal::GaussJordan(a, n), n, n),
+                0)
           << "Gauss-Jordan n=" << n << " share=" << share;
-      EXPECT_EQ(BitDifferences(Invert(kInversionLU, a, n), literal::Lu(a, n), n, n), 0)
+      EXPECT_EQ(BitDifferences(Invert(Method::LU, a, n), literal::Lu(a, n), n, n), 0)
           << "LU n=" << n << " share=" << share;
-      EXPECT_EQ(BitDifferences(Invert(kInversionCholesky, s, n), literal::Cholesky(s, n), n, n), 0)
+      EXPECT_EQ(BitDifferences(Invert(Method::Cholesky, s, n), literal::Cholesky(s, n), n, n), 0)
           << "Cholesky n=" << n << " share=" << share;
     }
   }
@@ -100,38 +98,31 @@ TEST(GaussJordan, RepairedPivotsMatchThePlainAlgorithm) {
       continue;  // overflow after a near cancellation: not what this test is about
     }
     if (singular) {
-      EXPECT_THROW(Invert(kInversionGauss, a, n), SingularMatrix);
+      EXPECT_THROW(Invert(Method::GaussJordan, a, n), SingularMatrix);
       continue;
     }
     bool has_zero_pivot_start = false;
     for (int i = 1; i <= n; ++i) has_zero_pivot_start |= a(i, i) == 0.0;
     repaired += has_zero_pivot_start;
-    EXPECT_EQ(BitDifferences(Invert(kInversionGauss, a, n), expected, n, n), 0)
+    EXPECT_EQ(BitDifferences(Invert(Method::GaussJordan, a, n), expected, n, n), 0)
         << "trial " << trial;
   }
   EXPECT_GT(repaired, 50);
 }
 
-TEST(GaussJordan, UnrepairableZeroPivotRaisesSingularMatrixAndTouchesNothing) {
-  KernelState k;
-  k.InvInput = MatrixOf({{1, 2}, {2, 4}});
-  const Matrix input = k.InvInput;
-  k.InvResult.Redim(3, 3);
-  k.InvResult(2, 2) = 7.0;  // stale content stays as it was
-  const Matrix before = k.InvResult;
+TEST(GaussJordan, UnrepairableZeroPivotRaisesSingularMatrix) {
+  Matrix a = MatrixOf({{1, 2}, {2, 4}});
   try {
-    InvertMatrix(k, 2);
+    Invert(Method::GaussJordan, a, 2);
     FAIL() << "no exception";
   } catch (const SingularMatrix& e) {
     EXPECT_STREQ(e.what(), "Matriz singular");
   }
-  EXPECT_EQ(k.InvResult, before);
-  EXPECT_EQ(k.InvInput, input);
   // The process carries on: the next inversion works.
-  k.InvInput(2, 2) = 5.0;
-  InvertMatrix(k, 2);
-  EXPECT_EQ(k.InvResult(1, 1), 5.0);
-  EXPECT_EQ(k.InvResult(2, 1), -2.0);
+  a(2, 2) = 5.0;
+  const Matrix inverse = Invert(Method::GaussJordan, a, 2);
+  EXPECT_EQ(inverse(1, 1), 5.0);
+  EXPECT_EQ(inverse(2, 1), -2.0);
 }
 
 // A^t A for a random A (5 x 4) whose last column is the sum of the others:
@@ -152,23 +143,24 @@ TEST(Inversion, ArithmeticFailuresAreFaultsOfTheirKind) {
   const Matrix singular = RoundingSingularNormalMatrix();
   const struct {
     const char* what;
-    int method;
+    Method method;
     Matrix a;
     std::optional<Kind> kind;  // none: any arithmetic fault
   } cases[] = {
-      {"rounding-singular", kInversionGauss, singular, Kind::DivisionByZero},
-      {"rounding-singular", kInversionLU, singular, Kind::DivisionByZero},
-      {"rounding-singular", kInversionCholesky, singular, Kind::DivisionByZero},
-      {"zero corner", kInversionLU, MatrixOf({{0, 1}, {3, 1}}), Kind::DivisionByZero},
-      {"singular", kInversionLU, MatrixOf({{1, 2}, {2, 4}}), std::nullopt},
-      {"indefinite", kInversionCholesky, MatrixOf({{1, 2}, {2, 1}}), Kind::InvalidOperation},
-      {"semidefinite", kInversionCholesky, MatrixOf({{0, 0}, {0, 1}}), std::nullopt},
+      {"rounding-singular", Method::GaussJordan, singular, Kind::DivisionByZero},
+      {"rounding-singular", Method::LU, singular, Kind::DivisionByZero},
+      {"rounding-singular", Method::Cholesky, singular, Kind::DivisionByZero},
+      {"zero corner", Method::LU, MatrixOf({{0, 1}, {3, 1}}), Kind::DivisionByZero},
+      {"singular", Method::LU, MatrixOf({{1, 2}, {2, 4}}), std::nullopt},
+      {"indefinite", Method::Cholesky, MatrixOf({{1, 2}, {2, 1}}), Kind::InvalidOperation},
+      {"semidefinite", Method::Cholesky, MatrixOf({{0, 0}, {0, 1}}), std::nullopt},
       // 1e308 + 1e308 in the second pivot
-      {"overflow", kInversionGauss, MatrixOf({{1e308, 1e308}, {-1e308, 1e308}}), Kind::Overflow},
-      {"overflow", kInversionLU, MatrixOf({{1e308, 1e308}, {-1e308, 1e308}}), Kind::Overflow},
+      {"overflow", Method::GaussJordan, MatrixOf({{1e308, 1e308}, {-1e308, 1e308}}),
+       Kind::Overflow},
+      {"overflow", Method::LU, MatrixOf({{1e308, 1e308}, {-1e308, 1e308}}), Kind::Overflow},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.what) + ", method " + std::to_string(c.method));
+    SCOPED_TRACE(std::string(c.what) + ", method " + std::to_string(int(c.method)));
     try {
       Invert(c.method, c.a, c.a.Rows());
       ADD_FAILURE() << "no exception";
@@ -180,34 +172,28 @@ TEST(Inversion, ArithmeticFailuresAreFaultsOfTheirKind) {
   }
 }
 
-// The result is written only in 1..n x 1..n of a larger InvResult, and any
-// InversionMethod other than 1 or 2 means Gauss-Jordan.
-TEST(Inversion, WritesOnlyTheLeadingBlockAndDefaultsToGaussJordan) {
+// Only the leading n x n block of a larger operand is read, whatever lies
+// beyond it; the inverse is n x n with row and column 0 zero.
+TEST(Inversion, ReadsOnlyTheLeadingBlock) {
   std::mt19937_64 rng(5);
   const Matrix a = FromEigen(testing_kernel::RandomGeneral(rng, 4));
-  KernelState k;
-  k.InvInput = a;
-  k.InvResult.Redim(6, 6);
+  Matrix larger(6, 6);
   for (int r = 0; r <= 6; ++r)
-    for (int c = 0; c <= 6; ++c) k.InvResult(r, c) = 9.0;
-  k.InversionMethod = 7;
-  InvertMatrix(k, 4);
-  const Matrix expected = literal::GaussJordan(a, 4);
-  for (int r = 0; r <= 6; ++r)
-    for (int c = 0; c <= 6; ++c) {
-      if (r >= 1 && r <= 4 && c >= 1 && c <= 4)
-        EXPECT_EQ(k.InvResult(r, c), expected(r, c));
-      else
-        EXPECT_EQ(k.InvResult(r, c), 9.0) << r << "," << c;
-    }
+    for (int c = 0; c <= 6; ++c)
+      larger(r, c) = r >= 1 && r <= 4 && c >= 1 && c <= 4 ? a(r, c) : 9.0;
+  for (Method method : {Method::GaussJordan, Method::LU}) {
+    const Matrix inverse = Invert(method, larger, 4);
+    EXPECT_EQ(inverse, Invert(method, a, 4)) << int(method);
+    EXPECT_EQ(inverse.Rows(), 4);
+    EXPECT_EQ(inverse.Cols(), 4);
+  }
+  EXPECT_EQ(Invert(Method::GaussJordan, a, 4), literal::GaussJordan(a, 4));
 }
 
 TEST(Inversion, OperandsTooSmallForTheOrderAreRejected) {
-  KernelState k;
-  k.InvInput.Redim(3, 3);
-  k.InvResult.Redim(2, 2);
-  EXPECT_THROW(InvertMatrix(k, 3), SubscriptOutOfRange);
-  EXPECT_THROW(InvertMatrix(k, 40000), ArithmeticFault);
+  const Matrix a(3, 3);
+  EXPECT_THROW(Invert(Method::GaussJordan, a, 4), SubscriptOutOfRange);
+  EXPECT_THROW(Invert(Method::LU, a, 40000), ArithmeticFault);
 }
 
 }  // namespace

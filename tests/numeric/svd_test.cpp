@@ -14,27 +14,12 @@ namespace {
 using testing_kernel::FromEigen;
 using testing_kernel::ToEigen;
 
-struct Decomposition {
-  KernelState k;
-  int not_found = -1;  // what the call left in its n argument
-};
-
-// The calling protocol: fill InvInput, size InvResult n x m, set EmUserSet.
-Decomposition Decompose(const Eigen::MatrixXd& a, int user_set = 0, double em2 = 0.0,
-                        double em6 = 0.0) {
-  Decomposition d;
-  const int m = static_cast<int>(a.rows());
-  int n = static_cast<int>(a.cols());
-  d.k.InvInput = FromEigen(a);
-  d.k.InvResult.Redim(n, m);
-  d.k.EmUserSet = user_set;
-  if (user_set) {
-    d.k.Em2 = em2;
-    d.k.Em6 = em6;
-  }
-  Pseudoinverse(d.k, m, n);
-  d.not_found = n;
-  return d;
+// Decomposes a with the default tolerances but em2 and em6.
+SvdResult Decompose(const Eigen::MatrixXd& a, double em2 = 1e-12, double em6 = 1e-10) {
+  SvdTolerances t;
+  t.relativePrecision = em2;
+  t.smallestSingularValue = em6;
+  return Pseudoinverse(FromEigen(a), static_cast<int>(a.rows()), static_cast<int>(a.cols()), t);
 }
 
 std::vector<double> Sorted(const Vector& v) {
@@ -61,27 +46,24 @@ TEST_P(SvdAgainstEigen, MatchesTheIndependentDecompositions) {
   const Eigen::MatrixXd a = shape.rank < shape.n
                                 ? RankDeficient(rng, shape.m, shape.n, shape.rank)
                                 : testing_kernel::RandomMatrix(rng, shape.m, shape.n);
-  const Decomposition d = Decompose(a);
-  ASSERT_EQ(d.not_found, 0);
-  EXPECT_EQ(d.k.SvdNotFound, 0);
-  EXPECT_LE(d.k.Em5, 80 * shape.n);
-  EXPECT_DOUBLE_EQ(d.k.Em1, a.cwiseAbs().rowwise().sum().maxCoeff());
-  EXPECT_EQ(d.k.Em0, 1e-14);
-  EXPECT_EQ(d.k.Em4, 80);
+  const SvdResult d = Decompose(a);
+  ASSERT_EQ(d.notFound, 0);
+  EXPECT_LE(d.iterations, 80 * shape.n);
+  EXPECT_DOUBLE_EQ(d.norm, a.cwiseAbs().rowwise().sum().maxCoeff());
 
   Eigen::JacobiSVD<Eigen::MatrixXd> svd(a);
-  const std::vector<double> ours = Sorted(d.k.SingularValues);
+  const std::vector<double> ours = Sorted(d.singularValues);
   const double scale = svd.singularValues()(0);
   for (int i = 0; i < shape.n; ++i) {
     EXPECT_NEAR(ours[i], svd.singularValues()(i), 1e-12 * scale * shape.m) << i;
     EXPECT_GE(ours[i], 0.0);
   }
   int above = 0;
-  for (double s : ours) above += s > d.k.Em6;
-  EXPECT_EQ(d.k.Em7, above);
-  EXPECT_EQ(d.k.Em7, shape.rank);
+  for (double s : ours) above += s > 1e-10;
+  EXPECT_EQ(d.rank, above);
+  EXPECT_EQ(d.rank, shape.rank);
 
-  const Eigen::MatrixXd p = ToEigen(d.k.InvResult, shape.n, shape.m);
+  const Eigen::MatrixXd p = ToEigen(d.pseudoinverse, shape.n, shape.m);
   const double tol = 1e-10 * shape.m;
   EXPECT_LE((a * p * a - a).cwiseAbs().maxCoeff(), tol * a.cwiseAbs().maxCoeff());
   EXPECT_LE((p * a * p - p).cwiseAbs().maxCoeff(), tol * p.cwiseAbs().maxCoeff());
@@ -94,10 +76,9 @@ TEST_P(SvdAgainstEigen, MatchesTheIndependentDecompositions) {
   cod.setThreshold(1e-9);
   EXPECT_LE((p - cod.pseudoInverse()).cwiseAbs().maxCoeff(), tol * p.cwiseAbs().maxCoeff());
 
-  const Eigen::MatrixXd v = ToEigen(d.k.SvdV, shape.n, shape.n);
+  const Eigen::MatrixXd v = ToEigen(d.v, shape.n, shape.n);
   EXPECT_LE((v.transpose() * v - Eigen::MatrixXd::Identity(shape.n, shape.n)).cwiseAbs().maxCoeff(),
             1e-12 * shape.n);
-  EXPECT_EQ(d.k.InvInput, FromEigen(a));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, SvdAgainstEigen,
@@ -112,30 +93,29 @@ INSTANTIATE_TEST_SUITE_P(Shapes, SvdAgainstEigen,
 TEST(Pseudoinverse, IterationLimitHoldsPerSingularValue) {
   std::mt19937_64 rng(29);
   const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 200, 196);
-  const Decomposition d = Decompose(a);
-  EXPECT_EQ(d.k.SvdNotFound, 0);
-  EXPECT_EQ(d.not_found, 0);
-  EXPECT_GT(d.k.Em5, 80);
-  const std::vector<double> ours = Sorted(d.k.SingularValues);
+  const SvdResult d = Decompose(a);
+  EXPECT_EQ(d.notFound, 0);
+  EXPECT_GT(d.iterations, 80);
+  const std::vector<double> ours = Sorted(d.singularValues);
   const Eigen::VectorXd expected = Eigen::JacobiSVD<Eigen::MatrixXd>(a).singularValues();
   for (int i = 0; i < 196; ++i) EXPECT_NEAR(ours[i], expected(i), 1e-10 * expected(0)) << i;
-  EXPECT_NE(d.k.InvResult, Matrix(196, 200));
+  EXPECT_NE(d.pseudoinverse, Matrix(196, 200));
 }
 
-// With full rank the decomposition itself is visible: U = SvdU with each
+// With full rank the decomposition itself is visible: U as returned with each
 // column multiplied back by its singular value gives U diag(s) V^t = A and
 // orthonormal columns.
 TEST(Pseudoinverse, ScaledLeftVectorsReconstructTheInput) {
   std::mt19937_64 rng(17);
   const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 12, 8);
-  const Decomposition d = Decompose(a);
-  Eigen::MatrixXd u = ToEigen(d.k.SvdU, 12, 8);
+  const SvdResult d = Decompose(a);
+  Eigen::MatrixXd u = ToEigen(d.u, 12, 8);
   Eigen::VectorXd s(8);
   for (int j = 0; j < 8; ++j) {
-    s(j) = d.k.SingularValues(j + 1);
+    s(j) = d.singularValues(j + 1);
     u.col(j) *= s(j);
   }
-  const Eigen::MatrixXd v = ToEigen(d.k.SvdV, 8, 8);
+  const Eigen::MatrixXd v = ToEigen(d.v, 8, 8);
   EXPECT_LE((u * s.asDiagonal() * v.transpose() - a).cwiseAbs().maxCoeff(), 1e-12);
   EXPECT_LE((u.transpose() * u - Eigen::MatrixXd::Identity(8, 8)).cwiseAbs().maxCoeff(), 1e-12);
 }
@@ -150,40 +130,31 @@ TEST(Pseudoinverse, ScaleOfTheMatrixDoesNotMatter) {
   const Eigen::MatrixXd expected = a.completeOrthogonalDecomposition().pseudoInverse();
   for (double scale : {1e-17, 1e12}) {
     SCOPED_TRACE(scale);
-    const Decomposition d = Decompose(scale * a, 1, 1e-12, 1e-300);
-    ASSERT_EQ(d.not_found, 0);
-    EXPECT_EQ(d.k.Em7, 3);
-    const Eigen::MatrixXd pinv = ToEigen(d.k.InvResult, 3, 5) * scale;
+    const SvdResult d = Decompose(scale * a, 1e-12, 1e-300);
+    ASSERT_EQ(d.notFound, 0);
+    EXPECT_EQ(d.rank, 3);
+    const Eigen::MatrixXd pinv = ToEigen(d.pseudoinverse, 3, 5) * scale;
     EXPECT_LE((pinv - expected).cwiseAbs().maxCoeff(), 1e-12 * expected.cwiseAbs().maxCoeff());
   }
 }
 
-// A caller's Em6 decides the rank; Em2 and Em6 stay as set while Em0 and Em4
-// are reset; without EmUserSet the defaults come back.
+// The smallest singular value not negligible (em6) decides the rank.
 TEST(Pseudoinverse, UserThresholdsChangeTheRank) {
   Eigen::MatrixXd a = Eigen::MatrixXd::Zero(4, 3);
   a(0, 0) = 5.0;
   a(1, 1) = 0.5;
   a(2, 2) = 1e-3;
-  Decomposition d = Decompose(a, 1, 1e-13, 0.1);
-  EXPECT_EQ(d.k.Em7, 2);
-  EXPECT_EQ(d.k.Em2, 1e-13);
-  EXPECT_EQ(d.k.Em6, 0.1);
-  EXPECT_EQ(d.k.Em0, 1e-14);
-  EXPECT_EQ(d.k.Em4, 80);
-  const Eigen::MatrixXd p = ToEigen(d.k.InvResult, 3, 4);
+  SvdResult d = Decompose(a, 1e-13, 0.1);
+  EXPECT_EQ(d.rank, 2);
+  const Eigen::MatrixXd p = ToEigen(d.pseudoinverse, 3, 4);
   EXPECT_NEAR(p(0, 0), 0.2, 1e-15);
   EXPECT_NEAR(p(1, 1), 2.0, 1e-14);
   EXPECT_EQ(p(2, 2), 0.0);
 
-  d = Decompose(a, 1, 1e-12, 10.0);  // above every singular value
-  EXPECT_EQ(d.k.Em7, 0);
-  EXPECT_EQ(ToEigen(d.k.InvResult, 3, 4).cwiseAbs().maxCoeff(), 0.0);
-
-  d = Decompose(a);
-  EXPECT_EQ(d.k.Em7, 3);
-  EXPECT_EQ(d.k.Em2, 1e-12);
-  EXPECT_EQ(d.k.Em6, 1e-10);
+  d = Decompose(a, 1e-12, 10.0);  // above every singular value
+  EXPECT_EQ(d.rank, 0);
+  EXPECT_EQ(ToEigen(d.pseudoinverse, 3, 4).cwiseAbs().maxCoeff(), 0.0);
+  EXPECT_EQ(Decompose(a).rank, 3);
 }
 
 TEST(Pseudoinverse, AllZeroMatrixIsAnArithmeticFault) {
@@ -193,31 +164,23 @@ TEST(Pseudoinverse, AllZeroMatrixIsAnArithmeticFault) {
   } catch (const ArithmeticFault& e) {
     EXPECT_EQ(e.kind(), ArithmeticFault::Kind::InvalidOperation);
   }
-  const Decomposition single = Decompose(Eigen::MatrixXd::Zero(2, 1));  // no division for n = 1
-  EXPECT_EQ(single.k.Em7, 0);
+  EXPECT_EQ(Decompose(Eigen::MatrixXd::Zero(2, 1)).rank, 0);  // no division for n = 1
 }
 
-TEST(Pseudoinverse, ResultIsAddedOntoInvResult) {
+// Only the leading m x n block of a larger operand is read.
+TEST(Pseudoinverse, ReadsOnlyTheLeadingBlock) {
   std::mt19937_64 rng(23);
   const Eigen::MatrixXd a = testing_kernel::RandomMatrix(rng, 4, 3);
-  const Decomposition clean = Decompose(a);
-  KernelState k;
-  k.InvInput = FromEigen(a);
-  k.InvResult.Redim(3, 4);
-  k.InvResult(2, 3) = 1.0;
-  int n = 3;
-  Pseudoinverse(k, 4, n);
-  EXPECT_EQ(k.InvResult(2, 3), 1.0 + clean.k.InvResult(2, 3));
-  EXPECT_EQ(k.InvResult(1, 1), clean.k.InvResult(1, 1));
+  Eigen::MatrixXd larger = Eigen::MatrixXd::Constant(5, 5, 9.0);
+  larger.topLeftCorner(4, 3) = a;
+  const SvdResult d = Pseudoinverse(FromEigen(larger), 4, 3, SvdTolerances{});
+  EXPECT_EQ(d.pseudoinverse, Decompose(a).pseudoinverse);
+  EXPECT_EQ(d.rank, 3);
 }
 
 #ifndef NDEBUG
 TEST(PseudoinverseDeathTest, FewerRowsThanColumnsIsAProgrammingError) {
-  KernelState k;
-  k.InvInput.Redim(2, 3);
-  k.InvResult.Redim(3, 2);
-  int n = 3;
-  EXPECT_DEATH(Pseudoinverse(k, 2, n), "rows");
+  EXPECT_DEATH(Pseudoinverse(Matrix(2, 3), 2, 3, SvdTolerances{}), "rows");
 }
 #endif
 
