@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "adjust/open_project_command.h"
-#include "model/form_equations.h"
+#include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"
@@ -138,14 +137,11 @@ std::string DistanceProject() {
 
 TEST(ApproximateNumbersStudy, DigitsOfAFormedNetwork) {
   TempDir dir;
-  NetworkState s;
-  ScriptedInteraction ui;
-  ASSERT_TRUE(LoadProjectFile(s, ui, dir.Write("proyecto.txt", DistanceProject())));
+  NetworkState s = testing::Loaded(dir.Write("proyecto.txt", DistanceProject()));
   s.StudyApprox = true;
   s.ApproxPrecision = 0.01;
-  DimensionProjectSystem(s);
-  FormEquations(s, ui);
-  ASSERT_FALSE(s.Abandon);
+  testing::FormAnew(s);
+  ScriptedInteraction ui;
   s.ListingFileName = CreateEmptyListing(dir);
   ApproximateNumbersStudy(s, ui);
   ASSERT_FALSE(s.Abandon);

@@ -5,7 +5,6 @@
 
 #include <Eigen/Dense>
 #include <cmath>
-#include <numbers>
 
 #include "adjust/adjustment_driver.h"
 #include "adjust/hyperellipsoid_axis_ellipse.h"
@@ -26,16 +25,7 @@ using testing::TempDir;
 
 constexpr int kDefect = 3;  // two translations and a rotation: distances fix the scale
 
-Eigen::MatrixXd Normal(const NetworkState& s) {
-  const int rows = s.NumObs, u = 2 * (s.NumPoints - s.NumFixed);
-  const Eigen::MatrixXd a = testing::ToEigen(s.A, rows, u);
-  return a.transpose() * testing::ToEigen(s.P, rows, rows) * a;
-}
-
-Eigen::Vector2d Direction(double gon) {
-  const double angle = gon * std::numbers::pi / 200.0;
-  return {std::sin(angle), std::cos(angle)};
-}
+using testing::Direction;
 
 // Adjusts with E (type 2) or the pseudoinverse, asking for the figures and
 // keeping all but the datum defect's eigenvalues.
@@ -86,7 +76,7 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
       ASSERT_EQ(static_cast<int>(listed.size()), count);
       for (double value : listed) EXPECT_GE(value, 0.0);
 
-      const Eigen::MatrixXd n = Normal(s);
+      const Eigen::MatrixXd n = testing::ProjectNormal(s);
       for (int i = 1; i < count; ++i)
         for (int j = i + 1; j <= count; ++j) {
           SCOPED_TRACE(::testing::Message() << i << "," << j);
@@ -139,7 +129,7 @@ TEST(FreeNetworkFigures, GenuinelyNegativeEigenvalueStillFails) {
   s.ListingFileName = dir.File("salida.tmp");
   s.FullOutput = true;
   s.P(1, 1) *= -1000.0;
-  const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eig(Normal(s));
+  const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eig(testing::ProjectNormal(s));
   ASSERT_LT(eig.eigenvalues()(0), -1e-3 * eig.eigenvalues().cwiseAbs().maxCoeff());
   ScriptedInteraction ui;
   ui.Then("4").Then("1");

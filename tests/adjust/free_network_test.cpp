@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <Eigen/Dense>
-#include <cstdio>
 #include <string>
 
 #include "adjust/adjust_by_constraints.h"
@@ -18,8 +17,11 @@
 namespace ombrel {
 namespace {
 
+using testing::Em6Between;
+using testing::Rows;
 using testing::TempDir;
 using testing::ToEigen;
+using testing::Unknowns;
 
 std::string ProjectText(const std::string& name) {
   return Cp1252ToUtf8(testing::ReadBytes(testing::ValidationDir() + "/" + name + "/project.txt"));
@@ -49,25 +51,8 @@ std::string FirstPointFixed(std::string text) {
   return text;
 }
 
-int Rows(const NetworkState& s) {
-  return s.NumObs + s.NumCondEq;
-}
-int Unknowns(const NetworkState& s) {
-  return 2 * (s.NumPoints - s.NumFixed);
-}
-
 Eigen::MatrixXd WeightedDesign(const NetworkState& s) {
   return ToEigen(s.P, Rows(s), Rows(s)).cwiseSqrt() * ToEigen(s.A, Rows(s), Unknowns(s));
-}
-
-// An em6 between the smallest kept and the largest dropped singular value of
-// m, as a person reading the review would choose it.
-std::string Em6Between(const Eigen::MatrixXd& m, int defect) {
-  const Eigen::VectorXd sv = Eigen::JacobiSVD<Eigen::MatrixXd>(m).singularValues();
-  const long kept = sv.size() - defect;
-  char text[40];
-  std::snprintf(text, sizeof text, "%.6g", std::sqrt(sv(kept - 1) * sv(kept)));
-  return text;
 }
 
 // Answers to the two reviews: one new decomposition each with an em6 that

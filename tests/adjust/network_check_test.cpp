@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <set>
@@ -12,6 +11,7 @@
 #include "adjust/open_project_command.h"
 #include "model/project_file.h"
 #include "support/adjusted_network.h"
+#include "support/eigen_bridge.h"
 #include "support/temp_dir.h"
 #include "support/validation_list.h"
 #include "ui/scripted_interaction.h"
@@ -19,16 +19,13 @@
 namespace ombrel {
 namespace {
 
+using testing::Text;
+
 struct Spot {
   int number;
   double x, y;
   bool fixed;
 };
-
-std::string Text(double value) {
-  char buffer[32];
-  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
 
 // A project whose observations are computed from the points' true
 // positions; the approximate coordinates are the true ones moved by shift

@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "adjust/open_project_command.h"
-#include "model/form_equations.h"
+#include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"
@@ -22,48 +21,21 @@
 
 namespace ombrel::design_test {
 
-inline std::string Network(const std::string& name) {
-  return testing::ValidationDir() + "/" + name + "/project.txt";
-}
-
-inline NetworkState Loaded(const std::string& path) {
-  NetworkState s;
-  ScriptedInteraction ui;
-  EXPECT_TRUE(LoadProjectFile(s, ui, path));
-  return s;
-}
-
-// The equations formed anew for the coordinates the state holds.
-inline void FormAnew(NetworkState& s) {
-  DimensionProjectSystem(s);
-  ScriptedInteraction ui;
-  FormEquations(s, ui);
-  EXPECT_FALSE(s.Abandon);
-}
-
 // Loaded with its equations formed, as the design driver leaves it.
 inline NetworkState Formed(const std::string& path) {
-  NetworkState s = Loaded(path.find('/') == std::string::npos ? Network(path) : path);
-  FormAnew(s);
-  return s;
-}
-
-inline int Rows(const NetworkState& s) {
-  return s.NumObs + s.NumCondEq;
-}
-inline int Unknowns(const NetworkState& s) {
-  return 2 * (s.NumPoints - s.NumFixed);
+  return testing::LoadFormed(path.find('/') == std::string::npos ? testing::ValidationProject(path)
+                                                                 : path);
 }
 
 using testing::Contains;
+using testing::Em6Between;
+using testing::FormAnew;
+using testing::Loaded;
+using testing::Rows;
+using testing::Text;
 using testing::ToEigen;
-
-// The text of a value typed in a prompt or a file, to the last digit.
-inline std::string Text(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
-}
+using testing::Unknowns;
+using testing::ValidationProject;
 
 // A criterion file: the upper triangle of m row by row.
 inline void WriteUpperTriangle(const std::string& path, const Eigen::MatrixXd& m) {
@@ -71,16 +43,6 @@ inline void WriteUpperTriangle(const std::string& path, const Eigen::MatrixXd& m
   for (long i = 0; i < m.rows(); ++i) {
     for (long j = i; j < m.cols(); ++j) out << Text(m(i, j)) << (j + 1 < m.cols() ? ", " : "\n");
   }
-}
-
-// An em6 between the smallest kept and the largest dropped singular value
-// of m, as a person reading the review would choose it.
-inline std::string Em6Between(const Eigen::MatrixXd& m, int defect) {
-  const Eigen::VectorXd sv = Eigen::JacobiSVD<Eigen::MatrixXd>(m).singularValues();
-  const long kept = sv.size() - defect;
-  char text[40];
-  std::snprintf(text, sizeof text, "%.6g", std::sqrt(sv(kept - 1) * sv(kept)));
-  return text;
 }
 
 // Pseudoinverse of a symmetric matrix dropping its `defect` smallest eigenvalues.

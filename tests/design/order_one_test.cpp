@@ -180,29 +180,22 @@ struct DesignRun {
   DesignEnd end = DesignEnd::Abandoned;
 };
 
-// Order one on syn_free5 for vertex 3 (h = 0.01, delta = 0.001, network type
-// 2, the automatic criterion); em6 is typed in the review of A^t A when given.
-void RunVertexThree(DesignRun& run, const TempDir& dir, const std::string& em6) {
-  run.state = Formed("syn_free5");
-  run.state.ListingFileName = dir.File("salida.tmp");
-  run.state.OutputDecimals = 6;
-  ScriptedInteraction& ui = run.ui;
-  ui.Then("1").Then("3").Then("0.01").Then("0.001").Then("2").Then("1");
-  if (!em6.empty()) ui.Then(Answer::Yes).Then("0.000000000001").Then(em6);
-  ui.Then(Answer::No).Then(Answer::No).Then(Answer::No);
-  run.end = DesignOrderOne(run.state, ui);
-  run.lines = ListingLines(run.state.ListingFileName);
-}
-
 TEST(DesignOrderOne, OneVertexHasThreeEquationsTheMeanCriterionAndShiftsHeldToTheBound) {
   // vertex 3 is the third variable point
   const Eigen::Matrix2d minor =
       TypeTwoCofactors(Formed("syn_free5")).block(4, 4, 2, 2).cast<double>();
 
+  // h = 0.01, delta = 0.001, network type 2, the automatic criterion.
   TempDir dir;
   DesignRun run;
-  RunVertexThree(run, dir, "1e-30");
-  ASSERT_EQ(run.end, DesignEnd::Completed);
+  run.state = Formed("syn_free5");
+  run.state.ListingFileName = dir.File("salida.tmp");
+  run.state.OutputDecimals = 6;
+  run.ui.Then("1").Then("3").Then("0.01").Then("0.001").Then("2").Then("1");
+  run.ui.Then(Answer::Yes).Then("0.000000000001").Then("1e-30");
+  run.ui.Then(Answer::No).Then(Answer::No).Then(Answer::No);
+  ASSERT_EQ(DesignOrderOne(run.state, run.ui), DesignEnd::Completed);
+  run.lines = ListingLines(run.state.ListingFileName);
   // The network-type box opens with the line naming what it is for.
   bool typeAsked = false;
   for (const auto& prompt : run.ui.Prompts())
@@ -411,7 +404,7 @@ TEST(DesignOrderOne, TypedConstraintMatrixServesEveryShiftAndTheCriterionIsTyped
 // as a failed one does, with every coordinate as it was.
 TEST(DesignOrderOne, StoppedAtAProgressReportEndsTheListingWithTheCoordinatesKept) {
   TempDir dir;
-  NetworkState s = Loaded(Network("syn_free5"));
+  NetworkState s = Loaded(ValidationProject("syn_free5"));
   const NetworkState before = s;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");

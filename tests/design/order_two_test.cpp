@@ -38,6 +38,16 @@ std::vector<WeightLine> ListedWeights(const std::vector<std::string>& lines) {
   return values;
 }
 
+// The columns a_i a_i^t (vectorized) of the rows a_i of a.
+Eigen::MatrixXd KhatriRao(const Eigen::MatrixXd& a) {
+  const long n = a.rows(), u = a.cols();
+  Eigen::MatrixXd kr(u * u, n);
+  for (long i = 0; i < n; ++i)
+    for (long r = 0; r < u; ++r)
+      for (long c = 0; c < u; ++c) kr(r * u + c, i) = a(i, r) * a(i, c);
+  return kr;
+}
+
 TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   // syn_free5: 15 observations, 10 unknowns, datum defect 3. With
   // QxxE = N+ the criterion's pseudoinverse is N = sum p_i a_i a_i^t, so a
@@ -47,15 +57,12 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   const Eigen::MatrixXd a = ToEigen(formed.A, n, u), p = ToEigen(formed.P, n, n);
   const Eigen::MatrixXd normal = a.transpose() * p * a;
   const Eigen::MatrixXd criterion = SymmetricPseudoinverse(normal, defect);
-  Eigen::MatrixXd kr(u * u, n);
-  for (int i = 0; i < n; ++i)
-    for (int r = 0; r < u; ++r)
-      for (int c = 0; c < u; ++c) kr(r * u + c, i) = a(i, r) * a(i, c);
+  const Eigen::MatrixXd kr = KhatriRao(a);
   ASSERT_EQ(Eigen::FullPivLU<Eigen::MatrixXd>(kr).rank(), n);
 
   TempDir dir;
   WriteUpperTriangle(dir.File("QxxE.txt"), criterion);
-  NetworkState s = Loaded(Network("syn_free5"));
+  NetworkState s = Loaded(ValidationProject("syn_free5"));
   s.EllipsesDone = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then(Answer::No).Then(Answer::No);
@@ -90,7 +97,7 @@ TEST(DesignOrderTwo, CancellingAnyPromptAbandonsButOffersTheListing) {
                                Script{no, no, "1", "2", Answer::Yes, "1e-12", ""}}) {
     SCOPED_TRACE(script.size());
     TempDir dir;
-    NetworkState s = Loaded(Network("syn_quad_2fix"));
+    NetworkState s = Loaded(ValidationProject("syn_quad_2fix"));
     ScriptedInteraction ui;
     ui.Then(dir.File("salida.tmp"));
     for (const auto& answer : script) std::visit([&](auto a) { ui.Then(a); }, answer);
@@ -114,7 +121,7 @@ TEST(DesignOrderTwo, CancellingAnyPromptAbandonsButOffersTheListing) {
 std::string FreeFiveWithTwoFixed(const TempDir& dir, const std::vector<int>& order,
                                  const std::vector<int>& keep = {}) {
   std::vector<std::string> lines;
-  std::istringstream in(testing::ReadBytes(Network("syn_free5")));
+  std::istringstream in(testing::ReadBytes(ValidationProject("syn_free5")));
   for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.size() - 1));
   std::vector<std::string> points, observations;
   for (int number : order) {
@@ -190,10 +197,7 @@ TEST(DesignOrderTwo, FewerObservationsThanUnknownsStillGiveTheLeastSquaresWeight
   WriteUpperTriangle(dir.File("QxxE.txt"), criterion);
   const Eigen::MatrixXd a = ToEigen(s.A, n, u);
   ASSERT_EQ(Eigen::FullPivLU<Eigen::MatrixXd>(a).rank(), n);
-  Eigen::MatrixXd kr(u * u, n);
-  for (int i = 0; i < n; ++i)
-    for (int r = 0; r < u; ++r)
-      for (int c = 0; c < u; ++c) kr(r * u + c, i) = a(i, r) * a(i, c);
+  const Eigen::MatrixXd kr = KhatriRao(a);
   ASSERT_EQ(Eigen::FullPivLU<Eigen::MatrixXd>(kr).rank(), n);
   const Eigen::MatrixXd inverse = criterion.inverse();
   const Eigen::VectorXd vec = Eigen::Map<const Eigen::VectorXd>(inverse.data(), u * u);
@@ -238,7 +242,7 @@ TEST(DesignOrderTwo, BaardasCriterionNeedsTwoVariablePoints) {
 // cannot be read stops the run, and the listing says so at its end.
 TEST(DesignDriver, ACriterionFileThatIsTheListingOrMissingNeverPassesForAResult) {
   TempDir dir;
-  NetworkState s = Loaded(Network("syn_quad_2fix"));
+  NetworkState s = Loaded(ValidationProject("syn_quad_2fix"));
   const std::string listing = dir.File("salida.tmp"), missing = dir.File("falta.txt");
   ScriptedInteraction ui;
   ui.Then(listing).Then(Answer::No).Then(Answer::No).Then("1").Then("3").Then(listing);
@@ -261,7 +265,7 @@ TEST(DesignDriver, ACriterionFileThatIsTheListingOrMissingNeverPassesForAResult)
 
 TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
   TempDir dir;
-  NetworkState s = Loaded(Network("syn_quad_2fix"));
+  NetworkState s = Loaded(ValidationProject("syn_quad_2fix"));
   s.MatrixInput = true;
   ScriptedInteraction ui;
   EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Refused);
@@ -277,7 +281,7 @@ TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
 
 TEST(DesignDriver, OrderOneClearsTheEllipsesWithoutAskingTheOutputType) {
   TempDir dir;
-  NetworkState s = Loaded(Network("syn_free5"));
+  NetworkState s = Loaded(ValidationProject("syn_free5"));
   s.EllipsesDone = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");

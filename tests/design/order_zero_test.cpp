@@ -75,7 +75,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   const double sigma0Sq = v.dot(p * v) / (n - u + defect);
 
   TempDir dir;
-  NetworkState s = Loaded(Network("syn_free5"));
+  NetworkState s = Loaded(ValidationProject("syn_free5"));
   s.OutputDecimals = 10;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("3").Then("1").Then("3").Then("3").Then("5");
@@ -111,23 +111,38 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   }
 }
 
+// Counts of all the points, fixed vertices and repeated ones are refused.
+// With a regular normal matrix the solution is unique, so group b holds the
+// ordinary corrections of its vertex and Qxbxb its block of inv(N).
 TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolution) {
-  // With a regular normal matrix the solution is unique, so group b holds
-  // the ordinary corrections of its vertex and Qxbxb its block of inv(N).
   TempDir dir;
-  NetworkState s = Formed("syn_quad_2fix");
+  NetworkState s = Formed("syn_quad_2fix");  // two variable points, 3 and 4
   const int n = Rows(s), u = Unknowns(s);
   const Eigen::MatrixXd a = ToEigen(s.A, n, u), p = ToEigen(s.P, n, n);
   const Eigen::MatrixXd inverse = (a.transpose() * p * a).inverse();
   const Eigen::VectorXd x = inverse * a.transpose() * p * ToEigen(s.K, n);
-  int point = 0;
-  for (int i = 1; i <= s.NumPoints; ++i)
-    if (s.VariableIndex(i) == 2) point = i;
+  int point = 0, fixed = 0;
+  for (int i = 1; i <= s.NumPoints; ++i) {
+    if (s.VariableIndex(i) == 2) point = s.PointNumber(i);
+    if (s.VariableIndex(i) == 0) fixed = s.PointNumber(i);
+  }
   s.ListingFileName = dir.File("salida.tmp");
   s.OutputDecimals = 10;
   ScriptedInteraction ui;
-  ui.Then("1").Then(std::to_string(s.PointNumber(point))).Then(Answer::No);
+  for (const char* refused : {"2", "0", " 0", "1.", "1,5", " 1", "-1", "x"}) ui.Then(refused);
+  ui.Then("1");
+  ui.Then("");  // back to the count
+  ui.Then("1");
+  ui.Then(std::to_string(fixed)).Then("99").Then("97");
+  ui.Then(std::to_string(point)).Then(Answer::No);
   EXPECT_EQ(DesignOrderZero(s, ui), DesignEnd::Completed);
+  EXPECT_EQ(ui.Pending(), 0u);
+  int refusals = 0;
+  for (const std::string& m : ui.Messages()) refusals += m == "¡ Número no válido !";
+  EXPECT_EQ(refusals, 8 + 3);
+  ASSERT_EQ(s.DesignVertexCount, 1);
+  EXPECT_EQ(s.DesignVertices(1), point);
+
   const std::vector<double> listed = ListedGroupB(s.ListingFileName);
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_NEAR(listed[0], x(2), 1e-9);
@@ -140,35 +155,11 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   EXPECT_EQ(s.NumConstraints, 0);
 }
 
-TEST(DesignOrderZero, RefusesCountsOfAllPointsAndFixedOrRepeatedVertices) {
-  TempDir dir;
-  NetworkState s = Formed("syn_quad_2fix");  // two variable points, 3 and 4
-  s.ListingFileName = dir.File("salida.tmp");
-  std::vector<int> variable, fixed;
-  for (int i = 1; i <= s.NumPoints; ++i)
-    (s.VariableIndex(i) ? variable : fixed).push_back(s.PointNumber(i));
-  ScriptedInteraction ui;
-  for (const char* refused : {"2", "0", " 0", "1.", "1,5", " 1", "-1", "x"}) ui.Then(refused);
-  ui.Then("1");
-  ui.Then("");  // back to the count
-  ui.Then("1");
-  ui.Then(std::to_string(fixed[0])).Then("99").Then("97");
-  ui.Then(std::to_string(variable[1])).Then(Answer::No);
-  DesignOrderZero(s, ui);
-  EXPECT_EQ(ui.Pending(), 0u);
-  int refusals = 0;
-  for (const std::string& m : ui.Messages()) refusals += m == "¡ Número no válido !";
-  EXPECT_EQ(refusals, 8 + 3);
-  ASSERT_EQ(s.DesignVertexCount, 1);
-  EXPECT_EQ(s.DesignVertices(1), variable[1]);
-  EXPECT_EQ(s.Qxx.Rows(), 2);
-}
-
 TEST(DesignOrderZero, CancellingTheCountOrAPrecisionAbandons) {
   for (const bool atPrecision : {false, true}) {
     SCOPED_TRACE(atPrecision);
     TempDir dir;
-    NetworkState s = Loaded(Network("syn_quad_2fix"));
+    NetworkState s = Loaded(ValidationProject("syn_quad_2fix"));
     ScriptedInteraction ui;
     ui.Then(dir.File("salida.tmp"));
     if (atPrecision) {

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "support/eigen_bridge.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
 
@@ -16,20 +16,14 @@ namespace {
 
 using Rows = std::vector<std::vector<double>>;
 
-// Text that reads back as exactly the same double.
-std::string Exact(double v) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.17g", v);
-  return buffer;
-}
-
 // A matrix file as the user writes it: blank-separated, CR LF between rows,
 // no line break after the last one.
 std::string MatrixText(const Rows& rows) {
   std::string text;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) text += "\r\n";
-    for (std::size_t j = 0; j < rows[i].size(); ++j) text += (j ? " " : "") + Exact(rows[i][j]);
+    for (std::size_t j = 0; j < rows[i].size(); ++j)
+      text += (j ? " " : "") + testing::Text(rows[i][j]);
   }
   return text;
 }
@@ -128,16 +122,6 @@ TEST_F(ImportEquationsTest, ConsistentSystemIsCopiedExactly) {
   EXPECT_FALSE(state.ImportEMismatch);
 }
 
-TEST_F(ImportEquationsTest, SquarePIsCopied) {
-  const Rows p = {{4, 1, 0}, {1, 3, 0.5}, {0, 0.5, 2}};
-  Files({{1, 0}, {0, 1}, {1, 1}}, Column({0.1, 0.2, 0.3}), p);
-  FormImportedEquations(state, ui);
-  ExpectAccepted();
-  EXPECT_FALSE(state.ImportPDiagonal);
-  for (int i = 1; i <= 3; ++i)
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(state.P(i, j), p[i - 1][j - 1]);
-}
-
 TEST_F(ImportEquationsTest, ColumnsMakeThePointsTwoFixedAndAnOddOneTheScale) {
   Files({{1, 2, 3, 4, 5, 6, 7}, {7, 6, 5, 4, 3, 2, 1}, {0, 0, 0, 0, 0, 0, 1}}, Column({0, 0, 0}),
         Column({1, 1, 1}));
@@ -167,11 +151,16 @@ TEST_F(ImportEquationsTest, ColumnsMakeThePointsTwoFixedAndAnOddOneTheScale) {
   EXPECT_EQ(even.state.ScaleUnknown, 0);
 }
 
-TEST_F(ImportEquationsTest, SummaryInTheProjectFrame) {
-  Files({{1, 2, 3}, {4, 5, 6}}, Column({0, 0}), Column({1, 1}));
+// A square P is copied as it is; the summary goes to the project frame.
+TEST_F(ImportEquationsTest, SquarePIsCopiedAndTheSummaryIsInTheProjectFrame) {
+  const Rows p = {{4, 1}, {1, 3}};
+  Files({{1, 2, 3}, {4, 5, 6}}, Column({0, 0}), p);
   WithE({{1, 0, 1}});
   FormImportedEquations(state, ui);
   ExpectAccepted();
+  EXPECT_FALSE(state.ImportPDiagonal);
+  for (int i = 1; i <= 2; ++i)
+    for (int j = 1; j <= 2; ++j) EXPECT_EQ(state.P(i, j), p[i - 1][j - 1]);
   const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.ImportFileA + "\r\n    " +
                               state.ImportFileK + "\r\n    " + state.ImportFileP + "\r\n    " +
                               state.ImportFileE;
@@ -253,23 +242,14 @@ TEST_F(ImportEquationsTest, EWithOtherColumnsDisablesTheAdjustmentWithE) {
 TEST_F(ImportEquationsTest, FilesThatCannotBeReadStopTheImport) {
   std::string ones = "1";  // 2049 weights fit the reader, their 2049 x 2049 matrix does not
   for (int i = 1; i < 2049; ++i) ones += "\r\n1";
-  const struct {
-    const char* what;
-    std::string a, k, p;
-    const char* message;  // after the name of the P file
-  } cases[] = {
-      {"too large", ones, ones, ones, " es demasiado grande !"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    Import t;
-    t.FilesText(c.a, c.k, c.p);
-    FormImportedEquations(t.state, t.ui);
-    ASSERT_EQ(t.ui.Messages().size(), 1u);
-    EXPECT_NE(t.ui.Messages()[0].find(t.state.ImportFileP + c.message), std::string::npos)
-        << t.ui.Messages()[0];
-    EXPECT_TRUE(t.state.Abandon);
-  }
+  Import large;
+  large.FilesText(ones, ones, ones);
+  FormImportedEquations(large.state, large.ui);
+  ASSERT_EQ(large.ui.Messages().size(), 1u);
+  EXPECT_NE(large.ui.Messages()[0].find(large.state.ImportFileP + " es demasiado grande !"),
+            std::string::npos)
+      << large.ui.Messages()[0];
+  EXPECT_TRUE(large.state.Abandon);
   Files({{1, 0}, {0, 1}}, Column({0, 0}), Column({1, 1}));
   state.ImportFileK = dir.File("falta.txt");
   FormImportedEquations(state, ui);

@@ -19,12 +19,16 @@ NetworkState Loaded(const std::string& projectPath) {
   return read ? *read : NetworkState();
 }
 
-NetworkState LoadFormed(const std::string& projectPath) {
-  NetworkState state = Loaded(projectPath);
+void FormAnew(NetworkState& state) {
   ScriptedInteraction ui;
   DimensionProjectSystem(state);
   FormEquations(state, ui);
-  EXPECT_FALSE(state.Abandon) << projectPath;
+  EXPECT_FALSE(state.Abandon) << state.ProjectName;
+}
+
+NetworkState LoadFormed(const std::string& projectPath) {
+  NetworkState state = Loaded(projectPath);
+  FormAnew(state);
   return state;
 }
 

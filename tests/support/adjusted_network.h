@@ -12,9 +12,21 @@ namespace ombrel::testing {
 // Loads the project file; fails the current test when it cannot.
 NetworkState Loaded(const std::string& projectPath);
 
+// Forms the equations anew for the coordinates the state holds. Fails the
+// current test on any message.
+void FormAnew(NetworkState& state);
+
 // Loads the project file and forms its equations (no scale unknown, no
-// condition equations). Fails the current test on any message.
+// condition equations).
 NetworkState LoadFormed(const std::string& projectPath);
+
+// Rows of the system (observations and condition equations) and unknowns.
+inline int Rows(const NetworkState& s) {
+  return s.NumObs + s.NumCondEq;
+}
+inline int Unknowns(const NetworkState& s) {
+  return 2 * (s.NumPoints - s.NumFixed);
+}
 
 // Loads the project given as file text (written to a temporary file).
 NetworkState LoadFormedText(const std::string& projectText);
