@@ -22,6 +22,7 @@
 namespace ombrel {
 namespace {
 
+using testing::Direction;
 using testing::TempDir;
 
 constexpr double kGon = std::numbers::pi / 200.0;
@@ -32,12 +33,6 @@ NetworkState Network(const TempDir& dir, bool full = true) {
   s.ListingFileName = dir.File("salida.tmp");
   s.FullOutput = full;
   return s;
-}
-
-Eigen::MatrixXd Normal(const NetworkState& s) {
-  const int m = s.NumObs, u = s.ProjectUnknowns();
-  const Eigen::MatrixXd a = testing::ToEigen(s.A, m, u);
-  return a.transpose() * testing::ToEigen(s.P, m, m) * a;
 }
 
 // Semi-axes and major-axis direction (unit vector along i, j) of x^t M x = 1.
@@ -52,11 +47,6 @@ Axes AxesOf(const Eigen::Matrix2d& m) {
           eig.eigenvectors().col(0)};
 }
 
-// The direction of an azimuth in gon (from the j axis towards the i axis).
-Eigen::Vector2d Direction(double gon) {
-  return {std::sin(gon * kGon), std::cos(gon * kGon)};
-}
-
 void ExpectSameAxes(double major, double minor, double azimuthGon, const Axes& want) {
   EXPECT_NEAR(major, want.major, 1e-9 * want.major);
   EXPECT_NEAR(minor, want.minor, 1e-9 * want.major);
@@ -64,15 +54,28 @@ void ExpectSameAxes(double major, double minor, double azimuthGon, const Axes& w
   EXPECT_NEAR(std::abs(Direction(azimuthGon).dot(want.direction)), 1.0, 1e-7);
 }
 
+// The prompts refuse what they cannot use and ask again.
 TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
   TempDir dir;
   NetworkState s = Network(dir);
   ScriptedInteraction ui;
-  ui.Then("4").Then("2.5");
+  for (const char* bad : {"0", " 1", "1.5", "5", "-1", "a", "2,"}) ui.Then(bad);
+  ui.Then("4");
+  for (const char* bad : {"1,5", "-2", "1.2.3", "x"}) ui.Then(bad);
+  ui.Then("2.5");
   HyperellipsoidFigures(s, ui);
   ASSERT_FALSE(s.Abandon) << s.MessageText;
+  const auto messages = ui.Messages();
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 7);
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 4);
+  const auto prompts = ui.Prompts();
+  EXPECT_EQ(
+      prompts.front().text.rfind("\r\nIndique el numero VALORES PROPIOS a conservar : \r\n\r\n", 0),
+      0u);
+  EXPECT_EQ(prompts.front().defaultText, "1");
+  EXPECT_EQ(prompts.back().text, "\r\n\r\nFactor homotecia para el hiperelipsoide homotético : ");
   EXPECT_EQ(s.NumConstraints, 0);
-  const Eigen::MatrixXd n = Normal(s);
+  const Eigen::MatrixXd n = testing::ProjectNormal(s);
   const int count = 4;
   const double c = 2.5;
   for (int i = 1; i < count; ++i)
@@ -112,27 +115,6 @@ TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
   EXPECT_TRUE(s.SectionsDone);
   EXPECT_TRUE(s.RosettesDone);
   EXPECT_TRUE(s.AxisProjDone);
-}
-
-TEST(HyperellipsoidFigures, PromptsRefuseWhatTheyCannotUse) {
-  TempDir dir;
-  NetworkState s = Network(dir);
-  ScriptedInteraction ui;
-  for (const char* bad : {"0", " 1", "1.5", "5", "-1", "a", "2,"}) ui.Then(bad);
-  ui.Then("4");
-  for (const char* bad : {"1,5", "-2", "1.2.3", "x"}) ui.Then(bad);
-  ui.Then("1");
-  HyperellipsoidFigures(s, ui);
-  ASSERT_FALSE(s.Abandon);
-  const auto messages = ui.Messages();
-  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 7);
-  EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 4);
-  const auto prompts = ui.Prompts();
-  EXPECT_EQ(
-      prompts.front().text.rfind("\r\nIndique el numero VALORES PROPIOS a conservar : \r\n\r\n", 0),
-      0u);
-  EXPECT_EQ(prompts.front().defaultText, "1");
-  EXPECT_EQ(prompts.back().text, "\r\n\r\nFactor homotecia para el hiperelipsoide homotético : ");
 }
 
 TEST(HyperellipsoidFigures, CancellingWritesTheAbandonLinesAndGoesOn) {
@@ -199,7 +181,7 @@ TEST(HyperellipsoidFigures, LongSidesWithTheScaleUnknownKeepEveryAxis) {
   ASSERT_FALSE(s.Abandon);
   EXPECT_TRUE(s.AxisProjDone);
   const Eigen::VectorXd lambda =
-      Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd>(Normal(s)).eigenvalues();
+      Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd>(testing::ProjectNormal(s)).eigenvalues();
   ASSERT_GT(lambda(4) / lambda(0), 1e10);
   const auto lines = testing::ListingLines(s.ListingFileName);
   const std::size_t first =
