@@ -8,6 +8,7 @@
 #include "model/text_file.h"
 #include "support/cli_run.h"
 #include "support/listing_reader.h"
+#include "support/step_checks.h"
 #include "support/temp_dir.h"
 
 namespace ombrel {
@@ -22,10 +23,6 @@ Outcome Diseno(std::vector<std::string> args) {
   return testing::RunCliInProcess(args);
 }
 
-std::string Project(const std::string& name) {
-  return testing::ValidationDir() + "/" + name + "/project.txt";
-}
-
 TEST(DisenoCommand, OrderTwoRunsFromAnAnswersFileToTheWeightsTable) {
   TempDir dir;
   const std::string listing = dir.File("salida.tmp");
@@ -34,8 +31,8 @@ TEST(DisenoCommand, OrderTwoRunsFromAnAnswersFileToTheWeightsTable) {
   // and No to opening the listing.
   const std::string answers =
       dir.Write("respuestas.txt", listing + "\nNo\nNo\n# varianza\n=\n# criterio\n2\nNo\nNo\nNo\n");
-  const Outcome run =
-      Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "2", "--respuestas", answers});
+  const Outcome run = Diseno({"--proyecto", testing::ValidationProject("syn_quad_2fix"), "--orden",
+                              "2", "--respuestas", answers});
   EXPECT_EQ(run.status, kExitOk) << run.err;
   const std::vector<std::string> lines = testing::ListingLines(listing);
   int banner = 0, table = -1, rows = 0;
@@ -59,8 +56,8 @@ TEST(DisenoCommand, TheDefaultCriterionFileIsReadFromTheWorkingFolder) {
       "respuestas.txt", listing + "\nNo\nNo\n=\n# criterio del fichero\n3\n=\nNo\nNo\nNo\n");
   const std::filesystem::path saved = std::filesystem::current_path();
   std::filesystem::current_path(dir.Path());
-  const Outcome run =
-      Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "2", "--respuestas", answers});
+  const Outcome run = Diseno({"--proyecto", testing::ValidationProject("syn_quad_2fix"), "--orden",
+                              "2", "--respuestas", answers});
   std::filesystem::current_path(saved);
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const std::vector<std::string> lines = testing::ListingLines(listing);
@@ -76,8 +73,8 @@ TEST(DisenoCommand, TheDefaultCriterionFileIsReadFromTheWorkingFolder) {
   const std::string criterion = testing::ReadBytes(dir.File("QxxE.txt"));
   std::filesystem::current_path(dir.Path());
   const std::string again = dir.Write("otra.txt", listing + "\nSi\nNo\nNo\n=\n3\n=\nNo\nNo\nNo\n");
-  const Outcome kept = Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "2",
-                               "--respuestas", again, "--transcripcion", "QxxE.txt"});
+  const Outcome kept = Diseno({"--proyecto", testing::ValidationProject("syn_quad_2fix"), "--orden",
+                               "2", "--respuestas", again, "--transcripcion", "QxxE.txt"});
   std::filesystem::current_path(saved);
   EXPECT_EQ(kept.status, kExitStopped);
   EXPECT_EQ(testing::ReadBytes(dir.File("QxxE.txt")), criterion);
@@ -85,18 +82,20 @@ TEST(DisenoCommand, TheDefaultCriterionFileIsReadFromTheWorkingFolder) {
 
 TEST(DisenoCommand, RefusesAnOrderOutsideZeroToTwoAndMissingAnswers) {
   TempDir dir;
-  const Outcome bad = Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "3"});
+  const Outcome bad =
+      Diseno({"--proyecto", testing::ValidationProject("syn_quad_2fix"), "--orden", "3"});
   EXPECT_EQ(bad.status, kExitUsage);
   EXPECT_NE(bad.err.find("diseno"), std::string::npos);
   for (const char* option : {"--decimales", "--precision"})
-    EXPECT_EQ(
-        Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "0", option, "1e999"}).status,
-        kExitUsage)
+    EXPECT_EQ(Diseno({"--proyecto", testing::ValidationProject("syn_quad_2fix"), "--orden", "0",
+                      option, "1e999"})
+                  .status,
+              kExitUsage)
         << option;
 
   const std::string answers = dir.Write("respuestas.txt", dir.File("salida.tmp") + "\n1\n");
-  const Outcome shortAnswers =
-      Diseno({"--proyecto", Project("syn_quad_2fix"), "--orden", "0", "--respuestas", answers});
+  const Outcome shortAnswers = Diseno({"--proyecto", testing::ValidationProject("syn_quad_2fix"),
+                                       "--orden", "0", "--respuestas", answers});
   EXPECT_NE(shortAnswers.status, kExitOk);
   EXPECT_NE(shortAnswers.status, kExitUsage);
   EXPECT_NE(shortAnswers.err.find("Faltan respuestas"), std::string::npos);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 #include "cli/cli_app.h"
 #include "support/cli_run.h"
@@ -22,23 +21,6 @@ int Compensar(std::vector<std::string> args, std::string& err) {
   return run.status;
 }
 
-// Semi-major axes of the "ELIPSES DE VERTICE" table, in item order.
-std::vector<double> VertexSemiMajorAxes(const std::vector<std::string>& listing) {
-  std::vector<double> axes;
-  bool inTable = false;
-  for (const auto& line : listing) {
-    if (line.find("ELIPSES DE VERTICE") != std::string::npos) inTable = true;
-    if (line.find("ELIPSES RELATIVAS") != std::string::npos) break;
-    if (!inTable || line.find(" mts ") == std::string::npos) continue;
-    std::istringstream row(line);
-    int label;
-    double a;
-    row >> label >> a;
-    axes.push_back(a);
-  }
-  return axes;
-}
-
 TEST(CompensarDxf, WritesTheNetworkAndTheAbsoluteEllipsesOfTheListing) {
   TempDir dir;
   const std::string listing = dir.File("salida.tmp");
@@ -51,7 +33,7 @@ TEST(CompensarDxf, WritesTheNetworkAndTheAbsoluteEllipsesOfTheListing) {
                       err),
             kExitOk)
       << err;
-  const auto axes = VertexSemiMajorAxes(testing::ListingLines(listing));
+  const auto axes = testing::ListedAxes(testing::ListingLines(listing));
   ASSERT_FALSE(axes.empty());
   const auto lines = testing::ListingLines(dxf);
   ASSERT_GE(lines.size(), 3u);
@@ -71,7 +53,7 @@ TEST(CompensarDxf, WritesTheNetworkAndTheAbsoluteEllipsesOfTheListing) {
   }
   EXPECT_EQ(facHom, 1);
   ASSERT_EQ(drawn.size(), axes.size());
-  for (std::size_t k = 0; k < axes.size(); ++k) EXPECT_NEAR(drawn[k], axes[k], 5e-5) << k;
+  for (std::size_t k = 0; k < axes.size(); ++k) EXPECT_NEAR(drawn[k], axes[k].a, 5e-5) << k;
   EXPECT_EQ(points, 126 * static_cast<int>(axes.size()));
 }
 

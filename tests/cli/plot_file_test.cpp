@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
-#include <sstream>
 
 #include "cli/cli_app.h"
 #include "support/cli_run.h"
@@ -14,6 +13,7 @@
 namespace ombrel {
 namespace {
 
+using testing::Axes;
 using testing::TempDir;
 
 testing::CliRun Compensar(const std::string& project, const std::string& listing,
@@ -22,28 +22,6 @@ testing::CliRun Compensar(const std::string& project, const std::string& listing
       dir.Write("respuestas.txt", "No\nNo\n=\nNo\n" + listing + "\ncompleta\nNo\n");
   return testing::RunCliInProcess({"compensar", "--proyecto", project, "--metodo", "inversa",
                                    "--respuestas", answers, "--grafico", picture});
-}
-
-struct Axes {
-  double a, b;
-};
-
-// Semi-axes of the "ELIPSES DE VERTICE" table, in item order.
-std::vector<Axes> ListedAxes(const std::vector<std::string>& listing) {
-  std::vector<Axes> axes;
-  bool inTable = false;
-  for (const auto& line : listing) {
-    if (line.find("ELIPSES DE VERTICE") != std::string::npos) inTable = true;
-    if (line.find("ELIPSES RELATIVAS") != std::string::npos) break;
-    if (!inTable || line.find(" mts ") == std::string::npos) continue;
-    std::istringstream row(line);
-    std::string mts, gra;
-    int label;
-    double a, b, azimuth;
-    row >> label >> a >> mts >> azimuth >> gra >> b;
-    axes.push_back({a, b});
-  }
-  return axes;
 }
 
 // The number of the attribute name="..." in an element's text (-1 without).
@@ -60,7 +38,7 @@ TEST(CompensarPlotFile, SvgEllipsesAreTheListedSemiAxesTimesTheMagnification) {
   const auto run =
       Compensar(testing::ValidationDir() + "/ghilani14_5/project.txt", listing, svg, dir);
   ASSERT_EQ(run.status, kExitOk) << run.err;
-  const std::vector<Axes> listed = ListedAxes(testing::ListingLines(listing));
+  const std::vector<Axes> listed = testing::ListedAxes(testing::ListingLines(listing));
   ASSERT_EQ(listed.size(), 2u);
   const std::string text = testing::ReadBytes(svg);
   // The drawing's width in its own units: viewBox="0 0 width height".

@@ -34,4 +34,21 @@ std::string Sp(int n) {
   return std::string(static_cast<std::size_t>(n), ' ');
 }
 
+std::vector<Axes> ListedAxes(const std::vector<std::string>& listing) {
+  std::vector<Axes> axes;
+  bool inTable = false;
+  for (const auto& line : listing) {
+    if (line.find("ELIPSES DE VERTICE") != std::string::npos) inTable = true;
+    if (line.find("ELIPSES RELATIVAS") != std::string::npos) break;
+    if (!inTable || line.find(" mts ") == std::string::npos) continue;
+    std::istringstream row(line);
+    std::string mts, gra;
+    int label;
+    double a, b, azimuth;
+    row >> label >> a >> mts >> azimuth >> gra >> b;
+    axes.push_back({a, b});
+  }
+  return axes;
+}
+
 }  // namespace ombrel::testing

@@ -23,4 +23,10 @@ std::vector<double> Numbers(const std::string& text);
 // n blanks.
 std::string Sp(int n);
 
+// Semi-axes of the "ELIPSES DE VERTICE" table, in item order.
+struct Axes {
+  double a, b;
+};
+std::vector<Axes> ListedAxes(const std::vector<std::string>& listing);
+
 }  // namespace ombrel::testing
