@@ -54,7 +54,9 @@ class MainWindowTest : public ::testing::Test {
   MainWindow window;
 };
 
-TEST_F(MainWindowTest, StartsWithAnEmptyFrameAndTheProjectCommandsDisabled) {
+// The window starts with an empty frame and its project commands disabled
+// (triggered, they refuse); a project activated is shown and enables them.
+TEST_F(MainWindowTest, ProjectCommandsWaitForAnActiveProject) {
   EXPECT_EQ(Label("projectLabel"), "NO HAY NINGUN PROYECTO ACTIVO");
   EXPECT_EQ(Label("pointsLabel"), std::string(21, ' '));
   for (const char* menu : kProjectMenus) EXPECT_FALSE(MenuEnabled(menu)) << menu;
@@ -62,9 +64,6 @@ TEST_F(MainWindowTest, StartsWithAnEmptyFrameAndTheProjectCommandsDisabled) {
     EXPECT_TRUE(MenuEnabled(menu)) << menu;
   for (const char* button : kAdjustButtons)
     EXPECT_FALSE(Child<QAction>(window, button)->isEnabled()) << button;
-}
-
-TEST_F(MainWindowTest, CommandsThatNeedAProjectRefuseWithoutOne) {
   for (const char* command :
        {"reviewAction", "plotAction", "adjustInverseAction", "adjustConstraintsAction",
         "adjustPseudoinverseAction", "designOrderZeroAction", "designOrderTwoAction"}) {
@@ -74,9 +73,8 @@ TEST_F(MainWindowTest, CommandsThatNeedAProjectRefuseWithoutOne) {
     EXPECT_EQ(window.Ui().Beeps(), 1) << command;
   }
   EXPECT_FALSE(window.State().HasActiveProject());
-}
 
-TEST_F(MainWindowTest, ActivatingAProjectShowsItAndEnablesItsCommands) {
+  window.Ui().ClearRecord();
   const std::string chosen = Activate("red.txt");
   EXPECT_EQ(chosen, dir.File("red.txt"));
   EXPECT_EQ(Label("projectLabel"), chosen);

@@ -206,7 +206,9 @@ TEST_F(PlotWindowTest, RenderedAbsoluteEllipsesLieWhereTheGeometryPutsThem) {
   EXPECT_LT(ink, w * h / 20);
 }
 
-TEST_F(PlotWindowTest, FiguresAskedForAreExportedAsDrawnAndInvalidPairsAreAskedAgain) {
+// The figures asked for are exported as drawn; invalid pairs are asked
+// again, and a new factor clears the figures.
+TEST_F(PlotWindowTest, FiguresAskedForAreExportedAsDrawnUntilANewFactor) {
   AdjustWithFigures("benning82");  // variable vertices 3 and 4, unknowns 1 to 4
   PlotWindow window(state, ui);
   Button(window, "showAllButton")->click();
@@ -233,20 +235,15 @@ TEST_F(PlotWindowTest, FiguresAskedForAreExportedAsDrawnAndInvalidPairsAreAskedA
   const std::string expected = DxfText(state, shown);
   EXPECT_NE(expected.find(" 62\r\n1\r\n"), std::string::npos);  // a rosette on the file
   EXPECT_TRUE(testing::ReadBytes(file) == expected);
-}
 
-TEST_F(PlotWindowTest, ANewFactorRedrawsTheNetworkWithoutFigures) {
-  AdjustConstrained("benning82");
-  PlotWindow window(state, ui);
-  Button(window, "showAllButton")->click();
-  Button(window, "absoluteEllipsesButton")->click();
+  // A new factor ("0" refused) redraws the network without figures.
   ui.SetNextText("0");
   ui.SetNextText("2.5");
   Button(window, "ellipseScaleButton")->click();
   EXPECT_DOUBLE_EQ(state.EllipseFactor, 2.5);
   EXPECT_FALSE(window.View().Shown().Any());
   EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
-  EXPECT_EQ(ui.Beeps(), 1);
+  EXPECT_EQ(ui.Beeps(), 2);
 }
 
 // Ellipses said to be done whose matrices no computation sized.

@@ -154,7 +154,7 @@ TEST_F(ProjectEditorTest, NumbersMoveBetweenTheChoicesAsVerticesAndObservationsC
   EXPECT_EQ(Row(d, "fileList", 0), " 0 ,Ptos ,       3   ,Ecuaciones ,       1  ");
 }
 
-TEST_F(ProjectEditorTest, APickedVertexIsModifiedUnderItsOwnNumber) {
+TEST_F(ProjectEditorTest, APickedVertexIsModifiedUnderItsOwnNumberAndRefusalsAddNothing) {
   AddVertex(d, 8, 1, "1", "2", true);
   AddVertex(d, 3, 2, "5", "6");
   Child<QListWidget>(d, "vertexList")->setCurrentRow(1);
@@ -166,6 +166,14 @@ TEST_F(ProjectEditorTest, APickedVertexIsModifiedUnderItsOwnNumber) {
   Button(d, "modifyVertexButton")->click();
   EXPECT_EQ(Row(d, "vertexList", 2), "00 ,  5  ,       1.5 ,         2 ,      vble ,        8 ");
   EXPECT_FALSE(Button(d, "modifyVertexButton")->isEnabled());
+
+  // What the lists refuse reaches the person as a message and a beep, and
+  // nothing is added.
+  AddDistance(d, 2, 3, 3);
+  EXPECT_NE(ui.Messages().back().find("La ecuación 2 es una distancia del vértice 3 a sí mismo."),
+            std::string::npos);
+  EXPECT_EQ(Rows(d, "observationList"), 1);
+  EXPECT_EQ(ui.Beeps(), 1);
 }
 
 TEST_F(ProjectEditorTest, BadNumbersAreRefusedAndFieldsKeepTheirColumns) {
@@ -193,18 +201,6 @@ TEST_F(ProjectEditorTest, BadNumbersAreRefusedAndFieldsKeepTheirColumns) {
   QLineEdit* weight = Edit(d, "distanceWeightEdit");
   QTest::keyClicks(weight, QStringLiteral("123456.78901"));
   EXPECT_EQ(weight->text().toStdString(), "123456.789");
-}
-
-// What the lists refuse reaches the person as a message and a beep, and
-// nothing is added.
-TEST_F(ProjectEditorTest, AdditionsThatCannotBeAdjustedAreRefused) {
-  AddVertex(d, 1, 1, "0", "0", true);
-  AddVertex(d, 2, 2, "100", "0");
-  AddDistance(d, 2, 2, 2);
-  EXPECT_NE(ui.Messages().back().find("La ecuación 2 es una distancia del vértice 2 a sí mismo."),
-            std::string::npos);
-  EXPECT_EQ(Rows(d, "observationList"), 1);
-  EXPECT_EQ(ui.Beeps(), 1);
 }
 
 // Closing with unsaved changes offers to save them: Cancelar stays, Guardar

@@ -72,40 +72,6 @@ TEST(DxfNumber, ShortestTextWithPointAndNoLeadingBlank) {
   EXPECT_EQ(std::stod(DxfNumber(1.0 / 3.0)), 1.0 / 3.0);  // reads back exactly
 }
 
-TEST(DxfWriter, NetworkWithoutFiguresHasOnlyTextsAndLinesOnLayerOne) {
-  const NetworkState s = testing::PlotNetwork();
-  const std::string text = DxfText(s, {});
-  const auto entities = Entities(text);
-  // Three labels; the triangle of point 1 (3), the angle pairs 1-2, 1-3,
-  // 2-3 (3) and two distances with two strokes each (6).
-  const std::map<std::string, int> expected{{"TEXT/7", 3}, {"LINE/7", 12}};
-  EXPECT_EQ(Count(entities, "1"), expected);
-  EXPECT_EQ(entities.size(), 15u);
-  EXPECT_EQ(text.find("Fac Hom"), std::string::npos);
-  // The first label: h = max(65.5, 112.25) / 43; unrounded coordinates.
-  const double h = 112.25 / 43;
-  EXPECT_EQ(entities[0].groups.at("  1"), "Estacion  1");
-  EXPECT_EQ(entities[0].groups.at("  7"), "ROMANS");
-  EXPECT_EQ(entities[0].Num(" 10"), 1234.5 - 5 * h);
-  EXPECT_EQ(entities[0].Num(" 40"), h);
-  // The triangle's base runs from (X - h, Y - h tan 30) to (X + h, ...).
-  EXPECT_EQ(entities[3].Num(" 10"), 1234.5 - h);
-  EXPECT_EQ(entities[3].Num(" 11"), 1234.5 + h);
-  EXPECT_NEAR(entities[3].Num(" 20"), -12.25 - h / std::sqrt(3.0), 1e-12);
-  // The distance 1-2 and its strokes, centred on the midpoint.
-  const Entity& line = entities[9];
-  EXPECT_EQ(line.groups.at(" 10"), "1234.5");
-  EXPECT_EQ(line.groups.at(" 20"), "-12.25");
-  EXPECT_EQ(line.groups.at(" 11"), "1300");
-  for (const Entity* stroke : {&entities[10], &entities[11]}) {
-    EXPECT_NEAR((stroke->Num(" 10") + stroke->Num(" 11")) / 2, 1267.25, 1e-9);
-    EXPECT_NEAR((stroke->Num(" 20") + stroke->Num(" 21")) / 2, 13.875, 1e-9);
-    EXPECT_NEAR(std::hypot(stroke->Num(" 11") - stroke->Num(" 10"),
-                           stroke->Num(" 21") - stroke->Num(" 20")),
-                2 * 0.7631 * h, 1e-9);
-  }
-}
-
 TEST(DxfWriter, FiguresGoToLayerTwoWithTheirColoursAndPointsOnTheEllipse) {
   const NetworkState s = testing::PlotNetwork();
   FigureSelection sel;
@@ -135,7 +101,8 @@ TEST(DxfWriter, FiguresGoToLayerTwoWithTheirColoursAndPointsOnTheEllipse) {
   EXPECT_EQ(checked, 126);
 }
 
-// The whole file of the network without figures, as written to disk.
+// The whole file of the network without figures, as written to disk: its
+// labels, point marks and observation lines on layer 1.
 TEST(DxfWriter, NetworkWithoutFiguresMatchesTheGoldenFile) {
   testing::TempDir dir;
   const std::string path = dir.File("red.dxf");
