@@ -50,12 +50,11 @@ std::string CannotWriteText(const std::string& path, const std::string& cause) {
   return "No se puede escribir el fichero " + path + ": " + cause + ".";
 }
 
-std::optional<std::string> WriteOutputFile(const std::string& path, const std::string& text,
-                                           bool append) {
+std::optional<std::string> WriteFileBytes(const std::string& path, std::string_view bytes,
+                                          bool append) {
   errno = 0;
   std::FILE* file = std::fopen(path.c_str(), append ? "ab" : "wb");
   if (file == nullptr) return WriteFailureCause(errno);
-  const std::string bytes = Utf8ToCp1252(text);
   bool failed = std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size();
   int failure = failed ? errno : 0;
   // A full disk often shows only when the buffer is written out at the close.
@@ -65,6 +64,11 @@ std::optional<std::string> WriteOutputFile(const std::string& path, const std::s
   }
   if (!failed) return std::nullopt;
   return WriteFailureCause(failure);
+}
+
+std::optional<std::string> WriteOutputFile(const std::string& path, const std::string& text,
+                                           bool append) {
+  return WriteFileBytes(path, Utf8ToCp1252(text), append);
 }
 
 std::optional<std::string> OutputFileProblem(const std::string& path) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ombrel {
 
@@ -19,6 +20,12 @@ std::string WriteFailureCause(int errorNumber);
 
 // "No se puede escribir el fichero <path>: <cause>."
 std::string CannotWriteText(const std::string& path, const std::string& cause);
+
+// Writes bytes to path as they are: created or emptied first, or (append)
+// added at the end of the file, which is created when missing. Returns
+// nullopt when all of them reached the disk, otherwise the cause.
+std::optional<std::string> WriteFileBytes(const std::string& path, std::string_view bytes,
+                                          bool append);
 
 // Writes text to path: created or emptied first, or (append) added at the
 // end of the file, which is created when missing. Returns nullopt when all

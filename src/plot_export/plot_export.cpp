@@ -86,19 +86,8 @@ void PaintLegend(QPainter& painter, const NetworkState& state, const PlotView& v
 }
 
 std::optional<std::string> WriteBytes(const std::string& path, const QByteArray& bytes) {
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return WriteFailureCause(errno);
-  const auto size = static_cast<std::size_t>(bytes.size());
-  bool failed = std::fwrite(bytes.constData(), 1, size, file) != size;
-  int failure = failed ? errno : 0;
-  // A full disk often shows only when the buffer is written out at the close.
-  if (std::fclose(file) != 0 && !failed) {
-    failed = true;
-    failure = errno;
-  }
-  if (!failed) return std::nullopt;
-  return WriteFailureCause(failure);
+  return WriteFileBytes(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), false);
 }
 
 QByteArray Svg(const NetworkState& state, const PlotView& view, QSize size) {
