@@ -1,5 +1,7 @@
 #include "adjust/adjust_by_constraints.h"
 
+#include <utility>
+
 #include "adjust/adjustment_sections.h"
 #include "adjust/constraint_matrix.h"
 #include "adjust/corrections_section.h"
@@ -39,40 +41,43 @@ void WriteConstraintSource(ListingWriter& out, const NetworkState& s, int u) {
 
 }  // namespace
 
-void AdjustByConstraints(NetworkState& s, Interaction& ui) {
+bool StartConstraintAdjustment(NetworkState& s, Interaction& ui) {
+  ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
+  WriteOpening(out, s);
+  out.Close();
+  return s.MatrixInput || FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
+}
+
+AdjustmentSolution AdjustByConstraints(const NetworkState& s) {
   const SystemSizes n{s.NumObs + s.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
   const bool full = s.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
-  WriteOpening(out, s);
-  if (!s.MatrixInput && !FormConstraintMatrix(s, ui, kConstraintMatrixTitle)) {
-    s.MessageText = kConstraintEntryCancelled;
-    s.Abandon = true;
-    return;
-  }
   WriteConstraintSource(out, s, n.u);
 
-  const Matrix atp = FormNormalMatrix(s, n);
+  AdjustmentSolution solution;
+  const NormalEquations normal = FormNormalEquations(s, n);
+  solution.NormalMatrix = normal.normal;
   if (full) {
     WriteHeading(out, "    MATRIZ ( At P A ) ");
-    WriteMatrix(out, s.NormalMatrix, n.u, n.u, 8, 6);
+    WriteMatrix(out, solution.NormalMatrix, n.u, n.u, 8, 6);
     WriteHeading(
         out,
         "    MATRIZ COFACTOR Qxx = inv( At P A  +  Et E )   -   Et inv( E Et ) inv( E Et ) "
         "E ");
   }
-  ConstraintCofactors(s, n.u, s.Qxx);
-  if (full) WriteMatrix(out, s.Qxx, n.u, n.u, 4, 10);
+  solution.Qxx = ConstraintCofactors(s, solution.NormalMatrix, n.u);
+  solution.RankDefect = s.NumConstraints;
+  if (full) WriteMatrix(out, solution.Qxx, n.u, n.u, 4, 10);
 
   Vector atpk;
-  MultiplyVector(atp, s.K, n.u, n.m, atpk);
-  MultiplyVector(s.Qxx, atpk, n.u, n.u, s.Corrections);
-  WriteCorrections(out, s, s.Corrections, false);
+  MultiplyVector(normal.atp, s.K, n.u, n.m, atpk);
+  MultiplyVector(solution.Qxx, atpk, n.u, n.u, solution.Corrections);
+  WriteCorrections(out, s, solution.Corrections, false);
 
-  const SectionTexts texts = FreeNetworkSectionTexts();
-  ComputeAndWriteResiduals(out, s, n, texts);
-  ComputeAndWriteVariance(out, s, n.m, n.m - n.u + s.NumConstraints, texts);
-  WriteClosingSections(out, s, n);
+  solution = CompleteSolution(out, s, n, std::move(solution), n.m - n.u + s.NumConstraints,
+                              FreeNetworkSectionTexts());
   out.Close();
+  return solution;
 }
 
 }  // namespace ombrel

@@ -8,17 +8,21 @@
 
 namespace ombrel {
 
-// Solves A x = K + v with weights P over the 2 (NumPoints - NumFixed)
+// Appends the opening of the method's section to ListingFileName and, for
+// a project, forms E (NumConstraints x 2u) for the chosen Datum (Type1 ..
+// Type8, see FormConstraintMatrix); imported matrices bring their E.
+// Returns false when the entry of E was cancelled.
+bool StartConstraintAdjustment(NetworkState& state, Interaction& ui);
+
+// Solves A x = K + v with weights P over the u = 2 (NumPoints - NumFixed)
 // coordinate unknowns (a scale column left in A is not part of this method),
-// m = NumObs + NumCondEq rows, with Qxx = (N + E^t E)^-1 - E^t (E E^t)^-2 E
-// and x = Qxx A^t P K; r = m - u + d. E is formed here for a project
-// (Datum Type1 .. Type8, see FormConstraintMatrix) and used as
-// imported for matrix input. Appends its section to ListingFileName and
-// leaves NormalMatrix, Qxx, Corrections, Residuals, Sigma0Sq, Qvv, QAdjusted
-// and NumConstraints = d. Units as in AdjustByInverse.
+// m = NumObs + NumCondEq rows and the d = NumConstraints rows of E, with
+// Qxx = (N + E^t E)^-1 - E^t (E E^t)^-2 E and x = Qxx A^t P K; r = m - u + d.
+// Appends the rest of the section to ListingFileName and returns N, Qxx, x,
+// v, sigma0², Qvv and QAdjusted. Units as in AdjustByInverse.
 //
 // No handler of its own: run-time errors (a singular matrix, r = 0, a
 // listing that cannot be written) pass to the caller.
-void AdjustByConstraints(NetworkState& state, Interaction& ui);
+AdjustmentSolution AdjustByConstraints(const NetworkState& state);
 
 }  // namespace ombrel

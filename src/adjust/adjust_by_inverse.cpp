@@ -1,6 +1,7 @@
 #include "adjust/adjust_by_inverse.h"
 
 #include <string>
+#include <utility>
 
 #include "adjust/adjustment_sections.h"
 #include "adjust/corrections_section.h"
@@ -31,52 +32,44 @@ void WriteOpening(ListingWriter& out, bool full) {
   if (full) out.Line("    CORRECCIONES  --->  x = inv( At P A )  At P K ");
 }
 
-// Qxx = N^-1 by the chosen method.
-void InvertNormalMatrix(NetworkState& s, int u) {
-  s.Qxx = Invert(s.NormalMatrix, u, s.Inversion);
-}
-
-void Adjust(NetworkState& s) {
+AdjustmentSolution Adjust(const NetworkState& s) {
   const SystemSizes n{s.NumObs + s.NumCondEq, s.ProjectUnknowns()};
   const bool full = s.FullOutput;
-  s.NumConstraints = 0;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out, full);
 
-  const Matrix atp = FormNormalMatrix(s, n);
+  AdjustmentSolution solution;
+  const NormalEquations normal = FormNormalEquations(s, n);
+  solution.NormalMatrix = normal.normal;
   if (full) {
     WriteHeading(out, "    MATRIZ ( At P A ) ");
-    WriteMatrix(out, s.NormalMatrix, n.u, n.u, 8, 6);
+    WriteMatrix(out, solution.NormalMatrix, n.u, n.u, 8, 6);
     WriteHeading(out, "    MATRIZ COFACTOR Qxx = inv( At P A )");
   }
 
-  InvertNormalMatrix(s, n.u);
-  if (full) WriteMatrix(out, s.Qxx, n.u, n.u, 4, 10);
-  if (full && s.CheckInversion) WriteInversionCheck(out, s.NormalMatrix, s.Qxx, n.u);
+  solution.Qxx = Invert(solution.NormalMatrix, n.u, s.Inversion);
+  if (full) WriteMatrix(out, solution.Qxx, n.u, n.u, 4, 10);
+  if (full && s.CheckInversion) WriteInversionCheck(out, solution.NormalMatrix, solution.Qxx, n.u);
 
   Vector atpk;
-  MultiplyVector(atp, s.K, n.u, n.m, atpk);
-  MultiplyVector(s.Qxx, atpk, n.u, n.u, s.Corrections);
-  WriteCorrections(out, s, s.Corrections);
+  MultiplyVector(normal.atp, s.K, n.u, n.m, atpk);
+  MultiplyVector(solution.Qxx, atpk, n.u, n.u, solution.Corrections);
+  WriteCorrections(out, s, solution.Corrections);
 
-  const SectionTexts texts = ConstrainedSectionTexts();
-  ComputeAndWriteResiduals(out, s, n, texts);
-  ComputeAndWriteVariance(out, s, n.m, n.m - n.u, texts);
-  WriteClosingSections(out, s, n);
+  solution = CompleteSolution(out, s, n, std::move(solution), n.m - n.u, ConstrainedSectionTexts());
   out.Close();
+  return solution;
 }
 
 }  // namespace
 
-void AdjustByInverse(NetworkState& state, Interaction& ui) {
+Result<AdjustmentSolution> AdjustByInverse(const NetworkState& state) {
   try {
-    Adjust(state);
+    return Adjust(state);
   } catch (const SingularMatrix&) {
     throw;  // the driver reports it with its own message
   } catch (const RunTimeError&) {
-    state.MessageText = kInversionFailure;
-    ui.MessageBox(state.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
-    state.Abandon = true;
+    return Failure{kInversionFailure, Icon::Exclamation};
   }
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/network_state.h"
-#include "ui/interaction.h"
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -12,18 +12,17 @@ namespace ombrel {
 // formed from a project or from imported matrices (m = NumObs + NumCondEq
 // rows, u = ProjectUnknowns() columns; P's diagonal must be positive), and
 // appends its section to the listing ListingFileName, which the header has
-// created. Leaves NormalMatrix (= N), Qxx (= N^-1),
-// Corrections, Residuals (v = A x - K), Sigma0Sq, Qvv, QAdjusted for the
-// analyses, and NumConstraints = 0. Units follow the equations: metres for
-// coordinates and distances, 1e-4 gon for angles. FullOutput adds the
-// matrices; CheckInversion (with FullOutput) adds N Qxx - I.
+// created. Returns N, Qxx = N^-1, the corrections x, the residuals
+// v = A x - K, sigma0² with r = m - u, Qvv and QAdjusted. Units follow the
+// equations: metres for coordinates and distances, 1e-4 gon for angles.
+// FullOutput adds the matrices; CheckInversion (with FullOutput) adds
+// N Qxx - I.
 //
 // Any run-time error (an arithmetic fault, a singular N, a check of the
 // inversion that fails, no degrees of freedom, a listing that cannot be
-// written) is reported in a message box, sets MessageText and
-// Abandon, and returns; the listing keeps what was written before the fault.
-// SingularMatrix from the Gauss-Jordan inversion is not handled here: it
-// passes to the caller.
-void AdjustByInverse(NetworkState& state, Interaction& ui);
+// written) returns the failure to show; the listing keeps what was written
+// before the fault. SingularMatrix from the Gauss-Jordan inversion is not
+// handled here: it passes to the caller.
+Result<AdjustmentSolution> AdjustByInverse(const NetworkState& state);
 
 }  // namespace ombrel

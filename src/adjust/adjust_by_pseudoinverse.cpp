@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "adjust/adjustment_sections.h"
 #include "adjust/corrections_section.h"
@@ -57,7 +58,7 @@ void CopyInto(const Matrix& from, int rows, int cols, Matrix& to) {
 // PS = (sqrt(P) A)+ (u x m), decomposing the transpose when there are fewer
 // equations than unknowns, since the decomposition needs rows >= columns.
 // Leaves the accepted decomposition in svd.
-Matrix PseudoinverseOfWeightedDesign(NetworkState& s, Interaction& ui, const Matrix& pa,
+Matrix PseudoinverseOfWeightedDesign(SvdTolerances& tolerances, Interaction& ui, const Matrix& pa,
                                      SystemSizes n, SvdResult& svd) {
   const bool transposed = n.m < n.u;
   const int k = std::min(n.m, n.u);
@@ -66,13 +67,12 @@ Matrix PseudoinverseOfWeightedDesign(NetworkState& s, Interaction& ui, const Mat
   Matrix pat;
   if (transposed) Transpose(pa, n.m, n.u, pat);
   svd = ReviewedDecomposition(
-            s, ui, heading, k,
+            tolerances, ui, heading, k,
             [&](const SvdTolerances& t) {
               return transposed ? Pseudoinverse(pat, n.u, n.m, t) : Pseudoinverse(pa, n.m, n.u, t);
             },
             AdjustmentReview(std::sqrt(RankShareOfNormalMatrix(n.u))))
             .value();
-  s.NumConstraints = k - svd.rank;
   Matrix ps;
   if (transposed)
     Transpose(svd.pseudoinverse, n.m, n.u, ps);
@@ -81,21 +81,20 @@ Matrix PseudoinverseOfWeightedDesign(NetworkState& s, Interaction& ui, const Mat
   return ps;
 }
 
-// Qxx = N+ through a reviewed decomposition of N, which it returns.
-SvdResult PseudoinverseOfNormalMatrix(NetworkState& s, Interaction& ui, int u) {
-  SvdResult svd =
-      ReviewedDecomposition(
-          s, ui, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", u,
-          [&](const SvdTolerances& t) { return Pseudoinverse(s.NormalMatrix, u, u, t); },
-          AdjustmentReview(RankShareOfNormalMatrix(u)))
-          .value();
-  CopyInto(svd.pseudoinverse, u, u, s.Qxx);
-  return svd;
+// The reviewed decomposition of N (u x u), whose pseudoinverse is Qxx.
+SvdResult PseudoinverseOfNormalMatrix(SvdTolerances& tolerances, Interaction& ui,
+                                      const Matrix& normal, int u) {
+  return ReviewedDecomposition(
+             tolerances, ui, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", u,
+             [&](const SvdTolerances& t) { return Pseudoinverse(normal, u, u, t); },
+             AdjustmentReview(RankShareOfNormalMatrix(u)))
+      .value();
 }
 
 }  // namespace
 
-void AdjustByPseudoinverse(NetworkState& s, Interaction& ui) {
+AdjustmentSolution AdjustByPseudoinverse(const NetworkState& s, SvdTolerances& tolerances,
+                                         Interaction& ui) {
   const SystemSizes n{s.NumObs + s.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
   const int k = std::min(n.m, n.u);
   const bool full = s.FullOutput;
@@ -114,35 +113,37 @@ void AdjustByPseudoinverse(NetworkState& s, Interaction& ui) {
     WriteHeading(out, n.m < n.u ? "    VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) "
                                 : "    VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ");
   }
+  AdjustmentSolution solution;
   SvdResult svd;
-  const Matrix ps = PseudoinverseOfWeightedDesign(s, ui, pa, n, svd);
+  const Matrix ps = PseudoinverseOfWeightedDesign(tolerances, ui, pa, n, svd);
+  solution.RankDefect = k - svd.rank;
   if (full) {
-    WriteDecompositionReport(out, s, svd, k, s.NumConstraints);
+    WriteDecompositionReport(out, tolerances, svd, k, solution.RankDefect);
     WriteHeading(out, "    MATRIZ PSEUDOINVERSA DE LA MATRIZ ( Sqr(P) A ) ");
     WriteMatrix(out, ps, n.u, n.m, 6, 8);
   }
 
-  FormNormalMatrix(s, n);
+  solution.NormalMatrix = FormNormalEquations(s, n).normal;
   if (full) {
     WriteHeading(out, "    MATRIZ ( At P A ) ");
-    WriteMatrix(out, s.NormalMatrix, n.u, n.u, 8, 6);
+    WriteMatrix(out, solution.NormalMatrix, n.u, n.u, 8, 6);
     WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At P A ) ");
   }
-  svd = PseudoinverseOfNormalMatrix(s, ui, n.u);
+  svd = PseudoinverseOfNormalMatrix(tolerances, ui, solution.NormalMatrix, n.u);
+  CopyInto(svd.pseudoinverse, n.u, n.u, solution.Qxx);
   const int rank = svd.rank;
   if (full) {
-    WriteDecompositionReport(out, s, svd, n.u, n.u - rank);
+    WriteDecompositionReport(out, tolerances, svd, n.u, n.u - rank);
     WriteHeading(out, "    MATRIZ COFACTOR  Qxx = Pseudo( At P A ) ");
-    WriteMatrix(out, s.Qxx, n.u, n.u, 4, 10);
+    WriteMatrix(out, solution.Qxx, n.u, n.u, 4, 10);
   }
 
-  MultiplyVector(ps, pk, n.u, n.m, s.Corrections);
-  WriteCorrections(out, s, s.Corrections, false);
-  const SectionTexts texts = FreeNetworkSectionTexts();
-  ComputeAndWriteResiduals(out, s, n, texts);
-  ComputeAndWriteVariance(out, s, n.m, n.m - rank, texts);
-  WriteClosingSections(out, s, n);
+  MultiplyVector(ps, pk, n.u, n.m, solution.Corrections);
+  WriteCorrections(out, s, solution.Corrections, false);
+  solution =
+      CompleteSolution(out, s, n, std::move(solution), n.m - rank, FreeNetworkSectionTexts());
   out.Close();
+  return solution;
 }
 
 }  // namespace ombrel

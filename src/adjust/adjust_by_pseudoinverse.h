@@ -15,14 +15,15 @@ namespace ombrel {
 // the rank found for N. The default em6 of each review is relative to the
 // largest singular value, 16 u eps of it for N and the square root of that
 // share for sqrt(P) A, so that both ranks agree unless the person types
-// other precisions. Appends its section to ListingFileName and leaves
-// NormalMatrix, Qxx, Corrections, Residuals, Sigma0Sq, Qvv, QAdjusted and
-// NumConstraints = the rank defect of sqrt(P) A. sqrt(P) is taken element
+// other precisions, which the reviews leave in tolerances. Appends its
+// section to ListingFileName and returns N, Qxx, x, v, sigma0², Qvv,
+// QAdjusted and RankDefect = the rank defect of sqrt(P) A. sqrt(P) is taken element
 // by element, so P must have no negative element. When a decomposition does
 // not converge (some singular value not found) its pseudoinverse is zero.
 //
 // No handler of its own: run-time errors (r = 0, a negative weight, a
 // listing that cannot be written) pass to the caller.
-void AdjustByPseudoinverse(NetworkState& state, Interaction& ui);
+AdjustmentSolution AdjustByPseudoinverse(const NetworkState& state, SvdTolerances& tolerances,
+                                         Interaction& ui);
 
 }  // namespace ombrel

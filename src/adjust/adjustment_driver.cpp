@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "adjust/adjust_by_constraints.h"
 #include "adjust/adjust_by_inverse.h"
@@ -73,31 +74,49 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
 // Step dimensioning: every result sized anew, all zero.
 void DimensionResults(NetworkState& s) {
   const int m = s.ProjectUnknowns();
-  const int u = s.NumPoints - s.NumFixed;
   const int n = s.NumObs + s.NumCondEq;
   s.P.Redim(n, n);
   s.A.Redim(n, m);
   s.CoefficientErrors.Redim(n, m);
-  s.EllipseSemiMajor.Redim(u, u);
-  s.EllipseSemiMinor.Redim(u, u);
-  s.EllipseAzimuth.Redim(u, u);
-  s.Qxx.Redim(m, m);
-  s.Qvv.Redim(n, n);
-  s.QAdjusted.Redim(n, n);
-  s.Residuals.Redim(n);
   if (s.K.Size() < n) s.K.Redim(n);
+  s.Solution = AdjustmentSolution{};
+  s.Ellipses = ErrorEllipseSet{};
 }
 
-void AdjustBy(AdjustmentMethod method, NetworkState& s, Interaction& ui) {
+void Abandon(NetworkState& s, const std::string& message) {
+  s.MessageText = message;
+  s.Abandon = true;
+}
+
+void KeepFigures(NetworkState& s, FigureRun run) {
+  s.Figures = std::move(run.figures);
+  if (run.failed) Abandon(s, kFigureFailure);
+}
+
+}  // namespace
+
+void AdjustAndKeep(NetworkState& s, Interaction& ui, AdjustmentMethod method) {
   switch (method) {
-    case AdjustmentMethod::Inverse:
-      return AdjustByInverse(s, ui);
+    case AdjustmentMethod::Inverse: {
+      Result<AdjustmentSolution> solution = AdjustByInverse(s);
+      if (!solution) {
+        ShowFailure(ui, solution.error());
+        return Abandon(s, solution.error().message);
+      }
+      s.Solution = std::move(*solution);
+      return;
+    }
     case AdjustmentMethod::Constraints:
-      return AdjustByConstraints(s, ui);
+      if (!StartConstraintAdjustment(s, ui)) return Abandon(s, kConstraintEntryCancelled);
+      s.Solution = AdjustByConstraints(s);
+      return;
     case AdjustmentMethod::Pseudoinverse:
-      return AdjustByPseudoinverse(s, ui);
+      s.Solution = AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
+      return;
   }
 }
+
+namespace {
 
 // The computation steps; returns false as soon as one abandons, with
 // listingStarted telling whether the listing was begun by then. Each step
@@ -112,12 +131,12 @@ bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool thr
       {.run = [&] { FormEquations(s, ui); }, .counted = false},
       {.run = [&] { listingStarted = true; }, .counted = false},
       {.run = [&] { WriteListingHeader(s, ui); }},
-      {.run = [&] { AdjustBy(method, s, ui); }},
+      {.run = [&] { AdjustAndKeep(s, ui, method); }},
       {.run = [&] { StatisticalAnalysis(s, ui); }},
-      {.run = [&] { s.ZeroDesignEllipses = false; }, .counted = false},
-      {.run = [&] { WriteErrorEllipses(s); }},
-      {.run = [&] { HyperellipsoidFigures(s, ui); }, .runs = threeMethods},
-      {.run = [&] { s.EllipsesDone = true; }, .counted = false},
+      {.run = [&] { s.Ellipses.ForDesignVertices = false; }, .counted = false},
+      {.run = [&] { s.Ellipses = WriteErrorEllipses(s); }},
+      {.run = [&] { KeepFigures(s, HyperellipsoidFigures(s, ui)); }, .runs = threeMethods},
+      {.run = [&] { s.Ellipses.Done = true; }, .counted = false},
       {.run = [&] { ApproximateNumbersStudy(s, ui); }, .runs = study},
       {.run = [&] { WriteResultsSummary(s, ui); }, .counted = false},
   };

@@ -16,4 +16,11 @@ namespace ombrel {
 // application and the network stay usable.
 CommandOutcome RunAdjustment(NetworkState& state, Interaction& ui, AdjustmentMethod method);
 
+// The adjustment step of the command, once the equations are formed and the
+// listing begun: the method's solution becomes state.Solution; a failure
+// the method reports (the inverse's run-time errors, a cancelled entry of E)
+// is shown, set in MessageText and abandons. Other run-time errors pass to
+// the caller.
+void AdjustAndKeep(NetworkState& state, Interaction& ui, AdjustmentMethod method);
+
 }  // namespace ombrel

@@ -9,44 +9,47 @@ namespace ombrel {
 
 namespace {
 
-void WriteResiduals(ListingWriter& out, const NetworkState& s, int m, const SectionTexts& texts) {
+void WriteResiduals(ListingWriter& out, const NetworkState& s, const Vector& residuals, int m,
+                    const SectionTexts& texts) {
   WriteHeading(out, "    RESIDUOS PONDERADOS Y RESIDUOS SIN PONDERAR ");
   out.Line(texts.residualColumns);
   out.Line(texts.residualDashes);
   for (int i = 1; i <= m; ++i) {
-    const double v = s.Residuals(i);
+    const double v = residuals(i);
     out.Line(" " + FormatNumber(Mul(Sqrt(s.P(i, i)), v), 8, 6) + "      " + FormatNumber(v, 8, 6));
   }
 }
 
 // Qvv = P^-1 - A Qxx A^t, with P^-1 the inverse of P's diagonal.
-void ComputeResidualCofactors(NetworkState& s, SystemSizes n) {
+Matrix ResidualCofactors(const NetworkState& s, const Matrix& qxx, SystemSizes n) {
   Matrix aq;
-  Multiply(s.A, s.Qxx, n.m, n.u, n.u, aq);
+  Multiply(s.A, qxx, n.m, n.u, n.u, aq);
   Matrix aqat;
   MultiplyByTranspose(aq, s.A, n.m, n.u, n.m, aqat);
-  s.Qvv.Redim(n.m, n.m);
+  Matrix qvv(n.m, n.m);
   for (int i = 1; i <= n.m; ++i)
     for (int j = 1; j <= n.m; ++j)
-      s.Qvv(i, j) = i == j ? Sub(Div(1.0, s.P(i, i)), aqat(i, i)) : -aqat(i, j);
+      qvv(i, j) = i == j ? Sub(Div(1.0, s.P(i, i)), aqat(i, i)) : -aqat(i, j);
+  return qvv;
 }
 
 // QAdjusted = P^-1 - Qvv, with the same diagonal P^-1.
-void ComputeAdjustedCofactors(NetworkState& s, int m) {
-  s.QAdjusted.Redim(m, m);
+Matrix AdjustedCofactors(const NetworkState& s, const Matrix& qvv, int m) {
+  Matrix adjusted(m, m);
   for (int i = 1; i <= m; ++i)
     for (int j = 1; j <= m; ++j)
-      s.QAdjusted(i, j) = i == j ? Sub(Div(1.0, s.P(i, i)), s.Qvv(i, i)) : -s.Qvv(i, j);
+      adjusted(i, j) = i == j ? Sub(Div(1.0, s.P(i, i)), qvv(i, i)) : -qvv(i, j);
+  return adjusted;
 }
 
 // b = (Qxx N - I) x: how far rounding in the inverse (or, for a free
 // network, the datum) moves the solution.
-Vector ResidualBias(const NetworkState& s, int u) {
+Vector ResidualBias(const AdjustmentSolution& solution, int u) {
   Matrix bias;
-  Multiply(s.Qxx, s.NormalMatrix, u, u, u, bias);
+  Multiply(solution.Qxx, solution.NormalMatrix, u, u, u, bias);
   for (int i = 1; i <= u; ++i) bias(i, i) = Sub(bias(i, i), 1.0);
   Vector b;
-  MultiplyVector(bias, s.Corrections, u, u, b);
+  MultiplyVector(bias, solution.Corrections, u, u, b);
   return b;
 }
 
@@ -68,13 +71,13 @@ SectionTexts FreeNetworkSectionTexts() {
           "    Estimador varianza  observable peso unidad ="};
 }
 
-Matrix FormNormalMatrix(NetworkState& s, SystemSizes n) {
+NormalEquations FormNormalEquations(const NetworkState& s, SystemSizes n) {
   Matrix at;
   Transpose(s.A, n.m, n.u, at);
-  Matrix atp;
-  Multiply(at, s.P, n.u, n.m, n.m, atp);
-  Multiply(atp, s.A, n.u, n.m, n.u, s.NormalMatrix);
-  return atp;
+  NormalEquations equations;
+  Multiply(at, s.P, n.u, n.m, n.m, equations.atp);
+  Multiply(equations.atp, s.A, n.u, n.m, n.u, equations.normal);
+  return equations;
 }
 
 Matrix Scaled(const Matrix& m, int rows, int cols, double factor) {
@@ -84,49 +87,68 @@ Matrix Scaled(const Matrix& m, int rows, int cols, double factor) {
   return scaled;
 }
 
-void ComputeAndWriteResiduals(ListingWriter& out, NetworkState& s, SystemSizes n,
-                              const SectionTexts& texts) {
-  MultiplyVector(s.A, s.Corrections, n.m, n.u, s.Residuals);
-  for (int i = 1; i <= n.m; ++i) s.Residuals(i) = Sub(s.Residuals(i), s.K(i));
-  WriteResiduals(out, s, n.m, texts);
+namespace {
+
+Vector ComputeAndWriteResiduals(ListingWriter& out, const NetworkState& s, const Vector& x,
+                                SystemSizes n, const SectionTexts& texts) {
+  Vector residuals;
+  MultiplyVector(s.A, x, n.m, n.u, residuals);
+  for (int i = 1; i <= n.m; ++i) residuals(i) = Sub(residuals(i), s.K(i));
+  WriteResiduals(out, s, residuals, n.m, texts);
+  return residuals;
 }
 
-void ComputeAndWriteVariance(ListingWriter& out, NetworkState& s, int m, int degreesOfFreedom,
-                             const SectionTexts& texts) {
+double ComputeAndWriteVariance(ListingWriter& out, const NetworkState& s, const Vector& residuals,
+                               int m, int degreesOfFreedom, const SectionTexts& texts) {
   Vector vtP;
-  VectorTimesMatrix(s.Residuals, s.P, m, m, vtP);
-  s.Sigma0Sq = Div(Dot(vtP, s.Residuals, m), degreesOfFreedom);
+  VectorTimesMatrix(residuals, s.P, m, m, vtP);
+  const double sigma0Sq = Div(Dot(vtP, residuals, m), degreesOfFreedom);
   out.BlankLine();
   out.Line("    Numero de grados de libertad   r =  " + std::to_string(degreesOfFreedom));
   out.BlankLine();
-  out.Line(texts.varianceLabel + FormatNumber(s.Sigma0Sq, 6, 8));
-  out.Line("    Estimador desviacion tipica" + FormatNumber(Sqrt(s.Sigma0Sq), 4, 6));
+  out.Line(texts.varianceLabel + FormatNumber(sigma0Sq, 6, 8));
+  out.Line("    Estimador desviacion tipica" + FormatNumber(Sqrt(sigma0Sq), 4, 6));
   out.BlankLine();
+  return sigma0Sq;
 }
 
-void WriteClosingSections(ListingWriter& out, NetworkState& s, SystemSizes n) {
+void WriteClosingSections(ListingWriter& out, const NetworkState& s, SystemSizes n,
+                          AdjustmentSolution& solution) {
   const bool full = s.FullOutput;
   out.BlankLine();
   out.Line("    MATRIZ VARIANZA-COVARIANZA VARIABLES O PARAMETROS CORREGIDOS ");
   out.BlankLine();
-  WriteMatrix(out, Scaled(s.Qxx, n.u, n.u, s.Sigma0Sq), n.u, n.u, 6, 8);
+  WriteMatrix(out, Scaled(solution.Qxx, n.u, n.u, solution.Sigma0Sq), n.u, n.u, 6, 8);
 
-  ComputeResidualCofactors(s, n);
+  solution.Qvv = ResidualCofactors(s, solution.Qxx, n);
   if (full)
-    WriteScaledSection(out, "    MATRIZ VARIANZA-COVARIANZA A POSTERIORI DE LOS RESIDUOS ", s.Qvv,
-                       n.m, s.Sigma0Sq);
-  ComputeAdjustedCofactors(s, n.m);
+    WriteScaledSection(out, "    MATRIZ VARIANZA-COVARIANZA A POSTERIORI DE LOS RESIDUOS ",
+                       solution.Qvv, n.m, solution.Sigma0Sq);
+  solution.QAdjusted = AdjustedCofactors(s, solution.Qvv, n.m);
   if (full)
     WriteScaledSection(out,
                        "    MATRIZ VARIANZA-COVARIANZA A POSTERIORI DE LOS OBSERVABLES "
                        "CORREGIDOS ",
-                       s.QAdjusted, n.m, s.Sigma0Sq);
+                       solution.QAdjusted, n.m, solution.Sigma0Sq);
 
-  const Vector bias = ResidualBias(s, n.u);
+  const Vector bias = ResidualBias(solution, n.u);
   if (full) {
     WriteHeading(out, "    SESGO RESIDUAL ");
     WriteVector(out, bias, n.u, 6, 27);
   }
+}
+
+}  // namespace
+
+AdjustmentSolution CompleteSolution(ListingWriter& out, const NetworkState& s, SystemSizes n,
+                                    AdjustmentSolution solution, int degreesOfFreedom,
+                                    const SectionTexts& texts) {
+  solution.Residuals = ComputeAndWriteResiduals(out, s, solution.Corrections, n, texts);
+  solution.DegreesOfFreedom = degreesOfFreedom;
+  solution.Sigma0Sq =
+      ComputeAndWriteVariance(out, s, solution.Residuals, n.m, degreesOfFreedom, texts);
+  WriteClosingSections(out, s, n, solution);
+  return solution;
 }
 
 }  // namespace ombrel

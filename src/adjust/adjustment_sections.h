@@ -30,27 +30,26 @@ struct SystemSizes {
   int u;
 };
 
-// Forms N = A^t P A over the first u columns of A into NormalMatrix and
-// returns A^t P (u x m).
-Matrix FormNormalMatrix(NetworkState& state, SystemSizes n);
+// N = A^t P A over the first u columns of A, and A^t P (u x m), which
+// forms the corrections.
+struct NormalEquations {
+  Matrix normal;
+  Matrix atp;
+};
+NormalEquations FormNormalEquations(const NetworkState& state, SystemSizes n);
 
 // factor * m(1..rows, 1..cols).
 Matrix Scaled(const Matrix& m, int rows, int cols, double factor);
 
-// Residuals = A x - K over the first u columns of A, from Corrections; then
-// the section of weighted and unweighted residuals.
-void ComputeAndWriteResiduals(ListingWriter& out, NetworkState& state, SystemSizes n,
-                              const SectionTexts& texts);
-
-// Sigma0Sq = v^t P v / r, written with r and the standard deviation. r = 0
-// (no redundancy) is a division by zero and throws ArithmeticFault.
-void ComputeAndWriteVariance(ListingWriter& out, NetworkState& state, int m, int degreesOfFreedom,
-                             const SectionTexts& texts);
-
-// Covariance of the parameters (always written), Qvv and QAdjusted (with the
-// inverse of P's diagonal; written with FullOutput) and the residual bias
-// (Qxx N - I) x (written with FullOutput). Reads Qxx, NormalMatrix,
-// Corrections, Sigma0Sq; leaves Qvv and QAdjusted.
-void WriteClosingSections(ListingWriter& out, NetworkState& state, SystemSizes n);
+// The sections every method writes once it has NormalMatrix, Qxx and
+// Corrections in solution: the residuals v = A x - K; sigma0² = v^t P v / r
+// with r = degreesOfFreedom (r = 0, no redundancy, is a division by zero
+// and throws ArithmeticFault); the covariance of the parameters (always
+// written); Qvv = P^-1 - A Qxx A^t and QAdjusted = P^-1 - Qvv, with P^-1 the
+// inverse of P's diagonal, and the residual bias (Qxx N - I) x (written with
+// FullOutput). Returns the whole solution.
+AdjustmentSolution CompleteSolution(ListingWriter& out, const NetworkState& state, SystemSizes n,
+                                    AdjustmentSolution solution, int degreesOfFreedom,
+                                    const SectionTexts& texts);
 
 }  // namespace ombrel

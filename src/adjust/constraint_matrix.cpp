@@ -209,7 +209,7 @@ void Centroid(const NetworkState& s, int points, double& x0, double& y0) {
 // diagonal of N: the same space, with orthogonal rows and E^t E of the size
 // of N. Any other E (typed, imported, or a type that does not match the
 // fixed points) is used as it stands.
-Matrix SolutionRows(const NetworkState& s, int u) {
+Matrix SolutionRows(const NetworkState& s, const Matrix& normal, int u) {
   const NetworkKind* kind = KindOf(s.Datum);
   if (kind == nullptr || kind->rows.empty()) return s.E;
   const bool translations = HasTranslations(kind->rows);
@@ -226,7 +226,7 @@ Matrix SolutionRows(const NetworkState& s, int u) {
     const double x = Sub(s.PointX(p), x0), y = Sub(s.PointY(p), y0);
     spread = Add(spread, Add(Mul(x, x), Mul(y, y)));
   }
-  for (int i = 1; i <= u; ++i) trace = Add(trace, s.NormalMatrix(i, i));
+  for (int i = 1; i <= u; ++i) trace = Add(trace, normal(i, i));
   const double length = spread > 0.0 ? Sqrt(Div(spread, points)) : 1.0;
   const double weight = trace > 0.0 ? Sqrt(Div(trace, Mul(u, points))) : 1.0;
   Matrix e(s.NumConstraints, u);
@@ -273,15 +273,15 @@ bool FormConstraintMatrix(NetworkState& s, Interaction& ui, const std::string& t
   return true;
 }
 
-void ConstraintCofactors(NetworkState& s, int u, Matrix& qxx) {
+Matrix ConstraintCofactors(const NetworkState& s, const Matrix& normal, int u) {
   const int d = s.NumConstraints;
-  const Matrix e = SolutionRows(s, u);
+  const Matrix e = SolutionRows(s, normal, u);
   Matrix ete;
   Matrix et;
   Transpose(e, d, u, et);
   Multiply(et, e, u, d, u, ete);
   for (int i = 1; i <= u; ++i)
-    for (int j = 1; j <= u; ++j) ete(i, j) = Add(ete(i, j), s.NormalMatrix(i, j));
+    for (int j = 1; j <= u; ++j) ete(i, j) = Add(ete(i, j), normal(i, j));
   const Matrix gInverse = Inverse(s, ete, u);
 
   Matrix eet;
@@ -291,17 +291,20 @@ void ConstraintCofactors(NetworkState& s, int u, Matrix& qxx) {
   Multiply(et, hInverse, u, d, d, f);
   Multiply(hInverse, e, d, d, u, l);
   Multiply(f, l, u, d, u, m);
-  qxx.Redim(u, u);
+  Matrix qxx(u, u);
   for (int i = 1; i <= u; ++i)
     for (int j = 1; j <= u; ++j) qxx(i, j) = Sub(gInverse(i, j), m(i, j));
+  return qxx;
 }
 
-bool EnterConstraintMatrix(NetworkState& s, Interaction& ui) {
-  if (!FormConstraintMatrix(s, ui, kDesignConstraintMatrixTitle)) return false;
+Matrix FreeNetworkCofactors(const NetworkState& s) {
   const int u = 2 * (s.NumPoints - s.NumFixed);
-  FormNormalMatrix(s, {s.NumObs + s.NumCondEq, u});
-  ConstraintCofactors(s, u, s.QxxE);
-  return true;
+  return ConstraintCofactors(s, FormNormalEquations(s, {s.NumObs + s.NumCondEq, u}).normal, u);
+}
+
+std::optional<Matrix> EnterConstraintMatrix(NetworkState& s, Interaction& ui) {
+  if (!FormConstraintMatrix(s, ui, kDesignConstraintMatrixTitle)) return std::nullopt;
+  return FreeNetworkCofactors(s);
 }
 
 }  // namespace ombrel

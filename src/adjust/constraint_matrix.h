@@ -4,6 +4,7 @@
 // of the constrained solution.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/network_state.h"
@@ -37,19 +38,24 @@ bool AskNetworkType(NetworkState& state, Interaction& ui, const std::string& lea
 bool FormConstraintMatrix(NetworkState& state, Interaction& ui, const std::string& type8Title);
 
 // Qxx (u x u, re-dimensioned) = (N + E^t E)^-1 - E^t (E E^t)^-1 (E E^t)^-1 E,
-// with N = NormalMatrix and the NumConstraints rows of E, inverting by the
+// with N = normal (u x u) and the NumConstraints rows of E, inverting by the
 // chosen method. Rows of types 1 to 7 that are a
 // basis of the datum defect enter reduced to the centroid (or the fixed
 // point) and scaled to N, which spans the same space and keeps the digits
 // that rows in metres of coordinate lose; E itself is left as formed. A
 // singular matrix throws (SingularMatrix under Gauss-Jordan, ArithmeticFault
 // otherwise).
-void ConstraintCofactors(NetworkState& state, int u, Matrix& qxx);
+Matrix ConstraintCofactors(const NetworkState& state, const Matrix& normal, int u);
+
+// The cofactor matrix above over the 2 (NumPoints - NumFixed) coordinate
+// unknowns, with N = A^t P A formed from the state's equations and E as
+// the state holds it.
+Matrix FreeNetworkCofactors(const NetworkState& state);
 
 // For the order-one design: forms E as above for the Datum already
-// chosen (type 8 titled kDesignConstraintMatrixTitle), then N = A^t P A and
-// the cofactor matrix into QxxE, writing nothing. False when the entry of E
-// is cancelled.
-bool EnterConstraintMatrix(NetworkState& state, Interaction& ui);
+// chosen (type 8 titled kDesignConstraintMatrixTitle) and returns
+// FreeNetworkCofactors, writing nothing. Nothing when the entry of E is
+// cancelled.
+std::optional<Matrix> EnterConstraintMatrix(NetworkState& state, Interaction& ui);
 
 }  // namespace ombrel

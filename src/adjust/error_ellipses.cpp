@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "listing/ellipse_columns.h"
 #include "listing/listing_layout.h"
 #include "listing/listing_writer.h"
 #include "listing/number_format.h"
@@ -34,10 +35,10 @@ struct EllipseItems {
 
 EllipseItems ItemsOf(const NetworkState& state) {
   EllipseItems items;
-  if (state.ZeroDesignEllipses) {
-    items.count = state.DesignVertexCount;
+  if (state.Ellipses.ForDesignVertices) {
+    items.count = state.Ellipses.DesignVertexCount;
     items.labels.Redim(items.count);
-    for (int k = 1; k <= items.count; ++k) items.labels(k) = state.DesignVertices(k);
+    for (int k = 1; k <= items.count; ++k) items.labels(k) = state.Ellipses.DesignVertices(k);
     return items;
   }
   items.count = state.NumPoints - state.NumFixed;
@@ -50,8 +51,8 @@ EllipseItems ItemsOf(const NetworkState& state) {
 }
 
 Ellipse VertexEllipse(const NetworkState& state, int k) {
-  const Matrix& q = state.Qxx;
-  const double s0 = state.Sigma0Sq;
+  const Matrix& q = state.Solution.Qxx;
+  const double s0 = state.Solution.Sigma0Sq;
   const int x = 2 * k - 1;
   const int y = 2 * k;
   return EllipseFromCovariance(Mul(s0, q(x, x)), Mul(s0, q(y, y)), Mul(s0, q(y, x)),
@@ -60,8 +61,8 @@ Ellipse VertexEllipse(const NetworkState& state, int k) {
 
 // Ellipse of the coordinate differences of item l minus item k.
 Ellipse RelativeEllipse(const NetworkState& state, int k, int l) {
-  const Matrix& q = state.Qxx;
-  const double s0 = state.Sigma0Sq;
+  const Matrix& q = state.Solution.Qxx;
+  const double s0 = state.Solution.Sigma0Sq;
   const int xk = 2 * k - 1, yk = 2 * k, xl = 2 * l - 1, yl = 2 * l;
   const double a = Sub(Add(q(xk, xk), q(xl, xl)), Mul(2.0, q(xk, xl)));
   const double b = Sub(Add(q(yk, yk), q(yl, yl)), Mul(2.0, q(yk, yl)));
@@ -69,39 +70,34 @@ Ellipse RelativeEllipse(const NetworkState& state, int k, int l) {
   return EllipseFromCovariance(Mul(s0, a), Mul(s0, b), Mul(s0, c), kRelativeMinorThreshold);
 }
 
-void Store(NetworkState& state, int k, int l, const Ellipse& e) {
-  state.EllipseSemiMajor(k, l) = e.semiMajor;
-  state.EllipseSemiMinor(k, l) = e.semiMinor;
-  state.EllipseAzimuth(k, l) = Div(Mul(e.azimuthMajor, kPi), kGonPerHalfCircle);
+void Store(ErrorEllipseSet& set, int k, int l, const Ellipse& e) {
+  set.SemiMajor(k, l) = e.semiMajor;
+  set.SemiMinor(k, l) = e.semiMinor;
+  set.Azimuth(k, l) = Div(Mul(e.azimuthMajor, kPi), kGonPerHalfCircle);
 }
 
 // The four numbers of a table row, after the labels, appended to line.
 void AppendAxes(std::string& line, const Ellipse& e) {
-  AppendNumber(line, e.semiMajor, 3, 4);
-  line += " mts  ";
-  AppendNumber(line, e.azimuthMajor, 5, 4);
-  line += " gra     ";
-  AppendNumber(line, e.semiMinor, 3, 4);
-  line += " mts  ";
-  AppendNumber(line, e.azimuthMinor, 5, 4);
-  line += " gra ";
+  AppendEllipseColumns(line, e.semiMajor, e.azimuthMajor, e.semiMinor, e.azimuthMinor);
 }
 
-void WriteVertexTable(ListingWriter& out, NetworkState& state, const EllipseItems& items) {
+void WriteVertexTable(ListingWriter& out, const NetworkState& state, const EllipseItems& items,
+                      ErrorEllipseSet& set) {
   WriteHeading(out, "    ELIPSES DE VERTICE ");
   out.Line("    Vertice   Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ");
   out.BlankLine();
   std::string line;
   for (int k = 1; k <= items.count; ++k) {
     const Ellipse e = VertexEllipse(state, k);
-    Store(state, k, k, e);
+    Store(set, k, k, e);
     line = "      " + RightAlignedNumberLabel(items.labels(k)) + "     ";
     AppendAxes(line, e);
     out.Line(line);
   }
 }
 
-void WriteRelativeTable(ListingWriter& out, NetworkState& state, const EllipseItems& items) {
+void WriteRelativeTable(ListingWriter& out, const NetworkState& state, const EllipseItems& items,
+                        ErrorEllipseSet& set) {
   WriteHeading(out, "    ELIPSES RELATIVAS ");
   out.Line("    Vertices  Semieje mayor  Acimut semieje    Semieje menor  Acimut semieje ");
   out.BlankLine();
@@ -109,7 +105,7 @@ void WriteRelativeTable(ListingWriter& out, NetworkState& state, const EllipseIt
   for (int k = 1; k <= items.count; ++k) {
     for (int l = k + 1; l <= items.count; ++l) {
       const Ellipse e = RelativeEllipse(state, k, l);
-      Store(state, k, l, e);
+      Store(set, k, l, e);
       // The first label is printed only on the first pair of each k.
       line = l == k + 1 ? "   " + RightAlignedNumberLabel(items.labels(k)) + " " : "       ";
       line += RightAlignedNumberLabel(items.labels(l));
@@ -142,15 +138,21 @@ Ellipse EllipseFromCovariance(double a, double b, double c, double threshold) {
   return e;
 }
 
-void WriteErrorEllipses(NetworkState& state) {
+ErrorEllipseSet WriteErrorEllipses(const NetworkState& state) {
   const EllipseItems items = ItemsOf(state);
+  ErrorEllipseSet set = state.Ellipses;
+  set.Done = false;
+  set.SemiMajor.Redim(items.count, items.count);
+  set.SemiMinor.Redim(items.count, items.count);
+  set.Azimuth.Redim(items.count, items.count);
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
   for (int i = 0; i < 4; ++i) out.BlankLine();
   WriteBanner(out, "    *********************    ELIPSES DE ERROR    *********************");
-  WriteVertexTable(out, state, items);
-  WriteRelativeTable(out, state, items);
+  WriteVertexTable(out, state, items, set);
+  WriteRelativeTable(out, state, items, set);
   out.BlankLine();
   out.Close();
+  return set;
 }
 
 }  // namespace ombrel

@@ -28,12 +28,13 @@ struct Ellipse {
 // Arithmetic faults (a block that is not positive semi-definite) throw.
 Ellipse EllipseFromCovariance(double a, double b, double c, double threshold);
 
-// Writes the section to ListingFileName (appending) and fills the diagonal
-// and upper triangle of EllipseSemiMajor, EllipseSemiMinor and
-// EllipseAzimuth (radians), which the caller has sized for the items. The
-// items are the variable points, or the order-zero design vertices when
-// ZeroDesignEllipses is set. Reads Qxx and Sigma0Sq.
+// Writes the section to ListingFileName (appending) and returns the
+// ellipses, sized and filled on the diagonal and upper triangle for the
+// items that state.Ellipses describes: the variable points, or the
+// order-zero design's vertices when ForDesignVertices is set (the items'
+// description is carried over; Done is left to the caller, who offers the
+// ellipses once the run completes). Reads Qxx and Sigma0Sq of the solution.
 // Run-time errors (arithmetic, file) pass to the caller.
-void WriteErrorEllipses(NetworkState& state);
+ErrorEllipseSet WriteErrorEllipses(const NetworkState& state);
 
 }  // namespace ombrel

@@ -104,15 +104,16 @@ void WriteDecomposition(TwinListing& out, const EigenResult& eigen, int m, doubl
   out.Full("    SUMA terminos 'nulos' : " + PlainNumberText(eigen.offDiagonalSum));
 }
 
-void WriteRoots(TwinListing& out, NetworkState& s, const Vector& values, int m, double zero) {
+void WriteRoots(TwinListing& out, HyperellipsoidFigureSet& figures, const Vector& values, int m,
+                double zero) {
   out.BothBlank();
   out.Both("    VECTOR DE RAICES CUADRADAS DE AUTOVALORES ");
   out.BothBlank();
-  s.InvSqrtEigen.Redim(m, m);
+  figures.InvSqrtEigen.Redim(m, m);
   for (int j = 1; j <= m; ++j) {
     const double lambda = values(j);
     out.Both(FormatNumber(Sqrt(Shown(lambda, zero)), 12, 18) + " ");
-    if (lambda >= kKeptEigenvalue) s.InvSqrtEigen(j, j) = Div(1.0, Sqrt(lambda));
+    if (lambda >= kKeptEigenvalue) figures.InvSqrtEigen(j, j) = Div(1.0, Sqrt(lambda));
   }
 }
 
@@ -134,25 +135,25 @@ void WriteAxes(TwinListing& out, const Vector& values, int k, double c, double z
 }
 
 // SemiAxisVectors = V InvSqrtEigen over the first m' rows and columns.
-void FormSemiAxisVectors(NetworkState& s, const Matrix& v, int coordinates) {
-  s.SemiAxisVectors.Redim(coordinates, coordinates);
+void FormSemiAxisVectors(HyperellipsoidFigureSet& figures, const Matrix& v, int coordinates) {
+  figures.SemiAxisVectors.Redim(coordinates, coordinates);
   for (int i = 1; i <= coordinates; ++i)
     for (int p = 1; p <= coordinates; ++p)
-      s.SemiAxisVectors(i, p) = Mul(v(i, p), s.InvSqrtEigen(p, p));
+      figures.SemiAxisVectors(i, p) = Mul(v(i, p), figures.InvSqrtEigen(p, p));
 }
 
-void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
+void Figures(const NetworkState& s, Interaction& ui, TwinListing& out,
+             HyperellipsoidFigureSet& figures) {
   const int m = s.ProjectUnknowns();
   const int coordinates = 2 * (s.NumPoints - s.NumFixed);
-  s.FigureUnknowns = coordinates;
+  figures.Unknowns = coordinates;
   out.BothBlank(4);
   out.Both(StarLine() + " ");
   out.Both("    ************  DESCOMPOSICION DE LA MATRIZ ( At P A )  ************ ");
   out.Both(StarLine() + " ");
   out.BothBlank();
 
-  FormNormalMatrix(s, {s.NumObs + s.NumCondEq, m});
-  const Matrix n = s.NormalMatrix;
+  const Matrix n = FormNormalEquations(s, {s.NumObs + s.NumCondEq, m}).normal;
   out.FullBlank();
   out.Full("    MATRIZ  ( At P A ) ");
   out.FullBlank();
@@ -176,40 +177,41 @@ void Figures(NetworkState& s, Interaction& ui, TwinListing& out) {
   const std::string kept = AskKept(ui, eigen.values, m);
   if (kept.empty()) return WriteAbandon(out);
   const int k = ToInteger(NumericValue(kept));
-  s.NumConstraints = m - k;
+  const int defect = m - k;
   out.Both("    Numero VALORES PROPIOS conservados :  " + kept);
-  out.Both("    El  defecto de rango de la red  es : " + FigureLabel(s.NumConstraints));
-  WriteRoots(out, s, eigen.values, m, zero);
+  out.Both("    El  defecto de rango de la red  es : " + FigureLabel(defect));
+  WriteRoots(out, figures, eigen.values, m, zero);
 
   const std::string factor = AskFactor(ui);
   if (factor.empty()) return WriteAbandon(out);
   const double c = NumericValue(factor);
   WriteAxes(out, eigen.values, k, c, zero);
 
-  WriteSections(out, s, n, ui);
-  s.SectionsDone = true;
-  WriteRosettes(out, s, n, c, ui);
-  s.RosettesDone = true;
-  FormSemiAxisVectors(s, v, coordinates);
-  s.AxisProjSemiAxes = coordinates - s.NumConstraints;
-  WriteAxisProjections(out, s, ui);
-  s.AxisProjDone = true;
+  WriteSections(out, figures, n, ui);
+  figures.SectionsDone = true;
+  WriteRosettes(out, s, figures, n, c, ui);
+  figures.RosettesDone = true;
+  FormSemiAxisVectors(figures, v, coordinates);
+  figures.AxisProjSemiAxes = coordinates - defect;
+  WriteAxisProjections(out, figures, ui);
+  figures.AxisProjDone = true;
   out.BothBlank();
 }
 
 }  // namespace
 
-void HyperellipsoidFigures(NetworkState& s, Interaction& ui) {
+FigureRun HyperellipsoidFigures(const NetworkState& s, Interaction& ui) {
+  FigureRun run;
   try {
     TwinListing out(s.ListingFileName, SecondReportPath(s.ListingFileName), s.FullOutput);
-    Figures(s, ui, out);
+    Figures(s, ui, out, run.figures);
     out.Close();
   } catch (const RunTimeError&) {
     ui.SetBusy(true);
-    s.MessageText = kFigureFailure;
-    ui.MessageBox(s.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
-    s.Abandon = true;
+    ui.MessageBox(kFigureFailure, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
+    run.failed = true;
   }
+  return run;
 }
 
 }  // namespace ombrel

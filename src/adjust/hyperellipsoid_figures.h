@@ -11,16 +11,22 @@ namespace ombrel {
 
 extern const char* const kFigureFailure;
 
-// Decomposes N (m = ProjectUnknowns() unknowns), asks how many eigenvalues
-// to keep (k, 1..m; NumConstraints = m - k) and the homothetic factor c
-// (>= 0), and writes the three methods to the listing (appending) and, with
-// all details, to "elipses.tmp" beside it (rewritten every call). Leaves
-// InvSqrtEigen, SemiAxisVectors, the Section*, Rosette* arrays,
-// AxisProjSemiAxes, AxisProjCount and sets SectionsDone, RosettesDone,
-// AxisProjDone as each method ends. Cancelling a prompt writes the
-// abandon lines and returns without Abandon. Any run-time error (a zero or
-// negative eigenvalue among those kept, c = 0, a degenerate figure, a file
-// error) shows kFigureFailure and sets MessageText and Abandon.
-void HyperellipsoidFigures(NetworkState& state, Interaction& ui);
+// What a run of the figures leaves: the figures of the methods that ended
+// (each method's Done flag set as it ends, so that those computed before a
+// failure are still offered), and whether a run-time error stopped it.
+struct FigureRun {
+  HyperellipsoidFigureSet figures;
+  bool failed = false;
+};
+
+// Decomposes N = A^t P A (m = ProjectUnknowns() unknowns), asks how many
+// eigenvalues to keep (k, 1..m; the rank defect written is m - k) and the
+// homothetic factor c (>= 0), and writes the three methods to the listing
+// (appending) and, with all details, to "elipses.tmp" beside it (rewritten
+// every call). Cancelling a prompt writes the abandon lines and returns the
+// figures ended so far, not failed. Any run-time error (a zero or negative
+// eigenvalue among those kept, c = 0, a degenerate figure, a file error)
+// shows kFigureFailure and returns failed.
+FigureRun HyperellipsoidFigures(const NetworkState& state, Interaction& ui);
 
 }  // namespace ombrel

@@ -7,6 +7,7 @@
 
 #include "adjust/hyperellipsoid_axis_ellipse.h"
 #include "adjust/plane_figures.h"
+#include "listing/ellipse_columns.h"
 #include "listing/listing_layout.h"
 #include "listing/number_format.h"
 #include "model/angle_units.h"
@@ -25,14 +26,7 @@ const std::string kAxisColumns =
 // The four numbers of a table row, after its labels, appended to line.
 void AppendAxes(std::string& line, const PlaneFigure& f) {
   line += "     ";
-  AppendNumber(line, f.semiMajor, 3, 4);
-  line += " mts  ";
-  AppendNumber(line, f.azimuthMajor, 5, 4);
-  line += " gra     ";
-  AppendNumber(line, f.semiMinor, 3, 4);
-  line += " mts  ";
-  AppendNumber(line, f.azimuthMinor, 5, 4);
-  line += " gra ";
+  AppendEllipseColumns(line, f.semiMajor, f.azimuthMajor, f.semiMinor, f.azimuthMinor);
 }
 
 std::string Axes(const PlaneFigure& f) {
@@ -153,10 +147,10 @@ Projection Project(const Matrix& n, int i, int j, int q, double c) {
 }
 
 // The figures of one pair through every third unknown, stored and written.
-void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, double c,
-             const std::string& listingTitle, const std::string& secondTitle,
+void Rosette(TwinListing& out, HyperellipsoidFigureSet& figures, const Matrix& n, int i, int j,
+             double c, const std::string& listingTitle, const std::string& secondTitle,
              ProgressMeter& meter) {
-  const int count = s.FigureUnknowns;
+  const int count = figures.Unknowns;
   const int row = FigurePairIndex(i, j, count);
   out.ListingBlank(2);
   out.Listing(listingTitle);
@@ -186,9 +180,9 @@ void Rosette(TwinListing& out, NetworkState& s, const Matrix& n, int i, int j, d
     for (const double value : {p.cii, p.cjj, p.twoCij}) AppendNumber(line, value, 4, 6);
     out.Second(line);
     const PlaneFigure f = ProjectedFigure(p.cii, p.cjj, p.twoCij);
-    s.RosetteSemiMajor(row, q) = Div(f.semiMajor, c);
-    s.RosetteSemiMinor(row, q) = Div(f.semiMinor, c);
-    s.RosetteAzimuth(row, q) = f.azimuthMajor * kRadianPerGon;
+    figures.RosetteSemiMajor(row, q) = Div(f.semiMajor, c);
+    figures.RosetteSemiMinor(row, q) = Div(f.semiMinor, c);
+    figures.RosetteAzimuth(row, q) = f.azimuthMajor * kRadianPerGon;
     rows.push_back("      " + FigureLabel(q) + Axes(f));
     meter.Advance();
   }
@@ -204,22 +198,23 @@ std::string FigureLabel(int number) {
   return RightAlignedNumberLabel(number);
 }
 
-void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n, Interaction& ui) {
-  const int count = s.FigureUnknowns;
+void WriteSections(TwinListing& out, HyperellipsoidFigureSet& figures, const Matrix& n,
+                   Interaction& ui) {
+  const int count = figures.Unknowns;
   ProgressMeter meter = EllipseMeter(ui, out, "Método de las secciones del hiperelipsoide",
                                      PairCount(count), kSectionStride);
   Head(out, "    ********  1.- METODO DE LAS SECCIONES DEL HIPERELIPSOIDE  ******** ");
   out.BothBlank();
-  s.SectionSemiMajor.Redim(count, count);
-  s.SectionSemiMinor.Redim(count, count);
-  s.SectionAzimuth.Redim(count, count);
+  figures.SectionSemiMajor.Redim(count, count);
+  figures.SectionSemiMinor.Redim(count, count);
+  figures.SectionAzimuth.Redim(count, count);
   std::vector<std::string> rows;
   for (int i = 1; i < count; ++i)
     for (int j = i + 1; j <= count; ++j) {
       const PlaneFigure f = Section(out, n, i, j);
-      s.SectionSemiMajor(i, j) = f.semiMajor;
-      s.SectionSemiMinor(i, j) = f.semiMinor;
-      s.SectionAzimuth(i, j) = f.azimuthMajor * kRadianPerGon;
+      figures.SectionSemiMajor(i, j) = f.semiMajor;
+      figures.SectionSemiMinor(i, j) = f.semiMinor;
+      figures.SectionAzimuth(i, j) = f.azimuthMajor * kRadianPerGon;
       const std::string head =
           j == i + 1 ? "  " + FigureLabel(i) + " " + FigureLabel(j) : "      " + FigureLabel(j);
       rows.push_back(head + Axes(f));
@@ -228,8 +223,9 @@ void WriteSections(TwinListing& out, NetworkState& s, const Matrix& n, Interacti
   WriteSectionTable(out, rows);
 }
 
-void WriteRosettes(TwinListing& out, NetworkState& s, const Matrix& n, double c, Interaction& ui) {
-  const int count = s.FigureUnknowns;
+void WriteRosettes(TwinListing& out, const NetworkState& s, HyperellipsoidFigureSet& figures,
+                   const Matrix& n, double c, Interaction& ui) {
+  const int count = figures.Unknowns;
   ProgressMeter meter = EllipseMeter(
       ui, out, "Método de las proyecciones del hiperelipsoide",
       PairCount(count) * static_cast<std::uint64_t>(std::max(count - 2, 0)), kEllipseStride);
@@ -237,14 +233,14 @@ void WriteRosettes(TwinListing& out, NetworkState& s, const Matrix& n, double c,
   out.BothBlank(2);
   out.Both("    ROSETAS DE ERROR CON FACTOR HOMOTECIA =" + GeneralText(c));
   const int pairs = count * (count - 1) / 2;
-  s.RosetteSemiMajor.Redim(pairs, count);
-  s.RosetteSemiMinor.Redim(pairs, count);
-  s.RosetteAzimuth.Redim(pairs, count);
+  figures.RosetteSemiMajor.Redim(pairs, count);
+  figures.RosetteSemiMinor.Redim(pairs, count);
+  figures.RosetteAzimuth.Redim(pairs, count);
   for (int p = 1; p <= s.NumPoints; ++p) {
     const int k = s.VariableIndex(p);
     if (k == 0) continue;
     const std::string label = FigureLabel(s.PointNumber(p));
-    Rosette(out, s, n, 2 * k - 1, 2 * k, c,
+    Rosette(out, figures, n, 2 * k - 1, 2 * k, c,
             "    ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label,
             "    *******  ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label + "  ****** ",
             meter);
@@ -252,31 +248,32 @@ void WriteRosettes(TwinListing& out, NetworkState& s, const Matrix& n, double c,
   for (int i = 1; i < count; ++i)
     for (int j = i + 1; j <= count; ++j) {
       if (i % 2 == 1 && j == i + 1) continue;  // a vertex, written above
-      Rosette(out, s, n, i, j, c,
+      Rosette(out, figures, n, i, j, c,
               PairLine("    ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES", i, j, ""),
               PairLine("    *****  ROSETA CON SIMETRIA CENTRAL DE LAS VARIABLES", i, j, "  **** "),
               meter);
     }
 }
 
-void WriteAxisProjections(TwinListing& out, NetworkState& s, Interaction& ui) {
-  const int count = s.FigureUnknowns;
+void WriteAxisProjections(TwinListing& out, HyperellipsoidFigureSet& figures, Interaction& ui) {
+  const int count = figures.Unknowns;
   const std::string stars = "    " + std::string(60, '*') + " ";
   out.BothBlank(4);
   out.Both(stars);
   out.Both("    *****  3.- METODO DE LAS PROYECCIONES DE LOS SEMIEJES  ***** ");
   out.Both(stars);
   out.BothBlank();
-  const int kept = s.AxisProjSemiAxes;
-  s.AxisProjCount = kept * (kept - 1) / 2;
+  const int kept = figures.AxisProjSemiAxes;
+  figures.AxisProjCount = kept * (kept - 1) / 2;
   std::string line;  // one line at a time, its storage kept
   // Each pair's table numbers its ellipses 1, 2, ...: the heads of its lines.
-  std::vector<std::string> heads(static_cast<std::size_t>(s.AxisProjCount) + 1);
-  for (int t = 1; t <= s.AxisProjCount; ++t)
+  std::vector<std::string> heads(static_cast<std::size_t>(figures.AxisProjCount) + 1);
+  for (int t = 1; t <= figures.AxisProjCount; ++t)
     heads[static_cast<std::size_t>(t)] = "      " + FigureLabel(t);
   ProgressMeter meter = EllipseMeter(
       ui, out, "Método de las proyecciones de los semiejes",
-      PairCount(count) * static_cast<std::uint64_t>(std::max(s.AxisProjCount, 0)), kEllipseStride);
+      PairCount(count) * static_cast<std::uint64_t>(std::max(figures.AxisProjCount, 0)),
+      kEllipseStride);
   for (int i = 1; i < count; ++i)
     for (int j = i + 1; j <= count; ++j) {
       out.BothBlank(2);
@@ -285,7 +282,7 @@ void WriteAxisProjections(TwinListing& out, NetworkState& s, Interaction& ui) {
       out.BothBlank();
       out.Both(kAxisColumns);
       out.BothBlank();
-      const Matrix& u = s.SemiAxisVectors;
+      const Matrix& u = figures.SemiAxisVectors;
       int t = 0;
       for (int p = 1; p < kept; ++p)
         for (int q = p + 1; q <= kept; ++q) {

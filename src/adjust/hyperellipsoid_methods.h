@@ -11,16 +11,17 @@ namespace ombrel {
 // Each method reports its progress in ellipses through ui, which may throw
 // ComputationStopped.
 
-// Method 1 over the m' = FigureUnknowns coordinate unknowns; uses the
+// Method 1 over the m' = figures.Unknowns coordinate unknowns; uses the
 // kernel's Jacobi on each 2 x 2 block of N.
-void WriteSections(TwinListing& out, NetworkState& state, const Matrix& n, Interaction& ui);
-
-// Method 2 with homothetic factor c (c = 0 throws).
-void WriteRosettes(TwinListing& out, NetworkState& state, const Matrix& n, double c,
+void WriteSections(TwinListing& out, HyperellipsoidFigureSet& figures, const Matrix& n,
                    Interaction& ui);
 
+// Method 2 with homothetic factor c (c = 0 throws).
+void WriteRosettes(TwinListing& out, const NetworkState& state, HyperellipsoidFigureSet& figures,
+                   const Matrix& n, double c, Interaction& ui);
+
 // Method 3 over the first AxisProjSemiAxes semi-axes of SemiAxisVectors.
-void WriteAxisProjections(TwinListing& out, NetworkState& state, Interaction& ui);
+void WriteAxisProjections(TwinListing& out, HyperellipsoidFigureSet& figures, Interaction& ui);
 
 // The label of a number: leading blank, one more when two characters long.
 std::string FigureLabel(int number);

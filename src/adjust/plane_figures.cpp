@@ -50,8 +50,8 @@ PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij) {
   return f;
 }
 
-PlaneFigure AxisProjectionFigure(const NetworkState& s, int i, int j, int t) {
-  const int kept = s.AxisProjSemiAxes;
+PlaneFigure AxisProjectionFigure(const HyperellipsoidFigureSet& figures, int i, int j, int t) {
+  const int kept = figures.AxisProjSemiAxes;
   int count = 0;
   for (int p = 1; p < kept; ++p) {
     if (t > count + (kept - p)) {
@@ -59,7 +59,7 @@ PlaneFigure AxisProjectionFigure(const NetworkState& s, int i, int j, int t) {
       continue;
     }
     const int q = p + (t - count);
-    const Matrix& u = s.SemiAxisVectors;
+    const Matrix& u = figures.SemiAxisVectors;
     return AxisPairEllipse(u(i, p), u(j, p), u(i, q), u(j, q));
   }
   ThrowSubscript("subíndice fuera del intervalo", t, kNoSecond);

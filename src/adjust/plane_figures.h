@@ -4,7 +4,7 @@
 // semi-diameters.
 #pragma once
 
-#include "model/network_state.h"
+#include "model/hyperellipsoid_figure_set.h"
 
 namespace ombrel {
 
@@ -26,6 +26,6 @@ PlaneFigure ProjectedFigure(double cii, double cjj, double twoCij);
 // The t-th (1-based) method-3 ellipse of the coordinate unknowns i < j,
 // recomputed from SemiAxisVectors: the pairs of semi-axes p < q among the
 // first AxisProjSemiAxes columns, counted in order (1,2), (1,3), ..., (2,3), ...
-PlaneFigure AxisProjectionFigure(const NetworkState& state, int i, int j, int t);
+PlaneFigure AxisProjectionFigure(const HyperellipsoidFigureSet& figures, int i, int j, int t);
 
 }  // namespace ombrel

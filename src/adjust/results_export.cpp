@@ -36,10 +36,10 @@ PointResult PointOf(const NetworkState& s, int k) {
   p.fixed = j == 0;
   if (p.fixed) return p;
   const int ux = 2 * j - 1, uy = 2 * j;
-  const Matrix& q = s.Qxx;
-  const double s0 = s.Sigma0Sq;
-  p.x = Add(p.x, s.Corrections(ux));
-  p.y = Add(p.y, s.Corrections(uy));
+  const Matrix& q = s.Solution.Qxx;
+  const double s0 = s.Solution.Sigma0Sq;
+  p.x = Add(p.x, s.Solution.Corrections(ux));
+  p.y = Add(p.y, s.Solution.Corrections(uy));
   p.sx = Sqrt(Mul(s0, q(ux, ux)));
   p.sy = Sqrt(Mul(s0, q(uy, uy)));
   p.ellipse = EllipseFromCovariance(Mul(s0, q(ux, ux)), Mul(s0, q(uy, uy)), Mul(s0, q(uy, ux)),
@@ -157,17 +157,14 @@ std::string MethodName(AdjustmentMethod method) {
   return "";
 }
 
-AdjustmentResults CollectResults(NetworkState& s, AdjustmentMethod method) {
+AdjustmentResults CollectResults(const NetworkState& s, AdjustmentMethod method) {
   AdjustmentResults r;
   r.network = PlainNetworkOf(s);
   r.method = method;
-  r.sigma0Sq = s.Sigma0Sq;
+  r.sigma0Sq = s.Solution.Sigma0Sq;
   r.baardaShift = s.BaardaShift;
   const int n = s.NumObs + s.NumCondEq;
-  // The free-network methods leave a scale column out of the unknowns.
-  const int u =
-      method == AdjustmentMethod::Inverse ? s.ProjectUnknowns() : 2 * (s.NumPoints - s.NumFixed);
-  r.degreesOfFreedom = n - u + s.NumConstraints;
+  r.degreesOfFreedom = s.Solution.DegreesOfFreedom;
   for (int k = 1; k <= s.NumPoints; ++k) r.points.push_back(PointOf(s, k));
   for (int i = 1; i <= n; ++i) {
     const RowReliability row = AnalyseRow(s, i);
@@ -183,7 +180,7 @@ AdjustmentResults CollectResults(NetworkState& s, AdjustmentMethod method) {
       o.number = s.ObservationNumber(i);
       o.kind = "condición";
     }
-    o.residual = s.Residuals(i);
+    o.residual = s.Solution.Residuals(i);
     o.redundancy = row.redundancy;
     o.statistic = row.statistic;
     o.minimalError = row.minimalError;

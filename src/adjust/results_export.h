@@ -50,11 +50,10 @@ struct AdjustmentResults {
 };
 
 // Gathers the results that an adjustment of a project left in the state
-// (Corrections, Qxx, Sigma0Sq, Residuals, Qvv, QAdjusted, P, BaardaShift,
-// NumConstraints). The reliability of each row is recomputed as the
-// statistical analysis computed it (which leaves Qvv's diagonal absolute,
-// as the analysis did). Arithmetic faults throw.
-AdjustmentResults CollectResults(NetworkState& state, AdjustmentMethod method);
+// (its Solution, P and BaardaShift). The reliability of each row is
+// recomputed as the statistical analysis computed it. Arithmetic faults
+// throw.
+AdjustmentResults CollectResults(const NetworkState& state, AdjustmentMethod method);
 
 // After an adjustment of a project that completed: keeps its results in
 // LastResults (nothing for matrices; a fault while gathering them leaves it

@@ -23,7 +23,7 @@ int VariablePoint(const NetworkState& state, int k) {
 
 // Standard deviation of unknown u (its units).
 double StandardDeviation(const NetworkState& state, int u) {
-  return Sqrt(Mul(state.Sigma0Sq, state.Qxx(u, u)));
+  return Sqrt(Mul(state.Solution.Sigma0Sq, state.Solution.Qxx(u, u)));
 }
 
 // Blanks that keep the columns in place for fewer than six decimals.
@@ -36,7 +36,7 @@ std::string Padding(int decimals) {
 std::string CoordinateLine(const NetworkState& state, int u, char axis, int number,
                            double approximate) {
   const int d = state.OutputDecimals;
-  const double correction = state.Corrections(u);
+  const double correction = state.Solution.Corrections(u);
   return " " + FormatNumber(correction, 8, d) + Padding(d) + "       " + axis + "(" +
          RightAlignedNumberLabel(number) + " ) " +
          FormatNumber(Add(approximate, correction), 6, d) + Padding(d) + "      " +
@@ -62,13 +62,13 @@ void WriteShortLayout(ListingWriter& out, const NetworkState& state, int points)
   out.Line("      Correcciones                              Desviaciones Típicas ");
   out.Line("      ------------                              -------------------- ");
   for (int u = 1; u <= 2 * points; ++u)
-    out.Line(" " + FormatNumber(state.Corrections(u), 8, d) + std::string(34, ' ') + Padding(d) +
-             FormatNumber(StandardDeviation(state, u), 6, d));
+    out.Line(" " + FormatNumber(state.Solution.Corrections(u), 8, d) + std::string(34, ' ') +
+             Padding(d) + FormatNumber(StandardDeviation(state, u), 6, d));
 }
 
 // The scale correction always with six decimals and its factor in ppm.
 void WriteScaleLine(ListingWriter& out, const NetworkState& state, int m) {
-  const double mu = state.Corrections(m);
+  const double mu = state.Solution.Corrections(m);
   out.Line(" " + FormatNumber(mu, 8, 6) + "  -->  factor =  " + FormatNumber(Mul(mu, 1e6), 4, 2) +
            " ppm" + "   " + Padding(state.OutputDecimals) +
            FormatNumber(StandardDeviation(state, m), 6, 6));
@@ -90,7 +90,7 @@ void WriteSummary(const NetworkState& state) {
   if (state.ScaleUnknown == 1) WriteScaleLine(out, state, m);
   for (int i = 0; i < 3; ++i) out.BlankLine();
   out.Line("      Estimador de la varianza del observable de peso unidad: " +
-           FormatNumber(state.Sigma0Sq, 4, 5));
+           FormatNumber(state.Solution.Sigma0Sq, 4, 5));
   out.Close();
 }
 

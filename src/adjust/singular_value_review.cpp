@@ -104,9 +104,8 @@ std::string PlainNumberText(double value) {
 }
 
 std::optional<SvdResult> ReviewedDecomposition(
-    NetworkState& s, Interaction& ui, const std::string& heading, int k,
+    SvdTolerances& t, Interaction& ui, const std::string& heading, int k,
     const std::function<SvdResult(const SvdTolerances&)>& decompose, const ReviewStyle& style) {
-  SvdTolerances& t = s.SingularValueTolerances;
   t = SvdTolerances{};
   SvdResult svd = decompose(t);
   if (style.relativeEm6 > 0.0) {
@@ -133,9 +132,8 @@ std::optional<SvdResult> ReviewedDecomposition(
   return svd;
 }
 
-void WriteDecompositionReport(ListingWriter& out, const NetworkState& s, const SvdResult& svd,
+void WriteDecompositionReport(ListingWriter& out, const SvdTolerances& t, const SvdResult& svd,
                               int k, int rankDefect, ValueFormat format) {
-  const SvdTolerances& t = s.SingularValueTolerances;
   for (int i = 1; i <= k; ++i) out.Line(ValueText(svd, i, format));
   out.BlankLine();
   out.Line("    Precision relativa valores singulares -> em2 = " +

@@ -57,24 +57,25 @@ void SortSingularValues(Vector& values, int k);
 // number without the sign blank ("1E-12", ".5").
 std::string PlainNumberText(double value);
 
-// Sets state.SingularValueTolerances to the defaults and calls
+// Sets tolerances to the defaults and calls
 // decompose(tolerances) with them (with a relative em6, once more with that
 // em6), sorts the k singular values (k <= those decompose returns) and asks,
-// under heading, whether to decompose again. Yes asks em2 and em6 into the
-// state's tolerances, each a positive number (anything else is refused with
+// under heading, whether to decompose again. Yes asks em2 and em6 into
+// tolerances, each a positive number (anything else is refused with
 // "¡ Número no válido !" and asked again), and decomposes again with them;
 // No returns the last decomposition, its first k singular values sorted.
 // Returns nothing when a precision prompt is cancelled under a style whose
 // cancel ends the review. Whatever decompose throws passes to the caller.
 std::optional<SvdResult> ReviewedDecomposition(
-    NetworkState& state, Interaction& ui, const std::string& heading, int k,
+    SvdTolerances& tolerances, Interaction& ui, const std::string& heading, int k,
     const std::function<SvdResult(const SvdTolerances&)>& decompose,
     const ReviewStyle& style = kAdjustmentReview);
 
 // The listing lines of a reviewed decomposition svd: its k sorted singular
 // values in format (marked when eliminated) and the control block with the
-// state's em2 and em6, ending with the rank defect given.
-void WriteDecompositionReport(ListingWriter& out, const NetworkState& state, const SvdResult& svd,
-                              int k, int rankDefect, ValueFormat format = kAdjustmentListingValues);
+// tolerances' em2 and em6, ending with the rank defect given.
+void WriteDecompositionReport(ListingWriter& out, const SvdTolerances& tolerances,
+                              const SvdResult& svd, int k, int rankDefect,
+                              ValueFormat format = kAdjustmentListingValues);
 
 }  // namespace ombrel

@@ -98,14 +98,14 @@ NonZeros NonZeroRows(const Matrix& a, int rows, int cols) {
 // a small part of the full products.
 Matrix GainMatrix(const NetworkState& state, int n, int m) {
   // Subscripts and finiteness checked once, as the full loops would meet them.
-  (void)state.Qxx(m, m), (void)state.A(n, m), (void)state.P(n, n);
+  (void)state.Solution.Qxx(m, m), (void)state.A(n, m), (void)state.P(n, n);
   for (int a = 1; a <= m; ++a)
-    for (int c = 1; c <= m; ++c) Checked(state.Qxx.Row(a)[c]);
+    for (int c = 1; c <= m; ++c) Checked(state.Solution.Qxx.Row(a)[c]);
 
   const NonZeros aColumns = NonZeroColumns(state.A, n, m);
   Matrix qxxAt(m, n);
   for (int a = 1; a <= m; ++a) {
-    const double* q = state.Qxx.Row(a);
+    const double* q = state.Solution.Qxx.Row(a);
     double* out = qxxAt.Row(a);
     for (int b = 1; b <= n; ++b) {
       const double* row = state.A.Row(b);
@@ -205,7 +205,7 @@ void WriteSection(NetworkState& state) {
   std::string line;
   for (int i = 1; i <= n; ++i) {
     rows[static_cast<std::size_t>(i)] = AnalyseRow(state, i);
-    WriteInternalRow(out, line, state.ObservationNumber(i), state.Residuals(i),
+    WriteInternalRow(out, line, state.ObservationNumber(i), state.Solution.Residuals(i),
                      rows[static_cast<std::size_t>(i)]);
   }
   const double sum = RedundancySum(state, n);
@@ -220,16 +220,16 @@ void WriteSection(NetworkState& state) {
 
 }  // namespace
 
-RowReliability AnalyseRow(NetworkState& state, int i) {
+RowReliability AnalyseRow(const NetworkState& state, int i) {
   const double delta0 = state.BaardaShift;
-  const double s0 = state.Sigma0Sq;
+  const double s0 = state.Solution.Sigma0Sq;
   RowReliability row;
-  const double signedRedundancy = Mul(state.Qvv(i, i), state.P(i, i));
-  state.Qvv(i, i) = std::fabs(state.Qvv(i, i));
-  row.statistic = Div(state.Residuals(i), Sqrt(Mul(s0, state.Qvv(i, i))));
+  const double qvv = state.Solution.Qvv(i, i);
+  const double signedRedundancy = Mul(qvv, state.P(i, i));
+  row.statistic = Div(state.Solution.Residuals(i), Sqrt(Mul(s0, std::fabs(qvv))));
   row.redundancy = std::fabs(signedRedundancy);
   const double rootR = Sqrt(row.redundancy);
-  row.minimalError = Div(Mul(delta0, Sqrt(Mul(s0, state.QAdjusted(i, i)))), rootR);
+  row.minimalError = Div(Mul(delta0, Sqrt(Mul(s0, state.Solution.QAdjusted(i, i)))), rootR);
   row.homogeneity = Div(delta0, rootR);
   row.unchecked = Sqrt(Sub(1.0, row.redundancy));
   row.external = Mul(row.unchecked, row.homogeneity);
@@ -238,7 +238,8 @@ RowReliability AnalyseRow(NetworkState& state, int i) {
 
 double RedundancySum(const NetworkState& state, int n) {
   double sum = 0.0;
-  for (int i = 1; i <= n; ++i) sum = Add(sum, Mul(state.Qvv(i, i), state.P(i, i)));
+  for (int i = 1; i <= n; ++i)
+    sum = Add(sum, Mul(std::fabs(state.Solution.Qvv(i, i)), state.P(i, i)));
   return sum;
 }
 

@@ -25,13 +25,12 @@ struct RowReliability {
 };
 
 // Reliability of row i (1 <= i <= n) from Qvv, P, QAdjusted, Residuals,
-// Sigma0Sq and BaardaShift. Replaces Qvv(i,i) by its absolute value, which
-// later steps keep. A zero redundancy number or r > 1 throws ArithmeticFault.
-RowReliability AnalyseRow(NetworkState& state, int i);
+// Sigma0Sq and BaardaShift; w takes |Qvv(i,i)|, which rounding may leave
+// just below zero. A zero redundancy number or r > 1 throws ArithmeticFault.
+RowReliability AnalyseRow(const NetworkState& state, int i);
 
-// Sum of Qvv(i,i) P(i,i) over the n rows: after every row has been analysed
-// (absolute diagonal) it is the sum of the redundancy numbers, which for a
-// constrained network equals the degrees of freedom.
+// Sum of |Qvv(i,i)| P(i,i) over the n rows: the sum of the redundancy
+// numbers, which for a constrained network equals the degrees of freedom.
 double RedundancySum(const NetworkState& state, int n);
 
 // Appends the section to ListingFileName. Reads A, P, Qxx, Qvv, QAdjusted,

@@ -55,7 +55,7 @@ bool ParseDxf(std::vector<std::string>& args, std::string& dxfFile, std::string&
 // shown (without figures when the run computed none).
 int ExportDxf(const NetworkState& state, const std::string& path, std::ostream& err) {
   FigureSelection shown;
-  shown.absolute = state.EllipsesDone;
+  shown.absolute = state.Ellipses.Done;
   std::string cause;
   if (const auto refusal = LateOutputRefusal(state, path)) {
     err << *refusal << '\n';

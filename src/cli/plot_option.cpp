@@ -38,7 +38,7 @@ int ExportPlot(const NetworkState& state, const std::string& path, std::ostream&
 #ifdef OMBREL_PLOT_EXPORT
   PlotView view;
   view.ShowAll(state, kExportPictureWidth, kExportPictureHeight);
-  view.Shown().absolute = state.EllipsesDone;
+  view.Shown().absolute = state.Ellipses.Done;
   std::string cause;
   if (WritePlotFile(path, state, view, &cause)) return kExitOk;
   err << CannotWriteText(path, cause) << '\n';

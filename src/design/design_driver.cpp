@@ -49,9 +49,9 @@ enum class Ending { Offer, Abandoned, AbandonedOffer };
 
 Ending RunOrderZero(NetworkState& s, Interaction& ui) {
   if (DesignOrderZero(s, ui) == DesignEnd::Abandoned) return Ending::Abandoned;
-  s.ZeroDesignEllipses = true;
-  WriteErrorEllipses(s);
-  s.EllipsesDone = true;
+  s.Ellipses.ForDesignVertices = true;
+  s.Ellipses = WriteErrorEllipses(s);
+  s.Ellipses.Done = true;
   return Ending::Offer;
 }
 
@@ -69,11 +69,11 @@ Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& li
     end = DesignOrderOne(s, ui);
   } else {
     const int u = s.NumPoints - s.NumFixed;
-    s.Qxx.Redim(2 * u, 2 * u);
-    s.Residuals.Redim(s.NumObs + s.NumCondEq);
+    s.Solution.Qxx.Redim(2 * u, 2 * u);
+    s.Solution.Residuals.Redim(s.NumObs + s.NumCondEq);
     end = DesignOrderTwo(s, ui);
   }
-  s.EllipsesDone = false;
+  s.Ellipses.Done = false;
   return end == DesignEnd::Abandoned ? Ending::AbandonedOffer : Ending::Offer;
 }
 
@@ -105,10 +105,7 @@ CommandOutcome RunDesign(NetworkState& s, Interaction& ui, DesignProblem problem
   } catch (const ComputationStopped&) {
     ReportStopped(s, ui);
   }
-  if (failed) {
-    s.EllipsesDone = false;  // the ellipse matrices may be half written
-    if (listingStarted) EndInterruptedListing(s.ListingFileName, s.MessageText);
-  }
+  if (failed && listingStarted) EndInterruptedListing(s.ListingFileName, s.MessageText);
   if (ending != Ending::Abandoned) OfferListing(s, ui);
   s.Abandon = false;
   ui.SetBusy(false);

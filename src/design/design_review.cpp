@@ -46,8 +46,8 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
     if (zero) return ZeroDecomposition(rows, cols, k);
     return transposed ? Pseudoinverse(mt, cols, rows, t) : Pseudoinverse(m, rows, cols, t);
   };
-  std::optional<SvdResult> svd =
-      ReviewedDecomposition(s, ui, titleLine, k, decompose, DesignReview(format));
+  std::optional<SvdResult> svd = ReviewedDecomposition(s.SingularValueTolerances, ui, titleLine, k,
+                                                       decompose, DesignReview(format));
   if (!svd) return svd;
   s.NumConstraints = k - svd->rank;
   if (transposed && !zero)
@@ -59,7 +59,7 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
 
 void WriteDesignDecomposition(ListingWriter& out, const NetworkState& s, const SvdResult& svd,
                               int k, ValueFormat format) {
-  WriteDecompositionReport(out, s, svd, k, s.NumConstraints, format);
+  WriteDecompositionReport(out, s.SingularValueTolerances, svd, k, s.NumConstraints, format);
 }
 
 }  // namespace ombrel

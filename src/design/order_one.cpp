@@ -104,14 +104,8 @@ std::optional<Matrix> FreeCofactors(NetworkState& s, Interaction& ui, bool first
     s.K(s.NumObs + r) = s.CondTerms(r);
   FormEquations(s, ui);
   if (s.Abandon) throw RunTimeError("No se pueden formar las ecuaciones de la red.");
-  if (first || s.Datum != DatumType::Type8) {
-    if (!EnterConstraintMatrix(s, ui)) return std::nullopt;
-  } else {
-    const int u = 2 * (s.NumPoints - s.NumFixed);
-    FormNormalMatrix(s, {s.NumObs + s.NumCondEq, u});
-    ConstraintCofactors(s, u, s.QxxE);
-  }
-  return s.QxxE;
+  if (first || s.Datum != DatumType::Type8) return EnterConstraintMatrix(s, ui);
+  return FreeNetworkCofactors(s);
 }
 
 // Restores a shifted coordinate however the re-formation ends.

@@ -77,7 +77,7 @@ bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, S
   if (!svdN) return false;
   const int rank = svdN->rank;
   WriteDesignDecomposition(out, s, *svdN, z.m, kDialogFormat);
-  s.Qxx = q;
+  s.Solution.Qxx = q;
   WriteHeading(out, "    MATRIZ COFACTOR  Qxx = Pseudo( At P A ) ");
   WriteMatrix(out, q, z.m, z.m, 4, 10);
 
@@ -85,18 +85,19 @@ bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, S
   for (int i = 1; i <= z.n; ++i) rootK(i) = Mul(Sqrt(s.P(i, i)), s.K(i));
   Vector x;
   MultiplyVector(bPlus, rootK, z.m, z.n, x);
-  MultiplyVector(s.A, x, z.n, z.m, s.Residuals);
-  for (int i = 1; i <= z.n; ++i) s.Residuals(i) = Sub(s.Residuals(i), s.K(i));
+  MultiplyVector(s.A, x, z.n, z.m, s.Solution.Residuals);
+  for (int i = 1; i <= z.n; ++i) s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.K(i));
   const int r = z.n - rank;
   out.BlankLine();
   if (r > 0) {
     Vector vtP;
-    VectorTimesMatrix(s.Residuals, s.P, z.n, z.n, vtP);
-    s.Sigma0Sq = Div(Dot(vtP, s.Residuals, z.n), r);
-    out.Line("    Estimador varianza  observable peso unidad =" + FormatNumber(s.Sigma0Sq, 6, 8));
+    VectorTimesMatrix(s.Solution.Residuals, s.P, z.n, z.n, vtP);
+    s.Solution.Sigma0Sq = Div(Dot(vtP, s.Solution.Residuals, z.n), r);
+    out.Line("    Estimador varianza  observable peso unidad =" +
+             FormatNumber(s.Solution.Sigma0Sq, 6, 8));
   } else {
     // No redundancy, no estimate: the a-priori unit variance is offered.
-    s.Sigma0Sq = 1.0;
+    s.Solution.Sigma0Sq = 1.0;
     out.Line("    Numero de grados de libertad   r =  " + std::to_string(r));
   }
   return true;
@@ -140,7 +141,7 @@ double VariableDistance(const NetworkState& s, int i, int j) {
 std::optional<Matrix> BaardaCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) {
   const int u = z.m / 2;
   double trace = 0.0;
-  for (int i = 1; i <= z.m; ++i) trace = Add(trace, s.Qxx(i, i));
+  for (int i = 1; i <= z.m; ++i) trace = Add(trace, s.Solution.Qxx(i, i));
   const std::optional<double> d =
       AskValue(ui, " Valor medio de la diagonal de la matriz Qxx : ", Div(trace, z.m));
   if (!d) return std::nullopt;
@@ -164,7 +165,7 @@ std::optional<Matrix> BaardaCriterion(NetworkState& s, Interaction& ui, double v
   for (int i = 1; i <= u; ++i)
     for (int j = i + 1; j <= u; ++j) {
       const double c =
-          Sub(Mul(s.Sigma0Sq, *d), Mul(Mul(2.0, Mul(*k, *k)), VariableDistance(s, i, j)));
+          Sub(Mul(s.Solution.Sigma0Sq, *d), Mul(Mul(2.0, Mul(*k, *k)), VariableDistance(s, i, j)));
       for (int axis = 0; axis < 2; ++axis) {
         e(2 * i - 1 + axis, 2 * j - 1 + axis) = c;
         e(2 * j - 1 + axis, 2 * i - 1 + axis) = c;
@@ -195,8 +196,8 @@ std::optional<Matrix> AskCriterion(NetworkState& s, Interaction& ui, double vari
       continue;
     }
     if (*option == 1) return BaardaCriterion(s, ui, variance, z);
-    if (*option == 2) return MeansCriterion(s.Qxx, z.m);
-    Matrix e = s.Qxx;
+    if (*option == 2) return MeansCriterion(s.Solution.Qxx, z.m);
+    Matrix e = s.Solution.Qxx;
     if (*option == 3) {
       if (AskCriterionFile(s, ui, z.m, e)) return e;
       continue;
@@ -235,26 +236,26 @@ DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
   WriteOpening(out);
   if (!PreliminarySolution(s, ui, out, z)) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
 
-  const std::optional<double> apriori = AskAprioriVariance(ui, s.Sigma0Sq);
+  const std::optional<double> apriori = AskAprioriVariance(ui, s.Solution.Sigma0Sq);
   if (!apriori) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
   const double variance = *apriori;
   out.BlankLine();
   out.Line("    Varianza a posteriori del observable de peso unidad " +
-           FormatNumber(s.Sigma0Sq, 4, 8));
+           FormatNumber(s.Solution.Sigma0Sq, 4, 8));
   out.Line("    Varianza 'a priori' del observable de peso unidad = " +
            FormatNumber(variance, 4, 8));
 
   std::optional<Matrix> criterion = AskCriterion(s, ui, variance, z);
   if (!criterion) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  s.Qxx = std::move(*criterion);
+  s.Solution.Qxx = std::move(*criterion);
   WriteHeading(out, "    MATRIZ COFACTOR DESEADA  QxxE ");
-  WriteMatrix(out, s.Qxx, z.m, z.m, 4, 10);
+  WriteMatrix(out, s.Solution.Qxx, z.m, z.m, 4, 10);
 
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  QxxE ");
   Matrix criterionPlus;
-  const std::optional<SvdResult> svdC =
-      ReviewedPseudoinverse(s, ui, s.Qxx, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  QxxE ",
-                            kDialogFormat, criterionPlus);
+  const std::optional<SvdResult> svdC = ReviewedPseudoinverse(
+      s, ui, s.Solution.Qxx, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  QxxE ", kDialogFormat,
+      criterionPlus);
   if (!svdC) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
   WriteDesignDecomposition(out, s, *svdC, z.m, kListingFormat);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA   ( QxxE )+ ");

@@ -16,8 +16,8 @@ namespace ombrel {
 // and the criterion matrix (Baarda's absolute criterion, the means of the
 // preliminary cofactors, a file or typed by hand), and lists the designed
 // weight of each observation with the number of repetitions it amounts to,
-// p(i) / (P(i,i) sigma^2). Leaves Qxx = QxxE, Sigma0Sq (the a-posteriori
-// estimate) and NumConstraints.
+// p(i) / (P(i,i) sigma^2). Leaves in the solution Qxx = QxxE and Sigma0Sq
+// (the a-posteriori estimate), and NumConstraints.
 //
 // Cancelling a precision of a review writes the abandon line and returns
 // DesignEnd::Abandoned. Run-time errors pass to the caller.

@@ -172,13 +172,13 @@ void WriteCorrections(ListingWriter& out, const NetworkState& s, const Groups& g
 // v = A x - K into Residuals, listed weighted and unweighted.
 void ComputeAndWriteResiduals(ListingWriter& out, NetworkState& s, const Matrix& a, const Vector& x,
                               int n, int unknowns) {
-  MultiplyVector(a, x, n, unknowns, s.Residuals);
-  for (int i = 1; i <= n; ++i) s.Residuals(i) = Sub(s.Residuals(i), s.K(i));
+  MultiplyVector(a, x, n, unknowns, s.Solution.Residuals);
+  for (int i = 1; i <= n; ++i) s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.K(i));
   WriteHeading(out, "    RESIDUOS PONDERADOS Y RESIDUOS SIN PONDERAR");
   out.Line("       Ponderados          Sin ponderar");
   out.Line("       ----------          ------------");
   for (int i = 1; i <= n; ++i) {
-    const double v = s.Residuals(i);
+    const double v = s.Solution.Residuals(i);
     out.Line(" " + FormatNumber(Mul(Sqrt(s.P(i, i)), v), 8, 6) + "      " + FormatNumber(v, 8, 6));
   }
 }
@@ -188,15 +188,16 @@ void ComputeAndWriteResiduals(ListingWriter& out, NetworkState& s, const Matrix&
 // covariances and ellipses that follow are the cofactors themselves.
 void ComputeAndWriteVariance(ListingWriter& out, NetworkState& s, int n, int r) {
   out.BlankLine();
-  s.EllipsesAPriori = r <= 0;
+  s.Ellipses.APriori = r <= 0;
   if (r > 0) {
     Vector vtP;
-    VectorTimesMatrix(s.Residuals, s.P, n, n, vtP);
-    s.Sigma0Sq = Div(Dot(vtP, s.Residuals, n), r);
-    out.Line("    Estimador varianza  observable peso unidad =" + FormatNumber(s.Sigma0Sq, 6, 8));
-    out.Line("    Estimador desviacion tipica" + FormatNumber(Sqrt(s.Sigma0Sq), 4, 4));
+    VectorTimesMatrix(s.Solution.Residuals, s.P, n, n, vtP);
+    s.Solution.Sigma0Sq = Div(Dot(vtP, s.Solution.Residuals, n), r);
+    out.Line("    Estimador varianza  observable peso unidad =" +
+             FormatNumber(s.Solution.Sigma0Sq, 6, 8));
+    out.Line("    Estimador desviacion tipica" + FormatNumber(Sqrt(s.Solution.Sigma0Sq), 4, 4));
   } else {
-    s.Sigma0Sq = 1.0;
+    s.Solution.Sigma0Sq = 1.0;
   }
   out.Line("    Numero de grados de libertad   r =  " + std::to_string(r));
 }
@@ -213,14 +214,11 @@ Vector ResidualBias(const Matrix& q, const Matrix& s, const Vector& x, int order
 
 void RecordChosenGroup(NetworkState& s, const Groups& g, const Matrix& q) {
   const int b = static_cast<int>(g.b.size());
-  s.DesignVertexCount = b;
-  s.DesignVertices.Redim(b);
+  s.Ellipses.DesignVertexCount = b;
+  s.Ellipses.DesignVertices.Redim(b);
   for (int k = 1; k <= b; ++k)
-    s.DesignVertices(k) = s.PointNumber(g.b[static_cast<std::size_t>(k - 1)]);
-  s.Qxx = Block(q, 1, 1, 2 * b, 2 * b);
-  s.EllipseSemiMajor.Redim(b, b);
-  s.EllipseSemiMinor.Redim(b, b);
-  s.EllipseAzimuth.Redim(b, b);
+    s.Ellipses.DesignVertices(k) = s.PointNumber(g.b[static_cast<std::size_t>(k - 1)]);
+  s.Solution.Qxx = Block(q, 1, 1, 2 * b, 2 * b);
 }
 
 }  // namespace
@@ -293,12 +291,12 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   Vector x(m);
   for (int i = 1; i <= a2; ++i) x(i) = xa(i);
   for (int i = 1; i <= b2; ++i) x(a2 + i) = xb(i);
-  s.Residuals.Redim(n);
+  s.Solution.Residuals.Redim(n);
   ComputeAndWriteResiduals(out, s, a, x, n, m);
   ComputeAndWriteVariance(out, s, n, n - m + defect);
 
   WriteHeading(out, "    MATRIZ VARIANZA-COVARIANZA DEL GRUPO PARAMETROS Xb ");
-  WriteMatrix(out, Scaled(q, b2, b2, s.Sigma0Sq), b2, b2, 6, 8);
+  WriteMatrix(out, Scaled(q, b2, b2, s.Solution.Sigma0Sq), b2, b2, 6, 8);
   WriteHeading(out, "    SESGO RESIDUAL");
   WriteVector(out, ResidualBias(q, reduced, xb, b2), b2, 6, 27);
   RecordChosenGroup(s, g, q);

@@ -13,10 +13,11 @@ namespace ombrel {
 // beforehand, A's scale column ignored) with the corrections of the chosen
 // group b of minimum norm: Xb = Pseudo(S) (Lb - M21 inv(M11) La), S =
 // M22 - M21 inv(M11) M12 the reduced normal matrix of group b. Appends its
-// section to ListingFileName. Leaves DesignVertexCount = b, DesignVertices
-// (their numbers, by variable index), Qxx = Pseudo(S) (2b x 2b), Residuals
-// (n), Sigma0Sq, NumConstraints = the rank defect of S, and the ellipse
-// matrices sized b x b. Coordinates and corrections in metres.
+// section to ListingFileName. Leaves Ellipses.DesignVertexCount = b,
+// Ellipses.DesignVertices (their numbers, by variable index), and in the
+// solution Qxx = Pseudo(S) (2b x 2b), Residuals (n) and Sigma0Sq;
+// NumConstraints = the rank defect of S. Coordinates and corrections in
+// metres.
 //
 // Cancelling the count or a precision of the review writes the abandon line
 // and returns DesignEnd::Abandoned. No handler of its own:

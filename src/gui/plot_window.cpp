@@ -144,12 +144,12 @@ void PlotWindow::showWholeNetwork() {
 }
 
 void PlotWindow::EnableFigureButtons() {
-  const bool ellipses = state_.EllipsesDone;
+  const bool ellipses = state_.Ellipses.Done;
   absoluteEllipsesButton_->setEnabled(ellipses);
   relativeEllipsesButton_->setEnabled(ellipses);
-  rosettesButton_->setEnabled(state_.RosettesDone);
-  sectionsButton_->setEnabled(state_.SectionsDone);
-  projectionsButton_->setEnabled(state_.AxisProjDone);
+  rosettesButton_->setEnabled(state_.Figures.RosettesDone);
+  sectionsButton_->setEnabled(state_.Figures.SectionsDone);
+  projectionsButton_->setEnabled(state_.Figures.AxisProjDone);
 }
 
 void PlotWindow::NetworkChanged() {

@@ -15,12 +15,12 @@ void ResetObsWeights(NetworkState& state) {
 }
 
 void ForgetErrorFigures(NetworkState& state) {
-  state.EllipsesDone = false;
-  state.ZeroDesignEllipses = false;
-  state.SectionsDone = false;
-  state.RosettesDone = false;
-  state.AxisProjDone = false;
-  state.EllipsesAPriori = false;
+  state.Ellipses.Done = false;
+  state.Ellipses.ForDesignVertices = false;
+  state.Figures.SectionsDone = false;
+  state.Figures.RosettesDone = false;
+  state.Figures.AxisProjDone = false;
+  state.Ellipses.APriori = false;
 }
 
 }  // namespace ombrel

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "model/adjustment_solution.h"
 #include "model/datum_type.h"
+#include "model/error_ellipse_set.h"
+#include "model/hyperellipsoid_figure_set.h"
 #include "numeric/inversion.h"
 #include "numeric/matrix.h"
 #include "numeric/svd.h"
@@ -112,65 +115,24 @@ struct NetworkState {
   bool CheckInversion = false;
   bool FullOutput = false;
   bool OutputTypeChosen = false;
-  // Which error figures the last computation left, to be offered.
-  bool EllipsesDone = false;
-  // The ellipses are those of the order-zero design's vertices rather than
-  // of the variable points.
-  bool ZeroDesignEllipses = false;
-  bool SectionsDone = false;  // hyperellipsoid method 1
-  bool RosettesDone = false;  // method 2
-  bool AxisProjDone = false;  // method 3
-  // The ellipses were scaled by the a-priori unit variance (an order-zero
-  // design without redundancy) rather than by the estimate of the run.
-  bool EllipsesAPriori = false;
   int GraphicsScale = 1;
   double EllipseFactor = 1.0;  // magnification factor of the plotted figures, (0, 1000]
   double BaardaShift = 0.0;
-  double Sigma0Sq = 0.0;
 
-  // Results of an adjustment, read by the analyses, the plot and the DXF export.
-  Matrix NormalMatrix;  // N = At P A
-  Matrix Qxx;           // cofactor matrix of the unknowns
-  Vector Corrections;   // x
-  Vector Residuals;     // v = A x - K
-  Matrix Qvv;           // cofactor matrix of the residuals
-  Matrix QAdjusted;     // cofactor matrix of the adjusted observations
-  // Standard error ellipses: (k, k) of item k, (k, l) k < l relative ellipse
-  // of items k and l. Axes in metres, azimuth of the major axis in radians.
-  Matrix EllipseSemiMajor, EllipseSemiMinor, EllipseAzimuth;
-  Matrix QxxE;  // cofactor matrix of the constraint-matrix solution, for the order-one design
-
-  // Hyperellipsoid error figures of the m' coordinate unknowns (FigureUnknowns).
-  int FigureUnknowns = 0;
-  Matrix InvSqrtEigen;     // m x m, diagonal 1/sqrt(lambda_j), 0 for lambda_j < 1e-4
-  Matrix SemiAxisVectors;  // m' x m', column p: p-th semi-axis of the standard hyperellipsoid
-  // Method 1: element (i, j), i < j; axes in metres, azimuth in radians.
-  Matrix SectionSemiMajor, SectionSemiMinor, SectionAzimuth;
-  // Method 2: row FigurePairIndex(i, j, m') (i < j), column q, the figure of the
-  // pair through the third unknown q; standard axes in metres, azimuth in radians.
-  Matrix RosetteSemiMajor, RosetteSemiMinor, RosetteAzimuth;
-  // Method 3: the ellipses of a pair are recomputed on demand from
-  // SemiAxisVectors over its first AxisProjSemiAxes columns.
-  int AxisProjSemiAxes = 0;
-  int AxisProjCount = 0;
+  // What the last computation left: the solution for the analyses, and the
+  // error figures that the plot and the DXF export offer.
+  AdjustmentSolution Solution;
+  ErrorEllipseSet Ellipses;
+  HyperellipsoidFigureSet Figures;
 
   // The results of the last adjustment of a project that completed, for
   // their export; empty before one and while a new one runs.
   std::shared_ptr<const AdjustmentResults> LastResults;
 
-  int DesignVertexCount = 0;  // vertices chosen in the order-zero design
-  IntVector DesignVertices;
-
   // Number of coordinate unknowns plus the scale unknown of a project network.
   int ProjectUnknowns() const { return 2 * (NumPoints - NumFixed) + ScaleUnknown; }
   bool HasActiveProject() const { return ProjectLabel != kNoActiveProject; }
 };
-
-// Row of the pair of unknowns i < j (1..count) in the method-2 figure arrays:
-// the pairs (1,2), (1,3), ..., (2,3), ... numbered from 1.
-inline int FigurePairIndex(int i, int j, int count) {
-  return (i - 1) * count - (i - 1) * i / 2 + (j - i);
-}
 
 // Sets every column of ObsWeights to kind 0.0 and weight 1.0.
 void ResetObsWeights(NetworkState& state);

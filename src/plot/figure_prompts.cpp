@@ -67,7 +67,7 @@ std::optional<std::pair<int, int>> AskRelativePair(const NetworkState& state, In
 std::optional<std::pair<int, int>> AskUnknownPair(const NetworkState& state, Interaction& ui,
                                                   FigureKind kind) {
   auto pair = AskPair(ui, UnknownPairPrompt(kind), [&](const std::pair<int, int>& p) {
-    const auto inRange = [&](int i) { return i >= 1 && i <= state.FigureUnknowns; };
+    const auto inRange = [&](int i) { return i >= 1 && i <= state.Figures.Unknowns; };
     return inRange(p.first) && inRange(p.second) && p.first != p.second;
   });
   if (pair && pair->first > pair->second) std::swap(pair->first, pair->second);

@@ -11,7 +11,7 @@ namespace ombrel {
 namespace {
 
 bool DesignItems(const NetworkState& s) {
-  return s.ZeroDesignEllipses;
+  return s.Ellipses.ForDesignVertices;
 }
 
 GroundPoint Midpoint(const NetworkState& s, int p, int q) {
@@ -28,15 +28,15 @@ bool UnknownsCentre(const NetworkState& s, int i, int j, GroundPoint& centre) {
 }
 
 bool ValidUnknownPair(const NetworkState& s, int i, int j) {
-  return i >= 1 && i < j && j <= s.FigureUnknowns;
+  return i >= 1 && i < j && j <= s.Figures.Unknowns;
 }
 
 void AddAbsolute(const NetworkState& s, std::vector<PlacedEllipse>& out) {
   for (int k = 1; k <= EllipseItemCount(s); ++k) {
     const int p = EllipseItemPoint(s, k);
     if (p == 0) continue;
-    out.push_back({FigureKind::Absolute, s.PointX(p), s.PointY(p), s.EllipseSemiMajor(k, k),
-                   s.EllipseSemiMinor(k, k), s.EllipseAzimuth(k, k)});
+    out.push_back({FigureKind::Absolute, s.PointX(p), s.PointY(p), s.Ellipses.SemiMajor(k, k),
+                   s.Ellipses.SemiMinor(k, k), s.Ellipses.Azimuth(k, k)});
   }
 }
 
@@ -46,33 +46,33 @@ void AddRelative(const NetworkState& s, int a, int b, std::vector<PlacedEllipse>
   if (k == 0 || l == 0 || k == l) return;
   if (k > l) std::swap(k, l);
   const GroundPoint c = Midpoint(s, EllipseItemPoint(s, k), EllipseItemPoint(s, l));
-  out.push_back({FigureKind::Relative, c.x, c.y, s.EllipseSemiMajor(k, l), s.EllipseSemiMinor(k, l),
-                 s.EllipseAzimuth(k, l)});
+  out.push_back({FigureKind::Relative, c.x, c.y, s.Ellipses.SemiMajor(k, l),
+                 s.Ellipses.SemiMinor(k, l), s.Ellipses.Azimuth(k, l)});
 }
 
 void AddRosette(const NetworkState& s, int i, int j, std::vector<PlacedEllipse>& out) {
   GroundPoint c;
   if (!ValidUnknownPair(s, i, j) || !UnknownsCentre(s, i, j, c)) return;
-  const int row = FigurePairIndex(i, j, s.FigureUnknowns);
-  for (int q = 1; q <= s.FigureUnknowns; ++q) {
+  const int row = FigurePairIndex(i, j, s.Figures.Unknowns);
+  for (int q = 1; q <= s.Figures.Unknowns; ++q) {
     if (q == i || q == j) continue;
-    out.push_back({FigureKind::Rosette, c.x, c.y, s.RosetteSemiMajor(row, q),
-                   s.RosetteSemiMinor(row, q), s.RosetteAzimuth(row, q)});
+    out.push_back({FigureKind::Rosette, c.x, c.y, s.Figures.RosetteSemiMajor(row, q),
+                   s.Figures.RosetteSemiMinor(row, q), s.Figures.RosetteAzimuth(row, q)});
   }
 }
 
 void AddSection(const NetworkState& s, int i, int j, std::vector<PlacedEllipse>& out) {
   GroundPoint c;
   if (!ValidUnknownPair(s, i, j) || !UnknownsCentre(s, i, j, c)) return;
-  out.push_back({FigureKind::Section, c.x, c.y, s.SectionSemiMajor(i, j), s.SectionSemiMinor(i, j),
-                 s.SectionAzimuth(i, j)});
+  out.push_back({FigureKind::Section, c.x, c.y, s.Figures.SectionSemiMajor(i, j),
+                 s.Figures.SectionSemiMinor(i, j), s.Figures.SectionAzimuth(i, j)});
 }
 
 void AddProjections(const NetworkState& s, int i, int j, std::vector<PlacedEllipse>& out) {
   GroundPoint c;
   if (!ValidUnknownPair(s, i, j) || !UnknownsCentre(s, i, j, c)) return;
-  for (int t = 1; t <= s.AxisProjCount; ++t) {
-    const PlaneFigure f = AxisProjectionFigure(s, i, j, t);
+  for (int t = 1; t <= s.Figures.AxisProjCount; ++t) {
+    const PlaneFigure f = AxisProjectionFigure(s.Figures, i, j, t);
     out.push_back({FigureKind::AxisProjection, c.x, c.y, f.semiMajor, f.semiMinor,
                    f.azimuthMajor * kPi / kGonPerHalfCircle});
   }
@@ -81,11 +81,11 @@ void AddProjections(const NetworkState& s, int i, int j, std::vector<PlacedEllip
 }  // namespace
 
 int EllipseItemCount(const NetworkState& s) {
-  return DesignItems(s) ? s.DesignVertexCount : s.NumPoints - s.NumFixed;
+  return DesignItems(s) ? s.Ellipses.DesignVertexCount : s.NumPoints - s.NumFixed;
 }
 
 int EllipseItemPoint(const NetworkState& s, int k) {
-  if (DesignItems(s)) return PointIndexOfNumber(s, s.DesignVertices(k));
+  if (DesignItems(s)) return PointIndexOfNumber(s, s.Ellipses.DesignVertices(k));
   for (int p = 1; p <= s.NumPoints; ++p)
     if (s.VariableIndex(p) == k) return p;
   return 0;
@@ -134,7 +134,7 @@ std::vector<GroundPoint> AuxiliaryPoints(const NetworkState& s, const FigureSele
 double Magnification(const NetworkState& s, double unit, double s0, double factor) {
   const int n = EllipseItemCount(s);
   double sum = 0.0;
-  for (int k = 1; k <= n; ++k) sum = Add(sum, s.EllipseSemiMajor(k, k));
+  for (int k = 1; k <= n; ++k) sum = Add(sum, s.Ellipses.SemiMajor(k, k));
   if (n == 0 || sum == 0.0) return 0.0;
   return Div(Mul(Mul(4.0 * unit, s0), factor), sum / n);
 }

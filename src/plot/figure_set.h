@@ -35,7 +35,7 @@ struct PlacedEllipse {
 };
 
 // Number of ellipse items: the variable points, or the order-zero design
-// vertices when ZeroDesignEllipses is set.
+// vertices when Ellipses.ForDesignVertices is set.
 int EllipseItemCount(const NetworkState& state);
 // Point index (1..NumPoints) of item k (1..EllipseItemCount); 0 if unknown.
 int EllipseItemPoint(const NetworkState& state, int k);

@@ -86,9 +86,9 @@ PlotLegend BuildPlotLegend(const NetworkState& s, const PlotView& view, double m
                            " (se dibujan " + RatioText(view.FigureToNetworkRatio(s)) +
                            " veces mayores que la red)");
   if (shown.absolute || !shown.relative.empty()) {
-    const std::string sigma0 = s.EllipsesAPriori
+    const std::string sigma0 = s.Ellipses.APriori
                                    ? "σ0 a priori = 1 (sin redundancia)"
-                                   : "σ0 a posteriori = " + Fixed(Sqrt(s.Sigma0Sq), 4);
+                                   : "σ0 a posteriori = " + Fixed(Sqrt(s.Solution.Sigma0Sq), 4);
     legend.lines.push_back("Elipses estándar (1 σ: probabilidad de unos 39 % en el plano), con " +
                            sigma0);
   }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "adjust/adjustment_driver.h"
 #include "adjust/approximate_numbers_study.h"
 #include "adjust/inversion_check.h"
 #include "adjust/open_project_command.h"
@@ -63,7 +64,7 @@ struct ListingRun {
 // Creates an empty listing, as the header would, and adjusts into it.
 void Adjust(NetworkState& s, ListingRun& run) {
   s.ListingFileName = testing::CreateEmptyListing(run.dir);
-  AdjustByInverse(s, run.ui);
+  AdjustAndKeep(s, run.ui, AdjustmentMethod::Inverse);
   run.listing = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
   run.lines = ListingLines(s.ListingFileName);
 }
@@ -83,13 +84,15 @@ void ExpectMatchesEigen(const NetworkState& s) {
   const int m = s.NumObs + s.NumCondEq;
   const int u = s.NumUnknowns;
   const double tol = 1e-9;
-  ExpectNear(ToEigen(s.NormalMatrix, u, u), ToEigen(o.NormalMatrix, u, u), 1e-14, "N");
-  ExpectNear(ToEigen(s.Qxx, u, u), ToEigen(o.Qxx, u, u), tol, "Qxx");
-  ExpectNear(ToEigen(s.Corrections, u), ToEigen(o.Corrections, u), tol, "x");
-  ExpectNear(ToEigen(s.Residuals, m), ToEigen(o.Residuals, m), tol, "v");
-  EXPECT_NEAR(s.Sigma0Sq, o.Sigma0Sq, tol * o.Sigma0Sq);
-  ExpectNear(ToEigen(s.Qvv, m, m), ToEigen(o.Qvv, m, m), tol, "Qvv");
-  ExpectNear(ToEigen(s.QAdjusted, m, m), ToEigen(o.QAdjusted, m, m), tol, "QAdjusted");
+  ExpectNear(ToEigen(s.Solution.NormalMatrix, u, u), ToEigen(o.Solution.NormalMatrix, u, u), 1e-14,
+             "N");
+  ExpectNear(ToEigen(s.Solution.Qxx, u, u), ToEigen(o.Solution.Qxx, u, u), tol, "Qxx");
+  ExpectNear(ToEigen(s.Solution.Corrections, u), ToEigen(o.Solution.Corrections, u), tol, "x");
+  ExpectNear(ToEigen(s.Solution.Residuals, m), ToEigen(o.Solution.Residuals, m), tol, "v");
+  EXPECT_NEAR(s.Solution.Sigma0Sq, o.Solution.Sigma0Sq, tol * o.Solution.Sigma0Sq);
+  ExpectNear(ToEigen(s.Solution.Qvv, m, m), ToEigen(o.Solution.Qvv, m, m), tol, "Qvv");
+  ExpectNear(ToEigen(s.Solution.QAdjusted, m, m), ToEigen(o.Solution.QAdjusted, m, m), tol,
+             "QAdjusted");
 }
 
 // A network that adjusts cleanly, loaded into a state that has just failed:
@@ -214,7 +217,7 @@ TEST(AdjustByInverseListing, ImportedMatricesWithoutCoordinatesListCorrectionsOn
     const std::string& line = run.lines[heading + 3 + i];
     ASSERT_EQ(line.size(), 1u + 12u + 7u) << line;
     EXPECT_EQ(line.substr(13), std::string(7, ' '));
-    EXPECT_NEAR(std::strtod(line.c_str(), nullptr), oracle.Corrections(i), 0.0005) << line;
+    EXPECT_NEAR(std::strtod(line.c_str(), nullptr), oracle.Solution.Corrections(i), 0.0005) << line;
   }
   EXPECT_FALSE(Contains(run.listing, "VARIABLES COMPENSADAS"));
 
@@ -238,10 +241,11 @@ TEST(AdjustByInverseListing, ScaleFactorLineFollowsTheCorrections) {
   // " 0.000012  -->  factor =    12.30 ppm": the scale and its ppm.
   const std::vector<double> printed = testing::Numbers(run.lines[table + u]);
   ASSERT_FALSE(printed.empty()) << run.lines[table + u];
-  EXPECT_NEAR(printed[0], s.Corrections(u), 0.5e-6);
+  EXPECT_NEAR(printed[0], s.Solution.Corrections(u), 0.5e-6);
   const std::size_t factor = run.lines[table + u].find("factor =");
   ASSERT_NE(factor, std::string::npos);
-  EXPECT_NEAR(std::stod(run.lines[table + u].substr(factor + 8)), s.Corrections(u) * 1e6, 0.005);
+  EXPECT_NEAR(std::stod(run.lines[table + u].substr(factor + 8)), s.Solution.Corrections(u) * 1e6,
+              0.005);
 }
 
 // ---------------------------------------------------------------------------
@@ -321,7 +325,8 @@ TEST(SectionFailure, UnwritableListingIsReportedByEverySection) {
     void (*section)(NetworkState&, Interaction&);
     std::string message;
   } sections[] = {
-      {AdjustByInverse, kInversionFailure},
+      {[](NetworkState& s, Interaction& ui) { AdjustAndKeep(s, ui, AdjustmentMethod::Inverse); },
+       kInversionFailure},
       {ApproximateNumbersStudy,
        "¡ Se ha producido un error al mostrar las cifras del cálculo con números aproximados !"},
       {StatisticalAnalysis,

@@ -1,4 +1,5 @@
 #include "adjust/adjustment_driver.h"
+#include "adjust/results_export.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,22 @@ TEST(AdjustmentDriver, BaardaParameterIsValidated) {
   EXPECT_EQ(s.BaardaShift, 3.5);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 6);
+}
+
+// The figures name their own rank defect (the eigenvalues the person keeps):
+// the redundancy of the adjustment, which its results export, stays the
+// number of observations minus the unknowns.
+TEST(AdjustmentDriver, FiguresKeepingFewerEigenvaluesLeaveTheRedundancyAlone) {
+  TempDir dir;
+  NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
+  const int unknowns = 2 * (s.NumPoints - s.NumFixed);
+  ScriptedInteraction ui;
+  ui.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::Yes).Then(dir.File("f.tmp"));
+  ui.Then(OutputType::Summary).Then(std::to_string(unknowns - 1)).Then("1").Then(Answer::No);
+  ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
+  ASSERT_TRUE(s.Figures.AxisProjDone);
+  ASSERT_NE(s.LastResults, nullptr);
+  EXPECT_EQ(s.LastResults->degreesOfFreedom, s.NumObs - unknowns);
 }
 
 // Cancel at each prompt in turn: scale, condition equations, Baarda (also
@@ -198,12 +215,12 @@ TEST(AdjustmentDriver, OutputNamesThatAreInputsOrCannotBeWrittenAreAskedAgain) {
 TEST(AdjustmentDriver, FailuresAbandonOfferNoFiguresAndTheNetworkStillAdjusts) {
   TempDir dir;
   NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
-  s.SectionsDone = s.RosettesDone = s.AxisProjDone = true;
+  s.Figures.SectionsDone = s.Figures.RosettesDone = s.Figures.AxisProjDone = true;
   ScriptedInteraction plain;
   PlainRun(plain, dir.File("bien.tmp"));
   ASSERT_EQ(RunAdjustment(s, plain, AdjustmentMethod::Inverse), CommandOutcome::Completed);
-  EXPECT_TRUE(s.EllipsesDone);
-  EXPECT_FALSE(s.SectionsDone || s.RosettesDone || s.AxisProjDone);
+  EXPECT_TRUE(s.Ellipses.Done);
+  EXPECT_FALSE(s.Figures.SectionsDone || s.Figures.RosettesDone || s.Figures.AxisProjDone);
   // The listing opens but its lines find the disk full.
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::No).Then("/dev/full");
@@ -216,7 +233,7 @@ TEST(AdjustmentDriver, FailuresAbandonOfferNoFiguresAndTheNetworkStillAdjusts) {
   EXPECT_FALSE(s.Abandon);
   EXPECT_FALSE(ui.Busy());
   EXPECT_EQ(ui.Pending(), 1u);  // the view question is never asked
-  EXPECT_FALSE(s.EllipsesDone);
+  EXPECT_FALSE(s.Ellipses.Done);
 
   ScriptedInteraction again;
   PlainRun(again, dir.File("otra.tmp"));

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "adjust/adjust_by_constraints.h"
-#include "adjust/adjust_by_inverse.h"
+#include "adjust/adjustment_driver.h"
 #include "adjust/blunder_command.h"
 #include "model/form_equations.h"
 #include "numeric/run_time_error.h"
@@ -51,23 +50,23 @@ void RemoveObservation(NetworkState& s, int i) {
 // variance, after the residuals (all zero then) are computed.
 double AdjustedSum(NetworkState s, bool free, const std::string& listing) {
   const int n = s.NumObs, u = s.NumUnknowns;
-  s.Qxx.Redim(u, u);
-  s.Qvv.Redim(n, n);
-  s.QAdjusted.Redim(n, n);
-  s.Residuals.Redim(n);
+  s.Solution.Qxx.Redim(u, u);
+  s.Solution.Qvv.Redim(n, n);
+  s.Solution.QAdjusted.Redim(n, n);
+  s.Solution.Residuals.Redim(n);
   s.ListingFileName = listing;
   ScriptedInteraction ui;
   try {
     if (free) {
       s.Datum = DatumType::Type2;
-      AdjustByConstraints(s, ui);
+      AdjustAndKeep(s, ui, AdjustmentMethod::Constraints);
     } else {
-      AdjustByInverse(s, ui);
+      AdjustAndKeep(s, ui, AdjustmentMethod::Inverse);
     }
   } catch (const RunTimeError&) {
   }
   double sum = 0.0;
-  for (int i = 1; i <= n; ++i) sum += s.P(i, i) * s.Residuals(i) * s.Residuals(i);
+  for (int i = 1; i <= n; ++i) sum += s.P(i, i) * s.Solution.Residuals(i) * s.Solution.Residuals(i);
   return sum;
 }
 

@@ -64,12 +64,12 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
       TempDir dir;
       const std::string listing = dir.File("salida.tmp");
       const NetworkState s = AdjustWithFigures(network, pseudo, listing);
-      EXPECT_TRUE(s.SectionsDone);
-      EXPECT_TRUE(s.RosettesDone);
-      EXPECT_TRUE(s.AxisProjDone);
-      EXPECT_TRUE(s.EllipsesDone);
-      const int count = s.FigureUnknowns;
-      ASSERT_EQ(s.NumConstraints, kDefect);
+      EXPECT_TRUE(s.Figures.SectionsDone);
+      EXPECT_TRUE(s.Figures.RosettesDone);
+      EXPECT_TRUE(s.Figures.AxisProjDone);
+      EXPECT_TRUE(s.Ellipses.Done);
+      const int count = s.Figures.Unknowns;
+      ASSERT_EQ(s.Figures.AxisProjSemiAxes, count - kDefect);
       // The zeros of the defect, whatever sign rounding gave them, are
       // written without one.
       const std::vector<double> listed = ListedEigenvalues(listing);
@@ -84,16 +84,16 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
           block << n(i - 1, i - 1), n(i - 1, j - 1), n(j - 1, i - 1), n(j - 1, j - 1);
           const Eigen::SelfAdjointEigenSolver<Eigen::Matrix2d> eig(block);  // ascending
           const double major = 1.0 / std::sqrt(eig.eigenvalues()(0));
-          EXPECT_NEAR(s.SectionSemiMajor(i, j), major, 1e-9 * major);
-          EXPECT_NEAR(s.SectionSemiMinor(i, j), 1.0 / std::sqrt(eig.eigenvalues()(1)),
+          EXPECT_NEAR(s.Figures.SectionSemiMajor(i, j), major, 1e-9 * major);
+          EXPECT_NEAR(s.Figures.SectionSemiMinor(i, j), 1.0 / std::sqrt(eig.eigenvalues()(1)),
                       1e-9 * major);
           // Method 3: the ellipse on two conjugate semi-diameters u, w has
           // the singular values of [u w] as semi-axes, the first left
           // singular vector along the major one; a segment where u, w align.
-          const Matrix& axes = s.SemiAxisVectors;
+          const Matrix& axes = s.Figures.SemiAxisVectors;
           int t = 0;  // the graphics window recomputes the t-th ellipse of the pair
-          for (int p = 1; p < s.AxisProjSemiAxes; ++p)
-            for (int q = p + 1; q <= s.AxisProjSemiAxes; ++q) {
+          for (int p = 1; p < s.Figures.AxisProjSemiAxes; ++p)
+            for (int q = p + 1; q <= s.Figures.AxisProjSemiAxes; ++q) {
               Eigen::Matrix2d uw;
               uw << axes(i, p), axes(i, q), axes(j, p), axes(j, q);
               const Eigen::JacobiSVD<Eigen::Matrix2d> svd(uw, Eigen::ComputeFullU);
@@ -101,7 +101,7 @@ TEST(FreeNetworkFigures, ThreeMethodsCompleteAndAgreeWithEigen) {
               const PlaneFigure f = AxisPairEllipse(axes(i, p), axes(j, p), axes(i, q), axes(j, q));
               EXPECT_NEAR(f.semiMajor, sv(0), 1e-9 * sv(0));
               EXPECT_NEAR(f.semiMinor, sv(1), 1e-9 * sv(0));
-              const PlaneFigure drawn = AxisProjectionFigure(s, i, j, ++t);
+              const PlaneFigure drawn = AxisProjectionFigure(s.Figures, i, j, ++t);
               EXPECT_EQ(drawn.semiMajor, f.semiMajor);
               EXPECT_EQ(drawn.azimuthMajor, f.azimuthMajor);
               if (sv(0) - sv(1) > 1e-6 * sv(0)) {
@@ -133,11 +133,10 @@ TEST(FreeNetworkFigures, GenuinelyNegativeEigenvalueStillFails) {
   ASSERT_LT(eig.eigenvalues()(0), -1e-3 * eig.eigenvalues().cwiseAbs().maxCoeff());
   ScriptedInteraction ui;
   ui.Then("4").Then("1");
-  HyperellipsoidFigures(s, ui);
-  EXPECT_TRUE(s.Abandon);
-  EXPECT_EQ(s.MessageText, kFigureFailure);
+  const FigureRun run = HyperellipsoidFigures(s, ui);
+  EXPECT_TRUE(run.failed);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{kFigureFailure});
-  EXPECT_FALSE(s.SectionsDone);
+  EXPECT_FALSE(run.figures.SectionsDone);
 }
 
 }  // namespace

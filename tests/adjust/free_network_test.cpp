@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <Eigen/Dense>
+#include <optional>
 #include <string>
 
 #include "adjust/adjust_by_constraints.h"
@@ -81,13 +82,14 @@ Solution Solve(NetworkState s, const std::string& listing, bool pseudo, int defe
   ScriptedInteraction ui;
   if (pseudo) {
     ReviewAnswers(ui, s, defect);
-    AdjustByPseudoinverse(s, ui);
+    s.Solution = AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
   } else {
-    AdjustByConstraints(s, ui);
+    EXPECT_TRUE(StartConstraintAdjustment(s, ui));
+    s.Solution = AdjustByConstraints(s);
   }
   EXPECT_EQ(ui.Pending(), 0u);
   const int u = Unknowns(s);
-  return {ToEigen(s.Corrections, u), ToEigen(s.Qxx, u, u), s.Sigma0Sq};
+  return {ToEigen(s.Solution.Corrections, u), ToEigen(s.Solution.Qxx, u, u), s.Solution.Sigma0Sq};
 }
 
 // The minimum-norm least-squares solution of sqrt(P) A x = sqrt(P) K and its
@@ -240,8 +242,9 @@ TEST(FreeNetwork, EnterConstraintMatrixLeavesTheCofactorsWithoutListing) {
   s.Datum = DatumType::Type2;
   s.ListingFileName = dir.File("nunca.tmp");
   ScriptedInteraction ui;
-  EnterConstraintMatrix(s, ui);
-  EXPECT_LT((ToEigen(s.QxxE, 10, 10) - byE.qxx).cwiseAbs().maxCoeff(),
+  const std::optional<Matrix> qxx = EnterConstraintMatrix(s, ui);
+  ASSERT_TRUE(qxx.has_value());
+  EXPECT_LT((ToEigen(*qxx, 10, 10) - byE.qxx).cwiseAbs().maxCoeff(),
             1e-12 * byE.qxx.cwiseAbs().maxCoeff());
   EXPECT_FALSE(FileExists(s.ListingFileName));
   EXPECT_TRUE(ui.Calls().empty());
@@ -268,7 +271,7 @@ TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
   for (const char* refused : {"0", "-1E-12", "x", "1e999"}) ui.Then(refused);
   ui.Then("0.000000000001").Then("0").Then(em6).Then(Answer::No);
   ui.Then(Answer::No);  // the decomposition of N as it comes
-  AdjustByPseudoinverse(s, ui);
+  s.Solution = AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
   std::vector<std::string> questions = ui.Messages();
   const auto refusals = std::remove(questions.begin(), questions.end(), "¡ Número no válido !");
   EXPECT_EQ(questions.end() - refusals, 5);
@@ -299,7 +302,7 @@ TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
         0u)
         << q;
   EXPECT_EQ(Count(questions[3], "  -->  ELIMINADO \r\n"), 3);
-  EXPECT_EQ(s.NumConstraints, 3);
+  EXPECT_EQ(s.Solution.RankDefect, 3);
   // In the listing every value beyond the rank is marked, and the printed
   // defect is their count.
   const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
@@ -325,7 +328,7 @@ TEST(FreeNetwork, DefaultPrecisionsDecideBothRanksAlike) {
     ScriptedInteraction ui;
     ui.Then(Answer::No).Then(Answer::No);
     try {
-      AdjustByPseudoinverse(s, ui);
+      AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
     } catch (const RunTimeError&) {  // three points: no redundancy is left
     }
     const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));

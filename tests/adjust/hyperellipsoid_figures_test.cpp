@@ -8,6 +8,7 @@
 #include <Eigen/Dense>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "adjust/plane_figures.h"
 #include "model/form_equations.h"
@@ -33,6 +34,14 @@ NetworkState Network(const TempDir& dir, bool full = true) {
   s.ListingFileName = dir.File("salida.tmp");
   s.FullOutput = full;
   return s;
+}
+
+// Runs the figures and keeps them in s, as the adjustment does; true when
+// they failed.
+bool RunFigures(NetworkState& s, Interaction& ui) {
+  FigureRun run = HyperellipsoidFigures(s, ui);
+  s.Figures = std::move(run.figures);
+  return run.failed;
 }
 
 // Semi-axes and major-axis direction (unit vector along i, j) of x^t M x = 1.
@@ -63,8 +72,7 @@ TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
   ui.Then("4");
   for (const char* bad : {"1,5", "-2", "1.2.3", "x"}) ui.Then(bad);
   ui.Then("2.5");
-  HyperellipsoidFigures(s, ui);
-  ASSERT_FALSE(s.Abandon) << s.MessageText;
+  ASSERT_FALSE(RunFigures(s, ui));
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 7);
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 4);
@@ -74,7 +82,6 @@ TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
       0u);
   EXPECT_EQ(prompts.front().defaultText, "1");
   EXPECT_EQ(prompts.back().text, "\r\n\r\nFactor homotecia para el hiperelipsoide homotético : ");
-  EXPECT_EQ(s.NumConstraints, 0);
   const Eigen::MatrixXd n = testing::ProjectNormal(s);
   const int count = 4;
   const double c = 2.5;
@@ -83,8 +90,8 @@ TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
       SCOPED_TRACE(::testing::Message() << i << "," << j);
       Eigen::Matrix2d block;
       block << n(i - 1, i - 1), n(i - 1, j - 1), n(j - 1, i - 1), n(j - 1, j - 1);
-      ExpectSameAxes(s.SectionSemiMajor(i, j), s.SectionSemiMinor(i, j),
-                     s.SectionAzimuth(i, j) / kGon, AxesOf(block));
+      ExpectSameAxes(s.Figures.SectionSemiMajor(i, j), s.Figures.SectionSemiMinor(i, j),
+                     s.Figures.SectionAzimuth(i, j) / kGon, AxesOf(block));
       for (int q = 1; q <= count; ++q) {
         if (q == i || q == j) continue;
         // The projection of the section by (i, j, q): the Schur complement.
@@ -93,28 +100,29 @@ TEST(HyperellipsoidFigures, AgreeWithTheBlocksOfTheNormalMatrix) {
         const int row = FigurePairIndex(i, j, count);
         // Stored as the standard figure: the homothetic axes divided by c.
         const Axes homothetic = AxesOf(schur / (c * c));
-        ExpectSameAxes(s.RosetteSemiMajor(row, q) * c, s.RosetteSemiMinor(row, q) * c,
-                       s.RosetteAzimuth(row, q) / kGon, homothetic);
+        ExpectSameAxes(s.Figures.RosetteSemiMajor(row, q) * c,
+                       s.Figures.RosetteSemiMinor(row, q) * c,
+                       s.Figures.RosetteAzimuth(row, q) / kGon, homothetic);
       }
-      ASSERT_EQ(s.AxisProjCount, 6);
-      for (int t = 1; t <= s.AxisProjCount; ++t) {
-        const PlaneFigure f = AxisProjectionFigure(s, i, j, t);
+      ASSERT_EQ(s.Figures.AxisProjCount, 6);
+      for (int t = 1; t <= s.Figures.AxisProjCount; ++t) {
+        const PlaneFigure f = AxisProjectionFigure(s.Figures, i, j, t);
         const Eigen::Vector2d d1 = Direction(f.azimuthMajor), d2 = Direction(f.azimuthMinor);
         const Eigen::Matrix2d m = d1 * d1.transpose() / (f.semiMajor * f.semiMajor) +
                                   d2 * d2.transpose() / (f.semiMinor * f.semiMinor);
         int p = 1, q = 2;
         for (int k = 1; k < t; ++k)
           if (++q > 4) q = ++p + 1;
-        const Eigen::Vector2d u(s.SemiAxisVectors(i, p), s.SemiAxisVectors(j, p));
-        const Eigen::Vector2d w(s.SemiAxisVectors(i, q), s.SemiAxisVectors(j, q));
+        const Eigen::Vector2d u(s.Figures.SemiAxisVectors(i, p), s.Figures.SemiAxisVectors(j, p));
+        const Eigen::Vector2d w(s.Figures.SemiAxisVectors(i, q), s.Figures.SemiAxisVectors(j, q));
         EXPECT_NEAR(u.dot(m * u), 1.0, 1e-8);
         EXPECT_NEAR(w.dot(m * w), 1.0, 1e-8);
         EXPECT_NEAR(u.dot(m * w), 0.0, 1e-8);
       }
     }
-  EXPECT_TRUE(s.SectionsDone);
-  EXPECT_TRUE(s.RosettesDone);
-  EXPECT_TRUE(s.AxisProjDone);
+  EXPECT_TRUE(s.Figures.SectionsDone);
+  EXPECT_TRUE(s.Figures.RosettesDone);
+  EXPECT_TRUE(s.Figures.AxisProjDone);
 }
 
 TEST(HyperellipsoidFigures, CancellingWritesTheAbandonLinesAndGoesOn) {
@@ -124,9 +132,8 @@ TEST(HyperellipsoidFigures, CancellingWritesTheAbandonLinesAndGoesOn) {
     ScriptedInteraction ui;
     if (cancelAt == 1) ui.Then("4");
     ui.Then("");
-    HyperellipsoidFigures(s, ui);
-    EXPECT_FALSE(s.Abandon);
-    EXPECT_FALSE(s.SectionsDone);
+    EXPECT_FALSE(RunFigures(s, ui));
+    EXPECT_FALSE(s.Figures.SectionsDone);
     const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
     EXPECT_NE(text.find("\r\n\r\n    --> CALCULO DE LAS ELIPSES DE ERROR ABANDONADO PREMATURAMENTE "
                         "\r\n\r\n"),
@@ -140,13 +147,11 @@ TEST(HyperellipsoidFigures, FailuresShowTheFigureMessage) {
   NetworkState s = Network(dir);
   ScriptedInteraction ui;
   ui.Then("4").Then("0");
-  HyperellipsoidFigures(s, ui);
-  EXPECT_TRUE(s.Abandon);
-  EXPECT_EQ(s.MessageText, kFigureFailure);
+  EXPECT_TRUE(RunFigures(s, ui));
   EXPECT_EQ(ui.Messages().back(), kFigureFailure);
   EXPECT_EQ(ui.Prompts().back().icon, Icon::Exclamation);
-  EXPECT_TRUE(s.SectionsDone);
-  EXPECT_FALSE(s.RosettesDone);
+  EXPECT_TRUE(s.Figures.SectionsDone);
+  EXPECT_FALSE(s.Figures.RosettesDone);
 
   // A free network keeping all its eigenvalues: the datum defect's zero
   // eigenvalues cannot give semi-axes.
@@ -154,9 +159,8 @@ TEST(HyperellipsoidFigures, FailuresShowTheFigureMessage) {
   free.ListingFileName = dir.File("libre.tmp");
   ScriptedInteraction ui2;
   ui2.Then("10").Then("1");
-  HyperellipsoidFigures(free, ui2);
-  EXPECT_TRUE(free.Abandon);
-  EXPECT_EQ(free.MessageText, kFigureFailure);
+  EXPECT_TRUE(RunFigures(free, ui2));
+  EXPECT_EQ(ui2.Messages().back(), kFigureFailure);
 }
 
 // syn_quad_2fix 25 times larger (sides of 10 to 15 km) with the scale
@@ -177,9 +181,8 @@ TEST(HyperellipsoidFigures, LongSidesWithTheScaleUnknownKeepEveryAxis) {
   FormEquations(s, ui);
   s.ListingFileName = dir.File("salida.tmp");
   ui.Then("5").Then("1");
-  HyperellipsoidFigures(s, ui);
-  ASSERT_FALSE(s.Abandon);
-  EXPECT_TRUE(s.AxisProjDone);
+  ASSERT_FALSE(RunFigures(s, ui));
+  EXPECT_TRUE(s.Figures.AxisProjDone);
   const Eigen::VectorXd lambda =
       Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd>(testing::ProjectNormal(s)).eigenvalues();
   ASSERT_GT(lambda(4) / lambda(0), 1e10);
@@ -199,8 +202,7 @@ TEST(HyperellipsoidFigures, SecondFileHoldsTheMatricesAndIsRewritten) {
     NetworkState s = Network(dir, full);
     ScriptedInteraction ui;
     ui.Then("4").Then("1");
-    HyperellipsoidFigures(s, ui);
-    ASSERT_FALSE(s.Abandon);
+    ASSERT_FALSE(RunFigures(s, ui));
     const std::string details = Cp1252ToUtf8(testing::ReadBytes(second));
     const std::string listing = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));
     EXPECT_EQ(details.find("de otra vez"), std::string::npos);

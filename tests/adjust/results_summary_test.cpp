@@ -39,15 +39,15 @@ NetworkState TwoVariablePoints(const std::string& listing) {
   s.PointY(2) = 2000.25;
   s.PointX(4) = -15.75;
   s.PointY(4) = 350.0;
-  s.Corrections.Redim(4);
-  s.Qxx.Redim(4, 4);
+  s.Solution.Corrections.Redim(4);
+  s.Solution.Qxx.Redim(4, 4);
   const double x[] = {0.0123, -0.0456, 0.1, -0.0004};
   const double q[] = {0.0001, 0.000009, 0.0025, 0.25};  // sigma 0.02, 0.006, 0.1, 1
   for (int u = 1; u <= 4; ++u) {
-    s.Corrections(u) = x[u - 1];
-    s.Qxx(u, u) = q[u - 1];
+    s.Solution.Corrections(u) = x[u - 1];
+    s.Solution.Qxx(u, u) = q[u - 1];
   }
-  s.Sigma0Sq = 4.0;
+  s.Solution.Sigma0Sq = 4.0;
   return s;
 }
 
@@ -61,13 +61,13 @@ TEST(ResultsSummary, ScaleCorrectionAlwaysInSixDecimalsAndPpm) {
   Vector x(5);
   Matrix q(5, 5);
   for (int u = 1; u <= 4; ++u) {
-    x(u) = s.Corrections(u);
-    q(u, u) = s.Qxx(u, u);
+    x(u) = s.Solution.Corrections(u);
+    q(u, u) = s.Solution.Qxx(u, u);
   }
   x(5) = 0.0000123;
   q(5, 5) = 1e-12;  // sigma 2e-6
-  s.Corrections = x;
-  s.Qxx = q;
+  s.Solution.Corrections = x;
+  s.Solution.Qxx = q;
   ScriptedInteraction ui;
   WriteResultsSummary(s, ui);
   const auto lines = ListingLines(s.ListingFileName);
@@ -81,7 +81,7 @@ const char* const kFailure = "¡ Se ha producido un error al mostrar el resumen 
 TEST(ResultsSummary, NegativeVarianceStopsTheSectionWithItsMessage) {
   TempDir dir;
   NetworkState s = TwoVariablePoints(CreateEmptyListing(dir));
-  s.Qxx(4, 4) = -0.25;  // the last standard deviation has no square root
+  s.Solution.Qxx(4, 4) = -0.25;  // the last standard deviation has no square root
   ScriptedInteraction ui;
   WriteResultsSummary(s, ui);
   testing::ExpectStepFailed(s, ui, kFailure);
@@ -95,7 +95,7 @@ TEST(ResultsSummary, NegativeVarianceStopsTheSectionWithItsMessage) {
 
   // The same state, repaired, gives the complete section.
   s.Abandon = false;
-  s.Qxx(4, 4) = 0.25;
+  s.Solution.Qxx(4, 4) = 0.25;
   CreateEmptyListing(dir);
   ScriptedInteraction again;
   WriteResultsSummary(s, again);

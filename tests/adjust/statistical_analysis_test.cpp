@@ -127,7 +127,7 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
       const std::vector<double> f = Numbers(lines[first + i - 1]);
       ASSERT_EQ(f.size(), 6u) << lines[first + i - 1];
       EXPECT_EQ(f[0], s.ObservationNumber(i));
-      ExpectPrinted(f[1], s.Residuals(i), 5, "v");
+      ExpectPrinted(f[1], s.Solution.Residuals(i), 5, "v");
       ExpectPrinted(f[2], o.w(i - 1), 6, "w");
       ExpectPrinted(f[3], o.r(i - 1), 8, "r");
       ExpectPrinted(f[4], o.nabla(i - 1), 7, "nabla");
@@ -197,19 +197,15 @@ TEST(StatisticalAnalysis, SummaryListingEndsAfterTheInternalTableAndMatchesTheFu
                           }),
             15);
   EXPECT_GT(fullLines.size(), tableEnd + 15 * 9);
-  // The side effect on Qvv happens in both.
-  for (int i = 1; i <= 15; ++i) EXPECT_EQ(summary.Qvv(i, i), full.Qvv(i, i));
   EXPECT_TRUE(ui.Messages().empty());
 }
 
-TEST(StatisticalAnalysis, NegativeDiagonalOfQvvIsUsedByItsAbsoluteValueAndKeptSo) {
+TEST(StatisticalAnalysis, NegativeDiagonalOfQvvIsUsedByItsAbsoluteValue) {
   NetworkState reference = RandomSystem(9, 2, 10, 0);
   NetworkState flipped = reference;
-  flipped.Qvv(4, 4) = -flipped.Qvv(4, 4);
+  flipped.Solution.Qvv(4, 4) = -flipped.Solution.Qvv(4, 4);
   ScriptedInteraction ui;
   EXPECT_EQ(SectionOf(flipped, true, ui), SectionOf(reference, true, ui));
-  EXPECT_EQ(flipped.Qvv(4, 4), reference.Qvv(4, 4));
-  EXPECT_GT(flipped.Qvv(4, 4), 0.0);
   EXPECT_FALSE(flipped.Abandon);
 }
 
@@ -228,7 +224,7 @@ TEST(StatisticalAnalysis, ZeroOrExcessiveRedundancyStopsTheSectionAtTheFailingRo
   const std::size_t firstRow = LineIndex(good, kTableHead) + 2;
 
   NetworkState zero = RandomSystem(3, 2, 9, 0);
-  zero.Qvv(3, 3) = 0.0;  // an observation nothing else checks
+  zero.Solution.Qvv(3, 3) = 0.0;  // an observation nothing else checks
   NetworkState excessive = RandomSystem(3, 2, 9, 0);
   excessive.P(5, 5) *= 1e6;  // r > 1: the square root of 1 - r is undefined
   for (auto [state, failingRow] : {std::pair{&zero, 3}, std::pair{&excessive, 5}}) {

@@ -79,8 +79,8 @@ TEST(StoppedComputation, EndsTheListingAsAFailedOneAndKeepsWhatItWrote) {
     EXPECT_EQ(stopped.state.MessageText, kStoppedMessage);
     EXPECT_FALSE(stopped.state.Abandon);
     EXPECT_FALSE(stopped.busy);
-    EXPECT_FALSE(stopped.state.AxisProjDone);
-    EXPECT_FALSE(stopped.state.EllipsesDone);
+    EXPECT_FALSE(stopped.state.Figures.AxisProjDone);
+    EXPECT_FALSE(stopped.state.Ellipses.Done);
     EXPECT_EQ(ui.Messages().back(), kStoppedMessage);
     // Everything written up to the stop is on disk, in both files.
     ASSERT_GT(stopped.listing.size(), interrupted.size());

@@ -60,18 +60,23 @@ TEST(WholeListing, ExpectedNumbersAgreeWithAnIndependentSolution) {
   const std::string full = Cp1252ToUtf8(ReadBytes(Golden("red3_completa.txt")));
   const std::string summary = Cp1252ToUtf8(ReadBytes(Golden("red3_resumida.txt")));
   for (const std::string& text : {full, summary}) {
-    EXPECT_NEAR(After(text, "peso unidad ="), s.Sigma0Sq, 0.5e-8);
-    EXPECT_NEAR(After(text, "X(  3 )"), 50.0 + s.Corrections(1), 0.5e-3);
-    EXPECT_NEAR(After(text, "Y(  3 )"), 80.0 + s.Corrections(2), 0.5e-3);
-    EXPECT_NEAR(After(text, "X(  3 )", 1), std::sqrt(s.Sigma0Sq * s.Qxx(1, 1)), 0.5e-3);
-    EXPECT_NEAR(After(text, "Y(  3 )", 1), std::sqrt(s.Sigma0Sq * s.Qxx(2, 2)), 0.5e-3);
-    EXPECT_NEAR(After(text, "PARAMETROS CORREGIDOS"), s.Sigma0Sq * s.Qxx(1, 1), 0.5e-8);
-    EXPECT_NEAR(After(text, "PARAMETROS CORREGIDOS", 1), s.Sigma0Sq * s.Qxx(1, 2), 0.5e-8);
-    EXPECT_NEAR(After(text, "----------          ------------", 1), s.Residuals(1), 0.5e-6);
+    EXPECT_NEAR(After(text, "peso unidad ="), s.Solution.Sigma0Sq, 0.5e-8);
+    EXPECT_NEAR(After(text, "X(  3 )"), 50.0 + s.Solution.Corrections(1), 0.5e-3);
+    EXPECT_NEAR(After(text, "Y(  3 )"), 80.0 + s.Solution.Corrections(2), 0.5e-3);
+    EXPECT_NEAR(After(text, "X(  3 )", 1), std::sqrt(s.Solution.Sigma0Sq * s.Solution.Qxx(1, 1)),
+                0.5e-3);
+    EXPECT_NEAR(After(text, "Y(  3 )", 1), std::sqrt(s.Solution.Sigma0Sq * s.Solution.Qxx(2, 2)),
+                0.5e-3);
+    EXPECT_NEAR(After(text, "PARAMETROS CORREGIDOS"), s.Solution.Sigma0Sq * s.Solution.Qxx(1, 1),
+                0.5e-8);
+    EXPECT_NEAR(After(text, "PARAMETROS CORREGIDOS", 1), s.Solution.Sigma0Sq * s.Solution.Qxx(1, 2),
+                0.5e-8);
+    EXPECT_NEAR(After(text, "----------          ------------", 1), s.Solution.Residuals(1),
+                0.5e-6);
   }
-  EXPECT_NEAR(After(full, "Qxx = inv( At P A )"), s.Qxx(1, 1), 0.5e-10);
-  EXPECT_NEAR(After(full, "Qxx = inv( At P A )", 3), s.Qxx(2, 2), 0.5e-10);
-  EXPECT_NEAR(After(full, "MATRIZ ( At P A )"), s.NormalMatrix(1, 1), 0.5e-6);
+  EXPECT_NEAR(After(full, "Qxx = inv( At P A )"), s.Solution.Qxx(1, 1), 0.5e-10);
+  EXPECT_NEAR(After(full, "Qxx = inv( At P A )", 3), s.Solution.Qxx(2, 2), 0.5e-10);
+  EXPECT_NEAR(After(full, "MATRIZ ( At P A )"), s.Solution.NormalMatrix(1, 1), 0.5e-6);
   EXPECT_NEAR(After(full, "Suma de las redundancias"), 1.0, 0.5e-6);  // r = 3 - 2
   EXPECT_EQ(summary.find("MATRIZ ( At P A )"), std::string::npos);
   EXPECT_EQ(summary.find("SESGO RESIDUAL"), std::string::npos);

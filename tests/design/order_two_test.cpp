@@ -63,7 +63,7 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   TempDir dir;
   WriteUpperTriangle(dir.File("QxxE.txt"), criterion);
   NetworkState s = Loaded(ValidationProject("syn_free5"));
-  s.EllipsesDone = true;
+  s.Ellipses.Done = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then(Answer::No).Then(Answer::No);
   ui.Then("2").Then("3").Then(dir.File("QxxE.txt"));
@@ -71,7 +71,7 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   ui.Then(Answer::No).Then(Answer::No);
   ASSERT_EQ(RunDesign(s, ui, DesignProblem::OrderTwo), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_FALSE(s.EllipsesDone);
+  EXPECT_FALSE(s.Ellipses.Done);
   EXPECT_EQ(ui.Count("OutputType"), 0);
 
   const std::vector<WeightLine> weights = ListedWeights(ListingLines(dir.File("salida.tmp")));
@@ -104,7 +104,7 @@ TEST(DesignOrderTwo, CancellingAnyPromptAbandonsButOffersTheListing) {
     ui.Then(Answer::No);  // the closing question is still asked
     EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderTwo), CommandOutcome::Abandoned);
     EXPECT_EQ(ui.Pending(), 0u);
-    EXPECT_FALSE(s.EllipsesDone);
+    EXPECT_FALSE(s.Ellipses.Done);
     const auto messages = ui.Messages();
     EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"),
               std::count(script.begin(), script.end(), Script::value_type(std::string("x"))));
@@ -164,15 +164,15 @@ TEST(DesignOrderTwo, BaardasCriterionTakesTheDistancesOfTheVariablePointsInAnyLi
     EXPECT_NEAR(std::stod(proposed), (distance(1, 2) + distance(1, 3) + distance(2, 3)) / 3, 1e-9);
     std::map<std::pair<int, int>, double> byNumbers;
     for (int i = 1; i <= 3; ++i) {
-      EXPECT_EQ(s.Qxx(2 * i - 1, 2 * i - 1), d);
-      EXPECT_EQ(s.Qxx(2 * i, 2 * i), d);
+      EXPECT_EQ(s.Solution.Qxx(2 * i - 1, 2 * i - 1), d);
+      EXPECT_EQ(s.Solution.Qxx(2 * i, 2 * i), d);
       for (int j = i + 1; j <= 3; ++j) {
-        const double expected = s.Sigma0Sq * d - 2 * k * k * distance(i, j);
-        EXPECT_NEAR(s.Qxx(2 * i - 1, 2 * j - 1), expected, 1e-12);
-        EXPECT_NEAR(s.Qxx(2 * j, 2 * i), expected, 1e-12);
-        EXPECT_EQ(s.Qxx(2 * i - 1, 2 * j), 0.0);
+        const double expected = s.Solution.Sigma0Sq * d - 2 * k * k * distance(i, j);
+        EXPECT_NEAR(s.Solution.Qxx(2 * i - 1, 2 * j - 1), expected, 1e-12);
+        EXPECT_NEAR(s.Solution.Qxx(2 * j, 2 * i), expected, 1e-12);
+        EXPECT_EQ(s.Solution.Qxx(2 * i - 1, 2 * j), 0.0);
         byNumbers[std::minmax(s.PointNumber(variable[i]), s.PointNumber(variable[j]))] =
-            s.Qxx(2 * i - 1, 2 * j - 1);
+            s.Solution.Qxx(2 * i - 1, 2 * j - 1);
       }
     }
     covariances.push_back(byNumbers);
@@ -214,7 +214,7 @@ TEST(DesignOrderTwo, FewerObservationsThanUnknownsStillGiveTheLeastSquaresWeight
   EXPECT_TRUE(review.ends_with("\r\n\r\n  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  "));
   // The preliminary solution fits every observation of a system of full row rank.
   const double scale = ToEigen(s.K, n).norm();
-  for (int i = 1; i <= n; ++i) EXPECT_NEAR(s.Residuals(i), 0.0, 1e-9 * scale) << i;
+  for (int i = 1; i <= n; ++i) EXPECT_NEAR(s.Solution.Residuals(i), 0.0, 1e-9 * scale) << i;
   const auto weights =
       NumbersAfter(ListingLines(s.ListingFileName), "VECTOR DIAGONAL DE LOS PESOS");
   ASSERT_EQ(weights.size(), static_cast<std::size_t>(n));
@@ -282,13 +282,13 @@ TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
 TEST(DesignDriver, OrderOneClearsTheEllipsesWithoutAskingTheOutputType) {
   TempDir dir;
   NetworkState s = Loaded(ValidationProject("syn_free5"));
-  s.EllipsesDone = true;
+  s.Ellipses.Done = true;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");
   ui.Then("1").Then(Answer::No).Then(Answer::No).Then(Answer::No);
   EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Completed);
   EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_FALSE(s.EllipsesDone);
+  EXPECT_FALSE(s.Ellipses.Done);
   EXPECT_EQ(ui.Count("OutputType"), 0);
   EXPECT_FALSE(ui.Busy());
 }

@@ -89,24 +89,26 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   ASSERT_EQ(listed.size(), 6u);
   for (int i = 0; i < 6; ++i) EXPECT_NEAR(listed[i], xB(i), 1e-9 + 1e-7 * xB.norm()) << i;
   EXPECT_EQ(s.NumConstraints, defect);
-  EXPECT_NEAR(s.Sigma0Sq, sigma0Sq, 1e-8 * sigma0Sq);
-  ASSERT_EQ(s.Qxx.Rows(), 6);
+  EXPECT_NEAR(s.Solution.Sigma0Sq, sigma0Sq, 1e-8 * sigma0Sq);
+  ASSERT_EQ(s.Solution.Qxx.Rows(), 6);
   for (int i = 0; i < 6; ++i)
     for (int j = 0; j < 6; ++j)
-      EXPECT_NEAR(s.Qxx(i + 1, j + 1), qB(i, j), 1e-7 * qB.norm()) << i << "," << j;
+      EXPECT_NEAR(s.Solution.Qxx(i + 1, j + 1), qB(i, j), 1e-7 * qB.norm()) << i << "," << j;
 
   // The ellipses belong to the chosen vertices and come from their block of Qxbxb.
-  EXPECT_EQ(s.DesignVertexCount, 3);
-  EXPECT_EQ(s.DesignVertices(1) * 100 + s.DesignVertices(2) * 10 + s.DesignVertices(3), 135);
-  EXPECT_TRUE(s.EllipsesDone);
-  ASSERT_EQ(s.EllipseSemiMajor.Rows(), 3);
+  EXPECT_EQ(s.Ellipses.DesignVertexCount, 3);
+  EXPECT_EQ(s.Ellipses.DesignVertices(1) * 100 + s.Ellipses.DesignVertices(2) * 10 +
+                s.Ellipses.DesignVertices(3),
+            135);
+  EXPECT_TRUE(s.Ellipses.Done);
+  ASSERT_EQ(s.Ellipses.SemiMajor.Rows(), 3);
   for (int item = 0; item < 3; ++item) {
     const Eigen::Matrix2d block = sigma0Sq * qB.block(2 * item, 2 * item, 2, 2);
     const Eigen::Vector2d axes =
         Eigen::SelfAdjointEigenSolver<Eigen::Matrix2d>(block).eigenvalues();
-    EXPECT_NEAR(s.EllipseSemiMajor(item + 1, item + 1), std::sqrt(axes(1)),
+    EXPECT_NEAR(s.Ellipses.SemiMajor(item + 1, item + 1), std::sqrt(axes(1)),
                 1e-6 * std::sqrt(axes(1)));
-    EXPECT_NEAR(s.EllipseSemiMinor(item + 1, item + 1), std::sqrt(axes(0)),
+    EXPECT_NEAR(s.Ellipses.SemiMinor(item + 1, item + 1), std::sqrt(axes(0)),
                 1e-6 * std::sqrt(axes(1)));
   }
 }
@@ -140,18 +142,17 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   int refusals = 0;
   for (const std::string& m : ui.Messages()) refusals += m == "¡ Número no válido !";
   EXPECT_EQ(refusals, 8 + 3);
-  ASSERT_EQ(s.DesignVertexCount, 1);
-  EXPECT_EQ(s.DesignVertices(1), point);
+  ASSERT_EQ(s.Ellipses.DesignVertexCount, 1);
+  EXPECT_EQ(s.Ellipses.DesignVertices(1), point);
 
   const std::vector<double> listed = ListedGroupB(s.ListingFileName);
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_NEAR(listed[0], x(2), 1e-9);
   EXPECT_NEAR(listed[1], x(3), 1e-9);
-  ASSERT_EQ(s.Qxx.Rows(), 2);
-  EXPECT_EQ(s.EllipseSemiMajor.Rows(), 1);
+  ASSERT_EQ(s.Solution.Qxx.Rows(), 2);
   for (int i = 0; i < 2; ++i)
     for (int j = 0; j < 2; ++j)
-      EXPECT_NEAR(s.Qxx(i + 1, j + 1), inverse(2 + i, 2 + j), 1e-9 * inverse.norm());
+      EXPECT_NEAR(s.Solution.Qxx(i + 1, j + 1), inverse(2 + i, 2 + j), 1e-9 * inverse.norm());
   EXPECT_EQ(s.NumConstraints, 0);
 }
 

@@ -60,7 +60,7 @@ class PlotWindowTest : public ::testing::Test {
     script.Then(dir.File("salida.tmp")).Then(OutputType::Full);
     script.Then(std::to_string(state.ProjectUnknowns())).Then("1").Then(Answer::No);
     ASSERT_EQ(RunAdjustment(state, script, AdjustmentMethod::Inverse), CommandOutcome::Completed);
-    ASSERT_TRUE(state.AxisProjDone);
+    ASSERT_TRUE(state.Figures.AxisProjDone);
   }
 
   TempDir dir;
@@ -72,10 +72,10 @@ TEST_F(PlotWindowTest, FigureButtonsFollowTheAvailabilityFlagsAfterTheFullView) 
   AdjustConstrained("benning82");
   for (int flags = 0; flags < 16; ++flags) {
     auto flag = [&](int bit) { return (flags & bit) != 0; };
-    state.EllipsesDone = flag(1);
-    state.RosettesDone = flag(2);
-    state.SectionsDone = flag(4);
-    state.AxisProjDone = flag(8);
+    state.Ellipses.Done = flag(1);
+    state.Figures.RosettesDone = flag(2);
+    state.Figures.SectionsDone = flag(4);
+    state.Figures.AxisProjDone = flag(8);
     PlotWindow window(state, ui);
     EXPECT_FALSE(Button(window, "absoluteEllipsesButton")->isEnabled() ||
                  Button(window, "dxfButton")->isEnabled());
@@ -250,7 +250,7 @@ TEST_F(PlotWindowTest, FiguresAskedForAreExportedAsDrawnUntilANewFactor) {
 TEST_F(PlotWindowTest, ARunTimeErrorWhileDrawingIsReportedAndTheWindowGoesOn) {
   ScriptedInteraction script;
   Load("benning82", script);
-  state.EllipsesDone = true;
+  state.Ellipses.Done = true;
   PlotWindow window(state, ui);
   Button(window, "showAllButton")->click();
   Button(window, "absoluteEllipsesButton")->click();

@@ -16,13 +16,14 @@ namespace {
 
 NetworkState Computed() {
   NetworkState s;
-  s.EllipsesDone = s.ZeroDesignEllipses = s.SectionsDone = s.RosettesDone = s.AxisProjDone = true;
+  s.Ellipses.Done = s.Ellipses.ForDesignVertices = s.Figures.SectionsDone = s.Figures.RosettesDone =
+      s.Figures.AxisProjDone = true;
   return s;
 }
 
 bool AnyFigure(const NetworkState& s) {
-  return s.EllipsesDone || s.ZeroDesignEllipses || s.SectionsDone || s.RosettesDone ||
-         s.AxisProjDone;
+  return s.Ellipses.Done || s.Ellipses.ForDesignVertices || s.Figures.SectionsDone ||
+         s.Figures.RosettesDone || s.Figures.AxisProjDone;
 }
 
 TEST(NetworkStateTest, EveryLoaderForgetsTheFiguresOfTheLastComputation) {
@@ -46,13 +47,13 @@ TEST(NetworkStateTest, EveryLoaderForgetsTheFiguresOfTheLastComputation) {
   EXPECT_FALSE(AnyFigure(imported));
 
   // The review keeps them while the kinds of the points stay.
-  loaded.EllipsesDone = true;
+  loaded.Ellipses.Done = true;
   ReviewLists lists(loaded);
   lists.ApplyFixedPoints(loaded, ui);
-  EXPECT_TRUE(loaded.EllipsesDone);
+  EXPECT_TRUE(loaded.Ellipses.Done);
   lists.SetFixed(2, true);
   lists.ApplyFixedPoints(loaded, ui);
-  EXPECT_FALSE(loaded.EllipsesDone);
+  EXPECT_FALSE(loaded.Ellipses.Done);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ void ExpectRefusals(const ScriptedInteraction& ui, int count) {
 // 3); the other figures two different unknowns 1..m', returned in order.
 TEST(FigurePrompts, PairsMustNameTwoDifferentItemsOrUnknowns) {
   NetworkState s = testing::PlotNetwork();
-  s.FigureUnknowns = 4;
+  s.Figures.Unknowns = 4;
   ScriptedInteraction ui;
   ui.Then("1,2").Then("2,2").Then("3,2");
   EXPECT_EQ(AskRelativePair(s, ui), Pair(3, 2));

@@ -106,12 +106,14 @@ TEST(PlotFigures, EqualAxesGiveACircleAndTheRingLiesOnTheEllipse) {
 
 TEST(PlotFigures, FiguresOfTwoPointsSitAtTheMidpointWithTheAuxiliaryMark) {
   NetworkState s = testing::PlotNetwork();
-  s.FigureUnknowns = 4;
-  for (Matrix* m : {&s.SectionSemiMajor, &s.SectionSemiMinor, &s.SectionAzimuth}) m->Redim(4, 4);
-  s.SectionSemiMajor(1, 4) = 0.03;
-  s.SectionSemiMinor(1, 4) = 0.0;  // flat: its axis only
-  s.SectionAzimuth(1, 4) = M_PI / 2;
-  s.SectionSemiMajor(1, 2) = 0.03;
+  s.Figures.Unknowns = 4;
+  for (Matrix* m :
+       {&s.Figures.SectionSemiMajor, &s.Figures.SectionSemiMinor, &s.Figures.SectionAzimuth})
+    m->Redim(4, 4);
+  s.Figures.SectionSemiMajor(1, 4) = 0.03;
+  s.Figures.SectionSemiMinor(1, 4) = 0.0;  // flat: its axis only
+  s.Figures.SectionAzimuth(1, 4) = M_PI / 2;
+  s.Figures.SectionSemiMajor(1, 2) = 0.03;
   PlotView view;
   view.ShowAll(s, kW, kH);
   view.Shown().sections = {{1, 4}, {1, 2}};

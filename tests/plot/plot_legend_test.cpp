@@ -25,7 +25,7 @@ TEST(PlotLegend, RoundLengthsAndTheirTexts) {
 TEST(PlotLegend, SaysWhatIsDrawnTheEnlargementAndWhichUnitVarianceScaledIt) {
   NetworkState s = testing::PlotNetwork();
   s.ProjectName = "/datos/red.txt";
-  s.Sigma0Sq = 2.25;
+  s.Solution.Sigma0Sq = 2.25;
   s.EllipseFactor = 2.5;
   PlotView view;
   view.ShowAll(s, 1200.0, 800.0);
@@ -52,7 +52,7 @@ TEST(PlotLegend, SaysWhatIsDrawnTheEnlargementAndWhichUnitVarianceScaledIt) {
             "Elipses estándar (1 σ: probabilidad de unos 39 % en el plano), con σ0 a "
             "posteriori = 1.5000");
   EXPECT_EQ(lines[4], "Figuras del hiperelipsoide estándar (1 σ); σ0 a priori = 1");
-  s.EllipsesAPriori = true;
+  s.Ellipses.APriori = true;
   EXPECT_EQ(BuildPlotLegend(s, view, 150.0).lines[3],
             "Elipses estándar (1 σ: probabilidad de unos 39 % en el plano), con σ0 a priori = 1 "
             "(sin redundancia)");

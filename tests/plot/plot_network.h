@@ -38,17 +38,18 @@ inline NetworkState PlotNetwork() {
   AddObservation(s, 1, 2, 3);
   AddObservation(s, kDistanceMarker, 1, 2);
   AddObservation(s, kDistanceMarker, 2, 3);
-  for (Matrix* m : {&s.EllipseSemiMajor, &s.EllipseSemiMinor, &s.EllipseAzimuth}) m->Redim(2, 2);
-  s.EllipseSemiMajor(1, 1) = 0.02;
-  s.EllipseSemiMinor(1, 1) = 0.01;
-  s.EllipseAzimuth(1, 1) = 0.5;
-  s.EllipseSemiMajor(2, 2) = 0.04;
-  s.EllipseSemiMinor(2, 2) = 0.04;
-  s.EllipseAzimuth(2, 2) = 1.0;
-  s.EllipseSemiMajor(1, 2) = 0.05;
-  s.EllipseSemiMinor(1, 2) = 0.02;
-  s.EllipseAzimuth(1, 2) = 2.0;
-  s.EllipsesDone = true;
+  for (Matrix* m : {&s.Ellipses.SemiMajor, &s.Ellipses.SemiMinor, &s.Ellipses.Azimuth})
+    m->Redim(2, 2);
+  s.Ellipses.SemiMajor(1, 1) = 0.02;
+  s.Ellipses.SemiMinor(1, 1) = 0.01;
+  s.Ellipses.Azimuth(1, 1) = 0.5;
+  s.Ellipses.SemiMajor(2, 2) = 0.04;
+  s.Ellipses.SemiMinor(2, 2) = 0.04;
+  s.Ellipses.Azimuth(2, 2) = 1.0;
+  s.Ellipses.SemiMajor(1, 2) = 0.05;
+  s.Ellipses.SemiMinor(1, 2) = 0.02;
+  s.Ellipses.Azimuth(1, 2) = 2.0;
+  s.Ellipses.Done = true;
   return s;
 }
 

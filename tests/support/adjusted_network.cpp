@@ -62,19 +62,19 @@ void SolveWithEigen(NetworkState& s) {
   Eigen::MatrixXd pinv = Eigen::MatrixXd::Zero(n, n);
   for (int i = 0; i < n; ++i) pinv(i, i) = 1.0 / p(i, i);
   const Eigen::MatrixXd qvv = pinv - a * qxx * a.transpose();
-  FromEigen(normal, s.NormalMatrix);
-  FromEigen(qxx, s.Qxx);
-  FromEigen(qvv, s.Qvv);
-  FromEigen(pinv - qvv, s.QAdjusted);
-  s.Corrections.Redim(u);
-  s.Residuals.Redim(n);
-  for (int i = 1; i <= u; ++i) s.Corrections(i) = x(i - 1);
-  for (int i = 1; i <= n; ++i) s.Residuals(i) = v(i - 1);
-  s.Sigma0Sq = v.dot(p * v) / (n - u);
+  FromEigen(normal, s.Solution.NormalMatrix);
+  FromEigen(qxx, s.Solution.Qxx);
+  FromEigen(qvv, s.Solution.Qvv);
+  FromEigen(pinv - qvv, s.Solution.QAdjusted);
+  s.Solution.Corrections.Redim(u);
+  s.Solution.Residuals.Redim(n);
+  for (int i = 1; i <= u; ++i) s.Solution.Corrections(i) = x(i - 1);
+  for (int i = 1; i <= n; ++i) s.Solution.Residuals(i) = v(i - 1);
+  s.Solution.Sigma0Sq = v.dot(p * v) / (n - u);
   const int points = s.NumPoints - s.NumFixed;
-  s.EllipseSemiMajor.Redim(points, points);
-  s.EllipseSemiMinor.Redim(points, points);
-  s.EllipseAzimuth.Redim(points, points);
+  s.Ellipses.SemiMajor.Redim(points, points);
+  s.Ellipses.SemiMinor.Redim(points, points);
+  s.Ellipses.Azimuth.Redim(points, points);
 }
 
 NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {

@@ -86,7 +86,7 @@ bool SaveFreeNetworkPlot(const QString& project, const QDir& output) {
   ui.SetNextOutputType(ombrel::OutputType::Full);
   ui.SetNextAnswer(ombrel::Answer::No);
   ombrel::RunAdjustment(state, ui, ombrel::AdjustmentMethod::Constraints);
-  if (!state.EllipsesDone) return false;
+  if (!state.Ellipses.Done) return false;
   ombrel::PlotWindow window(state, ui);
   Click(window, "showAllButton");
   Click(window, "absoluteEllipsesButton");
@@ -115,7 +115,7 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
   ui.SetNextText("1");
   ui.SetNextAnswer(ombrel::Answer::No);
   ombrel::RunAdjustment(state, ui, ombrel::AdjustmentMethod::Inverse);
-  if (!state.RosettesDone || ombrel::EllipseItemCount(state) < 2) return false;
+  if (!state.Figures.RosettesDone || ombrel::EllipseItemCount(state) < 2) return false;
   const auto label = [&](int k) {
     return std::to_string(state.PointNumber(ombrel::EllipseItemPoint(state, k)));
   };
