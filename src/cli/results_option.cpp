@@ -39,6 +39,11 @@ bool ParseResultsOption(std::vector<std::string>& args, ResultsOption& option, s
     }
     option.magnification = NumericValue(factor);
   }
+  // A factor with nothing to scale would be dropped without a word.
+  if (option.file.empty() && !factor.empty()) {
+    error = "¡ --ampliacion sólo se aplica con --resultados !";
+    return false;
+  }
   if (option.file.empty()) return true;
   const auto refusal = ResultsNameRefusal(option.file);
   if (refusal) error = *refusal;

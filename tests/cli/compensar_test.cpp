@@ -137,7 +137,8 @@ TEST(Compensar, ExitStatusTellsHowTheRunEnded) {
   EXPECT_EQ(refused.status, kExitStopped);
   EXPECT_NE(refused.err.find("¡ La red tiene menos de dos puntos fijos !"), std::string::npos);
   // Usage errors, refused before any file is read or written: out-of-range
-  // numbers, outputs named as inputs or unwritable, method e without E.
+  // numbers, outputs named as inputs or unwritable, method e without E, a
+  // magnification without the results file it scales.
   const std::string copy = dir.Write("p.txt", testing::ReadBytes(project));
   const std::string script = dir.Write("a.txt", "No\n");
   EXPECT_EQ(Compensar({"--proyecto", copy}).status, kExitUsage);
@@ -151,7 +152,8 @@ TEST(Compensar, ExitStatusTellsHowTheRunEnded) {
       {"--precision", "1e999"},
       {"--dxf", dir.File(".") + "/p.txt"},
       {"--respuestas", script, "--transcripcion", script},
-      {"--transcripcion", dir.Path().string()}};
+      {"--transcripcion", dir.Path().string()},
+      {"--ampliacion", "50"}};
   for (std::vector<std::string> args : options) {
     args.insert(args.begin(), {"--proyecto", copy, "--metodo", "inversa"});
     EXPECT_EQ(Compensar(args).status, kExitUsage) << args.back();
