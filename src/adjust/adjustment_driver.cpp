@@ -99,10 +99,7 @@ void AdjustAndKeep(NetworkState& s, Interaction& ui, AdjustmentMethod method) {
   switch (method) {
     case AdjustmentMethod::Inverse: {
       Result<AdjustmentSolution> solution = AdjustByInverse(s);
-      if (!solution) {
-        ShowFailure(ui, solution.error());
-        return Abandon(s, solution.error().message);
-      }
+      if (!solution) return AbandonOnFailure(s, ui, solution.error());
       s.Solution = std::move(*solution);
       return;
     }
@@ -132,13 +129,13 @@ bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool thr
       {.run = [&] { listingStarted = true; }, .counted = false},
       {.run = [&] { WriteListingHeader(s, ui); }},
       {.run = [&] { AdjustAndKeep(s, ui, method); }},
-      {.run = [&] { StatisticalAnalysis(s, ui); }},
+      {.run = [&] { AbandonOnFailure(s, ui, StatisticalAnalysis(s)); }},
       {.run = [&] { s.Ellipses.ForDesignVertices = false; }, .counted = false},
       {.run = [&] { s.Ellipses = WriteErrorEllipses(s); }},
       {.run = [&] { KeepFigures(s, HyperellipsoidFigures(s, ui)); }, .runs = threeMethods},
       {.run = [&] { s.Ellipses.Done = true; }, .counted = false},
-      {.run = [&] { ApproximateNumbersStudy(s, ui); }, .runs = study},
-      {.run = [&] { WriteResultsSummary(s, ui); }, .counted = false},
+      {.run = [&] { AbandonOnFailure(s, ui, ApproximateNumbersStudy(s)); }, .runs = study},
+      {.run = [&] { AbandonOnFailure(s, ui, WriteResultsSummary(s)); }, .counted = false},
   };
   return RunSteps(s, plan, &steps);
 }

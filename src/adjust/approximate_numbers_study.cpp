@@ -58,7 +58,7 @@ Matrix NormalMatrixError(const NetworkState& state, int n, int m) {
   return AddMatrices(g1, g2, m, m);
 }
 
-void WriteStudy(NetworkState& state) {
+void WriteStudy(const NetworkState& state) {
   const int points = state.NumPoints - state.NumFixed;
   const int m = 2 * points + state.ScaleUnknown;
   const int n = state.NumObs + state.NumCondEq;
@@ -95,14 +95,13 @@ Matrix AddMatrices(const Matrix& left, const Matrix& right, int rows, int cols) 
   return result;
 }
 
-void ApproximateNumbersStudy(NetworkState& state, Interaction& ui) {
+std::optional<Failure> ApproximateNumbersStudy(const NetworkState& state) {
   try {
     WriteStudy(state);
   } catch (const RunTimeError&) {
-    state.MessageText = kStudyFailed;
-    ui.MessageBox(state.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
-    state.Abandon = true;
+    return Failure{kStudyFailed, Icon::Exclamation};
   }
+  return std::nullopt;
 }
 
 }  // namespace ombrel

@@ -3,9 +3,11 @@
 // normal matrix, to first order dS = At P dA + dAt P A.
 #pragma once
 
+#include <optional>
+
 #include "model/network_state.h"
+#include "model/result.h"
 #include "numeric/matrix.h"
-#include "ui/interaction.h"
 
 namespace ombrel {
 
@@ -15,9 +17,9 @@ namespace ombrel {
 // n = NumObs + NumCondEq equations and m = 2 (NumPoints - NumFixed) +
 // ScaleUnknown unknowns; the coefficients' units are those of A. Uses the
 // product operands of the kernel. A run-time error (arithmetic fault, file
-// error) ends the section where it happened and is reported through ui with
-// Abandon set; what was written stays in the listing.
-void ApproximateNumbersStudy(NetworkState& state, Interaction& ui);
+// error) ends the section where it happened and its failure is returned;
+// what was written stays in the listing.
+std::optional<Failure> ApproximateNumbersStudy(const NetworkState& state);
 
 // The transpose of the rows x cols block of m (cols x rows).
 Matrix TransposeMatrix(const Matrix& m, int rows, int cols);

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 
 #include "model/network_state.h"
+#include "model/result.h"
 #include "ui/progress_meter.h"
 
 namespace ombrel {
@@ -16,6 +18,16 @@ struct CommandStep {
   bool counted = true;  // one progress report once done
   bool runs = true;     // false: not part of this run
 };
+
+// What a step does with the failure a computation returned: shows it, keeps
+// its message in MessageText (for the listing's closing line) and abandons.
+inline void AbandonOnFailure(NetworkState& state, Interaction& ui,
+                             const std::optional<Failure>& failure) {
+  if (!failure) return;
+  ShowFailure(ui, *failure);
+  state.MessageText = failure->message;
+  state.Abandon = true;
+}
 
 // Runs the steps in order and stops at the first that leaves state.Abandon
 // set; the meter, when given, advances after each counted step (where the

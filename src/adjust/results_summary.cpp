@@ -96,14 +96,13 @@ void WriteSummary(const NetworkState& state) {
 
 }  // namespace
 
-void WriteResultsSummary(NetworkState& state, Interaction& ui) {
+std::optional<Failure> WriteResultsSummary(const NetworkState& state) {
   try {
     WriteSummary(state);
   } catch (const RunTimeError&) {
-    state.MessageText = kSummaryFailed;
-    ui.MessageBox(state.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
-    state.Abandon = true;
+    return Failure{kSummaryFailed, Icon::Exclamation};
   }
+  return std::nullopt;
 }
 
 }  // namespace ombrel

@@ -1,8 +1,10 @@
 // The section that closes every adjustment listing: "RESUMEN DE RESULTADOS".
 #pragma once
 
+#include <optional>
+
 #include "model/network_state.h"
-#include "ui/interaction.h"
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -14,8 +16,8 @@ namespace ombrel {
 // then Sigma0Sq. A network given as matrices without approximate
 // coordinates has no points to name and gets only corrections and standard
 // deviations. A run-time error (a negative Qxx diagonal, a file error) ends
-// the section where it happened and is reported through ui with Abandon set;
-// what was written stays in the listing.
-void WriteResultsSummary(NetworkState& state, Interaction& ui);
+// the section where it happened and its failure is returned; what was
+// written stays in the listing.
+std::optional<Failure> WriteResultsSummary(const NetworkState& state);
 
 }  // namespace ombrel

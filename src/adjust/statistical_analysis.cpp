@@ -196,7 +196,7 @@ void WriteTransferVectors(ListingWriter& out, const NetworkState& state,
   }
 }
 
-void WriteSection(NetworkState& state) {
+void WriteSection(const NetworkState& state) {
   const int n = state.NumObs + state.NumCondEq;
   const int m = state.ProjectUnknowns();
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
@@ -243,16 +243,15 @@ double RedundancySum(const NetworkState& state, int n) {
   return sum;
 }
 
-void StatisticalAnalysis(NetworkState& state, Interaction& ui) {
+std::optional<Failure> StatisticalAnalysis(const NetworkState& state) {
   try {
     WriteSection(state);
   } catch (const RunTimeError&) {
     // The writer has flushed on unwinding: the listing keeps the rows
     // written before the failure.
-    state.MessageText = kStatisticalAnalysisFailure;
-    ui.MessageBox(state.MessageText, Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
-    state.Abandon = true;
+    return Failure{kStatisticalAnalysisFailure, Icon::Exclamation};
   }
+  return std::nullopt;
 }
 
 }  // namespace ombrel

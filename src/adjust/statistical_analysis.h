@@ -4,10 +4,11 @@
 // rejected.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/network_state.h"
-#include "ui/interaction.h"
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -38,8 +39,7 @@ double RedundancySum(const NetworkState& state, int n);
 // observation numbers; n = NumObs + NumCondEq rows, m = ProjectUnknowns()
 // unknowns. A summary listing stops after the internal reliability table. On
 // any run-time error (arithmetic, subscript, file) the section stops where it
-// is, the message kStatisticalAnalysisFailure is stored in MessageText and
-// shown, and Abandon is set.
-void StatisticalAnalysis(NetworkState& state, Interaction& ui);
+// is and the failure kStatisticalAnalysisFailure is returned.
+std::optional<Failure> StatisticalAnalysis(const NetworkState& state);
 
 }  // namespace ombrel

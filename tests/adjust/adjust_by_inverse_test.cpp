@@ -14,6 +14,7 @@
 
 #include "adjust/adjustment_driver.h"
 #include "adjust/approximate_numbers_study.h"
+#include "adjust/command_steps.h"
 #include "adjust/inversion_check.h"
 #include "adjust/open_project_command.h"
 #include "adjust/results_summary.h"
@@ -327,13 +328,16 @@ TEST(SectionFailure, UnwritableListingIsReportedByEverySection) {
   } sections[] = {
       {[](NetworkState& s, Interaction& ui) { AdjustAndKeep(s, ui, AdjustmentMethod::Inverse); },
        kInversionFailure},
-      {ApproximateNumbersStudy,
+      {[](NetworkState& s, Interaction& ui) {
+         AbandonOnFailure(s, ui, ApproximateNumbersStudy(s));
+       },
        "¡ Se ha producido un error al mostrar las cifras del cálculo con números aproximados !"},
-      {StatisticalAnalysis,
+      {[](NetworkState& s, Interaction& ui) { AbandonOnFailure(s, ui, StatisticalAnalysis(s)); },
        "¡ Se ha producido un error en la fase de análisis estadístico !\r\n\r\n"
        "Quizá se haya intentado resolver una red libre como red ligada \r\n"
        "o se haya introducido la incógnita de escala en un proceso que no la admite."},
-      {WriteResultsSummary, "¡ Se ha producido un error al mostrar el resumen !"},
+      {[](NetworkState& s, Interaction& ui) { AbandonOnFailure(s, ui, WriteResultsSummary(s)); },
+       "¡ Se ha producido un error al mostrar el resumen !"},
   };
   for (const auto& [section, message] : sections) {
     SCOPED_TRACE(message);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "adjust/command_steps.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
 #include "support/listing_reader.h"
@@ -106,7 +107,7 @@ TEST(ApproximateNumbersStudy, ScaleColumnWidensHeadingRowsAndDS) {
   }
   s.CoefficientErrors(1, 5) = 0.25;  // not formed by the program, but printed like any other
   ScriptedInteraction ui;
-  ApproximateNumbersStudy(s, ui);
+  AbandonOnFailure(s, ui, ApproximateNumbersStudy(s));
   ASSERT_FALSE(s.Abandon);
 
   const auto lines = ListingLines(s.ListingFileName);
@@ -143,7 +144,7 @@ TEST(ApproximateNumbersStudy, DigitsOfAFormedNetwork) {
   testing::FormAnew(s);
   ScriptedInteraction ui;
   s.ListingFileName = CreateEmptyListing(dir);
-  ApproximateNumbersStudy(s, ui);
+  AbandonOnFailure(s, ui, ApproximateNumbersStudy(s));
   ASSERT_FALSE(s.Abandon);
 
   // Distance 1-3, d = sqrt(745), with 0.01 m on every coordinate difference:
@@ -172,7 +173,7 @@ TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   s.CoefficientErrors(1, 1) = 1e160;  // At P dA overflows
   s.CoefficientErrors(2, 2) = 0.002;
   ScriptedInteraction ui;
-  ApproximateNumbersStudy(s, ui);
+  AbandonOnFailure(s, ui, ApproximateNumbersStudy(s));
   testing::ExpectStepFailed(s, ui, kFailure);
 
   const auto lines = ListingLines(s.ListingFileName);
@@ -186,7 +187,7 @@ TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   s.CoefficientErrors(1, 1) = 0.001;
   CreateEmptyListing(dir);
   ScriptedInteraction again;
-  ApproximateNumbersStudy(s, again);
+  AbandonOnFailure(s, again, ApproximateNumbersStudy(s));
   EXPECT_FALSE(s.Abandon);
   ExpectPrintedDS(ListingLines(s.ListingFileName), s, 2, 2);
 }

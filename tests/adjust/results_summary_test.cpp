@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "adjust/command_steps.h"
 #include "model/text_file.h"
 #include "support/listing_reader.h"
 #include "support/step_checks.h"
@@ -69,7 +70,7 @@ TEST(ResultsSummary, ScaleCorrectionAlwaysInSixDecimalsAndPpm) {
   s.Solution.Corrections = x;
   s.Solution.Qxx = q;
   ScriptedInteraction ui;
-  WriteResultsSummary(s, ui);
+  AbandonOnFailure(s, ui, WriteResultsSummary(s));
   const auto lines = ListingLines(s.ListingFileName);
   ASSERT_EQ(lines.size(), 24u);
   EXPECT_EQ(lines[19], Sp(8) + "0.000012  -->  factor =    12.30 ppm" + Sp(11) + "0.000002");
@@ -83,7 +84,7 @@ TEST(ResultsSummary, NegativeVarianceStopsTheSectionWithItsMessage) {
   NetworkState s = TwoVariablePoints(CreateEmptyListing(dir));
   s.Solution.Qxx(4, 4) = -0.25;  // the last standard deviation has no square root
   ScriptedInteraction ui;
-  WriteResultsSummary(s, ui);
+  AbandonOnFailure(s, ui, WriteResultsSummary(s));
   testing::ExpectStepFailed(s, ui, kFailure);
 
   // The three complete point lines stay; the fourth is never written.
@@ -98,7 +99,7 @@ TEST(ResultsSummary, NegativeVarianceStopsTheSectionWithItsMessage) {
   s.Solution.Qxx(4, 4) = 0.25;
   CreateEmptyListing(dir);
   ScriptedInteraction again;
-  WriteResultsSummary(s, again);
+  AbandonOnFailure(s, again, WriteResultsSummary(s));
   EXPECT_FALSE(s.Abandon);
   EXPECT_TRUE(again.Calls().empty());
   EXPECT_EQ(ListingLines(s.ListingFileName).size(), 23u);

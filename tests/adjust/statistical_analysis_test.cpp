@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "adjust/command_steps.h"
 #include "listing/listing_layout.h"
 #include "listing/number_format.h"
 #include "support/adjusted_network.h"
@@ -115,7 +116,7 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
     s.ListingFileName = CreateEmptyListing(dir);
     s.FullOutput = true;
     ScriptedInteraction ui;
-    StatisticalAnalysis(s, ui);
+    AbandonOnFailure(s, ui, StatisticalAnalysis(s));
     ASSERT_FALSE(s.Abandon);
     EXPECT_TRUE(ui.Messages().empty());
     const Oracle o = Reliability(s, s.BaardaShift);
@@ -176,7 +177,7 @@ std::vector<std::string> SectionOf(NetworkState& s, bool full, ScriptedInteracti
   TempDir dir;
   s.ListingFileName = CreateEmptyListing(dir);
   s.FullOutput = full;
-  StatisticalAnalysis(s, ui);
+  AbandonOnFailure(s, ui, StatisticalAnalysis(s));
   return ListingLines(s.ListingFileName);
 }
 
