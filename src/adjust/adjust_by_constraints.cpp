@@ -31,7 +31,7 @@ void WriteOpening(ListingWriter& out, const NetworkState& s) {
 
 void WriteConstraintSource(ListingWriter& out, const NetworkState& s, int u) {
   if (s.MatrixInput) {
-    WriteMatrix(out, s.E, s.NumConstraints, u, 8, 6);
+    WriteMatrix(out, s.Equations.E, s.Equations.NumConstraints, u, 8, 6);
     out.BlankLine();
     return;
   }
@@ -49,7 +49,7 @@ bool StartConstraintAdjustment(NetworkState& s, Interaction& ui) {
 }
 
 AdjustmentSolution AdjustByConstraints(const NetworkState& s) {
-  const SystemSizes n{s.NumObs + s.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
+  const SystemSizes n{s.NumObs + s.Equations.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
   const bool full = s.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteConstraintSource(out, s, n.u);
@@ -66,16 +66,16 @@ AdjustmentSolution AdjustByConstraints(const NetworkState& s) {
         "E ");
   }
   solution.Qxx = ConstraintCofactors(s, solution.NormalMatrix, n.u);
-  solution.RankDefect = s.NumConstraints;
+  solution.RankDefect = s.Equations.NumConstraints;
   if (full) WriteMatrix(out, solution.Qxx, n.u, n.u, 4, 10);
 
   Vector atpk;
-  MultiplyVector(normal.atp, s.K, n.u, n.m, atpk);
+  MultiplyVector(normal.atp, s.Equations.K, n.u, n.m, atpk);
   MultiplyVector(solution.Qxx, atpk, n.u, n.u, solution.Corrections);
   WriteCorrections(out, s, solution.Corrections, false);
 
-  solution = CompleteSolution(out, s, n, std::move(solution), n.m - n.u + s.NumConstraints,
-                              FreeNetworkSectionTexts());
+  solution = CompleteSolution(out, s, n, std::move(solution),
+                              n.m - n.u + s.Equations.NumConstraints, FreeNetworkSectionTexts());
   out.Close();
   return solution;
 }

@@ -33,7 +33,7 @@ void WriteOpening(ListingWriter& out, bool full) {
 }
 
 AdjustmentSolution Adjust(const NetworkState& s) {
-  const SystemSizes n{s.NumObs + s.NumCondEq, s.ProjectUnknowns()};
+  const SystemSizes n{s.NumObs + s.Equations.NumCondEq, s.ProjectUnknowns()};
   const bool full = s.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out, full);
@@ -52,7 +52,7 @@ AdjustmentSolution Adjust(const NetworkState& s) {
   if (full && s.CheckInversion) WriteInversionCheck(out, solution.NormalMatrix, solution.Qxx, n.u);
 
   Vector atpk;
-  MultiplyVector(normal.atp, s.K, n.u, n.m, atpk);
+  MultiplyVector(normal.atp, s.Equations.K, n.u, n.m, atpk);
   MultiplyVector(solution.Qxx, atpk, n.u, n.u, solution.Corrections);
   WriteCorrections(out, s, solution.Corrections);
 

@@ -45,7 +45,7 @@ Matrix SquareRootOfWeights(const NetworkState& s, int m) {
   Matrix root(m, m);
   for (int i = 1; i <= m; ++i)
     for (int j = 1; j <= m; ++j)
-      if (s.P(i, j) != 0.0) root(i, j) = Sqrt(s.P(i, j));
+      if (s.Equations.P(i, j) != 0.0) root(i, j) = Sqrt(s.Equations.P(i, j));
   return root;
 }
 
@@ -95,7 +95,7 @@ SvdResult PseudoinverseOfNormalMatrix(SvdTolerances& tolerances, Interaction& ui
 
 AdjustmentSolution AdjustByPseudoinverse(const NetworkState& s, SvdTolerances& tolerances,
                                          Interaction& ui) {
-  const SystemSizes n{s.NumObs + s.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
+  const SystemSizes n{s.NumObs + s.Equations.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
   const int k = std::min(n.m, n.u);
   const bool full = s.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
@@ -103,9 +103,9 @@ AdjustmentSolution AdjustByPseudoinverse(const NetworkState& s, SvdTolerances& t
 
   const Matrix root = SquareRootOfWeights(s, n.m);
   Matrix pa;
-  Multiply(root, s.A, n.m, n.m, n.u, pa);
+  Multiply(root, s.Equations.A, n.m, n.m, n.u, pa);
   Vector pk;
-  MultiplyVector(root, s.K, n.m, n.m, pk);
+  MultiplyVector(root, s.Equations.K, n.m, n.m, pk);
   if (full) {
     out.Line("    CORRECCIONES  --->  x  =  pseudo( Sqr(P) A )  Sqr(P) K  ");
     WriteHeading(out, "    MATRIZ  ( Sqr(P) A ) ");

@@ -38,7 +38,7 @@ void Inform(Interaction& ui, const std::string& text) {
 bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool& usable) {
   usable = false;
   if (method == AdjustmentMethod::Inverse) {
-    s.ScaleUnknown = 0;
+    s.Equations.ScaleUnknown = 0;
     if (s.MatrixInput) {
       usable = true;
       return true;
@@ -51,7 +51,7 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
     const Answer scale = ui.MessageBox("¿ Desea agregar al cálculo el factor de escala ?",
                                        Buttons::YesNoCancel, Icon::Information, 2, kAppTitle);
     if (scale == Answer::Cancel) return false;
-    if (scale == Answer::Yes) s.ScaleUnknown = 1;
+    if (scale == Answer::Yes) s.Equations.ScaleUnknown = 1;
     return true;
   }
   if (method == AdjustmentMethod::Constraints) {
@@ -74,11 +74,11 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
 // Step dimensioning: every result sized anew, all zero.
 void DimensionResults(NetworkState& s) {
   const int m = s.ProjectUnknowns();
-  const int n = s.NumObs + s.NumCondEq;
-  s.P.Redim(n, n);
-  s.A.Redim(n, m);
-  s.CoefficientErrors.Redim(n, m);
-  if (s.K.Size() < n) s.K.Redim(n);
+  const int n = s.NumObs + s.Equations.NumCondEq;
+  s.Equations.P.Redim(n, n);
+  s.Equations.A.Redim(n, m);
+  s.Equations.CoefficientErrors.Redim(n, m);
+  if (s.Equations.K.Size() < n) s.Equations.K.Redim(n);
   s.Solution = AdjustmentSolution{};
   s.Ellipses = ErrorEllipseSet{};
 }

@@ -77,18 +77,20 @@ bool AskConditionRow(NetworkState& s, Interaction& ui, int r) {
   for (int j = 1; j <= u; ++j) {
     const int k = PointWithVariableIndex(s, j);
     const std::string p = SignedText(k ? s.PointNumber(k) : 0);
-    if (!ask(s.CondMatrix(r, 2 * j - 1),
+    if (!ask(s.Equations.CondMatrix(r, 2 * j - 1),
              column + "variable x (" + p + "  ) :", ElementLabel(i, 2 * j - 1)) ||
-        !ask(s.CondMatrix(r, 2 * j), column + "variable y (" + p + "  ) :", ElementLabel(i, 2 * j)))
+        !ask(s.Equations.CondMatrix(r, 2 * j),
+             column + "variable y (" + p + "  ) :", ElementLabel(i, 2 * j)))
       return false;
   }
-  if (s.ScaleUnknown == 1 && !ask(s.CondMatrix(r, 2 * u + 1),
-                                  column + "correccion de escala :", ElementLabel(i, 2 * u + 1)))
+  if (s.Equations.ScaleUnknown == 1 &&
+      !ask(s.Equations.CondMatrix(r, 2 * u + 1),
+           column + "correccion de escala :", ElementLabel(i, 2 * u + 1)))
     return false;
-  if (!ask(s.CondTerms(r), "  Vector de los términos independientes ",
+  if (!ask(s.Equations.CondTerms(r), "  Vector de los términos independientes ",
            "  Elemento   k(" + SignedText(i) + " ) .......... "))
     return false;
-  s.K(i) = s.CondTerms(r);
+  s.Equations.K(i) = s.Equations.CondTerms(r);
   s.ObservationNumber(i) = i;
   return ask(s.ObsWeights(2, i), "  Vector de los pesos a priori ",
              "  Elemento   P(" + SignedText(i) + "  ," + SignedText(i) + " ) .......... ");
@@ -108,7 +110,7 @@ std::optional<std::string> ListingNameRefusal(const NetworkState& s, const std::
 }  // namespace
 
 bool AskConditionEquations(NetworkState& s, Interaction& ui) {
-  s.NumCondEq = 0;
+  s.Equations.NumCondEq = 0;
   int count = 0;
   while (count == 0) {
     const Answer answer = AskYesNoCancel(ui, "¿ Desea añadir alguna ecuación de condición ?");
@@ -116,10 +118,10 @@ bool AskConditionEquations(NetworkState& s, Interaction& ui) {
     if (answer == Answer::No) return true;
     count = AskConditionCount(ui);
   }
-  s.NumCondEq = count;
-  s.K.Redim(s.NumObs + count);
-  s.CondMatrix.Redim(count, s.ProjectUnknowns());
-  s.CondTerms.Redim(count);
+  s.Equations.NumCondEq = count;
+  s.Equations.K.Redim(s.NumObs + count);
+  s.Equations.CondMatrix.Redim(count, s.ProjectUnknowns());
+  s.Equations.CondTerms.Redim(count);
   // The suffix replaces any left by an earlier run rather than piling up.
   SetLabels(s, ui, s.ProjectLabel, s.PointsLabel,
             EquationsLabelText(s.NumObs) + " + " + SignedText(count));

@@ -16,20 +16,21 @@ void WriteResiduals(ListingWriter& out, const NetworkState& s, const Vector& res
   out.Line(texts.residualDashes);
   for (int i = 1; i <= m; ++i) {
     const double v = residuals(i);
-    out.Line(" " + FormatNumber(Mul(Sqrt(s.P(i, i)), v), 8, 6) + "      " + FormatNumber(v, 8, 6));
+    out.Line(" " + FormatNumber(Mul(Sqrt(s.Equations.P(i, i)), v), 8, 6) + "      " +
+             FormatNumber(v, 8, 6));
   }
 }
 
 // Qvv = P^-1 - A Qxx A^t, with P^-1 the inverse of P's diagonal.
 Matrix ResidualCofactors(const NetworkState& s, const Matrix& qxx, SystemSizes n) {
   Matrix aq;
-  Multiply(s.A, qxx, n.m, n.u, n.u, aq);
+  Multiply(s.Equations.A, qxx, n.m, n.u, n.u, aq);
   Matrix aqat;
-  MultiplyByTranspose(aq, s.A, n.m, n.u, n.m, aqat);
+  MultiplyByTranspose(aq, s.Equations.A, n.m, n.u, n.m, aqat);
   Matrix qvv(n.m, n.m);
   for (int i = 1; i <= n.m; ++i)
     for (int j = 1; j <= n.m; ++j)
-      qvv(i, j) = i == j ? Sub(Div(1.0, s.P(i, i)), aqat(i, i)) : -aqat(i, j);
+      qvv(i, j) = i == j ? Sub(Div(1.0, s.Equations.P(i, i)), aqat(i, i)) : -aqat(i, j);
   return qvv;
 }
 
@@ -38,7 +39,7 @@ Matrix AdjustedCofactors(const NetworkState& s, const Matrix& qvv, int m) {
   Matrix adjusted(m, m);
   for (int i = 1; i <= m; ++i)
     for (int j = 1; j <= m; ++j)
-      adjusted(i, j) = i == j ? Sub(Div(1.0, s.P(i, i)), qvv(i, i)) : -qvv(i, j);
+      adjusted(i, j) = i == j ? Sub(Div(1.0, s.Equations.P(i, i)), qvv(i, i)) : -qvv(i, j);
   return adjusted;
 }
 
@@ -73,10 +74,10 @@ SectionTexts FreeNetworkSectionTexts() {
 
 NormalEquations FormNormalEquations(const NetworkState& s, SystemSizes n) {
   Matrix at;
-  Transpose(s.A, n.m, n.u, at);
+  Transpose(s.Equations.A, n.m, n.u, at);
   NormalEquations equations;
-  Multiply(at, s.P, n.u, n.m, n.m, equations.atp);
-  Multiply(equations.atp, s.A, n.u, n.m, n.u, equations.normal);
+  Multiply(at, s.Equations.P, n.u, n.m, n.m, equations.atp);
+  Multiply(equations.atp, s.Equations.A, n.u, n.m, n.u, equations.normal);
   return equations;
 }
 
@@ -92,8 +93,8 @@ namespace {
 Vector ComputeAndWriteResiduals(ListingWriter& out, const NetworkState& s, const Vector& x,
                                 SystemSizes n, const SectionTexts& texts) {
   Vector residuals;
-  MultiplyVector(s.A, x, n.m, n.u, residuals);
-  for (int i = 1; i <= n.m; ++i) residuals(i) = Sub(residuals(i), s.K(i));
+  MultiplyVector(s.Equations.A, x, n.m, n.u, residuals);
+  for (int i = 1; i <= n.m; ++i) residuals(i) = Sub(residuals(i), s.Equations.K(i));
   WriteResiduals(out, s, residuals, n.m, texts);
   return residuals;
 }
@@ -101,7 +102,7 @@ Vector ComputeAndWriteResiduals(ListingWriter& out, const NetworkState& s, const
 double ComputeAndWriteVariance(ListingWriter& out, const NetworkState& s, const Vector& residuals,
                                int m, int degreesOfFreedom, const SectionTexts& texts) {
   Vector vtP;
-  VectorTimesMatrix(residuals, s.P, m, m, vtP);
+  VectorTimesMatrix(residuals, s.Equations.P, m, m, vtP);
   const double sigma0Sq = Div(Dot(vtP, residuals, m), degreesOfFreedom);
   out.BlankLine();
   out.Line("    Numero de grados de libertad   r =  " + std::to_string(degreesOfFreedom));

@@ -30,7 +30,7 @@ void WriteColumnHeading(ListingWriter& out, const NetworkState& state, int point
     names += " Vble X(" + label + " )  " + " Vble Y(" + label + " )  ";
     dashes += " ------------   ------------  ";
   }
-  if (state.ScaleUnknown == 1) {
+  if (state.Equations.ScaleUnknown == 1) {
     names += " Correcc escala ";
     dashes += " -------------- ";
   }
@@ -40,28 +40,29 @@ void WriteColumnHeading(ListingWriter& out, const NetworkState& state, int point
 
 // dA row by row; the scale column is one character wider than the others.
 void WriteCoefficientErrors(ListingWriter& out, const NetworkState& state, int n, int points) {
-  const Matrix& dA = state.CoefficientErrors;
+  const Matrix& dA = state.Equations.CoefficientErrors;
   for (int i = 1; i <= n; ++i) {
     for (int c = 1; c <= 2 * points; ++c) out.Stay(FormatNumber(dA(i, c), 8, 6));
-    if (state.ScaleUnknown == 1) out.Stay(FormatNumber(dA(i, 2 * points + 1), 9, 6));
+    if (state.Equations.ScaleUnknown == 1) out.Stay(FormatNumber(dA(i, 2 * points + 1), 9, 6));
     out.BlankLine();
   }
 }
 
 // dS = At P dA + dAt P A, the first-order change of At P A.
 Matrix NormalMatrixError(const NetworkState& state, int n, int m) {
-  const Matrix& dA = state.CoefficientErrors;
-  const Matrix atP = MatrixProduct(TransposeMatrix(state.A, n, m), state.P, m, n, n);
+  const Matrix& dA = state.Equations.CoefficientErrors;
+  const Matrix atP =
+      MatrixProduct(TransposeMatrix(state.Equations.A, n, m), state.Equations.P, m, n, n);
   const Matrix g1 = MatrixProduct(atP, dA, m, n, m);
-  const Matrix datP = MatrixProduct(TransposeMatrix(dA, n, m), state.P, m, n, n);
-  const Matrix g2 = MatrixProduct(datP, state.A, m, n, m);
+  const Matrix datP = MatrixProduct(TransposeMatrix(dA, n, m), state.Equations.P, m, n, n);
+  const Matrix g2 = MatrixProduct(datP, state.Equations.A, m, n, m);
   return AddMatrices(g1, g2, m, m);
 }
 
 void WriteStudy(const NetworkState& state) {
   const int points = state.NumPoints - state.NumFixed;
-  const int m = 2 * points + state.ScaleUnknown;
-  const int n = state.NumObs + state.NumCondEq;
+  const int m = 2 * points + state.Equations.ScaleUnknown;
+  const int n = state.NumObs + state.Equations.NumCondEq;
 
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
   for (int i = 0; i < 4; ++i) out.BlankLine();

@@ -21,8 +21,8 @@ bool FormSystem(const NetworkState& state, Interaction& ui, NetworkState& work) 
   work = state;
   work.StudyApprox = false;
   if (!work.MatrixInput) {
-    work.ScaleUnknown = 0;
-    work.NumCondEq = 0;
+    work.Equations.ScaleUnknown = 0;
+    work.Equations.NumCondEq = 0;
     DimensionProjectSystem(work);
   }
   FormEquations(work, ui);
@@ -31,7 +31,7 @@ bool FormSystem(const NetworkState& state, Interaction& ui, NetworkState& work) 
 
 Vector Weights(const NetworkState& work, int rows) {
   Vector p(rows);
-  for (int i = 1; i <= rows; ++i) p(i) = work.P(i, i);
+  for (int i = 1; i <= rows; ++i) p(i) = work.Equations.P(i, i);
   return p;
 }
 
@@ -49,10 +49,10 @@ bool Search(NetworkState& state, Interaction& ui, double shift, const std::strin
             BlunderReport& report, bool& started) {
   NetworkState work;
   if (!FormSystem(state, ui, work)) return false;
-  const int rows = work.MatrixInput ? work.NumEquations : work.NumObs;
+  const int rows = work.MatrixInput ? work.Equations.NumEquations : work.NumObs;
   const Vector p = Weights(work, rows);
   const LeastSquaresSolution solution =
-      SolveLeastSquares(work.A, work.K, p, rows, work.NumUnknowns);
+      SolveLeastSquares(work.Equations.A, work.Equations.K, p, rows, work.Equations.NumUnknowns);
   if (solution.degreesOfFreedom < 1) {
     RefuseWithBeep(ui, kNoFreedom);
     return false;

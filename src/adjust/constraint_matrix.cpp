@@ -66,7 +66,7 @@ const NetworkKind* KindOf(DatumType type) {
 }
 
 bool HasDistance(const NetworkState& s) {
-  for (int i = 1; i <= s.NumObs + s.NumCondEq; ++i)
+  for (int i = 1; i <= s.NumObs + s.Equations.NumCondEq; ++i)
     if (s.ObsWeights(1, i) == 2.0) return true;
   return false;
 }
@@ -129,14 +129,14 @@ bool HasTranslations(const std::vector<Row>& rows) {
 }
 
 void FillRows(NetworkState& s, const std::vector<Row>& rows, int points) {
-  s.NumConstraints = static_cast<int>(rows.size());
-  s.E.Redim(s.NumConstraints, 2 * points);
+  s.Equations.NumConstraints = static_cast<int>(rows.size());
+  s.Equations.E.Redim(s.Equations.NumConstraints, 2 * points);
   double x0 = 0.0, y0 = 0.0;
   // The types without translation rows are those of a network with a fixed point.
   if (!HasTranslations(rows)) RowOrigin(s, x0, y0);
   for (int k = 1; k <= points; ++k) {
     const int p = VariablePoint(s, k);
-    FillPoint(s.E, rows, k, Sub(s.PointX(p), x0), Sub(s.PointY(p), y0), 1.0);
+    FillPoint(s.Equations.E, rows, k, Sub(s.PointX(p), x0), Sub(s.PointY(p), y0), 1.0);
   }
 }
 
@@ -173,8 +173,8 @@ bool TypeRows(NetworkState& s, Interaction& ui, const std::string& title, int un
                 [unknowns](double d) { return d >= 0.5 && d < unknowns + 0.5; });
   if (!count) return false;
   const int d = ToInteger(*count);
-  s.NumConstraints = d;
-  s.E.Redim(d, unknowns);
+  s.Equations.NumConstraints = d;
+  s.Equations.E.Redim(d, unknowns);
   for (int i = 1; i <= d; ++i)
     for (int j = 1; j <= unknowns; ++j) {
       const std::optional<double> element = AskNumber(
@@ -183,7 +183,7 @@ bool TypeRows(NetworkState& s, Interaction& ui, const std::string& title, int un
               "  )\r\n    ..........................",
           "Introducción de la matriz de constreñimientos", "0", [](double) { return true; });
       if (!element) return false;
-      s.E(i, j) = *element;
+      s.Equations.E(i, j) = *element;
     }
   return true;
 }
@@ -211,9 +211,9 @@ void Centroid(const NetworkState& s, int points, double& x0, double& y0) {
 // fixed points) is used as it stands.
 Matrix SolutionRows(const NetworkState& s, const Matrix& normal, int u) {
   const NetworkKind* kind = KindOf(s.Datum);
-  if (kind == nullptr || kind->rows.empty()) return s.E;
+  if (kind == nullptr || kind->rows.empty()) return s.Equations.E;
   const bool translations = HasTranslations(kind->rows);
-  if (s.NumFixed != (translations ? 0 : 1)) return s.E;
+  if (s.NumFixed != (translations ? 0 : 1)) return s.Equations.E;
   const int points = u / 2;
   double x0 = 0.0, y0 = 0.0;
   if (translations)
@@ -229,7 +229,7 @@ Matrix SolutionRows(const NetworkState& s, const Matrix& normal, int u) {
   for (int i = 1; i <= u; ++i) trace = Add(trace, normal(i, i));
   const double length = spread > 0.0 ? Sqrt(Div(spread, points)) : 1.0;
   const double weight = trace > 0.0 ? Sqrt(Div(trace, Mul(u, points))) : 1.0;
-  Matrix e(s.NumConstraints, u);
+  Matrix e(s.Equations.NumConstraints, u);
   for (int k = 1; k <= points; ++k) {
     const int p = VariablePoint(s, k);
     FillPoint(e, kind->rows, k, Mul(weight, Div(Sub(s.PointX(p), x0), length)),
@@ -274,7 +274,7 @@ bool FormConstraintMatrix(NetworkState& s, Interaction& ui, const std::string& t
 }
 
 Matrix ConstraintCofactors(const NetworkState& s, const Matrix& normal, int u) {
-  const int d = s.NumConstraints;
+  const int d = s.Equations.NumConstraints;
   const Matrix e = SolutionRows(s, normal, u);
   Matrix ete;
   Matrix et;
@@ -299,7 +299,8 @@ Matrix ConstraintCofactors(const NetworkState& s, const Matrix& normal, int u) {
 
 Matrix FreeNetworkCofactors(const NetworkState& s) {
   const int u = 2 * (s.NumPoints - s.NumFixed);
-  return ConstraintCofactors(s, FormNormalEquations(s, {s.NumObs + s.NumCondEq, u}).normal, u);
+  return ConstraintCofactors(
+      s, FormNormalEquations(s, {s.NumObs + s.Equations.NumCondEq, u}).normal, u);
 }
 
 std::optional<Matrix> EnterConstraintMatrix(NetworkState& s, Interaction& ui) {

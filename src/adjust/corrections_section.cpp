@@ -77,7 +77,8 @@ void WriteCorrections(ListingWriter& out, const NetworkState& state, const Vecto
     WriteWithCoordinates(out, state, x, variablePoints);
   else
     WriteCorrectionsOnly(out, state, x, variablePoints);
-  if (withScaleLine && state.ScaleUnknown == 1) WriteScaleFactor(out, x(state.ProjectUnknowns()));
+  if (withScaleLine && state.Equations.ScaleUnknown == 1)
+    WriteScaleFactor(out, x(state.ProjectUnknowns()));
 }
 
 }  // namespace ombrel

@@ -245,8 +245,9 @@ std::vector<Finding> CheckNetwork(const PlainNetwork& network, const CheckSettin
 std::vector<Finding> CheckActiveNetwork(const NetworkState& state, const CheckSettings& settings) {
   NetworkState work = state;
   work.StudyApprox = false;
-  work.NumCondEq = 0;
-  work.ScaleUnknown = settings.method == AdjustmentMethod::Inverse && settings.scaleUnknown;
+  work.Equations.NumCondEq = 0;
+  work.Equations.ScaleUnknown =
+      settings.method == AdjustmentMethod::Inverse && settings.scaleUnknown;
   work.Abandon = false;
   DimensionProjectSystem(work);
   ScriptedInteraction silent;  // the formation's message becomes a finding
@@ -256,8 +257,9 @@ std::vector<Finding> CheckActiveNetwork(const NetworkState& state, const CheckSe
   if (work.Abandon) {
     if (!silent.Messages().empty()) message = silent.Messages().back();
   } else {
-    system = FormedSystem{work.A, work.K, Vector(work.NumObs), work.NumObs, work.NumUnknowns};
-    for (int i = 1; i <= work.NumObs; ++i) system->weights(i) = work.P(i, i);
+    system = FormedSystem{work.Equations.A, work.Equations.K, Vector(work.NumObs), work.NumObs,
+                          work.Equations.NumUnknowns};
+    for (int i = 1; i <= work.NumObs; ++i) system->weights(i) = work.Equations.P(i, i);
   }
   return CheckNetwork(PlainNetworkOf(state), settings, system, message);
 }

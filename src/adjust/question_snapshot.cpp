@@ -11,11 +11,11 @@ QuestionSnapshot::QuestionSnapshot(const NetworkState& s)
       projectLabel_(s.ProjectLabel),
       pointsLabel_(s.PointsLabel),
       equationsLabel_(s.EquationsLabel),
-      scaleUnknown_(s.ScaleUnknown),
-      numCondEq_(s.NumCondEq),
-      condMatrix_(s.CondMatrix),
-      condTerms_(s.CondTerms),
-      k_(s.K),
+      scaleUnknown_(s.Equations.ScaleUnknown),
+      numCondEq_(s.Equations.NumCondEq),
+      condMatrix_(s.Equations.CondMatrix),
+      condTerms_(s.Equations.CondTerms),
+      k_(s.Equations.K),
       observationNumber_(s.ObservationNumber),
       obsWeights_(s.ObsWeights),
       baardaShift_(s.BaardaShift),
@@ -26,11 +26,11 @@ void QuestionSnapshot::Restore(NetworkState& s, Interaction& ui) const {
   s.Datum = datum_;
   s.CriterionFileName = criterionFile_;
   s.ListingFileName = listingFile_;
-  s.ScaleUnknown = scaleUnknown_;
-  s.NumCondEq = numCondEq_;
-  s.CondMatrix = condMatrix_;
-  s.CondTerms = condTerms_;
-  s.K = k_;
+  s.Equations.ScaleUnknown = scaleUnknown_;
+  s.Equations.NumCondEq = numCondEq_;
+  s.Equations.CondMatrix = condMatrix_;
+  s.Equations.CondTerms = condTerms_;
+  s.Equations.K = k_;
   s.ObservationNumber = observationNumber_;
   s.ObsWeights = obsWeights_;
   s.BaardaShift = baardaShift_;

@@ -163,7 +163,7 @@ AdjustmentResults CollectResults(const NetworkState& s, AdjustmentMethod method)
   r.method = method;
   r.sigma0Sq = s.Solution.Sigma0Sq;
   r.baardaShift = s.BaardaShift;
-  const int n = s.NumObs + s.NumCondEq;
+  const int n = s.NumObs + s.Equations.NumCondEq;
   r.degreesOfFreedom = s.Solution.DegreesOfFreedom;
   for (int k = 1; k <= s.NumPoints; ++k) r.points.push_back(PointOf(s, k));
   for (int i = 1; i <= n; ++i) {

@@ -76,7 +76,7 @@ void WriteScaleLine(ListingWriter& out, const NetworkState& state, int m) {
 
 void WriteSummary(const NetworkState& state) {
   const int points = state.NumPoints - state.NumFixed;
-  const int m = 2 * points + state.ScaleUnknown;
+  const int m = 2 * points + state.Equations.ScaleUnknown;
 
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
   for (int i = 0; i < 7; ++i) out.BlankLine();
@@ -87,7 +87,7 @@ void WriteSummary(const NetworkState& state) {
     WriteShortLayout(out, state, points);
   else
     WriteFullLayout(out, state, points);
-  if (state.ScaleUnknown == 1) WriteScaleLine(out, state, m);
+  if (state.Equations.ScaleUnknown == 1) WriteScaleLine(out, state, m);
   for (int i = 0; i < 3; ++i) out.BlankLine();
   out.Line("      Estimador de la varianza del observable de peso unidad: " +
            FormatNumber(state.Solution.Sigma0Sq, 4, 5));

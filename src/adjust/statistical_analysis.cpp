@@ -98,17 +98,17 @@ NonZeros NonZeroRows(const Matrix& a, int rows, int cols) {
 // a small part of the full products.
 Matrix GainMatrix(const NetworkState& state, int n, int m) {
   // Subscripts and finiteness checked once, as the full loops would meet them.
-  (void)state.Solution.Qxx(m, m), (void)state.A(n, m), (void)state.P(n, n);
+  (void)state.Solution.Qxx(m, m), (void)state.Equations.A(n, m), (void)state.Equations.P(n, n);
   for (int a = 1; a <= m; ++a)
     for (int c = 1; c <= m; ++c) Checked(state.Solution.Qxx.Row(a)[c]);
 
-  const NonZeros aColumns = NonZeroColumns(state.A, n, m);
+  const NonZeros aColumns = NonZeroColumns(state.Equations.A, n, m);
   Matrix qxxAt(m, n);
   for (int a = 1; a <= m; ++a) {
     const double* q = state.Solution.Qxx.Row(a);
     double* out = qxxAt.Row(a);
     for (int b = 1; b <= n; ++b) {
-      const double* row = state.A.Row(b);
+      const double* row = state.Equations.A.Row(b);
       double sum = 0.0;
       for (int k = aColumns.start[b - 1]; k < aColumns.start[b]; ++k) {
         const int c = aColumns.at[static_cast<std::size_t>(k)];
@@ -117,7 +117,7 @@ Matrix GainMatrix(const NetworkState& state, int n, int m) {
       out[b] = Checked(sum);  // a non-finite partial sum stays non-finite
     }
   }
-  const NonZeros pRows = NonZeroRows(state.P, n, n);
+  const NonZeros pRows = NonZeroRows(state.Equations.P, n, n);
   Matrix g(m, n);
   for (int a = 1; a <= m; ++a) {
     const double* q = qxxAt.Row(a);
@@ -126,7 +126,7 @@ Matrix GainMatrix(const NetworkState& state, int n, int m) {
       double sum = 0.0;
       for (int k = pRows.start[b - 1]; k < pRows.start[b]; ++k) {
         const int c = pRows.at[static_cast<std::size_t>(k)];
-        sum += q[c] * state.P.Row(c)[b];
+        sum += q[c] * state.Equations.P.Row(c)[b];
       }
       out[b] = Checked(sum);
     }
@@ -179,7 +179,8 @@ void WriteTransferVectors(ListingWriter& out, const NetworkState& state,
     lines.emplace_back("    Influencia sobre x(" + label + " ) .... ", 2 * k - 1);
     lines.emplace_back("    Influencia sobre y(" + label + " ) .... ", 2 * k);
   }
-  if (state.ScaleUnknown == 1) lines.emplace_back("    Influencia sobre vble mu .... ", m);
+  if (state.Equations.ScaleUnknown == 1)
+    lines.emplace_back("    Influencia sobre vble mu .... ", m);
   std::string number;
   for (std::size_t r = 1; r < rows.size(); ++r) {
     const int i = static_cast<int>(r);
@@ -197,7 +198,7 @@ void WriteTransferVectors(ListingWriter& out, const NetworkState& state,
 }
 
 void WriteSection(const NetworkState& state) {
-  const int n = state.NumObs + state.NumCondEq;
+  const int n = state.NumObs + state.Equations.NumCondEq;
   const int m = state.ProjectUnknowns();
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
   WriteHead(out, state.BaardaShift);
@@ -225,7 +226,7 @@ RowReliability AnalyseRow(const NetworkState& state, int i) {
   const double s0 = state.Solution.Sigma0Sq;
   RowReliability row;
   const double qvv = state.Solution.Qvv(i, i);
-  const double signedRedundancy = Mul(qvv, state.P(i, i));
+  const double signedRedundancy = Mul(qvv, state.Equations.P(i, i));
   row.statistic = Div(state.Solution.Residuals(i), Sqrt(Mul(s0, std::fabs(qvv))));
   row.redundancy = std::fabs(signedRedundancy);
   const double rootR = Sqrt(row.redundancy);
@@ -239,7 +240,7 @@ RowReliability AnalyseRow(const NetworkState& state, int i) {
 double RedundancySum(const NetworkState& state, int n) {
   double sum = 0.0;
   for (int i = 1; i <= n; ++i)
-    sum = Add(sum, Mul(std::fabs(state.Solution.Qvv(i, i)), state.P(i, i)));
+    sum = Add(sum, Mul(std::fabs(state.Solution.Qvv(i, i)), state.Equations.P(i, i)));
   return sum;
 }
 

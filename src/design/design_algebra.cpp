@@ -40,7 +40,7 @@ Matrix TransposeTimesWeights(const NetworkState& s, const Matrix& a, int rows, i
   Matrix at;
   Transpose(a, rows, cols, at);
   Matrix atp;
-  Multiply(at, s.P, cols, rows, rows, atp);
+  Multiply(at, s.Equations.P, cols, rows, rows, atp);
   return atp;
 }
 

@@ -35,14 +35,14 @@ const std::string& MatrixInputRefusal() {
 // unknown of the last adjustment. K keeps its condition terms, which the
 // formation of a project's equations expects to find there.
 void DimensionSystem(NetworkState& s) {
-  const int n = s.NumObs + s.NumCondEq;
+  const int n = s.NumObs + s.Equations.NumCondEq;
   const int m = s.ProjectUnknowns();
-  s.P.Redim(n, n);
-  s.A.Redim(n, m);
-  s.CoefficientErrors.Redim(n, m);
-  s.K.Redim(n);
-  for (int r = 1; r <= s.NumCondEq && r <= s.CondTerms.Size(); ++r)
-    s.K(s.NumObs + r) = s.CondTerms(r);
+  s.Equations.P.Redim(n, n);
+  s.Equations.A.Redim(n, m);
+  s.Equations.CoefficientErrors.Redim(n, m);
+  s.Equations.K.Redim(n);
+  for (int r = 1; r <= s.Equations.NumCondEq && r <= s.Equations.CondTerms.Size(); ++r)
+    s.Equations.K(s.NumObs + r) = s.Equations.CondTerms(r);
 }
 
 enum class Ending { Offer, Abandoned, AbandonedOffer };
@@ -70,7 +70,7 @@ Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& li
   } else {
     const int u = s.NumPoints - s.NumFixed;
     s.Solution.Qxx.Redim(2 * u, 2 * u);
-    s.Solution.Residuals.Redim(s.NumObs + s.NumCondEq);
+    s.Solution.Residuals.Redim(s.NumObs + s.Equations.NumCondEq);
     end = DesignOrderTwo(s, ui);
   }
   s.Ellipses.Done = false;

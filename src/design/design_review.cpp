@@ -49,7 +49,7 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
   std::optional<SvdResult> svd = ReviewedDecomposition(s.SingularValueTolerances, ui, titleLine, k,
                                                        decompose, DesignReview(format));
   if (!svd) return svd;
-  s.NumConstraints = k - svd->rank;
+  s.Equations.NumConstraints = k - svd->rank;
   if (transposed && !zero)
     Transpose(svd->pseudoinverse, rows, cols, result);
   else
@@ -59,7 +59,8 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
 
 void WriteDesignDecomposition(ListingWriter& out, const NetworkState& s, const SvdResult& svd,
                               int k, ValueFormat format) {
-  WriteDecompositionReport(out, s.SingularValueTolerances, svd, k, s.NumConstraints, format);
+  WriteDecompositionReport(out, s.SingularValueTolerances, svd, k, s.Equations.NumConstraints,
+                           format);
 }
 
 }  // namespace ombrel

@@ -100,8 +100,8 @@ std::optional<std::vector<Vertex>> AskVertices(const NetworkState& s, Interactio
 // nullopt when the person cancels it.
 std::optional<Matrix> FreeCofactors(NetworkState& s, Interaction& ui, bool first) {
   DimensionProjectSystem(s);
-  for (int r = 1; r <= s.NumCondEq && r <= s.CondTerms.Size(); ++r)
-    s.K(s.NumObs + r) = s.CondTerms(r);
+  for (int r = 1; r <= s.Equations.NumCondEq && r <= s.Equations.CondTerms.Size(); ++r)
+    s.Equations.K(s.NumObs + r) = s.Equations.CondTerms(r);
   FormEquations(s, ui);
   if (s.Abandon) throw RunTimeError("No se pueden formar las ecuaciones de la red.");
   if (first || s.Datum != DatumType::Type8) return EnterConstraintMatrix(s, ui);

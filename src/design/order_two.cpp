@@ -46,8 +46,8 @@ void WriteOpening(ListingWriter& out) {
 Matrix WeightedDesign(const NetworkState& s, Sizes z) {
   Matrix b(z.n, z.m);
   for (int i = 1; i <= z.n; ++i) {
-    const double root = Sqrt(s.P(i, i));
-    for (int j = 1; j <= z.m; ++j) b(i, j) = Mul(root, s.A(i, j));
+    const double root = Sqrt(s.Equations.P(i, i));
+    for (int j = 1; j <= z.m; ++j) b(i, j) = Mul(root, s.Equations.A(i, j));
   }
   return b;
 }
@@ -67,9 +67,9 @@ bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, S
   if (!svdB) return false;
   WriteDesignDecomposition(out, s, *svdB, std::min(z.n, z.m), kDialogFormat);
 
-  const Matrix atp = TransposeTimesWeights(s, s.A, z.n, z.m);
+  const Matrix atp = TransposeTimesWeights(s, s.Equations.A, z.n, z.m);
   Matrix normal;
-  Multiply(atp, s.A, z.m, z.n, z.m, normal);
+  Multiply(atp, s.Equations.A, z.m, z.n, z.m, normal);
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At P A )  ");
   Matrix q;
   const std::optional<SvdResult> svdN = ReviewedPseudoinverse(
@@ -82,16 +82,17 @@ bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, S
   WriteMatrix(out, q, z.m, z.m, 4, 10);
 
   Vector rootK(z.n);
-  for (int i = 1; i <= z.n; ++i) rootK(i) = Mul(Sqrt(s.P(i, i)), s.K(i));
+  for (int i = 1; i <= z.n; ++i) rootK(i) = Mul(Sqrt(s.Equations.P(i, i)), s.Equations.K(i));
   Vector x;
   MultiplyVector(bPlus, rootK, z.m, z.n, x);
-  MultiplyVector(s.A, x, z.n, z.m, s.Solution.Residuals);
-  for (int i = 1; i <= z.n; ++i) s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.K(i));
+  MultiplyVector(s.Equations.A, x, z.n, z.m, s.Solution.Residuals);
+  for (int i = 1; i <= z.n; ++i)
+    s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.Equations.K(i));
   const int r = z.n - rank;
   out.BlankLine();
   if (r > 0) {
     Vector vtP;
-    VectorTimesMatrix(s.Solution.Residuals, s.P, z.n, z.n, vtP);
+    VectorTimesMatrix(s.Solution.Residuals, s.Equations.P, z.n, z.n, vtP);
     s.Solution.Sigma0Sq = Div(Dot(vtP, s.Solution.Residuals, z.n), r);
     out.Line("    Estimador varianza  observable peso unidad =" +
              FormatNumber(s.Solution.Sigma0Sq, 6, 8));
@@ -212,7 +213,8 @@ Matrix KhatriRao(const NetworkState& s, Sizes z) {
   Matrix kr(z.m * z.m, z.n);
   for (int i = 1; i <= z.n; ++i)
     for (int r = 1; r <= z.m; ++r)
-      for (int c = 1; c <= z.m; ++c) kr((r - 1) * z.m + c, i) = Mul(s.A(i, r), s.A(i, c));
+      for (int c = 1; c <= z.m; ++c)
+        kr((r - 1) * z.m + c, i) = Mul(s.Equations.A(i, r), s.Equations.A(i, c));
   return kr;
 }
 
@@ -222,7 +224,7 @@ void WriteWeights(ListingWriter& out, const NetworkState& s, const Vector& p, do
   WriteVector(out, p, n, 8, 15);
   WriteHeading(out, "    FORMA LINEAL      vec diag ( PESOS )      NRO OBSERVACIONES ");
   for (int i = 1; i <= n; ++i) {
-    const double ratio = Div(p(i), Mul(s.P(i, i), variance));
+    const double ratio = Div(p(i), Mul(s.Equations.P(i, i), variance));
     out.Line("    " + RightAlignedNumberLabel(s.ObservationNumber(i)) + "   " +
              FormatNumber(p(i), 12, 12) + "   " + FormatNumber(ratio, 8, 14));
   }
@@ -231,7 +233,7 @@ void WriteWeights(ListingWriter& out, const NetworkState& s, const Vector& p, do
 }  // namespace
 
 DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
-  const Sizes z{s.NumObs + s.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
+  const Sizes z{s.NumObs + s.Equations.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
   if (!PreliminarySolution(s, ui, out, z)) return AbandonDesign(out, DesignProblem::OrderTwo, 1);

@@ -99,8 +99,8 @@ Matrix ReorderedDesign(const NetworkState& s, const std::vector<int>& order, int
     const int from = 2 * s.VariableIndex(order[j]) - 1;
     const int to = 2 * static_cast<int>(j) + 1;
     for (int i = 1; i <= n; ++i) {
-      a(i, to) = s.A(i, from);
-      a(i, to + 1) = s.A(i, from + 1);
+      a(i, to) = s.Equations.A(i, from);
+      a(i, to + 1) = s.Equations.A(i, from + 1);
     }
   }
   return a;
@@ -173,13 +173,15 @@ void WriteCorrections(ListingWriter& out, const NetworkState& s, const Groups& g
 void ComputeAndWriteResiduals(ListingWriter& out, NetworkState& s, const Matrix& a, const Vector& x,
                               int n, int unknowns) {
   MultiplyVector(a, x, n, unknowns, s.Solution.Residuals);
-  for (int i = 1; i <= n; ++i) s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.K(i));
+  for (int i = 1; i <= n; ++i)
+    s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.Equations.K(i));
   WriteHeading(out, "    RESIDUOS PONDERADOS Y RESIDUOS SIN PONDERAR");
   out.Line("       Ponderados          Sin ponderar");
   out.Line("       ----------          ------------");
   for (int i = 1; i <= n; ++i) {
     const double v = s.Solution.Residuals(i);
-    out.Line(" " + FormatNumber(Mul(Sqrt(s.P(i, i)), v), 8, 6) + "      " + FormatNumber(v, 8, 6));
+    out.Line(" " + FormatNumber(Mul(Sqrt(s.Equations.P(i, i)), v), 8, 6) + "      " +
+             FormatNumber(v, 8, 6));
   }
 }
 
@@ -191,7 +193,7 @@ void ComputeAndWriteVariance(ListingWriter& out, NetworkState& s, int n, int r) 
   s.Ellipses.APriori = r <= 0;
   if (r > 0) {
     Vector vtP;
-    VectorTimesMatrix(s.Solution.Residuals, s.P, n, n, vtP);
+    VectorTimesMatrix(s.Solution.Residuals, s.Equations.P, n, n, vtP);
     s.Solution.Sigma0Sq = Div(Dot(vtP, s.Solution.Residuals, n), r);
     out.Line("    Estimador varianza  observable peso unidad =" +
              FormatNumber(s.Solution.Sigma0Sq, 6, 8));
@@ -224,7 +226,7 @@ void RecordChosenGroup(NetworkState& s, const Groups& g, const Matrix& q) {
 }  // namespace
 
 DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
-  const int n = s.NumObs + s.NumCondEq;
+  const int n = s.NumObs + s.Equations.NumCondEq;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
   std::vector<int> chosen;
@@ -244,7 +246,7 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   Matrix normal;
   Multiply(atp, a, m, n, m, normal);
   Vector l;
-  MultiplyVector(atp, s.K, m, n, l);
+  MultiplyVector(atp, s.Equations.K, m, n, l);
   const Matrix m11 = Block(normal, 1, 1, a2, a2);
   const Matrix m12 = Block(normal, 1, a2 + 1, a2, b2);
   const Matrix m21 = Block(normal, a2 + 1, 1, b2, a2);
@@ -275,7 +277,7 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   const std::optional<SvdResult> svd =
       ReviewedPseudoinverse(s, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q);
   if (!svd) return AbandonDesign(out, DesignProblem::OrderZero, 2);
-  const int defect = s.NumConstraints;
+  const int defect = s.Equations.NumConstraints;
   WriteDesignDecomposition(out, s, *svd, b2, kValueFormat);
   WriteMatrixSection(out, "    MATRIZ PSEUDOINVERSA Qxbxb = Pseudo( M22 - M21 inv(M11) M12 ) ", q,
                      b2, b2, 4, 10);

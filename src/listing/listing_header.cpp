@@ -104,9 +104,10 @@ void WriteCounts(ListingWriter& out, const NetworkState& state) {
   }
   out.Line("    Numero de vertices de la  red : " + std::to_string(state.NumPoints) + "   ( " +
            std::to_string(state.NumFixed) + " fijos ) ");
-  out.Line("    Numero de ecuaciones  totales : " + std::to_string(state.NumObs + state.NumCondEq) +
-           "   ( " + std::to_string(state.NumCondEq) + " de condicion ) ");
-  if (state.ScaleUnknown == 1) {
+  out.Line("    Numero de ecuaciones  totales : " +
+           std::to_string(state.NumObs + state.Equations.NumCondEq) + "   ( " +
+           std::to_string(state.Equations.NumCondEq) + " de condicion ) ");
+  if (state.Equations.ScaleUnknown == 1) {
     out.BlankLine();
     out.Line("    Se calcula tambien el posible factor de escala a aplicar ");
   }
@@ -131,7 +132,7 @@ void WriteDesignMatrix(ListingWriter& out, const NetworkState& state, int equati
     labels += " Vble X(" + n + " )  " + " Vble Y(" + n + " )  ";
     rules += " ------------   ------------  ";
   }
-  if (state.ScaleUnknown == 1) {
+  if (state.Equations.ScaleUnknown == 1) {
     labels += " Correcc escala ";
     rules += " -------------- ";
   }
@@ -140,8 +141,9 @@ void WriteDesignMatrix(ListingWriter& out, const NetworkState& state, int equati
 
   const int coordinateColumns = 2 * variablePoints;
   for (int i = 1; i <= equations; ++i) {
-    for (int j = 1; j <= coordinateColumns; ++j) out.Number(state.A(i, j), 8, 6);
-    if (state.ScaleUnknown == 1) out.Number(state.A(i, coordinateColumns + 1), 9, 6);
+    for (int j = 1; j <= coordinateColumns; ++j) out.Number(state.Equations.A(i, j), 8, 6);
+    if (state.Equations.ScaleUnknown == 1)
+      out.Number(state.Equations.A(i, coordinateColumns + 1), 9, 6);
     out.BlankLine();
   }
 }
@@ -154,7 +156,7 @@ void WriteIndependentTerms(ListingWriter& out, const NetworkState& state, int eq
     const bool angle = !state.MatrixInput && state.ObsWeights(1, i) == 1.0;
     const int w = state.MatrixInput || angle ? 10 : 6;
     const int d = angle ? 4 : 8;
-    out.Number(state.K(i), w, d);
+    out.Number(state.Equations.K(i), w, d);
     out.BlankLine();
   }
 }
@@ -162,7 +164,7 @@ void WriteIndependentTerms(ListingWriter& out, const NetworkState& state, int eq
 void WriteWeightDiagonal(ListingWriter& out, const NetworkState& state, int equations) {
   WriteHeading(out, "    DIAGONAL DE LA MATRIZ DE PESOS ( P ) ");
   for (int i = 1; i <= equations; ++i) {
-    out.Number(state.P(i, i), 10, 8);
+    out.Number(state.Equations.P(i, i), 10, 8);
     out.BlankLine();
   }
 }
@@ -185,7 +187,7 @@ void WriteListingHeader(NetworkState& state, Interaction& /*ui*/) {
   WriteCounts(out, state);
 
   if (state.MatrixInput || state.FullOutput) {
-    const int equations = state.NumObs + state.NumCondEq;
+    const int equations = state.NumObs + state.Equations.NumCondEq;
     WriteDesignMatrix(out, state, equations);
     WriteIndependentTerms(out, state, equations);
     WriteWeightDiagonal(out, state, equations);

@@ -52,8 +52,9 @@ void AddPoint(const NetworkState& s, ColumnErrors& errors, int point, double rx,
 
 void Store(NetworkState& s, int i, const ColumnErrors& errors) {
   for (const auto& [c, r] : errors) {
-    const double a = s.A(i, c);
-    s.CoefficientErrors(i, c) = (a == 0.0 || r == 0.0) ? 0.0 : Mul(std::fabs(a), DigitLimit(a, r));
+    const double a = s.Equations.A(i, c);
+    s.Equations.CoefficientErrors(i, c) =
+        (a == 0.0 || r == 0.0) ? 0.0 : Mul(std::fabs(a), DigitLimit(a, r));
   }
 }
 

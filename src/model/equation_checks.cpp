@@ -49,7 +49,7 @@ bool CheckObservationPoints(NetworkState& state, Interaction& ui, int i,
 
 bool CheckZeroRows(NetworkState& state, Interaction& ui, int rows, int cols) {
   for (int i = 1; i <= rows; ++i) {
-    if (IsZeroRow(state.A, i, cols))
+    if (IsZeroRow(state.Equations.A, i, cols))
       return Refuse(state, ui,
                     "¡ Existe un problema en la matriz A importada !\r\n\r\n"
                     "Se ha intentado formar una ecuación entre puntos fijos.\r\n"
@@ -61,7 +61,7 @@ bool CheckZeroRows(NetworkState& state, Interaction& ui, int rows, int cols) {
 
 bool CheckWeights(NetworkState& state, Interaction& ui, int rows) {
   for (int i = 1; i <= rows; ++i) {
-    if (state.P(i, i) <= 0.0)
+    if (state.Equations.P(i, i) <= 0.0)
       return Refuse(state, ui,
                     "¡ Existe un problema con los pesos !\r\n\r\n"
                     "Hay un peso negativo o nulo: Fila " +

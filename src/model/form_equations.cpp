@@ -53,8 +53,8 @@ std::optional<ObservationPoints> ResolvePoints(NetworkState& s, Interaction& ui,
 void AddCoefficients(NetworkState& s, int i, int point, double ax, double ay) {
   const int j = s.VariableIndex(point);
   if (j == 0) return;
-  s.A(i, 2 * j - 1) = Add(s.A(i, 2 * j - 1), ax);
-  s.A(i, 2 * j) = Add(s.A(i, 2 * j), ay);
+  s.Equations.A(i, 2 * j - 1) = Add(s.Equations.A(i, 2 * j - 1), ax);
+  s.Equations.A(i, 2 * j) = Add(s.Equations.A(i, 2 * j), ay);
 }
 
 void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
@@ -73,7 +73,7 @@ void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
   AddCoefficients(s, i, p.station, Mul(-Add(Div(dyFore, d2sq), Div(dyBack, d1sq)), rho),
                   Mul(Add(Div(dxFore, d2sq), Div(dxBack, d1sq)), rho));
   AddCoefficients(s, i, p.fore, Mul(Div(dyFore, d2sq), rho), Mul(-Div(dxFore, d2sq), rho));
-  s.K(i) = Mul(Sub(s.ObsValue(i), alpha), kAngleUnitsPerGon);
+  s.Equations.K(i) = Mul(Sub(s.ObsValue(i), alpha), kAngleUnitsPerGon);
 }
 
 void FormDistance(NetworkState& s, int i, const ObservationPoints& p) {
@@ -84,13 +84,13 @@ void FormDistance(NetworkState& s, int i, const ObservationPoints& p) {
   const double cosTheta = std::cos(theta);
   AddCoefficients(s, i, p.station, -sinTheta, -cosTheta);
   AddCoefficients(s, i, p.fore, sinTheta, cosTheta);
-  if (s.ScaleUnknown == 1) s.A(i, 2 * (s.NumPoints - s.NumFixed) + 1) = -d;
-  s.K(i) = Sub(s.ObsValue(i), d);
+  if (s.Equations.ScaleUnknown == 1) s.Equations.A(i, 2 * (s.NumPoints - s.NumFixed) + 1) = -d;
+  s.Equations.K(i) = Sub(s.ObsValue(i), d);
 }
 
 bool RowIsZero(const NetworkState& s, int i, int cols) {
   for (int c = 1; c <= cols; ++c)
-    if (s.A(i, c) != 0.0) return false;
+    if (s.Equations.A(i, c) != 0.0) return false;
   return true;
 }
 
@@ -119,23 +119,25 @@ void FormProjectEquations(NetworkState& s, Interaction& ui) {
         AngleCoefficientErrors(s, i, resolved[i - 1]);
     }
   }
-  s.NumUnknowns = unknowns;
-  if (!CheckZeroRows(s, ui, s.NumObs, s.NumUnknowns)) return;
-  for (int c = 1; c <= s.NumCondEq; ++c)
-    for (int u = 1; u <= s.NumUnknowns; ++u) s.A(s.NumObs + c, u) = s.CondMatrix(c, u);
-  for (int i = 1; i <= s.NumObs + s.NumCondEq; ++i) s.P(i, i) = s.ObsWeights(2, i);
+  s.Equations.NumUnknowns = unknowns;
+  if (!CheckZeroRows(s, ui, s.NumObs, s.Equations.NumUnknowns)) return;
+  for (int c = 1; c <= s.Equations.NumCondEq; ++c)
+    for (int u = 1; u <= s.Equations.NumUnknowns; ++u)
+      s.Equations.A(s.NumObs + c, u) = s.Equations.CondMatrix(c, u);
+  for (int i = 1; i <= s.NumObs + s.Equations.NumCondEq; ++i)
+    s.Equations.P(i, i) = s.ObsWeights(2, i);
   CheckWeights(s, ui, s.NumObs);
 }
 
 }  // namespace
 
 void DimensionProjectSystem(NetworkState& s) {
-  const int rows = s.NumObs + s.NumCondEq;
+  const int rows = s.NumObs + s.Equations.NumCondEq;
   const int cols = s.ProjectUnknowns();
-  s.A.Redim(rows, cols);
-  s.K.Redim(rows);
-  s.P.Redim(rows, rows);
-  s.CoefficientErrors.Redim(rows, cols);
+  s.Equations.A.Redim(rows, cols);
+  s.Equations.K.Redim(rows);
+  s.Equations.P.Redim(rows, rows);
+  s.Equations.CoefficientErrors.Redim(rows, cols);
 }
 
 void FormEquations(NetworkState& state, Interaction& ui) {

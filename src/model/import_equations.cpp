@@ -40,17 +40,17 @@ bool ReadFile(NetworkState& state, Interaction& ui, const std::string& path,
 
 bool ReadA(NetworkState& state, Interaction& ui) {
   if (!ReadFile(state, ui, state.ImportFileA, state.ImportA)) return false;
-  state.NumEquations = state.ImportA.rows;
-  state.NumUnknowns = state.ImportA.cols;
-  state.A = state.ImportA.values;
-  return CheckZeroRows(state, ui, state.NumEquations, state.NumUnknowns);
+  state.Equations.NumEquations = state.ImportA.rows;
+  state.Equations.NumUnknowns = state.ImportA.cols;
+  state.Equations.A = state.ImportA.values;
+  return CheckZeroRows(state, ui, state.Equations.NumEquations, state.Equations.NumUnknowns);
 }
 
 bool ReadK(NetworkState& state, Interaction& ui) {
   if (!ReadFile(state, ui, state.ImportFileK, state.ImportK)) return false;
   const int rows = state.ImportK.rows;
-  state.K.Redim(rows);
-  for (int i = 1; i <= rows; ++i) state.K(i) = state.ImportK.values(i, 1);
+  state.Equations.K.Redim(rows);
+  for (int i = 1; i <= rows; ++i) state.Equations.K(i) = state.ImportK.values(i, 1);
   return true;
 }
 
@@ -70,10 +70,10 @@ bool ReadP(NetworkState& state, Interaction& ui) {
     return Unread(state, ui, MatrixFileTooLarge(state.ImportFileP));
   }
   if (state.ImportPDiagonal) {
-    state.P.Redim(file.rows, file.rows);
-    for (int i = 1; i <= file.rows; ++i) state.P(i, i) = file.values(i, 1);
+    state.Equations.P.Redim(file.rows, file.rows);
+    for (int i = 1; i <= file.rows; ++i) state.Equations.P(i, i) = file.values(i, 1);
   } else {
-    state.P = file.values;
+    state.Equations.P = file.values;
   }
   return CheckWeights(state, ui, file.rows);
 }
@@ -82,7 +82,7 @@ bool ReadP(NetworkState& state, Interaction& ui) {
 // disabled until another import.
 bool ReadE(NetworkState& state, Interaction& ui) {
   if (!ReadFile(state, ui, state.ImportFileE, state.ImportE)) return false;
-  state.E = state.ImportE.values;
+  state.Equations.E = state.ImportE.values;
   if (state.ImportE.cols != state.ImportA.cols) {
     Refuse(state, ui,
            "¡ Existe un problema con las dimensiones de las matrices importadas !\r\n\r\n"
@@ -91,7 +91,7 @@ bool ReadE(NetworkState& state, Interaction& ui) {
     state.ImportEMismatch = true;
     return false;
   }
-  state.NumConstraints = state.ImportE.rows;
+  state.Equations.NumConstraints = state.ImportE.rows;
   state.ImportEMismatch = false;
   return true;
 }
@@ -118,9 +118,9 @@ void SetDerivedNetwork(NetworkState& state) {
   const int cols = state.ImportA.cols;
   state.NumFixed = 2;
   state.NumPoints = cols / 2 + 2;
-  state.ScaleUnknown = cols % 2;
+  state.Equations.ScaleUnknown = cols % 2;
   state.NumObs = state.ImportA.rows;
-  state.NumCondEq = 0;
+  state.Equations.NumCondEq = 0;
   state.VariableIndex.Redim(state.NumPoints);
   state.PointNumber.Redim(state.NumPoints);
   state.ObservationNumber.Redim(state.NumObs);

@@ -9,6 +9,7 @@
 
 #include "model/adjustment_solution.h"
 #include "model/datum_type.h"
+#include "model/equation_system.h"
 #include "model/error_ellipse_set.h"
 #include "model/hyperellipsoid_figure_set.h"
 #include "numeric/inversion.h"
@@ -73,19 +74,8 @@ struct NetworkState {
   Matrix ObsWeights;  // (0..2, 0..106): row 1 kind (1 angle, 2 distance), row 2 weight
   IntVector ObservationNumber;
 
-  // Equation system.
-  int NumEquations = 0;
-  int NumUnknowns = 0;
-  int ScaleUnknown = 0;
-  int NumCondEq = 0;
-  Matrix CondMatrix;
-  Vector CondTerms;
-  Matrix A;
-  Vector K;
-  Matrix P;
-  Matrix E;
-  int NumConstraints = 0;
-  Matrix CoefficientErrors;
+  // The system the computations solve.
+  EquationSystem Equations;
 
   // Matrix import.
   bool MatrixInput = false;
@@ -130,7 +120,7 @@ struct NetworkState {
   std::shared_ptr<const AdjustmentResults> LastResults;
 
   // Number of coordinate unknowns plus the scale unknown of a project network.
-  int ProjectUnknowns() const { return 2 * (NumPoints - NumFixed) + ScaleUnknown; }
+  int ProjectUnknowns() const { return 2 * (NumPoints - NumFixed) + Equations.ScaleUnknown; }
   bool HasActiveProject() const { return ProjectLabel != kNoActiveProject; }
 };
 

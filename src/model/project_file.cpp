@@ -194,7 +194,7 @@ NetworkState Commit(const NetworkState& base, const ProjectContents& contents,
   next.VariableIndex.Redim(numPoints);
   next.PointNumber.Redim(numPoints);
   next.ObservationNumber.Redim(numObs + kMaxCondEquations);
-  next.K.Redim(numObs + next.NumCondEq);
+  next.Equations.K.Redim(numObs + next.Equations.NumCondEq);
   next.NumFixed = 0;
   int variable = 0;
   for (int k = 1; k <= numPoints; ++k) {

@@ -315,7 +315,7 @@ void ProjectLists::Rebuild(NetworkState& state, const std::string& projectName) 
   state.ObsPoints.Redim(3, numObs);
   state.ObsValue.Redim(numObs);
   state.ObservationNumber.Redim(numObs + kMaxCondEquations);
-  state.K.Redim(numObs + state.NumCondEq);
+  state.Equations.K.Redim(numObs + state.Equations.NumCondEq);
   int variable = 0;
   for (int k = 1; k <= numPoints; ++k) {
     const std::string& line = points_[static_cast<std::size_t>(k)];

@@ -47,8 +47,8 @@ const InversionMethod kMethods[] = {InversionMethod::GaussJordan, InversionMetho
 void LoadInto(NetworkState& s, const std::string& path, int scaleUnknown = 0) {
   ScriptedInteraction ui;
   ASSERT_TRUE(LoadProjectFile(s, ui, path)) << path;
-  s.ScaleUnknown = scaleUnknown;
-  s.NumCondEq = 0;
+  s.Equations.ScaleUnknown = scaleUnknown;
+  s.Equations.NumCondEq = 0;
   DimensionProjectSystem(s);
   FormEquations(s, ui);
   ASSERT_FALSE(s.Abandon) << path;
@@ -82,8 +82,8 @@ void ExpectNear(const Eigen::MatrixXd& actual, const Eigen::MatrixXd& oracle, do
 void ExpectMatchesEigen(const NetworkState& s) {
   NetworkState o = s;
   testing::SolveWithEigen(o);
-  const int m = s.NumObs + s.NumCondEq;
-  const int u = s.NumUnknowns;
+  const int m = s.NumObs + s.Equations.NumCondEq;
+  const int u = s.Equations.NumUnknowns;
   const double tol = 1e-9;
   ExpectNear(ToEigen(s.Solution.NormalMatrix, u, u), ToEigen(o.Solution.NormalMatrix, u, u), 1e-14,
              "N");
@@ -123,7 +123,7 @@ TEST(AdjustByInverse, EachMethodAgreesWithEigen) {
       Adjust(s, run);
       ASSERT_FALSE(s.Abandon);
       EXPECT_TRUE(run.ui.Messages().empty());
-      EXPECT_EQ(s.NumConstraints, 0);
+      EXPECT_EQ(s.Equations.NumConstraints, 0);
       ExpectMatchesEigen(s);
     }
   }
@@ -155,7 +155,7 @@ TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTermsInFullOu
   Adjust(s, run);
   ASSERT_FALSE(s.Abandon);
   const std::size_t heading = LineIndex(run.lines, std::string(14, ' ') + kCheckHeading);
-  const std::size_t u = static_cast<std::size_t>(s.NumUnknowns);
+  const std::size_t u = static_cast<std::size_t>(s.Equations.NumUnknowns);
   ASSERT_LT(heading + 5 + u, run.lines.size());
   for (std::size_t i = 1; i <= u; ++i) {
     const std::vector<double> terms = testing::Numbers(run.lines[heading + 1 + i]);
@@ -209,12 +209,12 @@ TEST(AdjustByInverseListing, ImportedMatricesWithoutCoordinatesListCorrectionsOn
   Adjust(s, run);
   ASSERT_FALSE(s.Abandon);
   const std::size_t heading = LineIndex(run.lines, "    CORRECCIONES A LAS VARIABLES ");
-  ASSERT_LT(heading + 3 + s.NumUnknowns, run.lines.size());
+  ASSERT_LT(heading + 3 + s.Equations.NumUnknowns, run.lines.size());
   EXPECT_EQ(run.lines[heading + 2], "      Correcciones ");
   EXPECT_EQ(run.lines[heading + 3], "      ------------ ");
   NetworkState oracle = s;
   testing::SolveWithEigen(oracle);
-  for (int i = 1; i <= s.NumUnknowns; ++i) {
+  for (int i = 1; i <= s.Equations.NumUnknowns; ++i) {
     const std::string& line = run.lines[heading + 3 + i];
     ASSERT_EQ(line.size(), 1u + 12u + 7u) << line;
     EXPECT_EQ(line.substr(13), std::string(7, ' '));
@@ -231,7 +231,7 @@ TEST(AdjustByInverseListing, ImportedMatricesWithoutCoordinatesListCorrectionsOn
 TEST(AdjustByInverseListing, ScaleFactorLineFollowsTheCorrections) {
   NetworkState s;
   LoadInto(s, ValidationProject("syn_quad_2fix"), 1);
-  const int u = s.NumUnknowns;
+  const int u = s.Equations.NumUnknowns;
   ASSERT_EQ(u, 2 * (s.NumPoints - s.NumFixed) + 1);
   ListingRun run;
   Adjust(s, run);
@@ -273,7 +273,7 @@ TEST(AdjustByInverseFailure, NoDegreesOfFreedomStopsBeforeTheVariance) {
       "00 ,  3  ,   1210.40 ,   1480.75 ,      vble ,        3 \r\n"
       "1  , -99 ,        1  ,        3  ,   522.131 ,         1\r\n"
       "2  , -99 ,        2  ,        3  ,   545.310 ,         1\r\n");
-  ASSERT_EQ(s.NumObs, s.NumUnknowns);
+  ASSERT_EQ(s.NumObs, s.Equations.NumUnknowns);
   ListingRun run;
   Adjust(s, run);
   ExpectFailureReported(s, run.ui);

@@ -1,10 +1,10 @@
 #include "adjust/adjustment_driver.h"
-#include "adjust/results_export.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "adjust/results_export.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/step_checks.h"
@@ -62,15 +62,15 @@ TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
       .Then(OutputType::Summary)
       .Then(Answer::Yes);
   ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
-  EXPECT_EQ(s.NumCondEq, 2);
-  EXPECT_EQ(s.ScaleUnknown, 1);
+  EXPECT_EQ(s.Equations.NumCondEq, 2);
+  EXPECT_EQ(s.Equations.ScaleUnknown, 1);
   for (int c = 1; c <= 5; ++c) {
-    EXPECT_EQ(s.A(14, c), row1[c - 1]);
-    EXPECT_EQ(s.A(15, c), row2[c - 1]);
+    EXPECT_EQ(s.Equations.A(14, c), row1[c - 1]);
+    EXPECT_EQ(s.Equations.A(15, c), row2[c - 1]);
   }
-  EXPECT_EQ(s.K(14), 0.5);
-  EXPECT_EQ(s.P(14, 14), 7.0);
-  EXPECT_EQ(s.P(15, 15), 3.0);
+  EXPECT_EQ(s.Equations.K(14), 0.5);
+  EXPECT_EQ(s.Equations.P(14, 14), 7.0);
+  EXPECT_EQ(s.Equations.P(15, 15), 3.0);
   EXPECT_EQ(s.ObservationNumber(15), 15);
   EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   13 +  2");
   const auto messages = ui.Messages();
@@ -139,8 +139,9 @@ TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWrittenOrChanged) {
     EXPECT_EQ(ui.Count("Busy"), 0);
     EXPECT_FALSE(std::filesystem::exists(listing));
     EXPECT_EQ(s.EquationsLabel, before.EquationsLabel);
-    EXPECT_TRUE(s.NumCondEq == before.NumCondEq && s.ScaleUnknown == before.ScaleUnknown &&
-                s.K == before.K && s.ObsWeights == before.ObsWeights &&
+    EXPECT_TRUE(s.Equations.NumCondEq == before.Equations.NumCondEq &&
+                s.Equations.ScaleUnknown == before.Equations.ScaleUnknown &&
+                s.Equations.K == before.Equations.K && s.ObsWeights == before.ObsWeights &&
                 s.ObservationNumber == before.ObservationNumber && s.Datum == before.Datum);
     // The frame shows the labels of the state at the end.
     if (ui.Count("Labels") > 0) {
@@ -302,14 +303,14 @@ TEST(AdjustmentDriver, ScaleUnknownLeftInAStopsTheFreeNetworkMethods) {
   for (AdjustmentMethod method : {AdjustmentMethod::Constraints, AdjustmentMethod::Pseudoinverse}) {
     const bool constraints = method == AdjustmentMethod::Constraints;
     NetworkState s = Loaded(testing::ValidationProject("syn_free5"));
-    s.ScaleUnknown = 1;
+    s.Equations.ScaleUnknown = 1;
     ScriptedInteraction ui;
     if (constraints) ui.Then("2");
     const std::string listing = dir.File(constraints ? "escala1.tmp" : "escala2.tmp");
     ui.Then(Answer::No).Then("4.12").Then(Answer::No).Then(listing).Then(OutputType::Full);
     if (!constraints) ui.Then(Answer::No).Then(Answer::No);
     EXPECT_EQ(RunAdjustment(s, ui, method), CommandOutcome::Abandoned) << constraints;
-    EXPECT_EQ(s.ScaleUnknown, 1);
+    EXPECT_EQ(s.Equations.ScaleUnknown, 1);
     EXPECT_TRUE(Contains(ui.Messages().back(), "incógnita de escala")) << ui.Messages().back();
     const std::string text = Cp1252ToUtf8(ReadBytes(listing));
     EXPECT_TRUE(Contains(text, "CORRECCIONES A LAS VARIABLES"));

@@ -41,7 +41,7 @@ NetworkState System(const std::vector<int>& numbers, int n, int scale) {
   s.NumFixed = 2;
   s.NumPoints = points + 2;
   s.NumObs = n;
-  s.ScaleUnknown = scale;
+  s.Equations.ScaleUnknown = scale;
   s.VariableIndex.Redim(s.NumPoints);
   s.PointNumber.Redim(s.NumPoints);
   s.PointNumber(1) = 1;
@@ -51,17 +51,17 @@ NetworkState System(const std::vector<int>& numbers, int n, int scale) {
     s.VariableIndex(k + 2) = k;
   }
   const int m = 2 * points + scale;
-  s.A.Redim(n, m);
-  s.CoefficientErrors.Redim(n, m);
-  s.P.Redim(n, n);
+  s.Equations.A.Redim(n, m);
+  s.Equations.CoefficientErrors.Redim(n, m);
+  s.Equations.P.Redim(n, n);
   return s;
 }
 
 // dS = At P dA + dAt P A with Eigen.
 Eigen::MatrixXd ExpectedDS(const NetworkState& s, int n, int m) {
-  const Eigen::MatrixXd a = testing::ToEigen(s.A, n, m);
-  const Eigen::MatrixXd da = testing::ToEigen(s.CoefficientErrors, n, m);
-  const Eigen::MatrixXd p = testing::ToEigen(s.P, n, n);
+  const Eigen::MatrixXd a = testing::ToEigen(s.Equations.A, n, m);
+  const Eigen::MatrixXd da = testing::ToEigen(s.Equations.CoefficientErrors, n, m);
+  const Eigen::MatrixXd p = testing::ToEigen(s.Equations.P, n, n);
   return a.transpose() * p * da + da.transpose() * p * a;
 }
 
@@ -88,7 +88,7 @@ TEST(ApproximateNumbersStudy, ScaleColumnWidensHeadingRowsAndDS) {
   NetworkState s = System({12, 7}, 4, 1);  // two points and the scale: m = 5
   s.ListingFileName = CreateEmptyListing(dir);
   s.NumObs = 3;
-  s.NumCondEq = 1;  // the fourth row is a condition equation
+  s.Equations.NumCondEq = 1;  // the fourth row is a condition equation
   const double a[4][5] = {{0.96, -0.28, 0, 0, -25},
                           {-12.5, 31.25, 8.75, -40.0, 0},
                           {0, 0, -0.6, 0.8, -40},
@@ -99,13 +99,14 @@ TEST(ApproximateNumbersStudy, ScaleColumnWidensHeadingRowsAndDS) {
                            {0, 0, 0, 0, 0}};
   const double w[4] = {4, 0.5, 9, 100};
   for (int i = 1; i <= 4; ++i) {
-    s.P(i, i) = w[i - 1];
+    s.Equations.P(i, i) = w[i - 1];
     for (int c = 1; c <= 5; ++c) {
-      s.A(i, c) = a[i - 1][c - 1];
-      s.CoefficientErrors(i, c) = da[i - 1][c - 1];
+      s.Equations.A(i, c) = a[i - 1][c - 1];
+      s.Equations.CoefficientErrors(i, c) = da[i - 1][c - 1];
     }
   }
-  s.CoefficientErrors(1, 5) = 0.25;  // not formed by the program, but printed like any other
+  s.Equations.CoefficientErrors(1, 5) =
+      0.25;  // not formed by the program, but printed like any other
   ScriptedInteraction ui;
   AbandonOnFailure(s, ui, ApproximateNumbersStudy(s));
   ASSERT_FALSE(s.Abandon);
@@ -166,12 +167,12 @@ TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
   TempDir dir;
   NetworkState s = System({7}, 2, 0);
   s.ListingFileName = CreateEmptyListing(dir);
-  s.A(1, 1) = 1e160;
-  s.A(2, 2) = 1;
-  s.P(1, 1) = 1;
-  s.P(2, 2) = 1;
-  s.CoefficientErrors(1, 1) = 1e160;  // At P dA overflows
-  s.CoefficientErrors(2, 2) = 0.002;
+  s.Equations.A(1, 1) = 1e160;
+  s.Equations.A(2, 2) = 1;
+  s.Equations.P(1, 1) = 1;
+  s.Equations.P(2, 2) = 1;
+  s.Equations.CoefficientErrors(1, 1) = 1e160;  // At P dA overflows
+  s.Equations.CoefficientErrors(2, 2) = 0.002;
   ScriptedInteraction ui;
   AbandonOnFailure(s, ui, ApproximateNumbersStudy(s));
   testing::ExpectStepFailed(s, ui, kFailure);
@@ -183,8 +184,8 @@ TEST(ApproximateNumbersStudy, OverflowInTheProductsKeepsDAAndReports) {
 
   // Repaired, the same state gives the whole section.
   s.Abandon = false;
-  s.A(1, 1) = 1;
-  s.CoefficientErrors(1, 1) = 0.001;
+  s.Equations.A(1, 1) = 1;
+  s.Equations.CoefficientErrors(1, 1) = 0.001;
   CreateEmptyListing(dir);
   ScriptedInteraction again;
   AbandonOnFailure(s, again, ApproximateNumbersStudy(s));

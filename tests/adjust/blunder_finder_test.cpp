@@ -22,7 +22,7 @@ using testing::TempDir;
 
 Vector Weights(const NetworkState& s) {
   Vector p(s.NumObs);
-  for (int i = 1; i <= s.NumObs; ++i) p(i) = s.P(i, i);
+  for (int i = 1; i <= s.NumObs; ++i) p(i) = s.Equations.P(i, i);
   return p;
 }
 
@@ -49,7 +49,7 @@ void RemoveObservation(NetworkState& s, int i) {
 // datum. With no degree of freedom left the adjustment stops at the
 // variance, after the residuals (all zero then) are computed.
 double AdjustedSum(NetworkState s, bool free, const std::string& listing) {
-  const int n = s.NumObs, u = s.NumUnknowns;
+  const int n = s.NumObs, u = s.Equations.NumUnknowns;
   s.Solution.Qxx.Redim(u, u);
   s.Solution.Qvv.Redim(n, n);
   s.Solution.QAdjusted.Redim(n, n);
@@ -66,7 +66,8 @@ double AdjustedSum(NetworkState s, bool free, const std::string& listing) {
   } catch (const RunTimeError&) {
   }
   double sum = 0.0;
-  for (int i = 1; i <= n; ++i) sum += s.P(i, i) * s.Solution.Residuals(i) * s.Solution.Residuals(i);
+  for (int i = 1; i <= n; ++i)
+    sum += s.Equations.P(i, i) * s.Solution.Residuals(i) * s.Solution.Residuals(i);
   return sum;
 }
 
@@ -76,7 +77,8 @@ TEST(BlunderFinder, ClosedFormDropEqualsTheReadjustmentWithoutEachObservation) {
   for (const auto& network : testing::ValidationNetworks()) {
     const NetworkState s = testing::LoadFormed(network.project);
     const Vector p = Weights(s);
-    const LeastSquaresSolution solution = SolveLeastSquares(s.A, s.K, p, s.NumObs, s.NumUnknowns);
+    const LeastSquaresSolution solution =
+        SolveLeastSquares(s.Equations.A, s.Equations.K, p, s.NumObs, s.Equations.NumUnknowns);
     const double all = AdjustedSum(s, network.free, dir.File("salida.tmp"));
     EXPECT_NEAR(solution.weightedSum, all, 1e-9 * all) << network.name;
     for (const BlunderRow& row : FindBlunders(solution, p, s.NumObs, 4.12).ranked) {
@@ -96,7 +98,8 @@ TEST(BlunderFinder, AnObservationDisturbedByTenDeviationsRanksFirst) {
   for (const auto& network : testing::ValidationNetworks()) {
     NetworkState s = testing::LoadFormed(network.project);
     const Vector p = Weights(s);
-    const LeastSquaresSolution before = SolveLeastSquares(s.A, s.K, p, s.NumObs, s.NumUnknowns);
+    const LeastSquaresSolution before =
+        SolveLeastSquares(s.Equations.A, s.Equations.K, p, s.NumObs, s.Equations.NumUnknowns);
     // The best-controlled observation, moved by ten standard deviations as
     // the adjustment estimates them (sigma0 / sqrt(p), in gon or metres).
     int disturbed = 1;

@@ -128,7 +128,7 @@ TEST(FreeNetworkFigures, GenuinelyNegativeEigenvalueStillFails) {
   NetworkState s = testing::LoadFormed(testing::ValidationProject("syn_quad_2fix"));
   s.ListingFileName = dir.File("salida.tmp");
   s.FullOutput = true;
-  s.P(1, 1) *= -1000.0;
+  s.Equations.P(1, 1) *= -1000.0;
   const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eig(testing::ProjectNormal(s));
   ASSERT_LT(eig.eigenvalues()(0), -1e-3 * eig.eigenvalues().cwiseAbs().maxCoeff());
   ScriptedInteraction ui;

@@ -53,7 +53,8 @@ std::string FirstPointFixed(std::string text) {
 }
 
 Eigen::MatrixXd WeightedDesign(const NetworkState& s) {
-  return ToEigen(s.P, Rows(s), Rows(s)).cwiseSqrt() * ToEigen(s.A, Rows(s), Unknowns(s));
+  return ToEigen(s.Equations.P, Rows(s), Rows(s)).cwiseSqrt() *
+         ToEigen(s.Equations.A, Rows(s), Unknowns(s));
 }
 
 // Answers to the two reviews: one new decomposition each with an em6 that
@@ -97,7 +98,7 @@ Solution Solve(NetworkState s, const std::string& listing, bool pseudo, int defe
 // decomposition.
 Solution MinimumNorm(const NetworkState& s) {
   const int m = Rows(s);
-  const Eigen::VectorXd pk = ToEigen(s.P, m, m).cwiseSqrt() * ToEigen(s.K, m);
+  const Eigen::VectorXd pk = ToEigen(s.Equations.P, m, m).cwiseSqrt() * ToEigen(s.Equations.K, m);
   const Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd> cod(WeightedDesign(s));
   const Eigen::MatrixXd pinv = cod.pseudoInverse();
   const Eigen::VectorXd x = cod.solve(pk);
@@ -118,11 +119,11 @@ void ExpectSame(const Solution& got, const Solution& want, double tolerance) {
 // A^t P v over the coordinate unknowns: zero at a least-squares solution.
 double NormalResidual(const NetworkState& s, const Eigen::VectorXd& x) {
   const int m = Rows(s), u = Unknowns(s);
-  const Eigen::MatrixXd a = ToEigen(s.A, m, u);
-  const Eigen::MatrixXd p = ToEigen(s.P, m, m);
-  const Eigen::VectorXd v = a * x - ToEigen(s.K, m);
+  const Eigen::MatrixXd a = ToEigen(s.Equations.A, m, u);
+  const Eigen::MatrixXd p = ToEigen(s.Equations.P, m, m);
+  const Eigen::VectorXd v = a * x - ToEigen(s.Equations.K, m);
   return (a.transpose() * p * v).cwiseAbs().maxCoeff() /
-         (a.transpose() * p * ToEigen(s.K, m)).cwiseAbs().maxCoeff();
+         (a.transpose() * p * ToEigen(s.Equations.K, m)).cwiseAbs().maxCoeff();
 }
 
 // Every free validation network by both methods, to 1e-9. With one fixed
@@ -167,10 +168,10 @@ TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
   s.Datum = DatumType::Type4;
   ScriptedInteraction ui;
   FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
-  ASSERT_EQ(s.NumConstraints, 2);
+  ASSERT_EQ(s.Equations.NumConstraints, 2);
   for (int j = 1; j <= 6; ++j) {
-    EXPECT_EQ(s.E(1, j), j % 2 == 1 ? 1.0 : 0.0);
-    EXPECT_EQ(s.E(2, j), j % 2 == 0 ? 1.0 : 0.0);
+    EXPECT_EQ(s.Equations.E(1, j), j % 2 == 1 ? 1.0 : 0.0);
+    EXPECT_EQ(s.Equations.E(2, j), j % 2 == 0 ? 1.0 : 0.0);
   }
 }
 
@@ -186,8 +187,8 @@ TEST(FreeNetwork, TypeEightIsTypedElementByElement) {
     ui.Then(std::to_string(j) + ".5");
   }
   ASSERT_TRUE(FormConstraintMatrix(s, ui, kConstraintMatrixTitle));
-  ASSERT_EQ(s.NumConstraints, 1);
-  for (int j = 1; j <= 10; ++j) EXPECT_EQ(s.E(1, j), j + 0.5);
+  ASSERT_EQ(s.Equations.NumConstraints, 1);
+  for (int j = 1; j <= 10; ++j) EXPECT_EQ(s.Equations.E(1, j), j + 0.5);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 4);
   const auto prompts = ui.Prompts();

@@ -175,7 +175,7 @@ TEST(HyperellipsoidFigures, LongSidesWithTheScaleUnknownKeepEveryAxis) {
       "3 ,-99 ,2 ,3 ,9878.285 ,128443.307\r\n4 ,-99 ,2 ,4 ,13936.503 ,103063.582\r\n"
       "5 ,-99 ,3 ,4 ,10235.170 ,125853.409\r\n6 ,4 ,1 ,3 ,49.18153 ,0.04\r\n"
       "7 ,3 ,1 ,2 ,47.06191 ,0.04\r\n8 ,1 ,2 ,4 ,50.59013 ,0.04\r\n9 ,4 ,2 ,3 ,52.45301 ,0.04\r\n");
-  s.ScaleUnknown = 1;
+  s.Equations.ScaleUnknown = 1;
   DimensionProjectSystem(s);
   ScriptedInteraction ui;
   FormEquations(s, ui);

@@ -58,7 +58,7 @@ NetworkState TwoVariablePoints(const std::string& listing) {
 TEST(ResultsSummary, ScaleCorrectionAlwaysInSixDecimalsAndPpm) {
   TempDir dir;
   NetworkState s = TwoVariablePoints(CreateEmptyListing(dir));
-  s.ScaleUnknown = 1;
+  s.Equations.ScaleUnknown = 1;
   Vector x(5);
   Matrix q(5, 5);
   for (int u = 1; u <= 4; ++u) {

@@ -42,11 +42,11 @@ struct Oracle {
 
 Oracle Reliability(const NetworkState& s, double delta0) {
   Oracle o;
-  o.n = s.NumObs + s.NumCondEq;
+  o.n = s.NumObs + s.Equations.NumCondEq;
   o.m = s.ProjectUnknowns();
-  const Eigen::MatrixXd a = testing::ToEigen(s.A, o.n, o.m);
-  const Eigen::MatrixXd p = testing::ToEigen(s.P, o.n, o.n);
-  const Eigen::VectorXd k = testing::ToEigen(s.K, o.n);
+  const Eigen::MatrixXd a = testing::ToEigen(s.Equations.A, o.n, o.m);
+  const Eigen::MatrixXd p = testing::ToEigen(s.Equations.P, o.n, o.n);
+  const Eigen::VectorXd k = testing::ToEigen(s.Equations.K, o.n);
   const Eigen::MatrixXd qxx =
       (a.transpose() * p * a).ldlt().solve(Eigen::MatrixXd::Identity(o.m, o.m));
   const Eigen::VectorXd v = a * (qxx * a.transpose() * p * k) - k;
@@ -227,7 +227,7 @@ TEST(StatisticalAnalysis, ZeroOrExcessiveRedundancyStopsTheSectionAtTheFailingRo
   NetworkState zero = RandomSystem(3, 2, 9, 0);
   zero.Solution.Qvv(3, 3) = 0.0;  // an observation nothing else checks
   NetworkState excessive = RandomSystem(3, 2, 9, 0);
-  excessive.P(5, 5) *= 1e6;  // r > 1: the square root of 1 - r is undefined
+  excessive.Equations.P(5, 5) *= 1e6;  // r > 1: the square root of 1 - r is undefined
   for (auto [state, failingRow] : {std::pair{&zero, 3}, std::pair{&excessive, 5}}) {
     ScriptedInteraction ui;
     const std::vector<std::string> lines = SectionOf(*state, true, ui);

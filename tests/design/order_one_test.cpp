@@ -69,7 +69,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& part) {
 Eigen::MatrixXd NormalMatrix(NetworkState s) {
   FormAnew(s);
   const int n = Rows(s), u = Unknowns(s);
-  const Eigen::MatrixXd a = ToEigen(s.A, n, u), p = ToEigen(s.P, n, n);
+  const Eigen::MatrixXd a = ToEigen(s.Equations.A, n, u), p = ToEigen(s.Equations.P, n, n);
   return a.transpose() * p * a;
 }
 
@@ -81,8 +81,8 @@ using LongMatrix = Eigen::Matrix<long double, Eigen::Dynamic, Eigen::Dynamic>;
 LongMatrix TypeTwoCofactors(NetworkState s) {
   FormAnew(s);
   const int n = Rows(s), u = Unknowns(s);
-  const LongMatrix a = ToEigen(s.A, n, u).cast<long double>();
-  const LongMatrix normal = a.transpose() * ToEigen(s.P, n, n).cast<long double>() * a;
+  const LongMatrix a = ToEigen(s.Equations.A, n, u).cast<long double>();
+  const LongMatrix normal = a.transpose() * ToEigen(s.Equations.P, n, n).cast<long double>() * a;
   const Eigen::SelfAdjointEigenSolver<LongMatrix> eig(normal);
   LongMatrix pinv = LongMatrix::Zero(u, u);
   for (int j = 3; j < u; ++j)  // ascending: the first three span the datum defect

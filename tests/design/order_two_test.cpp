@@ -54,7 +54,8 @@ TEST(DesignOrderTwo, TheNetworksOwnCofactorMatrixGivesBackItsWeights) {
   // Khatri-Rao matrix of full column rank returns exactly the p_i.
   const NetworkState formed = Formed("syn_free5");
   const int n = Rows(formed), u = Unknowns(formed), defect = 3;
-  const Eigen::MatrixXd a = ToEigen(formed.A, n, u), p = ToEigen(formed.P, n, n);
+  const Eigen::MatrixXd a = ToEigen(formed.Equations.A, n, u),
+                        p = ToEigen(formed.Equations.P, n, n);
   const Eigen::MatrixXd normal = a.transpose() * p * a;
   const Eigen::MatrixXd criterion = SymmetricPseudoinverse(normal, defect);
   const Eigen::MatrixXd kr = KhatriRao(a);
@@ -195,7 +196,7 @@ TEST(DesignOrderTwo, FewerObservationsThanUnknownsStillGiveTheLeastSquaresWeight
     for (int j = 0; j < u; ++j)
       criterion(i, j) = 1e-4 * (i == j ? 2 + 0.1 * i : 0.3 / (1 + std::abs(i - j)));
   WriteUpperTriangle(dir.File("QxxE.txt"), criterion);
-  const Eigen::MatrixXd a = ToEigen(s.A, n, u);
+  const Eigen::MatrixXd a = ToEigen(s.Equations.A, n, u);
   ASSERT_EQ(Eigen::FullPivLU<Eigen::MatrixXd>(a).rank(), n);
   const Eigen::MatrixXd kr = KhatriRao(a);
   ASSERT_EQ(Eigen::FullPivLU<Eigen::MatrixXd>(kr).rank(), n);
@@ -213,7 +214,7 @@ TEST(DesignOrderTwo, FewerObservationsThanUnknownsStillGiveTheLeastSquaresWeight
   EXPECT_TRUE(Contains(review, " \r\n  VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) \r\n"));
   EXPECT_TRUE(review.ends_with("\r\n\r\n  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  "));
   // The preliminary solution fits every observation of a system of full row rank.
-  const double scale = ToEigen(s.K, n).norm();
+  const double scale = ToEigen(s.Equations.K, n).norm();
   for (int i = 1; i <= n; ++i) EXPECT_NEAR(s.Solution.Residuals(i), 0.0, 1e-9 * scale) << i;
   const auto weights =
       NumbersAfter(ListingLines(s.ListingFileName), "VECTOR DIAGONAL DE LOS PESOS");

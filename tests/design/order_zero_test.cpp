@@ -49,8 +49,9 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   // syn_free5: five variable points, angles and distances, datum defect 3.
   const NetworkState formed = Formed("syn_free5");
   const int n = Rows(formed), u = Unknowns(formed), defect = 3;
-  const Eigen::MatrixXd a = ToEigen(formed.A, n, u), p = ToEigen(formed.P, n, n);
-  const Eigen::VectorXd k = ToEigen(formed.K, n);
+  const Eigen::MatrixXd a = ToEigen(formed.Equations.A, n, u),
+                        p = ToEigen(formed.Equations.P, n, n);
+  const Eigen::VectorXd k = ToEigen(formed.Equations.K, n);
   const Eigen::MatrixXd normal = a.transpose() * p * a;
   const std::vector<long> colsA = ColumnsOf({2, 4}), colsB = ColumnsOf({1, 3, 5});
 
@@ -88,7 +89,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   const std::vector<double> listed = ListedGroupB(dir.File("salida.tmp"));
   ASSERT_EQ(listed.size(), 6u);
   for (int i = 0; i < 6; ++i) EXPECT_NEAR(listed[i], xB(i), 1e-9 + 1e-7 * xB.norm()) << i;
-  EXPECT_EQ(s.NumConstraints, defect);
+  EXPECT_EQ(s.Equations.NumConstraints, defect);
   EXPECT_NEAR(s.Solution.Sigma0Sq, sigma0Sq, 1e-8 * sigma0Sq);
   ASSERT_EQ(s.Solution.Qxx.Rows(), 6);
   for (int i = 0; i < 6; ++i)
@@ -120,9 +121,9 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   TempDir dir;
   NetworkState s = Formed("syn_quad_2fix");  // two variable points, 3 and 4
   const int n = Rows(s), u = Unknowns(s);
-  const Eigen::MatrixXd a = ToEigen(s.A, n, u), p = ToEigen(s.P, n, n);
+  const Eigen::MatrixXd a = ToEigen(s.Equations.A, n, u), p = ToEigen(s.Equations.P, n, n);
   const Eigen::MatrixXd inverse = (a.transpose() * p * a).inverse();
-  const Eigen::VectorXd x = inverse * a.transpose() * p * ToEigen(s.K, n);
+  const Eigen::VectorXd x = inverse * a.transpose() * p * ToEigen(s.Equations.K, n);
   int point = 0, fixed = 0;
   for (int i = 1; i <= s.NumPoints; ++i) {
     if (s.VariableIndex(i) == 2) point = s.PointNumber(i);
@@ -153,7 +154,7 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   for (int i = 0; i < 2; ++i)
     for (int j = 0; j < 2; ++j)
       EXPECT_NEAR(s.Solution.Qxx(i + 1, j + 1), inverse(2 + i, 2 + j), 1e-9 * inverse.norm());
-  EXPECT_EQ(s.NumConstraints, 0);
+  EXPECT_EQ(s.Equations.NumConstraints, 0);
 }
 
 TEST(DesignOrderZero, CancellingTheCountOrAPrecisionAbandons) {

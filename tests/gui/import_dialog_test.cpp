@@ -177,7 +177,7 @@ TEST_F(ImportDialogTest, AFailedImportLeavesTheActiveProjectAsItWas) {
   EXPECT_FALSE(State().MatrixInput);
   EXPECT_FALSE(State().Abandon);
   EXPECT_EQ(State().ProjectName, before.ProjectName);
-  EXPECT_TRUE(State().A == before.A && State().PointX == before.PointX);
+  EXPECT_TRUE(State().Equations.A == before.Equations.A && State().PointX == before.PointX);
 }
 
 // Typing is checked at every keystroke; "Cancelar" copies nothing, and

@@ -38,16 +38,16 @@ NetworkState ThreePointProject(const std::string& listing) {
   NetworkState state = ReadProjectFile({}, ListingData("data/red3.txt")).value();
   state.ProjectName = ListingData("data/red3.txt");
   state.ListingFileName = listing;
-  state.A.Redim(3, 4);
-  SetRow(state.A, 1, {12.7168421, -316.3751904, -581.0529307, 254.2974126});
-  SetRow(state.A, 2, {0.99919360, 0.04014931, 0.0, 0.0});
-  SetRow(state.A, 3, {0.0, 0.0, -0.4009397, -0.9161042});
-  state.K.Redim(3);
-  state.K(1) = -153.28714;
-  state.K(2) = -0.0015624;
-  state.K(3) = 0.000437;
-  state.P.Redim(3, 3);
-  for (int i = 1; i <= 3; ++i) state.P(i, i) = 1.0;
+  state.Equations.A.Redim(3, 4);
+  SetRow(state.Equations.A, 1, {12.7168421, -316.3751904, -581.0529307, 254.2974126});
+  SetRow(state.Equations.A, 2, {0.99919360, 0.04014931, 0.0, 0.0});
+  SetRow(state.Equations.A, 3, {0.0, 0.0, -0.4009397, -0.9161042});
+  state.Equations.K.Redim(3);
+  state.Equations.K(1) = -153.28714;
+  state.Equations.K(2) = -0.0015624;
+  state.Equations.K(3) = 0.000437;
+  state.Equations.P.Redim(3, 3);
+  for (int i = 1; i <= 3; ++i) state.Equations.P(i, i) = 1.0;
   return state;
 }
 
@@ -66,23 +66,23 @@ NetworkState ImportedMatrices(const std::string& listing) {
   state.ImportA.cols = 3;
   state.NumPoints = 3;
   state.NumFixed = 2;
-  state.ScaleUnknown = 1;
+  state.Equations.ScaleUnknown = 1;
   state.VariableIndex.Redim(3);
   state.PointNumber.Redim(3);
   state.VariableIndex(1) = state.PointNumber(1) = 1;
   state.NumObs = 3;
-  state.A.Redim(3, 3);
-  SetRow(state.A, 1, {1.0, 0.0, 0.5});
-  SetRow(state.A, 2, {0.0, 1.0, -1234.5678914});
-  SetRow(state.A, 3, {-1.0, 1.0, 0.0000004});
-  state.K.Redim(3);
-  state.K(1) = 0.001;
-  state.K(2) = -2.5e-9;
-  state.K(3) = 12345.678901234;
-  state.P.Redim(3, 3);
-  state.P(1, 1) = 1.0;
-  state.P(2, 2) = 0.25;
-  state.P(3, 3) = 4.0;
+  state.Equations.A.Redim(3, 3);
+  SetRow(state.Equations.A, 1, {1.0, 0.0, 0.5});
+  SetRow(state.Equations.A, 2, {0.0, 1.0, -1234.5678914});
+  SetRow(state.Equations.A, 3, {-1.0, 1.0, 0.0000004});
+  state.Equations.K.Redim(3);
+  state.Equations.K(1) = 0.001;
+  state.Equations.K(2) = -2.5e-9;
+  state.Equations.K(3) = 12345.678901234;
+  state.Equations.P.Redim(3, 3);
+  state.Equations.P(1, 1) = 1.0;
+  state.Equations.P(2, 2) = 0.25;
+  state.Equations.P(3, 3) = 4.0;
   return state;
 }
 
@@ -120,15 +120,15 @@ TEST(ListingHeader, ScaleUnknownAndConditionEquationsInCountsAndColumns) {
   TempDir dir;
   NetworkState state = ThreePointProject(dir.File("salida.tmp"));
   state.FullOutput = true;
-  state.ScaleUnknown = 1;
-  state.NumCondEq = 1;
+  state.Equations.ScaleUnknown = 1;
+  state.Equations.NumCondEq = 1;
   state.PointNumber(2) = 12;  // a two-digit vertex number labels the first pair
-  state.A.Redim(4, 5);
-  state.A(4, 5) = -2.5;
-  state.K.Redim(4);
-  state.K(4) = 0.5;  // a condition row: no observation kind, metres format
-  state.P.Redim(4, 4);
-  state.P(4, 4) = 2.0;
+  state.Equations.A.Redim(4, 5);
+  state.Equations.A(4, 5) = -2.5;
+  state.Equations.K.Redim(4);
+  state.Equations.K(4) = 0.5;  // a condition row: no observation kind, metres format
+  state.Equations.P.Redim(4, 4);
+  state.Equations.P(4, 4) = 2.0;
   ScriptedInteraction ui;
   WriteListingHeader(state, ui);
 
@@ -221,7 +221,7 @@ TEST(ListingHeader, ANonFiniteValueStopsBeforeReachingTheListing) {
   TempDir dir;
   NetworkState state = ThreePointProject(dir.File("salida.tmp"));
   state.FullOutput = true;
-  state.A(2, 2) = std::numeric_limits<double>::quiet_NaN();
+  state.Equations.A(2, 2) = std::numeric_limits<double>::quiet_NaN();
   ScriptedInteraction ui;
   EXPECT_THROW(WriteListingHeader(state, ui), ArithmeticFault);
   const std::string written = ReadBytes(state.ListingFileName);

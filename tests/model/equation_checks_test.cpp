@@ -18,10 +18,10 @@ const char* const kWeight =
 TEST(EquationChecks, ZeroRowLooksOnlyAtTheGivenColumnsAndNamesTheFirstRow) {
   NetworkState state;
   ScriptedInteraction ui;
-  state.A.Redim(4, 3);
-  state.A(1, 1) = 1.0;
-  state.A(2, 3) = 5.0;  // beyond the two columns checked: row 2 counts as zero
-  state.A(4, 2) = -1e-300;
+  state.Equations.A.Redim(4, 3);
+  state.Equations.A(1, 1) = 1.0;
+  state.Equations.A(2, 3) = 5.0;  // beyond the two columns checked: row 2 counts as zero
+  state.Equations.A(4, 2) = -1e-300;
   EXPECT_TRUE(CheckZeroRows(state, ui, 1, 2));
   EXPECT_FALSE(state.Abandon);
   EXPECT_TRUE(ui.Calls().empty());
@@ -36,13 +36,13 @@ TEST(EquationChecks, ZeroRowLooksOnlyAtTheGivenColumnsAndNamesTheFirstRow) {
 TEST(EquationChecks, WeightsChecksTheFirstRowsOfTheDiagonalOnly) {
   NetworkState state;
   ScriptedInteraction ui;
-  state.P.Redim(4, 4);
-  for (int i = 1; i <= 3; ++i) state.P(i, i) = 0.5 * i;
-  state.P(1, 2) = -3.0;                     // off the diagonal: not a weight
+  state.Equations.P.Redim(4, 4);
+  for (int i = 1; i <= 3; ++i) state.Equations.P(i, i) = 0.5 * i;
+  state.Equations.P(1, 2) = -3.0;           // off the diagonal: not a weight
   EXPECT_TRUE(CheckWeights(state, ui, 3));  // P(4, 4) = 0 lies beyond the rows checked
   EXPECT_TRUE(ui.Calls().empty());
 
-  state.P(3, 3) = -0.0;
+  state.Equations.P(3, 3) = -0.0;
   EXPECT_FALSE(CheckWeights(state, ui, 4));
   EXPECT_TRUE(state.Abandon);
   ASSERT_EQ(ui.Messages().size(), 1u);

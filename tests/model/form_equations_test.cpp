@@ -55,7 +55,7 @@ class Network {
       st.ObsWeights(2, i) = o.weight;
       st.ObservationNumber(i) = i;
     }
-    st.ScaleUnknown = scale;
+    st.Equations.ScaleUnknown = scale;
     DimensionProjectSystem(st);
     return st;
   }
@@ -152,7 +152,7 @@ TEST(FormEquations, CoefficientsAreDerivativesOfTheComputedObservation) {
                         ComputedValue(minus, i, back, station, fore);
           if (!distance && std::fabs(diff) > 2e6) diff -= std::copysign(4e6, diff);  // wrap
           const double numeric = diff / (2 * h);
-          const double a = st.A(i, 2 * j - 1 + axis);
+          const double a = st.Equations.A(i, 2 * j - 1 + axis);
           ++checked;
           EXPECT_NEAR(a, numeric, 1e-5 * (1.0 + std::fabs(numeric)))
               << "ecuación " << i << " punto " << k << " eje " << axis;
@@ -173,15 +173,15 @@ TEST(FormEquations, IndependentTermsScaleColumnAndWeights) {
   ScriptedInteraction ui;
   FormEquations(st, ui);
   ASSERT_FALSE(st.Abandon);
-  EXPECT_EQ(st.NumUnknowns, 5);
-  EXPECT_DOUBLE_EQ(st.A(1, 5), -500.0);
-  EXPECT_EQ(st.A(2, 5), 0.0);
-  EXPECT_NEAR(st.K(1), 0.25, 1e-12);
+  EXPECT_EQ(st.Equations.NumUnknowns, 5);
+  EXPECT_DOUBLE_EQ(st.Equations.A(1, 5), -500.0);
+  EXPECT_EQ(st.Equations.A(2, 5), 0.0);
+  EXPECT_NEAR(st.Equations.K(1), 0.25, 1e-12);
   const double alpha = AzimuthGon(-200, 100) - AzimuthGon(300, 400);
-  EXPECT_NEAR(st.K(2), (123.4567 - alpha) * 1e4, 1e-6);
-  EXPECT_EQ(st.P(1, 1), 4.0);
-  EXPECT_EQ(st.P(2, 2), 2.0);
-  EXPECT_EQ(st.P(1, 2), 0.0);
+  EXPECT_NEAR(st.Equations.K(2), (123.4567 - alpha) * 1e4, 1e-6);
+  EXPECT_EQ(st.Equations.P(1, 1), 4.0);
+  EXPECT_EQ(st.Equations.P(2, 2), 2.0);
+  EXPECT_EQ(st.Equations.P(1, 2), 0.0);
   EXPECT_TRUE(ui.Calls().empty());
 }
 
@@ -194,7 +194,7 @@ TEST(FormEquations, AngleIsNotReducedModulo400) {
   NetworkState st = net.Build();
   ScriptedInteraction ui;
   FormEquations(st, ui);
-  EXPECT_NEAR(st.K(1), 3999980.0, 1e-3);
+  EXPECT_NEAR(st.Equations.K(1), 3999980.0, 1e-3);
 }
 
 TEST(FormEquations, MessagesForFixedRowsWeightsAndUnknownVertices) {
@@ -288,22 +288,22 @@ TEST(FormEquations, CoefficientErrorBoundsFollowTheDigitRules) {
   ScriptedInteraction ui;
   FormEquations(st, ui);
   ASSERT_FALSE(st.Abandon);
-  EXPECT_NEAR(st.CoefficientErrors(1, 1), 0.001, 1e-15);
-  EXPECT_NEAR(st.CoefficientErrors(1, 2), 0.001, 1e-15);
+  EXPECT_NEAR(st.Equations.CoefficientErrors(1, 1), 0.001, 1e-15);
+  EXPECT_NEAR(st.Equations.CoefficientErrors(1, 2), 0.001, 1e-15);
   // Angle at station (0,0): back-sight (0,500) has dX = 0, so only the
   // fore-sight quotient carries error in the Y column's X term; bounds are
   // positive, below the coefficient, and zero for no coefficient.
   for (int c = 1; c <= 2; ++c) {
-    if (st.A(2, c) == 0.0) {
-      EXPECT_EQ(st.CoefficientErrors(2, c), 0.0);
+    if (st.Equations.A(2, c) == 0.0) {
+      EXPECT_EQ(st.Equations.CoefficientErrors(2, c), 0.0);
     } else {
-      EXPECT_GT(st.CoefficientErrors(2, c), 0.0);
-      EXPECT_LT(st.CoefficientErrors(2, c), std::fabs(st.A(2, c)));
+      EXPECT_GT(st.Equations.CoefficientErrors(2, c), 0.0);
+      EXPECT_LT(st.Equations.CoefficientErrors(2, c), std::fabs(st.Equations.A(2, c)));
     }
   }
   NetworkState off = net.Build();
   FormEquations(off, ui);
-  EXPECT_EQ(off.CoefficientErrors(1, 1), 0.0);  // the study is off
+  EXPECT_EQ(off.Equations.CoefficientErrors(1, 1), 0.0);  // the study is off
 }
 
 }  // namespace

@@ -103,22 +103,22 @@ TEST_F(ImportEquationsTest, ConsistentSystemIsCopiedExactly) {
   FormImportedEquations(state, ui);
 
   ExpectAccepted();
-  ASSERT_EQ(state.NumEquations, m);
-  ASSERT_EQ(state.NumUnknowns, u);
-  ASSERT_EQ(state.A.Rows(), m);
-  ASSERT_EQ(state.A.Cols(), u);
-  ASSERT_EQ(state.K.Size(), m);
-  ASSERT_EQ(state.P.Rows(), m);
-  ASSERT_EQ(state.P.Cols(), m);
+  ASSERT_EQ(state.Equations.NumEquations, m);
+  ASSERT_EQ(state.Equations.NumUnknowns, u);
+  ASSERT_EQ(state.Equations.A.Rows(), m);
+  ASSERT_EQ(state.Equations.A.Cols(), u);
+  ASSERT_EQ(state.Equations.K.Size(), m);
+  ASSERT_EQ(state.Equations.P.Rows(), m);
+  ASSERT_EQ(state.Equations.P.Cols(), m);
   for (int i = 1; i <= m; ++i) {
-    for (int j = 1; j <= u; ++j) EXPECT_EQ(state.A(i, j), a[i - 1][j - 1]);
-    EXPECT_EQ(state.K(i), k[i - 1]);
-    for (int j = 1; j <= m; ++j) EXPECT_EQ(state.P(i, j), i == j ? w[i - 1] : 0.0);
+    for (int j = 1; j <= u; ++j) EXPECT_EQ(state.Equations.A(i, j), a[i - 1][j - 1]);
+    EXPECT_EQ(state.Equations.K(i), k[i - 1]);
+    for (int j = 1; j <= m; ++j) EXPECT_EQ(state.Equations.P(i, j), i == j ? w[i - 1] : 0.0);
   }
   EXPECT_TRUE(state.ImportPDiagonal);
-  ASSERT_EQ(state.NumConstraints, 3);
+  ASSERT_EQ(state.Equations.NumConstraints, 3);
   for (int i = 1; i <= 3; ++i)
-    for (int j = 1; j <= u; ++j) EXPECT_EQ(state.E(i, j), e[i - 1][j - 1]);
+    for (int j = 1; j <= u; ++j) EXPECT_EQ(state.Equations.E(i, j), e[i - 1][j - 1]);
   EXPECT_FALSE(state.ImportEMismatch);
 }
 
@@ -130,11 +130,11 @@ TEST_F(ImportEquationsTest, ColumnsMakeThePointsTwoFixedAndAnOddOneTheScale) {
   ExpectAccepted();
   EXPECT_EQ(state.NumPoints, 5);
   EXPECT_EQ(state.NumFixed, 2);
-  EXPECT_EQ(state.ScaleUnknown, 1);
-  EXPECT_EQ(state.NumUnknowns, 7);
+  EXPECT_EQ(state.Equations.ScaleUnknown, 1);
+  EXPECT_EQ(state.Equations.NumUnknowns, 7);
   EXPECT_EQ(state.ProjectUnknowns(), 7);
   EXPECT_EQ(state.NumObs, 3);
-  EXPECT_EQ(state.NumCondEq, 0);
+  EXPECT_EQ(state.Equations.NumCondEq, 0);
   ASSERT_EQ(state.VariableIndex.Size(), 5);
   ASSERT_EQ(state.PointNumber.Size(), 5);
   const std::vector<int> variable = {1, 2, 3, 0, 0};
@@ -148,7 +148,7 @@ TEST_F(ImportEquationsTest, ColumnsMakeThePointsTwoFixedAndAnOddOneTheScale) {
   even.Files({{1, 2, 3, 4}}, Column({0}), Column({1}));
   FormImportedEquations(even.state, even.ui);
   EXPECT_EQ(even.state.NumPoints, 4);
-  EXPECT_EQ(even.state.ScaleUnknown, 0);
+  EXPECT_EQ(even.state.Equations.ScaleUnknown, 0);
 }
 
 // A square P is copied as it is; the summary goes to the project frame.
@@ -160,7 +160,7 @@ TEST_F(ImportEquationsTest, SquarePIsCopiedAndTheSummaryIsInTheProjectFrame) {
   ExpectAccepted();
   EXPECT_FALSE(state.ImportPDiagonal);
   for (int i = 1; i <= 2; ++i)
-    for (int j = 1; j <= 2; ++j) EXPECT_EQ(state.P(i, j), p[i - 1][j - 1]);
+    for (int j = 1; j <= 2; ++j) EXPECT_EQ(state.Equations.P(i, j), p[i - 1][j - 1]);
   const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.ImportFileA + "\r\n    " +
                               state.ImportFileK + "\r\n    " + state.ImportFileP + "\r\n    " +
                               state.ImportFileE;
@@ -179,7 +179,7 @@ TEST_F(ImportEquationsTest, TrailingLineBreakGivesAZeroRowAndIsRefused) {
       "¡ Existe un problema en la matriz A importada !\r\n\r\n"
       "Se ha intentado formar una ecuación entre puntos fijos.\r\n"
       "Hay una fila de ceros: Fila 3");
-  EXPECT_EQ(state.NumEquations, 3);
+  EXPECT_EQ(state.Equations.NumEquations, 3);
   EXPECT_EQ(state.ImportK.rows, 0) << "K must not be read after a refusal";
   EXPECT_TRUE(state.MatrixInput);
 }

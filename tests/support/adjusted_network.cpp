@@ -50,11 +50,11 @@ void FromEigen(const Eigen::MatrixXd& e, Matrix& m) {
 }  // namespace
 
 void SolveWithEigen(NetworkState& s) {
-  const int n = s.NumObs + s.NumCondEq;
-  const int u = s.NumUnknowns;
-  const Eigen::MatrixXd a = ToEigen(s.A, n, u);
-  const Eigen::MatrixXd p = ToEigen(s.P, n, n);
-  const Eigen::VectorXd k = ToEigen(s.K, n);
+  const int n = s.NumObs + s.Equations.NumCondEq;
+  const int u = s.Equations.NumUnknowns;
+  const Eigen::MatrixXd a = ToEigen(s.Equations.A, n, u);
+  const Eigen::MatrixXd p = ToEigen(s.Equations.P, n, n);
+  const Eigen::VectorXd k = ToEigen(s.Equations.K, n);
   const Eigen::MatrixXd normal = a.transpose() * p * a;
   const Eigen::MatrixXd qxx = normal.inverse();
   const Eigen::VectorXd x = qxx * a.transpose() * p * k;
@@ -84,7 +84,7 @@ NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {
   NetworkState s;
   s.NumFixed = 2;
   s.NumPoints = variable + 2;
-  s.ScaleUnknown = scale;
+  s.Equations.ScaleUnknown = scale;
   s.VariableIndex.Redim(s.NumPoints);
   s.PointNumber.Redim(s.NumPoints);
   for (int j = 1, k = 0; j <= s.NumPoints; ++j) {
@@ -92,17 +92,17 @@ NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {
     if (j != 2 && j != s.NumPoints) s.VariableIndex(j) = ++k;  // fixed: second and last
   }
   s.NumObs = obs;
-  s.NumUnknowns = s.ProjectUnknowns();
-  s.NumEquations = obs;
+  s.Equations.NumUnknowns = s.ProjectUnknowns();
+  s.Equations.NumEquations = obs;
   s.ObservationNumber.Redim(obs);
-  s.A.Redim(obs, s.NumUnknowns);
-  s.P.Redim(obs, obs);
-  s.K.Redim(obs);
+  s.Equations.A.Redim(obs, s.Equations.NumUnknowns);
+  s.Equations.P.Redim(obs, obs);
+  s.Equations.K.Redim(obs);
   for (int i = 1; i <= obs; ++i) {
     s.ObservationNumber(i) = i * 11 % 120 + 1;
-    for (int j = 1; j <= s.NumUnknowns; ++j) s.A(i, j) = normal(rng);
-    s.P(i, i) = weight(rng);
-    s.K(i) = normal(rng);
+    for (int j = 1; j <= s.Equations.NumUnknowns; ++j) s.Equations.A(i, j) = normal(rng);
+    s.Equations.P(i, i) = weight(rng);
+    s.Equations.K(i) = normal(rng);
   }
   SolveWithEigen(s);
   s.BaardaShift = 4.12;

@@ -22,7 +22,7 @@ NetworkState LoadFormed(const std::string& projectPath);
 
 // Rows of the system (observations and condition equations) and unknowns.
 inline int Rows(const NetworkState& s) {
-  return s.NumObs + s.NumCondEq;
+  return s.NumObs + s.Equations.NumCondEq;
 }
 inline int Unknowns(const NetworkState& s) {
   return 2 * (s.NumPoints - s.NumFixed);

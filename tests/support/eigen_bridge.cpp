@@ -29,8 +29,8 @@ std::string Em6Between(const Eigen::MatrixXd& m, int defect) {
 
 Eigen::MatrixXd ProjectNormal(const NetworkState& s) {
   const int m = s.NumObs, u = s.ProjectUnknowns();
-  const Eigen::MatrixXd a = ToEigen(s.A, m, u);
-  return a.transpose() * ToEigen(s.P, m, m) * a;
+  const Eigen::MatrixXd a = ToEigen(s.Equations.A, m, u);
+  return a.transpose() * ToEigen(s.Equations.P, m, m) * a;
 }
 
 Eigen::Vector2d Direction(double gon) {

@@ -17,7 +17,7 @@ void ExpectSameNetwork(const NetworkState& a, const NetworkState& b, const std::
   EXPECT_TRUE(a.ObsValue == b.ObsValue) << name;
   EXPECT_TRUE(a.ObsWeights == b.ObsWeights) << name;
   EXPECT_TRUE(a.ObservationNumber == b.ObservationNumber) << name;
-  EXPECT_TRUE(a.K == b.K) << name;
+  EXPECT_TRUE(a.Equations.K == b.Equations.K) << name;
   EXPECT_EQ(a.ProjectLabel, b.ProjectLabel) << name;
   EXPECT_EQ(a.PointsLabel, b.PointsLabel) << name;
   EXPECT_EQ(a.EquationsLabel, b.EquationsLabel) << name;
