@@ -8,8 +8,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "gui/open_project_dialog.h"
+#include "gui/working_folder.h"
 #include "support/temp_dir.h"
 
 namespace ombrel::testing {
@@ -46,6 +48,14 @@ void PrintToPdfWhenAsked(const std::string& path) {
 
 std::string ExampleProjectPath() {
   return SourceDir() + "/examples/ghilani16_1.txt";
+}
+
+std::string ActivateExample(MainWindow& window, const TempDir& dir) {
+  std::filesystem::copy_file(ExampleProjectPath(), dir.File("red.txt"));
+  const QString folder = QString::fromStdString(dir.Path().string());
+  SetWorkingFolder(folder);
+  window.Ui().SetUnattended(true);
+  return ActivateThroughDialog(window, folder, QStringLiteral("red.txt"));
 }
 
 }  // namespace ombrel::testing

@@ -15,6 +15,7 @@
 
 #include "gui/main_window.h"
 #include "gui/open_project_dialog.h"
+#include "support/temp_dir.h"
 
 namespace ombrel::testing {
 
@@ -69,5 +70,10 @@ void PrintToPdfWhenAsked(const std::string& path);
 
 // The example network that the window tests activate.
 std::string ExampleProjectPath();
+
+// Copies the example network into dir as red.txt, makes dir the working
+// folder and activates the copy in window, which then answers from its
+// queue. Returns the SelectedFile the open-project dialog left.
+std::string ActivateExample(MainWindow& window, const TempDir& dir);
 
 }  // namespace ombrel::testing

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "gui/main_window.h"
-#include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "model/gama_xml.h"
 #include "support/temp_dir.h"
@@ -21,13 +20,9 @@ using testing::TempDir;
 
 TEST(ResultsTools, BlunderTableSortedByTheDropAndResultsExportedAfterAnAdjustment) {
   TempDir dir;
-  std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-  const QString folder = QString::fromStdString(dir.Path().string());
-  SetWorkingFolder(folder);
   MainWindow window;
   QtInteraction& ui = window.Ui();
-  ui.SetUnattended(true);
-  testing::ActivateThroughDialog(window, folder, "red.txt");
+  testing::ActivateExample(window, dir);
 
   ui.SetNextText("4.12");
   ui.SetNextText(dir.File("errores.tmp"));
@@ -63,13 +58,9 @@ TEST(ResultsTools, BlunderTableSortedByTheDropAndResultsExportedAfterAnAdjustmen
 
 TEST(ResultsTools, NetworkCheckAndProjectExportFromTheMenus) {
   TempDir dir;
-  std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-  const QString folder = QString::fromStdString(dir.Path().string());
-  SetWorkingFolder(folder);
   MainWindow window;
   QtInteraction& ui = window.Ui();
-  ui.SetUnattended(true);
-  testing::ActivateThroughDialog(window, folder, "red.txt");
+  testing::ActivateExample(window, dir);
   // The example network is sound for the inverse; for the matrix E it has
   // too many fixed points.
   for (const auto& [method, clean] : {std::pair{"1", true}, {"2", false}}) {
