@@ -123,25 +123,6 @@ void ExpectStateMatches(const NetworkState& s, const std::vector<TestPoint>& poi
   }
 }
 
-TEST(ProjectFile, WrittenProjectLoadsBackIntoTheSameNetwork) {
-  TempDir dir;
-  for (unsigned seed = 1; seed <= 5; ++seed) {
-    std::vector<TestPoint> points;
-    std::vector<TestObs> obs;
-    RandomNetwork(3 + static_cast<int>(seed) * 7, 4 + static_cast<int>(seed) * 9, seed, points,
-                  obs);
-    ScriptedInteraction ui;
-    const std::string path = dir.File("red" + std::to_string(seed) + ".txt");
-    ASSERT_TRUE(WriteProjectFile(ui, path, ProjectLines(points, obs)));
-    const Result<NetworkState> s = ReadProjectFile({}, path);
-    ASSERT_TRUE(s);
-    EXPECT_TRUE(ui.Messages().empty());
-    ExpectStateMatches(*s, points, obs);
-    EXPECT_EQ(s->ProjectName, path);
-    EXPECT_EQ(s->ProjectLabel, path);
-  }
-}
-
 TEST(ProjectFile, RecordsSplitOrJoinedReadTheSame) {
   std::vector<TestPoint> points;
   std::vector<TestObs> obs;
@@ -265,34 +246,6 @@ TEST(ProjectFile, WeightsReadWithTheirExponent) {
     const auto s = ReadProjectFile({}, dir.Write("p.txt", head + text + "\r\n"));
     ASSERT_TRUE(s) << text;
     EXPECT_EQ(s->ObsWeights(2, 1), weight) << text;
-  }
-}
-
-TEST(ProjectFile, LabelsCountFixedPointsInSpanish) {
-  TempDir dir;
-  const std::string header = " 0 ,Ptos ,         4 ,Ecuaciones ,         0\r\n";
-  const auto point = [](const char* kind, int n) {
-    return "00 ,  " + std::to_string(n) + "  ,    100.00 ,    200.00 ," + kind + " , " +
-           std::to_string(n) + "\r\n";
-  };
-  struct Case {
-    std::vector<std::string> kinds;
-    std::string label;
-    int fixed;
-  };
-  const std::vector<Case> cases = {
-      {{"fijo", "vble", "vble", "vble"}, "Número de vértices:   4   ( 1 fijo )", 1},
-      {{"fijo", "fijo", "vble", "vble"}, "Número de vértices:   4   ( 2 fijos )", 2},
-      {{"vble", "vble", "vble", "vble"}, "Número de vértices:   4   ( 0 fijos )", 0},
-  };
-  for (const auto& c : cases) {
-    std::string text = header;
-    for (int k = 0; k < 4; ++k) text += point(c.kinds[k].c_str(), k + 1);
-    const NetworkState s = ReadProjectFile({}, dir.Write("l.txt", text)).value();
-    EXPECT_EQ(s.PointsLabel, c.label);
-    EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   0");
-    EXPECT_EQ(s.NumFixed, c.fixed);
-    EXPECT_TRUE(s.HasActiveProject());
   }
 }
 
