@@ -8,6 +8,7 @@
 #include <random>
 
 #include "model/input_file.h"
+#include "model/project_lists.h"
 #include "model/text_file.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
@@ -17,16 +18,6 @@ namespace {
 
 using testing::ReadBytes;
 using testing::TempDir;
-
-std::string Right(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
-// The 3-character item of the editor's lists: " 7 " or " 12".
-std::string Item(int n) {
-  std::string s = " " + std::to_string(n);
-  return s.size() == 2 ? s + " " : s;
-}
 
 std::string Fixed(double v, int decimals) {
   char buf[64];
@@ -47,22 +38,18 @@ struct TestObs {
 // Lines in the fixed-column layout the project editor writes.
 std::vector<std::string> ProjectLines(const std::vector<TestPoint>& points,
                                       const std::vector<TestObs>& obs) {
-  std::vector<std::string> lines;
-  lines.push_back(" 0 ,Ptos ," + Right(std::to_string(points.size()), 10) + " ,Ecuaciones ," +
-                  Right(std::to_string(obs.size()), 10));
-  for (std::size_t k = 0; k < points.size(); ++k) {
-    const auto& p = points[k];
-    lines.push_back("00 ," + Right(Item(static_cast<int>(k + 1)), 4) + " ," +
-                    Right(Fixed(p.x, 3), 10) + " ," + Right(Fixed(p.y, 3), 10) + " ," +
-                    (p.fixed ? "      fijo" : "      vble") + " ," + Right(Item(p.number), 10));
-  }
+  std::vector<std::string> lines = {" 0 ,Ptos ," + RightAlign(std::to_string(points.size()), 10) +
+                                    " ,Ecuaciones ," + RightAlign(std::to_string(obs.size()), 10)};
+  for (std::size_t k = 0; k < points.size(); ++k)
+    lines.push_back(PointLine(ComboItem(static_cast<int>(k + 1)), Fixed(points[k].x, 3),
+                              Fixed(points[k].y, 3), points[k].fixed, ComboItem(points[k].number)));
   for (const auto& o : obs) {
-    const std::string item = Item(o.number);
-    const std::string eq = item[1] == ' ' ? std::string("0") + item[2] : item.substr(1, 2);
-    const std::string first = o.back == -99 ? " -99" : Right(Item(o.back), 4);
-    lines.push_back(eq + " ," + first + " ," + Right(Item(o.station), 10) + " ," +
-                    Right(Item(o.fore), 10) + " ," + Right(Fixed(o.value, 4), 10) + " ," +
-                    Right(Fixed(o.weight, 2), 10));
+    const std::string value = Fixed(o.value, 4), weight = Fixed(o.weight, 2);
+    lines.push_back(o.back == -99
+                        ? DistanceLine(ComboItem(o.number), ComboItem(o.station), ComboItem(o.fore),
+                                       value, weight)
+                        : AngleLine(ComboItem(o.number), ComboItem(o.back), ComboItem(o.station),
+                                    ComboItem(o.fore), value, weight));
   }
   return lines;
 }
