@@ -8,7 +8,6 @@
 #include "adjust/adjust_by_constraints.h"
 #include "adjust/adjust_by_inverse.h"
 #include "adjust/blunder_command.h"
-#include "model/form_equations.h"
 #include "numeric/run_time_error.h"
 #include "support/adjusted_network.h"
 #include "support/listing_reader.h"
@@ -27,13 +26,6 @@ Vector Weights(const NetworkState& s) {
   return p;
 }
 
-void Reform(NetworkState& s) {
-  ScriptedInteraction ui;
-  DimensionProjectSystem(s);
-  FormEquations(s, ui);
-  ASSERT_FALSE(s.Abandon);
-}
-
 // The network without observation i, as if its line were deleted.
 void RemoveObservation(NetworkState& s, int i) {
   for (int j = i; j < s.NumObs; ++j) {
@@ -43,7 +35,7 @@ void RemoveObservation(NetworkState& s, int i) {
     s.ObservationNumber(j) = s.ObservationNumber(j + 1);
   }
   --s.NumObs;
-  Reform(s);
+  testing::FormAnew(s);
 }
 
 // v^t P v of the network adjusted by the program's own method for its
