@@ -18,11 +18,25 @@ namespace {
 
 using testing::TempDir;
 
-TEST(ResultsTools, BlunderTableSortedByTheDropAndResultsExportedAfterAnAdjustment) {
+TEST(ResultsTools, EachToolReachesTheCoreFromItsMenu) {
   TempDir dir;
   MainWindow window;
   QtInteraction& ui = window.Ui();
   testing::ActivateExample(window, dir);
+  // The example network is sound for the inverse; for the matrix E it has
+  // too many fixed points.
+  for (const auto& [method, clean] : {std::pair{"1", true}, {"2", false}}) {
+    ui.SetNextText(method);
+    if (clean) ui.SetNextAnswer(Answer::No);  // scale factor
+    testing::Trigger(window, "checkNetworkAction");
+    EXPECT_EQ(ui.Messages().back().rfind("La red no presenta ningún defecto", 0) == 0, clean)
+        << ui.Messages().back();
+  }
+  ui.SetNextText(dir.File("red.xml"));
+  testing::Trigger(window, "exportProjectAction");
+  const auto back = ReadGamaLocalXml(testing::ReadBytes(dir.File("red.xml")));
+  ASSERT_TRUE(back) << back.error().message;
+  EXPECT_EQ(back->points, PlainNetworkOf(window.State()).points);
 
   ui.SetNextText("4.12");
   ui.SetNextText(dir.File("errores.tmp"));
@@ -54,28 +68,6 @@ TEST(ResultsTools, BlunderTableSortedByTheDropAndResultsExportedAfterAnAdjustmen
   testing::Trigger(window, "exportResultsAction");
   EXPECT_EQ(ui.Pending(), 0u);
   EXPECT_NE(testing::ReadBytes(dir.File("r.geojson")).find("FeatureCollection"), std::string::npos);
-}
-
-TEST(ResultsTools, NetworkCheckAndProjectExportFromTheMenus) {
-  TempDir dir;
-  MainWindow window;
-  QtInteraction& ui = window.Ui();
-  testing::ActivateExample(window, dir);
-  // The example network is sound for the inverse; for the matrix E it has
-  // too many fixed points.
-  for (const auto& [method, clean] : {std::pair{"1", true}, {"2", false}}) {
-    ui.SetNextText(method);
-    if (clean) ui.SetNextAnswer(Answer::No);  // scale factor
-    testing::Trigger(window, "checkNetworkAction");
-    EXPECT_EQ(ui.Messages().back().rfind("La red no presenta ningún defecto", 0) == 0, clean)
-        << ui.Messages().back();
-  }
-  ui.SetNextText(dir.File("red.xml"));
-  testing::Trigger(window, "exportProjectAction");
-  const auto back = ReadGamaLocalXml(testing::ReadBytes(dir.File("red.xml")));
-  ASSERT_TRUE(back) << back.error().message;
-  EXPECT_EQ(back->points, PlainNetworkOf(window.State()).points);
-  EXPECT_EQ(ui.Pending(), 0u);
 }
 
 }  // namespace
