@@ -20,7 +20,6 @@ TEST(AdjustmentFromMenu, ListingEqualsTheTerminalOneByteForByte) {
   TempDir dir;
   MainWindow window;
   const std::string project = testing::ActivateExample(window, dir);
-  ASSERT_TRUE(window.State().HasActiveProject());
 
   QtInteraction& ui = window.Ui();
   ui.SetNextAnswer(Answer::No);  // scale factor

@@ -50,12 +50,15 @@ std::string ExampleProjectPath() {
   return SourceDir() + "/examples/ghilani16_1.txt";
 }
 
-std::string ActivateExample(MainWindow& window, const TempDir& dir) {
-  std::filesystem::copy_file(ExampleProjectPath(), dir.File("red.txt"));
+std::string ActivateExample(MainWindow& window, const TempDir& dir, const std::string& project) {
+  const std::string name = std::filesystem::path(project).filename().string();
+  std::filesystem::copy_file(project, dir.File(name));
   const QString folder = QString::fromStdString(dir.Path().string());
   SetWorkingFolder(folder);
   window.Ui().SetUnattended(true);
-  return ActivateThroughDialog(window, folder, QStringLiteral("red.txt"));
+  const std::string chosen = ActivateThroughDialog(window, folder, QString::fromStdString(name));
+  EXPECT_TRUE(window.State().HasActiveProject()) << project;
+  return chosen;
 }
 
 }  // namespace ombrel::testing

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -43,8 +42,7 @@ class ImportDialogTest : public ::testing::Test {
   }
   QString Folder() const { return QString::fromStdString(dir.Path().string()); }
   void ActivateExample() {
-    std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-    testing::ActivateThroughDialog(window, Folder(), QStringLiteral("red.txt"));
+    testing::ActivateExample(window, dir);
     window.Ui().ClearRecord();
   }
   // Opens the import dialog from the file menu and acts on it.
