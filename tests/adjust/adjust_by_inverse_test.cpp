@@ -19,7 +19,6 @@
 #include "adjust/open_project_command.h"
 #include "adjust/results_summary.h"
 #include "adjust/statistical_analysis.h"
-#include "model/form_equations.h"
 #include "model/text_file.h"
 #include "numeric/inversion.h"
 #include "support/adjusted_network.h"
@@ -49,9 +48,7 @@ void LoadInto(NetworkState& s, const std::string& path, int scaleUnknown = 0) {
   ASSERT_TRUE(LoadProjectFile(s, ui, path)) << path;
   s.Equations.ScaleUnknown = scaleUnknown;
   s.Equations.NumCondEq = 0;
-  DimensionProjectSystem(s);
-  FormEquations(s, ui);
-  ASSERT_FALSE(s.Abandon) << path;
+  testing::FormAnew(s);
 }
 
 // Running the adjustment into a listing of its own, read back in UTF-8.

@@ -7,7 +7,6 @@
 
 #include "adjust/adjustment_driver.h"
 #include "adjust/blunder_command.h"
-#include "model/form_equations.h"
 #include "numeric/run_time_error.h"
 #include "support/adjusted_network.h"
 #include "support/listing_reader.h"
@@ -26,13 +25,6 @@ Vector Weights(const NetworkState& s) {
   return p;
 }
 
-void Reform(NetworkState& s) {
-  ScriptedInteraction ui;
-  DimensionProjectSystem(s);
-  FormEquations(s, ui);
-  ASSERT_FALSE(s.Abandon);
-}
-
 // The network without observation i, as if its line were deleted.
 void RemoveObservation(NetworkState& s, int i) {
   for (int j = i; j < s.NumObs; ++j) {
@@ -42,7 +34,7 @@ void RemoveObservation(NetworkState& s, int i) {
     s.ObservationNumber(j) = s.ObservationNumber(j + 1);
   }
   --s.NumObs;
-  Reform(s);
+  testing::FormAnew(s);
 }
 
 // v^t P v of the network adjusted by the program's own method for its

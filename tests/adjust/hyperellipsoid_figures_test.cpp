@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "adjust/plane_figures.h"
-#include "model/form_equations.h"
 #include "model/text_file.h"
 #include "support/adjusted_network.h"
 #include "support/eigen_bridge.h"
@@ -176,10 +175,9 @@ TEST(HyperellipsoidFigures, LongSidesWithTheScaleUnknownKeepEveryAxis) {
       "5 ,-99 ,3 ,4 ,10235.170 ,125853.409\r\n6 ,4 ,1 ,3 ,49.18153 ,0.04\r\n"
       "7 ,3 ,1 ,2 ,47.06191 ,0.04\r\n8 ,1 ,2 ,4 ,50.59013 ,0.04\r\n9 ,4 ,2 ,3 ,52.45301 ,0.04\r\n");
   s.Equations.ScaleUnknown = 1;
-  DimensionProjectSystem(s);
-  ScriptedInteraction ui;
-  FormEquations(s, ui);
+  testing::FormAnew(s);
   s.ListingFileName = dir.File("salida.tmp");
+  ScriptedInteraction ui;
   ui.Then("5").Then("1");
   ASSERT_FALSE(RunFigures(s, ui));
   EXPECT_TRUE(s.Figures.AxisProjDone);

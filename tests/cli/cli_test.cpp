@@ -34,19 +34,6 @@ TEST(CliLoad, StoppingMessageGoesToErrorWithItsTitle) {
       << missing.err;
 }
 
-TEST(CliLoad, MatricesPrintTheImportSummary) {
-  testing::TempDir dir;
-  const std::string a = dir.Write("a.txt", "1 0 2\r\n0 1 0\r\n1 1 1\r\n2 0 1");
-  const std::string k = dir.Write("k.txt", "1\r\n2\r\n3\r\n4");
-  const std::string p = dir.Write("p.txt", "1\r\n1\r\n2\r\n2");
-  const CliRun run = Cli({"cargar", "--matrices", a, k, p});
-  EXPECT_EQ(run.status, kExitOk) << run.err;
-  EXPECT_NE(run.out.find("  MATRICES IMPORTADAS:\n    " + a + "\n    " + k + "\n    " + p),
-            std::string::npos)
-      << run.out;
-  EXPECT_NE(run.out.find("4 ecuaciones  3 incógnitas"), std::string::npos) << run.out;
-}
-
 TEST(CliLoad, UsageErrorsExitWithOne) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {},

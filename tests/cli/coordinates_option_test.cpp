@@ -39,23 +39,6 @@ TEST(CoordinatesOption, ParsesOnlyBesideMatrices) {
       ParseNetworkSource({"--matrices", "a", "k", "p", "--coordenadas"}, 0, missing, rest));
 }
 
-TEST(CoordinatesOption, SetsThePointsOfTheImportedNetwork) {
-  Matrices m;
-  const std::string coords = m.dir.Write("c.txt", "2 300.5 400.25\r\n1 100 200\r\n");
-  NetworkState state;
-  ScriptedInteraction ui;
-  ASSERT_TRUE(LoadNetwork(state, ui, {"", {m.a, m.k, m.p}, coords}));
-  EXPECT_TRUE(state.ApproxCoordsGiven);
-  EXPECT_EQ(state.ApproxCount, 2);
-  EXPECT_EQ(state.PointX(1), 100.0);
-  EXPECT_EQ(state.PointY(2), 400.25);
-  EXPECT_EQ(state.PointX(3), 0.0);  // the fixed points the import adds
-
-  NetworkState without;
-  ASSERT_TRUE(LoadNetwork(without, ui, {"", {m.a, m.k, m.p}, ""}));
-  EXPECT_FALSE(without.ApproxCoordsGiven);
-}
-
 TEST(CoordinatesOption, AFaultyFileStopsTheLoadWithItsLine) {
   Matrices m;
   const std::string coords = m.dir.Write("c.txt", "1 100 200\r\n3 1 1\r\n");

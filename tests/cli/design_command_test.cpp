@@ -23,30 +23,6 @@ Outcome Diseno(std::vector<std::string> args) {
   return testing::RunCliInProcess(args);
 }
 
-TEST(DisenoCommand, OrderTwoRunsFromAnAnswersFileToTheWeightsTable) {
-  TempDir dir;
-  const std::string listing = dir.File("salida.tmp");
-  // Listing, two preliminary reviews, the a-priori variance proposed, the
-  // rule of the means, the reviews of QxxE and of the Khatri-Rao matrix,
-  // and No to opening the listing.
-  const std::string answers =
-      dir.Write("respuestas.txt", listing + "\nNo\nNo\n# varianza\n=\n# criterio\n2\nNo\nNo\nNo\n");
-  const Outcome run = Diseno({"--proyecto", testing::ValidationProject("syn_quad_2fix"), "--orden",
-                              "2", "--respuestas", answers});
-  EXPECT_EQ(run.status, kExitOk) << run.err;
-  const std::vector<std::string> lines = testing::ListingLines(listing);
-  int banner = 0, table = -1, rows = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    banner += lines[i].find("PROBLEMA DE DISENO DE ORDEN DOS") != std::string::npos;
-    if (lines[i].find("FORMA LINEAL") != std::string::npos) table = static_cast<int>(i);
-  }
-  EXPECT_EQ(banner, 1);
-  ASSERT_GE(table, 0);
-  for (std::size_t i = static_cast<std::size_t>(table) + 1; i < lines.size(); ++i)
-    rows += testing::Numbers(lines[i]).size() == 3;
-  EXPECT_EQ(rows, 13);  // one line per observation
-}
-
 TEST(DisenoCommand, TheDefaultCriterionFileIsReadFromTheWorkingFolder) {
   TempDir dir;
   const std::string listing = dir.File("salida.tmp");

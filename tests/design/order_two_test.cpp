@@ -280,19 +280,5 @@ TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
-TEST(DesignDriver, OrderOneClearsTheEllipsesWithoutAskingTheOutputType) {
-  TempDir dir;
-  NetworkState s = Loaded(ValidationProject("syn_free5"));
-  s.Ellipses.Done = true;
-  ScriptedInteraction ui;
-  ui.Then(dir.File("salida.tmp")).Then("1").Then("3").Then("0.01").Then("0.001").Then("2");
-  ui.Then("1").Then(Answer::No).Then(Answer::No).Then(Answer::No);
-  EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Completed);
-  EXPECT_EQ(ui.Pending(), 0u);
-  EXPECT_FALSE(s.Ellipses.Done);
-  EXPECT_EQ(ui.Count("OutputType"), 0);
-  EXPECT_FALSE(ui.Busy());
-}
-
 }  // namespace
 }  // namespace ombrel

@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
-#include <filesystem>
 #include <sstream>
 
 #include "cli/cli_app.h"
 #include "gui/main_window.h"
 #include "gui/text_editor_window.h"
-#include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "support/temp_dir.h"
 
@@ -20,13 +18,8 @@ using testing::TempDir;
 
 TEST(AdjustmentFromMenu, ListingEqualsTheTerminalOneByteForByte) {
   TempDir dir;
-  std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-  const QString folder = QString::fromStdString(dir.Path().string());
-  SetWorkingFolder(folder);
   MainWindow window;
-  window.Ui().SetUnattended(true);
-  const std::string project = testing::ActivateThroughDialog(window, folder, "red.txt");
-  ASSERT_TRUE(window.State().HasActiveProject());
+  const std::string project = testing::ActivateExample(window, dir);
 
   QtInteraction& ui = window.Ui();
   ui.SetNextAnswer(Answer::No);  // scale factor

@@ -11,12 +11,10 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
 #include "gui/main_window.h"
 #include "gui/progress_dialog.h"
-#include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "listing/interrupted_run.h"
 #include "support/listing_reader.h"
@@ -76,14 +74,9 @@ TEST(ComputationRunner, EventLoopRunsAndCancelarStopsTheComputation) {
 // of 22 points (some 100 MB of output) stopped with Cancelar.
 TEST(ComputationRunner, CancelarStopsAnAdjustmentFromTheMenu) {
   testing::TempDir dir;
-  std::filesystem::copy_file(OMBREL_SOURCE_DIR "/bench/data/red22.txt", dir.File("red22.txt"));
-  const QString folder = QString::fromStdString(dir.Path().string());
-  SetWorkingFolder(folder);
   MainWindow window;
   QtInteraction& ui = window.Ui();
-  ui.SetUnattended(true);
-  testing::ActivateThroughDialog(window, folder, "red22.txt");
-  ASSERT_TRUE(window.State().HasActiveProject());
+  testing::ActivateExample(window, dir, OMBREL_SOURCE_DIR "/bench/data/red22.txt");
   const std::string listing = dir.File("salida.tmp");
   ui.SetNextAnswer(Answer::No);  // scale factor
   ui.SetNextAnswer(Answer::No);  // condition equations

@@ -8,8 +8,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "gui/open_project_dialog.h"
+#include "gui/working_folder.h"
 #include "support/temp_dir.h"
 
 namespace ombrel::testing {
@@ -46,6 +48,17 @@ void PrintToPdfWhenAsked(const std::string& path) {
 
 std::string ExampleProjectPath() {
   return SourceDir() + "/examples/ghilani16_1.txt";
+}
+
+std::string ActivateExample(MainWindow& window, const TempDir& dir, const std::string& project) {
+  const std::string name = std::filesystem::path(project).filename().string();
+  std::filesystem::copy_file(project, dir.File(name));
+  const QString folder = QString::fromStdString(dir.Path().string());
+  SetWorkingFolder(folder);
+  window.Ui().SetUnattended(true);
+  const std::string chosen = ActivateThroughDialog(window, folder, QString::fromStdString(name));
+  EXPECT_TRUE(window.State().HasActiveProject()) << project;
+  return chosen;
 }
 
 }  // namespace ombrel::testing

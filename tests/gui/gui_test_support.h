@@ -15,6 +15,7 @@
 
 #include "gui/main_window.h"
 #include "gui/open_project_dialog.h"
+#include "support/temp_dir.h"
 
 namespace ombrel::testing {
 
@@ -69,5 +70,12 @@ void PrintToPdfWhenAsked(const std::string& path);
 
 // The example network that the window tests activate.
 std::string ExampleProjectPath();
+
+// Copies a project (the example network unless told) into dir under its own
+// name, makes dir the working folder and activates the copy in window,
+// which then answers from its queue; fails the test when no project is
+// active then. Returns the SelectedFile the open-project dialog left.
+std::string ActivateExample(MainWindow& window, const TempDir& dir,
+                            const std::string& project = ExampleProjectPath());
 
 }  // namespace ombrel::testing

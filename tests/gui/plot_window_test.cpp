@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <cmath>
-#include <filesystem>
 
 #include "adjust/adjustment_driver.h"
 #include "adjust/open_project_command.h"
@@ -291,10 +290,8 @@ TEST_F(PlotWindowTest, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
 // change the network.
 TEST(PlotWindowFromMenu, ViewOpensOneWindowThatIsNotModalAndFollowsTheNetwork) {
   TempDir dir;
-  std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
   MainWindow main;
-  main.Ui().SetUnattended(true);
-  testing::ActivateThroughDialog(main, QString::fromStdString(dir.Path().string()), "red.txt");
+  testing::ActivateExample(main, dir);
   testing::Trigger(main, "plotAction");
   testing::Trigger(main, "plotAction");
   const auto windows = main.findChildren<PlotWindow*>();

@@ -27,7 +27,7 @@ QStringList Captions(QMessageBox* box) {
   return captions;
 }
 
-TEST(QtPrompts, QuestionBoxHasSpanishButtonsAndTheAskedDefault) {
+TEST(QtPrompts, MessageBoxesHaveSpanishButtonsTheirIconAndTheAskedDefault) {
   QtInteraction ui;
   QStringList captions;
   QString title, text, defaultCaption;
@@ -49,12 +49,7 @@ TEST(QtPrompts, QuestionBoxHasSpanishButtonsAndTheAskedDefault) {
   EXPECT_EQ(title.toStdString(), "Ombrel");
   EXPECT_EQ(text.toStdString(), "\nEncabezado\n\n¿ Sigue ?");
   EXPECT_EQ(icon, QMessageBox::Information);
-}
 
-TEST(QtPrompts, ExclamationBoxHasOnlyAceptar) {
-  QtInteraction ui;
-  QStringList captions;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
   testing::WhenModal<QMessageBox>([&](QMessageBox* box) {
     captions = Captions(box);
     icon = box->icon();

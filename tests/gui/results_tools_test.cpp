@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "gui/main_window.h"
-#include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "model/gama_xml.h"
 #include "support/temp_dir.h"
@@ -19,15 +18,25 @@ namespace {
 
 using testing::TempDir;
 
-TEST(ResultsTools, BlunderTableSortedByTheDropAndResultsExportedAfterAnAdjustment) {
+TEST(ResultsTools, EachToolReachesTheCoreFromItsMenu) {
   TempDir dir;
-  std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-  const QString folder = QString::fromStdString(dir.Path().string());
-  SetWorkingFolder(folder);
   MainWindow window;
   QtInteraction& ui = window.Ui();
-  ui.SetUnattended(true);
-  testing::ActivateThroughDialog(window, folder, "red.txt");
+  testing::ActivateExample(window, dir);
+  // The example network is sound for the inverse; for the matrix E it has
+  // too many fixed points.
+  for (const auto& [method, clean] : {std::pair{"1", true}, {"2", false}}) {
+    ui.SetNextText(method);
+    if (clean) ui.SetNextAnswer(Answer::No);  // scale factor
+    testing::Trigger(window, "checkNetworkAction");
+    EXPECT_EQ(ui.Messages().back().rfind("La red no presenta ningún defecto", 0) == 0, clean)
+        << ui.Messages().back();
+  }
+  ui.SetNextText(dir.File("red.xml"));
+  testing::Trigger(window, "exportProjectAction");
+  const auto back = ReadGamaLocalXml(testing::ReadBytes(dir.File("red.xml")));
+  ASSERT_TRUE(back) << back.error().message;
+  EXPECT_EQ(back->points, PlainNetworkOf(window.State()).points);
 
   ui.SetNextText("4.12");
   ui.SetNextText(dir.File("errores.tmp"));
@@ -59,32 +68,6 @@ TEST(ResultsTools, BlunderTableSortedByTheDropAndResultsExportedAfterAnAdjustmen
   testing::Trigger(window, "exportResultsAction");
   EXPECT_EQ(ui.Pending(), 0u);
   EXPECT_NE(testing::ReadBytes(dir.File("r.geojson")).find("FeatureCollection"), std::string::npos);
-}
-
-TEST(ResultsTools, NetworkCheckAndProjectExportFromTheMenus) {
-  TempDir dir;
-  std::filesystem::copy_file(testing::ExampleProjectPath(), dir.File("red.txt"));
-  const QString folder = QString::fromStdString(dir.Path().string());
-  SetWorkingFolder(folder);
-  MainWindow window;
-  QtInteraction& ui = window.Ui();
-  ui.SetUnattended(true);
-  testing::ActivateThroughDialog(window, folder, "red.txt");
-  // The example network is sound for the inverse; for the matrix E it has
-  // too many fixed points.
-  for (const auto& [method, clean] : {std::pair{"1", true}, {"2", false}}) {
-    ui.SetNextText(method);
-    if (clean) ui.SetNextAnswer(Answer::No);  // scale factor
-    testing::Trigger(window, "checkNetworkAction");
-    EXPECT_EQ(ui.Messages().back().rfind("La red no presenta ningún defecto", 0) == 0, clean)
-        << ui.Messages().back();
-  }
-  ui.SetNextText(dir.File("red.xml"));
-  testing::Trigger(window, "exportProjectAction");
-  const auto back = ReadGamaLocalXml(testing::ReadBytes(dir.File("red.xml")));
-  ASSERT_TRUE(back) << back.error().message;
-  EXPECT_EQ(back->points, PlainNetworkOf(window.State()).points);
-  EXPECT_EQ(ui.Pending(), 0u);
 }
 
 }  // namespace

@@ -11,10 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <filesystem>
 
 #include "gui/main_window.h"
-#include "gui/working_folder.h"
 #include "gui_test_support.h"
 #include "model/review_lists.h"
 #include "support/temp_dir.h"
@@ -29,12 +27,7 @@ using testing::WhenModal;
 class ReviewDialogTest : public ::testing::Test {
  protected:
   void Activate(const char* example) {
-    std::filesystem::copy_file(testing::SourceDir() + "/examples/" + example, dir.File(example));
-    const QString folder = QString::fromStdString(dir.Path().string());
-    SetWorkingFolder(folder);
-    window.Ui().SetUnattended(true);
-    testing::ActivateThroughDialog(window, folder, QString::fromUtf8(example));
-    ASSERT_TRUE(window.State().HasActiveProject());
+    testing::ActivateExample(window, dir, testing::SourceDir() + "/examples/" + example);
     window.Ui().ClearRecord();
   }
   // Opens the dialog from the menu and acts on it; act must close it.

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "model/input_file.h"
+#include "model/project_lists.h"
 #include "model/text_file.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
@@ -17,16 +18,6 @@ namespace {
 
 using testing::ReadBytes;
 using testing::TempDir;
-
-std::string Right(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
-// The 3-character item of the editor's lists: " 7 " or " 12".
-std::string Item(int n) {
-  std::string s = " " + std::to_string(n);
-  return s.size() == 2 ? s + " " : s;
-}
 
 std::string Fixed(double v, int decimals) {
   char buf[64];
@@ -47,22 +38,18 @@ struct TestObs {
 // Lines in the fixed-column layout the project editor writes.
 std::vector<std::string> ProjectLines(const std::vector<TestPoint>& points,
                                       const std::vector<TestObs>& obs) {
-  std::vector<std::string> lines;
-  lines.push_back(" 0 ,Ptos ," + Right(std::to_string(points.size()), 10) + " ,Ecuaciones ," +
-                  Right(std::to_string(obs.size()), 10));
-  for (std::size_t k = 0; k < points.size(); ++k) {
-    const auto& p = points[k];
-    lines.push_back("00 ," + Right(Item(static_cast<int>(k + 1)), 4) + " ," +
-                    Right(Fixed(p.x, 3), 10) + " ," + Right(Fixed(p.y, 3), 10) + " ," +
-                    (p.fixed ? "      fijo" : "      vble") + " ," + Right(Item(p.number), 10));
-  }
+  std::vector<std::string> lines = {" 0 ,Ptos ," + RightAlign(std::to_string(points.size()), 10) +
+                                    " ,Ecuaciones ," + RightAlign(std::to_string(obs.size()), 10)};
+  for (std::size_t k = 0; k < points.size(); ++k)
+    lines.push_back(PointLine(ComboItem(static_cast<int>(k + 1)), Fixed(points[k].x, 3),
+                              Fixed(points[k].y, 3), points[k].fixed, ComboItem(points[k].number)));
   for (const auto& o : obs) {
-    const std::string item = Item(o.number);
-    const std::string eq = item[1] == ' ' ? std::string("0") + item[2] : item.substr(1, 2);
-    const std::string first = o.back == -99 ? " -99" : Right(Item(o.back), 4);
-    lines.push_back(eq + " ," + first + " ," + Right(Item(o.station), 10) + " ," +
-                    Right(Item(o.fore), 10) + " ," + Right(Fixed(o.value, 4), 10) + " ," +
-                    Right(Fixed(o.weight, 2), 10));
+    const std::string value = Fixed(o.value, 4), weight = Fixed(o.weight, 2);
+    lines.push_back(o.back == -99
+                        ? DistanceLine(ComboItem(o.number), ComboItem(o.station), ComboItem(o.fore),
+                                       value, weight)
+                        : AngleLine(ComboItem(o.number), ComboItem(o.back), ComboItem(o.station),
+                                    ComboItem(o.fore), value, weight));
   }
   return lines;
 }
@@ -120,25 +107,6 @@ void ExpectStateMatches(const NetworkState& s, const std::vector<TestPoint>& poi
   for (int c = s.NumObs + 1; c <= kObsWeightColumns; ++c) {
     EXPECT_EQ(s.ObsWeights(1, c), 0.0);
     EXPECT_EQ(s.ObsWeights(2, c), 1.0);
-  }
-}
-
-TEST(ProjectFile, WrittenProjectLoadsBackIntoTheSameNetwork) {
-  TempDir dir;
-  for (unsigned seed = 1; seed <= 5; ++seed) {
-    std::vector<TestPoint> points;
-    std::vector<TestObs> obs;
-    RandomNetwork(3 + static_cast<int>(seed) * 7, 4 + static_cast<int>(seed) * 9, seed, points,
-                  obs);
-    ScriptedInteraction ui;
-    const std::string path = dir.File("red" + std::to_string(seed) + ".txt");
-    ASSERT_TRUE(WriteProjectFile(ui, path, ProjectLines(points, obs)));
-    const Result<NetworkState> s = ReadProjectFile({}, path);
-    ASSERT_TRUE(s);
-    EXPECT_TRUE(ui.Messages().empty());
-    ExpectStateMatches(*s, points, obs);
-    EXPECT_EQ(s->ProjectName, path);
-    EXPECT_EQ(s->ProjectLabel, path);
   }
 }
 
@@ -265,34 +233,6 @@ TEST(ProjectFile, WeightsReadWithTheirExponent) {
     const auto s = ReadProjectFile({}, dir.Write("p.txt", head + text + "\r\n"));
     ASSERT_TRUE(s) << text;
     EXPECT_EQ(s->ObsWeights(2, 1), weight) << text;
-  }
-}
-
-TEST(ProjectFile, LabelsCountFixedPointsInSpanish) {
-  TempDir dir;
-  const std::string header = " 0 ,Ptos ,         4 ,Ecuaciones ,         0\r\n";
-  const auto point = [](const char* kind, int n) {
-    return "00 ,  " + std::to_string(n) + "  ,    100.00 ,    200.00 ," + kind + " , " +
-           std::to_string(n) + "\r\n";
-  };
-  struct Case {
-    std::vector<std::string> kinds;
-    std::string label;
-    int fixed;
-  };
-  const std::vector<Case> cases = {
-      {{"fijo", "vble", "vble", "vble"}, "Número de vértices:   4   ( 1 fijo )", 1},
-      {{"fijo", "fijo", "vble", "vble"}, "Número de vértices:   4   ( 2 fijos )", 2},
-      {{"vble", "vble", "vble", "vble"}, "Número de vértices:   4   ( 0 fijos )", 0},
-  };
-  for (const auto& c : cases) {
-    std::string text = header;
-    for (int k = 0; k < 4; ++k) text += point(c.kinds[k].c_str(), k + 1);
-    const NetworkState s = ReadProjectFile({}, dir.Write("l.txt", text)).value();
-    EXPECT_EQ(s.PointsLabel, c.label);
-    EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   0");
-    EXPECT_EQ(s.NumFixed, c.fixed);
-    EXPECT_TRUE(s.HasActiveProject());
   }
 }
 
