@@ -158,10 +158,10 @@ void RunCommand(NetworkState& state, LineAnswers& ui, int command, bool dxf) {
   }
   if (RunAdjustment(state, ui, static_cast<AdjustmentMethod>(command)) !=
           CommandOutcome::Completed ||
-      !dxf || state.MatrixInput)
+      !dxf || state.Import.MatrixInput)
     return;
   FigureSelection shown;
-  shown.absolute = state.EllipsesDone;
+  shown.absolute = state.Ellipses.Done;
   WriteDxfFile("red.dxf", state, shown);
 }
 

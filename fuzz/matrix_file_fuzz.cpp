@@ -53,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   ScriptedInteraction ui;
   NetworkState imported;
-  imported.MatrixInput = true;
-  imported.ImportFileA = imported.ImportFileK = imported.ImportFileP = InputPath();
+  imported.Import.MatrixInput = true;
+  imported.Import.ImportFileA = imported.Import.ImportFileK = imported.Import.ImportFileP =
+      InputPath();
   FormImportedEquations(imported, ui);
   return 0;
 }

@@ -68,16 +68,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ProposedAnswers ui;
   const InversionMethod inversions[] = {InversionMethod::GaussJordan, InversionMethod::LU,
                                         InversionMethod::Cholesky};
-  state.Inversion = inversions[size % 3];
-  state.CheckInversion = size / 3 % 2 == 1;
-  state.StudyApprox = true;
+  state.Options.Inversion = inversions[size % 3];
+  state.Options.CheckInversion = size / 3 % 2 == 1;
+  state.Options.StudyApprox = true;
   try {
     if (ActivateNetwork(state, ui, {"red.txt", {}, ""})) {
       for (AdjustmentMethod method : {AdjustmentMethod::Inverse, AdjustmentMethod::Constraints,
                                       AdjustmentMethod::Pseudoinverse}) {
         if (RunAdjustment(state, ui, method) == CommandOutcome::Completed) {
           FigureSelection shown;
-          shown.absolute = state.EllipsesDone;
+          shown.absolute = state.Ellipses.Done;
           WriteDxfFile("red.dxf", state, shown);
         }
         folder.CheckWrittenFiles();  // before the next method overwrites them

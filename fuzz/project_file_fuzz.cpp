@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!read) return 0;
   ombrel::NetworkState state = std::move(*read);
   ombrel::ScriptedInteraction ui;
-  state.StudyApprox = size % 2 == 1;
+  state.Options.StudyApprox = size % 2 == 1;
   try {
     ombrel::DimensionProjectSystem(state);
     ombrel::FormEquations(state, ui);

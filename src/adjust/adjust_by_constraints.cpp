@@ -18,25 +18,25 @@ void WriteOpening(ListingWriter& out, const NetworkState& s) {
   WriteBanner(out, "    ************  RESOLUCION CON MATRIZ CONSTRENIMIENTOS  ************");
   out.BlankLine();
   out.BlankLine();
-  if (s.FullOutput) {
+  if (s.Options.FullOutput) {
     out.Line("    CORRECCIONES  --->  x = Qxx *  At P K ");
     out.BlankLine();
     out.BlankLine();
   }
-  if (s.MatrixInput) {
+  if (s.Import.MatrixInput) {
     out.Line("    MATRIZ ( E ) ");
     out.BlankLine();
   }
 }
 
 void WriteConstraintSource(ListingWriter& out, const NetworkState& s, int u) {
-  if (s.MatrixInput) {
+  if (s.Import.MatrixInput) {
     WriteMatrix(out, s.Equations.E, s.Equations.NumConstraints, u, 8, 6);
     out.BlankLine();
     return;
   }
   out.BlankLine();
-  if (s.FullOutput) out.Line("    suponiendo arbitrariamente giro de ejes dextrorsum ");
+  if (s.Options.FullOutput) out.Line("    suponiendo arbitrariamente giro de ejes dextrorsum ");
 }
 
 }  // namespace
@@ -45,12 +45,13 @@ bool StartConstraintAdjustment(NetworkState& s, Interaction& ui) {
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out, s);
   out.Close();
-  return s.MatrixInput || FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
+  return s.Import.MatrixInput || FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
 }
 
 AdjustmentSolution AdjustByConstraints(const NetworkState& s) {
-  const SystemSizes n{s.NumObs + s.Equations.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
-  const bool full = s.FullOutput;
+  const SystemSizes n{s.Network.NumObs + s.Equations.NumCondEq,
+                      2 * (s.Network.NumPoints - s.Network.NumFixed)};
+  const bool full = s.Options.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteConstraintSource(out, s, n.u);
 

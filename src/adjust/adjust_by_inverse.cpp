@@ -33,8 +33,8 @@ void WriteOpening(ListingWriter& out, bool full) {
 }
 
 AdjustmentSolution Adjust(const NetworkState& s) {
-  const SystemSizes n{s.NumObs + s.Equations.NumCondEq, s.ProjectUnknowns()};
-  const bool full = s.FullOutput;
+  const SystemSizes n{s.Network.NumObs + s.Equations.NumCondEq, s.ProjectUnknowns()};
+  const bool full = s.Options.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out, full);
 
@@ -47,9 +47,10 @@ AdjustmentSolution Adjust(const NetworkState& s) {
     WriteHeading(out, "    MATRIZ COFACTOR Qxx = inv( At P A )");
   }
 
-  solution.Qxx = Invert(solution.NormalMatrix, n.u, s.Inversion);
+  solution.Qxx = Invert(solution.NormalMatrix, n.u, s.Options.Inversion);
   if (full) WriteMatrix(out, solution.Qxx, n.u, n.u, 4, 10);
-  if (full && s.CheckInversion) WriteInversionCheck(out, solution.NormalMatrix, solution.Qxx, n.u);
+  if (full && s.Options.CheckInversion)
+    WriteInversionCheck(out, solution.NormalMatrix, solution.Qxx, n.u);
 
   Vector atpk;
   MultiplyVector(normal.atp, s.Equations.K, n.u, n.m, atpk);

@@ -95,9 +95,10 @@ SvdResult PseudoinverseOfNormalMatrix(SvdTolerances& tolerances, Interaction& ui
 
 AdjustmentSolution AdjustByPseudoinverse(const NetworkState& s, SvdTolerances& tolerances,
                                          Interaction& ui) {
-  const SystemSizes n{s.NumObs + s.Equations.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
+  const SystemSizes n{s.Network.NumObs + s.Equations.NumCondEq,
+                      2 * (s.Network.NumPoints - s.Network.NumFixed)};
   const int k = std::min(n.m, n.u);
-  const bool full = s.FullOutput;
+  const bool full = s.Options.FullOutput;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
 

@@ -39,11 +39,11 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
   usable = false;
   if (method == AdjustmentMethod::Inverse) {
     s.Equations.ScaleUnknown = 0;
-    if (s.MatrixInput) {
+    if (s.Import.MatrixInput) {
       usable = true;
       return true;
     }
-    if (s.NumFixed < 2) {
+    if (s.Network.NumFixed < 2) {
       Inform(ui, "¡ La red tiene menos de dos puntos fijos !");
       return true;
     }
@@ -55,12 +55,12 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
     return true;
   }
   if (method == AdjustmentMethod::Constraints) {
-    if (s.MatrixInput) {
+    if (s.Import.MatrixInput) {
       usable = true;
-      s.Datum = DatumType::None;  // E came with the imported matrices
+      s.Options.Datum = DatumType::None;  // E came with the imported matrices
       return true;
     }
-    if (s.NumFixed > 1) {
+    if (s.Network.NumFixed > 1) {
       Inform(ui, "¡ La red tiene dos o más puntos fijos !");
       return true;
     }
@@ -74,7 +74,7 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
 // Step dimensioning: every result sized anew, all zero.
 void DimensionResults(NetworkState& s) {
   const int m = s.ProjectUnknowns();
-  const int n = s.NumObs + s.Equations.NumCondEq;
+  const int n = s.Network.NumObs + s.Equations.NumCondEq;
   s.Equations.P.Redim(n, n);
   s.Equations.A.Redim(n, m);
   s.Equations.CoefficientErrors.Redim(n, m);
@@ -108,7 +108,7 @@ void AdjustAndKeep(NetworkState& s, Interaction& ui, AdjustmentMethod method) {
       s.Solution = AdjustByConstraints(s);
       return;
     case AdjustmentMethod::Pseudoinverse:
-      s.Solution = AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
+      s.Solution = AdjustByPseudoinverse(s, s.Options.SingularValueTolerances, ui);
       return;
   }
 }
@@ -121,7 +121,7 @@ namespace {
 bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool threeMethods,
              bool& listingStarted) {
   s.MessageText.clear();
-  const bool study = s.StudyApprox && !s.MatrixInput && s.FullOutput;
+  const bool study = s.Options.StudyApprox && !s.Import.MatrixInput && s.Options.FullOutput;
   ProgressMeter steps(ui, "Compensación", "pasos", 4 + (threeMethods ? 1 : 0) + (study ? 1 : 0), 1);
   const CommandStep plan[] = {
       // No listing for a system that could not be formed.
@@ -141,7 +141,7 @@ bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool thr
 }
 
 bool AskBeforeComputing(NetworkState& s, Interaction& ui, bool& threeMethods) {
-  if (!s.MatrixInput && !AskConditionEquations(s, ui)) return false;
+  if (!s.Import.MatrixInput && !AskConditionEquations(s, ui)) return false;
   if (!AskBaardaShift(s, ui)) return false;
   threeMethods = AskThreeMethods(ui);
   if (!AskListingFile(s, ui, threeMethods)) return false;
@@ -162,7 +162,7 @@ CommandOutcome RunAdjustment(NetworkState& s, Interaction& ui, AdjustmentMethod 
     return CommandOutcome::Refused;
   }
   const QuestionSnapshot beforeQuestions(s);
-  s.Datum = DatumType::None;
+  s.Options.Datum = DatumType::None;
   s.CriterionFileName.clear();  // a design's, not this run's
   bool usable = false, threeMethods = false;
   if (!CheckMethod(s, ui, method, usable)) {

@@ -58,16 +58,16 @@ std::string ElementLabel(int row, int column) {
 }
 
 int PointWithVariableIndex(const NetworkState& s, int j) {
-  for (int k = 1; k <= s.NumPoints; ++k)
-    if (s.VariableIndex(k) == j) return k;
+  for (int k = 1; k <= s.Network.NumPoints; ++k)
+    if (s.Network.VariableIndex(k) == j) return k;
   return 0;
 }
 
 // Asks row r of the condition equations; false as soon as one element is
 // cancelled.
 bool AskConditionRow(NetworkState& s, Interaction& ui, int r) {
-  const int i = s.NumObs + r;
-  const int u = s.NumPoints - s.NumFixed;
+  const int i = s.Network.NumObs + r;
+  const int u = s.Network.NumPoints - s.Network.NumFixed;
   const std::string column = "  Columna correxpondiente a la ";
   const auto ask = [&](double& into, const std::string& header, const std::string& element) {
     const std::optional<double> value = AskElement(ui, header, element);
@@ -76,7 +76,7 @@ bool AskConditionRow(NetworkState& s, Interaction& ui, int r) {
   };
   for (int j = 1; j <= u; ++j) {
     const int k = PointWithVariableIndex(s, j);
-    const std::string p = SignedText(k ? s.PointNumber(k) : 0);
+    const std::string p = SignedText(k ? s.Network.PointNumber(k) : 0);
     if (!ask(s.Equations.CondMatrix(r, 2 * j - 1),
              column + "variable x (" + p + "  ) :", ElementLabel(i, 2 * j - 1)) ||
         !ask(s.Equations.CondMatrix(r, 2 * j),
@@ -91,8 +91,8 @@ bool AskConditionRow(NetworkState& s, Interaction& ui, int r) {
            "  Elemento   k(" + SignedText(i) + " ) .......... "))
     return false;
   s.Equations.K(i) = s.Equations.CondTerms(r);
-  s.ObservationNumber(i) = i;
-  return ask(s.ObsWeights(2, i), "  Vector de los pesos a priori ",
+  s.Network.ObservationNumber(i) = i;
+  return ask(s.Network.ObsWeights(2, i), "  Vector de los pesos a priori ",
              "  Elemento   P(" + SignedText(i) + "  ," + SignedText(i) + " ) .......... ");
 }
 
@@ -119,26 +119,26 @@ bool AskConditionEquations(NetworkState& s, Interaction& ui) {
     count = AskConditionCount(ui);
   }
   s.Equations.NumCondEq = count;
-  s.Equations.K.Redim(s.NumObs + count);
+  s.Equations.K.Redim(s.Network.NumObs + count);
   s.Equations.CondMatrix.Redim(count, s.ProjectUnknowns());
   s.Equations.CondTerms.Redim(count);
   // The suffix replaces any left by an earlier run rather than piling up.
   SetLabels(s, ui, s.ProjectLabel, s.PointsLabel,
-            EquationsLabelText(s.NumObs) + " + " + SignedText(count));
+            EquationsLabelText(s.Network.NumObs) + " + " + SignedText(count));
   for (int r = 1; r <= count; ++r)
     if (!AskConditionRow(s, ui, r)) return false;
   return true;
 }
 
 bool AskBaardaShift(NetworkState& s, Interaction& ui) {
-  s.BaardaShift = 4.12;
+  s.Options.BaardaShift = 4.12;
   const std::string prompt =
       HeadingPrompt("    TEST DE BAARDA  ", "    Indique el parámetro de traslación asociado : ");
   for (;;) {
     const std::string answer = ui.InputBox(prompt, kAppTitle, "4.12");
     if (answer.empty()) return false;
     if (IsTypedNumber(answer) && NumericValue(answer) > 0.0) {
-      s.BaardaShift = NumericValue(answer);
+      s.Options.BaardaShift = NumericValue(answer);
       return true;
     }
     Refuse(ui, "¡ Algún carácter no es válido !");
@@ -172,12 +172,12 @@ bool AskListingFile(NetworkState& s, Interaction& ui, bool withSecondReport) {
 }
 
 void AskOutputType(NetworkState& s, Interaction& ui) {
-  s.OutputTypeChosen = false;
-  while (!s.OutputTypeChosen) {
+  s.Options.OutputTypeChosen = false;
+  while (!s.Options.OutputTypeChosen) {
     const OutputType type = ui.ChooseOutputType();
     if (type == OutputType::Closed) continue;
-    s.FullOutput = type == OutputType::Full;
-    s.OutputTypeChosen = true;
+    s.Options.FullOutput = type == OutputType::Full;
+    s.Options.OutputTypeChosen = true;
   }
 }
 

@@ -115,7 +115,7 @@ double ComputeAndWriteVariance(ListingWriter& out, const NetworkState& s, const 
 
 void WriteClosingSections(ListingWriter& out, const NetworkState& s, SystemSizes n,
                           AdjustmentSolution& solution) {
-  const bool full = s.FullOutput;
+  const bool full = s.Options.FullOutput;
   out.BlankLine();
   out.Line("    MATRIZ VARIANZA-COVARIANZA VARIABLES O PARAMETROS CORREGIDOS ");
   out.BlankLine();

@@ -17,8 +17,8 @@ constexpr const char* kStudyFailed =
 
 // Number of the point that owns unknowns 2k-1 and 2k.
 int VariablePointNumber(const NetworkState& state, int k) {
-  for (int j = 1; j <= state.NumPoints; ++j)
-    if (state.VariableIndex(j) == k) return state.PointNumber(j);
+  for (int j = 1; j <= state.Network.NumPoints; ++j)
+    if (state.Network.VariableIndex(j) == k) return state.Network.PointNumber(j);
   return 0;
 }
 
@@ -60,9 +60,9 @@ Matrix NormalMatrixError(const NetworkState& state, int n, int m) {
 }
 
 void WriteStudy(const NetworkState& state) {
-  const int points = state.NumPoints - state.NumFixed;
+  const int points = state.Network.NumPoints - state.Network.NumFixed;
   const int m = 2 * points + state.Equations.ScaleUnknown;
-  const int n = state.NumObs + state.Equations.NumCondEq;
+  const int n = state.Network.NumObs + state.Equations.NumCondEq;
 
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
   for (int i = 0; i < 4; ++i) out.BlankLine();

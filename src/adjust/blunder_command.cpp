@@ -19,8 +19,8 @@ constexpr const char* kNoFreedom =
 // network's own A, K, P and results stay as the last command left them.
 bool FormSystem(const NetworkState& state, Interaction& ui, NetworkState& work) {
   work = state;
-  work.StudyApprox = false;
-  if (!work.MatrixInput) {
+  work.Options.StudyApprox = false;
+  if (!work.Import.MatrixInput) {
     work.Equations.ScaleUnknown = 0;
     work.Equations.NumCondEq = 0;
     DimensionProjectSystem(work);
@@ -49,7 +49,7 @@ bool Search(NetworkState& state, Interaction& ui, double shift, const std::strin
             BlunderReport& report, bool& started) {
   NetworkState work;
   if (!FormSystem(state, ui, work)) return false;
-  const int rows = work.MatrixInput ? work.Equations.NumEquations : work.NumObs;
+  const int rows = work.Import.MatrixInput ? work.Equations.NumEquations : work.Network.NumObs;
   const Vector p = Weights(work, rows);
   const LeastSquaresSolution solution =
       SolveLeastSquares(work.Equations.A, work.Equations.K, p, rows, work.Equations.NumUnknowns);
@@ -70,7 +70,7 @@ bool Search(NetworkState& state, Interaction& ui, double shift, const std::strin
 
 std::vector<RowName> RowNamesOf(const NetworkState& state, int rows) {
   std::vector<RowName> names;
-  if (state.MatrixInput) {
+  if (state.Import.MatrixInput) {
     for (int i = 1; i <= rows; ++i) names.push_back({i, "fila", ""});
     return names;
   }
@@ -96,7 +96,7 @@ CommandOutcome FindBlundersCommand(NetworkState& state, Interaction& ui, Blunder
   BlunderReport found;
   bool completed = false, started = false;
   try {
-    completed = Search(state, ui, asked.BaardaShift, listing, found, started);
+    completed = Search(state, ui, asked.Options.BaardaShift, listing, found, started);
   } catch (const RunTimeError& error) {
     ReportRunTimeError(state, ui, error);
     if (started) EndInterruptedListing(listing, state.MessageText);

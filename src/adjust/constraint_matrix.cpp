@@ -66,8 +66,8 @@ const NetworkKind* KindOf(DatumType type) {
 }
 
 bool HasDistance(const NetworkState& s) {
-  for (int i = 1; i <= s.NumObs + s.Equations.NumCondEq; ++i)
-    if (s.ObsWeights(1, i) == 2.0) return true;
+  for (int i = 1; i <= s.Network.NumObs + s.Equations.NumCondEq; ++i)
+    if (s.Network.ObsWeights(1, i) == 2.0) return true;
   return false;
 }
 
@@ -81,8 +81,8 @@ std::string NetworkTypePrompt() {
 
 // The point whose VariableIndex is k.
 int VariablePoint(const NetworkState& s, int k) {
-  for (int p = 1; p <= s.NumPoints; ++p)
-    if (s.VariableIndex(p) == k) return p;
+  for (int p = 1; p <= s.Network.NumPoints; ++p)
+    if (s.Network.VariableIndex(p) == k) return p;
   return 0;
 }
 
@@ -90,11 +90,11 @@ int VariablePoint(const NetworkState& s, int k) {
 // exactly one, since the free rotation and scale then act about it.
 void RowOrigin(const NetworkState& s, double& x0, double& y0) {
   x0 = y0 = 0.0;
-  if (s.NumFixed != 1) return;
-  for (int p = 1; p <= s.NumPoints; ++p)
-    if (s.VariableIndex(p) == 0) {
-      x0 = s.PointX(p);
-      y0 = s.PointY(p);
+  if (s.Network.NumFixed != 1) return;
+  for (int p = 1; p <= s.Network.NumPoints; ++p)
+    if (s.Network.VariableIndex(p) == 0) {
+      x0 = s.Network.PointX(p);
+      y0 = s.Network.PointY(p);
     }
 }
 
@@ -136,7 +136,8 @@ void FillRows(NetworkState& s, const std::vector<Row>& rows, int points) {
   if (!HasTranslations(rows)) RowOrigin(s, x0, y0);
   for (int k = 1; k <= points; ++k) {
     const int p = VariablePoint(s, k);
-    FillPoint(s.Equations.E, rows, k, Sub(s.PointX(p), x0), Sub(s.PointY(p), y0), 1.0);
+    FillPoint(s.Equations.E, rows, k, Sub(s.Network.PointX(p), x0), Sub(s.Network.PointY(p), y0),
+              1.0);
   }
 }
 
@@ -191,8 +192,8 @@ bool TypeRows(NetworkState& s, Interaction& ui, const std::string& title, int un
 void Centroid(const NetworkState& s, int points, double& x0, double& y0) {
   x0 = y0 = 0.0;
   for (int k = 1; k <= points; ++k) {
-    x0 = Add(x0, s.PointX(VariablePoint(s, k)));
-    y0 = Add(y0, s.PointY(VariablePoint(s, k)));
+    x0 = Add(x0, s.Network.PointX(VariablePoint(s, k)));
+    y0 = Add(y0, s.Network.PointY(VariablePoint(s, k)));
   }
   x0 = Div(x0, points);
   y0 = Div(y0, points);
@@ -210,10 +211,10 @@ void Centroid(const NetworkState& s, int points, double& x0, double& y0) {
 // of N. Any other E (typed, imported, or a type that does not match the
 // fixed points) is used as it stands.
 Matrix SolutionRows(const NetworkState& s, const Matrix& normal, int u) {
-  const NetworkKind* kind = KindOf(s.Datum);
+  const NetworkKind* kind = KindOf(s.Options.Datum);
   if (kind == nullptr || kind->rows.empty()) return s.Equations.E;
   const bool translations = HasTranslations(kind->rows);
-  if (s.NumFixed != (translations ? 0 : 1)) return s.Equations.E;
+  if (s.Network.NumFixed != (translations ? 0 : 1)) return s.Equations.E;
   const int points = u / 2;
   double x0 = 0.0, y0 = 0.0;
   if (translations)
@@ -223,7 +224,7 @@ Matrix SolutionRows(const NetworkState& s, const Matrix& normal, int u) {
   double spread = 0.0, trace = 0.0;
   for (int k = 1; k <= points; ++k) {
     const int p = VariablePoint(s, k);
-    const double x = Sub(s.PointX(p), x0), y = Sub(s.PointY(p), y0);
+    const double x = Sub(s.Network.PointX(p), x0), y = Sub(s.Network.PointY(p), y0);
     spread = Add(spread, Add(Mul(x, x), Mul(y, y)));
   }
   for (int i = 1; i <= u; ++i) trace = Add(trace, normal(i, i));
@@ -232,15 +233,15 @@ Matrix SolutionRows(const NetworkState& s, const Matrix& normal, int u) {
   Matrix e(s.Equations.NumConstraints, u);
   for (int k = 1; k <= points; ++k) {
     const int p = VariablePoint(s, k);
-    FillPoint(e, kind->rows, k, Mul(weight, Div(Sub(s.PointX(p), x0), length)),
-              Mul(weight, Div(Sub(s.PointY(p), y0), length)), weight);
+    FillPoint(e, kind->rows, k, Mul(weight, Div(Sub(s.Network.PointX(p), x0), length)),
+              Mul(weight, Div(Sub(s.Network.PointY(p), y0), length)), weight);
   }
   return e;
 }
 
 // Inverse of the order-n matrix m by the chosen method.
 Matrix Inverse(const NetworkState& s, const Matrix& m, int n) {
-  return Invert(m, n, s.Inversion);
+  return Invert(m, n, s.Options.Inversion);
 }
 
 }  // namespace
@@ -255,7 +256,7 @@ bool AskNetworkType(NetworkState& s, Interaction& ui, const std::string& leading
     if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '8') {
       const NetworkKind& kind = Kinds()[static_cast<std::size_t>(answer[0] - '1')];
       if (kind.hasScale || !distances) {
-        s.Datum = kind.type;
+        s.Options.Datum = kind.type;
         return true;
       }
     }
@@ -265,9 +266,9 @@ bool AskNetworkType(NetworkState& s, Interaction& ui, const std::string& leading
 }
 
 bool FormConstraintMatrix(NetworkState& s, Interaction& ui, const std::string& type8Title) {
-  const NetworkKind* kind = KindOf(s.Datum);
+  const NetworkKind* kind = KindOf(s.Options.Datum);
   if (kind == nullptr) return true;
-  const int points = s.NumPoints - s.NumFixed;
+  const int points = s.Network.NumPoints - s.Network.NumFixed;
   if (kind->rows.empty()) return TypeRows(s, ui, type8Title, 2 * points);
   FillRows(s, kind->rows, points);
   return true;
@@ -298,9 +299,9 @@ Matrix ConstraintCofactors(const NetworkState& s, const Matrix& normal, int u) {
 }
 
 Matrix FreeNetworkCofactors(const NetworkState& s) {
-  const int u = 2 * (s.NumPoints - s.NumFixed);
+  const int u = 2 * (s.Network.NumPoints - s.Network.NumFixed);
   return ConstraintCofactors(
-      s, FormNormalEquations(s, {s.NumObs + s.Equations.NumCondEq, u}).normal, u);
+      s, FormNormalEquations(s, {s.Network.NumObs + s.Equations.NumCondEq, u}).normal, u);
 }
 
 std::optional<Matrix> EnterConstraintMatrix(NetworkState& s, Interaction& ui) {

@@ -16,8 +16,8 @@ namespace {
 // The point of each variable index 1..count.
 std::vector<int> PointsByVariableIndex(const NetworkState& state, int count) {
   std::vector<int> points(static_cast<std::size_t>(count) + 1, 0);
-  for (int p = 1; p <= state.NumPoints; ++p) {
-    const int k = state.VariableIndex(p);
+  for (int p = 1; p <= state.Network.NumPoints; ++p) {
+    const int k = state.Network.VariableIndex(p);
     if (k >= 1 && k <= count) points[static_cast<std::size_t>(k)] = p;
   }
   return points;
@@ -45,12 +45,12 @@ void WriteWithCoordinates(ListingWriter& out, const NetworkState& state, const V
   out.Line("      Correcciones     Variables compensadas ");
   out.Line("      ------------     --------------------- ");
   const std::vector<int> points = PointsByVariableIndex(state, variablePoints);
-  const int decimals = state.OutputDecimals;
+  const int decimals = state.Options.OutputDecimals;
   for (int k = 1; k <= variablePoints; ++k) {
     const int p = points[static_cast<std::size_t>(k)];
-    const int number = state.PointNumber(p);
-    out.Line(CoordinateLine('X', number, state.PointX(p), x(2 * k - 1), decimals));
-    out.Line(CoordinateLine('Y', number, state.PointY(p), x(2 * k), decimals));
+    const int number = state.Network.PointNumber(p);
+    out.Line(CoordinateLine('X', number, state.Network.PointX(p), x(2 * k - 1), decimals));
+    out.Line(CoordinateLine('Y', number, state.Network.PointY(p), x(2 * k), decimals));
   }
 }
 
@@ -60,7 +60,7 @@ void WriteCorrectionsOnly(ListingWriter& out, const NetworkState& state, const V
   out.Line("      Correcciones ");
   out.Line("      ------------ ");
   for (int i = 1; i <= 2 * variablePoints; ++i)
-    out.Line(CorrectionText(x(i), state.OutputDecimals) + "       ");
+    out.Line(CorrectionText(x(i), state.Options.OutputDecimals) + "       ");
 }
 
 void WriteScaleFactor(ListingWriter& out, double scale) {
@@ -72,8 +72,8 @@ void WriteScaleFactor(ListingWriter& out, double scale) {
 
 void WriteCorrections(ListingWriter& out, const NetworkState& state, const Vector& x,
                       bool withScaleLine) {
-  const int variablePoints = state.NumPoints - state.NumFixed;
-  if (!state.MatrixInput || state.ApproxCoordsGiven)
+  const int variablePoints = state.Network.NumPoints - state.Network.NumFixed;
+  if (!state.Import.MatrixInput || state.Import.ApproxCoordsGiven)
     WriteWithCoordinates(out, state, x, variablePoints);
   else
     WriteCorrectionsOnly(out, state, x, variablePoints);

@@ -41,11 +41,11 @@ EllipseItems ItemsOf(const NetworkState& state) {
     for (int k = 1; k <= items.count; ++k) items.labels(k) = state.Ellipses.DesignVertices(k);
     return items;
   }
-  items.count = state.NumPoints - state.NumFixed;
+  items.count = state.Network.NumPoints - state.Network.NumFixed;
   items.labels.Redim(items.count);
-  for (int j = 1; j <= state.NumPoints; ++j) {
-    const int k = state.VariableIndex(j);
-    if (k != 0) items.labels(k) = state.PointNumber(j);
+  for (int j = 1; j <= state.Network.NumPoints; ++j) {
+    const int k = state.Network.VariableIndex(j);
+    if (k != 0) items.labels(k) = state.Network.PointNumber(j);
   }
   return items;
 }

@@ -145,7 +145,7 @@ void FormSemiAxisVectors(HyperellipsoidFigureSet& figures, const Matrix& v, int 
 void Figures(const NetworkState& s, Interaction& ui, TwinListing& out,
              HyperellipsoidFigureSet& figures) {
   const int m = s.ProjectUnknowns();
-  const int coordinates = 2 * (s.NumPoints - s.NumFixed);
+  const int coordinates = 2 * (s.Network.NumPoints - s.Network.NumFixed);
   figures.Unknowns = coordinates;
   out.BothBlank(4);
   out.Both(StarLine() + " ");
@@ -153,7 +153,7 @@ void Figures(const NetworkState& s, Interaction& ui, TwinListing& out,
   out.Both(StarLine() + " ");
   out.BothBlank();
 
-  const Matrix n = FormNormalEquations(s, {s.NumObs + s.Equations.NumCondEq, m}).normal;
+  const Matrix n = FormNormalEquations(s, {s.Network.NumObs + s.Equations.NumCondEq, m}).normal;
   out.FullBlank();
   out.Full("    MATRIZ  ( At P A ) ");
   out.FullBlank();
@@ -203,7 +203,7 @@ void Figures(const NetworkState& s, Interaction& ui, TwinListing& out,
 FigureRun HyperellipsoidFigures(const NetworkState& s, Interaction& ui) {
   FigureRun run;
   try {
-    TwinListing out(s.ListingFileName, SecondReportPath(s.ListingFileName), s.FullOutput);
+    TwinListing out(s.ListingFileName, SecondReportPath(s.ListingFileName), s.Options.FullOutput);
     Figures(s, ui, out, run.figures);
     out.Close();
   } catch (const RunTimeError&) {

@@ -236,10 +236,10 @@ void WriteRosettes(TwinListing& out, const NetworkState& s, HyperellipsoidFigure
   figures.RosetteSemiMajor.Redim(pairs, count);
   figures.RosetteSemiMinor.Redim(pairs, count);
   figures.RosetteAzimuth.Redim(pairs, count);
-  for (int p = 1; p <= s.NumPoints; ++p) {
-    const int k = s.VariableIndex(p);
+  for (int p = 1; p <= s.Network.NumPoints; ++p) {
+    const int k = s.Network.VariableIndex(p);
     if (k == 0) continue;
-    const std::string label = FigureLabel(s.PointNumber(p));
+    const std::string label = FigureLabel(s.Network.PointNumber(p));
     Rosette(out, figures, n, 2 * k - 1, 2 * k, c,
             "    ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label,
             "    *******  ROSETA CON SIMETRIA CENTRAL DEL VERTICE NUMERO" + label + "  ****** ",

@@ -244,7 +244,7 @@ std::vector<Finding> CheckNetwork(const PlainNetwork& network, const CheckSettin
 
 std::vector<Finding> CheckActiveNetwork(const NetworkState& state, const CheckSettings& settings) {
   NetworkState work = state;
-  work.StudyApprox = false;
+  work.Options.StudyApprox = false;
   work.Equations.NumCondEq = 0;
   work.Equations.ScaleUnknown =
       settings.method == AdjustmentMethod::Inverse && settings.scaleUnknown;
@@ -257,9 +257,9 @@ std::vector<Finding> CheckActiveNetwork(const NetworkState& state, const CheckSe
   if (work.Abandon) {
     if (!silent.Messages().empty()) message = silent.Messages().back();
   } else {
-    system = FormedSystem{work.Equations.A, work.Equations.K, Vector(work.NumObs), work.NumObs,
-                          work.Equations.NumUnknowns};
-    for (int i = 1; i <= work.NumObs; ++i) system->weights(i) = work.Equations.P(i, i);
+    system = FormedSystem{work.Equations.A, work.Equations.K, Vector(work.Network.NumObs),
+                          work.Network.NumObs, work.Equations.NumUnknowns};
+    for (int i = 1; i <= work.Network.NumObs; ++i) system->weights(i) = work.Equations.P(i, i);
   }
   return CheckNetwork(PlainNetworkOf(state), settings, system, message);
 }

@@ -48,7 +48,7 @@ CommandOutcome CheckNetworkCommand(const NetworkState& state, Interaction& ui) {
     RefuseWithBeep(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
   }
-  if (state.MatrixInput) {
+  if (state.Import.MatrixInput) {
     RefuseWithBeep(ui, "¡ La comprobación necesita una red dada como proyecto !");
     return CommandOutcome::Refused;
   }

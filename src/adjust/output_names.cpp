@@ -6,9 +6,9 @@ namespace ombrel {
 
 std::vector<std::string> RunInputFiles(const NetworkState& s) {
   std::vector<std::string> files;
-  if (s.MatrixInput) {
-    files = {s.ImportFileA, s.ImportFileK, s.ImportFileP};
-    if (s.ImportWithE) files.push_back(s.ImportFileE);
+  if (s.Import.MatrixInput) {
+    files = {s.Import.ImportFileA, s.Import.ImportFileK, s.Import.ImportFileP};
+    if (s.Import.ImportWithE) files.push_back(s.Import.ImportFileE);
   } else if (s.ProjectName != kUntitled) {
     files.push_back(s.ProjectName);
   }

@@ -21,7 +21,7 @@ CommandOutcome ExportProjectCommand(const NetworkState& state, Interaction& ui) 
     RefuseWithBeep(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
   }
-  if (state.MatrixInput) {
+  if (state.Import.MatrixInput) {
     RefuseWithBeep(ui,
                    "¡ Una red dada por sus matrices no tiene puntos ni observaciones que "
                    "exportar !");

@@ -5,7 +5,7 @@
 namespace ombrel {
 
 QuestionSnapshot::QuestionSnapshot(const NetworkState& s)
-    : datum_(s.Datum),
+    : datum_(s.Options.Datum),
       criterionFile_(s.CriterionFileName),
       listingFile_(s.ListingFileName),
       projectLabel_(s.ProjectLabel),
@@ -16,14 +16,14 @@ QuestionSnapshot::QuestionSnapshot(const NetworkState& s)
       condMatrix_(s.Equations.CondMatrix),
       condTerms_(s.Equations.CondTerms),
       k_(s.Equations.K),
-      observationNumber_(s.ObservationNumber),
-      obsWeights_(s.ObsWeights),
-      baardaShift_(s.BaardaShift),
-      fullOutput_(s.FullOutput),
-      outputTypeChosen_(s.OutputTypeChosen) {}
+      observationNumber_(s.Network.ObservationNumber),
+      obsWeights_(s.Network.ObsWeights),
+      baardaShift_(s.Options.BaardaShift),
+      fullOutput_(s.Options.FullOutput),
+      outputTypeChosen_(s.Options.OutputTypeChosen) {}
 
 void QuestionSnapshot::Restore(NetworkState& s, Interaction& ui) const {
-  s.Datum = datum_;
+  s.Options.Datum = datum_;
   s.CriterionFileName = criterionFile_;
   s.ListingFileName = listingFile_;
   s.Equations.ScaleUnknown = scaleUnknown_;
@@ -31,11 +31,11 @@ void QuestionSnapshot::Restore(NetworkState& s, Interaction& ui) const {
   s.Equations.CondMatrix = condMatrix_;
   s.Equations.CondTerms = condTerms_;
   s.Equations.K = k_;
-  s.ObservationNumber = observationNumber_;
-  s.ObsWeights = obsWeights_;
-  s.BaardaShift = baardaShift_;
-  s.FullOutput = fullOutput_;
-  s.OutputTypeChosen = outputTypeChosen_;
+  s.Network.ObservationNumber = observationNumber_;
+  s.Network.ObsWeights = obsWeights_;
+  s.Options.BaardaShift = baardaShift_;
+  s.Options.FullOutput = fullOutput_;
+  s.Options.OutputTypeChosen = outputTypeChosen_;
   SetLabels(s, ui, projectLabel_, pointsLabel_, equationsLabel_);
 }
 

@@ -29,10 +29,10 @@ std::string Join(const std::vector<std::string>& fields) {
 
 PointResult PointOf(const NetworkState& s, int k) {
   PointResult p;
-  p.number = s.PointNumber(k);
-  p.x = s.PointX(k);
-  p.y = s.PointY(k);
-  const int j = s.VariableIndex(k);
+  p.number = s.Network.PointNumber(k);
+  p.x = s.Network.PointX(k);
+  p.y = s.Network.PointY(k);
+  const int j = s.Network.VariableIndex(k);
   p.fixed = j == 0;
   if (p.fixed) return p;
   const int ux = 2 * j - 1, uy = 2 * j;
@@ -162,14 +162,14 @@ AdjustmentResults CollectResults(const NetworkState& s, AdjustmentMethod method)
   r.network = PlainNetworkOf(s);
   r.method = method;
   r.sigma0Sq = s.Solution.Sigma0Sq;
-  r.baardaShift = s.BaardaShift;
-  const int n = s.NumObs + s.Equations.NumCondEq;
+  r.baardaShift = s.Options.BaardaShift;
+  const int n = s.Network.NumObs + s.Equations.NumCondEq;
   r.degreesOfFreedom = s.Solution.DegreesOfFreedom;
-  for (int k = 1; k <= s.NumPoints; ++k) r.points.push_back(PointOf(s, k));
+  for (int k = 1; k <= s.Network.NumPoints; ++k) r.points.push_back(PointOf(s, k));
   for (int i = 1; i <= n; ++i) {
     const RowReliability row = AnalyseRow(s, i);
     ObservationResult o;
-    if (i <= s.NumObs) {
+    if (i <= s.Network.NumObs) {
       const PlainObservation& plain = r.network.observations[static_cast<std::size_t>(i - 1)];
       o.number = plain.number;
       o.kind = KindName(plain.kind);
@@ -177,7 +177,7 @@ AdjustmentResults CollectResults(const NetworkState& s, AdjustmentMethod method)
       o.observed = plain.value;
       o.unit = plain.kind == ObservationKind::Angle ? kAngleUnit : "m";
     } else {
-      o.number = s.ObservationNumber(i);
+      o.number = s.Network.ObservationNumber(i);
       o.kind = "condición";
     }
     o.residual = s.Solution.Residuals(i);
@@ -192,7 +192,7 @@ AdjustmentResults CollectResults(const NetworkState& s, AdjustmentMethod method)
 
 void KeepResults(NetworkState& state, AdjustmentMethod method) {
   state.LastResults.reset();
-  if (state.MatrixInput) return;
+  if (state.Import.MatrixInput) return;
   try {
     state.LastResults = std::make_shared<const AdjustmentResults>(CollectResults(state, method));
   } catch (const RunTimeError&) {

@@ -29,7 +29,7 @@ std::optional<std::string> ResultsNameRefusal(const std::string& name) {
 }
 
 const AdjustmentResults* CurrentResults(const NetworkState& state) {
-  if (!state.LastResults || state.MatrixInput || !state.HasActiveProject()) return nullptr;
+  if (!state.LastResults || state.Import.MatrixInput || !state.HasActiveProject()) return nullptr;
   if (!(state.LastResults->network == PlainNetworkOf(state))) return nullptr;
   return state.LastResults.get();
 }
@@ -50,7 +50,7 @@ CommandOutcome ExportResultsCommand(const NetworkState& state, Interaction& ui) 
     const std::string name = AskOutputFileName(state, ui, "EXPORTAR RESULTADOS",
                                                kDefaultResultsFile, ResultsNameRefusal);
     if (name.empty()) return CommandOutcome::Cancelled;
-    const auto failure = WriteResultsFile(*results, name, state.EllipseFactor);
+    const auto failure = WriteResultsFile(*results, name, state.Options.EllipseFactor);
     if (!failure) return CommandOutcome::Completed;
     ui.MessageBox(CannotWriteText(name, *failure), Buttons::Ok, Icon::Exclamation, 1, kAppTitle);
   }

@@ -16,8 +16,8 @@ constexpr const char* kSummaryFailed = "¡ Se ha producido un error al mostrar e
 
 // Point index that owns unknowns 2k-1 and 2k.
 int VariablePoint(const NetworkState& state, int k) {
-  for (int j = 1; j <= state.NumPoints; ++j)
-    if (state.VariableIndex(j) == k) return j;
+  for (int j = 1; j <= state.Network.NumPoints; ++j)
+    if (state.Network.VariableIndex(j) == k) return j;
   return 0;
 }
 
@@ -35,7 +35,7 @@ std::string Padding(int decimals) {
 // coordinate, standard deviation.
 std::string CoordinateLine(const NetworkState& state, int u, char axis, int number,
                            double approximate) {
-  const int d = state.OutputDecimals;
+  const int d = state.Options.OutputDecimals;
   const double correction = state.Solution.Corrections(u);
   return " " + FormatNumber(correction, 8, d) + Padding(d) + "       " + axis + "(" +
          RightAlignedNumberLabel(number) + " ) " +
@@ -49,15 +49,15 @@ void WriteFullLayout(ListingWriter& out, const NetworkState& state, int points) 
   out.Line("      ------------     ---------------------     -------------------- ");
   for (int k = 1; k <= points; ++k) {
     const int j = VariablePoint(state, k);
-    const int number = state.PointNumber(j);
-    out.Line(CoordinateLine(state, 2 * k - 1, 'X', number, state.PointX(j)));
-    out.Line(CoordinateLine(state, 2 * k, 'Y', number, state.PointY(j)));
+    const int number = state.Network.PointNumber(j);
+    out.Line(CoordinateLine(state, 2 * k - 1, 'X', number, state.Network.PointX(j)));
+    out.Line(CoordinateLine(state, 2 * k, 'Y', number, state.Network.PointY(j)));
   }
 }
 
 // Without approximate coordinates only the corrections and their deviations.
 void WriteShortLayout(ListingWriter& out, const NetworkState& state, int points) {
-  const int d = state.OutputDecimals;
+  const int d = state.Options.OutputDecimals;
   out.BlankLine();
   out.Line("      Correcciones                              Desviaciones Típicas ");
   out.Line("      ------------                              -------------------- ");
@@ -70,12 +70,12 @@ void WriteShortLayout(ListingWriter& out, const NetworkState& state, int points)
 void WriteScaleLine(ListingWriter& out, const NetworkState& state, int m) {
   const double mu = state.Solution.Corrections(m);
   out.Line(" " + FormatNumber(mu, 8, 6) + "  -->  factor =  " + FormatNumber(Mul(mu, 1e6), 4, 2) +
-           " ppm" + "   " + Padding(state.OutputDecimals) +
+           " ppm" + "   " + Padding(state.Options.OutputDecimals) +
            FormatNumber(StandardDeviation(state, m), 6, 6));
 }
 
 void WriteSummary(const NetworkState& state) {
-  const int points = state.NumPoints - state.NumFixed;
+  const int points = state.Network.NumPoints - state.Network.NumFixed;
   const int m = 2 * points + state.Equations.ScaleUnknown;
 
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
@@ -83,7 +83,7 @@ void WriteSummary(const NetworkState& state) {
   WriteBanner(out, "    ******************    RESUMEN DE RESULTADOS     ******************");
   out.BlankLine();
   out.BlankLine();
-  if (state.MatrixInput && !state.ApproxCoordsGiven)
+  if (state.Import.MatrixInput && !state.Import.ApproxCoordsGiven)
     WriteShortLayout(out, state, points);
   else
     WriteFullLayout(out, state, points);

@@ -147,7 +147,7 @@ void WriteExternalReliability(ListingWriter& out, const NetworkState& state,
   out.BlankLine();
   std::string line;
   for (std::size_t i = 1; i < rows.size(); ++i) {
-    const int observation = state.ObservationNumber(static_cast<int>(i));
+    const int observation = state.Network.ObservationNumber(static_cast<int>(i));
     line = std::string(12, ' ') + RightAlignedNumberLabel(observation);
     AppendNumber(line, rows[i].unchecked, 5, 6);
     AppendNumber(line, rows[i].external, 9, 8);
@@ -157,10 +157,10 @@ void WriteExternalReliability(ListingWriter& out, const NetworkState& state,
 
 // The printed number of the variable point owning unknowns 2k-1 and 2k.
 IntVector VariablePointNumbers(const NetworkState& state) {
-  IntVector numbers(state.NumPoints - state.NumFixed);
-  for (int j = 1; j <= state.NumPoints; ++j) {
-    const int k = state.VariableIndex(j);
-    if (k != 0) numbers(k) = state.PointNumber(j);
+  IntVector numbers(state.Network.NumPoints - state.Network.NumFixed);
+  for (int j = 1; j <= state.Network.NumPoints; ++j) {
+    const int k = state.Network.VariableIndex(j);
+    if (k != 0) numbers(k) = state.Network.PointNumber(j);
   }
   return numbers;
 }
@@ -184,7 +184,8 @@ void WriteTransferVectors(ListingWriter& out, const NetworkState& state,
   std::string number;
   for (std::size_t r = 1; r < rows.size(); ++r) {
     const int i = static_cast<int>(r);
-    out.Line("    Observable numero" + RightAlignedNumberLabel(state.ObservationNumber(i)) + ":");
+    out.Line("    Observable numero" + RightAlignedNumberLabel(state.Network.ObservationNumber(i)) +
+             ":");
     for (const auto& [caption, unknown] : lines) {
       // The caption goes out only once its number is known, so that a
       // failure writes none of the line.
@@ -198,20 +199,20 @@ void WriteTransferVectors(ListingWriter& out, const NetworkState& state,
 }
 
 void WriteSection(const NetworkState& state) {
-  const int n = state.NumObs + state.Equations.NumCondEq;
+  const int n = state.Network.NumObs + state.Equations.NumCondEq;
   const int m = state.ProjectUnknowns();
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Append);
-  WriteHead(out, state.BaardaShift);
+  WriteHead(out, state.Options.BaardaShift);
   std::vector<RowReliability> rows(static_cast<std::size_t>(n) + 1);  // 1-based
   std::string line;
   for (int i = 1; i <= n; ++i) {
     rows[static_cast<std::size_t>(i)] = AnalyseRow(state, i);
-    WriteInternalRow(out, line, state.ObservationNumber(i), state.Solution.Residuals(i),
+    WriteInternalRow(out, line, state.Network.ObservationNumber(i), state.Solution.Residuals(i),
                      rows[static_cast<std::size_t>(i)]);
   }
   const double sum = RedundancySum(state, n);
   const Matrix gain = GainMatrix(state, n, m);
-  if (state.FullOutput) {
+  if (state.Options.FullOutput) {
     WriteRedundancyTotals(out, sum, n);
     WriteExternalReliability(out, state, rows);
     WriteTransferVectors(out, state, rows, gain);
@@ -222,7 +223,7 @@ void WriteSection(const NetworkState& state) {
 }  // namespace
 
 RowReliability AnalyseRow(const NetworkState& state, int i) {
-  const double delta0 = state.BaardaShift;
+  const double delta0 = state.Options.BaardaShift;
   const double s0 = state.Solution.Sigma0Sq;
   RowReliability row;
   const double qvv = state.Solution.Qvv(i, i);

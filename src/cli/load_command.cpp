@@ -29,12 +29,12 @@ bool ParseNetworkSource(const std::vector<std::string>& args, std::size_t from,
 }
 
 static void StartImport(NetworkState& state, const std::vector<std::string>& files) {
-  state.MatrixInput = true;
-  state.ImportFileA = files[0];
-  state.ImportFileK = files[1];
-  state.ImportFileP = files[2];
-  state.ImportWithE = files.size() == 4;
-  state.ImportFileE = state.ImportWithE ? files[3] : "";
+  state.Import.MatrixInput = true;
+  state.Import.ImportFileA = files[0];
+  state.Import.ImportFileK = files[1];
+  state.Import.ImportFileP = files[2];
+  state.Import.ImportWithE = files.size() == 4;
+  state.Import.ImportFileE = state.Import.ImportWithE ? files[3] : "";
 }
 
 static void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
@@ -47,7 +47,7 @@ static void Refuse(NetworkState& state, Interaction& ui, const std::string& text
 static void GiveCoordinates(NetworkState& state, Interaction& ui, const std::string& path) {
   const Result<std::string> text = ReadInputText(path);
   if (!text) return Refuse(state, ui, text.error().message);
-  const auto points = ReadApproxCoordinates(*text, state.ImportA.cols / 2);
+  const auto points = ReadApproxCoordinates(*text, state.Import.ImportA.cols / 2);
   if (!points)
     return Refuse(
         state, ui,
@@ -60,7 +60,7 @@ bool LoadNetwork(NetworkState& state, Interaction& ui, const NetworkSource& sour
   try {
     if (!source.project.empty()) {
       if (!LoadProjectFile(state, ui, source.project)) return false;
-      state.MatrixInput = false;
+      state.Import.MatrixInput = false;
       DimensionProjectSystem(state);
     } else {
       StartImport(state, source.matrices);

@@ -61,7 +61,7 @@ bool ApplyComputeOptions(const ComputeOptions& options, NetworkState& state, std
       error = "¡ " + text + " no es un número de cifras decimales válido !";
       return false;
     }
-    state.OutputDecimals = static_cast<int>(std::lround(NumericValue(text)));
+    state.Options.OutputDecimals = static_cast<int>(std::lround(NumericValue(text)));
   }
   if (options.precision) {
     const std::string& text = *options.precision;
@@ -71,23 +71,23 @@ bool ApplyComputeOptions(const ComputeOptions& options, NetworkState& state, std
       error = "¡ " + text + " no es un dato numérico o no está en valor absoluto !";
       return false;
     }
-    state.ApproxPrecision = NumericValue(text);
+    state.Options.ApproxPrecision = NumericValue(text);
   }
   if (options.inversion) {
     const std::string& method = *options.inversion;
     if (method == "gauss")
-      state.Inversion = InversionMethod::GaussJordan;
+      state.Options.Inversion = InversionMethod::GaussJordan;
     else if (method == "lu")
-      state.Inversion = InversionMethod::LU;
+      state.Options.Inversion = InversionMethod::LU;
     else if (method == "cholesky")
-      state.Inversion = InversionMethod::Cholesky;
+      state.Options.Inversion = InversionMethod::Cholesky;
     else {
       error = "método de inversión desconocido: " + method;
       return false;
     }
   }
-  state.StudyApprox = options.study && !state.MatrixInput;
-  state.CheckInversion = options.checkInversion;
+  state.Options.StudyApprox = options.study && !state.Import.MatrixInput;
+  state.Options.CheckInversion = options.checkInversion;
   return true;
 }
 

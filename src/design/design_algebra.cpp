@@ -33,7 +33,7 @@ Vector Difference(const Vector& left, const Vector& right, int n) {
 }
 
 Matrix InverseOf(const NetworkState& s, const Matrix& m, int n) {
-  return Invert(m, n, s.Inversion);
+  return Invert(m, n, s.Options.Inversion);
 }
 
 Matrix TransposeTimesWeights(const NetworkState& s, const Matrix& a, int rows, int cols) {

@@ -35,14 +35,14 @@ const std::string& MatrixInputRefusal() {
 // unknown of the last adjustment. K keeps its condition terms, which the
 // formation of a project's equations expects to find there.
 void DimensionSystem(NetworkState& s) {
-  const int n = s.NumObs + s.Equations.NumCondEq;
+  const int n = s.Network.NumObs + s.Equations.NumCondEq;
   const int m = s.ProjectUnknowns();
   s.Equations.P.Redim(n, n);
   s.Equations.A.Redim(n, m);
   s.Equations.CoefficientErrors.Redim(n, m);
   s.Equations.K.Redim(n);
   for (int r = 1; r <= s.Equations.NumCondEq && r <= s.Equations.CondTerms.Size(); ++r)
-    s.Equations.K(s.NumObs + r) = s.Equations.CondTerms(r);
+    s.Equations.K(s.Network.NumObs + r) = s.Equations.CondTerms(r);
 }
 
 enum class Ending { Offer, Abandoned, AbandonedOffer };
@@ -68,9 +68,9 @@ Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& li
   if (problem == DesignProblem::OrderOne) {
     end = DesignOrderOne(s, ui);
   } else {
-    const int u = s.NumPoints - s.NumFixed;
+    const int u = s.Network.NumPoints - s.Network.NumFixed;
     s.Solution.Qxx.Redim(2 * u, 2 * u);
-    s.Solution.Residuals.Redim(s.NumObs + s.Equations.NumCondEq);
+    s.Solution.Residuals.Redim(s.Network.NumObs + s.Equations.NumCondEq);
     end = DesignOrderTwo(s, ui);
   }
   s.Ellipses.Done = false;
@@ -84,11 +84,11 @@ CommandOutcome RunDesign(NetworkState& s, Interaction& ui, DesignProblem problem
     Inform(ui, "¡ No tiene ningún proyecto activo !");
     return CommandOutcome::Refused;
   }
-  if (problem == DesignProblem::OrderOne && s.MatrixInput) {
+  if (problem == DesignProblem::OrderOne && s.Import.MatrixInput) {
     Inform(ui, MatrixInputRefusal());
     return CommandOutcome::Refused;
   }
-  s.Datum = DatumType::None;
+  s.Options.Datum = DatumType::None;
   s.CriterionFileName.clear();
   DimensionSystem(s);
   if (!AskListingFile(s, ui)) return CommandOutcome::Cancelled;

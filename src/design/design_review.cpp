@@ -46,8 +46,8 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
     if (zero) return ZeroDecomposition(rows, cols, k);
     return transposed ? Pseudoinverse(mt, cols, rows, t) : Pseudoinverse(m, rows, cols, t);
   };
-  std::optional<SvdResult> svd = ReviewedDecomposition(s.SingularValueTolerances, ui, titleLine, k,
-                                                       decompose, DesignReview(format));
+  std::optional<SvdResult> svd = ReviewedDecomposition(
+      s.Options.SingularValueTolerances, ui, titleLine, k, decompose, DesignReview(format));
   if (!svd) return svd;
   s.Equations.NumConstraints = k - svd->rank;
   if (transposed && !zero)
@@ -59,8 +59,8 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
 
 void WriteDesignDecomposition(ListingWriter& out, const NetworkState& s, const SvdResult& svd,
                               int k, ValueFormat format) {
-  WriteDecompositionReport(out, s.SingularValueTolerances, svd, k, s.Equations.NumConstraints,
-                           format);
+  WriteDecompositionReport(out, s.Options.SingularValueTolerances, svd, k,
+                           s.Equations.NumConstraints, format);
 }
 
 }  // namespace ombrel

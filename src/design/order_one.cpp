@@ -77,7 +77,7 @@ std::optional<double> AskIncrement(Interaction& ui, const std::string& first,
 
 std::optional<std::vector<Vertex>> AskVertices(const NetworkState& s, Interaction& ui,
                                                ListingWriter& out) {
-  const std::optional<int> count = AskCount(ui, s.NumPoints - s.NumFixed);
+  const std::optional<int> count = AskCount(ui, s.Network.NumPoints - s.Network.NumFixed);
   if (!count) return std::nullopt;
   out.Line("    OPTIMIZACION DE LA RED A TRAVES DE LA MEJORA DEL VECTOR Xa ");
   out.Line("    EL NUMERO DE VERTICES CUYAS COORDENADAS ");
@@ -101,10 +101,10 @@ std::optional<std::vector<Vertex>> AskVertices(const NetworkState& s, Interactio
 std::optional<Matrix> FreeCofactors(NetworkState& s, Interaction& ui, bool first) {
   DimensionProjectSystem(s);
   for (int r = 1; r <= s.Equations.NumCondEq && r <= s.Equations.CondTerms.Size(); ++r)
-    s.Equations.K(s.NumObs + r) = s.Equations.CondTerms(r);
+    s.Equations.K(s.Network.NumObs + r) = s.Equations.CondTerms(r);
   FormEquations(s, ui);
   if (s.Abandon) throw RunTimeError("No se pueden formar las ecuaciones de la red.");
-  if (first || s.Datum != DatumType::Type8) return EnterConstraintMatrix(s, ui);
+  if (first || s.Options.Datum != DatumType::Type8) return EnterConstraintMatrix(s, ui);
   return FreeNetworkCofactors(s);
 }
 
@@ -149,8 +149,8 @@ Matrix Minor(const NetworkState& s, const Matrix& q, const std::vector<Vertex>& 
   const int order = 2 * static_cast<int>(vertices.size());
   std::vector<int> index;
   for (const Vertex& v : vertices) {
-    index.push_back(2 * s.VariableIndex(v.point) - 1);
-    index.push_back(2 * s.VariableIndex(v.point));
+    index.push_back(2 * s.Network.VariableIndex(v.point) - 1);
+    index.push_back(2 * s.Network.VariableIndex(v.point));
   }
   Matrix m(order, order);
   for (int i = 1; i <= order; ++i)
@@ -348,10 +348,11 @@ void WriteCorrections(ListingWriter& out, const NetworkState& s,
       const std::string a = axis == 0 ? "X(" : "Y(";
       const std::string p = LeftAlignedNumberLabel(vertex.number);
       const double total = Add(free(i), bounded(i));
-      const double coordinate = axis == 0 ? s.PointX(vertex.point) : s.PointY(vertex.point);
+      const double coordinate =
+          axis == 0 ? s.Network.PointX(vertex.point) : s.Network.PointY(vertex.point);
       out.Line("            " + a + p + " ) " + FormatNumber(total, 6, 4) + "  =" +
                FormatNumber(free(i), 6, 4) + "  +" + FormatNumber(bounded(i), 6, 4) + "      " + a +
-               p + " ) " + FormatNumber(Add(coordinate, total), 6, s.OutputDecimals));
+               p + " ) " + FormatNumber(Add(coordinate, total), 6, s.Options.OutputDecimals));
     }
   }
 }
@@ -431,7 +432,7 @@ bool HoldWithinBound(const Vector& free, Vector& bounded, int n, double h) {
 }  // namespace
 
 DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
-  const int u2 = 2 * (s.NumPoints - s.NumFixed);
+  const int u2 = 2 * (s.Network.NumPoints - s.Network.NumFixed);
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
   std::optional<std::vector<Vertex>> chosen = AskVertices(s, ui, out);
@@ -458,7 +459,7 @@ DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
   out.Line("    hay que realizar la   'derivada'   de diversas matrices ");
   out.Line("    El incremento adoptado ha sido de" + FormatNumber(delta, 2, 6) + " metros  ");
 
-  s.Datum = DatumType::None;
+  s.Options.Datum = DatumType::None;
   if (!AskNetworkType(s, ui, "CÁLCULO COLUMNAS MATRIZ  ( A )  .... "))
     return AbandonDesign(out, DesignProblem::OrderOne, 1);
   ui.SetBusy(true);
@@ -473,10 +474,10 @@ DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
   WriteMatrix(out, q, u2, u2, kCofactorWidth, kCofactorDecimals);
   const Matrix base = Minor(s, q, vertices);
   for (Vertex& v : vertices) {
-    const Matrix qx = ShiftedCofactors(s, ui, s.PointX(v.point), delta);
+    const Matrix qx = ShiftedCofactors(s, ui, s.Network.PointX(v.point), delta);
     meter.Advance();
     WriteShifted(out, qx, u2, 'X', v.number, delta);
-    const Matrix qy = ShiftedCofactors(s, ui, s.PointY(v.point), delta);
+    const Matrix qy = ShiftedCofactors(s, ui, s.Network.PointY(v.point), delta);
     meter.Advance();
     WriteShifted(out, qy, u2, 'Y', v.number, delta);
     v.shiftedX = Minor(s, qx, vertices);

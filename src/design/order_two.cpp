@@ -185,7 +185,7 @@ std::optional<Matrix> AskCriterion(NetworkState& s, Interaction& ui, double vari
     const std::optional<int> option =
         AskCriterionOption(ui, "Indique cual es su opción :     ( 1 - 4 ) ", options, "4");
     if (!option) return std::nullopt;
-    if (*option == 1 && s.MatrixInput && !s.ApproxCoordsGiven) {
+    if (*option == 1 && s.Import.MatrixInput && !s.Import.ApproxCoordsGiven) {
       ui.MessageBox("¡ Opción no válida al no estar disponibles las coordenadas aproximadas !",
                     Buttons::Ok, Icon::Information, 1, kAppTitle);
       continue;
@@ -225,7 +225,7 @@ void WriteWeights(ListingWriter& out, const NetworkState& s, const Vector& p, do
   WriteHeading(out, "    FORMA LINEAL      vec diag ( PESOS )      NRO OBSERVACIONES ");
   for (int i = 1; i <= n; ++i) {
     const double ratio = Div(p(i), Mul(s.Equations.P(i, i), variance));
-    out.Line("    " + RightAlignedNumberLabel(s.ObservationNumber(i)) + "   " +
+    out.Line("    " + RightAlignedNumberLabel(s.Network.ObservationNumber(i)) + "   " +
              FormatNumber(p(i), 12, 12) + "   " + FormatNumber(ratio, 8, 14));
   }
 }
@@ -233,7 +233,8 @@ void WriteWeights(ListingWriter& out, const NetworkState& s, const Vector& p, do
 }  // namespace
 
 DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
-  const Sizes z{s.NumObs + s.Equations.NumCondEq, 2 * (s.NumPoints - s.NumFixed)};
+  const Sizes z{s.Network.NumObs + s.Equations.NumCondEq,
+                2 * (s.Network.NumPoints - s.Network.NumFixed)};
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
   if (!PreliminarySolution(s, ui, out, z)) return AbandonDesign(out, DesignProblem::OrderTwo, 1);

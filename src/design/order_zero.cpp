@@ -56,7 +56,7 @@ std::optional<int> AskCount(Interaction& ui, int variablePoints) {
 // answer asks the count again. Returns false when the count is cancelled.
 bool AskChosenVertices(const NetworkState& s, Interaction& ui, ListingWriter& out,
                        std::vector<int>& chosen) {
-  const int u = s.NumPoints - s.NumFixed;
+  const int u = s.Network.NumPoints - s.Network.NumFixed;
   for (;;) {
     const std::optional<int> count = AskCount(ui, u);
     if (!count) return false;
@@ -77,9 +77,10 @@ bool AskChosenVertices(const NetworkState& s, Interaction& ui, ListingWriter& ou
 
 Groups SplitPoints(const NetworkState& s, const std::vector<int>& chosen) {
   Groups g;
-  for (int c = 1; c <= s.NumPoints - s.NumFixed; ++c) {
+  for (int c = 1; c <= s.Network.NumPoints - s.Network.NumFixed; ++c) {
     const int p = VariablePoint(s, c);
-    const bool inB = std::find(chosen.begin(), chosen.end(), s.PointNumber(p)) != chosen.end();
+    const bool inB =
+        std::find(chosen.begin(), chosen.end(), s.Network.PointNumber(p)) != chosen.end();
     (inB ? g.b : g.a).push_back(p);
   }
   return g;
@@ -96,7 +97,7 @@ std::vector<int> NewOrder(const Groups& g) {
 Matrix ReorderedDesign(const NetworkState& s, const std::vector<int>& order, int n) {
   Matrix a(n, 2 * static_cast<int>(order.size()));
   for (std::size_t j = 0; j < order.size(); ++j) {
-    const int from = 2 * s.VariableIndex(order[j]) - 1;
+    const int from = 2 * s.Network.VariableIndex(order[j]) - 1;
     const int to = 2 * static_cast<int>(j) + 1;
     for (int i = 1; i <= n; ++i) {
       a(i, to) = s.Equations.A(i, from);
@@ -112,7 +113,7 @@ void WriteReorderedDesign(ListingWriter& out, const NetworkState& s, const std::
   std::string labels = "   ";
   std::string rules = "   ";
   for (const int p : order) {
-    const std::string label = LeftAlignedNumberLabel(s.PointNumber(p));
+    const std::string label = LeftAlignedNumberLabel(s.Network.PointNumber(p));
     labels += " Vble X(" + label + " )  " + " Vble Y(" + label + " )  ";
     rules += " ------------   ------------  ";
   }
@@ -136,7 +137,7 @@ void WriteVectorSection(ListingWriter& out, const std::string& heading, const Ve
 // when they are known.
 void WriteGroupCorrections(ListingWriter& out, const NetworkState& s, const std::string& name,
                            const std::vector<int>& points, const Vector& x, bool coordinates) {
-  const int decimals = s.OutputDecimals;
+  const int decimals = s.Options.OutputDecimals;
   out.BlankLine();
   if (coordinates) {
     out.Line("      Correcciones " + name + "     Variables compensadas ");
@@ -147,13 +148,13 @@ void WriteGroupCorrections(ListingWriter& out, const NetworkState& s, const std:
   }
   for (std::size_t j = 0; j < points.size(); ++j) {
     const int p = points[j];
-    const std::string label = LeftAlignedNumberLabel(s.PointNumber(p));
+    const std::string label = LeftAlignedNumberLabel(s.Network.PointNumber(p));
     for (int axis = 0; axis < 2; ++axis) {
       const double correction = x(2 * static_cast<int>(j) + 1 + axis);
       std::string line = "       " + std::string(axis == 0 ? "X(" : "Y(") + label + " ) " +
                          FormatNumber(correction, 6, decimals);
       if (coordinates) {
-        const double approximate = axis == 0 ? s.PointX(p) : s.PointY(p);
+        const double approximate = axis == 0 ? s.Network.PointX(p) : s.Network.PointY(p);
         line += "     " + FormatNumber(Add(approximate, correction), 6, decimals);
       }
       out.Line(line);
@@ -164,7 +165,7 @@ void WriteGroupCorrections(ListingWriter& out, const NetworkState& s, const std:
 void WriteCorrections(ListingWriter& out, const NetworkState& s, const Groups& g, const Vector& xa,
                       const Vector& xb) {
   WriteHeading(out, "    CORRECCIONES A LAS VARIABLES Y VARIABLES COMPENSADAS");
-  const bool coordinates = !s.MatrixInput || s.ApproxCoordsGiven;
+  const bool coordinates = !s.Import.MatrixInput || s.Import.ApproxCoordsGiven;
   WriteGroupCorrections(out, s, "Xa", g.a, xa, coordinates);
   WriteGroupCorrections(out, s, "Xb", g.b, xb, coordinates);
 }
@@ -219,14 +220,14 @@ void RecordChosenGroup(NetworkState& s, const Groups& g, const Matrix& q) {
   s.Ellipses.DesignVertexCount = b;
   s.Ellipses.DesignVertices.Redim(b);
   for (int k = 1; k <= b; ++k)
-    s.Ellipses.DesignVertices(k) = s.PointNumber(g.b[static_cast<std::size_t>(k - 1)]);
+    s.Ellipses.DesignVertices(k) = s.Network.PointNumber(g.b[static_cast<std::size_t>(k - 1)]);
   s.Solution.Qxx = Block(q, 1, 1, 2 * b, 2 * b);
 }
 
 }  // namespace
 
 DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
-  const int n = s.NumObs + s.Equations.NumCondEq;
+  const int n = s.Network.NumObs + s.Equations.NumCondEq;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
   std::vector<int> chosen;

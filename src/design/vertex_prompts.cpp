@@ -28,14 +28,14 @@ std::string VertexHeading(int k, bool padded) {
 }
 
 int PointWithNumber(const NetworkState& s, int number) {
-  for (int p = 1; p <= s.NumPoints; ++p)
-    if (s.PointNumber(p) == number) return p;
+  for (int p = 1; p <= s.Network.NumPoints; ++p)
+    if (s.Network.PointNumber(p) == number) return p;
   return 0;
 }
 
 int VariablePoint(const NetworkState& s, int k) {
-  for (int p = 1; p <= s.NumPoints; ++p)
-    if (s.VariableIndex(p) == k) return p;
+  for (int p = 1; p <= s.Network.NumPoints; ++p)
+    if (s.Network.VariableIndex(p) == k) return p;
   return 0;
 }
 
@@ -56,7 +56,7 @@ std::optional<int> AskDesignVertex(const NetworkState& s, Interaction& ui, int k
       const int point = PointWithNumber(s, number);
       // A fixed or repeated vertex would leave the chosen group short of
       // unknowns, so only new variable points are taken.
-      if (point != 0 && s.VariableIndex(point) != 0 &&
+      if (point != 0 && s.Network.VariableIndex(point) != 0 &&
           std::find(chosen.begin(), chosen.end(), number) == chosen.end())
         return number;
     }

@@ -37,8 +37,8 @@ CoordinatesDialog::CoordinatesDialog(NetworkState& state, Interaction& ui, QWidg
   acceptButton_ = Named("acceptButton", new QPushButton(QStringLiteral("Aceptar"), this));
   cancelButton_ = Named("cancelButton", new QPushButton(QStringLiteral("Cancelar"), this));
   acceptButton_->setDefault(true);
-  x_ = {xEdit_, &state_.ApproxX, "XCOOR", {}};
-  y_ = {yEdit_, &state_.ApproxY, "YCOOR", {}};
+  x_ = {xEdit_, &state_.Import.ApproxX, "XCOOR", {}};
+  y_ = {yEdit_, &state_.Import.ApproxY, "YCOOR", {}};
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel(QStringLiteral("Punto"), this), 0, 0);
@@ -66,7 +66,7 @@ CoordinatesDialog::CoordinatesDialog(NetworkState& state, Interaction& ui, QWidg
 
 void CoordinatesDialog::ListPoints() {
   BeginApproxCoordinates(state_);
-  for (int k = 1; k <= state_.ApproxCount; ++k) pointList_->addItem(QString::number(k));
+  for (int k = 1; k <= state_.Import.ApproxCount; ++k) pointList_->addItem(QString::number(k));
   // Nothing to type into until a point is picked.
   xEdit_->setEnabled(false);
   yEdit_->setEnabled(false);

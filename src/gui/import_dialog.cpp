@@ -98,8 +98,8 @@ QWidget* ImportDialog::BuildFormatNote() {
 }
 
 void ImportDialog::ShowLastFiles() {
-  const std::string* last[] = {&state_.ImportFileA, &state_.ImportFileK, &state_.ImportFileP,
-                               &state_.ImportFileE};
+  const std::string* last[] = {&state_.Import.ImportFileA, &state_.Import.ImportFileK,
+                               &state_.Import.ImportFileP, &state_.Import.ImportFileE};
   for (std::size_t i = 0; i < fileEdits_.size(); ++i) fileEdits_[i]->setText(ToQt(*last[i]));
   updateButtons();
 }
@@ -116,7 +116,7 @@ void ImportDialog::browse(Field field) {
   const auto at = static_cast<std::size_t>(field);
   state_.FileChosen = false;
   // Coordinates typed for the old A need not fit a new one.
-  if (field == kFileA) state_.ApproxCoordsGiven = false;
+  if (field == kFileA) state_.Import.ApproxCoordsGiven = false;
   // The open dialog only hands the choice back, loading nothing, on an import.
   OpenProjectDialog dialog(state_, ui_, OpenProjectDialog::Purpose::Import, this);
   dialog.ShowForImport(QString::fromUtf8(kNameLabels[at]));

@@ -231,7 +231,7 @@ void MainWindow::activateProject() {
   OpenProjectDialog dialog(state_, ui_, OpenProjectDialog::Purpose::Activate, this);
   dialog.exec();
   // Only a project that was actually loaded replaces an imported network.
-  if (state_.FileChosen && dialog.Loaded()) state_.MatrixInput = false;
+  if (state_.FileChosen && dialog.Loaded()) state_.Import.MatrixInput = false;
 }
 
 void MainWindow::editProject() {
@@ -260,12 +260,12 @@ void MainWindow::reviewNetwork() {
 
 void MainWindow::showNetworkPlot() {
   if (!NeedsProject()) return;
-  if (state_.MatrixInput && !state_.ApproxCoordsGiven) {
+  if (state_.Import.MatrixInput && !state_.Import.ApproxCoordsGiven) {
     ui_.Beep();
     ui_.MessageBox("¡ No se dispone de las coordenadas aproximadas !", Buttons::Ok,
                    Icon::Exclamation, 1, kAppTitle);
     ShowApproxDialog(state_, ui_, this);
-    if (!state_.ApproxCoordsGiven) return;
+    if (!state_.Import.ApproxCoordsGiven) return;
   }
   ShowNetworkPlot(state_, ui_, this);
 }

@@ -75,7 +75,7 @@ void MainWindow::ShowRecentProjects() {
 void MainWindow::openRecentProject(const QString& path) {
   state_.SelectedFile = FromQt(path);
   if (LoadProjectFile(state_, ui_, state_.SelectedFile))
-    state_.MatrixInput = false;
+    state_.Import.MatrixInput = false;
   else
     RemoveRecentProject(path);
 }

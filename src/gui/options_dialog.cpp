@@ -102,16 +102,16 @@ QWidget* OptionsDialog::BuildAlgorithmsFrame() {
 }
 
 void OptionsDialog::ShowOptions() {
-  studyCheck_->setChecked(state_.StudyApprox);
-  checkInversionBox_->setChecked(state_.CheckInversion);
-  inversionRadios_[static_cast<std::size_t>(state_.Inversion)]->setChecked(true);
+  studyCheck_->setChecked(state_.Options.StudyApprox);
+  checkInversionBox_->setChecked(state_.Options.CheckInversion);
+  inversionRadios_[static_cast<std::size_t>(state_.Options.Inversion)]->setChecked(true);
   svdRadio_->setChecked(true);
   precisionEdit_->setText(
-      QString::number(state_.ApproxPrecision, 'g', 15).replace(QLatin1Char(','), '.'));
-  decimalsEdit_->setText(QString::number(state_.OutputDecimals));
+      QString::number(state_.Options.ApproxPrecision, 'g', 15).replace(QLatin1Char(','), '.'));
+  decimalsEdit_->setText(QString::number(state_.Options.OutputDecimals));
   EnablePrecision(studyCheck_->isChecked());
   // A network entered by matrices has no approximate coordinates to study.
-  if (state_.MatrixInput) {
+  if (state_.Import.MatrixInput) {
     studyCheck_->setEnabled(false);
     EnablePrecision(false);
   }
@@ -130,25 +130,25 @@ void OptionsDialog::toggleStudy() {
     precisionEdit_->setFocus();
     precisionEdit_->selectAll();
   }
-  state_.StudyApprox = on;
+  state_.Options.StudyApprox = on;
 }
 
 void OptionsDialog::toggleInversionCheck() {
-  state_.CheckInversion = checkInversionBox_->isChecked();
+  state_.Options.CheckInversion = checkInversionBox_->isChecked();
 }
 
 void OptionsDialog::chooseInversionMethod(int index) {
-  state_.Inversion = static_cast<InversionMethod>(index);
+  state_.Options.Inversion = static_cast<InversionMethod>(index);
 }
 
 void OptionsDialog::acceptOptions() {
   const std::string precision = FromQt(precisionEdit_->text());
-  if (!AcceptPrecision(precision, state_.ApproxPrecision)) {
+  if (!AcceptPrecision(precision, state_.Options.ApproxPrecision)) {
     ui_.Beep();
     ui_.MessageBox(PrecisionRefusal(precision), Buttons::Ok, Icon::Information, 1, kAppTitle);
   }
   const std::string decimals = FromQt(decimalsEdit_->text());
-  if (!AcceptDecimals(decimals, state_.OutputDecimals)) {
+  if (!AcceptDecimals(decimals, state_.Options.OutputDecimals)) {
     ui_.Beep();
     ui_.MessageBox(DecimalsRefusal(decimals), Buttons::Ok, Icon::Information, 1, kAppTitle);
   }

@@ -138,7 +138,7 @@ void PlotWindow::showWholeNetwork() {
   picture_->SetBand(band_);
   view_.ShowAll(state_, picture_->width(), picture_->height());
   AfterRedraw();
-  if (state_.MatrixInput)
+  if (state_.Import.MatrixInput)
     ui_.MessageBox(kMatrixInputNotice, Buttons::Ok, Icon::Information, 1, kAppTitle);
   EnableFigureButtons();
 }

@@ -138,8 +138,8 @@ QWidget* ReviewDialog::BuildWeightsTab() {
 
 void ReviewDialog::ShowNetwork() {
   ShowLines();
-  pointCountLabel_->setText(QString::number(state_.NumPoints));
-  equationCountLabel_->setText(QString::number(state_.NumObs));
+  pointCountLabel_->setText(QString::number(state_.Network.NumPoints));
+  equationCountLabel_->setText(QString::number(state_.Network.NumObs));
   EnablePointControls(false);
   EnableWeightControls(false);
 }

@@ -14,7 +14,7 @@ void ShowProjectEditor(NetworkState& state, Interaction& ui, QWidget* parent) {
   ProjectEditorDialog dialog(state, ui, std::move(*lists), parent);
   // A saved project is the active network from now on, also after a network
   // imported as matrices: the equations must be formed from it again.
-  if (dialog.exec() == QDialog::Accepted) state.MatrixInput = false;
+  if (dialog.exec() == QDialog::Accepted) state.Import.MatrixInput = false;
 }
 
 }  // namespace ombrel

@@ -80,32 +80,32 @@ void WriteProjectEcho(ListingWriter& out, const NetworkState& state) {
   WriteTitleBlock(out, "PROYECTO ACTIVO:   ", state.ProjectName);
   ProjectLines lines(state.ProjectName);
   out.Line("    " + lines.Next() + std::string(15, ' ') + "   Menu Revisar ");
-  for (int i = 1; i <= state.NumPoints; ++i) {
-    const char* kind = state.VariableIndex(i) == 0 ? "     fijo" : "     vble";
+  for (int i = 1; i <= state.Network.NumPoints; ++i) {
+    const char* kind = state.Network.VariableIndex(i) == 0 ? "     fijo" : "     vble";
     out.Line("    " + lines.Next() + "  -->" + kind);
   }
-  for (int i = 1; i <= state.NumObs; ++i)
-    out.Line("    " + lines.Next() + "  -->" + WeightEcho(state.ObsWeights(2, i)));
+  for (int i = 1; i <= state.Network.NumObs; ++i)
+    out.Line("    " + lines.Next() + "  -->" + WeightEcho(state.Network.ObsWeights(2, i)));
 }
 
 void WriteImportTitles(ListingWriter& out, const NetworkState& state) {
   const char* caption = "MATRIZ ACTIVA:  ";
-  WriteTitleBlock(out, caption, state.ImportFileA);
-  WriteTitleBlock(out, caption, state.ImportFileK);
-  WriteTitleBlock(out, caption, state.ImportFileP);
-  if (state.ImportWithE) WriteTitleBlock(out, caption, state.ImportFileE);
+  WriteTitleBlock(out, caption, state.Import.ImportFileA);
+  WriteTitleBlock(out, caption, state.Import.ImportFileK);
+  WriteTitleBlock(out, caption, state.Import.ImportFileP);
+  if (state.Import.ImportWithE) WriteTitleBlock(out, caption, state.Import.ImportFileE);
 }
 
 void WriteCounts(ListingWriter& out, const NetworkState& state) {
-  if (state.MatrixInput) {
-    out.Line("    Numero de ecuaciones : " + std::to_string(state.ImportA.rows));
-    out.Line("    Numero de incognitas : " + std::to_string(state.ImportA.cols));
+  if (state.Import.MatrixInput) {
+    out.Line("    Numero de ecuaciones : " + std::to_string(state.Import.ImportA.rows));
+    out.Line("    Numero de incognitas : " + std::to_string(state.Import.ImportA.cols));
     return;
   }
-  out.Line("    Numero de vertices de la  red : " + std::to_string(state.NumPoints) + "   ( " +
-           std::to_string(state.NumFixed) + " fijos ) ");
+  out.Line("    Numero de vertices de la  red : " + std::to_string(state.Network.NumPoints) +
+           "   ( " + std::to_string(state.Network.NumFixed) + " fijos ) ");
   out.Line("    Numero de ecuaciones  totales : " +
-           std::to_string(state.NumObs + state.Equations.NumCondEq) + "   ( " +
+           std::to_string(state.Network.NumObs + state.Equations.NumCondEq) + "   ( " +
            std::to_string(state.Equations.NumCondEq) + " de condicion ) ");
   if (state.Equations.ScaleUnknown == 1) {
     out.BlankLine();
@@ -117,13 +117,13 @@ void WriteCounts(ListingWriter& out, const NetworkState& state) {
 // that index; 0 when none does).
 int VariablePointNumber(const NetworkState& state, int k) {
   int number = 0;
-  for (int i = 1; i <= state.NumPoints; ++i)
-    if (state.VariableIndex(i) == k) number = state.PointNumber(i);
+  for (int i = 1; i <= state.Network.NumPoints; ++i)
+    if (state.Network.VariableIndex(i) == k) number = state.Network.PointNumber(i);
   return number;
 }
 
 void WriteDesignMatrix(ListingWriter& out, const NetworkState& state, int equations) {
-  const int variablePoints = state.NumPoints - state.NumFixed;
+  const int variablePoints = state.Network.NumPoints - state.Network.NumFixed;
   WriteHeading(out, "    MATRIZ DE DISENO ( A ) ");
   std::string labels = "   ";
   std::string rules = "   ";
@@ -153,8 +153,8 @@ void WriteIndependentTerms(ListingWriter& out, const NetworkState& state, int eq
   WriteHeading(out, "    VECTOR DE TERMINOS INDEPENDIENTES ( K ) ");
   for (int i = 1; i <= equations; ++i) {
     // Angle rows are in ten-thousandths of a gon, distance rows in metres.
-    const bool angle = !state.MatrixInput && state.ObsWeights(1, i) == 1.0;
-    const int w = state.MatrixInput || angle ? 10 : 6;
+    const bool angle = !state.Import.MatrixInput && state.Network.ObsWeights(1, i) == 1.0;
+    const int w = state.Import.MatrixInput || angle ? 10 : 6;
     const int d = angle ? 4 : 8;
     out.Number(state.Equations.K(i), w, d);
     out.BlankLine();
@@ -174,7 +174,7 @@ void WriteWeightDiagonal(ListingWriter& out, const NetworkState& state, int equa
 void WriteListingHeader(NetworkState& state, Interaction& /*ui*/) {
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Create);
 
-  if (state.MatrixInput)
+  if (state.Import.MatrixInput)
     WriteImportTitles(out, state);
   else
     WriteProjectEcho(out, state);
@@ -186,8 +186,8 @@ void WriteListingHeader(NetworkState& state, Interaction& /*ui*/) {
 
   WriteCounts(out, state);
 
-  if (state.MatrixInput || state.FullOutput) {
-    const int equations = state.NumObs + state.Equations.NumCondEq;
+  if (state.Import.MatrixInput || state.Options.FullOutput) {
+    const int equations = state.Network.NumObs + state.Equations.NumCondEq;
     WriteDesignMatrix(out, state, equations);
     WriteIndependentTerms(out, state, equations);
     WriteWeightDiagonal(out, state, equations);

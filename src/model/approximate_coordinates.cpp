@@ -24,24 +24,24 @@ Failure LineError(int line, const std::string& what) {
 }  // namespace
 
 void BeginApproxCoordinates(NetworkState& state) {
-  state.ApproxCount = state.ImportA.cols / 2;
-  if (!state.ApproxCoordsGiven) {
-    state.PointX.Redim(state.NumPoints);
-    state.PointY.Redim(state.NumPoints);
-    state.ApproxX.Redim(state.ApproxCount);
-    state.ApproxY.Redim(state.ApproxCount);
+  state.Import.ApproxCount = state.Import.ImportA.cols / 2;
+  if (!state.Import.ApproxCoordsGiven) {
+    state.Network.PointX.Redim(state.Network.NumPoints);
+    state.Network.PointY.Redim(state.Network.NumPoints);
+    state.Import.ApproxX.Redim(state.Import.ApproxCount);
+    state.Import.ApproxY.Redim(state.Import.ApproxCount);
   }
-  for (int k = 1; k <= state.ApproxCount; ++k) {
-    state.ApproxX(k) = state.PointX(k);
-    state.ApproxY(k) = state.PointY(k);
+  for (int k = 1; k <= state.Import.ApproxCount; ++k) {
+    state.Import.ApproxX(k) = state.Network.PointX(k);
+    state.Import.ApproxY(k) = state.Network.PointY(k);
   }
 }
 
 void AcceptApproxCoordinates(NetworkState& state) {
-  state.ApproxCoordsGiven = true;
-  for (int k = 1; k <= state.ApproxCount; ++k) {
-    state.PointX(k) = state.ApproxX(k);
-    state.PointY(k) = state.ApproxY(k);
+  state.Import.ApproxCoordsGiven = true;
+  for (int k = 1; k <= state.Import.ApproxCount; ++k) {
+    state.Network.PointX(k) = state.Import.ApproxX(k);
+    state.Network.PointY(k) = state.Import.ApproxY(k);
   }
 }
 
@@ -70,8 +70,8 @@ Result<std::vector<ApproxPoint>> ReadApproxCoordinates(const std::string& text, 
 void ApplyApproxCoordinates(NetworkState& state, const std::vector<ApproxPoint>& points) {
   BeginApproxCoordinates(state);
   for (const ApproxPoint& p : points) {
-    state.ApproxX(p.number) = p.x;
-    state.ApproxY(p.number) = p.y;
+    state.Import.ApproxX(p.number) = p.x;
+    state.Import.ApproxY(p.number) = p.y;
   }
   AcceptApproxCoordinates(state);
 }

@@ -15,8 +15,8 @@ struct Leg {
 };
 
 Leg MakeLeg(const NetworkState& s, int a, int b) {
-  const double dx = Sub(s.PointX(b), s.PointX(a));
-  const double dy = Sub(s.PointY(b), s.PointY(a));
+  const double dx = Sub(s.Network.PointX(b), s.Network.PointX(a));
+  const double dy = Sub(s.Network.PointY(b), s.Network.PointY(a));
   return {dx, dy, Add(Mul(dx, dx), Mul(dy, dy))};
 }
 
@@ -44,7 +44,7 @@ double QuotientLimit(double numerator, const Leg& leg, double r) {
 using ColumnErrors = std::map<int, double>;
 
 void AddPoint(const NetworkState& s, ColumnErrors& errors, int point, double rx, double ry) {
-  const int j = s.VariableIndex(point);
+  const int j = s.Network.VariableIndex(point);
   if (j == 0) return;
   errors[2 * j - 1] += rx;
   errors[2 * j] += ry;
@@ -61,7 +61,7 @@ void Store(NetworkState& s, int i, const ColumnErrors& errors) {
 }  // namespace
 
 void AngleCoefficientErrors(NetworkState& s, int i, const ObservationPoints& p) {
-  const double delta = s.ApproxPrecision;
+  const double delta = s.Options.ApproxPrecision;
   const Leg back = MakeLeg(s, p.back, p.station);  // X(s) - X(b), Y(s) - Y(b)
   const Leg fore = MakeLeg(s, p.station, p.fore);  // X(f) - X(s), Y(f) - Y(s)
   ColumnErrors errors;
@@ -78,7 +78,7 @@ void AngleCoefficientErrors(NetworkState& s, int i, const ObservationPoints& p) 
 }
 
 void DistanceCoefficientErrors(NetworkState& s, int i, const ObservationPoints& p) {
-  const double delta = s.ApproxPrecision;
+  const double delta = s.Options.ApproxPrecision;
   const Leg leg = MakeLeg(s, p.station, p.fore);
   const double d = Sqrt(leg.squared);
   const double distanceError =

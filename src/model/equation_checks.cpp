@@ -21,7 +21,7 @@ bool IsZeroRow(const Matrix& a, int row, int cols) {
 
 std::string VerticesFault(const NetworkState& state, int i, const std::string& detail) {
   return "¡ Existe un problema con los vértices de las observaciones !\r\n\r\nLa ecuación " +
-         std::to_string(state.ObservationNumber(i)) + " " + detail;
+         std::to_string(state.Network.ObservationNumber(i)) + " " + detail;
 }
 
 }  // namespace
@@ -33,15 +33,16 @@ bool CheckObservationPoints(NetworkState& state, Interaction& ui, int i,
   for (const auto& [e1, e2] : pairs) {
     if (e1 == 1 && p.back == 0) continue;  // a distance has no back-sight
     const int a = points[e1], b = points[e2];
-    const std::string vertex = std::to_string(state.ObsPoints(e1, i));
+    const std::string vertex = std::to_string(state.Network.ObsPoints(e1, i));
     if (a == b)
       return Refuse(state, ui,
                     VerticesFault(state, i, "cita dos veces el vértice " + vertex + "."));
-    if (state.PointX(a) == state.PointX(b) && state.PointY(a) == state.PointY(b))
+    if (state.Network.PointX(a) == state.Network.PointX(b) &&
+        state.Network.PointY(a) == state.Network.PointY(b))
       return Refuse(state, ui,
                     VerticesFault(state, i,
                                   "une los vértices " + vertex + " y " +
-                                      std::to_string(state.ObsPoints(e2, i)) +
+                                      std::to_string(state.Network.ObsPoints(e2, i)) +
                                       ", que tienen las mismas coordenadas aproximadas."));
   }
   return true;

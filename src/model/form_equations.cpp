@@ -16,13 +16,13 @@ namespace {
 // Index of the last point that carries a vertex number; 0 when none does.
 int PointIndexOf(const NetworkState& s, int vertex) {
   int found = 0;
-  for (int k = 1; k <= s.NumPoints; ++k)
-    if (s.PointNumber(k) == vertex) found = k;
+  for (int k = 1; k <= s.Network.NumPoints; ++k)
+    if (s.Network.PointNumber(k) == vertex) found = k;
   return found;
 }
 
 bool IsDistance(const NetworkState& s, int i) {
-  return s.ObsPoints(1, i) == kDistanceMarker;
+  return s.Network.ObsPoints(1, i) == kDistanceMarker;
 }
 
 // Resolves the vertex numbers of observation i. A number that no point
@@ -32,13 +32,13 @@ std::optional<ObservationPoints> ResolvePoints(NetworkState& s, Interaction& ui,
   ObservationPoints p;
   int* roles[3] = {&p.back, &p.station, &p.fore};
   for (int e = IsDistance(s, i) ? 2 : 1; e <= 3; ++e) {
-    const int vertex = s.ObsPoints(e, i);
+    const int vertex = s.Network.ObsPoints(e, i);
     *roles[e - 1] = PointIndexOf(s, vertex);
     if (*roles[e - 1] == 0) {
       ui.Beep();
       ui.MessageBox(
           "¡ Existe un problema con los vértices de las observaciones !\r\n\r\nLa ecuación " +
-              std::to_string(s.ObservationNumber(i)) + " cita el vértice " +
+              std::to_string(s.Network.ObservationNumber(i)) + " cita el vértice " +
               std::to_string(vertex) + ", que no figura en el proyecto.",
           Buttons::Ok, Icon::Information, 1, kAppTitle);
       s.Abandon = true;
@@ -51,7 +51,7 @@ std::optional<ObservationPoints> ResolvePoints(NetworkState& s, Interaction& ui,
 // Adds the partial derivatives of one point to row i (a point that plays two
 // roles in an observation receives the sum of both).
 void AddCoefficients(NetworkState& s, int i, int point, double ax, double ay) {
-  const int j = s.VariableIndex(point);
+  const int j = s.Network.VariableIndex(point);
   if (j == 0) return;
   s.Equations.A(i, 2 * j - 1) = Add(s.Equations.A(i, 2 * j - 1), ax);
   s.Equations.A(i, 2 * j) = Add(s.Equations.A(i, 2 * j), ay);
@@ -65,15 +65,15 @@ void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
   const double d2 = Distance(s, p.station, p.fore);
   const double d1sq = Mul(d1, d1);
   const double d2sq = Mul(d2, d2);
-  const double dxBack = s.PointX(p.station) - s.PointX(p.back);
-  const double dyBack = s.PointY(p.station) - s.PointY(p.back);
-  const double dxFore = s.PointX(p.fore) - s.PointX(p.station);
-  const double dyFore = s.PointY(p.fore) - s.PointY(p.station);
+  const double dxBack = s.Network.PointX(p.station) - s.Network.PointX(p.back);
+  const double dyBack = s.Network.PointY(p.station) - s.Network.PointY(p.back);
+  const double dxFore = s.Network.PointX(p.fore) - s.Network.PointX(p.station);
+  const double dyFore = s.Network.PointY(p.fore) - s.Network.PointY(p.station);
   AddCoefficients(s, i, p.back, Mul(Div(dyBack, d1sq), rho), Mul(-Div(dxBack, d1sq), rho));
   AddCoefficients(s, i, p.station, Mul(-Add(Div(dyFore, d2sq), Div(dyBack, d1sq)), rho),
                   Mul(Add(Div(dxFore, d2sq), Div(dxBack, d1sq)), rho));
   AddCoefficients(s, i, p.fore, Mul(Div(dyFore, d2sq), rho), Mul(-Div(dxFore, d2sq), rho));
-  s.Equations.K(i) = Mul(Sub(s.ObsValue(i), alpha), kAngleUnitsPerGon);
+  s.Equations.K(i) = Mul(Sub(s.Network.ObsValue(i), alpha), kAngleUnitsPerGon);
 }
 
 void FormDistance(NetworkState& s, int i, const ObservationPoints& p) {
@@ -84,8 +84,9 @@ void FormDistance(NetworkState& s, int i, const ObservationPoints& p) {
   const double cosTheta = std::cos(theta);
   AddCoefficients(s, i, p.station, -sinTheta, -cosTheta);
   AddCoefficients(s, i, p.fore, sinTheta, cosTheta);
-  if (s.Equations.ScaleUnknown == 1) s.Equations.A(i, 2 * (s.NumPoints - s.NumFixed) + 1) = -d;
-  s.Equations.K(i) = Sub(s.ObsValue(i), d);
+  if (s.Equations.ScaleUnknown == 1)
+    s.Equations.A(i, 2 * (s.Network.NumPoints - s.Network.NumFixed) + 1) = -d;
+  s.Equations.K(i) = Sub(s.Network.ObsValue(i), d);
 }
 
 bool RowIsZero(const NetworkState& s, int i, int cols) {
@@ -98,20 +99,20 @@ void FormProjectEquations(NetworkState& s, Interaction& ui) {
   // Every observation is checked before any row is formed, so a row is never
   // built on a point that is missing or has no direction to its partner.
   std::vector<ObservationPoints> resolved;
-  for (int i = 1; i <= s.NumObs; ++i) {
+  for (int i = 1; i <= s.Network.NumObs; ++i) {
     const auto p = ResolvePoints(s, ui, i);
     if (!p || !CheckObservationPoints(s, ui, i, *p)) return;
     resolved.push_back(*p);
   }
-  for (int i = 1; i <= s.NumObs; ++i) {
+  for (int i = 1; i <= s.Network.NumObs; ++i) {
     if (IsDistance(s, i))
       FormDistance(s, i, resolved[i - 1]);
     else
       FormAngle(s, i, resolved[i - 1]);
   }
   const int unknowns = s.ProjectUnknowns();
-  if (s.StudyApprox) {
-    for (int i = 1; i <= s.NumObs; ++i) {
+  if (s.Options.StudyApprox) {
+    for (int i = 1; i <= s.Network.NumObs; ++i) {
       if (RowIsZero(s, i, unknowns)) continue;  // refused below with its own message
       if (IsDistance(s, i))
         DistanceCoefficientErrors(s, i, resolved[i - 1]);
@@ -120,19 +121,19 @@ void FormProjectEquations(NetworkState& s, Interaction& ui) {
     }
   }
   s.Equations.NumUnknowns = unknowns;
-  if (!CheckZeroRows(s, ui, s.NumObs, s.Equations.NumUnknowns)) return;
+  if (!CheckZeroRows(s, ui, s.Network.NumObs, s.Equations.NumUnknowns)) return;
   for (int c = 1; c <= s.Equations.NumCondEq; ++c)
     for (int u = 1; u <= s.Equations.NumUnknowns; ++u)
-      s.Equations.A(s.NumObs + c, u) = s.Equations.CondMatrix(c, u);
-  for (int i = 1; i <= s.NumObs + s.Equations.NumCondEq; ++i)
-    s.Equations.P(i, i) = s.ObsWeights(2, i);
-  CheckWeights(s, ui, s.NumObs);
+      s.Equations.A(s.Network.NumObs + c, u) = s.Equations.CondMatrix(c, u);
+  for (int i = 1; i <= s.Network.NumObs + s.Equations.NumCondEq; ++i)
+    s.Equations.P(i, i) = s.Network.ObsWeights(2, i);
+  CheckWeights(s, ui, s.Network.NumObs);
 }
 
 }  // namespace
 
 void DimensionProjectSystem(NetworkState& s) {
-  const int rows = s.NumObs + s.Equations.NumCondEq;
+  const int rows = s.Network.NumObs + s.Equations.NumCondEq;
   const int cols = s.ProjectUnknowns();
   s.Equations.A.Redim(rows, cols);
   s.Equations.K.Redim(rows);
@@ -141,7 +142,7 @@ void DimensionProjectSystem(NetworkState& s) {
 }
 
 void FormEquations(NetworkState& state, Interaction& ui) {
-  if (state.MatrixInput)
+  if (state.Import.MatrixInput)
     FormImportedEquations(state, ui);
   else
     FormProjectEquations(state, ui);

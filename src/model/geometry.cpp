@@ -19,12 +19,13 @@ double AzimuthOf(double dx, double dy) {
 }
 
 double Azimuth(const NetworkState& state, int i, int j) {
-  return AzimuthOf(Sub(state.PointX(j), state.PointX(i)), Sub(state.PointY(j), state.PointY(i)));
+  return AzimuthOf(Sub(state.Network.PointX(j), state.Network.PointX(i)),
+                   Sub(state.Network.PointY(j), state.Network.PointY(i)));
 }
 
 double Distance(const NetworkState& state, int i, int j) {
-  const double dx = Sub(state.PointX(j), state.PointX(i));
-  const double dy = Sub(state.PointY(j), state.PointY(i));
+  const double dx = Sub(state.Network.PointX(j), state.Network.PointX(i));
+  const double dy = Sub(state.Network.PointY(j), state.Network.PointY(i));
   return Sqrt(Add(Mul(dx, dx), Mul(dy, dy)));
 }
 

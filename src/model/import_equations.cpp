@@ -20,7 +20,7 @@ void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
 // the import: the network is no longer taken as given by matrices.
 bool Unread(NetworkState& state, Interaction& ui, const Failure& failure) {
   ShowFailure(ui, failure);
-  state.MatrixInput = false;
+  state.Import.MatrixInput = false;
   state.Abandon = true;
   return false;
 }
@@ -39,37 +39,37 @@ bool ReadFile(NetworkState& state, Interaction& ui, const std::string& path,
 }
 
 bool ReadA(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.ImportFileA, state.ImportA)) return false;
-  state.Equations.NumEquations = state.ImportA.rows;
-  state.Equations.NumUnknowns = state.ImportA.cols;
-  state.Equations.A = state.ImportA.values;
+  if (!ReadFile(state, ui, state.Import.ImportFileA, state.Import.ImportA)) return false;
+  state.Equations.NumEquations = state.Import.ImportA.rows;
+  state.Equations.NumUnknowns = state.Import.ImportA.cols;
+  state.Equations.A = state.Import.ImportA.values;
   return CheckZeroRows(state, ui, state.Equations.NumEquations, state.Equations.NumUnknowns);
 }
 
 bool ReadK(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.ImportFileK, state.ImportK)) return false;
-  const int rows = state.ImportK.rows;
+  if (!ReadFile(state, ui, state.Import.ImportFileK, state.Import.ImportK)) return false;
+  const int rows = state.Import.ImportK.rows;
   state.Equations.K.Redim(rows);
-  for (int i = 1; i <= rows; ++i) state.Equations.K(i) = state.ImportK.values(i, 1);
+  for (int i = 1; i <= rows; ++i) state.Equations.K(i) = state.Import.ImportK.values(i, 1);
   return true;
 }
 
 // P is either one column of diagonal weights or a square matrix.
 bool ReadP(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.ImportFileP, state.ImportP)) return false;
-  const ImportedMatrix& file = state.ImportP;
-  state.ImportPDiagonal = file.cols == 1;
-  if (!state.ImportPDiagonal && file.cols != file.rows) {
+  if (!ReadFile(state, ui, state.Import.ImportFileP, state.Import.ImportP)) return false;
+  const ImportedMatrix& file = state.Import.ImportP;
+  state.Import.ImportPDiagonal = file.cols == 1;
+  if (!state.Import.ImportPDiagonal && file.cols != file.rows) {
     Refuse(state, ui,
            "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
            "¡ La matriz P no es cuadrada !");
     return false;
   }
-  if (state.ImportPDiagonal && !MatrixFits(file.rows, file.rows)) {
+  if (state.Import.ImportPDiagonal && !MatrixFits(file.rows, file.rows)) {
     // The weight vector itself was small enough, its square matrix is not.
-    return Unread(state, ui, MatrixFileTooLarge(state.ImportFileP));
+    return Unread(state, ui, MatrixFileTooLarge(state.Import.ImportFileP));
   }
-  if (state.ImportPDiagonal) {
+  if (state.Import.ImportPDiagonal) {
     state.Equations.P.Redim(file.rows, file.rows);
     for (int i = 1; i <= file.rows; ++i) state.Equations.P(i, i) = file.values(i, 1);
   } else {
@@ -81,18 +81,18 @@ bool ReadP(NetworkState& state, Interaction& ui) {
 // E must constrain the same unknowns as A; otherwise the adjustment with E is
 // disabled until another import.
 bool ReadE(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.ImportFileE, state.ImportE)) return false;
-  state.Equations.E = state.ImportE.values;
-  if (state.ImportE.cols != state.ImportA.cols) {
+  if (!ReadFile(state, ui, state.Import.ImportFileE, state.Import.ImportE)) return false;
+  state.Equations.E = state.Import.ImportE.values;
+  if (state.Import.ImportE.cols != state.Import.ImportA.cols) {
     Refuse(state, ui,
            "¡ Existe un problema con las dimensiones de las matrices importadas !\r\n\r\n"
            "¡ Las matrices A y E no tienen el mismo numero de columnas !");
     ui.SetEnabled(Command::AdjustConstraints, false);
-    state.ImportEMismatch = true;
+    state.Import.ImportEMismatch = true;
     return false;
   }
-  state.Equations.NumConstraints = state.ImportE.rows;
-  state.ImportEMismatch = false;
+  state.Equations.NumConstraints = state.Import.ImportE.rows;
+  state.Import.ImportEMismatch = false;
   return true;
 }
 
@@ -101,9 +101,9 @@ std::string Shape(const char* name, int rows, int cols) {
 }
 
 bool CheckRowCounts(NetworkState& state, Interaction& ui) {
-  const ImportedMatrix& a = state.ImportA;
-  const ImportedMatrix& k = state.ImportK;
-  const ImportedMatrix& p = state.ImportP;
+  const ImportedMatrix& a = state.Import.ImportA;
+  const ImportedMatrix& k = state.Import.ImportK;
+  const ImportedMatrix& p = state.Import.ImportP;
   if (a.rows == k.rows && a.rows == p.rows) return true;
   Refuse(state, ui,
          "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n" +
@@ -115,25 +115,26 @@ bool CheckRowCounts(NetworkState& state, Interaction& ui) {
 // Pairs of columns of A are the variable points; an odd last column is the
 // scale unknown; two fixed points stand for the datum the system implies.
 void SetDerivedNetwork(NetworkState& state) {
-  const int cols = state.ImportA.cols;
-  state.NumFixed = 2;
-  state.NumPoints = cols / 2 + 2;
+  const int cols = state.Import.ImportA.cols;
+  state.Network.NumFixed = 2;
+  state.Network.NumPoints = cols / 2 + 2;
   state.Equations.ScaleUnknown = cols % 2;
-  state.NumObs = state.ImportA.rows;
+  state.Network.NumObs = state.Import.ImportA.rows;
   state.Equations.NumCondEq = 0;
-  state.VariableIndex.Redim(state.NumPoints);
-  state.PointNumber.Redim(state.NumPoints);
-  state.ObservationNumber.Redim(state.NumObs);
-  for (int k = 1; k <= state.NumPoints - 2; ++k) state.VariableIndex(k) = state.PointNumber(k) = k;
-  for (int i = 1; i <= state.NumObs; ++i) state.ObservationNumber(i) = i;
+  state.Network.VariableIndex.Redim(state.Network.NumPoints);
+  state.Network.PointNumber.Redim(state.Network.NumPoints);
+  state.Network.ObservationNumber.Redim(state.Network.NumObs);
+  for (int k = 1; k <= state.Network.NumPoints - 2; ++k)
+    state.Network.VariableIndex(k) = state.Network.PointNumber(k) = k;
+  for (int i = 1; i <= state.Network.NumObs; ++i) state.Network.ObservationNumber(i) = i;
   ForgetErrorFigures(state);
 }
 
 void ShowSummary(NetworkState& state, Interaction& ui) {
-  const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.ImportFileA + "\r\n    " +
-                              state.ImportFileK + "\r\n    " + state.ImportFileP + "\r\n    " +
-                              state.ImportFileE;
-  const std::string counters = std::to_string(state.NumObs) + " ecuaciones  " +
+  const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.Import.ImportFileA +
+                              "\r\n    " + state.Import.ImportFileK + "\r\n    " +
+                              state.Import.ImportFileP + "\r\n    " + state.Import.ImportFileE;
+  const std::string counters = std::to_string(state.Network.NumObs) + " ecuaciones  " +
                                std::to_string(state.ProjectUnknowns()) + " incógnitas";
   SetLabels(state, ui, project, counters, "");
 }
@@ -143,7 +144,7 @@ void ShowSummary(NetworkState& state, Interaction& ui) {
 void FormImportedEquations(NetworkState& state, Interaction& ui) {
   state.Abandon = false;
   if (!ReadA(state, ui) || !ReadK(state, ui) || !ReadP(state, ui)) return;
-  if (state.ImportWithE && !ReadE(state, ui)) return;
+  if (state.Import.ImportWithE && !ReadE(state, ui)) return;
   if (!CheckRowCounts(state, ui)) return;
   SetDerivedNetwork(state);
   ShowSummary(state, ui);

@@ -5,12 +5,12 @@
 namespace ombrel {
 
 void ImportMatrixFiles(NetworkState& state, Interaction& ui, const MatrixFileNames& files) {
-  state.ImportFileA = files.a;
-  state.ImportFileK = files.k;
-  state.ImportFileP = files.p;
-  state.ImportFileE = files.e;
-  state.MatrixInput = true;
-  state.ImportWithE = !files.e.empty();
+  state.Import.ImportFileA = files.a;
+  state.Import.ImportFileK = files.k;
+  state.Import.ImportFileP = files.p;
+  state.Import.ImportFileE = files.e;
+  state.Import.MatrixInput = true;
+  state.Import.ImportWithE = !files.e.empty();
   FormEquations(state, ui);
 }
 
@@ -22,7 +22,8 @@ void EnableImportedCommands(const NetworkState& state, Interaction& ui) {
                     Command::AdjustConstraints})
     ui.SetEnabled(c, adjustable);
   ui.SetEnabled(Command::MenuDesign, true);
-  ui.SetEnabled(Command::AdjustConstraints, state.ImportWithE && !state.ImportEMismatch);
+  ui.SetEnabled(Command::AdjustConstraints,
+                state.Import.ImportWithE && !state.Import.ImportEMismatch);
 }
 
 }  // namespace ombrel

@@ -3,14 +3,14 @@
 namespace ombrel {
 
 NetworkState::NetworkState() {
-  ObsWeights.Redim(2, kObsWeightColumns);
+  Network.ObsWeights.Redim(2, kObsWeightColumns);
   ResetObsWeights(*this);
 }
 
 void ResetObsWeights(NetworkState& state) {
   for (int c = 1; c <= kObsWeightColumns; ++c) {
-    state.ObsWeights(1, c) = 0.0;
-    state.ObsWeights(2, c) = 1.0;
+    state.Network.ObsWeights(1, c) = 0.0;
+    state.Network.ObsWeights(2, c) = 1.0;
   }
 }
 

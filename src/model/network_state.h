@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "model/adjustment_solution.h"
-#include "model/datum_type.h"
 #include "model/equation_system.h"
 #include "model/error_ellipse_set.h"
 #include "model/hyperellipsoid_figure_set.h"
-#include "numeric/inversion.h"
+#include "model/imported_system.h"
+#include "model/run_options.h"
+#include "model/survey_network.h"
 #include "numeric/matrix.h"
-#include "numeric/svd.h"
 
 namespace ombrel {
 
@@ -28,14 +28,6 @@ inline constexpr int kDistanceMarker = -99;
 
 inline constexpr const char* kNoActiveProject = "NO HAY NINGUN PROYECTO ACTIVO";
 inline constexpr const char* kUntitled = "Untitled";
-
-// What was read from one matrix file.
-struct ImportedMatrix {
-  Matrix values;
-  int rows = 0;
-  int cols = 0;
-  bool operator==(const ImportedMatrix&) const = default;
-};
 
 struct AdjustmentResults;  // adjust/results_export.h
 
@@ -60,54 +52,20 @@ struct NetworkState {
   std::string PointsLabel = std::string(21, ' ');
   std::string EquationsLabel = std::string(21, ' ');
 
-  // Points, in file order.
-  int NumPoints = 0;
-  int NumFixed = 0;
-  Vector PointX, PointY;
-  IntVector VariableIndex;  // 0 fixed; j >= 1 for the j-th variable point
-  IntVector PointNumber;    // the vertex number the user gave
-
-  // Observations, in file order.
-  int NumObs = 0;
-  IntMatrix ObsPoints;  // (1..3, i): back-sight/-99, station/from, fore-sight/to
-  Vector ObsValue;
-  Matrix ObsWeights;  // (0..2, 0..106): row 1 kind (1 angle, 2 distance), row 2 weight
-  IntVector ObservationNumber;
+  // Points and observations.
+  SurveyNetwork Network;
 
   // The system the computations solve.
   EquationSystem Equations;
 
-  // Matrix import.
-  bool MatrixInput = false;
-  ImportedMatrix ImportA, ImportK, ImportP, ImportE;
-  std::string ImportFileA, ImportFileK, ImportFileP, ImportFileE;
-  bool ImportWithE = false;
-  bool ImportPDiagonal = false;
-  bool ImportEMismatch = false;
-  bool ApproxCoordsGiven = false;
-  Vector ApproxX, ApproxY;
-  int ApproxCount = 0;
+  // The matrices of an imported network.
+  ImportedSystem Import;
 
-  // Numerical options: the method of the inversions, and the tolerances of
-  // the singular value decompositions (em2 and em6 as the person set them in
-  // the last review, which starts from the defaults).
-  InversionMethod Inversion = InversionMethod::GaussJordan;
-  SvdTolerances SingularValueTolerances;
+  // What the person chose for the computations and their output.
+  RunOptions Options;
 
-  // Computation flags and options.
+  // A step of the running command gave up: the next steps do not run.
   bool Abandon = false;
-  // The network type of the adjustment with constraints or of the
-  // order-one design, which E is formed for.
-  DatumType Datum = DatumType::None;
-  bool StudyApprox = false;
-  double ApproxPrecision = 0.01;
-  int OutputDecimals = 3;
-  bool CheckInversion = false;
-  bool FullOutput = false;
-  bool OutputTypeChosen = false;
-  int GraphicsScale = 1;
-  double EllipseFactor = 1.0;  // magnification factor of the plotted figures, (0, 1000]
-  double BaardaShift = 0.0;
 
   // What the last computation left: the solution for the analyses, and the
   // error figures that the plot and the DXF export offer.
@@ -120,7 +78,9 @@ struct NetworkState {
   std::shared_ptr<const AdjustmentResults> LastResults;
 
   // Number of coordinate unknowns plus the scale unknown of a project network.
-  int ProjectUnknowns() const { return 2 * (NumPoints - NumFixed) + Equations.ScaleUnknown; }
+  int ProjectUnknowns() const {
+    return 2 * (Network.NumPoints - Network.NumFixed) + Equations.ScaleUnknown;
+  }
   bool HasActiveProject() const { return ProjectLabel != kNoActiveProject; }
 };
 

@@ -185,42 +185,42 @@ NetworkState Commit(const NetworkState& base, const ProjectContents& contents,
   const int numPoints = static_cast<int>(contents.points.size());
   const int numObs = static_cast<int>(contents.observations.size());
   NetworkState next = base;
-  next.NumPoints = numPoints;
-  next.NumObs = numObs;
-  next.PointX.Redim(numPoints);
-  next.PointY.Redim(numPoints);
-  next.ObsPoints.Redim(3, numObs);
-  next.ObsValue.Redim(numObs);
-  next.VariableIndex.Redim(numPoints);
-  next.PointNumber.Redim(numPoints);
-  next.ObservationNumber.Redim(numObs + kMaxCondEquations);
+  next.Network.NumPoints = numPoints;
+  next.Network.NumObs = numObs;
+  next.Network.PointX.Redim(numPoints);
+  next.Network.PointY.Redim(numPoints);
+  next.Network.ObsPoints.Redim(3, numObs);
+  next.Network.ObsValue.Redim(numObs);
+  next.Network.VariableIndex.Redim(numPoints);
+  next.Network.PointNumber.Redim(numPoints);
+  next.Network.ObservationNumber.Redim(numObs + kMaxCondEquations);
   next.Equations.K.Redim(numObs + next.Equations.NumCondEq);
-  next.NumFixed = 0;
+  next.Network.NumFixed = 0;
   int variable = 0;
   for (int k = 1; k <= numPoints; ++k) {
     const ProjectPoint& p = contents.points[k - 1];
-    next.PointX(k) = p.x;
-    next.PointY(k) = p.y;
+    next.Network.PointX(k) = p.x;
+    next.Network.PointY(k) = p.y;
     if (p.kind == "fijo")
-      ++next.NumFixed;
+      ++next.Network.NumFixed;
     else
-      next.VariableIndex(k) = ++variable;
-    next.PointNumber(k) = p.number;
+      next.Network.VariableIndex(k) = ++variable;
+    next.Network.PointNumber(k) = p.number;
   }
   ResetObsWeights(next);
   for (int i = 1; i <= numObs; ++i) {
     const ProjectObservation& o = contents.observations[i - 1];
-    for (int e = 1; e <= 3; ++e) next.ObsPoints(e, i) = o.points[e - 1];
-    next.ObsValue(i) = o.value;
-    next.ObsWeights(1, i) = o.points[0] == kDistanceMarker ? 2.0 : 1.0;
-    next.ObservationNumber(i) = o.equation;
-    next.ObsWeights(2, i) = o.weight;
+    for (int e = 1; e <= 3; ++e) next.Network.ObsPoints(e, i) = o.points[e - 1];
+    next.Network.ObsValue(i) = o.value;
+    next.Network.ObsWeights(1, i) = o.points[0] == kDistanceMarker ? 2.0 : 1.0;
+    next.Network.ObservationNumber(i) = o.equation;
+    next.Network.ObsWeights(2, i) = o.weight;
   }
   next.ProjectName = path;
   ForgetErrorFigures(next);
   next.ProjectLabel = path;
-  next.PointsLabel = PointsLabelText(next.NumPoints, next.NumFixed);
-  next.EquationsLabel = EquationsLabelText(next.NumObs);
+  next.PointsLabel = PointsLabelText(next.Network.NumPoints, next.Network.NumFixed);
+  next.EquationsLabel = EquationsLabelText(next.Network.NumObs);
   return next;
 }
 

@@ -305,39 +305,39 @@ void ProjectLists::WriteCounts() {
 void ProjectLists::Rebuild(NetworkState& state, const std::string& projectName) const {
   const int numPoints = NumPoints();
   const int numObs = NumObs();
-  state.NumPoints = numPoints;
-  state.NumObs = numObs;
-  state.NumFixed = 0;
-  state.PointX.Redim(numPoints);
-  state.PointY.Redim(numPoints);
-  state.VariableIndex.Redim(numPoints);
-  state.PointNumber.Redim(numPoints);
-  state.ObsPoints.Redim(3, numObs);
-  state.ObsValue.Redim(numObs);
-  state.ObservationNumber.Redim(numObs + kMaxCondEquations);
+  state.Network.NumPoints = numPoints;
+  state.Network.NumObs = numObs;
+  state.Network.NumFixed = 0;
+  state.Network.PointX.Redim(numPoints);
+  state.Network.PointY.Redim(numPoints);
+  state.Network.VariableIndex.Redim(numPoints);
+  state.Network.PointNumber.Redim(numPoints);
+  state.Network.ObsPoints.Redim(3, numObs);
+  state.Network.ObsValue.Redim(numObs);
+  state.Network.ObservationNumber.Redim(numObs + kMaxCondEquations);
   state.Equations.K.Redim(numObs + state.Equations.NumCondEq);
   int variable = 0;
   for (int k = 1; k <= numPoints; ++k) {
     const std::string& line = points_[static_cast<std::size_t>(k)];
-    state.PointX(k) = ColumnValue(Columns(line, 11, 20));
-    state.PointY(k) = ColumnValue(Columns(line, 23, 32));
+    state.Network.PointX(k) = ColumnValue(Columns(line, 11, 20));
+    state.Network.PointY(k) = ColumnValue(Columns(line, 23, 32));
     const std::string kind = Columns(line, 41, 44);
     if (kind == "fijo")
-      ++state.NumFixed;
+      ++state.Network.NumFixed;
     else if (kind == "vble")
-      state.VariableIndex(k) = ++variable;
-    state.PointNumber(k) = ColumnInteger(Columns(line, 54, 56));
+      state.Network.VariableIndex(k) = ++variable;
+    state.Network.PointNumber(k) = ColumnInteger(Columns(line, 54, 56));
   }
   ResetObsWeights(state);
   for (int i = 1; i <= numObs; ++i) {
     const std::string& line = observations_[static_cast<std::size_t>(i)];
-    state.ObsPoints(1, i) = ColumnInteger(Columns(line, 6, 8));
-    state.ObsPoints(2, i) = ColumnInteger(Columns(line, 18, 20));
-    state.ObsPoints(3, i) = ColumnInteger(Columns(line, 30, 32));
-    state.ObsValue(i) = ColumnValue(Columns(line, 35, 44));
-    state.ObsWeights(1, i) = IsDistanceLine(line) ? 2.0 : 1.0;
-    state.ObservationNumber(i) = ColumnInteger(Columns(line, 1, 2));
-    state.ObsWeights(2, i) = ColumnValue(Columns(line, 47, 56));
+    state.Network.ObsPoints(1, i) = ColumnInteger(Columns(line, 6, 8));
+    state.Network.ObsPoints(2, i) = ColumnInteger(Columns(line, 18, 20));
+    state.Network.ObsPoints(3, i) = ColumnInteger(Columns(line, 30, 32));
+    state.Network.ObsValue(i) = ColumnValue(Columns(line, 35, 44));
+    state.Network.ObsWeights(1, i) = IsDistanceLine(line) ? 2.0 : 1.0;
+    state.Network.ObservationNumber(i) = ColumnInteger(Columns(line, 1, 2));
+    state.Network.ObsWeights(2, i) = ColumnValue(Columns(line, 47, 56));
   }
   state.ProjectName = projectName;
   ForgetErrorFigures(state);
@@ -347,8 +347,9 @@ bool SaveProjectLists(const ProjectLists& lists, NetworkState& state, Interactio
                       const std::string& path) {
   if (!WriteProjectFile(ui, path, lists.FileList())) return false;
   lists.Rebuild(state, path);
-  SetLabels(state, ui, state.ProjectName, PointsLabelText(state.NumPoints, state.NumFixed),
-            EquationsLabelText(state.NumObs));
+  SetLabels(state, ui, state.ProjectName,
+            PointsLabelText(state.Network.NumPoints, state.Network.NumFixed),
+            EquationsLabelText(state.Network.NumObs));
   EnableProjectCommands(ui);
   return true;
 }

@@ -52,13 +52,14 @@ std::string ReviewWeightText(double weight) {
 
 ReviewLists::ReviewLists(const NetworkState& state) {
   points_.push_back(kReviewPointPrompt);
-  for (int k = 1; k <= state.NumPoints; ++k)
-    points_.push_back(ReviewPointLine(state.PointNumber(k), state.VariableIndex(k) == 0));
+  for (int k = 1; k <= state.Network.NumPoints; ++k)
+    points_.push_back(
+        ReviewPointLine(state.Network.PointNumber(k), state.Network.VariableIndex(k) == 0));
   equations_.push_back(kReviewEquationPrompt);
-  for (int i = 1; i <= state.NumObs; ++i)
-    equations_.push_back(ReviewEquationLine(state.ObservationNumber(i),
-                                            state.ObsWeights(1, i) == 2.0,
-                                            ReviewWeightText(state.ObsWeights(2, i))));
+  for (int i = 1; i <= state.Network.NumObs; ++i)
+    equations_.push_back(ReviewEquationLine(state.Network.ObservationNumber(i),
+                                            state.Network.ObsWeights(1, i) == 2.0,
+                                            ReviewWeightText(state.Network.ObsWeights(2, i))));
 }
 
 bool ReviewLists::IsFixed(int k) const {
@@ -93,28 +94,28 @@ bool ReviewLists::SetWeightOfAll(const std::string& text) {
 }
 
 void ReviewLists::ApplyFixedPoints(NetworkState& state, Interaction& ui) const {
-  const IntVector before = state.VariableIndex;
-  state.NumFixed = 0;
+  const IntVector before = state.Network.VariableIndex;
+  state.Network.NumFixed = 0;
   int variable = 0;
-  for (int k = 1; k <= state.NumPoints; ++k) {
-    state.VariableIndex(k) = 0;
+  for (int k = 1; k <= state.Network.NumPoints; ++k) {
+    state.Network.VariableIndex(k) = 0;
     if (IsFixed(k))
-      ++state.NumFixed;
+      ++state.Network.NumFixed;
     else
-      state.VariableIndex(k) = ++variable;
+      state.Network.VariableIndex(k) = ++variable;
   }
   // Other unknowns: the figures of the last run no longer fit the network.
-  if (!(state.VariableIndex == before)) ForgetErrorFigures(state);
-  SetLabels(state, ui, state.ProjectLabel, PointsLabelText(state.NumPoints, state.NumFixed),
-            state.EquationsLabel);
+  if (!(state.Network.VariableIndex == before)) ForgetErrorFigures(state);
+  SetLabels(state, ui, state.ProjectLabel,
+            PointsLabelText(state.Network.NumPoints, state.Network.NumFixed), state.EquationsLabel);
 }
 
 // The weight is the last field of its line: read to the line's end, so that
 // a weight shown with more than 12 characters is applied whole.
 void ReviewLists::ApplyWeights(NetworkState& state) const {
-  for (int i = 1; i <= state.NumObs; ++i) {
+  for (int i = 1; i <= state.Network.NumObs; ++i) {
     const std::string& line = equations_.at(static_cast<std::size_t>(i));
-    state.ObsWeights(2, i) = ColumnValue(line.substr(ByteOfColumn(line, kWeightFirst)));
+    state.Network.ObsWeights(2, i) = ColumnValue(line.substr(ByteOfColumn(line, kWeightFirst)));
   }
 }
 

@@ -153,8 +153,8 @@ std::string DxfText(const NetworkState& state, const FigureSelection& selection)
   out.BeginSection("ENTITIES");
   out.Close();
   for (int k = 1; k <= PlottedPointCount(state); ++k)
-    out.Text(Sub(state.PointX(k), 5.0 * h), Sub(state.PointY(k), 5.0 * h), h,
-             "Estacion " + PointNumberText(state.PointNumber(k)));
+    out.Text(Sub(state.Network.PointX(k), 5.0 * h), Sub(state.Network.PointY(k), 5.0 * h), h,
+             "Estacion " + PointNumberText(state.Network.PointNumber(k)));
   for (const Segment& s : BuildNetworkShapes(state, h).segments) out.Line(s, kNetworkLayer, kWhite);
   if (selection.Any()) {
     const GroundWindow w = NetworkExtent(state);

@@ -79,12 +79,12 @@ bool AskEllipseFactor(NetworkState& state, Interaction& ui) {
                                         "Después necesitará volver a dibujarlas"});
   for (;;) {
     const std::string answer =
-        ui.InputBox(prompt, "Escala de las elipses", ShortestText(state.EllipseFactor));
+        ui.InputBox(prompt, "Escala de las elipses", ShortestText(state.Options.EllipseFactor));
     if (answer.empty()) return false;
     if (IsTypedNumber(answer)) {
       const double factor = NumericValue(answer);
       if (factor > 0.0 && factor <= 1000.0) {
-        state.EllipseFactor = factor;
+        state.Options.EllipseFactor = factor;
         return true;
       }
     }

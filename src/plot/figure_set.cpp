@@ -15,7 +15,8 @@ bool DesignItems(const NetworkState& s) {
 }
 
 GroundPoint Midpoint(const NetworkState& s, int p, int q) {
-  return {Add(s.PointX(p), s.PointX(q)) / 2.0, Add(s.PointY(p), s.PointY(q)) / 2.0};
+  return {Add(s.Network.PointX(p), s.Network.PointX(q)) / 2.0,
+          Add(s.Network.PointY(p), s.Network.PointY(q)) / 2.0};
 }
 
 // Centre of a figure of unknowns i and j; false when either has no point.
@@ -35,8 +36,9 @@ void AddAbsolute(const NetworkState& s, std::vector<PlacedEllipse>& out) {
   for (int k = 1; k <= EllipseItemCount(s); ++k) {
     const int p = EllipseItemPoint(s, k);
     if (p == 0) continue;
-    out.push_back({FigureKind::Absolute, s.PointX(p), s.PointY(p), s.Ellipses.SemiMajor(k, k),
-                   s.Ellipses.SemiMinor(k, k), s.Ellipses.Azimuth(k, k)});
+    out.push_back({FigureKind::Absolute, s.Network.PointX(p), s.Network.PointY(p),
+                   s.Ellipses.SemiMajor(k, k), s.Ellipses.SemiMinor(k, k),
+                   s.Ellipses.Azimuth(k, k)});
   }
 }
 
@@ -81,20 +83,20 @@ void AddProjections(const NetworkState& s, int i, int j, std::vector<PlacedEllip
 }  // namespace
 
 int EllipseItemCount(const NetworkState& s) {
-  return DesignItems(s) ? s.Ellipses.DesignVertexCount : s.NumPoints - s.NumFixed;
+  return DesignItems(s) ? s.Ellipses.DesignVertexCount : s.Network.NumPoints - s.Network.NumFixed;
 }
 
 int EllipseItemPoint(const NetworkState& s, int k) {
   if (DesignItems(s)) return PointIndexOfNumber(s, s.Ellipses.DesignVertices(k));
-  for (int p = 1; p <= s.NumPoints; ++p)
-    if (s.VariableIndex(p) == k) return p;
+  for (int p = 1; p <= s.Network.NumPoints; ++p)
+    if (s.Network.VariableIndex(p) == k) return p;
   return 0;
 }
 
 int EllipseItemOfNumber(const NetworkState& s, int vertex) {
   for (int k = 1; k <= EllipseItemCount(s); ++k) {
     const int p = EllipseItemPoint(s, k);
-    if (p != 0 && s.PointNumber(p) == vertex) return k;
+    if (p != 0 && s.Network.PointNumber(p) == vertex) return k;
   }
   return 0;
 }
@@ -102,8 +104,8 @@ int EllipseItemOfNumber(const NetworkState& s, int vertex) {
 int UnknownPoint(const NetworkState& s, int i) {
   if (i < 1) return 0;
   const int variable = (i + 1) / 2;
-  for (int p = 1; p <= s.NumPoints; ++p)
-    if (s.VariableIndex(p) == variable) return p;
+  for (int p = 1; p <= s.Network.NumPoints; ++p)
+    if (s.Network.VariableIndex(p) == variable) return p;
   return 0;
 }
 

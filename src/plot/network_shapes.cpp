@@ -32,7 +32,8 @@ Segment Stroke(double mx, double my, double theta, double halfLength) {
 }
 
 void AddDistance(NetworkShapes& shapes, const NetworkState& s, int i, int j, double unit) {
-  const double x1 = s.PointX(i), y1 = s.PointY(i), x2 = s.PointX(j), y2 = s.PointY(j);
+  const double x1 = s.Network.PointX(i), y1 = s.Network.PointY(i), x2 = s.Network.PointX(j),
+               y2 = s.Network.PointY(j);
   shapes.segments.push_back({x1, y1, x2, y2});
   const double mx = Add(x1, x2) / 2.0;
   const double my = Add(y1, y2) / 2.0;
@@ -45,16 +46,16 @@ void AddDistance(NetworkShapes& shapes, const NetworkState& s, int i, int j, dou
 // Each angle joins its station to both sighted points; a pair shared by
 // several angles is drawn once.
 void AddAngleConnections(NetworkShapes& shapes, const NetworkState& s) {
-  const int n = s.NumPoints;
+  const int n = s.Network.NumPoints;
   std::vector<int> count(static_cast<std::size_t>((n + 1) * (n + 1)), 0);
   auto pair = [&](int a, int b) -> int& {
     return count[static_cast<std::size_t>(a * (n + 1) + b)];
   };
-  for (int o = 1; o <= s.NumObs; ++o) {
-    if (s.ObsPoints(1, o) == kDistanceMarker) continue;
-    const int station = PointIndexOfNumber(s, s.ObsPoints(2, o));
-    const int back = PointIndexOfNumber(s, s.ObsPoints(1, o));
-    const int fore = PointIndexOfNumber(s, s.ObsPoints(3, o));
+  for (int o = 1; o <= s.Network.NumObs; ++o) {
+    if (s.Network.ObsPoints(1, o) == kDistanceMarker) continue;
+    const int station = PointIndexOfNumber(s, s.Network.ObsPoints(2, o));
+    const int back = PointIndexOfNumber(s, s.Network.ObsPoints(1, o));
+    const int fore = PointIndexOfNumber(s, s.Network.ObsPoints(3, o));
     if (station == 0 || back == 0 || fore == 0) continue;
     for (const int other : {back, fore}) {
       ++pair(station, other);
@@ -64,15 +65,16 @@ void AddAngleConnections(NetworkShapes& shapes, const NetworkState& s) {
   for (int i = 1; i <= n; ++i)
     for (int j = i + 1; j <= n; ++j)
       if (pair(i, j) >= 1)
-        shapes.segments.push_back({s.PointX(i), s.PointY(i), s.PointX(j), s.PointY(j)});
+        shapes.segments.push_back(
+            {s.Network.PointX(i), s.Network.PointY(i), s.Network.PointX(j), s.Network.PointY(j)});
 }
 
 }  // namespace
 
 int PointIndexOfNumber(const NetworkState& state, int vertex) {
   int found = 0;
-  for (int k = 1; k <= state.NumPoints; ++k)
-    if (state.PointNumber(k) == vertex) found = k;
+  for (int k = 1; k <= state.Network.NumPoints; ++k)
+    if (state.Network.PointNumber(k) == vertex) found = k;
   return found;
 }
 
@@ -83,14 +85,15 @@ std::string PointNumberText(int number) {
 NetworkShapes BuildNetworkShapes(const NetworkState& state, double unit) {
   NetworkShapes shapes;
   // Matrices carry neither the fixed points nor the observations.
-  if (state.MatrixInput) return shapes;
-  for (int k = 1; k <= state.NumPoints; ++k)
-    if (state.VariableIndex(k) == 0) AddTriangle(shapes, state.PointX(k), state.PointY(k), unit);
+  if (state.Import.MatrixInput) return shapes;
+  for (int k = 1; k <= state.Network.NumPoints; ++k)
+    if (state.Network.VariableIndex(k) == 0)
+      AddTriangle(shapes, state.Network.PointX(k), state.Network.PointY(k), unit);
   AddAngleConnections(shapes, state);
-  for (int o = 1; o <= state.NumObs; ++o) {
-    if (state.ObsPoints(1, o) != kDistanceMarker) continue;
-    const int i = PointIndexOfNumber(state, state.ObsPoints(2, o));
-    const int j = PointIndexOfNumber(state, state.ObsPoints(3, o));
+  for (int o = 1; o <= state.Network.NumObs; ++o) {
+    if (state.Network.ObsPoints(1, o) != kDistanceMarker) continue;
+    const int i = PointIndexOfNumber(state, state.Network.ObsPoints(2, o));
+    const int j = PointIndexOfNumber(state, state.Network.ObsPoints(3, o));
     if (i != 0 && j != 0) AddDistance(shapes, state, i, j, unit);
   }
   return shapes;

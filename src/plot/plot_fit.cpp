@@ -20,15 +20,17 @@ double PlotFit::GroundY(double py) const {
 }
 
 int PlottedPointCount(const NetworkState& state) {
-  if (!state.MatrixInput) return state.NumPoints;
-  return state.ApproxCoordsGiven ? std::min(state.ApproxCount, state.NumPoints) : 0;
+  if (!state.Import.MatrixInput) return state.Network.NumPoints;
+  return state.Import.ApproxCoordsGiven
+             ? std::min(state.Import.ApproxCount, state.Network.NumPoints)
+             : 0;
 }
 
 GroundWindow NetworkExtent(const NetworkState& state) {
   GroundWindow w;
   for (int k = 1; k <= PlottedPointCount(state); ++k) {
-    const double x = state.PointX(k);
-    const double y = state.PointY(k);
+    const double x = state.Network.PointX(k);
+    const double y = state.Network.PointY(k);
     if (k == 1) {
       w = {x, x, y, y};
       continue;

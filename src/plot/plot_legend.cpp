@@ -35,9 +35,10 @@ std::string Pairs(const std::vector<std::pair<int, int>>& pairs) {
 }
 
 std::string NetworkLine(const NetworkState& s) {
-  if (s.MatrixInput) return "Red: matrices importadas";
+  if (s.Import.MatrixInput) return "Red: matrices importadas";
   return "Red: " + std::filesystem::path(s.ProjectName).filename().string() + " (" +
-         std::to_string(s.NumPoints) + " vértices, " + std::to_string(s.NumFixed) + " fijos)";
+         std::to_string(s.Network.NumPoints) + " vértices, " + std::to_string(s.Network.NumFixed) +
+         " fijos)";
 }
 
 std::string DrawnLine(const FigureSelection& shown) {
@@ -82,9 +83,9 @@ PlotLegend BuildPlotLegend(const NetworkState& s, const PlotView& view, double m
   legend.lines.push_back(NetworkLine(s));
   legend.lines.push_back(DrawnLine(shown));
   if (shown.Any())
-    legend.lines.push_back("Factor de ampliación de las figuras: " + Shortest(s.EllipseFactor) +
-                           " (se dibujan " + RatioText(view.FigureToNetworkRatio(s)) +
-                           " veces mayores que la red)");
+    legend.lines.push_back(
+        "Factor de ampliación de las figuras: " + Shortest(s.Options.EllipseFactor) +
+        " (se dibujan " + RatioText(view.FigureToNetworkRatio(s)) + " veces mayores que la red)");
   if (shown.absolute || !shown.relative.empty()) {
     const std::string sigma0 = s.Ellipses.APriori
                                    ? "σ0 a priori = 1 (sin redundancia)"

@@ -60,12 +60,13 @@ void AddScaleBars(PlotScene& scene, const PlotFit& fit, double enlargement) {
 
 void AddNetwork(PlotScene& scene, const NetworkState& state, const PlotFit& fit) {
   for (int k = 1; k <= PlottedPointCount(state); ++k) {
-    AddLabel(scene, fit, state.PointX(k), state.PointY(k),
-             "Estación" + PointNumberText(state.PointNumber(k)), PlotColour::Black);
-    if (state.MatrixInput)
-      scene.dots.push_back({fit.PictureX(state.PointX(k)), fit.PictureY(state.PointY(k))});
+    AddLabel(scene, fit, state.Network.PointX(k), state.Network.PointY(k),
+             "Estación" + PointNumberText(state.Network.PointNumber(k)), PlotColour::Black);
+    if (state.Import.MatrixInput)
+      scene.dots.push_back(
+          {fit.PictureX(state.Network.PointX(k)), fit.PictureY(state.Network.PointY(k))});
   }
-  if (state.MatrixInput) return;
+  if (state.Import.MatrixInput) return;
   // The symbols are sized in picture units; in ground units that is u * s.
   const NetworkShapes shapes = BuildNetworkShapes(state, Mul(fit.unit, fit.scale));
   for (const Segment& s : shapes.segments) scene.lines.push_back(ToPicture(fit, s));

@@ -65,7 +65,7 @@ double PlotView::FigureToNetworkRatio(const NetworkState& state) const {
 }
 
 double PlotView::CurrentMagnification(const NetworkState& state) const {
-  return Magnification(state, fit_.unit, s0_, state.EllipseFactor);
+  return Magnification(state, fit_.unit, s0_, state.Options.EllipseFactor);
 }
 
 PlotScene PlotView::Scene(const NetworkState& state) const {

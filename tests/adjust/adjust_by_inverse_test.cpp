@@ -79,7 +79,7 @@ void ExpectNear(const Eigen::MatrixXd& actual, const Eigen::MatrixXd& oracle, do
 void ExpectMatchesEigen(const NetworkState& s) {
   NetworkState o = s;
   testing::SolveWithEigen(o);
-  const int m = s.NumObs + s.Equations.NumCondEq;
+  const int m = s.Network.NumObs + s.Equations.NumCondEq;
   const int u = s.Equations.NumUnknowns;
   const double tol = 1e-9;
   ExpectNear(ToEigen(s.Solution.NormalMatrix, u, u), ToEigen(o.Solution.NormalMatrix, u, u), 1e-14,
@@ -98,7 +98,7 @@ void ExpectMatchesEigen(const NetworkState& s) {
 void ExpectAdjustsAgain(NetworkState& s) {
   s.Abandon = false;  // the driver clears it after a failed step
   LoadInto(s, ValidationProject("syn_quad_2fix"));
-  s.Inversion = InversionMethod::GaussJordan;
+  s.Options.Inversion = InversionMethod::GaussJordan;
   ListingRun run;
   Adjust(s, run);
   EXPECT_FALSE(s.Abandon);
@@ -115,7 +115,7 @@ TEST(AdjustByInverse, EachMethodAgreesWithEigen) {
     for (const InversionMethod method : kMethods) {
       SCOPED_TRACE(name + ", method " + std::to_string(int(method)));
       NetworkState s = testing::LoadFormed(ValidationProject(name));
-      s.Inversion = method;
+      s.Options.Inversion = method;
       ListingRun run;
       Adjust(s, run);
       ASSERT_FALSE(s.Abandon);
@@ -140,14 +140,14 @@ const char* const kCheckHeading = "COMPROBACIÓN: MATRIZ ( At P A ).Qxx - I = 0 
 // output only (summary output still computes what it does not write).
 TEST(AdjustByInverseListing, CheckOfTheInversionPrintsRoundingLevelTermsInFullOutputOnly) {
   NetworkState s = testing::LoadFormed(ValidationProject("syn_quad_2fix"));
-  s.CheckInversion = true;
-  s.FullOutput = false;
+  s.Options.CheckInversion = true;
+  s.Options.FullOutput = false;
   ListingRun summary;
   Adjust(s, summary);
   ASSERT_FALSE(s.Abandon);
   EXPECT_FALSE(Contains(summary.listing, kCheckHeading));
   ExpectMatchesEigen(s);
-  s.FullOutput = true;
+  s.Options.FullOutput = true;
   ListingRun run;
   Adjust(s, run);
   ASSERT_FALSE(s.Abandon);
@@ -200,8 +200,8 @@ const char* const kCorrectionsRule = "      ------------     -------------------
 
 TEST(AdjustByInverseListing, ImportedMatricesWithoutCoordinatesListCorrectionsOnly) {
   NetworkState s = testing::LoadFormed(ValidationProject("syn_quad_2fix"));
-  s.MatrixInput = true;
-  s.ApproxCoordsGiven = false;
+  s.Import.MatrixInput = true;
+  s.Import.ApproxCoordsGiven = false;
   ListingRun run;
   Adjust(s, run);
   ASSERT_FALSE(s.Abandon);
@@ -219,7 +219,7 @@ TEST(AdjustByInverseListing, ImportedMatricesWithoutCoordinatesListCorrectionsOn
   }
   EXPECT_FALSE(Contains(run.listing, "VARIABLES COMPENSADAS"));
 
-  s.ApproxCoordsGiven = true;  // coordinates known again: the full table
+  s.Import.ApproxCoordsGiven = true;  // coordinates known again: the full table
   ListingRun withCoordinates;
   Adjust(s, withCoordinates);
   EXPECT_TRUE(Contains(withCoordinates.listing, kCorrectionsHeading));
@@ -229,7 +229,7 @@ TEST(AdjustByInverseListing, ScaleFactorLineFollowsTheCorrections) {
   NetworkState s;
   LoadInto(s, ValidationProject("syn_quad_2fix"), 1);
   const int u = s.Equations.NumUnknowns;
-  ASSERT_EQ(u, 2 * (s.NumPoints - s.NumFixed) + 1);
+  ASSERT_EQ(u, 2 * (s.Network.NumPoints - s.Network.NumFixed) + 1);
   ListingRun run;
   Adjust(s, run);
   ASSERT_FALSE(s.Abandon);
@@ -270,7 +270,7 @@ TEST(AdjustByInverseFailure, NoDegreesOfFreedomStopsBeforeTheVariance) {
       "00 ,  3  ,   1210.40 ,   1480.75 ,      vble ,        3 \r\n"
       "1  , -99 ,        1  ,        3  ,   522.131 ,         1\r\n"
       "2  , -99 ,        2  ,        3  ,   545.310 ,         1\r\n");
-  ASSERT_EQ(s.NumObs, s.Equations.NumUnknowns);
+  ASSERT_EQ(s.Network.NumObs, s.Equations.NumUnknowns);
   ListingRun run;
   Adjust(s, run);
   ExpectFailureReported(s, run.ui);
@@ -304,8 +304,8 @@ TEST(AdjustByInverseFailure, SingularNormalMatricesAreRefusedByEveryMethod) {
     for (const InversionMethod method : kMethods) {
       SCOPED_TRACE(std::string(name) + ", method " + std::to_string(int(method)));
       NetworkState s = testing::LoadFormedText(project);
-      s.Inversion = method;
-      s.FullOutput = true;
+      s.Options.Inversion = method;
+      s.Options.FullOutput = true;
       ListingRun run;
       Adjust(s, run);
       ExpectFailureReported(s, run.ui);

@@ -71,7 +71,7 @@ TEST(AdjustmentDriver, ConditionEquationsAreAskedElementByElement) {
   EXPECT_EQ(s.Equations.K(14), 0.5);
   EXPECT_EQ(s.Equations.P(14, 14), 7.0);
   EXPECT_EQ(s.Equations.P(15, 15), 3.0);
-  EXPECT_EQ(s.ObservationNumber(15), 15);
+  EXPECT_EQ(s.Network.ObservationNumber(15), 15);
   EXPECT_EQ(s.EquationsLabel, "Número de ecuaciones:   13 +  2");
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número de ecuaciones no válido !"), 3);
@@ -92,7 +92,7 @@ TEST(AdjustmentDriver, BaardaParameterIsValidated) {
       .Then(OutputType::Summary)
       .Then(Answer::No);
   ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
-  EXPECT_EQ(s.BaardaShift, 3.5);
+  EXPECT_EQ(s.Options.BaardaShift, 3.5);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Algún carácter no es válido !"), 6);
 }
@@ -103,14 +103,14 @@ TEST(AdjustmentDriver, BaardaParameterIsValidated) {
 TEST(AdjustmentDriver, FiguresKeepingFewerEigenvaluesLeaveTheRedundancyAlone) {
   TempDir dir;
   NetworkState s = Loaded(testing::ValidationProject("ghilani16_1"));
-  const int unknowns = 2 * (s.NumPoints - s.NumFixed);
+  const int unknowns = 2 * (s.Network.NumPoints - s.Network.NumFixed);
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No).Then("4.12").Then(Answer::Yes).Then(dir.File("f.tmp"));
   ui.Then(OutputType::Summary).Then(std::to_string(unknowns - 1)).Then("1").Then(Answer::No);
   ASSERT_EQ(RunAdjustment(s, ui, AdjustmentMethod::Inverse), CommandOutcome::Completed);
   ASSERT_TRUE(s.Figures.AxisProjDone);
   ASSERT_NE(s.LastResults, nullptr);
-  EXPECT_EQ(s.LastResults->degreesOfFreedom, s.NumObs - unknowns);
+  EXPECT_EQ(s.LastResults->degreesOfFreedom, s.Network.NumObs - unknowns);
 }
 
 // Cancel at each prompt in turn: scale, condition equations, Baarda (also
@@ -141,8 +141,10 @@ TEST(AdjustmentDriver, CancelEndsAtOnceWithNothingWrittenOrChanged) {
     EXPECT_EQ(s.EquationsLabel, before.EquationsLabel);
     EXPECT_TRUE(s.Equations.NumCondEq == before.Equations.NumCondEq &&
                 s.Equations.ScaleUnknown == before.Equations.ScaleUnknown &&
-                s.Equations.K == before.Equations.K && s.ObsWeights == before.ObsWeights &&
-                s.ObservationNumber == before.ObservationNumber && s.Datum == before.Datum);
+                s.Equations.K == before.Equations.K &&
+                s.Network.ObsWeights == before.Network.ObsWeights &&
+                s.Network.ObservationNumber == before.Network.ObservationNumber &&
+                s.Options.Datum == before.Options.Datum);
     // The frame shows the labels of the state at the end.
     if (ui.Count("Labels") > 0) {
       const auto last = std::find_if(ui.Calls().rbegin(), ui.Calls().rend(),
@@ -252,7 +254,7 @@ TEST(AdjustmentDriver, SingularNormalMatrixIsReportedAndSurvived) {
   NetworkState s = Loaded(dir.Write("singular.txt", one));
   for (InversionMethod method :
        {InversionMethod::GaussJordan, InversionMethod::LU, InversionMethod::Cholesky}) {
-    s.Inversion = method;
+    s.Options.Inversion = method;
     ScriptedInteraction ui;
     const std::string listing = dir.File("s" + std::to_string(int(method)) + ".tmp");
     PlainRun(ui, listing);

@@ -38,17 +38,17 @@ std::size_t FirstRowOfDS(int n) {
 NetworkState System(const std::vector<int>& numbers, int n, int scale) {
   NetworkState s;
   const int points = static_cast<int>(numbers.size());
-  s.NumFixed = 2;
-  s.NumPoints = points + 2;
-  s.NumObs = n;
+  s.Network.NumFixed = 2;
+  s.Network.NumPoints = points + 2;
+  s.Network.NumObs = n;
   s.Equations.ScaleUnknown = scale;
-  s.VariableIndex.Redim(s.NumPoints);
-  s.PointNumber.Redim(s.NumPoints);
-  s.PointNumber(1) = 1;
-  s.PointNumber(2) = 2;
+  s.Network.VariableIndex.Redim(s.Network.NumPoints);
+  s.Network.PointNumber.Redim(s.Network.NumPoints);
+  s.Network.PointNumber(1) = 1;
+  s.Network.PointNumber(2) = 2;
   for (int k = 1; k <= points; ++k) {
-    s.PointNumber(k + 2) = numbers[static_cast<std::size_t>(k - 1)];
-    s.VariableIndex(k + 2) = k;
+    s.Network.PointNumber(k + 2) = numbers[static_cast<std::size_t>(k - 1)];
+    s.Network.VariableIndex(k + 2) = k;
   }
   const int m = 2 * points + scale;
   s.Equations.A.Redim(n, m);
@@ -87,7 +87,7 @@ TEST(ApproximateNumbersStudy, ScaleColumnWidensHeadingRowsAndDS) {
   TempDir dir;
   NetworkState s = System({12, 7}, 4, 1);  // two points and the scale: m = 5
   s.ListingFileName = CreateEmptyListing(dir);
-  s.NumObs = 3;
+  s.Network.NumObs = 3;
   s.Equations.NumCondEq = 1;  // the fourth row is a condition equation
   const double a[4][5] = {{0.96, -0.28, 0, 0, -25},
                           {-12.5, 31.25, 8.75, -40.0, 0},
@@ -140,8 +140,8 @@ std::string DistanceProject() {
 TEST(ApproximateNumbersStudy, DigitsOfAFormedNetwork) {
   TempDir dir;
   NetworkState s = testing::Loaded(dir.Write("proyecto.txt", DistanceProject()));
-  s.StudyApprox = true;
-  s.ApproxPrecision = 0.01;
+  s.Options.StudyApprox = true;
+  s.Options.ApproxPrecision = 0.01;
   testing::FormAnew(s);
   ScriptedInteraction ui;
   s.ListingFileName = CreateEmptyListing(dir);

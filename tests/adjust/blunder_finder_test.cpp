@@ -20,20 +20,20 @@ namespace {
 using testing::TempDir;
 
 Vector Weights(const NetworkState& s) {
-  Vector p(s.NumObs);
-  for (int i = 1; i <= s.NumObs; ++i) p(i) = s.Equations.P(i, i);
+  Vector p(s.Network.NumObs);
+  for (int i = 1; i <= s.Network.NumObs; ++i) p(i) = s.Equations.P(i, i);
   return p;
 }
 
 // The network without observation i, as if its line were deleted.
 void RemoveObservation(NetworkState& s, int i) {
-  for (int j = i; j < s.NumObs; ++j) {
-    for (int e = 1; e <= 3; ++e) s.ObsPoints(e, j) = s.ObsPoints(e, j + 1);
-    s.ObsValue(j) = s.ObsValue(j + 1);
-    for (int r = 1; r <= 2; ++r) s.ObsWeights(r, j) = s.ObsWeights(r, j + 1);
-    s.ObservationNumber(j) = s.ObservationNumber(j + 1);
+  for (int j = i; j < s.Network.NumObs; ++j) {
+    for (int e = 1; e <= 3; ++e) s.Network.ObsPoints(e, j) = s.Network.ObsPoints(e, j + 1);
+    s.Network.ObsValue(j) = s.Network.ObsValue(j + 1);
+    for (int r = 1; r <= 2; ++r) s.Network.ObsWeights(r, j) = s.Network.ObsWeights(r, j + 1);
+    s.Network.ObservationNumber(j) = s.Network.ObservationNumber(j + 1);
   }
-  --s.NumObs;
+  --s.Network.NumObs;
   testing::FormAnew(s);
 }
 
@@ -41,7 +41,7 @@ void RemoveObservation(NetworkState& s, int i) {
 // datum. With no degree of freedom left the adjustment stops at the
 // variance, after the residuals (all zero then) are computed.
 double AdjustedSum(NetworkState s, bool free, const std::string& listing) {
-  const int n = s.NumObs, u = s.Equations.NumUnknowns;
+  const int n = s.Network.NumObs, u = s.Equations.NumUnknowns;
   s.Solution.Qxx.Redim(u, u);
   s.Solution.Qvv.Redim(n, n);
   s.Solution.QAdjusted.Redim(n, n);
@@ -50,7 +50,7 @@ double AdjustedSum(NetworkState s, bool free, const std::string& listing) {
   ScriptedInteraction ui;
   try {
     if (free) {
-      s.Datum = DatumType::Type2;
+      s.Options.Datum = DatumType::Type2;
       AdjustAndKeep(s, ui, AdjustmentMethod::Constraints);
     } else {
       AdjustAndKeep(s, ui, AdjustmentMethod::Inverse);
@@ -69,11 +69,11 @@ TEST(BlunderFinder, ClosedFormDropEqualsTheReadjustmentWithoutEachObservation) {
   for (const auto& network : testing::ValidationNetworks()) {
     const NetworkState s = testing::LoadFormed(network.project);
     const Vector p = Weights(s);
-    const LeastSquaresSolution solution =
-        SolveLeastSquares(s.Equations.A, s.Equations.K, p, s.NumObs, s.Equations.NumUnknowns);
+    const LeastSquaresSolution solution = SolveLeastSquares(
+        s.Equations.A, s.Equations.K, p, s.Network.NumObs, s.Equations.NumUnknowns);
     const double all = AdjustedSum(s, network.free, dir.File("salida.tmp"));
     EXPECT_NEAR(solution.weightedSum, all, 1e-9 * all) << network.name;
-    for (const BlunderRow& row : FindBlunders(solution, p, s.NumObs, 4.12).ranked) {
+    for (const BlunderRow& row : FindBlunders(solution, p, s.Network.NumObs, 4.12).ranked) {
       if (!row.checked) continue;
       NetworkState without = s;
       RemoveObservation(without, row.row);
@@ -90,16 +90,16 @@ TEST(BlunderFinder, AnObservationDisturbedByTenDeviationsRanksFirst) {
   for (const auto& network : testing::ValidationNetworks()) {
     NetworkState s = testing::LoadFormed(network.project);
     const Vector p = Weights(s);
-    const LeastSquaresSolution before =
-        SolveLeastSquares(s.Equations.A, s.Equations.K, p, s.NumObs, s.Equations.NumUnknowns);
+    const LeastSquaresSolution before = SolveLeastSquares(
+        s.Equations.A, s.Equations.K, p, s.Network.NumObs, s.Equations.NumUnknowns);
     // The best-controlled observation, moved by ten standard deviations as
     // the adjustment estimates them (sigma0 / sqrt(p), in gon or metres).
     int disturbed = 1;
-    for (int i = 2; i <= s.NumObs; ++i)
+    for (int i = 2; i <= s.Network.NumObs; ++i)
       if (before.redundancy(i) > before.redundancy(disturbed)) disturbed = i;
     const double sigma0 = std::sqrt(before.weightedSum / before.degreesOfFreedom);
-    const double unit = s.ObsPoints(1, disturbed) == kDistanceMarker ? 1.0 : 1e-4;
-    s.ObsValue(disturbed) += 10.0 * sigma0 / std::sqrt(p(disturbed)) * unit;
+    const double unit = s.Network.ObsPoints(1, disturbed) == kDistanceMarker ? 1.0 : 1e-4;
+    s.Network.ObsValue(disturbed) += 10.0 * sigma0 / std::sqrt(p(disturbed)) * unit;
     ScriptedInteraction ui;
     const std::string listing = dir.File(network.name + ".tmp");
     ui.Then("4.12").Then(listing).Then(Answer::No);
@@ -112,7 +112,7 @@ TEST(BlunderFinder, AnObservationDisturbedByTenDeviationsRanksFirst) {
     EXPECT_EQ(at->place, 1) << network.name << " row " << disturbed;
     EXPECT_GE(at->drop, ranked.front().drop * (1 - kEqualDrop)) << network.name;
     // The listing names the same observation among its first places.
-    const std::string number = std::to_string(s.ObservationNumber(disturbed));
+    const std::string number = std::to_string(s.Network.ObservationNumber(disturbed));
     bool listed = false;
     for (const std::string& line : testing::ListingLines(listing))
       listed |= line.rfind("     1  ", 0) == 0 &&

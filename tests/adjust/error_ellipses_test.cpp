@@ -154,10 +154,11 @@ TEST(WriteErrorEllipses, ValidationNetworksGiveTheExpectedEllipses) {
     const double azimuthTolerance = json["tolerances"]["ellipse_azimuth_gon"];
     const std::vector<std::string> lines = ListingLines(s.ListingFileName);
     const std::size_t firstRow = testing::LineIndex(lines, "    ELIPSES DE VERTICE ") + 4;
-    for (int j = 1; j <= s.NumPoints; ++j) {
-      const int k = s.VariableIndex(j);
+    for (int j = 1; j <= s.Network.NumPoints; ++j) {
+      const int k = s.Network.VariableIndex(j);
       if (k == 0) continue;
-      const auto& ellipse = json["one_step"]["points"][std::to_string(s.PointNumber(j))]["ellipse"];
+      const auto& ellipse =
+          json["one_step"]["points"][std::to_string(s.Network.PointNumber(j))]["ellipse"];
       const double major = ellipse["semi_major"], minor = ellipse["semi_minor"];
       const double azimuth = ellipse["azimuth_major_gon"];
       EXPECT_NEAR(s.Ellipses.SemiMajor(k, k), major, axisTolerance * major);
@@ -165,11 +166,12 @@ TEST(WriteErrorEllipses, ValidationNetworksGiveTheExpectedEllipses) {
       EXPECT_NEAR(s.Ellipses.Azimuth(k, k) * 200.0 / kPi, azimuth, azimuthTolerance);
       // The listing row of the vertex prints the same values to 4 decimals.
       const std::string row = lines.at(firstRow + k - 1);
-      EXPECT_EQ(row.substr(0, 14), "      " + RightAlignedNumberLabel(s.PointNumber(j)) + "     ");
+      EXPECT_EQ(row.substr(0, 14),
+                "      " + RightAlignedNumberLabel(s.Network.PointNumber(j)) + "     ");
       EXPECT_NEAR(std::strtod(row.c_str() + 14, nullptr), major, 5.1e-5);
       EXPECT_NEAR(std::strtod(row.c_str() + 27, nullptr), azimuth, 5.1e-5 + azimuthTolerance);
     }
-    ExpectStoredEllipsesMatchEigen(s, s.NumPoints - s.NumFixed);
+    ExpectStoredEllipsesMatchEigen(s, s.Network.NumPoints - s.Network.NumFixed);
   }
 }
 

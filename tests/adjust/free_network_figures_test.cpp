@@ -32,7 +32,7 @@ using testing::Direction;
 NetworkState AdjustWithFigures(const std::string& network, bool pseudo,
                                const std::string& listing) {
   NetworkState s = testing::Loaded(testing::ValidationProject(network));
-  const int m = 2 * (s.NumPoints - s.NumFixed);
+  const int m = 2 * (s.Network.NumPoints - s.Network.NumFixed);
   ScriptedInteraction ui;
   if (!pseudo) ui.Then("2");
   ui.Then(Answer::No).Then("4.12").Then(Answer::Yes).Then(listing).Then(OutputType::Full);
@@ -127,7 +127,7 @@ TEST(FreeNetworkFigures, GenuinelyNegativeEigenvalueStillFails) {
   TempDir dir;
   NetworkState s = testing::LoadFormed(testing::ValidationProject("syn_quad_2fix"));
   s.ListingFileName = dir.File("salida.tmp");
-  s.FullOutput = true;
+  s.Options.FullOutput = true;
   s.Equations.P(1, 1) *= -1000.0;
   const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eig(testing::ProjectNormal(s));
   ASSERT_LT(eig.eigenvalues()(0), -1e-3 * eig.eigenvalues().cwiseAbs().maxCoeff());

@@ -78,12 +78,12 @@ struct Solution {
 Solution Solve(NetworkState s, const std::string& listing, bool pseudo, int defect,
                DatumType type = DatumType::None) {
   s.ListingFileName = listing;
-  s.FullOutput = true;
-  s.Datum = type;
+  s.Options.FullOutput = true;
+  s.Options.Datum = type;
   ScriptedInteraction ui;
   if (pseudo) {
     ReviewAnswers(ui, s, defect);
-    s.Solution = AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
+    s.Solution = AdjustByPseudoinverse(s, s.Options.SingularValueTolerances, ui);
   } else {
     EXPECT_TRUE(StartConstraintAdjustment(s, ui));
     s.Solution = AdjustByConstraints(s);
@@ -153,7 +153,7 @@ TEST(FreeNetwork, ConstraintsAndPseudoinverseGiveTheMinimumNormSolution) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const NetworkState s = testing::LoadFormedText(c.project);
-    ASSERT_EQ(s.NumFixed, c.fixed);
+    ASSERT_EQ(s.Network.NumFixed, c.fixed);
     const Solution want = MinimumNorm(s);
     const Solution byE = Solve(s, dir.File("e.tmp"), false, c.defect, c.type);
     ExpectSame(byE, want, 1e-9);
@@ -164,8 +164,8 @@ TEST(FreeNetwork, ConstraintsAndPseudoinverseGiveTheMinimumNormSolution) {
 
 TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
-  s.NumPoints = 3;  // the first three points only: six unknowns
-  s.Datum = DatumType::Type4;
+  s.Network.NumPoints = 3;  // the first three points only: six unknowns
+  s.Options.Datum = DatumType::Type4;
   ScriptedInteraction ui;
   FormConstraintMatrix(s, ui, kConstraintMatrixTitle);
   ASSERT_EQ(s.Equations.NumConstraints, 2);
@@ -179,7 +179,7 @@ TEST(FreeNetwork, TypeFourOfThreeVariablePointsIsTwoTranslations) {
 // again; cancelling the count or an element gives up.
 TEST(FreeNetwork, TypeEightIsTypedElementByElement) {
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
-  s.Datum = DatumType::Type8;
+  s.Options.Datum = DatumType::Type8;
   ScriptedInteraction ui;
   ui.Then("x").Then("0").Then("11").Then("1");
   for (int j = 1; j <= 10; ++j) {
@@ -210,11 +210,11 @@ TEST(FreeNetwork, TypeEightIsTypedElementByElement) {
 
 TEST(FreeNetwork, NetworkTypeBoxRefusesWhatTheNetworkCannotTake) {
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));  // has distances
-  s.Datum = DatumType::None;
+  s.Options.Datum = DatumType::None;
   ScriptedInteraction ui;
   for (const char* answer : {"12", "9", "0", "x", "1", "3", "5", "7", "4"}) ui.Then(answer);
   ASSERT_TRUE(AskNetworkType(s, ui));
-  EXPECT_EQ(s.Datum, DatumType::Type4);
+  EXPECT_EQ(s.Options.Datum, DatumType::Type4);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(), "¡ Número no válido !"), 8);
   EXPECT_EQ(ui.Count("Beep"), 8);
@@ -233,14 +233,14 @@ TEST(FreeNetwork, NetworkTypeBoxRefusesWhatTheNetworkCannotTake) {
   ScriptedInteraction ui2;
   ui2.Then("7");
   ASSERT_TRUE(AskNetworkType(anglesOnly, ui2));
-  EXPECT_EQ(anglesOnly.Datum, DatumType::Type7);
+  EXPECT_EQ(anglesOnly.Options.Datum, DatumType::Type7);
 }
 
 TEST(FreeNetwork, EnterConstraintMatrixLeavesTheCofactorsWithoutListing) {
   TempDir dir;
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
   const Solution byE = Solve(s, dir.File("e.tmp"), false, 3, DatumType::Type2);
-  s.Datum = DatumType::Type2;
+  s.Options.Datum = DatumType::Type2;
   s.ListingFileName = dir.File("nunca.tmp");
   ScriptedInteraction ui;
   const std::optional<Matrix> qxx = EnterConstraintMatrix(s, ui);
@@ -263,7 +263,7 @@ TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
   TempDir dir;
   NetworkState s = testing::LoadFormedText(ProjectText("syn_free5"));
   s.ListingFileName = dir.File("p.tmp");
-  s.FullOutput = true;
+  s.Options.FullOutput = true;
   const std::string em6 = Em6Between(WeightedDesign(s), 3);
   ScriptedInteraction ui;
   ui.Then(Answer::Yes).Then("");                         // em2 cancelled
@@ -272,7 +272,7 @@ TEST(FreeNetwork, SingularValueReviewDecomposesAgainOnlyWithBothPrecisions) {
   for (const char* refused : {"0", "-1E-12", "x", "1e999"}) ui.Then(refused);
   ui.Then("0.000000000001").Then("0").Then(em6).Then(Answer::No);
   ui.Then(Answer::No);  // the decomposition of N as it comes
-  s.Solution = AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
+  s.Solution = AdjustByPseudoinverse(s, s.Options.SingularValueTolerances, ui);
   std::vector<std::string> questions = ui.Messages();
   const auto refusals = std::remove(questions.begin(), questions.end(), "¡ Número no válido !");
   EXPECT_EQ(questions.end() - refusals, 5);
@@ -325,11 +325,11 @@ TEST(FreeNetwork, DefaultPrecisionsDecideBothRanksAlike) {
     TempDir dir;
     NetworkState s = testing::LoadFormedText(project);
     s.ListingFileName = dir.File("p.tmp");
-    s.FullOutput = true;
+    s.Options.FullOutput = true;
     ScriptedInteraction ui;
     ui.Then(Answer::No).Then(Answer::No);
     try {
-      AdjustByPseudoinverse(s, s.SingularValueTolerances, ui);
+      AdjustByPseudoinverse(s, s.Options.SingularValueTolerances, ui);
     } catch (const RunTimeError&) {  // three points: no redundancy is left
     }
     const std::string text = Cp1252ToUtf8(testing::ReadBytes(s.ListingFileName));

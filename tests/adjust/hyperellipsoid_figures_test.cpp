@@ -31,7 +31,7 @@ constexpr double kGon = std::numbers::pi / 200.0;
 NetworkState Network(const TempDir& dir, bool full = true) {
   NetworkState s = testing::LoadFormed(testing::ValidationProject("syn_quad_2fix"));
   s.ListingFileName = dir.File("salida.tmp");
-  s.FullOutput = full;
+  s.Options.FullOutput = full;
   return s;
 }
 

@@ -110,9 +110,9 @@ TEST(NetworkCheck, EachFaultGivesItsFindingAndNoOther) {
   // A fixed point renumbered 1 ahead of point 1 in the list, as the editor
   // can leave two points in memory: the observations still reach (0, 0).
   NetworkState duplicate = Sketch().Point(9, 500, 500, true).Load();
-  duplicate.PointNumber(5) = 1;
-  std::swap(duplicate.PointX(1), duplicate.PointX(5));
-  std::swap(duplicate.PointY(1), duplicate.PointY(5));
+  duplicate.Network.PointNumber(5) = 1;
+  std::swap(duplicate.Network.PointX(1), duplicate.Network.PointX(5));
+  std::swap(duplicate.Network.PointY(1), duplicate.Network.PointY(5));
   const struct {
     const char* fault;
     NetworkState state;
@@ -162,7 +162,8 @@ TEST(NetworkCheck, ValidationNetworksAreSoundForTheirMethod) {
     EXPECT_TRUE(CheckActiveNetwork(s, {AdjustmentMethod::Pseudoinverse, false}).empty());
     // Without distances a scale unknown is left undetermined.
     bool distances = false;
-    for (int i = 1; i <= s.NumObs; ++i) distances |= s.ObsPoints(1, i) == kDistanceMarker;
+    for (int i = 1; i <= s.Network.NumObs; ++i)
+      distances |= s.Network.ObsPoints(1, i) == kDistanceMarker;
     if (!distances && !network.free) {
       EXPECT_EQ(KindsOf(CheckActiveNetwork(s, {AdjustmentMethod::Inverse, true})), datum);
     }

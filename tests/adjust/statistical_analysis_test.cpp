@@ -42,7 +42,7 @@ struct Oracle {
 
 Oracle Reliability(const NetworkState& s, double delta0) {
   Oracle o;
-  o.n = s.NumObs + s.Equations.NumCondEq;
+  o.n = s.Network.NumObs + s.Equations.NumCondEq;
   o.m = s.ProjectUnknowns();
   const Eigen::MatrixXd a = testing::ToEigen(s.Equations.A, o.n, o.m);
   const Eigen::MatrixXd p = testing::ToEigen(s.Equations.P, o.n, o.n);
@@ -69,7 +69,7 @@ Oracle Reliability(const NetworkState& s, double delta0) {
 NetworkState ValidationNetwork(const std::string& name) {
   NetworkState s = testing::LoadFormed(testing::ValidationProject(name));
   testing::SolveWithEigen(s);
-  s.BaardaShift = 4.12;
+  s.Options.BaardaShift = 4.12;
   return s;
 }
 
@@ -88,7 +88,7 @@ TEST(StatisticalAnalysis, RowsMatchTheIndependentComputationAndRedundanciesSumTo
   for (unsigned seed = 1; seed <= 20; ++seed)
     systems.push_back(RandomSystem(seed, 1 + seed % 6, 16 + seed % 9, seed % 2));
   for (NetworkState& s : systems) {
-    const Oracle o = Reliability(s, s.BaardaShift);
+    const Oracle o = Reliability(s, s.Options.BaardaShift);
     double total = 0.0;
     for (int i = 1; i <= o.n; ++i) {
       const RowReliability row = AnalyseRow(s, i);
@@ -114,12 +114,12 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
     TempDir dir;
     NetworkState s = ValidationNetwork(name);
     s.ListingFileName = CreateEmptyListing(dir);
-    s.FullOutput = true;
+    s.Options.FullOutput = true;
     ScriptedInteraction ui;
     AbandonOnFailure(s, ui, StatisticalAnalysis(s));
     ASSERT_FALSE(s.Abandon);
     EXPECT_TRUE(ui.Messages().empty());
-    const Oracle o = Reliability(s, s.BaardaShift);
+    const Oracle o = Reliability(s, s.Options.BaardaShift);
     const std::vector<std::string> lines = ListingLines(s.ListingFileName);
 
     const std::size_t first = LineIndex(lines, kTableHead) + 2;
@@ -127,7 +127,7 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
     for (int i = 1; i <= o.n; ++i) {
       const std::vector<double> f = Numbers(lines[first + i - 1]);
       ASSERT_EQ(f.size(), 6u) << lines[first + i - 1];
-      EXPECT_EQ(f[0], s.ObservationNumber(i));
+      EXPECT_EQ(f[0], s.Network.ObservationNumber(i));
       ExpectPrinted(f[1], s.Solution.Residuals(i), 5, "v");
       ExpectPrinted(f[2], o.w(i - 1), 6, "w");
       ExpectPrinted(f[3], o.r(i - 1), 8, "r");
@@ -154,8 +154,9 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
     std::size_t line =
         LineIndex(lines, "    TRANSFERENCIA A COORDENADAS. VECTORES DE FIABILIDAD EXTERNA") + 2;
     for (int i = 1; i <= o.n; ++i) {
-      EXPECT_EQ(lines.at(line++),
-                "    Observable numero" + RightAlignedNumberLabel(s.ObservationNumber(i)) + ":");
+      EXPECT_EQ(
+          lines.at(line++),
+          "    Observable numero" + RightAlignedNumberLabel(s.Network.ObservationNumber(i)) + ":");
       for (int j = 1; j <= o.m; ++j) {
         const std::string& text = lines.at(line++);
         ASSERT_NE(text.find(" .... "), std::string::npos) << text;
@@ -176,7 +177,7 @@ TEST(StatisticalAnalysis, FullListingOfEveryValidationNetworkReadsBackTheOracle)
 std::vector<std::string> SectionOf(NetworkState& s, bool full, ScriptedInteraction& ui) {
   TempDir dir;
   s.ListingFileName = CreateEmptyListing(dir);
-  s.FullOutput = full;
+  s.Options.FullOutput = full;
   AbandonOnFailure(s, ui, StatisticalAnalysis(s));
   return ListingLines(s.ListingFileName);
 }

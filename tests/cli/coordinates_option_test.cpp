@@ -47,7 +47,7 @@ TEST(CoordinatesOption, AFaultyFileStopsTheLoadWithItsLine) {
   EXPECT_FALSE(LoadNetwork(state, ui, {"", {m.a, m.k, m.p}, coords}));
   ASSERT_FALSE(ui.Messages().empty());
   EXPECT_NE(ui.Messages().back().find("línea 2"), std::string::npos) << ui.Messages().back();
-  EXPECT_FALSE(state.ApproxCoordsGiven);
+  EXPECT_FALSE(state.Import.ApproxCoordsGiven);
   EXPECT_FALSE(LoadNetwork(state, ui, {"", {m.a, m.k, m.p}, m.dir.File("no.txt")}));
 }
 

@@ -104,11 +104,11 @@ auto FixedConstraintCofactors(const Eigen::MatrixXd& e) {
 Eigen::MatrixXd DatumRows(const NetworkState& s) {
   const int u = Unknowns(s);
   Eigen::MatrixXd e = Eigen::MatrixXd::Zero(3, u);
-  for (int p = 1; p <= s.NumPoints; ++p) {
-    const int v = s.VariableIndex(p) - 1;
+  for (int p = 1; p <= s.Network.NumPoints; ++p) {
+    const int v = s.Network.VariableIndex(p) - 1;
     e(0, 2 * v) = e(1, 2 * v + 1) = 1.0;
-    e(2, 2 * v) = -s.PointY(p);
-    e(2, 2 * v + 1) = s.PointX(p);
+    e(2, 2 * v) = -s.Network.PointY(p);
+    e(2, 2 * v + 1) = s.Network.PointX(p);
   }
   return e;
 }
@@ -127,10 +127,10 @@ ExpectedSystem Expected(const NetworkState& s, const std::vector<int>& numbers,
   std::vector<int> points, index;
   for (int number : numbers) {
     int p = 1;
-    while (s.PointNumber(p) != number) ++p;
+    while (s.Network.PointNumber(p) != number) ++p;
     points.push_back(p);
-    index.push_back(2 * s.VariableIndex(p) - 2);
-    index.push_back(2 * s.VariableIndex(p) - 1);
+    index.push_back(2 * s.Network.VariableIndex(p) - 2);
+    index.push_back(2 * s.Network.VariableIndex(p) - 1);
   }
   const int order = static_cast<int>(index.size());
   const auto minorOf = [&](const LongMatrix& q) {
@@ -141,7 +141,7 @@ ExpectedSystem Expected(const NetworkState& s, const std::vector<int>& numbers,
   };
   const auto shifted = [&](int c, double by) {
     NetworkState moved = s;
-    (c % 2 == 0 ? moved.PointX(points[c / 2]) : moved.PointY(points[c / 2])) += by;
+    (c % 2 == 0 ? moved.Network.PointX(points[c / 2]) : moved.Network.PointY(points[c / 2])) += by;
     return minorOf(cofactors(moved));
   };
   ExpectedSystem x;
@@ -190,7 +190,7 @@ TEST(DesignOrderOne, OneVertexHasThreeEquationsTheMeanCriterionAndShiftsHeldToTh
   DesignRun run;
   run.state = Formed("syn_free5");
   run.state.ListingFileName = dir.File("salida.tmp");
-  run.state.OutputDecimals = 6;
+  run.state.Options.OutputDecimals = 6;
   run.ui.Then("1").Then("3").Then("0.01").Then("0.001").Then("2").Then("1");
   run.ui.Then(Answer::Yes).Then("0.000000000001").Then("1e-30");
   run.ui.Then(Answer::No).Then(Answer::No).Then(Answer::No);
@@ -236,7 +236,7 @@ TEST(DesignOrderOne, WithoutNegativeMultipliersTheCorrectionsAreTheFreePart) {
   TempDir dir;
   NetworkState s = Formed("syn_free5");
   s.ListingFileName = dir.File("salida.tmp");
-  s.OutputDecimals = 6;
+  s.Options.OutputDecimals = 6;
   ScriptedInteraction ui;
   ui.Then("1").Then("3").Then("1000").Then("1").Then("2").Then("1");
   ui.Then(Answer::Yes).Then("0.000000000001").Then("1e-30").Then(Answer::No);
@@ -344,9 +344,9 @@ TEST(DesignOrderOne, SeveralVerticesTakeTheirCriterionFromTheFileInTheWorkingFol
   const std::vector<Correction> corrections = ListedCorrections(run.lines);
   ASSERT_EQ(corrections.size(), 4u);
   for (const Correction& c : corrections) EXPECT_LE(std::abs(c.total), kBound + 1e-12);
-  for (int i = 1; i <= original.NumPoints; ++i) {
-    EXPECT_EQ(run.state.PointX(i), original.PointX(i)) << i;
-    EXPECT_EQ(run.state.PointY(i), original.PointY(i)) << i;
+  for (int i = 1; i <= original.Network.NumPoints; ++i) {
+    EXPECT_EQ(run.state.Network.PointX(i), original.Network.PointX(i)) << i;
+    EXPECT_EQ(run.state.Network.PointY(i), original.Network.PointY(i)) << i;
   }
 }
 
@@ -413,9 +413,9 @@ TEST(DesignOrderOne, StoppedAtAProgressReportEndsTheListingWithTheCoordinatesKep
   EXPECT_EQ(ui.Pending(), 0u);
   ASSERT_EQ(ui.ProgressReports().size(), 2u);
   EXPECT_NE(std::string(ui.ProgressReports()[1].text).find(": 2 de 4 "), std::string::npos);
-  for (int p = 1; p <= s.NumPoints; ++p) {
-    EXPECT_EQ(s.PointX(p), before.PointX(p));
-    EXPECT_EQ(s.PointY(p), before.PointY(p));
+  for (int p = 1; p <= s.Network.NumPoints; ++p) {
+    EXPECT_EQ(s.Network.PointX(p), before.Network.PointX(p));
+    EXPECT_EQ(s.Network.PointY(p), before.Network.PointY(p));
   }
   const std::string listing = Cp1252ToUtf8(testing::ReadBytes(dir.File("salida.tmp")));
   const std::string last = "\r\n" + InterruptedLine(kStoppedMessage) + "\r\n";

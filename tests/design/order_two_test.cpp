@@ -153,10 +153,10 @@ TEST(DesignOrderTwo, BaardasCriterionTakesTheDistancesOfTheVariablePointsInAnyLi
     ASSERT_EQ(ui.Pending(), 0u);
 
     std::vector<int> variable(4);  // point index by variable index
-    for (int p = 1; p <= s.NumPoints; ++p) variable[s.VariableIndex(p)] = p;
+    for (int p = 1; p <= s.Network.NumPoints; ++p) variable[s.Network.VariableIndex(p)] = p;
     const auto distance = [&](int i, int j) {
-      return std::hypot(s.PointX(variable[i]) - s.PointX(variable[j]),
-                        s.PointY(variable[i]) - s.PointY(variable[j]));
+      return std::hypot(s.Network.PointX(variable[i]) - s.Network.PointX(variable[j]),
+                        s.Network.PointY(variable[i]) - s.Network.PointY(variable[j]));
     };
     std::string proposed;
     for (const RecordedCall& call : ui.Prompts())
@@ -172,7 +172,8 @@ TEST(DesignOrderTwo, BaardasCriterionTakesTheDistancesOfTheVariablePointsInAnyLi
         EXPECT_NEAR(s.Solution.Qxx(2 * i - 1, 2 * j - 1), expected, 1e-12);
         EXPECT_NEAR(s.Solution.Qxx(2 * j, 2 * i), expected, 1e-12);
         EXPECT_EQ(s.Solution.Qxx(2 * i - 1, 2 * j), 0.0);
-        byNumbers[std::minmax(s.PointNumber(variable[i]), s.PointNumber(variable[j]))] =
+        byNumbers[std::minmax(s.Network.PointNumber(variable[i]),
+                              s.Network.PointNumber(variable[j]))] =
             s.Solution.Qxx(2 * i - 1, 2 * j - 1);
       }
     }
@@ -267,7 +268,7 @@ TEST(DesignDriver, ACriterionFileThatIsTheListingOrMissingNeverPassesForAResult)
 TEST(DesignDriver, OrderOneOnAMatrixNetworkIsRefusedAndWritesNothing) {
   TempDir dir;
   NetworkState s = Loaded(ValidationProject("syn_quad_2fix"));
-  s.MatrixInput = true;
+  s.Import.MatrixInput = true;
   ScriptedInteraction ui;
   EXPECT_EQ(RunDesign(s, ui, DesignProblem::OrderOne), CommandOutcome::Refused);
   ASSERT_EQ(ui.Messages().size(), 1u);

@@ -77,7 +77,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
 
   TempDir dir;
   NetworkState s = Loaded(ValidationProject("syn_free5"));
-  s.OutputDecimals = 10;
+  s.Options.OutputDecimals = 10;
   ScriptedInteraction ui;
   ui.Then(dir.File("salida.tmp")).Then("3").Then("1").Then("3").Then("3").Then("5");
   ui.Then(Answer::Yes).Then("0.000000000001").Then(Em6Between(reduced, defect)).Then(Answer::No);
@@ -125,12 +125,12 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   const Eigen::MatrixXd inverse = (a.transpose() * p * a).inverse();
   const Eigen::VectorXd x = inverse * a.transpose() * p * ToEigen(s.Equations.K, n);
   int point = 0, fixed = 0;
-  for (int i = 1; i <= s.NumPoints; ++i) {
-    if (s.VariableIndex(i) == 2) point = s.PointNumber(i);
-    if (s.VariableIndex(i) == 0) fixed = s.PointNumber(i);
+  for (int i = 1; i <= s.Network.NumPoints; ++i) {
+    if (s.Network.VariableIndex(i) == 2) point = s.Network.PointNumber(i);
+    if (s.Network.VariableIndex(i) == 0) fixed = s.Network.PointNumber(i);
   }
   s.ListingFileName = dir.File("salida.tmp");
-  s.OutputDecimals = 10;
+  s.Options.OutputDecimals = 10;
   ScriptedInteraction ui;
   for (const char* refused : {"2", "0", " 0", "1.", "1,5", " 1", "-1", "x"}) ui.Then(refused);
   ui.Then("1");
@@ -166,8 +166,8 @@ TEST(DesignOrderZero, CancellingTheCountOrAPrecisionAbandons) {
     ui.Then(dir.File("salida.tmp"));
     if (atPrecision) {
       int number = 0;
-      for (int i = 1; i <= s.NumPoints; ++i)
-        if (s.VariableIndex(i)) number = s.PointNumber(i);
+      for (int i = 1; i <= s.Network.NumPoints; ++i)
+        if (s.Network.VariableIndex(i)) number = s.Network.PointNumber(i);
       ui.Then("1").Then(std::to_string(number)).Then(Answer::Yes).Then("1e-12").Then("");
     } else {
       ui.Then("");

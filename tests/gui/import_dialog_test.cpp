@@ -94,7 +94,7 @@ class ImportDialogTest : public ::testing::Test {
 };
 
 TEST_F(ImportDialogTest, AceptarWaitsForAKAndPAndExaminarNamesTheMatrix) {
-  State().ApproxCoordsGiven = true;
+  State().Import.ApproxCoordsGiven = true;
   Import([&](ImportDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle().toStdString(), "Importar Matrices");
     EXPECT_FALSE(Button(dialog, "acceptButton")->isEnabled());
@@ -125,12 +125,12 @@ TEST_F(ImportDialogTest, AceptarWaitsForAKAndPAndExaminarNamesTheMatrix) {
     });
     Button(dialog, "browseAButton")->click();
     EXPECT_EQ(label, "Fichero de la Matriz A:");
-    EXPECT_FALSE(State().ApproxCoordsGiven);
+    EXPECT_FALSE(State().Import.ApproxCoordsGiven);
     EXPECT_EQ(File(dialog, 'A')->text().toStdString(), a);
     Button(dialog, "acceptButton")->click();
   });
-  EXPECT_TRUE(State().MatrixInput);
-  EXPECT_EQ(State().ImportFileP, p);
+  EXPECT_TRUE(State().Import.MatrixInput);
+  EXPECT_EQ(State().Import.ImportFileP, p);
   EXPECT_EQ(Child<QLabel>(window, "pointsLabel")->text().toStdString(),
             "12 ecuaciones  6 incógnitas");
   EXPECT_TRUE(window.Ui().Messages().empty());
@@ -158,10 +158,11 @@ TEST_F(ImportDialogTest, CommandsFollowTheImportAndAFailedOneLeavesTheProjectAsI
   ImportFiles(dir.Write("e.txt", "1 0 1"));
   EXPECT_EQ(window.Ui().Messages().size(), 1u);
   EXPECT_EQ(frame(), shown);
-  EXPECT_FALSE(State().MatrixInput);
+  EXPECT_FALSE(State().Import.MatrixInput);
   EXPECT_FALSE(State().Abandon);
   EXPECT_EQ(State().ProjectName, before.ProjectName);
-  EXPECT_TRUE(State().Equations.A == before.Equations.A && State().PointX == before.PointX);
+  EXPECT_TRUE(State().Equations.A == before.Equations.A &&
+              State().Network.PointX == before.Network.PointX);
 
   a = dir.Write("a.txt", kIdentityTwice);
   ImportFiles();
@@ -177,7 +178,7 @@ TEST_F(ImportDialogTest, CommandsFollowTheImportAndAFailedOneLeavesTheProjectAsI
 // a failed import opens no coordinates at all.
 TEST_F(ImportDialogTest, CoordinatesDialogListsTheVariablePointsAndCancelCopiesNothing) {
   ActivateExample();
-  ASSERT_EQ(State().PointX(1), 1000.0);
+  ASSERT_EQ(State().Network.PointX(1), 1000.0);
   Import([&](ImportDialog* dialog) {
     Name(dialog, a, k, p);
     bool typed = false;
@@ -192,8 +193,8 @@ TEST_F(ImportDialogTest, CoordinatesDialogListsTheVariablePointsAndCancelCopiesN
       EXPECT_EQ(Child<QLineEdit>(*coords, "xEdit")->text().toStdString(), "12.5");
       EXPECT_EQ(window.Ui().Messages(), std::vector<std::string>{"¡ No es un dato numérico !"});
       Type(Child<QLineEdit>(*coords, "yEdit"), "-");
-      EXPECT_EQ(State().ApproxX(1), 12.5);
-      EXPECT_EQ(State().ApproxY(1), 0.0);
+      EXPECT_EQ(State().Import.ApproxX(1), 12.5);
+      EXPECT_EQ(State().Import.ApproxY(1), 0.0);
       Button(coords, "cancelButton")->click();
     });
     Button(dialog, "coordinatesButton")->click();
@@ -211,9 +212,9 @@ TEST_F(ImportDialogTest, CoordinatesDialogListsTheVariablePointsAndCancelCopiesN
     EXPECT_FALSE(opened);
     EXPECT_FALSE(State().Abandon);  // the network imported before is kept
   });
-  EXPECT_FALSE(State().ApproxCoordsGiven);
-  EXPECT_EQ(State().PointX.Size(), 5);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(State().PointX(i), 0.0) << i;  // zeroed on opening
+  EXPECT_FALSE(State().Import.ApproxCoordsGiven);
+  EXPECT_EQ(State().Network.PointX.Size(), 5);
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(State().Network.PointX(i), 0.0) << i;  // zeroed on opening
 }
 
 // The same network and coordinates give the listing of the terminal's
@@ -233,8 +234,8 @@ TEST_F(ImportDialogTest, AdjustmentWithTypedCoordinatesMatchesTheTerminal) {
     Button(dialog, "coordinatesButton")->click();
     Button(dialog, "acceptButton")->click();
   });
-  ASSERT_TRUE(State().ApproxCoordsGiven);
-  EXPECT_EQ(State().PointY(3), 600.25);
+  ASSERT_TRUE(State().Import.ApproxCoordsGiven);
+  EXPECT_EQ(State().Network.PointY(3), 600.25);
 
   QtInteraction& ui = window.Ui();
   ui.SetNextText("4.12");        // Baarda's parameter

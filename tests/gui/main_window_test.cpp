@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, OpenDialogTakesATypedPathAndStartsWhereTheLastFileWas) {
   std::filesystem::create_directory(dir.Path() / "sub");
   std::filesystem::copy_file(dir.File("red.txt"), dir.File("sub/otra.txt"));
   SetWorkingFolder(QDir::homePath());
-  window.State().MatrixInput = true;  // as if an import had been active
+  window.State().Import.MatrixInput = true;  // as if an import had been active
   testing::WhenModal<OpenProjectDialog>([&](OpenProjectDialog* dialog) {
     EXPECT_FALSE(Child<QPushButton>(*dialog, "acceptButton")->isEnabled());
     dialog->SetFolder(Folder());
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, OpenDialogTakesATypedPathAndStartsWhereTheLastFileWas) {
   });
   Trigger(window, "activateProjectAction");
   EXPECT_EQ(window.State().ProjectName, dir.File("sub/otra.txt"));
-  EXPECT_FALSE(window.State().MatrixInput);
+  EXPECT_FALSE(window.State().Import.MatrixInput);
   EXPECT_EQ(WorkingFolder().toStdString(), dir.File("sub"));
 
   QString start;
@@ -188,13 +188,13 @@ TEST_F(MainWindowTest, AFaultThatEscapesACommandIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_TRUE(ui.Unanswered().empty());
   };
-  window.State().OutputDecimals = -1;
+  window.State().Options.OutputDecimals = -1;
   adjust("fallo.tmp", false);
   EXPECT_EQ(ui.Messages().back(), kUnexpectedFaultMessage);
   EXPECT_FALSE(ui.Busy());
   EXPECT_FALSE(window.State().Abandon);
 
-  window.State().OutputDecimals = 3;
+  window.State().Options.OutputDecimals = 3;
   adjust("bien.tmp", true);
   EXPECT_EQ(std::count(ui.Messages().begin(), ui.Messages().end(), kUnexpectedFaultMessage), 0);
   EXPECT_NE(testing::ReadBytes(dir.File("bien.tmp")).find("RESUMEN DE RESULTADOS"),

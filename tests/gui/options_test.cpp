@@ -57,8 +57,8 @@ TEST_F(OptionsTest, RefusedValuesKeepTheirValueAndTheOthersAreTaken) {
     Accept(c.precision, c.decimals);
     EXPECT_EQ(ui.Messages(), c.messages) << c.precision << " " << c.decimals;
     EXPECT_EQ(ui.Beeps(), static_cast<int>(c.messages.size()));
-    EXPECT_DOUBLE_EQ(state.ApproxPrecision, c.precisionAfter);
-    EXPECT_EQ(state.OutputDecimals, c.decimalsAfter);
+    EXPECT_DOUBLE_EQ(state.Options.ApproxPrecision, c.precisionAfter);
+    EXPECT_EQ(state.Options.OutputDecimals, c.decimalsAfter);
   }
 }
 
@@ -66,15 +66,15 @@ TEST_F(OptionsTest, ControlsSetTheirOptionsAtOnce) {
   OptionsDialog dialog(state, ui);
   auto* study = Child<QCheckBox>(dialog, "studyCheck");
   study->click();
-  EXPECT_TRUE(state.StudyApprox);
+  EXPECT_TRUE(state.Options.StudyApprox);
   EXPECT_TRUE(Child<QLineEdit>(dialog, "precisionEdit")->isEnabled());
   study->click();
-  EXPECT_FALSE(state.StudyApprox);
+  EXPECT_FALSE(state.Options.StudyApprox);
   EXPECT_FALSE(Child<QLineEdit>(dialog, "precisionEdit")->isEnabled());
   Child<QRadioButton>(dialog, "choleskyRadio")->click();
-  EXPECT_EQ(state.Inversion, InversionMethod::Cholesky);
+  EXPECT_EQ(state.Options.Inversion, InversionMethod::Cholesky);
   Child<QCheckBox>(dialog, "checkInversionBox")->click();
-  EXPECT_TRUE(state.CheckInversion);
+  EXPECT_TRUE(state.Options.CheckInversion);
 
   // Reopened, the dialog shows what the state holds.
   OptionsDialog reopened(state, ui);
@@ -84,8 +84,8 @@ TEST_F(OptionsTest, ControlsSetTheirOptionsAtOnce) {
   EXPECT_TRUE(Child<QCheckBox>(reopened, "checkInversionBox")->isChecked());
 
   // The study is not offered for an imported network, even when chosen.
-  state.MatrixInput = true;
-  state.StudyApprox = true;
+  state.Import.MatrixInput = true;
+  state.Options.StudyApprox = true;
   OptionsDialog imported(state, ui);
   EXPECT_FALSE(Child<QCheckBox>(imported, "studyCheck")->isEnabled());
   EXPECT_FALSE(Child<QLineEdit>(imported, "precisionEdit")->isEnabled());

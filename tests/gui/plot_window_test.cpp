@@ -239,7 +239,7 @@ TEST_F(PlotWindowTest, FiguresAskedForAreExportedAsDrawnUntilANewFactor) {
   ui.SetNextText("0");
   ui.SetNextText("2.5");
   Button(window, "ellipseScaleButton")->click();
-  EXPECT_DOUBLE_EQ(state.EllipseFactor, 2.5);
+  EXPECT_DOUBLE_EQ(state.Options.EllipseFactor, 2.5);
   EXPECT_FALSE(window.View().Shown().Any());
   EXPECT_TRUE(Button(window, "dxfButton")->isEnabled());
   EXPECT_EQ(ui.Beeps(), 2);
@@ -264,11 +264,11 @@ TEST_F(PlotWindowTest, ARunTimeErrorWhileDrawingIsReportedAndTheWindowGoesOn) {
 // points that stand for the datum of the matrices, at the origin.
 TEST_F(PlotWindowTest, ANetworkEnteredAsMatricesShowsOnlyItsPointsAndSaysWhy) {
   state = testing::PlotNetwork();
-  state.MatrixInput = true;
-  state.ApproxCoordsGiven = true;
-  state.ApproxCount = 2;
-  for (int k = 1; k <= 3; ++k) state.VariableIndex(k) = k <= 2 ? k : 0;
-  state.PointX(3) = state.PointY(3) = 0.0;
+  state.Import.MatrixInput = true;
+  state.Import.ApproxCoordsGiven = true;
+  state.Import.ApproxCount = 2;
+  for (int k = 1; k <= 3; ++k) state.Network.VariableIndex(k) = k <= 2 ? k : 0;
+  state.Network.PointX(3) = state.Network.PointY(3) = 0.0;
   PlotWindow window(state, ui);
   Button(window, "showAllButton")->click();
   ASSERT_EQ(ui.Messages().size(), 1u);

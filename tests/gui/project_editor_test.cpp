@@ -271,7 +271,7 @@ TEST(ProjectEditorWindowTest, NewProjectAndEditFromTheMenusReachTheMainWindow) {
   SetWorkingFolder(folder);
   MainWindow window;
   window.Ui().SetUnattended(true);
-  window.State().MatrixInput = true;
+  window.State().Import.MatrixInput = true;
   const std::string path = dir.File("nueva.txt");
   WhenModal<ProjectEditorDialog>([&](ProjectEditorDialog* d) {
     AddVertex(*d, 1, 1, "1000.00", "1000.00", true);
@@ -286,7 +286,7 @@ TEST(ProjectEditorWindowTest, NewProjectAndEditFromTheMenusReachTheMainWindow) {
   EXPECT_EQ(Child<QLabel>(window, "pointsLabel")->text().toStdString(),
             "Número de vértices:   2   ( 1 fijo )");
   EXPECT_TRUE(Child<QMenu>(window, "adjustMenu")->menuAction()->isEnabled());
-  EXPECT_FALSE(window.State().MatrixInput) << "el proyecto guardado es la red activa";
+  EXPECT_FALSE(window.State().Import.MatrixInput) << "el proyecto guardado es la red activa";
 
   const std::string example = dir.Write("ejemplo.txt", ReadBytes(testing::ExampleProjectPath()));
   const std::string copy = dir.File("copia.txt");

@@ -49,7 +49,7 @@ TEST(ResultsTools, EachToolReachesTheCoreFromItsMenu) {
     dialog->reject();
   });
   testing::Trigger(window, "findBlundersAction");
-  EXPECT_EQ(drops.size(), static_cast<std::size_t>(window.State().NumObs));
+  EXPECT_EQ(drops.size(), static_cast<std::size_t>(window.State().Network.NumObs));
   EXPECT_TRUE(std::is_sorted(drops.rbegin(), drops.rend()));
   EXPECT_TRUE(std::filesystem::exists(dir.File("errores.tmp")));
 

@@ -77,11 +77,11 @@ TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
     Child<QPushButton>(*dialog, "previewPointButton")->click();
     EXPECT_EQ(Line(points, 1), "   Vértice  1  ......   vble");
     EXPECT_FALSE(Child<QGroupBox>(*dialog, "pointKindGroup")->isEnabled());
-    EXPECT_EQ(State().NumFixed, 1);  // only previewed
+    EXPECT_EQ(State().Network.NumFixed, 1);  // only previewed
     Child<QPushButton>(*dialog, "applyPointsButton")->click();
   });
   EXPECT_TRUE(Messages().empty());  // applied: nothing to ask
-  EXPECT_EQ(State().NumFixed, 0);
+  EXPECT_EQ(State().Network.NumFixed, 0);
   EXPECT_EQ(testing::Child<QLabel>(window, "pointsLabel")->text().toStdString(),
             "Número de vértices:   3   ( 0 fijos )");
   EXPECT_EQ(testing::ReadBytes(dir.File("tres_puntos.txt")), file);
@@ -91,7 +91,7 @@ TEST_F(ReviewDialogTest, TheOnlyFixedPointMadeVariableLeavesNoneFixed) {
 // and No keeps the dialog open.
 TEST_F(ReviewDialogTest, LeavingAPreviewAsksAndApplyingDoesNot) {
   Activate("ghilani16_1.txt");
-  const Matrix before = State().ObsWeights;
+  const Matrix before = State().Network.ObsWeights;
   QtInteraction& ui = window.Ui();
   Review([&](ReviewDialog* dialog) {
     auto* equations = Child<QListWidget>(*dialog, "equationList");
@@ -122,7 +122,7 @@ TEST_F(ReviewDialogTest, LeavingAPreviewAsksAndApplyingDoesNot) {
     Child<QPushButton>(*dialog, "cancelWeightsButton")->click();
     EXPECT_FALSE(dialog->isVisible());
   });
-  EXPECT_EQ(State().ObsWeights, before);
+  EXPECT_EQ(State().Network.ObsWeights, before);
 
   ui.ClearRecord();
   Review([&](ReviewDialog* dialog) {
@@ -137,7 +137,7 @@ TEST_F(ReviewDialogTest, LeavingAPreviewAsksAndApplyingDoesNot) {
     Child<QPushButton>(*dialog, "applyWeightsButton")->click();
   });
   EXPECT_EQ(Messages().size(), 1u);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(State().ObsWeights(2, i), 3.0) << i;
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(State().Network.ObsWeights(2, i), 3.0) << i;
   EXPECT_EQ(ui.Pending(), 0u);
 }
 

@@ -56,21 +56,21 @@ NetworkState ThreePointProject(const std::string& listing) {
 NetworkState ImportedMatrices(const std::string& listing) {
   NetworkState state;
   state.ListingFileName = listing;
-  state.MatrixInput = true;
-  state.ImportFileA = "C:\\datos\\matrizA.txt";
-  state.ImportFileK = "/home/topo/k.txt";
-  state.ImportFileP = "pesos.txt";
-  state.ImportFileE = "matriz_de_restricciones_de_la_red_libre.txt";  // 43 characters
-  state.ImportWithE = true;
-  state.ImportA.rows = 3;
-  state.ImportA.cols = 3;
-  state.NumPoints = 3;
-  state.NumFixed = 2;
+  state.Import.MatrixInput = true;
+  state.Import.ImportFileA = "C:\\datos\\matrizA.txt";
+  state.Import.ImportFileK = "/home/topo/k.txt";
+  state.Import.ImportFileP = "pesos.txt";
+  state.Import.ImportFileE = "matriz_de_restricciones_de_la_red_libre.txt";  // 43 characters
+  state.Import.ImportWithE = true;
+  state.Import.ImportA.rows = 3;
+  state.Import.ImportA.cols = 3;
+  state.Network.NumPoints = 3;
+  state.Network.NumFixed = 2;
   state.Equations.ScaleUnknown = 1;
-  state.VariableIndex.Redim(3);
-  state.PointNumber.Redim(3);
-  state.VariableIndex(1) = state.PointNumber(1) = 1;
-  state.NumObs = 3;
+  state.Network.VariableIndex.Redim(3);
+  state.Network.PointNumber.Redim(3);
+  state.Network.VariableIndex(1) = state.Network.PointNumber(1) = 1;
+  state.Network.NumObs = 3;
   state.Equations.A.Redim(3, 3);
   SetRow(state.Equations.A, 1, {1.0, 0.0, 0.5});
   SetRow(state.Equations.A, 2, {0.0, 1.0, -1234.5678914});
@@ -109,7 +109,7 @@ TEST(ListingHeader, MatchesTheGoldenListings) {
     SCOPED_TRACE(c.fullOutput ? "full" : "summary");
     TempDir dir;
     NetworkState state = c.make(dir.Write("salida.tmp", "listado anterior\r\n"));
-    state.FullOutput = c.fullOutput;
+    state.Options.FullOutput = c.fullOutput;
     ScriptedInteraction ui;
     WriteListingHeader(state, ui);
     EXPECT_EQ(ReadBytes(state.ListingFileName), c.expected);
@@ -119,10 +119,10 @@ TEST(ListingHeader, MatchesTheGoldenListings) {
 TEST(ListingHeader, ScaleUnknownAndConditionEquationsInCountsAndColumns) {
   TempDir dir;
   NetworkState state = ThreePointProject(dir.File("salida.tmp"));
-  state.FullOutput = true;
+  state.Options.FullOutput = true;
   state.Equations.ScaleUnknown = 1;
   state.Equations.NumCondEq = 1;
-  state.PointNumber(2) = 12;  // a two-digit vertex number labels the first pair
+  state.Network.PointNumber(2) = 12;  // a two-digit vertex number labels the first pair
   state.Equations.A.Redim(4, 5);
   state.Equations.A(4, 5) = -2.5;
   state.Equations.K.Redim(4);
@@ -220,7 +220,7 @@ TEST(ListingHeader, ShortProjectFileStopsTheEchoWhereItEnds) {
 TEST(ListingHeader, ANonFiniteValueStopsBeforeReachingTheListing) {
   TempDir dir;
   NetworkState state = ThreePointProject(dir.File("salida.tmp"));
-  state.FullOutput = true;
+  state.Options.FullOutput = true;
   state.Equations.A(2, 2) = std::numeric_limits<double>::quiet_NaN();
   ScriptedInteraction ui;
   EXPECT_THROW(WriteListingHeader(state, ui), ArithmeticFault);

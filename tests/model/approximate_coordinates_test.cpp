@@ -9,40 +9,40 @@ namespace {
 // import adds two fixed points.
 NetworkState ImportedNetwork() {
   NetworkState state;
-  state.MatrixInput = true;
-  state.ImportA.cols = 6;
-  state.NumPoints = 5;
-  state.PointX.Redim(5);
-  state.PointY.Redim(5);
-  state.PointX(1) = 99.0;  // left over from an earlier network
+  state.Import.MatrixInput = true;
+  state.Import.ImportA.cols = 6;
+  state.Network.NumPoints = 5;
+  state.Network.PointX.Redim(5);
+  state.Network.PointY.Redim(5);
+  state.Network.PointX(1) = 99.0;  // left over from an earlier network
   return state;
 }
 
 TEST(ApproxCoordinatesTest, FirstOpeningStartsFromZerosForEveryVariablePoint) {
   NetworkState state = ImportedNetwork();
   BeginApproxCoordinates(state);
-  EXPECT_EQ(state.ApproxCount, 3);
-  EXPECT_EQ(state.ApproxX.Size(), 3);
-  EXPECT_EQ(state.ApproxX(1), 0.0);
-  EXPECT_EQ(state.PointX(1), 0.0);
-  EXPECT_EQ(state.PointX.Size(), 5);
-  EXPECT_FALSE(state.ApproxCoordsGiven);
+  EXPECT_EQ(state.Import.ApproxCount, 3);
+  EXPECT_EQ(state.Import.ApproxX.Size(), 3);
+  EXPECT_EQ(state.Import.ApproxX(1), 0.0);
+  EXPECT_EQ(state.Network.PointX(1), 0.0);
+  EXPECT_EQ(state.Network.PointX.Size(), 5);
+  EXPECT_FALSE(state.Import.ApproxCoordsGiven);
 }
 
 TEST(ApproxCoordinatesTest, AppliedCoordinatesReachThePointsAndSurviveReopening) {
   NetworkState state = ImportedNetwork();
   ApplyApproxCoordinates(state, {{1, 10.5, 20.5}, {3, -1.0, 2.0}});
-  EXPECT_TRUE(state.ApproxCoordsGiven);
-  EXPECT_EQ(state.PointX(1), 10.5);
-  EXPECT_EQ(state.PointY(1), 20.5);
-  EXPECT_EQ(state.PointX(2), 0.0);
-  EXPECT_EQ(state.PointX(3), -1.0);
-  EXPECT_EQ(state.PointY(3), 2.0);
-  EXPECT_EQ(state.PointX(4), 0.0);  // the fixed points the import adds stay at 0
+  EXPECT_TRUE(state.Import.ApproxCoordsGiven);
+  EXPECT_EQ(state.Network.PointX(1), 10.5);
+  EXPECT_EQ(state.Network.PointY(1), 20.5);
+  EXPECT_EQ(state.Network.PointX(2), 0.0);
+  EXPECT_EQ(state.Network.PointX(3), -1.0);
+  EXPECT_EQ(state.Network.PointY(3), 2.0);
+  EXPECT_EQ(state.Network.PointX(4), 0.0);  // the fixed points the import adds stay at 0
   // Once given, opening again starts from them instead of zeros.
   BeginApproxCoordinates(state);
-  EXPECT_EQ(state.ApproxX(1), 10.5);
-  EXPECT_EQ(state.ApproxY(3), 2.0);
+  EXPECT_EQ(state.Import.ApproxX(1), 10.5);
+  EXPECT_EQ(state.Import.ApproxY(3), 2.0);
 }
 
 TEST(ApproxCoordinatesTest, FileGivesOneLinePerPointAndNamesTheFaultyLine) {

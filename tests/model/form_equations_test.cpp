@@ -43,8 +43,8 @@ NetworkState Formed(const std::vector<Point>& points, const std::vector<Observat
   testing::TempDir dir;
   NetworkState s = testing::Loaded(dir.Write("proyecto.txt", text.str()));
   s.Equations.ScaleUnknown = scale;
-  s.StudyApprox = studyPrecision > 0.0;
-  s.ApproxPrecision = studyPrecision;
+  s.Options.StudyApprox = studyPrecision > 0.0;
+  s.Options.ApproxPrecision = studyPrecision;
   DimensionProjectSystem(s);
   FormEquations(s, ui);
   return s;
@@ -60,8 +60,8 @@ double AzimuthGon(double dx, double dy) {
 // (indices from 1) in the units of its row: angles in 1e-4 gon (clockwise
 // from back-sight to fore-sight), distances in metres.
 double ComputedValue(const NetworkState& s, int back, int station, int fore) {
-  const auto dx = [&](int a, int b) { return s.PointX(b) - s.PointX(a); };
-  const auto dy = [&](int a, int b) { return s.PointY(b) - s.PointY(a); };
+  const auto dx = [&](int a, int b) { return s.Network.PointX(b) - s.Network.PointX(a); };
+  const auto dy = [&](int a, int b) { return s.Network.PointY(b) - s.Network.PointY(a); };
   if (back == 0) return std::hypot(dx(station, fore), dy(station, fore));
   return (AzimuthGon(dx(station, fore), dy(station, fore)) -
           AzimuthGon(dx(station, back), dy(station, back))) *
@@ -106,17 +106,17 @@ TEST(FormEquations, CoefficientsAreDerivativesOfTheComputedObservation) {
     ScriptedInteraction ui;
     const NetworkState st = Formed(points, obs, ui);
     if (st.Abandon) continue;  // a random row between the two fixed points
-    for (int i = 1; i <= st.NumObs; ++i) {
+    for (int i = 1; i <= st.Network.NumObs; ++i) {
       const Observation& o = obs[i - 1];
       const int back = o.back == 0 ? 0 : o.back - 9;
       for (int k = 1; k <= n; ++k) {
-        const int j = st.VariableIndex(k);
+        const int j = st.Network.VariableIndex(k);
         if (j == 0) continue;
         for (int axis = 0; axis < 2; ++axis) {
           const double h = 1e-4;
           NetworkState plus = st, minus = st;
-          (axis == 0 ? plus.PointX(k) : plus.PointY(k)) += h;
-          (axis == 0 ? minus.PointX(k) : minus.PointY(k)) -= h;
+          (axis == 0 ? plus.Network.PointX(k) : plus.Network.PointY(k)) += h;
+          (axis == 0 ? minus.Network.PointX(k) : minus.Network.PointY(k)) -= h;
           double diff = ComputedValue(plus, back, o.station - 9, o.fore - 9) -
                         ComputedValue(minus, back, o.station - 9, o.fore - 9);
           if (back != 0 && std::fabs(diff) > 2e6) diff -= std::copysign(4e6, diff);  // wrap

@@ -36,19 +36,19 @@ Rows Column(const std::vector<double>& values) {
 
 // The matrix files of one import and what the import leaves.
 struct Import {
-  Import() { state.MatrixInput = true; }
+  Import() { state.Import.MatrixInput = true; }
 
   void Files(const Rows& a, const Rows& k, const Rows& p) {
     FilesText(MatrixText(a), MatrixText(k), MatrixText(p));
   }
   void FilesText(const std::string& a, const std::string& k, const std::string& p) {
-    state.ImportFileA = dir.Write("A.txt", a);
-    state.ImportFileK = dir.Write("K.txt", k);
-    state.ImportFileP = dir.Write("P.txt", p);
+    state.Import.ImportFileA = dir.Write("A.txt", a);
+    state.Import.ImportFileK = dir.Write("K.txt", k);
+    state.Import.ImportFileP = dir.Write("P.txt", p);
   }
   void WithE(const Rows& e) {
-    state.ImportFileE = dir.Write("E.txt", MatrixText(e));
-    state.ImportWithE = true;
+    state.Import.ImportFileE = dir.Write("E.txt", MatrixText(e));
+    state.Import.ImportWithE = true;
   }
 
   // A refusal of the formation: a beep right before one information box.
@@ -69,7 +69,7 @@ struct Import {
   void ExpectAccepted() {
     EXPECT_TRUE(ui.Messages().empty());
     EXPECT_FALSE(state.Abandon);
-    EXPECT_TRUE(state.MatrixInput);
+    EXPECT_TRUE(state.Import.MatrixInput);
   }
 
   testing::TempDir dir;
@@ -115,39 +115,39 @@ TEST_F(ImportEquationsTest, ConsistentSystemIsCopiedExactly) {
     EXPECT_EQ(state.Equations.K(i), k[i - 1]);
     for (int j = 1; j <= m; ++j) EXPECT_EQ(state.Equations.P(i, j), i == j ? w[i - 1] : 0.0);
   }
-  EXPECT_TRUE(state.ImportPDiagonal);
+  EXPECT_TRUE(state.Import.ImportPDiagonal);
   ASSERT_EQ(state.Equations.NumConstraints, 3);
   for (int i = 1; i <= 3; ++i)
     for (int j = 1; j <= u; ++j) EXPECT_EQ(state.Equations.E(i, j), e[i - 1][j - 1]);
-  EXPECT_FALSE(state.ImportEMismatch);
+  EXPECT_FALSE(state.Import.ImportEMismatch);
 }
 
 TEST_F(ImportEquationsTest, ColumnsMakeThePointsTwoFixedAndAnOddOneTheScale) {
   Files({{1, 2, 3, 4, 5, 6, 7}, {7, 6, 5, 4, 3, 2, 1}, {0, 0, 0, 0, 0, 0, 1}}, Column({0, 0, 0}),
         Column({1, 1, 1}));
-  state.ImportFileE = "";
+  state.Import.ImportFileE = "";
   FormImportedEquations(state, ui);
   ExpectAccepted();
-  EXPECT_EQ(state.NumPoints, 5);
-  EXPECT_EQ(state.NumFixed, 2);
+  EXPECT_EQ(state.Network.NumPoints, 5);
+  EXPECT_EQ(state.Network.NumFixed, 2);
   EXPECT_EQ(state.Equations.ScaleUnknown, 1);
   EXPECT_EQ(state.Equations.NumUnknowns, 7);
   EXPECT_EQ(state.ProjectUnknowns(), 7);
-  EXPECT_EQ(state.NumObs, 3);
+  EXPECT_EQ(state.Network.NumObs, 3);
   EXPECT_EQ(state.Equations.NumCondEq, 0);
-  ASSERT_EQ(state.VariableIndex.Size(), 5);
-  ASSERT_EQ(state.PointNumber.Size(), 5);
+  ASSERT_EQ(state.Network.VariableIndex.Size(), 5);
+  ASSERT_EQ(state.Network.PointNumber.Size(), 5);
   const std::vector<int> variable = {1, 2, 3, 0, 0};
   for (int k = 1; k <= 5; ++k) {
-    EXPECT_EQ(state.VariableIndex(k), variable[k - 1]);
-    EXPECT_EQ(state.PointNumber(k), variable[k - 1]);
+    EXPECT_EQ(state.Network.VariableIndex(k), variable[k - 1]);
+    EXPECT_EQ(state.Network.PointNumber(k), variable[k - 1]);
   }
-  ASSERT_EQ(state.ObservationNumber.Size(), 3);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(state.ObservationNumber(i), i);
+  ASSERT_EQ(state.Network.ObservationNumber.Size(), 3);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(state.Network.ObservationNumber(i), i);
   Import even;  // an even number of columns has no scale unknown
   even.Files({{1, 2, 3, 4}}, Column({0}), Column({1}));
   FormImportedEquations(even.state, even.ui);
-  EXPECT_EQ(even.state.NumPoints, 4);
+  EXPECT_EQ(even.state.Network.NumPoints, 4);
   EXPECT_EQ(even.state.Equations.ScaleUnknown, 0);
 }
 
@@ -158,12 +158,12 @@ TEST_F(ImportEquationsTest, SquarePIsCopiedAndTheSummaryIsInTheProjectFrame) {
   WithE({{1, 0, 1}});
   FormImportedEquations(state, ui);
   ExpectAccepted();
-  EXPECT_FALSE(state.ImportPDiagonal);
+  EXPECT_FALSE(state.Import.ImportPDiagonal);
   for (int i = 1; i <= 2; ++i)
     for (int j = 1; j <= 2; ++j) EXPECT_EQ(state.Equations.P(i, j), p[i - 1][j - 1]);
-  const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.ImportFileA + "\r\n    " +
-                              state.ImportFileK + "\r\n    " + state.ImportFileP + "\r\n    " +
-                              state.ImportFileE;
+  const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.Import.ImportFileA +
+                              "\r\n    " + state.Import.ImportFileK + "\r\n    " +
+                              state.Import.ImportFileP + "\r\n    " + state.Import.ImportFileE;
   EXPECT_EQ(state.ProjectLabel, project);
   EXPECT_EQ(state.PointsLabel, "2 ecuaciones  3 incógnitas");
   EXPECT_EQ(state.EquationsLabel, "");
@@ -180,8 +180,8 @@ TEST_F(ImportEquationsTest, TrailingLineBreakGivesAZeroRowAndIsRefused) {
       "Se ha intentado formar una ecuación entre puntos fijos.\r\n"
       "Hay una fila de ceros: Fila 3");
   EXPECT_EQ(state.Equations.NumEquations, 3);
-  EXPECT_EQ(state.ImportK.rows, 0) << "K must not be read after a refusal";
-  EXPECT_TRUE(state.MatrixInput);
+  EXPECT_EQ(state.Import.ImportK.rows, 0) << "K must not be read after a refusal";
+  EXPECT_TRUE(state.Import.MatrixInput);
 }
 
 // Systems whose shapes or weights cannot be adjusted: refused with the
@@ -213,7 +213,7 @@ TEST(ImportEquationsRefusal, ShapesAndWeightsThatCannotBeAdjusted) {
     t.Files(c.a, c.k, c.p);
     FormImportedEquations(t.state, t.ui);
     t.ExpectRefused(c.message);
-    EXPECT_EQ(t.state.NumObs, 0) << "the derived network is set only after the checks";
+    EXPECT_EQ(t.state.Network.NumObs, 0) << "the derived network is set only after the checks";
   }
 }
 
@@ -224,7 +224,7 @@ TEST_F(ImportEquationsTest, EWithOtherColumnsDisablesTheAdjustmentWithE) {
   ExpectRefused(
       "¡ Existe un problema con las dimensiones de las matrices importadas !\r\n\r\n"
       "¡ Las matrices A y E no tienen el mismo numero de columnas !");
-  EXPECT_TRUE(state.ImportEMismatch);
+  EXPECT_TRUE(state.Import.ImportEMismatch);
   ASSERT_EQ(ui.Count("Enable"), 1);
   const auto& calls = ui.Calls();
   const auto enable = std::find_if(calls.begin(), calls.end(),
@@ -242,22 +242,22 @@ TEST_F(ImportEquationsTest, FilesThatCannotBeReadStopTheImport) {
   large.FilesText(ones, ones, ones);
   FormImportedEquations(large.state, large.ui);
   ASSERT_EQ(large.ui.Messages().size(), 1u);
-  EXPECT_NE(large.ui.Messages()[0].find(large.state.ImportFileP + " es demasiado grande !"),
+  EXPECT_NE(large.ui.Messages()[0].find(large.state.Import.ImportFileP + " es demasiado grande !"),
             std::string::npos)
       << large.ui.Messages()[0];
   EXPECT_TRUE(large.state.Abandon);
   Files({{1, 0}, {0, 1}}, Column({0, 0}), Column({1, 1}));
-  state.ImportFileK = dir.File("falta.txt");
+  state.Import.ImportFileK = dir.File("falta.txt");
   FormImportedEquations(state, ui);
   EXPECT_EQ(ui.Messages(),
-            std::vector<std::string>{"¡ El fichero " + state.ImportFileK + " no existe !"});
+            std::vector<std::string>{"¡ El fichero " + state.Import.ImportFileK + " no existe !"});
   EXPECT_TRUE(state.Abandon);
-  EXPECT_FALSE(state.MatrixInput);
-  EXPECT_EQ(state.ImportP.rows, 0) << "P must not be read after a failed read";
+  EXPECT_FALSE(state.Import.MatrixInput);
+  EXPECT_EQ(state.Import.ImportP.rows, 0) << "P must not be read after a failed read";
   // Only the project label is cleared, once the first file is open.
   EXPECT_EQ(ui.Calls()[0].text, "\n" + std::string(21, ' ') + "\n" + std::string(21, ' '));
   Import missing;
-  missing.state.ImportFileA = dir.File("no.txt");
+  missing.state.Import.ImportFileA = dir.File("no.txt");
   FormImportedEquations(missing.state, missing.ui);
   EXPECT_EQ(missing.ui.Count("Labels"), 0);
 }

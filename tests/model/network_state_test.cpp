@@ -38,10 +38,10 @@ TEST(NetworkStateTest, EveryLoaderForgetsTheFiguresOfTheLastComputation) {
   EXPECT_FALSE(AnyFigure(saved));
 
   NetworkState imported = Computed();
-  imported.MatrixInput = true;
-  imported.ImportFileA = dir.Write("A.txt", "1 0\r\n0 1");
-  imported.ImportFileK = dir.Write("K.txt", "1\r\n2");
-  imported.ImportFileP = dir.Write("P.txt", "1\r\n1");
+  imported.Import.MatrixInput = true;
+  imported.Import.ImportFileA = dir.Write("A.txt", "1 0\r\n0 1");
+  imported.Import.ImportFileK = dir.Write("K.txt", "1\r\n2");
+  imported.Import.ImportFileP = dir.Write("P.txt", "1\r\n1");
   FormImportedEquations(imported, ui);
   ASSERT_FALSE(imported.Abandon);
   EXPECT_FALSE(AnyFigure(imported));

@@ -82,31 +82,31 @@ void RandomNetwork(int n, int m, unsigned seed, std::vector<TestPoint>& points,
 
 void ExpectStateMatches(const NetworkState& s, const std::vector<TestPoint>& points,
                         const std::vector<TestObs>& obs) {
-  ASSERT_EQ(s.NumPoints, static_cast<int>(points.size()));
-  ASSERT_EQ(s.NumObs, static_cast<int>(obs.size()));
+  ASSERT_EQ(s.Network.NumPoints, static_cast<int>(points.size()));
+  ASSERT_EQ(s.Network.NumObs, static_cast<int>(obs.size()));
   int fixed = 0, variable = 0;
-  for (int k = 1; k <= s.NumPoints; ++k) {
+  for (int k = 1; k <= s.Network.NumPoints; ++k) {
     const auto& p = points[k - 1];
-    EXPECT_EQ(s.PointX(k), p.x);
-    EXPECT_EQ(s.PointY(k), p.y);
-    EXPECT_EQ(s.PointNumber(k), p.number);
-    EXPECT_EQ(s.VariableIndex(k), p.fixed ? 0 : ++variable);
+    EXPECT_EQ(s.Network.PointX(k), p.x);
+    EXPECT_EQ(s.Network.PointY(k), p.y);
+    EXPECT_EQ(s.Network.PointNumber(k), p.number);
+    EXPECT_EQ(s.Network.VariableIndex(k), p.fixed ? 0 : ++variable);
     fixed += p.fixed;
   }
-  EXPECT_EQ(s.NumFixed, fixed);
-  for (int i = 1; i <= s.NumObs; ++i) {
+  EXPECT_EQ(s.Network.NumFixed, fixed);
+  for (int i = 1; i <= s.Network.NumObs; ++i) {
     const auto& o = obs[i - 1];
-    EXPECT_EQ(s.ObsPoints(1, i), o.back);
-    EXPECT_EQ(s.ObsPoints(2, i), o.station);
-    EXPECT_EQ(s.ObsPoints(3, i), o.fore);
-    EXPECT_EQ(s.ObsValue(i), o.value);
-    EXPECT_EQ(s.ObsWeights(1, i), o.back == -99 ? 2.0 : 1.0);
-    EXPECT_EQ(s.ObsWeights(2, i), o.weight);
-    EXPECT_EQ(s.ObservationNumber(i), o.number);
+    EXPECT_EQ(s.Network.ObsPoints(1, i), o.back);
+    EXPECT_EQ(s.Network.ObsPoints(2, i), o.station);
+    EXPECT_EQ(s.Network.ObsPoints(3, i), o.fore);
+    EXPECT_EQ(s.Network.ObsValue(i), o.value);
+    EXPECT_EQ(s.Network.ObsWeights(1, i), o.back == -99 ? 2.0 : 1.0);
+    EXPECT_EQ(s.Network.ObsWeights(2, i), o.weight);
+    EXPECT_EQ(s.Network.ObservationNumber(i), o.number);
   }
-  for (int c = s.NumObs + 1; c <= kObsWeightColumns; ++c) {
-    EXPECT_EQ(s.ObsWeights(1, c), 0.0);
-    EXPECT_EQ(s.ObsWeights(2, c), 1.0);
+  for (int c = s.Network.NumObs + 1; c <= kObsWeightColumns; ++c) {
+    EXPECT_EQ(s.Network.ObsWeights(1, c), 0.0);
+    EXPECT_EQ(s.Network.ObsWeights(2, c), 1.0);
   }
 }
 
@@ -232,7 +232,7 @@ TEST(ProjectFile, WeightsReadWithTheirExponent) {
                                      {"-3", -3.0}}) {
     const auto s = ReadProjectFile({}, dir.Write("p.txt", head + text + "\r\n"));
     ASSERT_TRUE(s) << text;
-    EXPECT_EQ(s->ObsWeights(2, 1), weight) << text;
+    EXPECT_EQ(s->Network.ObsWeights(2, 1), weight) << text;
   }
 }
 
@@ -243,9 +243,9 @@ TEST(ProjectFile, IntegerFieldsRoundHalfToEven) {
       "00 ,1 ,0 ,0 ,fijo ,1\r\n00 ,2 ,10 ,0 ,vble ,2\r\n00 ,3 ,0 ,10 ,vble ,3\r\n"
       "1 ,2.5 ,1.5 ,3.4999 ,50 ,1\r\n";
   const NetworkState s = ReadProjectFile({}, dir.Write("r.txt", text)).value();
-  EXPECT_EQ(s.ObsPoints(1, 1), 2);
-  EXPECT_EQ(s.ObsPoints(2, 1), 2);
-  EXPECT_EQ(s.ObsPoints(3, 1), 3);
+  EXPECT_EQ(s.Network.ObsPoints(1, 1), 2);
+  EXPECT_EQ(s.Network.ObsPoints(2, 1), 2);
+  EXPECT_EQ(s.Network.ObsPoints(3, 1), 3);
 }
 
 TEST(ProjectFile, OverwriteIsAskedAndNoKeepsTheOldFile) {

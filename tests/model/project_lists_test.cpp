@@ -41,11 +41,11 @@ TEST(ProjectListsTest, EveryValidationProjectSavesByteIdenticalAndRebuildsTheLoa
     const Result<NetworkState> loaded = ReadProjectFile({}, copy);
     ASSERT_TRUE(loaded) << name;
     ExpectSameNetwork(saved, *loaded, name);
-    EXPECT_GT(saved.NumObs, 0) << name;
+    EXPECT_GT(saved.Network.NumObs, 0) << name;
   }
   const NetworkState last = ReadProjectFile({}, sources.back().first.string()).value();
-  EXPECT_EQ(last.PointX(1), 1.5e-3);
-  EXPECT_EQ(last.ObsWeights(2, last.NumObs), 1.0e4);
+  EXPECT_EQ(last.Network.PointX(1), 1.5e-3);
+  EXPECT_EQ(last.Network.ObsWeights(2, last.Network.NumObs), 1.0e4);
 }
 
 TEST(ProjectListsTest, LinesKeepTheColumnsOfTheFile) {
@@ -100,11 +100,11 @@ TEST(ProjectListsTest, VerticesSortByTheirOrderAndAreNumberedSoWhenLoaded) {
   ASSERT_TRUE(SaveProjectLists(lists, state, ui, dir.File("orden.txt")));
   NetworkState loaded = ReadProjectFile({}, dir.File("orden.txt")).value();
   for (NetworkState* s : {&state, &loaded}) {
-    EXPECT_EQ(s->PointNumber(1), 5);
-    EXPECT_EQ(s->PointNumber(2), 9);
-    EXPECT_EQ(s->PointNumber(3), 7);
-    EXPECT_EQ(s->VariableIndex(3), 3);
-    EXPECT_EQ(s->PointX(2), 20.0);
+    EXPECT_EQ(s->Network.PointNumber(1), 5);
+    EXPECT_EQ(s->Network.PointNumber(2), 9);
+    EXPECT_EQ(s->Network.PointNumber(3), 7);
+    EXPECT_EQ(s->Network.VariableIndex(3), 3);
+    EXPECT_EQ(s->Network.PointX(2), 20.0);
   }
   ExpectSameNetwork(state, loaded, "orden");
 }
@@ -124,9 +124,9 @@ TEST(ProjectListsTest, EquationsSortAsTextInTheListAndTheFile) {
   }
   NetworkState state;
   lists.Rebuild(state, "x");
-  EXPECT_EQ(state.ObservationNumber(2), 10);
-  EXPECT_EQ(state.ObservationNumber(3), 2);
-  EXPECT_EQ(state.ObsWeights(1, 1), 2.0);
+  EXPECT_EQ(state.Network.ObservationNumber(2), 10);
+  EXPECT_EQ(state.Network.ObservationNumber(3), 2);
+  EXPECT_EQ(state.Network.ObsWeights(1, 1), 2.0);
 }
 
 TEST(ProjectListsTest, DeletingAVertexRemovesEveryObservationThatUsesIt) {
@@ -191,8 +191,8 @@ TEST(ProjectListsTest, ANewProjectSavedAtOnceIsOneLineAndLoadsEmpty) {
   NetworkState state;
   ASSERT_TRUE(SaveProjectLists(ProjectLists(), state, ui, dir.File("vacio.txt")));
   EXPECT_EQ(ReadBytes(dir.File("vacio.txt")), std::string(kNewHeader) + "\r\n");
-  EXPECT_EQ(state.NumPoints, 0);
-  EXPECT_EQ(state.NumObs, 0);
+  EXPECT_EQ(state.Network.NumPoints, 0);
+  EXPECT_EQ(state.Network.NumObs, 0);
   EXPECT_EQ(state.PointsLabel, "Número de vértices:   0   ( 0 fijos )");
   EXPECT_TRUE(state.HasActiveProject());
 }
@@ -207,7 +207,7 @@ TEST(ProjectListsTest, SavingOverAFileAndAnsweringNoChangesNothing) {
   lists.AddPoint(PointLine(" 1 ", "1", "1", true, " 1 "));
   EXPECT_FALSE(SaveProjectLists(lists, state, ui, path));
   EXPECT_EQ(ReadBytes(path), "viejo\r\n");
-  EXPECT_EQ(state.NumPoints, 0);
+  EXPECT_EQ(state.Network.NumPoints, 0);
   EXPECT_FALSE(state.HasActiveProject());
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Fichero ya existe. Sobrescribir ?"});
 }

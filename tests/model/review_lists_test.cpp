@@ -35,9 +35,9 @@ TEST(ReviewListsTest, AppliedKindsRenumberTheVariablePoints) {
   lists.SetFixed(2, true);
   ScriptedInteraction ui;
   lists.ApplyFixedPoints(state, ui);
-  EXPECT_EQ(state.NumFixed, 2);
-  EXPECT_EQ(state.VariableIndex(2), 0);
-  EXPECT_EQ(state.VariableIndex(3), 1);
+  EXPECT_EQ(state.Network.NumFixed, 2);
+  EXPECT_EQ(state.Network.VariableIndex(2), 0);
+  EXPECT_EQ(state.Network.VariableIndex(3), 1);
   EXPECT_EQ(state.PointsLabel, "Número de vértices:   3   ( 2 fijos )");
 }
 
@@ -45,10 +45,11 @@ TEST(ReviewListsTest, AppliedKindsRenumberTheVariablePoints) {
 // characters than its columns hold.
 TEST(ReviewListsTest, WeightsShownApplyBackUnchanged) {
   NetworkState state = Loaded("ghilani16_1.txt");
-  state.ObsWeights(2, 5) = 1.0 / 3.0;
+  state.Network.ObsWeights(2, 5) = 1.0 / 3.0;
   const NetworkState before = state;
   ReviewLists(state).ApplyWeights(state);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(state.ObsWeights(2, i), before.ObsWeights(2, i)) << i;
+  for (int i = 1; i <= 5; ++i)
+    EXPECT_EQ(state.Network.ObsWeights(2, i), before.Network.ObsWeights(2, i)) << i;
   EXPECT_EQ(CharColumns(ReviewLists(before).EquationList()[3], 30, 41), "  0.00011664");
 }
 
@@ -64,12 +65,12 @@ TEST(ReviewListsTest, OnlyNumbersBecomeWeights) {
   ASSERT_TRUE(lists.SetWeight(2, "2.5"));
   ASSERT_TRUE(lists.SetWeight(4, "7"));
   lists.ApplyWeights(state);
-  EXPECT_EQ(state.ObsWeights(2, 1), 400.0);
-  EXPECT_EQ(state.ObsWeights(2, 2), 2.5);
-  EXPECT_EQ(state.ObsWeights(2, 4), 7.0);
+  EXPECT_EQ(state.Network.ObsWeights(2, 1), 400.0);
+  EXPECT_EQ(state.Network.ObsWeights(2, 2), 2.5);
+  EXPECT_EQ(state.Network.ObsWeights(2, 4), 7.0);
   ASSERT_TRUE(lists.SetWeightOfAll("0.5"));
   lists.ApplyWeights(state);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(state.ObsWeights(2, i), 0.5) << i;
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(state.Network.ObsWeights(2, i), 0.5) << i;
 }
 
 TEST(DecimalTextTest, ShortestTextWithoutExponent) {

@@ -61,7 +61,7 @@ TEST(FigurePrompts, FactorIsANumberAboveZeroUpToAThousand) {
   ScriptedInteraction ui;
   ui.Then("0").Then("1001").Then("2,5").Then("-3").Then("x").Then("2.5");
   EXPECT_TRUE(AskEllipseFactor(s, ui));
-  EXPECT_DOUBLE_EQ(s.EllipseFactor, 2.5);
+  EXPECT_DOUBLE_EQ(s.Options.EllipseFactor, 2.5);
   ExpectRefusals(ui, 5);
   const RecordedCall first = ui.Prompts().front();
   EXPECT_EQ(first.title, "Escala de las elipses");
@@ -70,7 +70,7 @@ TEST(FigurePrompts, FactorIsANumberAboveZeroUpToAThousand) {
   ScriptedInteraction cancel;
   cancel.Then("");
   EXPECT_FALSE(AskEllipseFactor(s, cancel));
-  EXPECT_DOUBLE_EQ(s.EllipseFactor, 2.5);
+  EXPECT_DOUBLE_EQ(s.Options.EllipseFactor, 2.5);
   EXPECT_EQ(cancel.Prompts().front().defaultText, "2.5");
 }
 

@@ -41,12 +41,12 @@ TEST(PlotFigures, MeanSemiMajorAxisIsFourUnitsAndFactorTwoDoublesEverything) {
   EXPECT_NEAR(Length(one.lines[2]), 4 * u / 3, 1e-9);
   EXPECT_NEAR(Length(one.lines[5]), 20 * u / 3, 1e-9);
 
-  s.EllipseFactor = 2.0;
+  s.Options.EllipseFactor = 2.0;
   const PlotScene two = AbsoluteFigures(s, view);
   for (std::size_t i : {0u, 1u, 2u, 5u})
     EXPECT_NEAR(Length(two.lines[i]), 2 * Length(one.lines[i]), 1e-9) << i;
   // After a zoom the figures keep their picture size: M / s0 does not change.
-  s.EllipseFactor = 1.0;
+  s.Options.EllipseFactor = 1.0;
   view.ZoomTo(s, 100.0, 100.0, 700.0, 700.0);
   EXPECT_NEAR(Length(AbsoluteFigures(s, view).lines[0]), Length(one.lines[0]), 1e-9);
 }
@@ -65,7 +65,7 @@ TEST(PlotFigures, ScaleBarsStayInsideThePictureWhateverTheFactor) {
   };
   for (const Case& c : {Case{1.0, 0.01, "1 cm", "5 cm"}, Case{20.0, 0.001, "1 mm", "5 mm"},
                         Case{1000.0, 0.0001, "0.1 mm", "0.5 mm"}}) {
-    s.EllipseFactor = c.factor;
+    s.Options.EllipseFactor = c.factor;
     const PlotScene scene = AbsoluteFigures(s, view);
     const double k = view.CurrentMagnification(s) / view.ReferenceScale();
     ASSERT_EQ(scene.texts.size(), 2u);

@@ -102,10 +102,10 @@ TEST(PlotView, WheelDragAndNewSizeChangeTheViewButKeepTheFigures) {
 
 TEST(PlotView, SinglePointAndCollinearNetworksDrawWithoutFailure) {
   NetworkState single;
-  single.PointX.Redim(1);
-  single.PointY.Redim(1);
-  single.PointNumber.Redim(1);
-  single.VariableIndex.Redim(1);
+  single.Network.PointX.Redim(1);
+  single.Network.PointY.Redim(1);
+  single.Network.PointNumber.Redim(1);
+  single.Network.VariableIndex.Redim(1);
   testing::AddPoint(single, 4, 10.0, 20.0, 0);
   PlotView view;
   view.ShowAll(single, kW, kH);
@@ -115,7 +115,7 @@ TEST(PlotView, SinglePointAndCollinearNetworksDrawWithoutFailure) {
   EXPECT_EQ(scene.lines.size(), 3u);  // the triangle
 
   NetworkState line = testing::PlotNetwork();
-  for (int k = 1; k <= 3; ++k) line.PointX(k) = 500.0;
+  for (int k = 1; k <= 3; ++k) line.Network.PointX(k) = 500.0;
   view.ShowAll(line, kW, kH);
   EXPECT_GT(view.Fit().scale, 0.0);
   EXPECT_FALSE(view.Scene(line).lines.empty());

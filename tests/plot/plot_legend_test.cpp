@@ -26,7 +26,7 @@ TEST(PlotLegend, SaysWhatIsDrawnTheEnlargementAndWhichUnitVarianceScaledIt) {
   NetworkState s = testing::PlotNetwork();
   s.ProjectName = "/datos/red.txt";
   s.Solution.Sigma0Sq = 2.25;
-  s.EllipseFactor = 2.5;
+  s.Options.EllipseFactor = 2.5;
   PlotView view;
   view.ShowAll(s, 1200.0, 800.0);
   const PlotLegend bare = BuildPlotLegend(s, view, 150.0);

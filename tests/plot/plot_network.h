@@ -9,31 +9,31 @@
 namespace ombrel::testing {
 
 inline void AddPoint(NetworkState& s, int number, double x, double y, int variable) {
-  const int k = ++s.NumPoints;
-  s.PointX(k) = x;
-  s.PointY(k) = y;
-  s.PointNumber(k) = number;
-  s.VariableIndex(k) = variable;
-  if (variable == 0) ++s.NumFixed;
+  const int k = ++s.Network.NumPoints;
+  s.Network.PointX(k) = x;
+  s.Network.PointY(k) = y;
+  s.Network.PointNumber(k) = number;
+  s.Network.VariableIndex(k) = variable;
+  if (variable == 0) ++s.Network.NumFixed;
 }
 
 inline void AddObservation(NetworkState& s, int first, int second, int third) {
-  const int o = ++s.NumObs;
-  s.ObsPoints(1, o) = first;
-  s.ObsPoints(2, o) = second;
-  s.ObsPoints(3, o) = third;
+  const int o = ++s.Network.NumObs;
+  s.Network.ObsPoints(1, o) = first;
+  s.Network.ObsPoints(2, o) = second;
+  s.Network.ObsPoints(3, o) = third;
 }
 
 inline NetworkState PlotNetwork() {
   NetworkState s;
-  s.PointX.Redim(3);
-  s.PointY.Redim(3);
-  s.PointNumber.Redim(3);
-  s.VariableIndex.Redim(3);
+  s.Network.PointX.Redim(3);
+  s.Network.PointY.Redim(3);
+  s.Network.PointNumber.Redim(3);
+  s.Network.VariableIndex.Redim(3);
   AddPoint(s, 1, 1234.5, -12.25, 0);
   AddPoint(s, 2, 1300.0, 40.0, 1);
   AddPoint(s, 3, 1250.0, 100.0, 2);
-  s.ObsPoints.Redim(3, 4);
+  s.Network.ObsPoints.Redim(3, 4);
   AddObservation(s, 2, 1, 3);
   AddObservation(s, 1, 2, 3);
   AddObservation(s, kDistanceMarker, 1, 2);

@@ -50,7 +50,7 @@ void FromEigen(const Eigen::MatrixXd& e, Matrix& m) {
 }  // namespace
 
 void SolveWithEigen(NetworkState& s) {
-  const int n = s.NumObs + s.Equations.NumCondEq;
+  const int n = s.Network.NumObs + s.Equations.NumCondEq;
   const int u = s.Equations.NumUnknowns;
   const Eigen::MatrixXd a = ToEigen(s.Equations.A, n, u);
   const Eigen::MatrixXd p = ToEigen(s.Equations.P, n, n);
@@ -71,7 +71,7 @@ void SolveWithEigen(NetworkState& s) {
   for (int i = 1; i <= u; ++i) s.Solution.Corrections(i) = x(i - 1);
   for (int i = 1; i <= n; ++i) s.Solution.Residuals(i) = v(i - 1);
   s.Solution.Sigma0Sq = v.dot(p * v) / (n - u);
-  const int points = s.NumPoints - s.NumFixed;
+  const int points = s.Network.NumPoints - s.Network.NumFixed;
   s.Ellipses.SemiMajor.Redim(points, points);
   s.Ellipses.SemiMinor.Redim(points, points);
   s.Ellipses.Azimuth.Redim(points, points);
@@ -82,30 +82,31 @@ NetworkState RandomSystem(unsigned seed, int variable, int obs, int scale) {
   std::normal_distribution<double> normal;
   std::uniform_real_distribution<double> weight(0.5, 4.0);
   NetworkState s;
-  s.NumFixed = 2;
-  s.NumPoints = variable + 2;
+  s.Network.NumFixed = 2;
+  s.Network.NumPoints = variable + 2;
   s.Equations.ScaleUnknown = scale;
-  s.VariableIndex.Redim(s.NumPoints);
-  s.PointNumber.Redim(s.NumPoints);
-  for (int j = 1, k = 0; j <= s.NumPoints; ++j) {
-    s.PointNumber(j) = j * 37 % 150 + 1;
-    if (j != 2 && j != s.NumPoints) s.VariableIndex(j) = ++k;  // fixed: second and last
+  s.Network.VariableIndex.Redim(s.Network.NumPoints);
+  s.Network.PointNumber.Redim(s.Network.NumPoints);
+  for (int j = 1, k = 0; j <= s.Network.NumPoints; ++j) {
+    s.Network.PointNumber(j) = j * 37 % 150 + 1;
+    if (j != 2 && j != s.Network.NumPoints)
+      s.Network.VariableIndex(j) = ++k;  // fixed: second and last
   }
-  s.NumObs = obs;
+  s.Network.NumObs = obs;
   s.Equations.NumUnknowns = s.ProjectUnknowns();
   s.Equations.NumEquations = obs;
-  s.ObservationNumber.Redim(obs);
+  s.Network.ObservationNumber.Redim(obs);
   s.Equations.A.Redim(obs, s.Equations.NumUnknowns);
   s.Equations.P.Redim(obs, obs);
   s.Equations.K.Redim(obs);
   for (int i = 1; i <= obs; ++i) {
-    s.ObservationNumber(i) = i * 11 % 120 + 1;
+    s.Network.ObservationNumber(i) = i * 11 % 120 + 1;
     for (int j = 1; j <= s.Equations.NumUnknowns; ++j) s.Equations.A(i, j) = normal(rng);
     s.Equations.P(i, i) = weight(rng);
     s.Equations.K(i) = normal(rng);
   }
   SolveWithEigen(s);
-  s.BaardaShift = 4.12;
+  s.Options.BaardaShift = 4.12;
   return s;
 }
 

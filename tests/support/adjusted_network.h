@@ -22,10 +22,10 @@ NetworkState LoadFormed(const std::string& projectPath);
 
 // Rows of the system (observations and condition equations) and unknowns.
 inline int Rows(const NetworkState& s) {
-  return s.NumObs + s.Equations.NumCondEq;
+  return s.Network.NumObs + s.Equations.NumCondEq;
 }
 inline int Unknowns(const NetworkState& s) {
-  return 2 * (s.NumPoints - s.NumFixed);
+  return 2 * (s.Network.NumPoints - s.Network.NumFixed);
 }
 
 // Loads the project given as file text (written to a temporary file).

@@ -28,7 +28,7 @@ std::string Em6Between(const Eigen::MatrixXd& m, int defect) {
 }
 
 Eigen::MatrixXd ProjectNormal(const NetworkState& s) {
-  const int m = s.NumObs, u = s.ProjectUnknowns();
+  const int m = s.Network.NumObs, u = s.ProjectUnknowns();
   const Eigen::MatrixXd a = ToEigen(s.Equations.A, m, u);
   return a.transpose() * ToEigen(s.Equations.P, m, m) * a;
 }

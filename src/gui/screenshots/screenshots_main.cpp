@@ -92,7 +92,7 @@ bool SaveFreeNetworkPlot(const QString& project, const QDir& output) {
   Click(window, "absoluteEllipsesButton");
   const ombrel::PlotFit& fit = window.View().Fit();
   PointAt(*window.findChild<ombrel::PlotPicture*>(QStringLiteral("picture")),
-          fit.PictureX(state.PointX(1)), fit.PictureY(state.PointY(1)));
+          fit.PictureX(state.Network.PointX(1)), fit.PictureY(state.Network.PointY(1)));
   return Save(window, output, "grafico_elipses.png");
 }
 
@@ -117,7 +117,7 @@ bool SaveFiguresPlot(const QString& project, const QDir& output) {
   ombrel::RunAdjustment(state, ui, ombrel::AdjustmentMethod::Inverse);
   if (!state.Figures.RosettesDone || ombrel::EllipseItemCount(state) < 2) return false;
   const auto label = [&](int k) {
-    return std::to_string(state.PointNumber(ombrel::EllipseItemPoint(state, k)));
+    return std::to_string(state.Network.PointNumber(ombrel::EllipseItemPoint(state, k)));
   };
   ombrel::PlotWindow window(state, ui);
   Click(window, "showAllButton");
