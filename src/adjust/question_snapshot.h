@@ -22,17 +22,14 @@ class QuestionSnapshot {
   void Restore(NetworkState& state, Interaction& ui) const;
 
  private:
-  DatumType datum_ = DatumType::None;
+  // The questions change the options and, of the equation system, the
+  // scale unknown and the condition equations with their rows of K.
+  RunOptions options_;
+  EquationSystem equations_;
   std::string criterionFile_, listingFile_;
   std::string projectLabel_, pointsLabel_, equationsLabel_;
-  int scaleUnknown_ = 0;
-  int numCondEq_ = 0;
-  Matrix condMatrix_;
-  Vector condTerms_, k_;
   IntVector observationNumber_;
   Matrix obsWeights_;
-  double baardaShift_ = 0.0;
-  bool fullOutput_ = false, outputTypeChosen_ = false;
 };
 
 }  // namespace ombrel
