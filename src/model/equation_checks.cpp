@@ -6,11 +6,8 @@
 namespace ombrel {
 namespace {
 
-bool Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
-  ui.Beep();
-  ui.MessageBox(text, Buttons::Ok, Icon::Information);
-  state.Abandon = true;
-  return false;
+Failure Refusal(const std::string& text) {
+  return Failure{text, Icon::Information, true};
 }
 
 bool IsZeroRow(const Matrix& a, int row, int cols) {
@@ -26,8 +23,8 @@ std::string VerticesFault(const NetworkState& state, int i, const std::string& d
 
 }  // namespace
 
-bool CheckObservationPoints(NetworkState& state, Interaction& ui, int i,
-                            const ObservationPoints& p) {
+std::optional<Failure> CheckObservationPoints(const NetworkState& state, int i,
+                                              const ObservationPoints& p) {
   const int points[] = {0, p.back, p.station, p.fore};  // by entry of ObsPoints
   const std::pair<int, int> pairs[] = {{1, 2}, {2, 3}, {1, 3}};
   for (const auto& [e1, e2] : pairs) {
@@ -35,40 +32,38 @@ bool CheckObservationPoints(NetworkState& state, Interaction& ui, int i,
     const int a = points[e1], b = points[e2];
     const std::string vertex = std::to_string(state.Network.ObsPoints(e1, i));
     if (a == b)
-      return Refuse(state, ui,
-                    VerticesFault(state, i, "cita dos veces el vértice " + vertex + "."));
+      return Refusal(VerticesFault(state, i, "cita dos veces el vértice " + vertex + "."));
     if (state.Network.PointX(a) == state.Network.PointX(b) &&
         state.Network.PointY(a) == state.Network.PointY(b))
-      return Refuse(state, ui,
-                    VerticesFault(state, i,
-                                  "une los vértices " + vertex + " y " +
-                                      std::to_string(state.Network.ObsPoints(e2, i)) +
-                                      ", que tienen las mismas coordenadas aproximadas."));
+      return Refusal(VerticesFault(state, i,
+                                   "une los vértices " + vertex + " y " +
+                                       std::to_string(state.Network.ObsPoints(e2, i)) +
+                                       ", que tienen las mismas coordenadas aproximadas."));
   }
-  return true;
+  return std::nullopt;
 }
 
-bool CheckZeroRows(NetworkState& state, Interaction& ui, int rows, int cols) {
+std::optional<Failure> CheckZeroRows(const Matrix& a, int rows, int cols) {
   for (int i = 1; i <= rows; ++i) {
-    if (IsZeroRow(state.Equations.A, i, cols))
-      return Refuse(state, ui,
-                    "¡ Existe un problema en la matriz A importada !\r\n\r\n"
-                    "Se ha intentado formar una ecuación entre puntos fijos.\r\n"
-                    "Hay una fila de ceros: Fila " +
-                        std::to_string(i));
+    if (IsZeroRow(a, i, cols))
+      return Refusal(
+          "¡ Existe un problema en la matriz A importada !\r\n\r\n"
+          "Se ha intentado formar una ecuación entre puntos fijos.\r\n"
+          "Hay una fila de ceros: Fila " +
+          std::to_string(i));
   }
-  return true;
+  return std::nullopt;
 }
 
-bool CheckWeights(NetworkState& state, Interaction& ui, int rows) {
+std::optional<Failure> CheckWeights(const Matrix& p, int rows) {
   for (int i = 1; i <= rows; ++i) {
-    if (state.Equations.P(i, i) <= 0.0)
-      return Refuse(state, ui,
-                    "¡ Existe un problema con los pesos !\r\n\r\n"
-                    "Hay un peso negativo o nulo: Fila " +
-                        std::to_string(i));
+    if (p(i, i) <= 0.0)
+      return Refusal(
+          "¡ Existe un problema con los pesos !\r\n\r\n"
+          "Hay un peso negativo o nulo: Fila " +
+          std::to_string(i));
   }
-  return true;
+  return std::nullopt;
 }
 
 }  // namespace ombrel

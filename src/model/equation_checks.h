@@ -1,11 +1,13 @@
 // Checks of the formed equation system shared by the project and the import
-// branches of the formation of equations. Each failing check beeps, shows
-// its message (information icon, OK), sets Abandon and returns false.
+// branches of the formation of equations. Each returns the refusal to show
+// (a beep and the message with the information icon), or nothing.
 #pragma once
+
+#include <optional>
 
 #include "model/geometry.h"
 #include "model/network_state.h"
-#include "ui/interaction.h"
+#include "model/result.h"
 
 namespace ombrel {
 
@@ -13,14 +15,14 @@ namespace ombrel {
 // distinct and stand apart: between two points at one approximate position
 // no direction is defined, so the row would be arbitrary. The message names
 // the equation and the vertex numbers.
-bool CheckObservationPoints(NetworkState& state, Interaction& ui, int i,
-                            const ObservationPoints& p);
+std::optional<Failure> CheckObservationPoints(const NetworkState& state, int i,
+                                              const ObservationPoints& p);
 
-// A row of A (1..rows) with every coefficient (1..cols) zero cannot be
+// A row of a (1..rows) with every coefficient (1..cols) zero cannot be
 // adjusted: it joins only fixed points.
-bool CheckZeroRows(NetworkState& state, Interaction& ui, int rows, int cols);
+std::optional<Failure> CheckZeroRows(const Matrix& a, int rows, int cols);
 
-// Every diagonal weight P(i, i), i = 1..rows, must be positive.
-bool CheckWeights(NetworkState& state, Interaction& ui, int rows);
+// Every diagonal weight p(i, i), i = 1..rows, must be positive.
+std::optional<Failure> CheckWeights(const Matrix& p, int rows);
 
 }  // namespace ombrel

@@ -25,25 +25,27 @@ bool IsDistance(const NetworkState& s, int i) {
   return s.Network.ObsPoints(1, i) == kDistanceMarker;
 }
 
+// Shows why the system cannot be formed; the command abandons.
+void Refuse(NetworkState& s, Interaction& ui, const Failure& refusal) {
+  ShowFailure(ui, refusal);
+  s.Abandon = true;
+}
+
 // Resolves the vertex numbers of observation i. A number that no point
 // carries would leave the row built on some other point, so it stops the
 // formation with a message naming the equation and the vertex.
-std::optional<ObservationPoints> ResolvePoints(NetworkState& s, Interaction& ui, int i) {
+Result<ObservationPoints> ResolvePoints(const NetworkState& s, int i) {
   ObservationPoints p;
   int* roles[3] = {&p.back, &p.station, &p.fore};
   for (int e = IsDistance(s, i) ? 2 : 1; e <= 3; ++e) {
     const int vertex = s.Network.ObsPoints(e, i);
     *roles[e - 1] = PointIndexOf(s, vertex);
-    if (*roles[e - 1] == 0) {
-      ui.Beep();
-      ui.MessageBox(
+    if (*roles[e - 1] == 0)
+      return Failure{
           "¡ Existe un problema con los vértices de las observaciones !\r\n\r\nLa ecuación " +
               std::to_string(s.Network.ObservationNumber(i)) + " cita el vértice " +
               std::to_string(vertex) + ", que no figura en el proyecto.",
-          Buttons::Ok, Icon::Information, 1, kAppTitle);
-      s.Abandon = true;
-      return std::nullopt;
-    }
+          Icon::Information, true};
   }
   return p;
 }
@@ -100,8 +102,9 @@ void FormProjectEquations(NetworkState& s, Interaction& ui) {
   // built on a point that is missing or has no direction to its partner.
   std::vector<ObservationPoints> resolved;
   for (int i = 1; i <= s.Network.NumObs; ++i) {
-    const auto p = ResolvePoints(s, ui, i);
-    if (!p || !CheckObservationPoints(s, ui, i, *p)) return;
+    const Result<ObservationPoints> p = ResolvePoints(s, i);
+    if (!p) return Refuse(s, ui, p.error());
+    if (const auto refusal = CheckObservationPoints(s, i, *p)) return Refuse(s, ui, *refusal);
     resolved.push_back(*p);
   }
   for (int i = 1; i <= s.Network.NumObs; ++i) {
@@ -121,13 +124,14 @@ void FormProjectEquations(NetworkState& s, Interaction& ui) {
     }
   }
   s.Equations.NumUnknowns = unknowns;
-  if (!CheckZeroRows(s, ui, s.Network.NumObs, s.Equations.NumUnknowns)) return;
+  if (const auto refusal = CheckZeroRows(s.Equations.A, s.Network.NumObs, s.Equations.NumUnknowns))
+    return Refuse(s, ui, *refusal);
   for (int c = 1; c <= s.Equations.NumCondEq; ++c)
     for (int u = 1; u <= s.Equations.NumUnknowns; ++u)
       s.Equations.A(s.Network.NumObs + c, u) = s.Equations.CondMatrix(c, u);
   for (int i = 1; i <= s.Network.NumObs + s.Equations.NumCondEq; ++i)
     s.Equations.P(i, i) = s.Network.ObsWeights(2, i);
-  CheckWeights(s, ui, s.Network.NumObs);
+  if (const auto refusal = CheckWeights(s.Equations.P, s.Network.NumObs)) Refuse(s, ui, *refusal);
 }
 
 }  // namespace

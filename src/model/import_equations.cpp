@@ -1,6 +1,7 @@
 #include "model/import_equations.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "model/equation_checks.h"
@@ -10,10 +11,16 @@
 namespace ombrel {
 namespace {
 
-void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
-  ui.Beep();
-  ui.MessageBox(text, Buttons::Ok, Icon::Information);
+// True without a refusal; otherwise shows it and abandons.
+bool Accept(NetworkState& state, Interaction& ui, const std::optional<Failure>& refusal) {
+  if (!refusal) return true;
+  ShowFailure(ui, *refusal);
   state.Abandon = true;
+  return false;
+}
+
+void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
+  Accept(state, ui, Failure{text, Icon::Information, true});
 }
 
 // A file that cannot be read is shown with the reader's message and ends
@@ -43,7 +50,9 @@ bool ReadA(NetworkState& state, Interaction& ui) {
   state.Equations.NumEquations = state.Import.ImportA.rows;
   state.Equations.NumUnknowns = state.Import.ImportA.cols;
   state.Equations.A = state.Import.ImportA.values;
-  return CheckZeroRows(state, ui, state.Equations.NumEquations, state.Equations.NumUnknowns);
+  return Accept(
+      state, ui,
+      CheckZeroRows(state.Equations.A, state.Equations.NumEquations, state.Equations.NumUnknowns));
 }
 
 bool ReadK(NetworkState& state, Interaction& ui) {
@@ -75,7 +84,7 @@ bool ReadP(NetworkState& state, Interaction& ui) {
   } else {
     state.Equations.P = file.values;
   }
-  return CheckWeights(state, ui, file.rows);
+  return Accept(state, ui, CheckWeights(state.Equations.P, file.rows));
 }
 
 // E must constrain the same unknowns as A; otherwise the adjustment with E is

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/scripted_interaction.h"
-
 namespace ombrel {
 namespace {
 
@@ -16,37 +14,22 @@ const char* const kWeight =
     "Hay un peso negativo o nulo: Fila ";
 
 TEST(EquationChecks, ZeroRowLooksOnlyAtTheGivenColumnsAndNamesTheFirstRow) {
-  NetworkState state;
-  ScriptedInteraction ui;
-  state.Equations.A.Redim(4, 3);
-  state.Equations.A(1, 1) = 1.0;
-  state.Equations.A(2, 3) = 5.0;  // beyond the two columns checked: row 2 counts as zero
-  state.Equations.A(4, 2) = -1e-300;
-  EXPECT_TRUE(CheckZeroRows(state, ui, 1, 2));
-  EXPECT_FALSE(state.Abandon);
-  EXPECT_TRUE(ui.Calls().empty());
-
-  EXPECT_FALSE(CheckZeroRows(state, ui, 4, 2));
-  EXPECT_TRUE(state.Abandon);
-  ASSERT_EQ(ui.Calls().size(), 2u);
-  EXPECT_EQ(ui.Calls()[0].kind, "Beep");
-  EXPECT_EQ(ui.Calls()[1].text, std::string(kZeroRow) + "2");
+  Matrix a(4, 3);
+  a(1, 1) = 1.0;
+  a(2, 3) = 5.0;  // beyond the two columns checked: row 2 counts as zero
+  a(4, 2) = -1e-300;
+  EXPECT_EQ(CheckZeroRows(a, 1, 2), std::nullopt);
+  EXPECT_EQ(CheckZeroRows(a, 4, 2),
+            (Failure{std::string(kZeroRow) + "2", Icon::Information, true}));
 }
 
 TEST(EquationChecks, WeightsChecksTheFirstRowsOfTheDiagonalOnly) {
-  NetworkState state;
-  ScriptedInteraction ui;
-  state.Equations.P.Redim(4, 4);
-  for (int i = 1; i <= 3; ++i) state.Equations.P(i, i) = 0.5 * i;
-  state.Equations.P(1, 2) = -3.0;           // off the diagonal: not a weight
-  EXPECT_TRUE(CheckWeights(state, ui, 3));  // P(4, 4) = 0 lies beyond the rows checked
-  EXPECT_TRUE(ui.Calls().empty());
-
-  state.Equations.P(3, 3) = -0.0;
-  EXPECT_FALSE(CheckWeights(state, ui, 4));
-  EXPECT_TRUE(state.Abandon);
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0], std::string(kWeight) + "3");
+  Matrix p(4, 4);
+  for (int i = 1; i <= 3; ++i) p(i, i) = 0.5 * i;
+  p(1, 2) = -3.0;                               // off the diagonal: not a weight
+  EXPECT_EQ(CheckWeights(p, 3), std::nullopt);  // P(4, 4) = 0 lies beyond the rows checked
+  p(3, 3) = -0.0;
+  EXPECT_EQ(CheckWeights(p, 4), (Failure{std::string(kWeight) + "3", Icon::Information, true}));
 }
 
 }  // namespace
