@@ -71,7 +71,8 @@ bool CheckMethod(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool
   return true;
 }
 
-// Step dimensioning: every result sized anew, all zero.
+// Step dimensioning: the system sized anew, all zero, and no result of an
+// earlier run left (the ellipses' items are the variable points again).
 void DimensionResults(NetworkState& s) {
   const int m = s.ProjectUnknowns();
   const int n = s.Network.NumObs + s.Equations.NumCondEq;
@@ -130,7 +131,6 @@ bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool thr
       {.run = [&] { WriteListingHeader(s, ui); }},
       {.run = [&] { AdjustAndKeep(s, ui, method); }},
       {.run = [&] { AbandonOnFailure(s, ui, StatisticalAnalysis(s)); }},
-      {.run = [&] { s.Ellipses.ForDesignVertices = false; }, .counted = false},
       {.run = [&] { s.Ellipses = WriteErrorEllipses(s); }},
       {.run = [&] { KeepFigures(s, HyperellipsoidFigures(s, ui)); }, .runs = threeMethods},
       {.run = [&] { s.Ellipses.Done = true; }, .counted = false},
