@@ -34,9 +34,10 @@ SvdResult ZeroDecomposition(int rows, int cols, int k) {
 
 }  // namespace
 
-std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui, const Matrix& m,
-                                               int rows, int cols, const std::string& titleLine,
-                                               ValueFormat format, Matrix& result) {
+std::optional<SvdResult> ReviewedPseudoinverse(SvdTolerances& tolerances, Interaction& ui,
+                                               const Matrix& m, int rows, int cols,
+                                               const std::string& titleLine, ValueFormat format,
+                                               Matrix& result) {
   const bool transposed = rows < cols;
   const int k = std::min(rows, cols);
   const bool zero = AllZero(m, rows, cols);
@@ -46,10 +47,9 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
     if (zero) return ZeroDecomposition(rows, cols, k);
     return transposed ? Pseudoinverse(mt, cols, rows, t) : Pseudoinverse(m, rows, cols, t);
   };
-  std::optional<SvdResult> svd = ReviewedDecomposition(
-      s.Options.SingularValueTolerances, ui, titleLine, k, decompose, DesignReview(format));
+  std::optional<SvdResult> svd =
+      ReviewedDecomposition(tolerances, ui, titleLine, k, decompose, DesignReview(format));
   if (!svd) return svd;
-  s.Equations.NumConstraints = k - svd->rank;
   if (transposed && !zero)
     Transpose(svd->pseudoinverse, rows, cols, result);
   else
@@ -57,10 +57,9 @@ std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& s, Interaction& ui,
   return svd;
 }
 
-void WriteDesignDecomposition(ListingWriter& out, const NetworkState& s, const SvdResult& svd,
-                              int k, ValueFormat format) {
-  WriteDecompositionReport(out, s.Options.SingularValueTolerances, svd, k,
-                           s.Equations.NumConstraints, format);
+void WriteDesignDecomposition(ListingWriter& out, const SvdTolerances& tolerances,
+                              const SvdResult& svd, int k, ValueFormat format) {
+  WriteDecompositionReport(out, tolerances, svd, k, k - svd.rank, format);
 }
 
 }  // namespace ombrel

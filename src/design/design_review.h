@@ -15,17 +15,19 @@ namespace ombrel {
 // The pseudoinverse (cols x rows) of the rows x cols matrix m through a
 // reviewed decomposition titled titleLine, its values shown in format; the
 // transpose is decomposed when rows < cols, since the decomposition needs
-// at least as many rows as columns. On acceptance NumConstraints is the
-// rank defect min(rows, cols) - rank and the accepted decomposition is
-// returned; nothing when the review is abandoned.
-std::optional<SvdResult> ReviewedPseudoinverse(NetworkState& state, Interaction& ui,
+// at least as many rows as columns. The review leaves the precisions the
+// person set in tolerances. On acceptance the accepted decomposition is
+// returned (its rank defect is min(rows, cols) - rank); nothing when the
+// review is abandoned.
+std::optional<SvdResult> ReviewedPseudoinverse(SvdTolerances& tolerances, Interaction& ui,
                                                const Matrix& m, int rows, int cols,
                                                const std::string& titleLine, ValueFormat format,
                                                Matrix& result);
 
-// The listing lines of the accepted decomposition svd, its rank defect being
-// NumConstraints.
-void WriteDesignDecomposition(ListingWriter& out, const NetworkState& state, const SvdResult& svd,
-                              int k, ValueFormat format);
+// The listing lines of the accepted decomposition svd of k = min(rows, cols)
+// singular values, with the tolerances it was accepted with and its rank
+// defect k - rank.
+void WriteDesignDecomposition(ListingWriter& out, const SvdTolerances& tolerances,
+                              const SvdResult& svd, int k, ValueFormat format);
 
 }  // namespace ombrel

@@ -313,10 +313,10 @@ bool LagrangePass(NetworkState& s, Interaction& ui, ListingWriter& out, const Ma
                   : "    VALORES SINGULARES DE LA MATRIZ DELTA      Delta = (J) (M) trasp(J) ");
   Matrix deltaPlus;
   const std::optional<SvdResult> svd = ReviewedPseudoinverse(
-      s, ui, delta, rows, rows, "  VALORES SINGULARES DE LA MATRIZ  Delta" + tag + " ",
-      kDeltaValues, deltaPlus);
+      s.Options.SingularValueTolerances, ui, delta, rows, rows,
+      "  VALORES SINGULARES DE LA MATRIZ  Delta" + tag + " ", kDeltaValues, deltaPlus);
   if (!svd) return false;
-  WriteDesignDecomposition(out, s, *svd, rows, kDeltaValues);
+  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svd, rows, kDeltaValues);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA DE LA MATRIZ DELTA" + tag + " ");
   WriteMatrix(out, deltaPlus, rows, rows, 4, 19);
   MultiplyVector(deltaPlus, omega, rows, rows, lambda);
@@ -378,10 +378,11 @@ bool Solve(NetworkState& s, Interaction& ui, ListingWriter& out, const System& s
   WriteMatrix(out, ata, n, n, 5, 18);
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At * A ) ");
   Matrix m;
-  const std::optional<SvdResult> svd = ReviewedPseudoinverse(
-      s, ui, ata, n, n, "  VALORES SINGULARES DE LA MATRIZ  ( At * A ) ", kNormalValues, m);
+  const std::optional<SvdResult> svd =
+      ReviewedPseudoinverse(s.Options.SingularValueTolerances, ui, ata, n, n,
+                            "  VALORES SINGULARES DE LA MATRIZ  ( At * A ) ", kNormalValues, m);
   if (!svd) return false;
-  WriteDesignDecomposition(out, s, *svd, n, kNormalValues);
+  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svd, n, kNormalValues);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA     ( M ) = Pseudo( At * A ) ");
   WriteMatrix(out, m, n, n, 15, 6);
   Vector atk;

@@ -62,21 +62,23 @@ bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, S
                                        : "  VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ";
   WriteHeading(out, "  " + title);
   Matrix bPlus;
-  const std::optional<SvdResult> svdB =
-      ReviewedPseudoinverse(s, ui, b, z.n, z.m, title, kDialogFormat, bPlus);
+  const std::optional<SvdResult> svdB = ReviewedPseudoinverse(
+      s.Options.SingularValueTolerances, ui, b, z.n, z.m, title, kDialogFormat, bPlus);
   if (!svdB) return false;
-  WriteDesignDecomposition(out, s, *svdB, std::min(z.n, z.m), kDialogFormat);
+  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdB, std::min(z.n, z.m),
+                           kDialogFormat);
 
   const Matrix atp = TransposeTimesWeights(s, s.Equations.A, z.n, z.m);
   Matrix normal;
   Multiply(atp, s.Equations.A, z.m, z.n, z.m, normal);
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At P A )  ");
   Matrix q;
-  const std::optional<SvdResult> svdN = ReviewedPseudoinverse(
-      s, ui, normal, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", kDialogFormat, q);
+  const std::optional<SvdResult> svdN =
+      ReviewedPseudoinverse(s.Options.SingularValueTolerances, ui, normal, z.m, z.m,
+                            "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", kDialogFormat, q);
   if (!svdN) return false;
   const int rank = svdN->rank;
-  WriteDesignDecomposition(out, s, *svdN, z.m, kDialogFormat);
+  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdN, z.m, kDialogFormat);
   s.Solution.Qxx = q;
   WriteHeading(out, "    MATRIZ COFACTOR  Qxx = Pseudo( At P A ) ");
   WriteMatrix(out, q, z.m, z.m, 4, 10);
@@ -257,10 +259,10 @@ DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  QxxE ");
   Matrix criterionPlus;
   const std::optional<SvdResult> svdC = ReviewedPseudoinverse(
-      s, ui, s.Solution.Qxx, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  QxxE ", kDialogFormat,
-      criterionPlus);
+      s.Options.SingularValueTolerances, ui, s.Solution.Qxx, z.m, z.m,
+      "  VALORES SINGULARES DE LA MATRIZ  QxxE ", kDialogFormat, criterionPlus);
   if (!svdC) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  WriteDesignDecomposition(out, s, *svdC, z.m, kListingFormat);
+  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdC, z.m, kListingFormat);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA   ( QxxE )+ ");
   WriteMatrix(out, criterionPlus, z.m, z.m, 8, 6);
 
@@ -273,10 +275,11 @@ DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
                "( trasp(A) o trasp(A) ) ");
   Matrix krPlus;
   const std::optional<SvdResult> svdK = ReviewedPseudoinverse(
-      s, ui, kr, rows, z.n, "  VALORES SINGULARES DE LA MATRIZ  ( trasp(A) o trasp(A) ) ",
-      kDialogFormat, krPlus);
+      s.Options.SingularValueTolerances, ui, kr, rows, z.n,
+      "  VALORES SINGULARES DE LA MATRIZ  ( trasp(A) o trasp(A) ) ", kDialogFormat, krPlus);
   if (!svdK) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  WriteDesignDecomposition(out, s, *svdK, std::min(rows, z.n), kListingFormat);
+  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdK, std::min(rows, z.n),
+                           kListingFormat);
   WriteHeading(out, "    MATRIZ  PSEUDOINVERSA     ( trasp(A) o trasp(A) )+  ");
   out.Line("    ( Se imprime la matriz traspuesta por comodidad )   ");
   out.BlankLine();

@@ -17,7 +17,7 @@ namespace ombrel {
 // preliminary cofactors, a file or typed by hand), and lists the designed
 // weight of each observation with the number of repetitions it amounts to,
 // p(i) / (P(i,i) sigma^2). Leaves in the solution Qxx = QxxE and Sigma0Sq
-// (the a-posteriori estimate), and NumConstraints.
+// (the a-posteriori estimate).
 //
 // Cancelling a precision of a review writes the abandon line and returns
 // DesignEnd::Abandoned. Run-time errors pass to the caller.

@@ -275,11 +275,11 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( M22 - M21 inv(M11) M12 ) ");
 
   Matrix q;
-  const std::optional<SvdResult> svd =
-      ReviewedPseudoinverse(s, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q);
+  const std::optional<SvdResult> svd = ReviewedPseudoinverse(
+      s.Options.SingularValueTolerances, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q);
   if (!svd) return AbandonDesign(out, DesignProblem::OrderZero, 2);
-  const int defect = s.Equations.NumConstraints;
-  WriteDesignDecomposition(out, s, *svd, b2, kValueFormat);
+  const int defect = b2 - svd->rank;
+  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svd, b2, kValueFormat);
   WriteMatrixSection(out, "    MATRIZ PSEUDOINVERSA Qxbxb = Pseudo( M22 - M21 inv(M11) M12 ) ", q,
                      b2, b2, 4, 10);
 
@@ -303,6 +303,8 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   WriteHeading(out, "    SESGO RESIDUAL");
   WriteVector(out, ResidualBias(q, reduced, xb, b2), b2, 6, 27);
   RecordChosenGroup(s, g, q);
+  s.Solution.RankDefect = defect;
+  s.Solution.DegreesOfFreedom = n - m + defect;
   out.Close();
   return DesignEnd::Completed;
 }

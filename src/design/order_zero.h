@@ -15,8 +15,8 @@ namespace ombrel {
 // M22 - M21 inv(M11) M12 the reduced normal matrix of group b. Appends its
 // section to ListingFileName. Leaves Ellipses.DesignVertexCount = b,
 // Ellipses.DesignVertices (their numbers, by variable index), and in the
-// solution Qxx = Pseudo(S) (2b x 2b), Residuals (n) and Sigma0Sq;
-// NumConstraints = the rank defect of S. Coordinates and corrections in
+// solution Qxx = Pseudo(S) (2b x 2b), Residuals (n), Sigma0Sq, RankDefect =
+// the rank defect of S and DegreesOfFreedom. Coordinates and corrections in
 // metres.
 //
 // Cancelling the count or a precision of the review writes the abandon line

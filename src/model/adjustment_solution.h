@@ -20,7 +20,8 @@ struct AdjustmentSolution {
   int DegreesOfFreedom = 0;
   // The datum defect the method fixed: the rows of E of the adjustment with
   // constraints, the rank defect of sqrt(P) A found by the pseudoinverse,
-  // 0 for the inverse.
+  // 0 for the inverse; in an order-zero design, the rank defect of the
+  // reduced normal matrix of the chosen vertices.
   int RankDefect = 0;
 };
 

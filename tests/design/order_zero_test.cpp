@@ -89,7 +89,7 @@ TEST(DesignOrderZero, FreeNetworkGivesTheMinimumNormSolutionOnTheChosenVertices)
   const std::vector<double> listed = ListedGroupB(dir.File("salida.tmp"));
   ASSERT_EQ(listed.size(), 6u);
   for (int i = 0; i < 6; ++i) EXPECT_NEAR(listed[i], xB(i), 1e-9 + 1e-7 * xB.norm()) << i;
-  EXPECT_EQ(s.Equations.NumConstraints, defect);
+  EXPECT_EQ(s.Solution.RankDefect, defect);
   EXPECT_NEAR(s.Solution.Sigma0Sq, sigma0Sq, 1e-8 * sigma0Sq);
   ASSERT_EQ(s.Solution.Qxx.Rows(), 6);
   for (int i = 0; i < 6; ++i)
@@ -154,7 +154,7 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   for (int i = 0; i < 2; ++i)
     for (int j = 0; j < 2; ++j)
       EXPECT_NEAR(s.Solution.Qxx(i + 1, j + 1), inverse(2 + i, 2 + j), 1e-9 * inverse.norm());
-  EXPECT_EQ(s.Equations.NumConstraints, 0);
+  EXPECT_EQ(s.Solution.RankDefect, 0);
 }
 
 TEST(DesignOrderZero, CancellingTheCountOrAPrecisionAbandons) {
