@@ -148,25 +148,17 @@ static std::string AskCriterionPath(Interaction& ui) {
                      kAppTitle, "QxxE.txt");
 }
 
-bool AskCriterionFile(Interaction& ui, int order, Matrix& qxxe) {
-  const std::string path = AskCriterionPath(ui);
-  if (path.empty()) return false;
-  qxxe = ReadCriterionFile(path, order);
-  return true;
-}
-
-bool AskCriterionFile(NetworkState& s, Interaction& ui, int order, Matrix& qxxe) {
+std::optional<CriterionFile> AskCriterionFile(Interaction& ui, const std::string& listingFile,
+                                              int order) {
   for (;;) {
     const std::string path = AskCriterionPath(ui);
-    if (path.empty()) return false;
-    if (SameFile(path, s.ListingFileName)) {
+    if (path.empty()) return std::nullopt;
+    if (SameFile(path, listingFile)) {
       ui.Beep();
       ui.MessageBox(ListingFileRefusal(path), Buttons::Ok, Icon::Information, 1, kAppTitle);
       continue;
     }
-    s.CriterionFileName = path;
-    qxxe = ReadCriterionFile(path, order);
-    return true;
+    return CriterionFile{path, ReadCriterionFile(path, order)};
   }
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/network_state.h"
+#include "numeric/matrix.h"
 #include "ui/interaction.h"
 
 namespace ombrel {
@@ -26,17 +26,20 @@ std::optional<int> AskCriterionOption(Interaction& ui, const std::string& questi
 // x and y variances of each point both take their mean, its xy element 0.
 Matrix MeansCriterion(const Matrix& q, int order);
 
-// Asks the criterion file (default "QxxE.txt") and reads it into qxxe
-// (order x order). Returns false when the prompt is cancelled. The file
-// holds the upper triangle with the diagonal, row by row, as numbers
-// separated by commas, blanks or line ends; a file that cannot be read or
-// holds too few numbers throws FileError.
-bool AskCriterionFile(Interaction& ui, int order, Matrix& qxxe);
+// A criterion matrix read from a file, and the file's path.
+struct CriterionFile {
+  std::string path;
+  Matrix matrix;
+};
 
-// The same within a run that writes the listing ListingFileName: naming the
-// listing is refused with its message and asked again, and the file read is
-// kept in CriterionFileName, so that no later output of the run replaces it.
-bool AskCriterionFile(NetworkState& state, Interaction& ui, int order, Matrix& qxxe);
+// Asks the criterion file (default "QxxE.txt") of a run that writes the
+// listing listingFile, and reads it (order x order). Naming the listing is
+// refused with its message and asked again. nullopt when the prompt is
+// cancelled. The file holds the upper triangle with the diagonal, row by
+// row, as numbers separated by commas, blanks or line ends; a file that
+// cannot be read or holds too few numbers throws FileError.
+std::optional<CriterionFile> AskCriterionFile(Interaction& ui, const std::string& listingFile,
+                                              int order);
 
 // The upper triangle of the file's free-format numbers, mirrored.
 Matrix ReadCriterionFile(const std::string& path, int order);

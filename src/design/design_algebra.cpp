@@ -2,7 +2,6 @@
 
 #include "adjust/row_products.h"
 #include "numeric/checked.h"
-#include "numeric/inversion.h"
 
 namespace ombrel {
 
@@ -32,15 +31,11 @@ Vector Difference(const Vector& left, const Vector& right, int n) {
   return d;
 }
 
-Matrix InverseOf(const NetworkState& s, const Matrix& m, int n) {
-  return Invert(m, n, s.Options.Inversion);
-}
-
-Matrix TransposeTimesWeights(const NetworkState& s, const Matrix& a, int rows, int cols) {
+Matrix TransposeTimesWeights(const Matrix& a, const Matrix& p, int rows, int cols) {
   Matrix at;
   Transpose(a, rows, cols, at);
   Matrix atp;
-  Multiply(at, s.Equations.P, cols, rows, rows, atp);
+  Multiply(at, p, cols, rows, rows, atp);
   return atp;
 }
 

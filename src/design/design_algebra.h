@@ -2,7 +2,6 @@
 // arithmetic fault throws at the operation.
 #pragma once
 
-#include "model/network_state.h"
 #include "numeric/matrix.h"
 
 namespace ombrel {
@@ -17,10 +16,8 @@ Vector Segment(const Vector& v, int first, int n);
 Matrix Difference(const Matrix& left, const Matrix& right, int rows, int cols);
 Vector Difference(const Vector& left, const Vector& right, int n);
 
-// The inverse (n x n) of the order-n matrix m by the chosen inversion method.
-Matrix InverseOf(const NetworkState& state, const Matrix& m, int n);
-
-// A^t P (cols x rows) of the rows x cols matrix a and the weights P.
-Matrix TransposeTimesWeights(const NetworkState& state, const Matrix& a, int rows, int cols);
+// A^t P (cols x rows) of the rows x cols matrix a and the rows x rows
+// weights p.
+Matrix TransposeTimesWeights(const Matrix& a, const Matrix& p, int rows, int cols);
 
 }  // namespace ombrel

@@ -1,6 +1,8 @@
 #include "design/design_driver.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "adjust/adjustment_prompts.h"
 #include "adjust/command_steps.h"
@@ -47,12 +49,29 @@ void DimensionSystem(NetworkState& s) {
 
 enum class Ending { Offer, Abandoned, AbandonedOffer };
 
+// The order-zero solution on its vertices, and their ellipses, are kept
+// for the plot and the DXF export.
 Ending RunOrderZero(NetworkState& s, Interaction& ui) {
-  if (DesignOrderZero(s, ui) == DesignEnd::Abandoned) return Ending::Abandoned;
+  std::optional<OrderZeroResult> result = DesignOrderZero(s, s.Options.SingularValueTolerances, ui);
+  if (!result) return Ending::Abandoned;
+  s.Solution = std::move(result->solution);
+  s.Ellipses.APriori = result->aPrioriVariance;
+  s.Ellipses.DesignVertexCount = result->vertices.Size();
+  s.Ellipses.DesignVertices = std::move(result->vertices);
   s.Ellipses.ForDesignVertices = true;
   s.Ellipses = WriteErrorEllipses(s);
   s.Ellipses.Done = true;
   return Ending::Offer;
+}
+
+// Order two keeps its criterion cofactors and variance, and the criterion
+// file it read among the run's inputs. Returns whether it completed.
+bool RunOrderTwo(NetworkState& s, Interaction& ui) {
+  OrderTwoRun run = DesignOrderTwo(s, s.Options.SingularValueTolerances, ui);
+  s.CriterionFileName = run.criterionFile;
+  if (!run.solution) return false;
+  s.Solution = std::move(*run.solution);
+  return true;
 }
 
 Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& listingStarted) {
@@ -64,17 +83,11 @@ Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& li
   };
   if (!RunSteps(s, preparation)) return Ending::Abandoned;
   if (problem == DesignProblem::OrderZero) return RunOrderZero(s, ui);
-  DesignEnd end = DesignEnd::Completed;
-  if (problem == DesignProblem::OrderOne) {
-    end = DesignOrderOne(s, ui);
-  } else {
-    const int u = s.Network.NumPoints - s.Network.NumFixed;
-    s.Solution.Qxx.Redim(2 * u, 2 * u);
-    s.Solution.Residuals.Redim(s.Network.NumObs + s.Equations.NumCondEq);
-    end = DesignOrderTwo(s, ui);
-  }
+  const bool completed = problem == DesignProblem::OrderOne
+                             ? DesignOrderOne(s, s.Options.SingularValueTolerances, ui).has_value()
+                             : RunOrderTwo(s, ui);
   s.Ellipses.Done = false;
-  return end == DesignEnd::Abandoned ? Ending::AbandonedOffer : Ending::Offer;
+  return completed ? Ending::Offer : Ending::AbandonedOffer;
 }
 
 }  // namespace

@@ -20,13 +20,13 @@ const char* ProblemName(DesignProblem problem) {
 
 }  // namespace
 
-DesignEnd AbandonDesign(ListingWriter& out, DesignProblem problem, int blanksBefore) {
+std::nullopt_t AbandonDesign(ListingWriter& out, DesignProblem problem, int blanksBefore) {
   for (int i = 0; i < blanksBefore; ++i) out.BlankLine();
   out.Line(std::string("    --> CALCULO DEL ") + ProblemName(problem) +
            " ABANDONADO PREMATURAMENTE ");
   out.BlankLine();
   out.Close();
-  return DesignEnd::Abandoned;
+  return std::nullopt;
 }
 
 }  // namespace ombrel

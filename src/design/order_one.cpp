@@ -190,7 +190,8 @@ void WriteMinors(ListingWriter& out, const std::vector<Vertex>& vertices, const 
 }
 
 // The criterion minor; nullopt when the person cancels.
-std::optional<Matrix> AskCriterion(Interaction& ui, const Matrix& base, int order) {
+std::optional<Matrix> AskCriterion(Interaction& ui, const std::string& listingFile,
+                                   const Matrix& base, int order) {
   static const std::vector<std::string> options{
       " 1.  Cálculo  automático  de todos los  elementos.  ",
       " 2.  Matriz está almacenada en un fichero  ASCII.  ",
@@ -200,11 +201,12 @@ std::optional<Matrix> AskCriterion(Interaction& ui, const Matrix& base, int orde
         AskCriterionOption(ui, "Indique cual es su opción :     ( 1 - 2 ) ", options, "1");
     if (!option) return std::nullopt;
     if (*option == 1) return MeansCriterion(base, order);
-    Matrix e = base;
     if (*option == 2) {
-      if (AskCriterionFile(ui, order, e)) return e;
+      std::optional<CriterionFile> file = AskCriterionFile(ui, listingFile, order);
+      if (file) return std::move(file->matrix);
       continue;
     }
+    Matrix e = base;
     if (!EnterCriterionByHand(ui, order, e)) return std::nullopt;
     return e;
   }
@@ -291,7 +293,7 @@ void WriteLagrange(ListingWriter& out, const Vector& lambda, int n) {
 // One pass of the multipliers over the inequality rows given: lambda =
 // Delta+ Omega, Omega = W - J x0, Delta = J M J^t. Returns false when a
 // review is abandoned.
-bool LagrangePass(NetworkState& s, Interaction& ui, ListingWriter& out, const Matrix& j,
+bool LagrangePass(SvdTolerances& tolerances, Interaction& ui, ListingWriter& out, const Matrix& j,
                   const Vector& w, int rows, int unknowns, const Matrix& m, const Vector& x0,
                   bool second, Vector& lambda) {
   const std::string tag = second ? "(b)" : "";
@@ -313,10 +315,10 @@ bool LagrangePass(NetworkState& s, Interaction& ui, ListingWriter& out, const Ma
                   : "    VALORES SINGULARES DE LA MATRIZ DELTA      Delta = (J) (M) trasp(J) ");
   Matrix deltaPlus;
   const std::optional<SvdResult> svd = ReviewedPseudoinverse(
-      s.Options.SingularValueTolerances, ui, delta, rows, rows,
-      "  VALORES SINGULARES DE LA MATRIZ  Delta" + tag + " ", kDeltaValues, deltaPlus);
+      tolerances, ui, delta, rows, rows, "  VALORES SINGULARES DE LA MATRIZ  Delta" + tag + " ",
+      kDeltaValues, deltaPlus);
   if (!svd) return false;
-  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svd, rows, kDeltaValues);
+  WriteDesignDecomposition(out, tolerances, *svd, rows, kDeltaValues);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA DE LA MATRIZ DELTA" + tag + " ");
   WriteMatrix(out, deltaPlus, rows, rows, 4, 19);
   MultiplyVector(deltaPlus, omega, rows, rows, lambda);
@@ -335,19 +337,23 @@ void WriteRule(ListingWriter& out, const Vector& lambda, int n) {
       out.Line("    " + RightAlignedNumberLabel(i) + FormatNumber(lambda(i), 10, 17));
 }
 
-void WriteCorrections(ListingWriter& out, const NetworkState& s,
-                      const std::vector<Vertex>& vertices, const Vector& free,
-                      const Vector& bounded) {
+// Lists the shifts and the improved coordinates, and returns the shifts.
+std::vector<VertexShift> WriteCorrections(ListingWriter& out, const NetworkState& s,
+                                          const std::vector<Vertex>& vertices, const Vector& free,
+                                          const Vector& bounded) {
+  std::vector<VertexShift> shifts;
   WriteHeading(out, "    CORRECCIONES A LAS VARIABLES Y VARIABLES COMPENSADAS");
   out.Line("      Correcciones = MAtK + MJ(b)tLAGRAN(b)     Variables compensadas ");
   out.Line("      -------------------------------------     --------------------- ");
   for (std::size_t v = 0; v < vertices.size(); ++v) {
     const Vertex& vertex = vertices[v];
+    VertexShift& shift = shifts.emplace_back(VertexShift{vertex.number, 0.0, 0.0});
     for (int axis = 0; axis < 2; ++axis) {
       const int i = 2 * static_cast<int>(v) + 1 + axis;
       const std::string a = axis == 0 ? "X(" : "Y(";
       const std::string p = LeftAlignedNumberLabel(vertex.number);
       const double total = Add(free(i), bounded(i));
+      (axis == 0 ? shift.dx : shift.dy) = total;
       const double coordinate =
           axis == 0 ? s.Network.PointX(vertex.point) : s.Network.PointY(vertex.point);
       out.Line("            " + a + p + " ) " + FormatNumber(total, 6, 4) + "  =" +
@@ -355,6 +361,7 @@ void WriteCorrections(ListingWriter& out, const NetworkState& s,
                p + " ) " + FormatNumber(Add(coordinate, total), 6, s.Options.OutputDecimals));
     }
   }
+  return shifts;
 }
 
 // The rows of the inequalities whose first-pass multiplier was negative.
@@ -367,8 +374,8 @@ std::vector<int> ActiveRows(const Vector& lambda, int n) {
 
 // x = M A^t K + M J(b)^t lambda(b): the two parts. Returns false when a
 // review is abandoned.
-bool Solve(NetworkState& s, Interaction& ui, ListingWriter& out, const System& sys, Vector& free,
-           Vector& bounded) {
+bool Solve(SvdTolerances& tolerances, Interaction& ui, ListingWriter& out, const System& sys,
+           Vector& free, Vector& bounded) {
   const int n = sys.unknowns;
   Matrix at;
   Transpose(sys.a, sys.q, n, at);
@@ -379,10 +386,10 @@ bool Solve(NetworkState& s, Interaction& ui, ListingWriter& out, const System& s
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At * A ) ");
   Matrix m;
   const std::optional<SvdResult> svd =
-      ReviewedPseudoinverse(s.Options.SingularValueTolerances, ui, ata, n, n,
+      ReviewedPseudoinverse(tolerances, ui, ata, n, n,
                             "  VALORES SINGULARES DE LA MATRIZ  ( At * A ) ", kNormalValues, m);
   if (!svd) return false;
-  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svd, n, kNormalValues);
+  WriteDesignDecomposition(out, tolerances, *svd, n, kNormalValues);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA     ( M ) = Pseudo( At * A ) ");
   WriteMatrix(out, m, n, n, 15, 6);
   Vector atk;
@@ -390,7 +397,7 @@ bool Solve(NetworkState& s, Interaction& ui, ListingWriter& out, const System& s
   MultiplyVector(m, atk, n, n, free);
 
   Vector lambda;
-  if (!LagrangePass(s, ui, out, sys.j, sys.w, sys.inequalities, n, m, free, false, lambda))
+  if (!LagrangePass(tolerances, ui, out, sys.j, sys.w, sys.inequalities, n, m, free, false, lambda))
     return false;
   WriteRule(out, lambda, sys.inequalities);
   bounded.Redim(n);
@@ -405,7 +412,7 @@ bool Solve(NetworkState& s, Interaction& ui, ListingWriter& out, const System& s
     for (int c = 1; c <= n; ++c) jb(r, c) = sys.j(from, c);
   }
   Vector lambdaB;
-  if (!LagrangePass(s, ui, out, jb, wb, b, n, m, free, true, lambdaB)) return false;
+  if (!LagrangePass(tolerances, ui, out, jb, wb, b, n, m, free, true, lambdaB)) return false;
   Vector jtl;
   VectorTimesMatrix(lambdaB, jb, b, n, jtl);
   MultiplyVector(m, jtl, n, n, bounded);
@@ -432,7 +439,8 @@ bool HoldWithinBound(const Vector& free, Vector& bounded, int n, double h) {
 
 }  // namespace
 
-DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
+std::optional<std::vector<VertexShift>> DesignOrderOne(const NetworkState& s,
+                                                       SvdTolerances& tolerances, Interaction& ui) {
   const int u2 = 2 * (s.Network.NumPoints - s.Network.NumFixed);
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
@@ -460,13 +468,16 @@ DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
   out.Line("    hay que realizar la   'derivada'   de diversas matrices ");
   out.Line("    El incremento adoptado ha sido de" + FormatNumber(delta, 2, 6) + " metros  ");
 
-  s.Options.Datum = DatumType::None;
-  if (!AskNetworkType(s, ui, "CÁLCULO COLUMNAS MATRIZ  ( A )  .... "))
+  // The network is formed anew with each coordinate shifted in turn; the
+  // state the design was asked on keeps its coordinates and equations.
+  NetworkState shifted = s;
+  shifted.Options.Datum = DatumType::None;
+  if (!AskNetworkType(shifted, ui, "CÁLCULO COLUMNAS MATRIZ  ( A )  .... "))
     return AbandonDesign(out, DesignProblem::OrderOne, 1);
   ui.SetBusy(true);
   // Each cofactor matrix forms and inverts the whole network again.
-  ProgressMeter meter(ui, "Diseño de orden 1", "matrices cofactor", 2 * vertices.size() + 2, 1);
-  const std::optional<Matrix> cofactors = FreeCofactors(s, ui, true);
+  ProgressMeter meter(ui, "Diseño de orden 1", "matrices cofactor", 2 * vertices.size() + 1, 1);
+  const std::optional<Matrix> cofactors = FreeCofactors(shifted, ui, true);
   if (!cofactors) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const Matrix& q = *cofactors;
   meter.Advance();
@@ -475,10 +486,10 @@ DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
   WriteMatrix(out, q, u2, u2, kCofactorWidth, kCofactorDecimals);
   const Matrix base = Minor(s, q, vertices);
   for (Vertex& v : vertices) {
-    const Matrix qx = ShiftedCofactors(s, ui, s.Network.PointX(v.point), delta);
+    const Matrix qx = ShiftedCofactors(shifted, ui, shifted.Network.PointX(v.point), delta);
     meter.Advance();
     WriteShifted(out, qx, u2, 'X', v.number, delta);
-    const Matrix qy = ShiftedCofactors(s, ui, s.Network.PointY(v.point), delta);
+    const Matrix qy = ShiftedCofactors(shifted, ui, shifted.Network.PointY(v.point), delta);
     meter.Advance();
     WriteShifted(out, qy, u2, 'Y', v.number, delta);
     v.shiftedX = Minor(s, qx, vertices);
@@ -486,11 +497,9 @@ DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
     v.derivativeX = Derivative(v.shiftedX, base, order, delta);
     v.derivativeY = Derivative(v.shiftedY, base, order, delta);
   }
-  FreeCofactors(s, ui, false);  // the system of the unshifted coordinates again
-  meter.Advance();
   WriteMinors(out, vertices, base, order, delta);
 
-  const std::optional<Matrix> criterion = AskCriterion(ui, base, order);
+  const std::optional<Matrix> criterion = AskCriterion(ui, s.ListingFileName, base, order);
   if (!criterion) return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const Matrix& target = *criterion;
   WriteHeading(out, "    MATRIZ MENOR DE CRITERIO OBJETIVO   MQxxE ");
@@ -498,15 +507,16 @@ DesignEnd DesignOrderOne(NetworkState& s, Interaction& ui) {
   const System sys = FormSystem(vertices, base, target, bound);
   WriteSystem(out, sys, base, target);
   Vector free, bounded;
-  if (!Solve(s, ui, out, sys, free, bounded)) return AbandonDesign(out, DesignProblem::OrderOne, 1);
+  if (!Solve(tolerances, ui, out, sys, free, bounded))
+    return AbandonDesign(out, DesignProblem::OrderOne, 1);
   const bool held = HoldWithinBound(free, bounded, order, bound);
-  WriteCorrections(out, s, vertices, free, bounded);
+  std::vector<VertexShift> shifts = WriteCorrections(out, s, vertices, free, bounded);
   if (held) {
     out.BlankLine();
     out.Line("    CORRECCIONES LIMITADAS AL INCREMENTO ADOPTADO ( INECUACION ) ");
   }
   out.Close();
-  return DesignEnd::Completed;
+  return shifts;
 }
 
 }  // namespace ombrel

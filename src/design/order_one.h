@@ -4,6 +4,9 @@
 // its trace growing.
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "design/design_outcome.h"
 #include "model/network_state.h"
 #include "ui/interaction.h"
@@ -14,16 +17,17 @@ namespace ombrel {
 // (distinct variable points, so c is at most their number), the bound h
 // and the derivative step delta (metres, > 0), the network type of the
 // free network and the criterion matrix; derives the cofactor minor
-// numerically by re-forming the network with each coordinate shifted by
-// delta, and solves the least-squares problem with the inequalities
-// |shift| <= h and non-growing trace by Lagrange multipliers in two passes.
-// Lists the shifts and the improved coordinates; PointX and PointY are left
-// as they were.
+// numerically by re-forming a copy of the network with each coordinate
+// shifted by delta, and solves the least-squares problem with the
+// inequalities |shift| <= h and non-growing trace by Lagrange multipliers in
+// two passes. Lists the shifts and the improved coordinates. The reviews of
+// singular values may change tolerances.
 //
-// Cancelling any prompt but those of the criterion matrix (the count, a
-// vertex, an increment, the network type or a precision of a review) writes
-// the abandon line and returns DesignEnd::Abandoned.
-// Run-time errors pass to the caller, with the coordinates restored.
-DesignEnd DesignOrderOne(NetworkState& state, Interaction& ui);
+// Returns the shift of each chosen vertex, in the order chosen. Cancelling
+// any prompt but those of the criterion matrix (the count, a vertex, an
+// increment, the network type or a precision of a review) writes the
+// abandon line and returns nullopt. Run-time errors pass to the caller.
+std::optional<std::vector<VertexShift>> DesignOrderOne(const NetworkState& state,
+                                                       SvdTolerances& tolerances, Interaction& ui);
 
 }  // namespace ombrel

@@ -43,67 +43,67 @@ void WriteOpening(ListingWriter& out) {
 }
 
 // sqrt(P) times the rows of A (P is diagonal).
-Matrix WeightedDesign(const NetworkState& s, Sizes z) {
+Matrix WeightedDesign(const EquationSystem& e, Sizes z) {
   Matrix b(z.n, z.m);
   for (int i = 1; i <= z.n; ++i) {
-    const double root = Sqrt(s.Equations.P(i, i));
-    for (int j = 1; j <= z.m; ++j) b(i, j) = Mul(root, s.Equations.A(i, j));
+    const double root = Sqrt(e.P(i, i));
+    for (int j = 1; j <= z.m; ++j) b(i, j) = Mul(root, e.A(i, j));
   }
   return b;
 }
 
-// The preliminary solution x = (sqrt(P) A)+ sqrt(P) K, its cofactor matrix
-// Pseudo(A^t P A) into Qxx and its variance estimate into Sigma0Sq. Returns
-// false when a review is abandoned.
-bool PreliminarySolution(NetworkState& s, Interaction& ui, ListingWriter& out, Sizes z) {
-  const Matrix b = WeightedDesign(s, z);
+// The preliminary solution x = (sqrt(P) A)+ sqrt(P) K: its cofactor matrix
+// Pseudo(A^t P A) in Qxx, its Residuals and its variance estimate in
+// Sigma0Sq. nullopt when a review is abandoned.
+std::optional<AdjustmentSolution> PreliminarySolution(const EquationSystem& e,
+                                                      SvdTolerances& tolerances, Interaction& ui,
+                                                      ListingWriter& out, Sizes z) {
+  const Matrix b = WeightedDesign(e, z);
   const bool transposed = z.n < z.m;
   const std::string title = transposed ? "  VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) "
                                        : "  VALORES SINGULARES DE LA MATRIZ ( Sqr(P) A ) ";
   WriteHeading(out, "  " + title);
   Matrix bPlus;
-  const std::optional<SvdResult> svdB = ReviewedPseudoinverse(
-      s.Options.SingularValueTolerances, ui, b, z.n, z.m, title, kDialogFormat, bPlus);
-  if (!svdB) return false;
-  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdB, std::min(z.n, z.m),
-                           kDialogFormat);
+  const std::optional<SvdResult> svdB =
+      ReviewedPseudoinverse(tolerances, ui, b, z.n, z.m, title, kDialogFormat, bPlus);
+  if (!svdB) return std::nullopt;
+  WriteDesignDecomposition(out, tolerances, *svdB, std::min(z.n, z.m), kDialogFormat);
 
-  const Matrix atp = TransposeTimesWeights(s, s.Equations.A, z.n, z.m);
+  const Matrix atp = TransposeTimesWeights(e.A, e.P, z.n, z.m);
   Matrix normal;
-  Multiply(atp, s.Equations.A, z.m, z.n, z.m, normal);
+  Multiply(atp, e.A, z.m, z.n, z.m, normal);
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( At P A )  ");
-  Matrix q;
-  const std::optional<SvdResult> svdN =
-      ReviewedPseudoinverse(s.Options.SingularValueTolerances, ui, normal, z.m, z.m,
-                            "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ", kDialogFormat, q);
-  if (!svdN) return false;
+  AdjustmentSolution preliminary;
+  const std::optional<SvdResult> svdN = ReviewedPseudoinverse(
+      tolerances, ui, normal, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  ( At P A )  ",
+      kDialogFormat, preliminary.Qxx);
+  if (!svdN) return std::nullopt;
   const int rank = svdN->rank;
-  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdN, z.m, kDialogFormat);
-  s.Solution.Qxx = q;
+  WriteDesignDecomposition(out, tolerances, *svdN, z.m, kDialogFormat);
   WriteHeading(out, "    MATRIZ COFACTOR  Qxx = Pseudo( At P A ) ");
-  WriteMatrix(out, q, z.m, z.m, 4, 10);
+  WriteMatrix(out, preliminary.Qxx, z.m, z.m, 4, 10);
 
   Vector rootK(z.n);
-  for (int i = 1; i <= z.n; ++i) rootK(i) = Mul(Sqrt(s.Equations.P(i, i)), s.Equations.K(i));
+  for (int i = 1; i <= z.n; ++i) rootK(i) = Mul(Sqrt(e.P(i, i)), e.K(i));
   Vector x;
   MultiplyVector(bPlus, rootK, z.m, z.n, x);
-  MultiplyVector(s.Equations.A, x, z.n, z.m, s.Solution.Residuals);
-  for (int i = 1; i <= z.n; ++i)
-    s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.Equations.K(i));
+  Vector& v = preliminary.Residuals;
+  MultiplyVector(e.A, x, z.n, z.m, v);
+  for (int i = 1; i <= z.n; ++i) v(i) = Sub(v(i), e.K(i));
   const int r = z.n - rank;
   out.BlankLine();
   if (r > 0) {
     Vector vtP;
-    VectorTimesMatrix(s.Solution.Residuals, s.Equations.P, z.n, z.n, vtP);
-    s.Solution.Sigma0Sq = Div(Dot(vtP, s.Solution.Residuals, z.n), r);
+    VectorTimesMatrix(v, e.P, z.n, z.n, vtP);
+    preliminary.Sigma0Sq = Div(Dot(vtP, v, z.n), r);
     out.Line("    Estimador varianza  observable peso unidad =" +
-             FormatNumber(s.Solution.Sigma0Sq, 6, 8));
+             FormatNumber(preliminary.Sigma0Sq, 6, 8));
   } else {
     // No redundancy, no estimate: the a-priori unit variance is offered.
-    s.Solution.Sigma0Sq = 1.0;
+    preliminary.Sigma0Sq = 1.0;
     out.Line("    Numero de grados de libertad   r =  " + std::to_string(r));
   }
-  return true;
+  return preliminary;
 }
 
 // nullopt when cancelled.
@@ -141,10 +141,12 @@ double VariableDistance(const NetworkState& s, int i, int j) {
 // Baarda's absolute criterion matrix: every variance d, and between points
 // at distance l the covariance Sigma0Sq d - 2 k² l of like coordinates.
 // nullopt when one of its values is cancelled.
-std::optional<Matrix> BaardaCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) {
+std::optional<Matrix> BaardaCriterion(const NetworkState& s, Interaction& ui,
+                                      const AdjustmentSolution& preliminary, double variance,
+                                      Sizes z) {
   const int u = z.m / 2;
   double trace = 0.0;
-  for (int i = 1; i <= z.m; ++i) trace = Add(trace, s.Solution.Qxx(i, i));
+  for (int i = 1; i <= z.m; ++i) trace = Add(trace, preliminary.Qxx(i, i));
   const std::optional<double> d =
       AskValue(ui, " Valor medio de la diagonal de la matriz Qxx : ", Div(trace, z.m));
   if (!d) return std::nullopt;
@@ -168,7 +170,7 @@ std::optional<Matrix> BaardaCriterion(NetworkState& s, Interaction& ui, double v
   for (int i = 1; i <= u; ++i)
     for (int j = i + 1; j <= u; ++j) {
       const double c =
-          Sub(Mul(s.Solution.Sigma0Sq, *d), Mul(Mul(2.0, Mul(*k, *k)), VariableDistance(s, i, j)));
+          Sub(Mul(preliminary.Sigma0Sq, *d), Mul(Mul(2.0, Mul(*k, *k)), VariableDistance(s, i, j)));
       for (int axis = 0; axis < 2; ++axis) {
         e(2 * i - 1 + axis, 2 * j - 1 + axis) = c;
         e(2 * j - 1 + axis, 2 * i - 1 + axis) = c;
@@ -177,8 +179,11 @@ std::optional<Matrix> BaardaCriterion(NetworkState& s, Interaction& ui, double v
   return e;
 }
 
-// The criterion matrix QxxE; nullopt when the person cancels.
-std::optional<Matrix> AskCriterion(NetworkState& s, Interaction& ui, double variance, Sizes z) {
+// The criterion matrix QxxE; nullopt when the person cancels. A criterion
+// file read is kept in criterionFile.
+std::optional<Matrix> AskCriterion(const NetworkState& s, Interaction& ui,
+                                   const AdjustmentSolution& preliminary, double variance, Sizes z,
+                                   std::string& criterionFile) {
   static const std::vector<std::string> options{" 1.  Matriz de criterio absoluta de Baarda.  ",
                                                 " 2.  Un  cálculo automático con las medias.  ",
                                                 " 3.  Matriz almacenada en un fichero ASCII.  ",
@@ -198,25 +203,26 @@ std::optional<Matrix> AskCriterion(NetworkState& s, Interaction& ui, double vari
                     Icon::Information, 1, kAppTitle);
       continue;
     }
-    if (*option == 1) return BaardaCriterion(s, ui, variance, z);
-    if (*option == 2) return MeansCriterion(s.Solution.Qxx, z.m);
-    Matrix e = s.Solution.Qxx;
+    if (*option == 1) return BaardaCriterion(s, ui, preliminary, variance, z);
+    if (*option == 2) return MeansCriterion(preliminary.Qxx, z.m);
     if (*option == 3) {
-      if (AskCriterionFile(s, ui, z.m, e)) return e;
-      continue;
+      std::optional<CriterionFile> file = AskCriterionFile(ui, s.ListingFileName, z.m);
+      if (!file) continue;
+      criterionFile = file->path;
+      return std::move(file->matrix);
     }
+    Matrix e = preliminary.Qxx;
     if (!EnterCriterionByHand(ui, z.m, e)) return std::nullopt;
     return e;
   }
 }
 
 // Column i of the Khatri-Rao product is a_i (x) a_i, a_i the i-th row of A.
-Matrix KhatriRao(const NetworkState& s, Sizes z) {
+Matrix KhatriRao(const Matrix& a, Sizes z) {
   Matrix kr(z.m * z.m, z.n);
   for (int i = 1; i <= z.n; ++i)
     for (int r = 1; r <= z.m; ++r)
-      for (int c = 1; c <= z.m; ++c)
-        kr((r - 1) * z.m + c, i) = Mul(s.Equations.A(i, r), s.Equations.A(i, c));
+      for (int c = 1; c <= z.m; ++c) kr((r - 1) * z.m + c, i) = Mul(a(i, r), a(i, c));
   return kr;
 }
 
@@ -232,42 +238,44 @@ void WriteWeights(ListingWriter& out, const NetworkState& s, const Vector& p, do
   }
 }
 
-}  // namespace
-
-DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
+// The problem itself; a criterion file read is kept in criterionFile.
+std::optional<AdjustmentSolution> SolveOrderTwo(const NetworkState& s, SvdTolerances& tolerances,
+                                                Interaction& ui, std::string& criterionFile) {
   const Sizes z{s.Network.NumObs + s.Equations.NumCondEq,
                 2 * (s.Network.NumPoints - s.Network.NumFixed)};
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
-  if (!PreliminarySolution(s, ui, out, z)) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
+  std::optional<AdjustmentSolution> solution =
+      PreliminarySolution(s.Equations, tolerances, ui, out, z);
+  if (!solution) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
 
-  const std::optional<double> apriori = AskAprioriVariance(ui, s.Solution.Sigma0Sq);
+  const std::optional<double> apriori = AskAprioriVariance(ui, solution->Sigma0Sq);
   if (!apriori) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
   const double variance = *apriori;
   out.BlankLine();
   out.Line("    Varianza a posteriori del observable de peso unidad " +
-           FormatNumber(s.Solution.Sigma0Sq, 4, 8));
+           FormatNumber(solution->Sigma0Sq, 4, 8));
   out.Line("    Varianza 'a priori' del observable de peso unidad = " +
            FormatNumber(variance, 4, 8));
 
-  std::optional<Matrix> criterion = AskCriterion(s, ui, variance, z);
+  std::optional<Matrix> criterion = AskCriterion(s, ui, *solution, variance, z, criterionFile);
   if (!criterion) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  s.Solution.Qxx = std::move(*criterion);
+  solution->Qxx = std::move(*criterion);
   WriteHeading(out, "    MATRIZ COFACTOR DESEADA  QxxE ");
-  WriteMatrix(out, s.Solution.Qxx, z.m, z.m, 4, 10);
+  WriteMatrix(out, solution->Qxx, z.m, z.m, 4, 10);
 
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  QxxE ");
   Matrix criterionPlus;
   const std::optional<SvdResult> svdC = ReviewedPseudoinverse(
-      s.Options.SingularValueTolerances, ui, s.Solution.Qxx, z.m, z.m,
-      "  VALORES SINGULARES DE LA MATRIZ  QxxE ", kDialogFormat, criterionPlus);
+      tolerances, ui, solution->Qxx, z.m, z.m, "  VALORES SINGULARES DE LA MATRIZ  QxxE ",
+      kDialogFormat, criterionPlus);
   if (!svdC) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdC, z.m, kListingFormat);
+  WriteDesignDecomposition(out, tolerances, *svdC, z.m, kListingFormat);
   WriteHeading(out, "    MATRIZ PSEUDOINVERSA   ( QxxE )+ ");
   WriteMatrix(out, criterionPlus, z.m, z.m, 8, 6);
 
   const int rows = z.m * z.m;
-  const Matrix kr = KhatriRao(s, z);
+  const Matrix kr = KhatriRao(s.Equations.A, z);
   WriteHeading(out, "    MATRIZ PRODUCTO  Khatri-Rao   ( trasp(A) o trasp(A) ) ");
   WriteMatrix(out, kr, rows, z.n, 8, 10);
   WriteHeading(out,
@@ -275,11 +283,10 @@ DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
                "( trasp(A) o trasp(A) ) ");
   Matrix krPlus;
   const std::optional<SvdResult> svdK = ReviewedPseudoinverse(
-      s.Options.SingularValueTolerances, ui, kr, rows, z.n,
-      "  VALORES SINGULARES DE LA MATRIZ  ( trasp(A) o trasp(A) ) ", kDialogFormat, krPlus);
+      tolerances, ui, kr, rows, z.n, "  VALORES SINGULARES DE LA MATRIZ  ( trasp(A) o trasp(A) ) ",
+      kDialogFormat, krPlus);
   if (!svdK) return AbandonDesign(out, DesignProblem::OrderTwo, 1);
-  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svdK, std::min(rows, z.n),
-                           kListingFormat);
+  WriteDesignDecomposition(out, tolerances, *svdK, std::min(rows, z.n), kListingFormat);
   WriteHeading(out, "    MATRIZ  PSEUDOINVERSA     ( trasp(A) o trasp(A) )+  ");
   out.Line("    ( Se imprime la matriz traspuesta por comodidad )   ");
   out.BlankLine();
@@ -294,7 +301,15 @@ DesignEnd DesignOrderTwo(NetworkState& s, Interaction& ui) {
   MultiplyVector(krPlus, vecCriterion, z.n, rows, p);
   WriteWeights(out, s, p, variance, z.n);
   out.Close();
-  return DesignEnd::Completed;
+  return solution;
+}
+
+}  // namespace
+
+OrderTwoRun DesignOrderTwo(const NetworkState& s, SvdTolerances& tolerances, Interaction& ui) {
+  OrderTwoRun run;
+  run.solution = SolveOrderTwo(s, tolerances, ui, run.criterionFile);
+  return run;
 }
 
 }  // namespace ombrel

@@ -11,16 +11,17 @@
 namespace ombrel {
 
 // Reads A (its 2u coordinate columns; a scale column is ignored), P and K as
-// formed, and Qxx sized 2u x 2u by the caller. Lists the preliminary
-// pseudoinverse solution, asks the a-priori variance of unit weight (> 0)
-// and the criterion matrix (Baarda's absolute criterion, the means of the
-// preliminary cofactors, a file or typed by hand), and lists the designed
-// weight of each observation with the number of repetitions it amounts to,
-// p(i) / (P(i,i) sigma^2). Leaves in the solution Qxx = QxxE and Sigma0Sq
-// (the a-posteriori estimate).
+// formed. Lists the preliminary pseudoinverse solution, asks the a-priori
+// variance of unit weight (> 0) and the criterion matrix (Baarda's absolute
+// criterion, the means of the preliminary cofactors, a file or typed by
+// hand), and lists the designed weight of each observation with the number
+// of repetitions it amounts to, p(i) / (P(i,i) sigma^2). The reviews of
+// singular values may change tolerances.
 //
-// Cancelling a precision of a review writes the abandon line and returns
-// DesignEnd::Abandoned. Run-time errors pass to the caller.
-DesignEnd DesignOrderTwo(NetworkState& state, Interaction& ui);
+// Returns Qxx = QxxE, the preliminary Residuals and Sigma0Sq (the
+// a-posteriori estimate), and the criterion file read. Cancelling a prompt
+// or a precision of a review writes the abandon line and leaves no
+// solution. Run-time errors pass to the caller.
+OrderTwoRun DesignOrderTwo(const NetworkState& state, SvdTolerances& tolerances, Interaction& ui);
 
 }  // namespace ombrel

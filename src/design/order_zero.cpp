@@ -14,6 +14,7 @@
 #include "listing/listing_layout.h"
 #include "listing/number_format.h"
 #include "numeric/checked.h"
+#include "numeric/inversion.h"
 #include "ui/prompt_text.h"
 
 namespace ombrel {
@@ -170,39 +171,36 @@ void WriteCorrections(ListingWriter& out, const NetworkState& s, const Groups& g
   WriteGroupCorrections(out, s, "Xb", g.b, xb, coordinates);
 }
 
-// v = A x - K into Residuals, listed weighted and unweighted.
-void ComputeAndWriteResiduals(ListingWriter& out, NetworkState& s, const Matrix& a, const Vector& x,
-                              int n, int unknowns) {
-  MultiplyVector(a, x, n, unknowns, s.Solution.Residuals);
-  for (int i = 1; i <= n; ++i)
-    s.Solution.Residuals(i) = Sub(s.Solution.Residuals(i), s.Equations.K(i));
+// v = A x - K (n), listed weighted and unweighted.
+Vector ComputeAndWriteResiduals(ListingWriter& out, const EquationSystem& e, const Matrix& a,
+                                const Vector& x, int n, int unknowns) {
+  Vector v;
+  MultiplyVector(a, x, n, unknowns, v);
+  for (int i = 1; i <= n; ++i) v(i) = Sub(v(i), e.K(i));
   WriteHeading(out, "    RESIDUOS PONDERADOS Y RESIDUOS SIN PONDERAR");
   out.Line("       Ponderados          Sin ponderar");
   out.Line("       ----------          ------------");
-  for (int i = 1; i <= n; ++i) {
-    const double v = s.Solution.Residuals(i);
-    out.Line(" " + FormatNumber(Mul(Sqrt(s.Equations.P(i, i)), v), 8, 6) + "      " +
-             FormatNumber(v, 8, 6));
-  }
+  for (int i = 1; i <= n; ++i)
+    out.Line(" " + FormatNumber(Mul(Sqrt(e.P(i, i)), v(i)), 8, 6) + "      " +
+             FormatNumber(v(i), 8, 6));
+  return v;
 }
 
 // Sigma0Sq = v^t P v / r. With no redundancy (r <= 0) there is no estimate:
 // only r is listed and Sigma0Sq is the a-priori unit variance 1, so that the
 // covariances and ellipses that follow are the cofactors themselves.
-void ComputeAndWriteVariance(ListingWriter& out, NetworkState& s, int n, int r) {
+double ComputeAndWriteVariance(ListingWriter& out, const Matrix& p, const Vector& v, int n, int r) {
   out.BlankLine();
-  s.Ellipses.APriori = r <= 0;
+  double sigma0Sq = 1.0;
   if (r > 0) {
     Vector vtP;
-    VectorTimesMatrix(s.Solution.Residuals, s.Equations.P, n, n, vtP);
-    s.Solution.Sigma0Sq = Div(Dot(vtP, s.Solution.Residuals, n), r);
-    out.Line("    Estimador varianza  observable peso unidad =" +
-             FormatNumber(s.Solution.Sigma0Sq, 6, 8));
-    out.Line("    Estimador desviacion tipica" + FormatNumber(Sqrt(s.Solution.Sigma0Sq), 4, 4));
-  } else {
-    s.Solution.Sigma0Sq = 1.0;
+    VectorTimesMatrix(v, p, n, n, vtP);
+    sigma0Sq = Div(Dot(vtP, v, n), r);
+    out.Line("    Estimador varianza  observable peso unidad =" + FormatNumber(sigma0Sq, 6, 8));
+    out.Line("    Estimador desviacion tipica" + FormatNumber(Sqrt(sigma0Sq), 4, 4));
   }
   out.Line("    Numero de grados de libertad   r =  " + std::to_string(r));
+  return sigma0Sq;
 }
 
 // (Q S - I) x: what the pseudoinverse leaves unreproduced of the solution.
@@ -215,18 +213,18 @@ Vector ResidualBias(const Matrix& q, const Matrix& s, const Vector& x, int order
   return bias;
 }
 
-void RecordChosenGroup(NetworkState& s, const Groups& g, const Matrix& q) {
+IntVector ChosenNumbers(const SurveyNetwork& network, const Groups& g) {
   const int b = static_cast<int>(g.b.size());
-  s.Ellipses.DesignVertexCount = b;
-  s.Ellipses.DesignVertices.Redim(b);
+  IntVector numbers(b);
   for (int k = 1; k <= b; ++k)
-    s.Ellipses.DesignVertices(k) = s.Network.PointNumber(g.b[static_cast<std::size_t>(k - 1)]);
-  s.Solution.Qxx = Block(q, 1, 1, 2 * b, 2 * b);
+    numbers(k) = network.PointNumber(g.b[static_cast<std::size_t>(k - 1)]);
+  return numbers;
 }
 
 }  // namespace
 
-DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
+std::optional<OrderZeroResult> DesignOrderZero(const NetworkState& s, SvdTolerances& tolerances,
+                                               Interaction& ui) {
   const int n = s.Network.NumObs + s.Equations.NumCondEq;
   ListingWriter out(s.ListingFileName, ListingWriter::Mode::Append);
   WriteOpening(out);
@@ -243,7 +241,7 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   const Matrix a = ReorderedDesign(s, order, n);
   WriteReorderedDesign(out, s, order, a, n);
 
-  const Matrix atp = TransposeTimesWeights(s, a, n, m);
+  const Matrix atp = TransposeTimesWeights(a, s.Equations.P, n, m);
   Matrix normal;
   Multiply(atp, a, m, n, m, normal);
   Vector l;
@@ -261,7 +259,7 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   WriteVectorSection(out, "    VECTOR La ", la, a2);
   WriteVectorSection(out, "    VECTOR Lb ", lb, b2);
 
-  const Matrix m11Inverse = InverseOf(s, m11, a2);
+  const Matrix m11Inverse = Invert(m11, a2, s.Options.Inversion);
   WriteMatrixSection(out, "    MATRIZ inv(M11) ", m11Inverse, a2, a2, 4, 10);
   Matrix t;
   Multiply(m21, m11Inverse, b2, a2, a2, t);
@@ -275,11 +273,11 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   WriteHeading(out, "    VALORES SINGULARES DE LA MATRIZ  ( M22 - M21 inv(M11) M12 ) ");
 
   Matrix q;
-  const std::optional<SvdResult> svd = ReviewedPseudoinverse(
-      s.Options.SingularValueTolerances, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q);
+  const std::optional<SvdResult> svd =
+      ReviewedPseudoinverse(tolerances, ui, reduced, b2, b2, kReducedTitle, kValueFormat, q);
   if (!svd) return AbandonDesign(out, DesignProblem::OrderZero, 2);
   const int defect = b2 - svd->rank;
-  WriteDesignDecomposition(out, s.Options.SingularValueTolerances, *svd, b2, kValueFormat);
+  WriteDesignDecomposition(out, tolerances, *svd, b2, kValueFormat);
   WriteMatrixSection(out, "    MATRIZ PSEUDOINVERSA Qxbxb = Pseudo( M22 - M21 inv(M11) M12 ) ", q,
                      b2, b2, 4, 10);
 
@@ -294,19 +292,23 @@ DesignEnd DesignOrderZero(NetworkState& s, Interaction& ui) {
   Vector x(m);
   for (int i = 1; i <= a2; ++i) x(i) = xa(i);
   for (int i = 1; i <= b2; ++i) x(a2 + i) = xb(i);
-  s.Solution.Residuals.Redim(n);
-  ComputeAndWriteResiduals(out, s, a, x, n, m);
-  ComputeAndWriteVariance(out, s, n, n - m + defect);
+  OrderZeroResult result;
+  AdjustmentSolution& solution = result.solution;
+  solution.RankDefect = defect;
+  solution.DegreesOfFreedom = n - m + defect;
+  solution.Residuals = ComputeAndWriteResiduals(out, s.Equations, a, x, n, m);
+  solution.Sigma0Sq =
+      ComputeAndWriteVariance(out, s.Equations.P, solution.Residuals, n, solution.DegreesOfFreedom);
+  result.aPrioriVariance = solution.DegreesOfFreedom <= 0;
 
   WriteHeading(out, "    MATRIZ VARIANZA-COVARIANZA DEL GRUPO PARAMETROS Xb ");
-  WriteMatrix(out, Scaled(q, b2, b2, s.Solution.Sigma0Sq), b2, b2, 6, 8);
+  WriteMatrix(out, Scaled(q, b2, b2, solution.Sigma0Sq), b2, b2, 6, 8);
   WriteHeading(out, "    SESGO RESIDUAL");
   WriteVector(out, ResidualBias(q, reduced, xb, b2), b2, 6, 27);
-  RecordChosenGroup(s, g, q);
-  s.Solution.RankDefect = defect;
-  s.Solution.DegreesOfFreedom = n - m + defect;
+  solution.Qxx = Block(q, 1, 1, b2, b2);
+  result.vertices = ChosenNumbers(s.Network, g);
   out.Close();
-  return DesignEnd::Completed;
+  return result;
 }
 
 }  // namespace ombrel

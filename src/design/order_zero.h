@@ -2,6 +2,8 @@
 // corrections on a chosen group of vertices (their intrinsic precision).
 #pragma once
 
+#include <optional>
+
 #include "design/design_outcome.h"
 #include "model/network_state.h"
 #include "ui/interaction.h"
@@ -13,16 +15,14 @@ namespace ombrel {
 // beforehand, A's scale column ignored) with the corrections of the chosen
 // group b of minimum norm: Xb = Pseudo(S) (Lb - M21 inv(M11) La), S =
 // M22 - M21 inv(M11) M12 the reduced normal matrix of group b. Appends its
-// section to ListingFileName. Leaves Ellipses.DesignVertexCount = b,
-// Ellipses.DesignVertices (their numbers, by variable index), and in the
-// solution Qxx = Pseudo(S) (2b x 2b), Residuals (n), Sigma0Sq, RankDefect =
-// the rank defect of S and DegreesOfFreedom. Coordinates and corrections in
-// metres.
+// section to ListingFileName. Coordinates and corrections in metres. The
+// review of S's singular values may change tolerances.
 //
-// Cancelling the count or a precision of the review writes the abandon line
-// and returns DesignEnd::Abandoned. No handler of its own:
-// run-time errors (a singular M11, a listing that cannot be written) pass to
-// the caller.
-DesignEnd DesignOrderZero(NetworkState& state, Interaction& ui);
+// Returns the solution on the chosen group, or nullopt when the person
+// cancels the count or a precision of the review (the abandon line is
+// written). No handler of its own: run-time errors (a singular M11, a
+// listing that cannot be written) pass to the caller.
+std::optional<OrderZeroResult> DesignOrderZero(const NetworkState& state, SvdTolerances& tolerances,
+                                               Interaction& ui);
 
 }  // namespace ombrel

@@ -149,8 +149,10 @@ TEST(DesignOrderTwo, BaardasCriterionTakesTheDistancesOfTheVariablePointsInAnyLi
     ScriptedInteraction ui;
     ui.Then(Answer::No).Then(Answer::No).Then("1").Then("1").Then(Text(d)).Then("300");
     ui.Then(Text(k)).Then(Answer::No).Then(Answer::No);
-    DesignOrderTwo(s, ui);
+    const OrderTwoRun run = DesignOrderTwo(s, s.Options.SingularValueTolerances, ui);
     ASSERT_EQ(ui.Pending(), 0u);
+    ASSERT_TRUE(run.solution);
+    const AdjustmentSolution& solution = *run.solution;
 
     std::vector<int> variable(4);  // point index by variable index
     for (int p = 1; p <= s.Network.NumPoints; ++p) variable[s.Network.VariableIndex(p)] = p;
@@ -165,16 +167,16 @@ TEST(DesignOrderTwo, BaardasCriterionTakesTheDistancesOfTheVariablePointsInAnyLi
     EXPECT_NEAR(std::stod(proposed), (distance(1, 2) + distance(1, 3) + distance(2, 3)) / 3, 1e-9);
     std::map<std::pair<int, int>, double> byNumbers;
     for (int i = 1; i <= 3; ++i) {
-      EXPECT_EQ(s.Solution.Qxx(2 * i - 1, 2 * i - 1), d);
-      EXPECT_EQ(s.Solution.Qxx(2 * i, 2 * i), d);
+      EXPECT_EQ(solution.Qxx(2 * i - 1, 2 * i - 1), d);
+      EXPECT_EQ(solution.Qxx(2 * i, 2 * i), d);
       for (int j = i + 1; j <= 3; ++j) {
-        const double expected = s.Solution.Sigma0Sq * d - 2 * k * k * distance(i, j);
-        EXPECT_NEAR(s.Solution.Qxx(2 * i - 1, 2 * j - 1), expected, 1e-12);
-        EXPECT_NEAR(s.Solution.Qxx(2 * j, 2 * i), expected, 1e-12);
-        EXPECT_EQ(s.Solution.Qxx(2 * i - 1, 2 * j), 0.0);
+        const double expected = solution.Sigma0Sq * d - 2 * k * k * distance(i, j);
+        EXPECT_NEAR(solution.Qxx(2 * i - 1, 2 * j - 1), expected, 1e-12);
+        EXPECT_NEAR(solution.Qxx(2 * j, 2 * i), expected, 1e-12);
+        EXPECT_EQ(solution.Qxx(2 * i - 1, 2 * j), 0.0);
         byNumbers[std::minmax(s.Network.PointNumber(variable[i]),
                               s.Network.PointNumber(variable[j]))] =
-            s.Solution.Qxx(2 * i - 1, 2 * j - 1);
+            solution.Qxx(2 * i - 1, 2 * j - 1);
       }
     }
     covariances.push_back(byNumbers);
@@ -209,14 +211,16 @@ TEST(DesignOrderTwo, FewerObservationsThanUnknownsStillGiveTheLeastSquaresWeight
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No).Then("1").Then("3").Then(dir.File("QxxE.txt"));
   ui.Then(Answer::No).Then(Answer::No);
-  DesignOrderTwo(s, ui);
+  const OrderTwoRun run = DesignOrderTwo(s, s.Options.SingularValueTolerances, ui);
   ASSERT_EQ(ui.Pending(), 0u);
+  ASSERT_TRUE(run.solution);
+  EXPECT_EQ(run.criterionFile, dir.File("QxxE.txt"));  // kept among the run's inputs
   const std::string review = ui.Prompts()[0].text;
   EXPECT_TRUE(Contains(review, " \r\n  VALORES SINGULARES DE LA MATRIZ  trasp( Sqr(P) A ) \r\n"));
   EXPECT_TRUE(review.ends_with("\r\n\r\n  ¿ DESEA REALIZAR UN NUEVO CALCULO ?  "));
   // The preliminary solution fits every observation of a system of full row rank.
   const double scale = ToEigen(s.Equations.K, n).norm();
-  for (int i = 1; i <= n; ++i) EXPECT_NEAR(s.Solution.Residuals(i), 0.0, 1e-9 * scale) << i;
+  for (int i = 1; i <= n; ++i) EXPECT_NEAR(run.solution->Residuals(i), 0.0, 1e-9 * scale) << i;
   const auto weights =
       NumbersAfter(ListingLines(s.ListingFileName), "VECTOR DIAGONAL DE LOS PESOS");
   ASSERT_EQ(weights.size(), static_cast<std::size_t>(n));
@@ -232,7 +236,8 @@ TEST(DesignOrderTwo, BaardasCriterionNeedsTwoVariablePoints) {
   ScriptedInteraction ui;
   ui.Then(Answer::No).Then(Answer::No).Then("1").Then("1").Then("2");
   ui.Then(Answer::No).Then(Answer::No);
-  EXPECT_EQ(DesignOrderTwo(s, ui), DesignEnd::Completed);  // with the means criterion
+  // with the means criterion
+  EXPECT_TRUE(DesignOrderTwo(s, s.Options.SingularValueTolerances, ui).solution);
   EXPECT_EQ(ui.Pending(), 0u);
   const auto messages = ui.Messages();
   EXPECT_EQ(std::count(messages.begin(), messages.end(),

@@ -138,23 +138,25 @@ TEST(DesignOrderZero, ConstrainedNetworkWithOneVertexGivesItsLeastSquaresSolutio
   ui.Then("1");
   ui.Then(std::to_string(fixed)).Then("99").Then("97");
   ui.Then(std::to_string(point)).Then(Answer::No);
-  EXPECT_EQ(DesignOrderZero(s, ui), DesignEnd::Completed);
+  const std::optional<OrderZeroResult> result =
+      DesignOrderZero(s, s.Options.SingularValueTolerances, ui);
+  ASSERT_TRUE(result);
   EXPECT_EQ(ui.Pending(), 0u);
   int refusals = 0;
   for (const std::string& m : ui.Messages()) refusals += m == "¡ Número no válido !";
   EXPECT_EQ(refusals, 8 + 3);
-  ASSERT_EQ(s.Ellipses.DesignVertexCount, 1);
-  EXPECT_EQ(s.Ellipses.DesignVertices(1), point);
+  ASSERT_EQ(result->vertices.Size(), 1);
+  EXPECT_EQ(result->vertices(1), point);
 
   const std::vector<double> listed = ListedGroupB(s.ListingFileName);
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_NEAR(listed[0], x(2), 1e-9);
   EXPECT_NEAR(listed[1], x(3), 1e-9);
-  ASSERT_EQ(s.Solution.Qxx.Rows(), 2);
+  ASSERT_EQ(result->solution.Qxx.Rows(), 2);
   for (int i = 0; i < 2; ++i)
     for (int j = 0; j < 2; ++j)
-      EXPECT_NEAR(s.Solution.Qxx(i + 1, j + 1), inverse(2 + i, 2 + j), 1e-9 * inverse.norm());
-  EXPECT_EQ(s.Solution.RankDefect, 0);
+      EXPECT_NEAR(result->solution.Qxx(i + 1, j + 1), inverse(2 + i, 2 + j), 1e-9 * inverse.norm());
+  EXPECT_EQ(result->solution.RankDefect, 0);
 }
 
 TEST(DesignOrderZero, CancellingTheCountOrAPrecisionAbandons) {
