@@ -101,4 +101,29 @@ int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std
   return status;
 }
 
+int RunOnNetwork(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                 std::ostream& err, Terminals terminals,
+                 const std::function<bool(std::vector<std::string>&)>& ownOptions,
+                 const std::function<CommandOutcome(NetworkState&, Interaction&)>& command) {
+  ComputeOptions options;
+  std::string error;
+  NetworkSource source;
+  std::vector<std::string> rest;
+  if (!ParseComputeOptions(args, options, error) || !ownOptions(args) ||
+      !ParseNetworkSource(args, 0, source, rest) || !rest.empty()) {
+    err << (error.empty() ? "" : error + "\n") << kUsage;
+    return kExitUsage;
+  }
+  NetworkState state;
+  if (!ApplyComputeOptions(options, state, error)) {
+    err << error << '\n';
+    return kExitUsage;
+  }
+  if (!CheckOutputOptions(state, options, source, {options.transcriptFile}, err)) return kExitUsage;
+  return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
+    if (!ActivateNetwork(state, ui, source)) return kExitStopped;
+    return ExitStatusFor(command(state, ui), err);
+  });
+}
+
 }  // namespace ombrel

@@ -46,4 +46,15 @@ int RunWithAnswers(const ComputeOptions& options, const NetworkState& state, std
                    std::ostream& out, std::ostream& err, Terminals terminals,
                    const std::function<int(TerminalInteraction&)>& body);
 
+// The whole of a terminal command that computes on one network and writes
+// only its listing: the compute options, the command's own options
+// (ownOptions takes them out of args; false is a usage error) and the
+// network source are parsed, the options applied and the output names
+// checked; then command runs on the network made active, with the answers.
+// Returns the exit status (1 for a usage error, with the usage on err).
+int RunOnNetwork(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                 std::ostream& err, Terminals terminals,
+                 const std::function<bool(std::vector<std::string>&)>& ownOptions,
+                 const std::function<CommandOutcome(NetworkState&, Interaction&)>& command);
+
 }  // namespace ombrel

@@ -52,25 +52,9 @@ int Usage(std::ostream& err) {
 
 int RunBlunderCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
                       std::ostream& err, Terminals terminals) {
-  ComputeOptions options;
-  std::string error;
-  NetworkSource source;
-  std::vector<std::string> rest;
-  if (!ParseComputeOptions(args, options, error) || !ParseNetworkSource(args, 0, source, rest) ||
-      !rest.empty()) {
-    err << (error.empty() ? "" : error + "\n");
-    return Usage(err);
-  }
-  NetworkState state;
-  if (!ApplyComputeOptions(options, state, error)) {
-    err << error << '\n';
-    return kExitUsage;
-  }
-  if (!CheckOutputOptions(state, options, source, {options.transcriptFile}, err)) return kExitUsage;
-  return RunWithAnswers(options, state, in, out, err, terminals, [&](TerminalInteraction& ui) {
-    if (!ActivateNetwork(state, ui, source)) return kExitStopped;
-    return ExitStatusFor(FindBlundersCommand(state, ui), err);
-  });
+  return RunOnNetwork(
+      std::move(args), in, out, err, terminals, [](std::vector<std::string>&) { return true; },
+      [](NetworkState& state, Interaction& ui) { return FindBlundersCommand(state, ui); });
 }
 
 int RunCheckCommand(std::vector<std::string> args, std::istream& in, std::ostream& out,
