@@ -128,7 +128,7 @@ bool Compute(NetworkState& s, Interaction& ui, AdjustmentMethod method, bool thr
       // No listing for a system that could not be formed.
       {.run = [&] { FormEquations(s, ui); }, .counted = false},
       {.run = [&] { listingStarted = true; }, .counted = false},
-      {.run = [&] { WriteListingHeader(s, ui); }},
+      {.run = [&] { WriteListingHeader(s); }},
       {.run = [&] { AdjustAndKeep(s, ui, method); }},
       {.run = [&] { AbandonOnFailure(s, ui, StatisticalAnalysis(s)); }},
       {.run = [&] { s.Ellipses = WriteErrorEllipses(s); }},

@@ -79,7 +79,7 @@ Ending Compute(NetworkState& s, Interaction& ui, DesignProblem problem, bool& li
       // No listing for a system that could not be formed.
       {.run = [&] { FormEquations(s, ui); }},
       {.run = [&] { listingStarted = true; }},
-      {.run = [&] { WriteListingHeader(s, ui); }},
+      {.run = [&] { WriteListingHeader(s); }},
   };
   if (!RunSteps(s, preparation)) return Ending::Abandoned;
   if (problem == DesignProblem::OrderZero) return RunOrderZero(s, ui);

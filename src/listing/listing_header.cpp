@@ -171,7 +171,7 @@ void WriteWeightDiagonal(ListingWriter& out, const NetworkState& state, int equa
 
 }  // namespace
 
-void WriteListingHeader(NetworkState& state, Interaction& /*ui*/) {
+void WriteListingHeader(const NetworkState& state) {
   ListingWriter out(state.ListingFileName, ListingWriter::Mode::Create);
 
   if (state.Import.MatrixInput)

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "model/network_state.h"
-#include "ui/interaction.h"
 
 namespace ombrel {
 
@@ -14,6 +13,6 @@ namespace ombrel {
 // equations are formed. Has no error handler of its own: FileError (listing
 // or project file) and arithmetic faults pass to the caller, and whatever
 // was written before the failure stays in the listing.
-void WriteListingHeader(NetworkState& state, Interaction& ui);
+void WriteListingHeader(const NetworkState& state);
 
 }  // namespace ombrel

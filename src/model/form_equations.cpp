@@ -25,12 +25,6 @@ bool IsDistance(const NetworkState& s, int i) {
   return s.Network.ObsPoints(1, i) == kDistanceMarker;
 }
 
-// Shows why the system cannot be formed; the command abandons.
-void Refuse(NetworkState& s, Interaction& ui, const Failure& refusal) {
-  ShowFailure(ui, refusal);
-  s.Abandon = true;
-}
-
 // Resolves the vertex numbers of observation i. A number that no point
 // carries would leave the row built on some other point, so it stops the
 // formation with a message naming the equation and the vertex.
@@ -97,14 +91,16 @@ bool RowIsZero(const NetworkState& s, int i, int cols) {
   return true;
 }
 
-void FormProjectEquations(NetworkState& s, Interaction& ui) {
+}  // namespace
+
+std::optional<Failure> FormProjectEquations(NetworkState& s) {
   // Every observation is checked before any row is formed, so a row is never
   // built on a point that is missing or has no direction to its partner.
   std::vector<ObservationPoints> resolved;
   for (int i = 1; i <= s.Network.NumObs; ++i) {
     const Result<ObservationPoints> p = ResolvePoints(s, i);
-    if (!p) return Refuse(s, ui, p.error());
-    if (const auto refusal = CheckObservationPoints(s, i, *p)) return Refuse(s, ui, *refusal);
+    if (!p) return p.error();
+    if (auto refusal = CheckObservationPoints(s, i, *p)) return refusal;
     resolved.push_back(*p);
   }
   for (int i = 1; i <= s.Network.NumObs; ++i) {
@@ -124,17 +120,15 @@ void FormProjectEquations(NetworkState& s, Interaction& ui) {
     }
   }
   s.Equations.NumUnknowns = unknowns;
-  if (const auto refusal = CheckZeroRows(s.Equations.A, s.Network.NumObs, s.Equations.NumUnknowns))
-    return Refuse(s, ui, *refusal);
+  if (auto refusal = CheckZeroRows(s.Equations.A, s.Network.NumObs, s.Equations.NumUnknowns))
+    return refusal;
   for (int c = 1; c <= s.Equations.NumCondEq; ++c)
     for (int u = 1; u <= s.Equations.NumUnknowns; ++u)
       s.Equations.A(s.Network.NumObs + c, u) = s.Equations.CondMatrix(c, u);
   for (int i = 1; i <= s.Network.NumObs + s.Equations.NumCondEq; ++i)
     s.Equations.P(i, i) = s.Network.ObsWeights(2, i);
-  if (const auto refusal = CheckWeights(s.Equations.P, s.Network.NumObs)) Refuse(s, ui, *refusal);
+  return CheckWeights(s.Equations.P, s.Network.NumObs);
 }
-
-}  // namespace
 
 void DimensionProjectSystem(NetworkState& s) {
   const int rows = s.Network.NumObs + s.Equations.NumCondEq;
@@ -146,10 +140,11 @@ void DimensionProjectSystem(NetworkState& s) {
 }
 
 void FormEquations(NetworkState& state, Interaction& ui) {
-  if (state.Import.MatrixInput)
-    FormImportedEquations(state, ui);
-  else
-    FormProjectEquations(state, ui);
+  if (state.Import.MatrixInput) return FormImportedEquations(state, ui);
+  if (const std::optional<Failure> refusal = FormProjectEquations(state)) {
+    ShowFailure(ui, *refusal);
+    state.Abandon = true;
+  }
 }
 
 }  // namespace ombrel

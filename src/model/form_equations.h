@@ -3,7 +3,10 @@
 // an import. Sets Abandon (after its message) when the system cannot be used.
 #pragma once
 
+#include <optional>
+
 #include "model/network_state.h"
+#include "model/result.h"
 #include "ui/interaction.h"
 
 namespace ombrel {
@@ -14,7 +17,14 @@ namespace ombrel {
 // For a project, A, K, P and CoefficientErrors must be dimensioned for
 // NumObs + NumCondEq rows and ProjectUnknowns() columns beforehand
 // (DimensionProjectSystem), with the condition terms already in K.
+//
+// A system that cannot be used (an observation on a missing vertex or
+// without a direction, a row of zeros, a bad weight) is refused with its
+// message, and Abandon is set.
 void FormEquations(NetworkState& state, Interaction& ui);
+
+// The project's part of it, which shows nothing: returns the refusal.
+std::optional<Failure> FormProjectEquations(NetworkState& state);
 
 // Dimensions A, K, P and CoefficientErrors of a project network, all zero.
 void DimensionProjectSystem(NetworkState& state);

@@ -11,72 +11,63 @@
 namespace ombrel {
 namespace {
 
-// True without a refusal; otherwise shows it and abandons.
-bool Accept(NetworkState& state, Interaction& ui, const std::optional<Failure>& refusal) {
-  if (!refusal) return true;
-  ShowFailure(ui, *refusal);
-  state.Abandon = true;
-  return false;
+using Refusal = std::optional<Failure>;
+
+Failure Problem(const std::string& text) {
+  return Failure{text, Icon::Information, true};
 }
 
-void Refuse(NetworkState& state, Interaction& ui, const std::string& text) {
-  Accept(state, ui, Failure{text, Icon::Information, true});
-}
-
-// A file that cannot be read is shown with the reader's message and ends
-// the import: the network is no longer taken as given by matrices.
-bool Unread(NetworkState& state, Interaction& ui, const Failure& failure) {
-  ShowFailure(ui, failure);
+// A file that cannot be read ends the import: the network is no longer
+// taken as given by matrices.
+Failure Unread(NetworkState& state, Failure failure) {
   state.Import.MatrixInput = false;
-  state.Abandon = true;
-  return false;
+  return failure;
 }
 
-// Reads the file at path into record; the project label is cleared once the
-// file is open.
-bool ReadFile(NetworkState& state, Interaction& ui, const std::string& path,
-              ImportedMatrix& record) {
+// Reads the file at path into record; reading.fileOpened once it is open.
+Refusal ReadFile(NetworkState& state, ImportReading& reading, const std::string& path,
+                 ImportedMatrix& record) {
   const Result<std::string> bytes = OpenMatrixFile(path);
-  if (!bytes) return Unread(state, ui, bytes.error());
-  SetLabels(state, ui, "", state.PointsLabel, state.EquationsLabel);
+  if (!bytes) return Unread(state, bytes.error());
+  reading.fileOpened = true;
   Result<ImportedMatrix> matrix = ParseMatrixFile(*bytes, path);
-  if (!matrix) return Unread(state, ui, matrix.error());
+  if (!matrix) return Unread(state, matrix.error());
   record = std::move(*matrix);
-  return true;
+  return std::nullopt;
 }
 
-bool ReadA(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.Import.ImportFileA, state.Import.ImportA)) return false;
+Refusal ReadA(NetworkState& state, ImportReading& reading) {
+  if (auto refusal = ReadFile(state, reading, state.Import.ImportFileA, state.Import.ImportA))
+    return refusal;
   state.Equations.NumEquations = state.Import.ImportA.rows;
   state.Equations.NumUnknowns = state.Import.ImportA.cols;
   state.Equations.A = state.Import.ImportA.values;
-  return Accept(
-      state, ui,
-      CheckZeroRows(state.Equations.A, state.Equations.NumEquations, state.Equations.NumUnknowns));
+  return CheckZeroRows(state.Equations.A, state.Equations.NumEquations,
+                       state.Equations.NumUnknowns);
 }
 
-bool ReadK(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.Import.ImportFileK, state.Import.ImportK)) return false;
+Refusal ReadK(NetworkState& state, ImportReading& reading) {
+  if (auto refusal = ReadFile(state, reading, state.Import.ImportFileK, state.Import.ImportK))
+    return refusal;
   const int rows = state.Import.ImportK.rows;
   state.Equations.K.Redim(rows);
   for (int i = 1; i <= rows; ++i) state.Equations.K(i) = state.Import.ImportK.values(i, 1);
-  return true;
+  return std::nullopt;
 }
 
 // P is either one column of diagonal weights or a square matrix.
-bool ReadP(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.Import.ImportFileP, state.Import.ImportP)) return false;
+Refusal ReadP(NetworkState& state, ImportReading& reading) {
+  if (auto refusal = ReadFile(state, reading, state.Import.ImportFileP, state.Import.ImportP))
+    return refusal;
   const ImportedMatrix& file = state.Import.ImportP;
   state.Import.ImportPDiagonal = file.cols == 1;
-  if (!state.Import.ImportPDiagonal && file.cols != file.rows) {
-    Refuse(state, ui,
-           "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
-           "¡ La matriz P no es cuadrada !");
-    return false;
-  }
+  if (!state.Import.ImportPDiagonal && file.cols != file.rows)
+    return Problem(
+        "¡ Existe un problema con las dimensiones de la matriz P importada !\r\n"
+        "¡ La matriz P no es cuadrada !");
   if (state.Import.ImportPDiagonal && !MatrixFits(file.rows, file.rows)) {
     // The weight vector itself was small enough, its square matrix is not.
-    return Unread(state, ui, MatrixFileTooLarge(state.Import.ImportFileP));
+    return Unread(state, MatrixFileTooLarge(state.Import.ImportFileP));
   }
   if (state.Import.ImportPDiagonal) {
     state.Equations.P.Redim(file.rows, file.rows);
@@ -84,41 +75,40 @@ bool ReadP(NetworkState& state, Interaction& ui) {
   } else {
     state.Equations.P = file.values;
   }
-  return Accept(state, ui, CheckWeights(state.Equations.P, file.rows));
+  return CheckWeights(state.Equations.P, file.rows);
 }
 
 // E must constrain the same unknowns as A; otherwise the adjustment with E is
 // disabled until another import.
-bool ReadE(NetworkState& state, Interaction& ui) {
-  if (!ReadFile(state, ui, state.Import.ImportFileE, state.Import.ImportE)) return false;
+Refusal ReadE(NetworkState& state, ImportReading& reading) {
+  if (auto refusal = ReadFile(state, reading, state.Import.ImportFileE, state.Import.ImportE))
+    return refusal;
   state.Equations.E = state.Import.ImportE.values;
   if (state.Import.ImportE.cols != state.Import.ImportA.cols) {
-    Refuse(state, ui,
-           "¡ Existe un problema con las dimensiones de las matrices importadas !\r\n\r\n"
-           "¡ Las matrices A y E no tienen el mismo numero de columnas !");
-    ui.SetEnabled(Command::AdjustConstraints, false);
     state.Import.ImportEMismatch = true;
-    return false;
+    reading.constraintsUnusable = true;
+    return Problem(
+        "¡ Existe un problema con las dimensiones de las matrices importadas !\r\n\r\n"
+        "¡ Las matrices A y E no tienen el mismo numero de columnas !");
   }
   state.Equations.NumConstraints = state.Import.ImportE.rows;
   state.Import.ImportEMismatch = false;
-  return true;
+  return std::nullopt;
 }
 
 std::string Shape(const char* name, int rows, int cols) {
   return std::string("Matriz ") + name + ": " + std::to_string(rows) + " x " + std::to_string(cols);
 }
 
-bool CheckRowCounts(NetworkState& state, Interaction& ui) {
+Refusal CheckRowCounts(const NetworkState& state) {
   const ImportedMatrix& a = state.Import.ImportA;
   const ImportedMatrix& k = state.Import.ImportK;
   const ImportedMatrix& p = state.Import.ImportP;
-  if (a.rows == k.rows && a.rows == p.rows) return true;
-  Refuse(state, ui,
-         "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n" +
-             Shape("A", a.rows, a.cols) + "\r\n" + Shape("K", k.rows, k.cols) + "\r\n" +
-             Shape("P", p.rows, p.rows));
-  return false;
+  if (a.rows == k.rows && a.rows == p.rows) return std::nullopt;
+  return Problem(
+      "\r\n¡ Existe un problema con las dimensiones de las matrices importadas ! \r\n\r\n" +
+      Shape("A", a.rows, a.cols) + "\r\n" + Shape("K", k.rows, k.cols) + "\r\n" +
+      Shape("P", p.rows, p.rows));
 }
 
 // Pairs of columns of A are the variable points; an odd last column is the
@@ -139,6 +129,15 @@ void SetDerivedNetwork(NetworkState& state) {
   ForgetErrorFigures(state);
 }
 
+Refusal ReadAll(NetworkState& state, ImportReading& reading) {
+  if (auto refusal = ReadA(state, reading)) return refusal;
+  if (auto refusal = ReadK(state, reading)) return refusal;
+  if (auto refusal = ReadP(state, reading)) return refusal;
+  if (state.Import.ImportWithE)
+    if (auto refusal = ReadE(state, reading)) return refusal;
+  return CheckRowCounts(state);
+}
+
 void ShowSummary(NetworkState& state, Interaction& ui) {
   const std::string project = "  MATRICES IMPORTADAS:\r\n    " + state.Import.ImportFileA +
                               "\r\n    " + state.Import.ImportFileK + "\r\n    " +
@@ -150,12 +149,24 @@ void ShowSummary(NetworkState& state, Interaction& ui) {
 
 }  // namespace
 
+ImportReading ReadImportedEquations(NetworkState& state) {
+  ImportReading reading;
+  reading.failure = ReadAll(state, reading);
+  if (!reading.failure) SetDerivedNetwork(state);
+  return reading;
+}
+
 void FormImportedEquations(NetworkState& state, Interaction& ui) {
   state.Abandon = false;
-  if (!ReadA(state, ui) || !ReadK(state, ui) || !ReadP(state, ui)) return;
-  if (state.Import.ImportWithE && !ReadE(state, ui)) return;
-  if (!CheckRowCounts(state, ui)) return;
-  SetDerivedNetwork(state);
+  const ImportReading reading = ReadImportedEquations(state);
+  // The project frame no longer names the project once a matrix file is open.
+  if (reading.fileOpened) SetLabels(state, ui, "", state.PointsLabel, state.EquationsLabel);
+  if (reading.failure) {
+    ShowFailure(ui, *reading.failure);
+    if (reading.constraintsUnusable) ui.SetEnabled(Command::AdjustConstraints, false);
+    state.Abandon = true;
+    return;
+  }
   ShowSummary(state, ui);
 }
 

@@ -10,7 +10,6 @@
 #include "support/listing_reader.h"
 #include "support/step_checks.h"
 #include "support/temp_dir.h"
-#include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
@@ -110,8 +109,7 @@ TEST(ListingHeader, MatchesTheGoldenListings) {
     TempDir dir;
     NetworkState state = c.make(dir.Write("salida.tmp", "listado anterior\r\n"));
     state.Options.FullOutput = c.fullOutput;
-    ScriptedInteraction ui;
-    WriteListingHeader(state, ui);
+    WriteListingHeader(state);
     EXPECT_EQ(ReadBytes(state.ListingFileName), c.expected);
   }
 }
@@ -129,8 +127,7 @@ TEST(ListingHeader, ScaleUnknownAndConditionEquationsInCountsAndColumns) {
   state.Equations.K(4) = 0.5;  // a condition row: no observation kind, metres format
   state.Equations.P.Redim(4, 4);
   state.Equations.P(4, 4) = 2.0;
-  ScriptedInteraction ui;
-  WriteListingHeader(state, ui);
+  WriteListingHeader(state);
 
   const std::vector<std::string> lines = ListingLines(state.ListingFileName);
   const auto at = [&](const std::string& text) { return LineIndex(lines, text); };
@@ -172,8 +169,7 @@ TEST(ListingHeader, TitleStarsFollowTheLengthOfTheName) {
   for (const Case& c : cases) {
     NetworkState state = ThreePointProject(dir.File("salida.tmp"));
     state.ProjectName = dir.Write(c.name, red);
-    ScriptedInteraction ui;
-    WriteListingHeader(state, ui);
+    WriteListingHeader(state);
     const std::vector<std::string> lines = ListingLines(state.ListingFileName);
     ASSERT_GT(lines.size(), 3u);
     EXPECT_EQ(lines[3], c.title) << c.name;
@@ -184,9 +180,8 @@ TEST(ListingHeader, MissingProjectFileKeepsTheTitleBlock) {
   TempDir dir;
   NetworkState state = ThreePointProject(dir.File("salida.tmp"));
   state.ProjectName = dir.File("perdido.txt");
-  ScriptedInteraction ui;
   try {
-    WriteListingHeader(state, ui);
+    WriteListingHeader(state);
     FAIL() << "sin fichero de proyecto no hay cabecera";
   } catch (const FileError& e) {
     EXPECT_EQ(e.kind(), FileError::Kind::CannotRead);
@@ -204,9 +199,8 @@ TEST(ListingHeader, ShortProjectFileStopsTheEchoWhereItEnds) {
   NetworkState state = ThreePointProject(dir.File("salida.tmp"));
   // The header and the points, without the observation lines.
   state.ProjectName = dir.Write("corto.txt", red.substr(0, 44 + 2 + 3 * (56 + 2)));
-  ScriptedInteraction ui;
   try {
-    WriteListingHeader(state, ui);
+    WriteListingHeader(state);
     FAIL() << "un fichero corto no basta";
   } catch (const FileError& e) {
     EXPECT_EQ(e.kind(), FileError::Kind::UnexpectedEnd);
@@ -222,8 +216,7 @@ TEST(ListingHeader, ANonFiniteValueStopsBeforeReachingTheListing) {
   NetworkState state = ThreePointProject(dir.File("salida.tmp"));
   state.Options.FullOutput = true;
   state.Equations.A(2, 2) = std::numeric_limits<double>::quiet_NaN();
-  ScriptedInteraction ui;
-  EXPECT_THROW(WriteListingHeader(state, ui), ArithmeticFault);
+  EXPECT_THROW(WriteListingHeader(state), ArithmeticFault);
   const std::string written = ReadBytes(state.ListingFileName);
   const std::string full = Golden("header_project_full.txt");
   // Everything up to the first element of the faulty row, and nothing else.
