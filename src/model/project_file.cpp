@@ -268,17 +268,4 @@ void EnableProjectCommands(Interaction& ui) {
     ui.SetEnabled(c, true);
 }
 
-bool WriteProjectFile(Interaction& ui, const std::string& path,
-                      const std::vector<std::string>& lines) {
-  if (FileExists(path) && ui.MessageBox("Fichero ya existe. Sobrescribir ?", Buttons::YesNo,
-                                        Icon::Information, 2, kAppTitle) != Answer::Yes)
-    return false;
-  if (!WriteLines(path, lines)) {
-    ui.MessageBox("¡ No se ha podido escribir el fichero " + path + " !", Buttons::Ok,
-                  Icon::Exclamation, 1, kAppTitle);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace ombrel

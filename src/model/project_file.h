@@ -36,12 +36,6 @@ std::string ProjectFileFault(const std::string& path);
 // kDistanceMarker for a distance. Empty when the vertices are usable.
 std::string ObservationVerticesFault(int equation, int back, int station, int fore);
 
-// Writes the lines, each followed by CR LF. When the file exists, asks first
-// whether to overwrite it; answering No writes nothing. Returns true when
-// the file was written.
-bool WriteProjectFile(Interaction& ui, const std::string& path,
-                      const std::vector<std::string>& lines);
-
 // The label texts of a loaded project.
 std::string PointsLabelText(int numPoints, int numFixed);
 std::string EquationsLabelText(int numObs);

@@ -7,6 +7,7 @@
 #include "model/input_file.h"
 #include "model/project_file.h"
 #include "model/project_labels.h"
+#include "model/text_file.h"
 #include "numeric/checked.h"
 
 namespace ombrel {
@@ -345,7 +346,14 @@ void ProjectLists::Rebuild(NetworkState& state, const std::string& projectName) 
 
 bool SaveProjectLists(const ProjectLists& lists, NetworkState& state, Interaction& ui,
                       const std::string& path) {
-  if (!WriteProjectFile(ui, path, lists.FileList())) return false;
+  if (FileExists(path) && ui.MessageBox("Fichero ya existe. Sobrescribir ?", Buttons::YesNo,
+                                        Icon::Information, 2, kAppTitle) != Answer::Yes)
+    return false;
+  if (!WriteLines(path, lists.FileList())) {
+    ui.MessageBox("¡ No se ha podido escribir el fichero " + path + " !", Buttons::Ok,
+                  Icon::Exclamation, 1, kAppTitle);
+    return false;
+  }
   lists.Rebuild(state, path);
   SetLabels(state, ui, state.ProjectName,
             PointsLabelText(state.Network.NumPoints, state.Network.NumFixed),

@@ -248,22 +248,5 @@ TEST(ProjectFile, IntegerFieldsRoundHalfToEven) {
   EXPECT_EQ(s.Network.ObsPoints(3, 1), 3);
 }
 
-TEST(ProjectFile, OverwriteIsAskedAndNoKeepsTheOldFile) {
-  TempDir dir;
-  const std::string path = dir.Write("p.txt", "antiguo");
-  ScriptedInteraction ui;
-  ui.Then(Answer::No).Then(Answer::Yes);
-  EXPECT_FALSE(WriteProjectFile(ui, path, {"nuevo"}));
-  EXPECT_EQ(ReadBytes(path), "antiguo");
-  const auto asked = ui.Prompts();
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].text, "Fichero ya existe. Sobrescribir ?");
-  EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
-  EXPECT_EQ(asked[0].icon, Icon::Information);
-  EXPECT_EQ(asked[0].defaultButton, 2);
-  EXPECT_TRUE(WriteProjectFile(ui, path, {"nuevo", "vértice"}));
-  EXPECT_EQ(ReadBytes(path), "nuevo\r\nv\xE9rtice\r\n");
-}
-
 }  // namespace
 }  // namespace ombrel

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "model/project_file.h"
+#include "model/text_file.h"
 #include "support/network_compare.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_interaction.h"
@@ -197,11 +198,11 @@ TEST(ProjectListsTest, ANewProjectSavedAtOnceIsOneLineAndLoadsEmpty) {
   EXPECT_TRUE(state.HasActiveProject());
 }
 
-TEST(ProjectListsTest, SavingOverAFileAndAnsweringNoChangesNothing) {
+TEST(ProjectListsTest, SavingOverAFileAsksAndNoChangesNothing) {
   TempDir dir;
   const std::string path = dir.Write("red.txt", "viejo\r\n");
   ScriptedInteraction ui;
-  ui.Then(Answer::No);
+  ui.Then(Answer::No).Then(Answer::Yes);
   NetworkState state;
   ProjectLists lists;
   lists.AddPoint(PointLine(" 1 ", "1", "1", true, " 1 "));
@@ -209,7 +210,17 @@ TEST(ProjectListsTest, SavingOverAFileAndAnsweringNoChangesNothing) {
   EXPECT_EQ(ReadBytes(path), "viejo\r\n");
   EXPECT_EQ(state.Network.NumPoints, 0);
   EXPECT_FALSE(state.HasActiveProject());
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Fichero ya existe. Sobrescribir ?"});
+  const auto asked = ui.Prompts();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Fichero ya existe. Sobrescribir ?");
+  EXPECT_EQ(asked[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(asked[0].defaultButton, 2);
+  // Yes writes the lists, in the project's code page and line ends.
+  EXPECT_TRUE(SaveProjectLists(lists, state, ui, path));
+  std::string expected;
+  for (const std::string& line : lists.FileList()) expected += Utf8ToCp1252(line) + "\r\n";
+  EXPECT_EQ(ReadBytes(path), expected);
+  EXPECT_EQ(state.Network.NumPoints, 1);
 }
 
 // The reason given is the loader's for the same file.
