@@ -56,7 +56,7 @@ AdjustmentSolution AdjustByConstraints(const NetworkState& s) {
   WriteConstraintSource(out, s, n.u);
 
   AdjustmentSolution solution;
-  const NormalEquations normal = FormNormalEquations(s, n);
+  const NormalEquations normal = FormNormalEquations(s.Equations, n);
   solution.NormalMatrix = normal.normal;
   if (full) {
     WriteHeading(out, "    MATRIZ ( At P A ) ");

@@ -39,7 +39,7 @@ AdjustmentSolution Adjust(const NetworkState& s) {
   WriteOpening(out, full);
 
   AdjustmentSolution solution;
-  const NormalEquations normal = FormNormalEquations(s, n);
+  const NormalEquations normal = FormNormalEquations(s.Equations, n);
   solution.NormalMatrix = normal.normal;
   if (full) {
     WriteHeading(out, "    MATRIZ ( At P A ) ");

@@ -124,7 +124,7 @@ AdjustmentSolution AdjustByPseudoinverse(const NetworkState& s, SvdTolerances& t
     WriteMatrix(out, ps, n.u, n.m, 6, 8);
   }
 
-  solution.NormalMatrix = FormNormalEquations(s, n).normal;
+  solution.NormalMatrix = FormNormalEquations(s.Equations, n).normal;
   if (full) {
     WriteHeading(out, "    MATRIZ ( At P A ) ");
     WriteMatrix(out, solution.NormalMatrix, n.u, n.u, 8, 6);

@@ -72,12 +72,12 @@ SectionTexts FreeNetworkSectionTexts() {
           "    Estimador varianza  observable peso unidad ="};
 }
 
-NormalEquations FormNormalEquations(const NetworkState& s, SystemSizes n) {
+NormalEquations FormNormalEquations(const EquationSystem& e, SystemSizes n) {
   Matrix at;
-  Transpose(s.Equations.A, n.m, n.u, at);
+  Transpose(e.A, n.m, n.u, at);
   NormalEquations equations;
-  Multiply(at, s.Equations.P, n.u, n.m, n.m, equations.atp);
-  Multiply(equations.atp, s.Equations.A, n.u, n.m, n.u, equations.normal);
+  Multiply(at, e.P, n.u, n.m, n.m, equations.atp);
+  Multiply(equations.atp, e.A, n.u, n.m, n.u, equations.normal);
   return equations;
 }
 

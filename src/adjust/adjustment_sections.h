@@ -36,7 +36,7 @@ struct NormalEquations {
   Matrix normal;
   Matrix atp;
 };
-NormalEquations FormNormalEquations(const NetworkState& state, SystemSizes n);
+NormalEquations FormNormalEquations(const EquationSystem& equations, SystemSizes n);
 
 // factor * m(1..rows, 1..cols).
 Matrix Scaled(const Matrix& m, int rows, int cols, double factor);

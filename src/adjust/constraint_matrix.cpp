@@ -301,7 +301,7 @@ Matrix ConstraintCofactors(const NetworkState& s, const Matrix& normal, int u) {
 Matrix FreeNetworkCofactors(const NetworkState& s) {
   const int u = 2 * (s.Network.NumPoints - s.Network.NumFixed);
   return ConstraintCofactors(
-      s, FormNormalEquations(s, {s.Network.NumObs + s.Equations.NumCondEq, u}).normal, u);
+      s, FormNormalEquations(s.Equations, {s.Network.NumObs + s.Equations.NumCondEq, u}).normal, u);
 }
 
 std::optional<Matrix> EnterConstraintMatrix(NetworkState& s, Interaction& ui) {

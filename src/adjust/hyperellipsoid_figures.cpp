@@ -153,7 +153,8 @@ void Figures(const NetworkState& s, Interaction& ui, TwinListing& out,
   out.Both(StarLine() + " ");
   out.BothBlank();
 
-  const Matrix n = FormNormalEquations(s, {s.Network.NumObs + s.Equations.NumCondEq, m}).normal;
+  const Matrix n =
+      FormNormalEquations(s.Equations, {s.Network.NumObs + s.Equations.NumCondEq, m}).normal;
   out.FullBlank();
   out.Full("    MATRIZ  ( At P A ) ");
   out.FullBlank();

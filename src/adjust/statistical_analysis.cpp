@@ -210,7 +210,7 @@ void WriteSection(const NetworkState& state) {
     WriteInternalRow(out, line, state.Network.ObservationNumber(i), state.Solution.Residuals(i),
                      rows[static_cast<std::size_t>(i)]);
   }
-  const double sum = RedundancySum(state, n);
+  const double sum = RedundancySum(state.Solution.Qvv, state.Equations.P, n);
   const Matrix gain = GainMatrix(state, n, m);
   if (state.Options.FullOutput) {
     WriteRedundancyTotals(out, sum, n);
@@ -238,10 +238,9 @@ RowReliability AnalyseRow(const NetworkState& state, int i) {
   return row;
 }
 
-double RedundancySum(const NetworkState& state, int n) {
+double RedundancySum(const Matrix& qvv, const Matrix& p, int n) {
   double sum = 0.0;
-  for (int i = 1; i <= n; ++i)
-    sum = Add(sum, Mul(std::fabs(state.Solution.Qvv(i, i)), state.Equations.P(i, i)));
+  for (int i = 1; i <= n; ++i) sum = Add(sum, Mul(std::fabs(qvv(i, i)), p(i, i)));
   return sum;
 }
 

@@ -32,7 +32,7 @@ RowReliability AnalyseRow(const NetworkState& state, int i);
 
 // Sum of |Qvv(i,i)| P(i,i) over the n rows: the sum of the redundancy
 // numbers, which for a constrained network equals the degrees of freedom.
-double RedundancySum(const NetworkState& state, int n);
+double RedundancySum(const Matrix& qvv, const Matrix& p, int n);
 
 // Appends the section to ListingFileName. Reads A, P, Qxx, Qvv, QAdjusted,
 // Residuals, Sigma0Sq, BaardaShift (> 0), FullOutput and the point and

@@ -135,7 +135,7 @@ std::optional<double> AskValue(Interaction& ui, const std::string& prompt, doubl
 // Distance between the i-th and j-th variable points, whose blocks of the
 // criterion matrix it fills, whatever their places in the point list.
 double VariableDistance(const NetworkState& s, int i, int j) {
-  return Distance(s, VariablePoint(s, i), VariablePoint(s, j));
+  return Distance(s.Network, VariablePoint(s, i), VariablePoint(s, j));
 }
 
 // Baarda's absolute criterion matrix: every variance d, and between points

@@ -16,28 +16,27 @@ bool IsZeroRow(const Matrix& a, int row, int cols) {
   return true;
 }
 
-std::string VerticesFault(const NetworkState& state, int i, const std::string& detail) {
+std::string VerticesFault(const SurveyNetwork& network, int i, const std::string& detail) {
   return "¡ Existe un problema con los vértices de las observaciones !\r\n\r\nLa ecuación " +
-         std::to_string(state.Network.ObservationNumber(i)) + " " + detail;
+         std::to_string(network.ObservationNumber(i)) + " " + detail;
 }
 
 }  // namespace
 
-std::optional<Failure> CheckObservationPoints(const NetworkState& state, int i,
+std::optional<Failure> CheckObservationPoints(const SurveyNetwork& network, int i,
                                               const ObservationPoints& p) {
   const int points[] = {0, p.back, p.station, p.fore};  // by entry of ObsPoints
   const std::pair<int, int> pairs[] = {{1, 2}, {2, 3}, {1, 3}};
   for (const auto& [e1, e2] : pairs) {
     if (e1 == 1 && p.back == 0) continue;  // a distance has no back-sight
     const int a = points[e1], b = points[e2];
-    const std::string vertex = std::to_string(state.Network.ObsPoints(e1, i));
+    const std::string vertex = std::to_string(network.ObsPoints(e1, i));
     if (a == b)
-      return Refusal(VerticesFault(state, i, "cita dos veces el vértice " + vertex + "."));
-    if (state.Network.PointX(a) == state.Network.PointX(b) &&
-        state.Network.PointY(a) == state.Network.PointY(b))
-      return Refusal(VerticesFault(state, i,
+      return Refusal(VerticesFault(network, i, "cita dos veces el vértice " + vertex + "."));
+    if (network.PointX(a) == network.PointX(b) && network.PointY(a) == network.PointY(b))
+      return Refusal(VerticesFault(network, i,
                                    "une los vértices " + vertex + " y " +
-                                       std::to_string(state.Network.ObsPoints(e2, i)) +
+                                       std::to_string(network.ObsPoints(e2, i)) +
                                        ", que tienen las mismas coordenadas aproximadas."));
   }
   return std::nullopt;

@@ -6,8 +6,9 @@
 #include <optional>
 
 #include "model/geometry.h"
-#include "model/network_state.h"
 #include "model/result.h"
+#include "model/survey_network.h"
+#include "numeric/matrix.h"
 
 namespace ombrel {
 
@@ -15,7 +16,7 @@ namespace ombrel {
 // distinct and stand apart: between two points at one approximate position
 // no direction is defined, so the row would be arbitrary. The message names
 // the equation and the vertex numbers.
-std::optional<Failure> CheckObservationPoints(const NetworkState& state, int i,
+std::optional<Failure> CheckObservationPoints(const SurveyNetwork& network, int i,
                                               const ObservationPoints& p);
 
 // A row of a (1..rows) with every coefficient (1..cols) zero cannot be

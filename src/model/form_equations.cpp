@@ -55,10 +55,10 @@ void AddCoefficients(NetworkState& s, int i, int point, double ax, double ay) {
 
 void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
   const double rho = Div(kAngleUnitsPerHalfCircle, kPi);
-  double alpha = Sub(Azimuth(s, p.station, p.fore), Azimuth(s, p.station, p.back));
+  double alpha = Sub(Azimuth(s.Network, p.station, p.fore), Azimuth(s.Network, p.station, p.back));
   if (alpha < 0.0) alpha += kGonPerCircle;
-  const double d1 = Distance(s, p.back, p.station);
-  const double d2 = Distance(s, p.station, p.fore);
+  const double d1 = Distance(s.Network, p.back, p.station);
+  const double d2 = Distance(s.Network, p.station, p.fore);
   const double d1sq = Mul(d1, d1);
   const double d2sq = Mul(d2, d2);
   const double dxBack = s.Network.PointX(p.station) - s.Network.PointX(p.back);
@@ -73,8 +73,8 @@ void FormAngle(NetworkState& s, int i, const ObservationPoints& p) {
 }
 
 void FormDistance(NetworkState& s, int i, const ObservationPoints& p) {
-  const double az = Azimuth(s, p.station, p.fore);
-  const double d = Distance(s, p.station, p.fore);
+  const double az = Azimuth(s.Network, p.station, p.fore);
+  const double d = Distance(s.Network, p.station, p.fore);
   const double theta = Div(Mul(az, kPi), kGonPerHalfCircle);
   const double sinTheta = std::sin(theta);
   const double cosTheta = std::cos(theta);
@@ -100,7 +100,7 @@ std::optional<Failure> FormProjectEquations(NetworkState& s) {
   for (int i = 1; i <= s.Network.NumObs; ++i) {
     const Result<ObservationPoints> p = ResolvePoints(s, i);
     if (!p) return p.error();
-    if (auto refusal = CheckObservationPoints(s, i, *p)) return refusal;
+    if (auto refusal = CheckObservationPoints(s.Network, i, *p)) return refusal;
     resolved.push_back(*p);
   }
   for (int i = 1; i <= s.Network.NumObs; ++i) {

@@ -18,14 +18,14 @@ double AzimuthOf(double dx, double dy) {
   return t;
 }
 
-double Azimuth(const NetworkState& state, int i, int j) {
-  return AzimuthOf(Sub(state.Network.PointX(j), state.Network.PointX(i)),
-                   Sub(state.Network.PointY(j), state.Network.PointY(i)));
+double Azimuth(const SurveyNetwork& network, int i, int j) {
+  return AzimuthOf(Sub(network.PointX(j), network.PointX(i)),
+                   Sub(network.PointY(j), network.PointY(i)));
 }
 
-double Distance(const NetworkState& state, int i, int j) {
-  const double dx = Sub(state.Network.PointX(j), state.Network.PointX(i));
-  const double dy = Sub(state.Network.PointY(j), state.Network.PointY(i));
+double Distance(const SurveyNetwork& network, int i, int j) {
+  const double dx = Sub(network.PointX(j), network.PointX(i));
+  const double dy = Sub(network.PointY(j), network.PointY(i));
   return Sqrt(Add(Mul(dx, dx), Mul(dy, dy)));
 }
 

@@ -37,7 +37,7 @@ void AddDistance(NetworkShapes& shapes, const NetworkState& s, int i, int j, dou
   shapes.segments.push_back({x1, y1, x2, y2});
   const double mx = Add(x1, x2) / 2.0;
   const double my = Add(y1, y2) / 2.0;
-  const double theta = Azimuth(s, i, j) * kPi / kGonPerHalfCircle;
+  const double theta = Azimuth(s.Network, i, j) * kPi / kGonPerHalfCircle;
   const double half = Mul(kStrokeHalfLength, unit);
   shapes.segments.push_back(Stroke(mx, my, theta + kStrokeTurn, half));
   shapes.segments.push_back(Stroke(mx, my, theta - kStrokeTurn, half));

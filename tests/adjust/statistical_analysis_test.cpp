@@ -104,7 +104,7 @@ TEST(StatisticalAnalysis, RowsMatchTheIndependentComputationAndRedundanciesSumTo
       total += row.redundancy;
     }
     EXPECT_NEAR(total, o.dof, 1e-8 * o.n);
-    EXPECT_NEAR(RedundancySum(s, o.n), o.dof, 1e-8 * o.n);
+    EXPECT_NEAR(RedundancySum(s.Solution.Qvv, s.Equations.P, o.n), o.dof, 1e-8 * o.n);
   }
 }
 
