@@ -8,7 +8,6 @@
 
 #include "adjust/least_squares.h"
 #include "model/form_equations.h"
-#include "ui/scripted_interaction.h"
 
 namespace ombrel {
 namespace {
@@ -248,14 +247,12 @@ std::vector<Finding> CheckActiveNetwork(const NetworkState& state, const CheckSe
   work.Equations.NumCondEq = 0;
   work.Equations.ScaleUnknown =
       settings.method == AdjustmentMethod::Inverse && settings.scaleUnknown;
-  work.Abandon = false;
   DimensionProjectSystem(work);
-  ScriptedInteraction silent;  // the formation's message becomes a finding
-  FormEquations(work, silent);
   std::optional<FormedSystem> system;
   std::string message;
-  if (work.Abandon) {
-    if (!silent.Messages().empty()) message = silent.Messages().back();
+  // A system that cannot be formed becomes a finding with the formation's message.
+  if (const std::optional<Failure> refusal = FormProjectEquations(work)) {
+    message = refusal->message;
   } else {
     system = FormedSystem{work.Equations.A, work.Equations.K, Vector(work.Network.NumObs),
                           work.Network.NumObs, work.Equations.NumUnknowns};
