@@ -251,12 +251,14 @@ std::vector<Finding> CheckActiveNetwork(const NetworkState& state, const CheckSe
   std::optional<FormedSystem> system;
   std::string message;
   // A system that cannot be formed becomes a finding with the formation's message.
-  if (const std::optional<Failure> refusal = FormProjectEquations(work)) {
-    message = refusal->message;
+  const Result<EquationSystem> formed =
+      FormProjectEquations(work.Network, work.Equations, work.Options);
+  if (!formed) {
+    message = formed.error().message;
   } else {
-    system = FormedSystem{work.Equations.A, work.Equations.K, Vector(work.Network.NumObs),
-                          work.Network.NumObs, work.Equations.NumUnknowns};
-    for (int i = 1; i <= work.Network.NumObs; ++i) system->weights(i) = work.Equations.P(i, i);
+    const int rows = work.Network.NumObs;
+    system = FormedSystem{formed->A, formed->K, Vector(rows), rows, formed->NumUnknowns};
+    for (int i = 1; i <= rows; ++i) system->weights(i) = formed->P(i, i);
   }
   return CheckNetwork(PlainNetworkOf(state), settings, system, message);
 }

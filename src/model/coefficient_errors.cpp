@@ -14,9 +14,9 @@ struct Leg {
   double dx, dy, squared;
 };
 
-Leg MakeLeg(const NetworkState& s, int a, int b) {
-  const double dx = Sub(s.Network.PointX(b), s.Network.PointX(a));
-  const double dy = Sub(s.Network.PointY(b), s.Network.PointY(a));
+Leg MakeLeg(const SurveyNetwork& network, int a, int b) {
+  const double dx = Sub(network.PointX(b), network.PointX(a));
+  const double dy = Sub(network.PointY(b), network.PointY(a));
   return {dx, dy, Add(Mul(dx, dx), Mul(dy, dy))};
 }
 
@@ -43,43 +43,42 @@ double QuotientLimit(double numerator, const Leg& leg, double r) {
 // Relative errors per column, added where one point plays two roles.
 using ColumnErrors = std::map<int, double>;
 
-void AddPoint(const NetworkState& s, ColumnErrors& errors, int point, double rx, double ry) {
-  const int j = s.Network.VariableIndex(point);
+void AddPoint(const SurveyNetwork& network, ColumnErrors& errors, int point, double rx, double ry) {
+  const int j = network.VariableIndex(point);
   if (j == 0) return;
   errors[2 * j - 1] += rx;
   errors[2 * j] += ry;
 }
 
-void Store(NetworkState& s, int i, const ColumnErrors& errors) {
+void Store(EquationSystem& e, int i, const ColumnErrors& errors) {
   for (const auto& [c, r] : errors) {
-    const double a = s.Equations.A(i, c);
-    s.Equations.CoefficientErrors(i, c) =
-        (a == 0.0 || r == 0.0) ? 0.0 : Mul(std::fabs(a), DigitLimit(a, r));
+    const double a = e.A(i, c);
+    e.CoefficientErrors(i, c) = (a == 0.0 || r == 0.0) ? 0.0 : Mul(std::fabs(a), DigitLimit(a, r));
   }
 }
 
 }  // namespace
 
-void AngleCoefficientErrors(NetworkState& s, int i, const ObservationPoints& p) {
-  const double delta = s.Options.ApproxPrecision;
-  const Leg back = MakeLeg(s, p.back, p.station);  // X(s) - X(b), Y(s) - Y(b)
-  const Leg fore = MakeLeg(s, p.station, p.fore);  // X(f) - X(s), Y(f) - Y(s)
+void AngleCoefficientErrors(const SurveyNetwork& network, double delta, int i,
+                            const ObservationPoints& p, EquationSystem& e) {
+  const Leg back = MakeLeg(network, p.back, p.station);  // X(s) - X(b), Y(s) - Y(b)
+  const Leg fore = MakeLeg(network, p.station, p.fore);  // X(f) - X(s), Y(f) - Y(s)
   ColumnErrors errors;
-  AddPoint(s, errors, p.back, QuotientError(back.dy, back, delta),
+  AddPoint(network, errors, p.back, QuotientError(back.dy, back, delta),
            QuotientError(back.dx, back, delta));
   const double stationX = Add(QuotientLimit(fore.dy, fore, QuotientError(fore.dy, fore, delta)),
                               QuotientLimit(back.dy, back, QuotientError(back.dy, back, delta)));
   const double stationY = Add(QuotientLimit(fore.dx, fore, QuotientError(fore.dx, fore, delta)),
                               QuotientLimit(back.dx, back, QuotientError(back.dx, back, delta)));
-  AddPoint(s, errors, p.station, stationX, stationY);
-  AddPoint(s, errors, p.fore, QuotientError(fore.dy, fore, delta),
+  AddPoint(network, errors, p.station, stationX, stationY);
+  AddPoint(network, errors, p.fore, QuotientError(fore.dy, fore, delta),
            QuotientError(fore.dx, fore, delta));
-  Store(s, i, errors);
+  Store(e, i, errors);
 }
 
-void DistanceCoefficientErrors(NetworkState& s, int i, const ObservationPoints& p) {
-  const double delta = s.Options.ApproxPrecision;
-  const Leg leg = MakeLeg(s, p.station, p.fore);
+void DistanceCoefficientErrors(const SurveyNetwork& network, double delta, int i,
+                               const ObservationPoints& p, EquationSystem& e) {
+  const Leg leg = MakeLeg(network, p.station, p.fore);
   const double d = Sqrt(leg.squared);
   const double distanceError =
       Div(Add(Div(std::fabs(leg.dx), d) * delta, Div(std::fabs(leg.dy), d) * delta), d);
@@ -87,9 +86,9 @@ void DistanceCoefficientErrors(NetworkState& s, int i, const ObservationPoints& 
   const double rx = Add(DifferenceLimit(leg.dx, delta), distanceLimit);
   const double ry = Add(DifferenceLimit(leg.dy, delta), distanceLimit);
   ColumnErrors errors;
-  AddPoint(s, errors, p.station, rx, ry);
-  AddPoint(s, errors, p.fore, rx, ry);
-  Store(s, i, errors);
+  AddPoint(network, errors, p.station, rx, ry);
+  AddPoint(network, errors, p.fore, rx, ry);
+  Store(e, i, errors);
 }
 
 }  // namespace ombrel

@@ -4,17 +4,21 @@
 // error, built up by the rules for differences, squares, quotients and sums.
 #pragma once
 
+#include "model/equation_system.h"
 #include "model/geometry.h"
-#include "model/network_state.h"
+#include "model/survey_network.h"
 
 namespace ombrel {
 
-// Fills CoefficientErrors(i, .) for an angle row i at back-sight b, station s
-// and fore-sight f (point indices), with ApproxPrecision as the absolute error
-// of every coordinate difference (metres).
-void AngleCoefficientErrors(NetworkState& state, int i, const ObservationPoints& p);
+// Fills e.CoefficientErrors(i, .) for an angle row i, whose coefficients
+// are already in e.A, at back-sight, station and fore-sight p (point
+// indices), with precision as the absolute error of every coordinate
+// difference (metres).
+void AngleCoefficientErrors(const SurveyNetwork& network, double precision, int i,
+                            const ObservationPoints& p, EquationSystem& e);
 
-// The same for a distance row from point s to point f.
-void DistanceCoefficientErrors(NetworkState& state, int i, const ObservationPoints& p);
+// The same for a distance row from the station to the fore-sight.
+void DistanceCoefficientErrors(const SurveyNetwork& network, double precision, int i,
+                               const ObservationPoints& p, EquationSystem& e);
 
 }  // namespace ombrel
