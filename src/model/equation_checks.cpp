@@ -10,18 +10,18 @@ Failure Refusal(const std::string& text) {
   return Failure{text, Icon::Information, true};
 }
 
-bool IsZeroRow(const Matrix& a, int row, int cols) {
-  for (int c = 1; c <= cols; ++c)
-    if (a(row, c) != 0.0) return false;
-  return true;
-}
-
 std::string VerticesFault(const SurveyNetwork& network, int i, const std::string& detail) {
   return "¡ Existe un problema con los vértices de las observaciones !\r\n\r\nLa ecuación " +
          std::to_string(network.ObservationNumber(i)) + " " + detail;
 }
 
 }  // namespace
+
+bool IsZeroRow(const Matrix& a, int row, int cols) {
+  for (int c = 1; c <= cols; ++c)
+    if (a(row, c) != 0.0) return false;
+  return true;
+}
 
 std::optional<Failure> CheckObservationPoints(const SurveyNetwork& network, int i,
                                               const ObservationPoints& p) {

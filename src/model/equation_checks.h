@@ -19,6 +19,9 @@ namespace ombrel {
 std::optional<Failure> CheckObservationPoints(const SurveyNetwork& network, int i,
                                               const ObservationPoints& p);
 
+// Whether every coefficient 1..cols of row `row` of a is zero.
+bool IsZeroRow(const Matrix& a, int row, int cols);
+
 // A row of a (1..rows) with every coefficient (1..cols) zero cannot be
 // adjusted: it joins only fixed points.
 std::optional<Failure> CheckZeroRows(const Matrix& a, int rows, int cols);

@@ -85,12 +85,6 @@ void FormDistance(const SurveyNetwork& net, EquationSystem& e, int i, const Obse
   e.K(i) = Sub(net.ObsValue(i), d);
 }
 
-bool RowIsZero(const Matrix& a, int i, int cols) {
-  for (int c = 1; c <= cols; ++c)
-    if (a(i, c) != 0.0) return false;
-  return true;
-}
-
 }  // namespace
 
 Result<EquationSystem> FormProjectEquations(const SurveyNetwork& net, EquationSystem e,
@@ -113,7 +107,7 @@ Result<EquationSystem> FormProjectEquations(const SurveyNetwork& net, EquationSy
   const int unknowns = 2 * (net.NumPoints - net.NumFixed) + e.ScaleUnknown;
   if (options.StudyApprox) {
     for (int i = 1; i <= net.NumObs; ++i) {
-      if (RowIsZero(e.A, i, unknowns)) continue;  // refused below with its own message
+      if (IsZeroRow(e.A, i, unknowns)) continue;  // refused below with its own message
       if (IsDistance(net, i))
         DistanceCoefficientErrors(net, options.ApproxPrecision, i, resolved[i - 1], e);
       else
